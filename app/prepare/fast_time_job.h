@@ -1,0 +1,35 @@
+#pragma once
+// The render job as the wizard builds it; its JSON is what seamforge reads.
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace app::prepare {
+
+struct FastTimeTrackJob {
+    QString path;
+    QString name;
+    QString startTime;
+    QString endTime;
+    QString note;
+};
+
+struct FastTimeRenderJob {
+    QString appVersion;
+    QString outputFolder;
+    bool finalFadeOut = true;
+    QString finalEndingEffect;
+    std::vector<FastTimeTrackJob> tracks;
+};
+
+struct FastTimeEligibility {
+    std::optional<FastTimeRenderJob> job;  // absent when the local engine may not take the edit
+    QString reason;
+};
+
+// Compact JSON, keys in declaration order, "/" written as "\/".
+std::string encodeFastTimeRenderJob(const FastTimeRenderJob& job);
+
+}  // namespace app::prepare

@@ -1,0 +1,55 @@
+#include "app/run/install_phase.h"
+
+#include <array>
+
+namespace app::run {
+namespace {
+
+struct StateName {
+    InstallPhaseState state;
+    const char* raw;
+};
+
+constexpr std::array<StateName, 5> kStateNames = {{
+    {InstallPhaseState::pending, "Waiting"},
+    {InstallPhaseState::running, "Installing"},
+    {InstallPhaseState::done, "Done"},
+    {InstallPhaseState::failed, "Needs Attention"},
+    {InstallPhaseState::stopped, "Stopped"},
+}};
+
+}  // namespace
+
+QString rawValue(InstallPhaseState state) {
+    for (const StateName& name : kStateNames) {
+        if (name.state == state) return QString::fromLatin1(name.raw);
+    }
+    return {};
+}
+
+std::optional<InstallPhaseState> installPhaseStateFromRawValue(const QString& raw) {
+    for (const StateName& name : kStateNames) {
+        if (raw == QLatin1String(name.raw)) return name.state;
+    }
+    return std::nullopt;
+}
+
+std::vector<InstallPhase> defaultCreateSteps() {
+    return {
+        {"prepare", "Prepare Songs",
+         "Checking selected songs, output folder, and local edit work files.", 0.0,
+         InstallPhaseState::pending},
+        {"analyze", "Analyze Audio",
+         "Scanning source audio, first notes, levels, beats, and song structure.", 0.0,
+         InstallPhaseState::pending},
+        {"cuts", "Find Edit Points", "Comparing timing, beats, count, and clean join candidates.",
+         0.0, InstallPhaseState::pending},
+        {"render", "Build Edit", "Rendering the continuous 320 kbps MP3 and matching levels.", 0.0,
+         InstallPhaseState::pending},
+        {"save", "Save Files",
+         "Verifying the MP3, writing edit notes, and saving files in the selected output folder.",
+         0.0, InstallPhaseState::pending},
+    };
+}
+
+}  // namespace app::run

@@ -1,0 +1,46 @@
+#pragma once
+// The per-edit choices: edit approach, AI assist mode and the provider links.
+
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "common/final_ending_effect.h"
+
+namespace app::songs {
+
+enum class EditTimingMode { timeBased };
+
+QString id(EditTimingMode mode);
+QString title(EditTimingMode mode);
+QString detail(EditTimingMode mode);
+QString promptInstruction(EditTimingMode mode);
+
+enum class AIAssistMode { localOnly, codexFallback, providerLater };
+
+inline constexpr std::array<AIAssistMode, 3> kAllAIAssistModes = {
+    AIAssistMode::localOnly, AIAssistMode::codexFallback, AIAssistMode::providerLater};
+
+QString id(AIAssistMode mode);  // the raw value stored in the preferences
+QString title(AIAssistMode mode);
+QString detail(AIAssistMode mode);
+std::optional<AIAssistMode> aiAssistModeFromRawValue(const QString& raw);
+
+struct AIProviderConnection {
+    QString id;
+    QString title;
+    QString subtitle;
+    QString symbolName;
+    std::optional<QString> setupURL;
+    QString message;
+
+    // "openai", "gemini", "grok", "custom", in that order.
+    static const std::array<AIProviderConnection, 4>& all();
+};
+
+// An ending effect as the Step 3 buttons show it.
+QString title(common::FinalEndingEffect effect);
+QString symbolName(common::FinalEndingEffect effect);
+QString detail(common::FinalEndingEffect effect);
+
+}  // namespace app::songs

@@ -1,0 +1,48 @@
+#include "app/wizard/content_view.h"
+
+#include <QMetaObject>
+
+#include "app/tools/codex_agent.h"
+
+namespace app {
+
+ContentView::ContentView(PlatformServices& services, QObject* parent)
+    : QObject(parent),
+      services_(services),
+      editRunController_(std::make_shared<run::EditRunController>()) {
+    // Runs hold a worker for their whole life; leave room for tool checks and copies.
+    backgroundPool_.setMaxThreadCount(8);
+}
+
+ContentView::~ContentView() {
+    editRunController_->cancel();
+    backgroundPool_.waitForDone();
+}
+
+void ContentView::notifyChanged() { emit changed(); }
+
+QDateTime ContentView::now() const {
+    return clock_ ? clock_() : QDateTime::currentDateTimeUtc();
+}
+
+void ContentView::setClockForTesting(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+
+void ContentView::runInBackground(std::function<void()> work) {
+    backgroundPool_.start(std::move(work));
+}
+
+void ContentView::postToInterface(std::function<void()> block) {
+    QMetaObject::invokeMethod(this, std::move(block), Qt::QueuedConnection);
+}
+
+void ContentView::waitForBackgroundWork() { backgroundPool_.waitForDone(); }
+
+std::optional<QString> ContentView::codexExecutablePath() const {
+    return codexLocator_ ? codexLocator_() : tools::codexExecutablePath();
+}
+
+void ContentView::setCodexLocatorForTesting(std::function<std::optional<QString>()> locator) {
+    codexLocator_ = std::move(locator);
+}
+
+}  // namespace app

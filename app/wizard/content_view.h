@@ -1,0 +1,171 @@
+#pragma once
+// The wizard's one owner of state and the facade the screens call.
+//
+// ContentView lives on the interface thread. Every operation reads and writes
+// `state()` there and emits changed() when it is done. The operations are
+// implemented by subsystem: app/tools (tool readiness), app/songs (song selection
+// and edit settings), app/prepare (eligibility and hand-off files), app/run (the
+// progress model, the runs and deliverable monitoring). Background work never
+// touches the state: it posts blocks back with postToInterface(), in order.
+
+#include <QDateTime>
+#include <QObject>
+#include <QThreadPool>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/prepare/fast_time_job.h"
+#include "app/run/edit_run_controller.h"
+#include "app/run/install_phase.h"
+#include "app/songs/edit_options.h"
+#include "app/tools/tool_probes.h"
+#include "app/wizard/platform_services.h"
+#include "app/wizard/wizard_state.h"
+
+namespace app {
+
+class ContentView : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ContentView(PlatformServices& services, QObject* parent = nullptr);
+    ~ContentView() override;
+
+    WizardState& state() { return state_; }
+    const WizardState& state() const { return state_; }
+    PlatformServices& services() const { return services_; }
+    run::EditRunController& editRunController() const { return *editRunController_; }
+
+    // Emits changed(); every operation calls it after changing the state.
+    void notifyChanged();
+
+    // ---- Start-up and screen actions (app/wizard/content_view.cpp) ----
+    // Restores the two preferences and starts the tool check.
+    void startUp();
+    void viewCreatedEdit();     // "View Edit"
+    void showWorkFolder();      // "Show Work Folder"
+    void showSongFolder();      // "Show Folder"
+    void createAnotherEdit();   // "Create Another Edit"
+    void backToSetup();         // "Back to Setup"
+
+    // ---- Tool readiness (app/tools/tool_readiness.cpp) ----
+    bool toolsReady() const;
+    // Where the agent is (tools::codexExecutablePath unless a test replaced it).
+    std::optional<QString> codexExecutablePath() const;
+    void setCodexLocatorForTesting(std::function<std::optional<QString>()> locator);
+    std::optional<QString> bundledToolPath(const QString& name) const;
+    // A snapshot of what the background probes need to know.
+    tools::ToolEnvironment toolEnvironment() const;
+    void applyToolCheckResults(std::vector<tools::ToolCheck> checks);
+    void refreshToolChecksInBackground();
+
+    // ---- Song selection (app/songs/song_selection.cpp) ----
+    bool songFolderReady() const;
+    bool canChooseSongs();
+    void chooseSongFiles();
+    void chooseSongFolder();
+    void handleAudioFileSelection(const QStringList& paths);
+    void handleSongFolderSelection(const QString& path);
+    void scanSelectedFolder();
+    void clearSongs();
+    void replaceTrack(int index);
+    void moveTrack(int index, int offset);
+    bool isBlockedMediaLibraryPath(const QString& path) const;
+    QString privacySafePickerStartDirectory(const std::optional<QString>& preferred) const;
+    QString songPickerStartDirectory() const;
+    // Clears the traces of an earlier edit run ("the progress reset").
+    void resetProgress();
+
+    // ---- Edit settings (app/songs/edit_settings.cpp) ----
+    // The text field bindings: reading gives "0:00" / empty text by default,
+    // writing stores the text exactly as typed under the song's path.
+    QString songStartTime(const songs::TrackFile& track) const;
+    QString songEndTime(const songs::TrackFile& track) const;
+    QString songGuidanceText(const songs::TrackFile& track) const;
+    void setSongStartTime(const songs::TrackFile& track, const QString& text);
+    void setSongEndTime(const songs::TrackFile& track, const QString& text);
+    void setSongGuidanceText(const songs::TrackFile& track, const QString& text);
+    void syncSongGuidance();
+    void syncSongTimingFields();
+    void refreshStarterGuidanceAfterOrderChange(const std::vector<songs::TrackFile>& oldTracks);
+    void chooseFinalEndingEffect(common::FinalEndingEffect effect);
+    void chooseAIAssistMode(songs::AIAssistMode mode);
+    void saveAIAssistPreferences();
+    void openAIProviderConnection(const songs::AIProviderConnection& provider);
+    void chooseOutputFolder();
+    // Restores "reelhopperAIAssistMode" and "tunewrightFinalEndingEffect".
+    void restorePreferences();
+
+    // ---- Edit preparation (app/prepare/) ----
+    prepare::FastTimeEligibility fastTimeEligibility(const QString& outputFolder) const;
+    bool exportHandoff(bool rescanFolderIfNeeded);
+    QString buildPrompt() const;
+
+    // ---- Progress model (app/run/progress_model.cpp) ----
+    void setCreateStep(const QString& id, run::InstallPhaseState state, double progress,
+                       const QString& detail);
+    void markCreateStepFailed(const QString& detail);
+    void markCreateStepStopped(const QString& detail);
+    void advanceVisibleEditProgress();
+    QString progressDetail(const QString& id, double progress) const;
+    QString progressLog(const QString& id) const;
+    void appendCreateLog(const QString& line);
+    std::optional<run::InstallPhase> currentCreateStep() const;
+    QString currentEditWorkLabel() const;
+    QString elapsedText(const std::optional<QDateTime>& since) const;
+    bool createHasFailed() const;
+    bool createWasStopped() const;
+    double overallProgress() const;
+    QString liveEditHeadline() const;
+    QString liveEditMessage() const;
+    QString liveEditSymbolName() const;
+    run::StatusColor liveEditStatusColor() const;
+    QString liveEditTimingText() const;
+    void stopCreateEdit();
+    void backToInstructions();
+
+    // ---- Create Edit and the local engine run (app/run/create_edit.cpp) ----
+    void createEdit();
+    void continueCreateEdit(bool rescanFolderIfNeeded, const QString& outputFolder);
+    void runFastTimeEditInBackground(const prepare::FastTimeRenderJob& job,
+                                     const QString& workingDirectory, const QString& outputFolder,
+                                     const std::optional<QString>& codexFallbackPath);
+
+    // ---- The agent fallback run (app/run/codex_run.cpp) ----
+    void runCodexEditInBackground(const QString& codexPath, const QString& prompt,
+                                  const QString& workingDirectory, const QString& outputFolder);
+
+    // ---- Deliverables (app/run/deliverables.cpp) ----
+    void showSavedDeliverablesProgress(const QString& file);
+
+    // ---- Time and threads ----
+    QDateTime now() const;
+    void setClockForTesting(std::function<QDateTime()> clock);
+    // Runs `work` on a background worker (never on the interface thread).
+    void runInBackground(std::function<void()> work);
+    // Queues `block` onto the interface thread; blocks run in the order posted.
+    void postToInterface(std::function<void()> block);
+    // The number of the current edit run; completion handlers of an earlier
+    // run compare it and do nothing when it has moved on.
+    int currentRunNumber() const { return runNumber_; }
+    // Starts a new edit run and returns its number.
+    int beginNewRun() { return ++runNumber_; }
+    // Waits until no background work is left (for tests and shutdown).
+    void waitForBackgroundWork();
+
+signals:
+    void changed();
+
+private:
+    PlatformServices& services_;
+    WizardState state_;
+    std::shared_ptr<run::EditRunController> editRunController_;
+    std::function<QDateTime()> clock_;
+    QThreadPool backgroundPool_;
+    std::function<std::optional<QString>()> codexLocator_;
+    int runNumber_ = 0;
+};
+
+}  // namespace app

@@ -1,0 +1,66 @@
+#pragma once
+// All state of the wizard window: plain data, owned by ContentView and read and
+// written on the interface thread only.
+
+#include <QDateTime>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "app/run/install_phase.h"
+#include "app/songs/edit_options.h"
+#include "app/songs/track_file.h"
+#include "app/tools/tool_check.h"
+#include "common/final_ending_effect.h"
+
+namespace app {
+
+inline const QString appVersion = QStringLiteral("4.8");
+
+// Seconds.
+inline constexpr double editProgressPollInterval = 1.0;
+inline constexpr double completedDeliverablesGracePeriod = 5.0;
+inline constexpr double completedDeliverablesStablePeriod = 5.0;
+
+struct WizardState {
+    // Songs.
+    std::optional<QString> selectedFolder;
+    std::vector<songs::TrackFile> tracks;
+    bool usedDirectSongSelection = false;
+    bool manualTrackOrder = false;
+
+    // Per-song settings, keyed by the song file's path.
+    QHash<QString, QString> songStartTimes;
+    QHash<QString, QString> songEndTimes;
+    QHash<QString, QString> songGuidance;
+
+    // Edit options.
+    common::FinalEndingEffect finalEndingEffect = common::FinalEndingEffect::fade;
+    songs::AIAssistMode aiAssistMode = songs::AIAssistMode::codexFallback;
+    QString aiConnectionMessage;
+    std::optional<QString> outputFolder;
+
+    // Tools.
+    std::vector<tools::ToolCheck> toolChecks;
+    QStringList missingToolNames;
+    bool isCheckingTools = false;
+
+    // The one-line status message.
+    QString status = QStringLiteral("Checking the complete music-edit setup before choosing songs.");
+
+    // Preparation and runs.
+    std::optional<QString> handoffFolder;
+    bool isCreatingEdit = false;
+    bool showCreateProgressScreen = false;
+    std::vector<run::InstallPhase> createSteps;
+    QString createLog;
+    int createStatusTick = 0;
+    std::optional<QString> completedOutputFolder;
+    std::optional<QDateTime> editStartedAt;
+    std::optional<QDateTime> lastEditActivityAt;
+    bool isUsingFastTimeRenderer = false;
+};
+
+}  // namespace app

@@ -1,0 +1,63 @@
+#include "common/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <system_error>
+
+namespace common {
+namespace {
+
+[[noreturn]] void throwErrno(int error, const std::string& what) {
+    throw std::system_error(error, std::generic_category(), what);
+}
+
+void writeAll(int fd, std::string_view contents, const std::string& what) {
+    const char* data = contents.data();
+    size_t left = contents.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            throwErrno(errno, what);
+        }
+        data += written;
+        left -= static_cast<size_t>(written);
+    }
+}
+
+}  // namespace
+
+void writeFileAtomically(const std::filesystem::path& path, std::string_view contents) {
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    std::string temporary = (folder / ("." + path.filename().string() + ".tmp-XXXXXX")).string();
+    const std::string what = "Could not write " + path.string();
+
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) throwErrno(errno, what);
+    try {
+        // umask() cannot be read without changing it (racy across threads), so use 0644.
+        if (::fchmod(fd, 0644) != 0) throwErrno(errno, what);
+        writeAll(fd, contents, what);
+        if (::fsync(fd) != 0) throwErrno(errno, what);
+    } catch (...) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        throw;
+    }
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        throwErrno(error, what);
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        throwErrno(error, what);
+    }
+}
+
+}  // namespace common

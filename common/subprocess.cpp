@@ -1,0 +1,236 @@
+#include "common/subprocess.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+extern char** environ;
+
+namespace common {
+namespace {
+
+void closeIfOpen(int& fd) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
+
+std::vector<std::string> mergedEnvironment(const std::map<std::string, std::string>& overrides) {
+    std::vector<std::string> entries;
+    for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
+        const std::string_view text(*entry);
+        const std::string key(text.substr(0, text.find('=')));
+        if (overrides.count(key) == 0) entries.emplace_back(text);
+    }
+    for (const auto& [key, value] : overrides) entries.push_back(key + "=" + value);
+    return entries;
+}
+
+std::vector<char*> pointersTo(std::vector<std::string>& strings) {
+    std::vector<char*> pointers;
+    pointers.reserve(strings.size() + 1);
+    for (std::string& text : strings) pointers.push_back(text.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+ExitStatus decodeWaitStatus(int status) {
+    ExitStatus decoded;
+    if (WIFEXITED(status)) decoded.code = WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) decoded.signal = WTERMSIG(status);
+    return decoded;
+}
+
+// Spawn attributes: an empty signal mask and default dispositions, so that a
+// parent which ignores or blocks signals does not pass that on.
+struct SpawnAttributes {
+    posix_spawnattr_t attributes;
+    SpawnAttributes() {
+        posix_spawnattr_init(&attributes);
+        sigset_t none;
+        sigemptyset(&none);
+        posix_spawnattr_setsigmask(&attributes, &none);
+        sigset_t defaults;
+        sigemptyset(&defaults);
+        for (int signal = 1; signal < NSIG; ++signal) {
+            if (signal != SIGKILL && signal != SIGSTOP) sigaddset(&defaults, signal);
+        }
+        posix_spawnattr_setsigdefault(&attributes, &defaults);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    }
+    ~SpawnAttributes() { posix_spawnattr_destroy(&attributes); }
+};
+
+struct FileActions {
+    posix_spawn_file_actions_t actions;
+    FileActions() { posix_spawn_file_actions_init(&actions); }
+    ~FileActions() { posix_spawn_file_actions_destroy(&actions); }
+};
+
+}  // namespace
+
+Subprocess::Subprocess(SubprocessOptions options, OutputHandler onOutput)
+    : options_(std::move(options)), onOutput_(std::move(onOutput)) {}
+
+Subprocess::~Subprocess() {
+    if (pid_ > 0) {
+        kill();
+        waitForExit();
+    }
+    finishReader();
+    closeIfOpen(readFd_);
+    closeIfOpen(wakeReadFd_);
+    closeIfOpen(wakeWriteFd_);
+}
+
+std::optional<std::string> Subprocess::start() {
+    if (pid_ > 0) return "The process was already started.";
+    const std::string what = "Could not start " + options_.executable + ": ";
+
+    int outputPipe[2];
+    if (::pipe2(outputPipe, O_CLOEXEC) != 0) return what + std::strerror(errno);
+    int wakePipe[2];
+    if (::pipe2(wakePipe, O_CLOEXEC) != 0) {
+        const int error = errno;
+        ::close(outputPipe[0]);
+        ::close(outputPipe[1]);
+        return what + std::strerror(error);
+    }
+
+    FileActions files;
+    if (options_.stdinFromNullDevice) {
+        posix_spawn_file_actions_addopen(&files.actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    }
+    posix_spawn_file_actions_adddup2(&files.actions, outputPipe[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&files.actions, outputPipe[1], STDERR_FILENO);
+    if (options_.workingDirectory) {
+        posix_spawn_file_actions_addchdir_np(&files.actions, options_.workingDirectory->c_str());
+    }
+    posix_spawn_file_actions_addclosefrom_np(&files.actions, STDERR_FILENO + 1);
+    SpawnAttributes attributes;
+
+    std::vector<std::string> argumentStrings;
+    argumentStrings.push_back(options_.executable);
+    argumentStrings.insert(argumentStrings.end(), options_.arguments.begin(),
+                           options_.arguments.end());
+    std::vector<std::string> environmentStrings = mergedEnvironment(options_.environmentOverrides);
+    std::vector<char*> argv = pointersTo(argumentStrings);
+    std::vector<char*> envp = pointersTo(environmentStrings);
+
+    pid_t child = -1;
+    const int error = ::posix_spawn(&child, options_.executable.c_str(), &files.actions,
+                                    &attributes.attributes, argv.data(), envp.data());
+    ::close(outputPipe[1]);
+    if (error != 0) {
+        ::close(outputPipe[0]);
+        ::close(wakePipe[0]);
+        ::close(wakePipe[1]);
+        return what + std::strerror(error);
+    }
+    pid_ = child;
+    readFd_ = outputPipe[0];
+    wakeReadFd_ = wakePipe[0];
+    wakeWriteFd_ = wakePipe[1];
+    reader_ = std::thread([this] { readOutput(); });
+    return std::nullopt;
+}
+
+void Subprocess::readOutput() {
+    char buffer[65536];
+    bool draining = false;
+    while (true) {
+        if (!draining) {
+            pollfd watched[2] = {{readFd_, POLLIN, 0}, {wakeReadFd_, POLLIN, 0}};
+            if (::poll(watched, 2, -1) < 0) {
+                if (errno == EINTR) continue;
+                return;
+            }
+            if (watched[1].revents != 0) {
+                // The child has ended: take what is already in the pipe, then stop,
+                // even if a grandchild still holds the pipe open.
+                draining = true;
+                ::fcntl(readFd_, F_SETFL, ::fcntl(readFd_, F_GETFL) | O_NONBLOCK);
+            } else if (watched[0].revents == 0) {
+                continue;
+            }
+        }
+        const ssize_t count = ::read(readFd_, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) continue;
+        if (count <= 0) return;  // end of file, or nothing left while draining
+        if (onOutput_) onOutput_(std::string_view(buffer, static_cast<size_t>(count)));
+    }
+}
+
+void Subprocess::finishReader() {
+    std::lock_guard<std::mutex> guard(readerMutex_);
+    if (!reader_.joinable()) return;
+    const char wake = 1;
+    while (::write(wakeWriteFd_, &wake, 1) < 0 && errno == EINTR) {
+    }
+    reader_.join();
+}
+
+ExitStatus Subprocess::waitForExit() {
+    if (pid_ <= 0) return {};
+    // Wait without reaping, so that signals sent meanwhile cannot reach a reused pid.
+    siginfo_t info{};
+    while (::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOWAIT) != 0 &&
+           errno == EINTR) {
+    }
+    {
+        std::lock_guard<std::mutex> guard(stateMutex_);
+        if (!reaped_) {
+            int status = 0;
+            while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+            }
+            status_ = decodeWaitStatus(status);
+            reaped_ = true;
+        }
+    }
+    finishReader();
+    std::lock_guard<std::mutex> guard(stateMutex_);
+    return status_;
+}
+
+bool Subprocess::isRunning() {
+    std::lock_guard<std::mutex> guard(stateMutex_);
+    if (pid_ <= 0 || reaped_) return false;
+    siginfo_t info{};
+    info.si_pid = 0;
+    if (::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) != 0) {
+        return false;
+    }
+    return info.si_pid == 0;
+}
+
+bool Subprocess::sendSignal(int signal) {
+    std::lock_guard<std::mutex> guard(stateMutex_);
+    if (pid_ <= 0 || reaped_) return false;
+    return ::kill(pid_, signal) == 0;
+}
+
+bool Subprocess::terminate() { return isRunning() && sendSignal(SIGTERM); }
+
+bool Subprocess::kill() { return isRunning() && sendSignal(SIGKILL); }
+
+CapturedRun runAndCapture(SubprocessOptions options, size_t maxOutputBytes) {
+    CapturedRun run;
+    std::mutex outputMutex;
+    Subprocess child(std::move(options), [&](std::string_view chunk) {
+        std::lock_guard<std::mutex> guard(outputMutex);
+        run.output.append(chunk);
+        if (run.output.size() > maxOutputBytes) {
+            run.output.erase(0, run.output.size() - maxOutputBytes);
+        }
+    });
+    run.startError = child.start();
+    if (!run.startError) run.status = child.waitForExit();
+    return run;
+}
+
+}  // namespace common

@@ -1,0 +1,47 @@
+#pragma once
+// The render job: the renderer's only input, one JSON object (keys in any order,
+// unknown keys ignored, every listed key required except "finalEndingEffect").
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/final_ending_effect.h"
+
+namespace renderer {
+
+struct TrackJob {
+    std::string path;
+    std::string name;
+    std::string startTime;
+    std::string endTime;
+    std::string note;
+};
+
+struct RenderJob {
+    std::string appVersion;
+    std::string outputFolder;
+    bool finalFadeOut = false;
+    std::optional<std::string> finalEndingEffect;
+    std::vector<TrackJob> tracks;
+};
+
+// Throws std::runtime_error with a one-line description when the text is not JSON,
+// a required key is missing or a value has the wrong JSON type.
+RenderJob decodeRenderJob(std::string_view jsonText);
+
+// Reads and decodes the job file; a file that cannot be read throws with the
+// platform's reason on one line.
+RenderJob readRenderJobFile(const std::string& path);
+
+struct EndingPlan {
+    common::FinalEndingEffect effect = common::FinalEndingEffect::none;
+    double tailSeconds = common::normalFadeTailSeconds;
+};
+
+// The effect text when present, else "fade"/"none" by finalFadeOut; an unknown
+// text also falls back to finalFadeOut.
+EndingPlan resolveEndingPlan(const RenderJob& job);
+
+}  // namespace renderer

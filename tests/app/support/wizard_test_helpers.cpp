@@ -1,0 +1,47 @@
+#include "tests/app/support/wizard_test_helpers.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QThread>
+
+namespace testsupport {
+
+void ensureApplication() {
+    if (QCoreApplication::instance() != nullptr) return;
+    static int argc = 1;
+    static char name[] = "wizard-tests";
+    static char* argv[] = {name, nullptr};
+    new QCoreApplication(argc, argv);  // lives for the whole test program
+}
+
+bool waitUntil(const std::function<bool()>& condition, double timeoutSeconds) {
+    QDeadlineTimer deadline(static_cast<qint64>(timeoutSeconds * 1000));
+    while (!condition()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+WizardFixture::WizardFixture() {
+    ensureApplication();
+    services = std::make_unique<FakePlatformServices>(homePath());
+    view = std::make_unique<app::ContentView>(*services);
+}
+
+WizardFixture::~WizardFixture() {
+    view->editRunController().cancel();
+    view->waitForBackgroundWork();
+    QCoreApplication::processEvents();
+    view.reset();
+}
+
+QString WizardFixture::homePath() const { return QString::fromStdString(folder.path().string()); }
+
+QString WizardFixture::makeFolder(const QString& relativePath) const {
+    QDir(homePath()).mkpath(relativePath);
+    return QDir(homePath()).filePath(relativePath);
+}
+
+}  // namespace testsupport

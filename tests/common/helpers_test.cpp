@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+#include "common/atomic_file.h"
+#include "common/final_ending_effect.h"
+#include "common/iso_time.h"
+#include "common/text.h"
+#include "common/uuid.h"
+#include "tests/support/test_files.h"
+
+namespace {
+
+TEST(Text, TrimAndLowerCase) {
+    EXPECT_EQ(common::trim(" \t\n 1:30 \r\n"), "1:30");
+    EXPECT_EQ(common::trim(" \n "), "");
+    EXPECT_EQ(common::asciiLower("Song.MP3 \xC3\x89"), "song.mp3 \xC3\x89");
+    EXPECT_EQ(common::replaceAll("90 seconds sec", "sec", "s"), "90 sonds s");
+}
+
+TEST(Uuid, CanonicalUpperCaseAndFresh) {
+    const std::string first = common::makeUuidString();
+    EXPECT_TRUE(std::regex_match(
+        first, std::regex("[0-9A-F]{8}-[0-9A-F]{4}-4[0-9A-F]{3}-[89AB][0-9A-F]{3}-[0-9A-F]{12}")))
+        << first;
+    EXPECT_NE(first, common::makeUuidString());
+}
+
+TEST(IsoTime, WholeSecondsInUtcWithZ) {
+    const auto moment = std::chrono::system_clock::time_point(std::chrono::milliseconds(1765060139999));
+    EXPECT_EQ(common::iso8601Utc(moment), "2025-12-06T22:28:59Z");
+}
+
+TEST(FinalEndingEffect, RawValuesTitlesAndTails) {
+    using common::FinalEndingEffect;
+    EXPECT_EQ(common::rawValue(FinalEndingEffect::echoFade), "echoFade");
+    EXPECT_EQ(common::title(FinalEndingEffect::echoFade), "Echo/Fade");
+    EXPECT_EQ(common::title(FinalEndingEffect::none), "Off");
+    EXPECT_EQ(common::tailSeconds(FinalEndingEffect::echoFade), 4.0);
+    EXPECT_EQ(common::tailSeconds(FinalEndingEffect::fade), 2.0);
+    EXPECT_EQ(common::finalEndingEffectFromRawValue("fade"), FinalEndingEffect::fade);
+    EXPECT_FALSE(common::finalEndingEffectFromRawValue("Fade"));
+}
+
+TEST(AtomicFile, ReplacesContentsAndLeavesNoTemporaryFile) {
+    testsupport::TemporaryFolder folder;
+    const auto path = folder / "notes.md";
+    common::writeFileAtomically(path, "first");
+    common::writeFileAtomically(path, "second\n");
+    EXPECT_EQ(testsupport::readWholeFile(path), "second\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST(AtomicFile, FailureKeepsTheEarlierFile) {
+    testsupport::TemporaryFolder folder;
+    EXPECT_THROW(common::writeFileAtomically(folder / "missing/notes.md", "x"), std::system_error);
+    const auto path = folder / "locked" / "notes.md";
+    std::filesystem::create_directories(path.parent_path());
+    common::writeFileAtomically(path, "kept");
+    std::filesystem::permissions(path.parent_path(), std::filesystem::perms::owner_read |
+                                                         std::filesystem::perms::owner_exec);
+    if (::geteuid() != 0) {  // root ignores folder permissions
+        EXPECT_THROW(common::writeFileAtomically(path, "lost"), std::system_error);
+    }
+    EXPECT_EQ(testsupport::readWholeFile(path), "kept");
+}
+
+}  // namespace

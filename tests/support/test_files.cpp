@@ -1,0 +1,67 @@
+#include "tests/support/test_files.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "common/subprocess.h"
+#include "common/uuid.h"
+
+namespace testsupport {
+
+TemporaryFolder::TemporaryFolder()
+    : path_(std::filesystem::temp_directory_path() / ("tunewright-test-" + common::makeUuidString())) {
+    std::filesystem::create_directories(path_);
+}
+
+TemporaryFolder::~TemporaryFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::filesystem::path findProgram(const std::string& name) {
+    const char* pathVariable = std::getenv("PATH");
+    std::stringstream folders(pathVariable != nullptr ? pathVariable : "/usr/bin:/bin");
+    std::string folder;
+    while (std::getline(folders, folder, ':')) {
+        if (folder.empty()) continue;
+        const std::filesystem::path candidate = std::filesystem::path(folder) / name;
+        std::error_code error;
+        if (std::filesystem::is_regular_file(candidate, error)) return candidate;
+    }
+    return {};
+}
+
+std::string requiredProgramMessage(const std::string& name) {
+    return "The program '" + name +
+           "' is needed by this test and was not found on the PATH: run scripts/install-deps.";
+}
+
+std::string convertWithFfmpeg(const std::filesystem::path& source,
+                              const std::filesystem::path& destination,
+                              const std::vector<std::string>& outputArguments) {
+    const std::filesystem::path ffmpeg = findProgram("ffmpeg");
+    if (ffmpeg.empty()) return requiredProgramMessage("ffmpeg");
+    common::SubprocessOptions options;
+    options.executable = ffmpeg.string();
+    options.arguments = {"-nostdin", "-hide_banner", "-loglevel", "error", "-y", "-i", source.string()};
+    options.arguments.insert(options.arguments.end(), outputArguments.begin(), outputArguments.end());
+    options.arguments.push_back(destination.string());
+    const common::CapturedRun run = common::runAndCapture(options, 1 << 20);
+    if (run.startError) return *run.startError;
+    if (!run.status.succeeded()) return "ffmpeg failed: " + run.output;
+    return {};
+}
+
+std::string readWholeFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream contents;
+    contents << file.rdbuf();
+    return contents.str();
+}
+
+std::filesystem::path bundleBinFolder() { return TUNEWRIGHT_BUNDLE_BIN_DIR; }
+
+}  // namespace testsupport

@@ -1,0 +1,43 @@
+#pragma once
+// Temporary folders and the outside programs tests need (ffmpeg, lame).
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// A fresh folder under the system's temporary folder, removed with everything
+// inside when the object goes away.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// The absolute path of a program on the PATH, or an empty path. Tests that need
+// a program assert on it with requiredProgramMessage() so that a missing tool
+// fails loudly with what to install.
+std::filesystem::path findProgram(const std::string& name);
+std::string requiredProgramMessage(const std::string& name);
+
+// Runs ffmpeg quietly to convert `source` into `destination` (format from its
+// extension) with extra output arguments; returns ffmpeg's output on failure,
+// an empty text on success.
+std::string convertWithFfmpeg(const std::filesystem::path& source,
+                              const std::filesystem::path& destination,
+                              const std::vector<std::string>& outputArguments = {});
+
+std::string readWholeFile(const std::filesystem::path& path);
+
+// The build tree's bundle folder holding seamforge, lame and VelvetcutSetup.
+std::filesystem::path bundleBinFolder();
+
+}  // namespace testsupport
