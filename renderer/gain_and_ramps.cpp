@@ -1,11 +1,15 @@
 #include "renderer/gain_and_ramps.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "renderer/sample_math.h"
 
 namespace renderer {
 namespace {
+
+// Every value a 16-bit sample can take.
+constexpr int kSampleValueCount = 65536;
 
 constexpr long long kMicroFadeFrames = static_cast<long long>(targetSampleRate * 0.004);
 
@@ -20,7 +24,18 @@ void scaleFrame(SampleSpan samples, long long frame, double gain) {
 
 void applyGain(SampleSpan samples, double gain) {
     if (!(gain > 0.0) || gain == 1.0 || samples.empty()) return;
-    for (int16_t& sample : samples) sample = clampInt16(gain * sample);
+    if (samples.size() < static_cast<size_t>(kSampleValueCount)) {
+        for (int16_t& sample : samples) sample = clampInt16(gain * sample);
+        return;
+    }
+    // A whole song holds far more samples than there are 16-bit values: scaling each value
+    // once and looking the results up gives the same samples several times faster than
+    // rounding every sample (whose conversions do not vectorise on baseline x86-64).
+    std::vector<int16_t> scaled(kSampleValueCount);
+    for (int value = -32768; value <= 32767; ++value) {
+        scaled[static_cast<size_t>(value + 32768)] = clampInt16(gain * value);
+    }
+    for (int16_t& sample : samples) sample = scaled[static_cast<size_t>(sample + 32768)];
 }
 
 void applyMicroFades(SampleSpan samples) {

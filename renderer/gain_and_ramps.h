@@ -1,6 +1,7 @@
 #pragma once
 // In-place level changes on interleaved 16-bit stereo buffers. Every new sample is stored
-// through clampInt16; the buffer's length never changes. Never fail, allocate nothing.
+// through clampInt16; the buffer's length never changes. Never fail; nothing allocates
+// except applyGain on a buffer of 65536 samples or more (one 128 KiB table per call).
 
 #include <limits>
 

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
+
+#include "renderer/sample_math.h"
 
 namespace renderer {
 namespace {
@@ -47,6 +50,25 @@ TEST(ApplyGain, RoundsHalvesAwayFromZeroAndClamps) {
     Samples doubled = {20000, -20000, 100, -100};
     applyGain(doubled, 2.0);
     EXPECT_EQ(doubled, (Samples{32767, -32768, 200, -200}));
+}
+
+// Long buffers take a lookup path: every sample value, in a buffer long enough for it and
+// in one too short for it, must come out as clampInt16(gain × value).
+TEST(ApplyGain, LongAndShortBuffersScaleAlike) {
+    Samples everyValue;
+    for (int value = -32768; value <= 32767; ++value)
+        everyValue.push_back(static_cast<int16_t>(value));
+    for (const double gain :
+         {0.5, 0.8, 1.0000001, 2.0, 1e-9, 1e300, std::numeric_limits<double>::infinity()}) {
+        Samples expected = everyValue;
+        for (int16_t& sample : expected) sample = clampInt16(gain * sample);
+        Samples whole = everyValue;
+        applyGain(whole, gain);
+        EXPECT_EQ(whole, expected) << gain;
+        Samples piece(everyValue.begin() + 30000, everyValue.begin() + 36000);
+        applyGain(piece, gain);
+        EXPECT_TRUE(std::equal(piece.begin(), piece.end(), expected.begin() + 30000)) << gain;
+    }
 }
 
 TEST(ApplyMicroFades, RampsBothEdgesOfALongBuffer) {
