@@ -29,8 +29,9 @@ double applyEchoFade(SampleSpan samples, long long startFrame) {
     const long long sourceStart = startFrame - sourceFrames;
 
     std::array<long long, echoTaps.size()> delays{};
-    for (size_t tap = 0; tap < echoTaps.size(); ++tap)
+    for (size_t tap = 0; tap < echoTaps.size(); ++tap) {
         delays[tap] = echoTapDelayFrames(echoTaps[tap]);
+    }
 
     // The source lies wholly before the tail, so it is read in place: the writes below
     // never reach it.

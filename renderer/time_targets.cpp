@@ -42,7 +42,8 @@ std::optional<double> parseNumber(std::string_view piece) {
     const std::string text(piece);
     char* end = nullptr;
     const double value = strtod_l(text.c_str(), &end, cLocale);
-    // An infinite time would survive every comparison below and break the reports later.
+    // Not finite is not a number: an infinite time would pass every later comparison and
+    // break the JSON reports.
     if (end != text.c_str() + text.size() || !std::isfinite(value)) return std::nullopt;
     return value;
 }

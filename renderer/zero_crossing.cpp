@@ -45,8 +45,6 @@ long long nearestZeroCrossingFrame(ConstSampleSpan samples, long long targetFram
             quietestLevel = std::abs(current);
             quietestFrame = frame;
         }
-        // Distances only grow once the scan passes the target, but the scan is at most
-        // 2 × radius + 1 frames, so it simply runs to the end of the range.
         if (isCrossing(previous, current)) {
             const long long distance =
                 frame > targetFrame ? frame - targetFrame : targetFrame - frame;

@@ -52,47 +52,36 @@ void setFrame(Samples& samples, long long frame, int16_t value) {
     samples[static_cast<size_t>(frame) * 2 + 1] = value;
 }
 
-TEST(FirstMusicalFrame, ShortOrSilentBuffersStartAtZero) {
-    EXPECT_EQ(firstMusicalFrame(Samples{}, 44100), 0);
-    Samples shortBuffer(2 * 2048, 0);
-    setFrame(shortBuffer, 2047, 20000);
-    EXPECT_EQ(firstMusicalFrame(shortBuffer, 44100), 0);
-    EXPECT_EQ(firstMusicalFrame(testsupport::silence(5.0), 44100), 0);
-}
-
 TEST(FirstMusicalFrame, SkipsLeadingSilence) {
     // Loud from frame 132300. The window at 254 × 512 = 130048 ends at 132096, before the
     // tone; the one at 255 × 512 = 130560 holds 308 loud frames, far above 3.5 % of the
-    // tone's level, and so do the two after it.
-    const Samples samples =
+    // tone's level, and so do the two after it. The pre-roll follows the given rate.
+    Samples samples =
         testsupport::concatenate({testsupport::silence(3.0), testsupport::tone(4.0, 440.0, 0.5)});
     EXPECT_EQ(firstMusicalFrame(samples, 44100), 255 * 512 - 661);
-    // The pre-roll follows the given rate: truncate(48000 × 0.015) = 720.
     EXPECT_EQ(firstMusicalFrame(samples, 48000), 255 * 512 - 720);
-    // A note in the first window is floored at frame 0.
-    EXPECT_EQ(firstMusicalFrame(testsupport::tone(2.0, 440.0, 0.5), 44100), 0);
+
+    // A click of 0.5 at 1 s raises its windows to 0.5 / √2048 ≈ 0.011, below 3.5 % of
+    // the tone's RMS (0.5 / √2 ≈ 0.354, so ≈ 0.0124): no onset there.
+    setFrame(samples, 44100, 16384);
+    EXPECT_EQ(firstMusicalFrame(samples, 44100), 255 * 512 - 661);
 }
 
-TEST(FirstMusicalFrame, ALoneClickIsNoOnset) {
-    // A click of 0.5 at 1 s raises its windows to 0.5 / √2048 ≈ 0.011, below 3.5 % of
-    // the tone's RMS (0.5 / √2 ≈ 0.354, so ≈ 0.0124): the tone from 3 s still wins.
-    Samples beforeTone =
-        testsupport::concatenate({testsupport::silence(3.0), testsupport::tone(4.0, 440.0, 0.5)});
-    setFrame(beforeTone, 44100, 16384);
-    EXPECT_EQ(firstMusicalFrame(beforeTone, 44100), 255 * 512 - 661);
-
+TEST(FirstMusicalFrame, FallsBackToTheFirstFrameAboveTheFloor) {
     // In quiet audio with no three windows above 0.0015 (the click's windows reach about
     // 0.0011), the first frame above 0.0015 is taken: the click, 661 frames earlier.
     Samples quiet = testsupport::noise(3.0, 0.001);
     setFrame(quiet, 50000, 1638);
     EXPECT_EQ(firstMusicalFrame(quiet, 44100), 50000 - 661);
-}
-
-TEST(FirstMusicalFrame, UsesTheFallbackWhenThereAreFewerThanThreeWindows) {
-    // 3000 frames make two windows; the first frame above 2 % of the reference is the click.
-    Samples samples(2 * 3000, 0);
-    setFrame(samples, 2000, 20000);
-    EXPECT_EQ(firstMusicalFrame(samples, 44100), 2000 - 661);
+    // 3000 frames make only two windows: straight to the fallback.
+    Samples twoWindows(2 * 3000, 0);
+    setFrame(twoWindows, 2000, 20000);
+    EXPECT_EQ(firstMusicalFrame(twoWindows, 44100), 2000 - 661);
+    // Silence, and anything of 2048 frames or fewer, starts at 0.
+    EXPECT_EQ(firstMusicalFrame(testsupport::silence(5.0), 44100), 0);
+    Samples short2048(2 * 2048, 0);
+    setFrame(short2048, 2047, 20000);
+    EXPECT_EQ(firstMusicalFrame(short2048, 44100), 0);
 }
 
 // Random songs of silence, quiet and loud noise, tones and small clicks. Thresholds are met or

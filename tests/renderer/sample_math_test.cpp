@@ -10,23 +10,12 @@
 namespace renderer {
 namespace {
 
-TEST(ClampInt16, RoundsHalvesAwayFromZero) {
-    EXPECT_EQ(clampInt16(1.5), 2);
+TEST(ClampInt16, RoundsHalvesAwayFromZeroThenClamps) {
     EXPECT_EQ(clampInt16(-1.5), -2);
     EXPECT_EQ(clampInt16(2.5), 3);
-    EXPECT_EQ(clampInt16(-2.5), -3);
-    EXPECT_EQ(clampInt16(2.4999999999999996), 2);
-    // The largest double below one half: adding 0.5 would round it up to 1.
+    // The largest double below one half: adding 0.5 to it would round up to 1.
     EXPECT_EQ(clampInt16(0.49999999999999994), 0);
-    EXPECT_EQ(clampInt16(-0.49999999999999994), 0);
-    EXPECT_EQ(clampInt16(-0.0), 0);
-}
-
-TEST(ClampInt16, ClampsToTheSixteenBitRange) {
-    EXPECT_EQ(clampInt16(32767.4), 32767);
     EXPECT_EQ(clampInt16(32767.5), 32767);
-    EXPECT_EQ(clampInt16(40000.0), 32767);
-    EXPECT_EQ(clampInt16(-32768.0), -32768);
     EXPECT_EQ(clampInt16(-32768.5), -32768);
     EXPECT_EQ(clampInt16(1e300), 32767);
     EXPECT_EQ(clampInt16(-std::numeric_limits<double>::infinity()), -32768);
