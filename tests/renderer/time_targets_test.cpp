@@ -42,7 +42,8 @@ TEST(ParseTime, IgnoresTheProcessLocale) {
     common::Subprocess child(options, [&](std::string_view chunk) { output.append(chunk); });
     ASSERT_FALSE(child.start().has_value());
     ASSERT_TRUE(child.waitForExit().succeeded())
-        << "localedef could not build de_DE (run scripts/install-deps): " << output;
+        << "localedef could not build de_DE from the locales package (run scripts/install-deps): "
+        << output;
 
     setenv("LOCPATH", folder.path().c_str(), 1);
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
