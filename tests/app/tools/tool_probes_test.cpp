@@ -2,175 +2,100 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-
-#include "app/tools/codex_agent.h"
-#include "tests/support/test_files.h"
+#include "tests/app/tools/script_files.h"
 
 namespace {
 
-using app::tools::CommandResult;
 using app::tools::runCommandResult;
+using scriptfiles::writeFile;
+using scriptfiles::writeScript;
 
-QString pathOf(const testsupport::TemporaryFolder& folder) {
-    return QString::fromStdString(folder.path().string());
-}
+TEST(RunCommandResult, ReportsMergedOutputExitStatusAndStartFailures) {
+    const auto merged = runCommandResult("/bin/sh", {"-c", "echo out; echo err 1>&2; exit 1"});
+    EXPECT_FALSE(merged.succeeded);
+    EXPECT_EQ(merged.output, "out\nerr\n");  // callers trim
 
-// Writes a file (with parents) and, when asked, makes it executable.
-QString writeFile(const QString& path, const QByteArray& contents, bool executable) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(contents);
-    file.close();
-    if (executable) {
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
-                            QFileDevice::ExeOther);
-    }
-    return path;
-}
+    const auto missing = runCommandResult("/no/such/program", {});
+    EXPECT_FALSE(missing.succeeded);
+    EXPECT_TRUE(missing.output.isEmpty());
 
-QString writeScript(const QString& path, const QByteArray& body) {
-    return writeFile(path, "#!/bin/sh\n" + body + "\n", true);
-}
-
-TEST(RunCommandResult, MergesOutputAndErrorAndReportsExitStatus) {
-    const CommandResult result =
-        runCommandResult("/bin/sh", {"-c", "printf 'out\\n'; printf 'err\\n' 1>&2; exit 0"});
-    EXPECT_TRUE(result.succeeded);
-    EXPECT_EQ(result.output, "out\nerr\n");  // not trimmed here
-
-    const CommandResult failed = runCommandResult("/bin/sh", {"-c", "echo no; exit 1"});
-    EXPECT_FALSE(failed.succeeded);
-    EXPECT_EQ(failed.output, "no\n");
-}
-
-TEST(RunCommandResult, MissingProgramGivesEmptyOutputAndNoSuccess) {
-    const CommandResult result = runCommandResult("/no/such/program", {"-p"});
-    EXPECT_FALSE(result.succeeded);
-    EXPECT_TRUE(result.output.isEmpty());
-}
-
-TEST(RunCommandResult, InvalidUtf8OutputIsEmptyAndWorkingFolderAndNullInputAreUsed) {
-    const CommandResult invalid = runCommandResult("/bin/sh", {"-c", "printf 'ok \\377\\376'"});
+    const auto invalid = runCommandResult("/bin/sh", {"-c", "printf 'ok \\377'"});
     EXPECT_TRUE(invalid.succeeded);
     EXPECT_TRUE(invalid.output.isEmpty());
 
-    const CommandResult accented = runCommandResult("/bin/sh", {"-c", "printf 'Caf\\303\\251'"});
-    EXPECT_EQ(accented.output, QString::fromUtf8("Caf\xc3\xa9"));
-
+    // Reads nothing from standard input and runs in the given folder.
     testsupport::TemporaryFolder folder;
-    const QString canonical = QFileInfo(pathOf(folder)).canonicalFilePath();
-    const CommandResult located =
-        runCommandResult("/bin/sh", {"-c", "pwd -P; cat; echo end"}, pathOf(folder));
-    EXPECT_EQ(located.output, canonical + "\nend\n");
+    const QString path = scriptfiles::pathOf(folder);
+    const auto located = runCommandResult("/bin/sh", {"-c", "cat; pwd -P"}, path);
+    EXPECT_EQ(located.output, QFileInfo(path).canonicalFilePath() + "\n");
 }
 
 TEST(BundledToolPath, TriesTheBundleFoldersInOrderAndNeedsAnExecutableFile) {
     testsupport::TemporaryFolder folder;
-    const QString resources = pathOf(folder);
-    EXPECT_FALSE(app::tools::bundledToolPath(resources, "seamforge"));
-
-    // A folder or a file without execute permission does not count.
-    QDir(resources).mkpath("StandaloneEngine/bin/seamforge");
-    writeFile(resources + "/Tools/bin/seamforge", "data", false);
+    const QString resources = scriptfiles::pathOf(folder);
+    QDir(resources).mkpath("StandaloneEngine/bin/seamforge");      // a folder
+    writeFile(resources + "/Tools/bin/seamforge", "data", false);  // not executable
     EXPECT_FALSE(app::tools::bundledToolPath(resources, "seamforge"));
 
     const QString inBin = writeScript(resources + "/bin/seamforge", "exit 0");
     EXPECT_EQ(app::tools::bundledToolPath(resources, "seamforge"), inBin);
-    const QString inTools = writeScript(resources + "/Tools/bin/lame", "exit 0");
     writeScript(resources + "/bin/lame", "exit 0");
+    const QString inTools = writeScript(resources + "/Tools/bin/lame", "exit 0");
     EXPECT_EQ(app::tools::bundledToolPath(resources, "lame"), inTools);
 
-    // A link to an executable counts (the build tree's bin/lame is one); a dangling one does not.
-    QFile::link(inBin, resources + "/StandaloneEngine/bin/linked");
-    EXPECT_EQ(app::tools::bundledToolPath(resources, "linked"),
-              resources + "/StandaloneEngine/bin/linked");
+    // A link to a program counts (the build tree's bin/lame is one); a dangling one does not.
+    QFile::link(inBin, resources + "/bin/linked");
+    EXPECT_EQ(app::tools::bundledToolPath(resources, "linked"), resources + "/bin/linked");
     QFile::link(resources + "/gone", resources + "/bin/dangling");
     EXPECT_FALSE(app::tools::bundledToolPath(resources, "dangling"));
-
     EXPECT_FALSE(app::tools::bundledToolPath("", "seamforge"));
-}
-
-TEST(CommandLineToolPath, FindsProgramsOnTheLoginPathAndNothingElse) {
-    const auto shell = app::tools::commandLineToolPath("sh");
-    ASSERT_TRUE(shell);
-    EXPECT_TRUE(app::tools::isExecutableFile(*shell)) << shell->toStdString();
-    EXPECT_FALSE(shell->endsWith('\n'));
-    EXPECT_FALSE(app::tools::commandLineToolPath("tunewright-no-such-tool"));
 }
 
 TEST(PythonEnvironments, BundleFirstThenTheSetupFoldersInOrder) {
     testsupport::TemporaryFolder folder;
-    const QString root = pathOf(folder);
+    const QString root = scriptfiles::pathOf(folder);
     app::tools::ToolEnvironment environment;
     environment.resourceFolder = root + "/Resources";
     environment.documentsFolder = root + "/Documents";
     environment.selectedFolder = root + "/Songs";
     EXPECT_FALSE(app::tools::pythonAudioEnvironmentPythonPath(environment));
-    EXPECT_FALSE(app::tools::musicAIEnvironmentPythonPath(environment));
 
-    const QString songsVelvetcut =
-        writeScript(root + "/Songs/Velvetcut Setup/.brightloom-env/bin/python", "exit 0");
-    EXPECT_EQ(app::tools::pythonAudioEnvironmentPythonPath(environment), songsVelvetcut);
-    const QString documentsVelvetcut =
-        writeScript(root + "/Documents/Velvetcut Setup/.brightloom-env/bin/python", "exit 0");
-    EXPECT_EQ(app::tools::pythonAudioEnvironmentPythonPath(environment), documentsVelvetcut);
-    const QString documentsTunewright =
-        writeScript(root + "/Documents/Tunewright Setup/.brightloom-env/bin/python", "exit 0");
-    EXPECT_EQ(app::tools::pythonAudioEnvironmentPythonPath(environment), documentsTunewright);
-    const QString bundled = writeScript(root + "/Resources/Python/bin/python", "exit 0");
-    EXPECT_EQ(app::tools::pythonAudioEnvironmentPythonPath(environment), bundled);
-    const QString engine =
-        writeScript(root + "/Resources/StandaloneEngine/python/bin/python3", "exit 0");
-    EXPECT_EQ(app::tools::pythonAudioEnvironmentPythonPath(environment), engine);
-
-    const QString musicAI =
-        writeScript(root + "/Documents/Tunewright Setup/.music-ai-env/bin/python", "exit 0");
-    EXPECT_EQ(app::tools::musicAIEnvironmentPythonPath(environment), musicAI);
+    // Each later file belongs to a place that is searched earlier.
+    for (const char* relative :
+         {"/Songs/Velvetcut Setup/.brightloom-env/bin/python",
+          "/Songs/Tunewright Setup/.brightloom-env/bin/python",
+          "/Documents/Velvetcut Setup/.brightloom-env/bin/python",
+          "/Documents/Tunewright Setup/.brightloom-env/bin/python", "/Resources/Python/bin/python",
+          "/Resources/StandaloneEngine/python/bin/python3"}) {
+        const QString python = writeScript(root + QString(relative), "exit 0");
+        EXPECT_EQ(app::tools::pythonAudioEnvironmentPythonPath(environment), python);
+    }
 }
 
 TEST(CodexLoginCheck, ExitStatusDecidesReadinessAndOutputDecidesText) {
     testsupport::TemporaryFolder folder;
-    const QString root = pathOf(folder);
+    const QString root = scriptfiles::pathOf(folder);
     // Each fake agent insists on the probe's exact arguments.
-    const QByteArray checkArguments = "[ \"$1 $2 $#\" = \"login status 2\" ] || exit 9\n";
-    const QString silent = writeScript(root + "/silent", checkArguments + "exit 1");
-    const QString refusing =
-        writeScript(root + "/refusing", checkArguments + "echo '  Not logged in  '; exit 1");
-    const QString signedIn =
-        writeScript(root + "/signed-in", checkArguments + "echo 'Logged in using an API key'");
+    const QByteArray onlyLoginStatus = "[ \"$1 $2 $#\" = \"login status 2\" ] || exit 9\n";
+    const auto check = [&](const QByteArray& body) {
+        return app::tools::codexLoginCheck(writeScript(root + "/codex", onlyLoginStatus + body));
+    };
 
-    const app::tools::ToolCheck none = app::tools::codexLoginCheck(std::nullopt);
-    EXPECT_EQ(none.name, "Codex login");
-    EXPECT_EQ(none.command, "codex login status");
-    EXPECT_FALSE(none.isReady);
-    EXPECT_EQ(none.status, "Optional. Needed only for Codex fallback.");
+    const auto withoutAgent = app::tools::codexLoginCheck(std::nullopt);
+    EXPECT_FALSE(withoutAgent.isReady);
+    EXPECT_EQ(withoutAgent.status, "Optional. Needed only for Codex fallback.");
 
-    const app::tools::ToolCheck notSignedIn = app::tools::codexLoginCheck(silent);
-    EXPECT_FALSE(notSignedIn.isReady);
-    EXPECT_EQ(notSignedIn.status, "Optional fallback not signed in.");
+    const auto silent = check("exit 1");
+    EXPECT_FALSE(silent.isReady);
+    EXPECT_EQ(silent.status, "Optional fallback not signed in.");
 
-    const app::tools::ToolCheck refused = app::tools::codexLoginCheck(refusing);
+    const auto refused = check("echo '  Not logged in  '; exit 1");
     EXPECT_FALSE(refused.isReady);
     EXPECT_EQ(refused.status, "Optional fallback signed in:\nNot logged in");
 
-    const app::tools::ToolCheck ready = app::tools::codexLoginCheck(signedIn);
-    EXPECT_TRUE(ready.isReady);
-    EXPECT_EQ(ready.status, "Optional fallback signed in:\nLogged in using an API key");
-}
-
-TEST(CodexAgent, EditArgumentsPutTheLastMessageFileBeforeThePrompt) {
-    EXPECT_EQ(
-        app::tools::codexEditArguments("/songs", std::nullopt, "Make the edit"),
-        QStringList({"exec", "--skip-git-repo-check", "--dangerously-bypass-approvals-and-sandbox",
-                     "-C", "/songs", "Make the edit"}));
-    EXPECT_EQ(
-        app::tools::codexEditArguments("/songs", QString("/songs/last.txt"), "Make it"),
-        QStringList({"exec", "--skip-git-repo-check", "--dangerously-bypass-approvals-and-sandbox",
-                     "-C", "/songs", "--output-last-message", "/songs/last.txt", "Make it"}));
-    EXPECT_EQ(app::tools::codexSkillPath("/home/dj"), "/home/dj/.codex/skills/velvetcut/SKILL.md");
+    const auto signedIn = check("echo 'Logged in using an API key'");
+    EXPECT_TRUE(signedIn.isReady);
+    EXPECT_EQ(signedIn.status, "Optional fallback signed in:\nLogged in using an API key");
 }
 
 }  // namespace
