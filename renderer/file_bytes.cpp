@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <system_error>
 
+#include "renderer/render_error.h"
+
 namespace renderer {
 namespace {
 
@@ -15,8 +17,8 @@ namespace {
 }
 
 [[noreturn]] void throwNotRegular(const std::filesystem::path& path, mode_t mode) {
-    // A folder has its own errno text; other kinds get the closest one.
-    throwReadError(path, S_ISDIR(mode) ? EISDIR : EINVAL);
+    if (S_ISDIR(mode)) throwReadError(path, EISDIR);
+    throw RenderError("Could not read " + path.string() + ": Not a regular file");
 }
 
 class FileDescriptor {

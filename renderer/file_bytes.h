@@ -7,9 +7,9 @@
 
 namespace renderer {
 
-// Reads every byte of the regular file at `path`. Throws std::system_error with a
-// one-line "Could not read <path>: <reason>" when it is missing, unreadable, a
-// folder or not a regular file (a device or a pipe could block or never end).
+// Reads every byte of the regular file at `path`. Throws a one-line
+// "Could not read <path>: <reason>" (std::system_error, or RenderError for a device
+// or a pipe, which could block or never end) when it is missing, unreadable or a folder.
 ByteBuffer readFileBytes(const std::filesystem::path& path);
 
 // Throws like readFileBytes unless `path` names a regular file (links followed).
