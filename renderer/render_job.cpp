@@ -50,9 +50,9 @@ RenderJob decodeRenderJob(std::string_view jsonText) {
     json root;
     try {
         root = json::parse(jsonText.begin(), jsonText.end());
-    } catch (const json::parse_error& error) {
-        // nlohmann's text starts with its own tag: "[json.exception.parse_error.101] parse error
-        // ..."
+    } catch (const json::exception& error) {
+        // A syntax error or a number too large to hold. The library's text starts with
+        // its own tag, "[json.exception.parse_error.101] ", which the user needs not see.
         const std::string detail = error.what();
         const size_t tagEnd = detail.find("] ");
         throwUnreadable("not JSON (" +

@@ -55,6 +55,8 @@ TEST(DecodeRenderJob, RefusesMissingKeysWrongTypesAndNonJsonOnOneLine) {
         "not json at all",
         "{\"appVersion\":\"1\",\n\"outputFolder\":",
         "[1, 2]",
+        "8e789789",  // a number too large for a double
+        R"({"appVersion":"1","outputFolder":"/o","finalFadeOut":true,"tracks":[],"x":1e999})",
         jobText("", trackWithoutNote),
         jobText("", "42"),
         jobText("", R"({"path":"/a.wav","name":"","startTime":"0","endTime":"","note":[]})"),
