@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <map>
+#include <random>
 #include <regex>
 #include <sstream>
 
@@ -194,6 +195,16 @@ TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
                       rawwav::riff(rawwav::chunk("fmt ", "abc") + std::string(1, '\0') +
                                    rawwav::chunk("LIST", std::string(25, 'x'))));
     rawwav::writeFile(files / "text.MP3", "Dear diary, this is not an MP3 at all.\n");
+    // A damaged AAC stream: FFmpeg's decoder complains about every frame, and none of
+    // that may reach standard error.
+    testsupport::writeTestWav(files / "tone.wav", testsupport::tone(1.0, 440.0, 0.5));
+    ASSERT_EQ(testsupport::convertWithFfmpeg(files / "tone.wav", files / "damaged.aac",
+                                             {"-c:a", "aac"}),
+              "");
+    std::string damaged = testsupport::readWholeFile(files / "damaged.aac");
+    std::mt19937 random(5);
+    for (size_t i = 100; i < damaged.size(); ++i) damaged[i] = static_cast<char>(random());
+    rawwav::writeFile(files / "damaged.aac", damaged);
     fs::create_directory(files / "folder.wav");
     ASSERT_EQ(::mkfifo((files / "pipe.flac").c_str(), 0600), 0);
 
@@ -201,6 +212,7 @@ TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
         {"cut-short.wav", "Converted audio is not a WAVE file."},
         {"no-channels.wav", "Decoded WAV audio is not readable 16-bit PCM."},
         {"odd.wav", "Converted audio has no PCM data."},
+        {"damaged.aac", "Local audio decode failed."},
         {"folder.wav", "Could not read " + (files / "folder.wav").string() + ": Is a directory"},
         {"pipe.flac", "Could not read " + (files / "pipe.flac").string() + ": Not a regular file"},
     };
