@@ -19,6 +19,12 @@ void checkTrackCount(const RenderJob& job) {
     }
 }
 
+void createOutputFolder(const std::string& path) {
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    if (error) throw std::system_error(error, "Could not create the output folder " + path);
+}
+
 void requireSourceFile(const TrackJob& track) {
     std::error_code error;
     if (track.path.empty() || !std::filesystem::exists(track.path, error)) {
@@ -38,7 +44,7 @@ void renderSong(const TrackJob& track, int index, const WorkFolder& workFolder) 
 
 void render(const RenderJob& job) {
     checkTrackCount(job);
-    std::filesystem::create_directories(job.outputFolder);
+    createOutputFolder(job.outputFolder);
     const WorkFolder workFolder;
     log("LOCAL_STEP analyze starting");
     const EndingPlan ending = resolveEndingPlan(job);

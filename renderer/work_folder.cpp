@@ -6,10 +6,22 @@
 
 namespace renderer {
 
+namespace {
+
+std::filesystem::path systemTemporaryFolder() {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error) throw std::system_error(error, "Could not find the temporary folder");
+    return folder;
+}
+
+}  // namespace
+
 WorkFolder::WorkFolder()
-    : path_(std::filesystem::temp_directory_path() /
-            ("tunewright-local-" + common::makeUuidString())) {
-    std::filesystem::create_directories(path_);
+    : path_(systemTemporaryFolder() / ("tunewright-local-" + common::makeUuidString())) {
+    std::error_code error;
+    std::filesystem::create_directories(path_, error);
+    if (error) throw std::system_error(error, "Could not create the work folder " + path_.string());
 }
 
 WorkFolder::~WorkFolder() {

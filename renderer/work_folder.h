@@ -9,7 +9,7 @@ namespace renderer {
 
 class WorkFolder {
 public:
-    // Creates the folder with its parents; throws std::filesystem::filesystem_error.
+    // Creates the folder with its parents; throws std::system_error with a one-line reason.
     WorkFolder();
     ~WorkFolder();  // removal errors are ignored
     WorkFolder(const WorkFolder&) = delete;

@@ -154,6 +154,17 @@ TEST_F(Seamforge, AMissingLaterSongFailsAfterSetUpAndLeavesNoWorkFolder) {
     EXPECT_TRUE(fs::is_directory(files / "out"));
 }
 
+TEST_F(Seamforge, FoldersThatCannotBeCreatedFailOnOneLine) {
+    testsupport::writeTestWav(files / "song.wav", testsupport::tone(0.5, 440.0, 0.5));
+    const std::string songJob = job({track(files / "song.wav")}, files / "song.wav" / "out");
+    expectFailure(runJob(songJob), "Could not create the output folder " +
+                                       (files / "song.wav" / "out").string() + ": Not a directory");
+
+    environment["TMPDIR"] = (files / "song.wav").string();
+    expectFailure(runJob(job({track(files / "song.wav")}, files / "out")),
+                  "Could not find the temporary folder: Not a directory");
+}
+
 TEST_F(Seamforge, EmptyLameVariableWinsOverTheLameBesideTheRenderer) {
     ASSERT_TRUE(fs::exists(testsupport::bundleBinFolder() / "lame"));
     environment["MUSIC_EDIT_LAME"] = "";
@@ -198,9 +209,9 @@ TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
     // A damaged AAC stream: FFmpeg's decoder complains about every frame, and none of
     // that may reach standard error.
     testsupport::writeTestWav(files / "tone.wav", testsupport::tone(1.0, 440.0, 0.5));
-    ASSERT_EQ(testsupport::convertWithFfmpeg(files / "tone.wav", files / "damaged.aac",
-                                             {"-c:a", "aac"}),
-              "");
+    ASSERT_EQ(
+        testsupport::convertWithFfmpeg(files / "tone.wav", files / "damaged.aac", {"-c:a", "aac"}),
+        "");
     std::string damaged = testsupport::readWholeFile(files / "damaged.aac");
     std::mt19937 random(5);
     for (size_t i = 100; i < damaged.size(); ++i) damaged[i] = static_cast<char>(random());
