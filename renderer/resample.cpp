@@ -71,16 +71,18 @@ WavAudio convertToTargetFormat(std::vector<int16_t> samples, int channels, int64
         throw RenderError("Source audio has an unusable sample rate (" +
                           std::to_string(sampleRate) + " Hz).");
     }
+    // The size is known before any work, so a song too long to hold fails at once.
+    const int64_t frames = static_cast<int64_t>(samples.size() / std::max(channels, 1));
+    const bool resample = sampleRate != targetSampleRate && frames >= 2;
+    const int64_t outputFrames =
+        resample ? resampledFrameCount(frames, sampleRate, targetSampleRate) : frames;
+    if (static_cast<uint64_t>(outputFrames) * targetChannels > maxDecodedSamples) {
+        throw RenderError("Decoded audio is too long.");
+    }
+
     WavAudio audio;
     audio.samples = stereoFromChannels(std::move(samples), channels);
-    const int64_t frames = static_cast<int64_t>(audio.samples.size() / 2);
-    if (sampleRate != targetSampleRate && frames >= 2) {
-        const int64_t outputFrames = resampledFrameCount(frames, sampleRate, targetSampleRate);
-        if (static_cast<uint64_t>(outputFrames) * 2 > maxDecodedSamples) {
-            throw RenderError("Decoded audio is too long.");
-        }
-        audio.samples = resampleStereo(audio.samples, sampleRate, targetSampleRate);
-    }
+    if (resample) audio.samples = resampleStereo(audio.samples, sampleRate, targetSampleRate);
     audio.sampleRate = targetSampleRate;
     audio.channels = targetChannels;
     return audio;

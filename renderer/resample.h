@@ -13,7 +13,7 @@ namespace renderer {
 // Lowest source rate accepted: upsampling from below it would multiply a small
 // file into a huge buffer, and no real audio format uses such rates.
 inline constexpr int64_t minimumSourceSampleRate = 4000;
-// Largest converted or decoded buffer, in samples (2 GiB; over 3 hours of stereo).
+// Largest decoded or converted song, in samples (2 GiB; over 3 hours of stereo).
 inline constexpr size_t maxDecodedSamples = size_t{1} << 30;
 
 // Linear interpolation of interleaved stereo from `fromRate` to `toRate` (frames per
