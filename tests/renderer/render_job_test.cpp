@@ -82,16 +82,6 @@ TEST(DecodeRenderJob, RefusesMissingKeysWrongTypesAndNonJsonOnOneLine) {
     }
 }
 
-TEST(DecodeRenderJob, NamesTheTrackAndKeyThatIsWrong) {
-    try {
-        decodeRenderJob(jobText("", std::string(kTrack) + "," + R"({"path":"/b.wav"})"));
-        FAIL() << "accepted a track without its keys";
-    } catch (const std::runtime_error& error) {
-        EXPECT_NE(std::string(error.what()).find("track 2"), std::string::npos) << error.what();
-        EXPECT_NE(std::string(error.what()).find("\"name\""), std::string::npos) << error.what();
-    }
-}
-
 struct EndingCase {
     std::optional<std::string> effectText;
     bool finalFadeOut;

@@ -180,10 +180,8 @@ TEST_F(Seamforge, BadJobFilesFailOnOneLine) {
 
     const std::vector<std::string> unreadable = {
         "this is not JSON\nat all",
-        job({"42"}, files / "out"),
         job({R"({"path":"/a.wav","name":"","startTime":"0","endTime":"","note":["x"]})"},
             files / "out"),
-        R"({"appVersion":"1","outputFolder":"/o","finalFadeOut":true})",
     };
     for (const std::string& text : unreadable) {
         const SeamforgeRun result = runJob(text);
@@ -217,6 +215,8 @@ TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
     for (size_t i = 100; i < damaged.size(); ++i) damaged[i] = static_cast<char>(random());
     rawwav::writeFile(files / "damaged.aac", damaged);
     fs::create_directory(files / "folder.wav");
+    // Reading a process's own memory at address 0 fails, even for root.
+    fs::create_symlink("/proc/self/mem", files / "unreadable.wav");
     ASSERT_EQ(::mkfifo((files / "pipe.flac").c_str(), 0600), 0);
 
     const std::vector<std::pair<std::string, std::string>> cases = {
@@ -225,6 +225,8 @@ TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
         {"odd.wav", "Converted audio has no PCM data."},
         {"damaged.aac", "Local audio decode failed."},
         {"folder.wav", "Could not read " + (files / "folder.wav").string() + ": Is a directory"},
+        {"unreadable.wav",
+         "Could not read " + (files / "unreadable.wav").string() + ": Input/output error"},
         {"pipe.flac", "Could not read " + (files / "pipe.flac").string() + ": Not a regular file"},
     };
     for (const auto& [name, message] : cases) {
