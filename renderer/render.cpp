@@ -25,19 +25,21 @@ void createOutputFolder(const std::string& path) {
     if (error) throw std::system_error(error, "Could not create the output folder " + path);
 }
 
+// Only a path with nothing behind it is missing; a file that exists but cannot be
+// read is reported by the decoder with its own reason.
 void requireSourceFile(const TrackJob& track) {
     std::error_code error;
-    if (track.path.empty() || !std::filesystem::exists(track.path, error)) {
-        throw RenderError("Source file missing: " + track.path);
-    }
+    const bool exists = !track.path.empty() && std::filesystem::exists(track.path, error);
+    const bool nothingThere = !error || error == std::errc::no_such_file_or_directory ||
+                              error == std::errc::not_a_directory;
+    if (!exists && nothingThere) throw RenderError("Source file missing: " + track.path);
 }
 
 // Everything one song contributes to the edit. The decoded song itself never leaves
 // renderSong, so it is released before the next one is read.
 void renderSong(const TrackJob& track, int index, const WorkFolder& workFolder) {
     requireSourceFile(track);
-    const WavAudio audio = loadSourceAudio(track.path, workFolder.path(), index);
-    static_cast<void>(audio);
+    [[maybe_unused]] const WavAudio audio = loadSourceAudio(track.path, workFolder.path(), index);
 }
 
 }  // namespace
@@ -47,8 +49,7 @@ void render(const RenderJob& job) {
     createOutputFolder(job.outputFolder);
     const WorkFolder workFolder;
     log("LOCAL_STEP analyze starting");
-    const EndingPlan ending = resolveEndingPlan(job);
-    static_cast<void>(ending);
+    [[maybe_unused]] const EndingPlan ending = resolveEndingPlan(job);
 
     for (size_t i = 0; i < job.tracks.size(); ++i) {
         renderSong(job.tracks[i], static_cast<int>(i) + 1, workFolder);
