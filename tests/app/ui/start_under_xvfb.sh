@@ -10,9 +10,10 @@ fi
 # Preferences go to a throwaway home so the test never changes the user's own.
 home="$(mktemp -d)"
 trap 'rm -rf "$home"' EXIT
+status=0
 output="$(HOME="$home" XDG_CONFIG_HOME="$home/.config" QT_QPA_PLATFORM=xcb \
-    timeout 60 xvfb-run -a -s "-screen 0 1600x1000x24" "$program" --quit-after-first-show 2>&1)"
-status=$?
+    timeout 60 xvfb-run -a -s "-screen 0 1600x1000x24" "$program" --quit-after-first-show 2>&1)" ||
+    status=$?
 echo "$output"
 if [ $status -ne 0 ]; then
     echo "VelvetcutSetup exited with status $status" >&2

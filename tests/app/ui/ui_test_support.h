@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QWidget>
+#include <ostream>
 
 namespace uitest {
 
@@ -29,3 +30,8 @@ T* findByAccessibleName(QWidget* root, const QString& name) {
 QStringList visibleLabelTexts(QWidget* root);
 
 }  // namespace uitest
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
