@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <cstdio>
 
 #include "app/ui/wizard_window.h"
@@ -20,22 +21,25 @@ namespace {
 
 constexpr int kShotWidth = 900;
 constexpr int kWindowWidth = 1100;
+constexpr int kWindowHeight = 800;
 
 // Grows the window until its whole card shows without scrolling, then saves it.
 bool saveScreen(app::ui::WizardWindow& window, const QString& path) {
     QCoreApplication::processEvents();
-    QScrollArea* scroll = window.scrollArea();
-    const int hidden = scroll->widget()->sizeHint().height() - scroll->viewport()->height();
-    if (hidden > 0) window.resize(kWindowWidth, window.height() + hidden);
-    QCoreApplication::processEvents();
+    QScrollBar* scrollBar = window.scrollArea()->verticalScrollBar();
+    for (int attempt = 0; attempt < 5 && scrollBar->maximum() > 0; ++attempt) {
+        window.resize(kWindowWidth, window.height() + scrollBar->maximum());
+        QCoreApplication::processEvents();
+    }
     const QImage shot = window.grab().toImage().scaledToWidth(kShotWidth, Qt::SmoothTransformation);
-    window.resize(kWindowWidth, 800);
+    window.resize(kWindowWidth, kWindowHeight);
     // Quality 0: the smallest file zlib can make.
     if (!shot.convertToFormat(QImage::Format_RGB32).save(path, "PNG", 0)) {
         std::fprintf(stderr, "wizard_screenshots: could not write %s\n", qPrintable(path));
         return false;
     }
     std::printf("wizard_screenshots: wrote %s\n", qPrintable(path));
+    std::fflush(stdout);
     return true;
 }
 
@@ -70,7 +74,7 @@ int main(int argc, char* argv[]) {
     const QString realResources = desktop.resourceFolderPath;
     desktop.resourceFolderPath = wizard.makeFolder(QStringLiteral("Empty App"));
     app::ui::WizardWindow window(view);
-    window.resize(kWindowWidth, 800);
+    window.resize(kWindowWidth, kWindowHeight);
     window.show();
     testsupport::waitUntil([&] { return !view.state().toolChecks.empty(); }, 60);
     bool ok = saveScreen(window, outputFolder + QStringLiteral("/wizard-step1-tools.png"));
