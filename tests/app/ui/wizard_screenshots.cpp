@@ -10,8 +10,10 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <algorithm>
 #include <cstdio>
 
+#include "app/ui/screen_card.h"
 #include "app/ui/wizard_window.h"
 #include "app/wizard/content_view.h"
 #include "tests/app/support/wizard_test_helpers.h"
@@ -20,19 +22,24 @@
 namespace {
 
 constexpr int kShotWidth = 900;
-constexpr int kWindowWidth = 1100;
+constexpr int kWindowWidth = 1080;
 constexpr int kWindowHeight = 800;
 
 // Grows the window until its whole card shows without scrolling, then saves it.
 bool saveScreen(app::ui::WizardWindow& window, const QString& path) {
+    window.resize(kWindowWidth, kWindowHeight);
     QCoreApplication::processEvents();
     QScrollBar* scrollBar = window.scrollArea()->verticalScrollBar();
     for (int attempt = 0; attempt < 5 && scrollBar->maximum() > 0; ++attempt) {
         window.resize(kWindowWidth, window.height() + scrollBar->maximum());
         QCoreApplication::processEvents();
     }
-    const QImage shot = window.grab().toImage().scaledToWidth(kShotWidth, Qt::SmoothTransformation);
-    window.resize(kWindowWidth, kWindowHeight);
+    // Nothing below the card: the picture ends one margin under it.
+    QWidget* card = window.currentCard();
+    const int bottom = card->mapTo(&window, QPoint(0, card->height())).y() + 32;
+    const QImage shot = window.grab(QRect(0, 0, window.width(), std::min(bottom, window.height())))
+                            .toImage()
+                            .scaledToWidth(kShotWidth, Qt::SmoothTransformation);
     // Quality 0: the smallest file zlib can make.
     if (!shot.convertToFormat(QImage::Format_RGB32).save(path, "PNG", 0)) {
         std::fprintf(stderr, "wizard_screenshots: could not write %s\n", qPrintable(path));
