@@ -38,13 +38,6 @@ TEST(CustomFastTimeNotePortion, KeepsWhatTheUserAddedAroundADefault) {
     EXPECT_EQ(customFastTimeNotePortion("  Fade After The Chorus ", 0, 1), "Fade After The Chorus");
 }
 
-TEST(CustomFastTimeNotePortion, OtherTotalsOnlyKnowTheGenericTexts) {
-    EXPECT_EQ(customFastTimeNotePortion(
-                  "No note provided. Use the typed Start and End times as tight targets.", 0, 4),
-              "");
-    EXPECT_TRUE(noNoteGuidance(2, 4).startsWith("No note provided."));
-}
-
 TEST(AdvancedRequest, EffectWordsFailUnlessNegated) {
     EXPECT_FALSE(asksForAdvancedRequest(""));
     EXPECT_FALSE(asksForAdvancedRequest("fade out after the chorus"));

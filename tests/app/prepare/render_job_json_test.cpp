@@ -31,13 +31,4 @@ TEST(FastTimeRenderJobJson, IsCompactInDeclarationOrderWithEscapedSlashes) {
               R"("startTime":"1:05","endTime":"2:10","note":""}]})");
 }
 
-TEST(FastTimeRenderJobJson, WritesAnEmptyTrackListAsAnArray) {
-    FastTimeRenderJob job;
-    job.appVersion = "4.8";
-    job.finalEndingEffect = "fade";
-    EXPECT_EQ(encodeFastTimeRenderJob(job),
-              R"({"appVersion":"4.8","outputFolder":"","finalFadeOut":true,)"
-              R"("finalEndingEffect":"fade","tracks":[]})");
-}
-
 }  // namespace
