@@ -33,7 +33,11 @@ void writeAll(int fd, std::string_view contents, const std::string& what) {
 
 void writeFileAtomically(const std::filesystem::path& path, std::string_view contents) {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::string temporary = (folder / ("." + path.filename().string() + ".tmp-XXXXXX")).string();
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "." + name + "..." at -O3.
+    std::string temporaryName(".");
+    temporaryName.append(path.filename().string());
+    temporaryName.append(".tmp-XXXXXX");
+    std::string temporary = (folder / temporaryName).string();
     const std::string what = "Could not write " + path.string();
 
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);

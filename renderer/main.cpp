@@ -1,1 +1,50 @@
-int main() { return 0; }
+// seamforge job.json: renders one job and reports on standard output only.
+// Exit status 0 after success, 2 after a "LOCAL_RENDER_FAILED" line.
+
+#include <csignal>
+#include <exception>
+#include <new>
+#include <string>
+
+#include "common/text.h"
+#include "renderer/log.h"
+#include "renderer/render.h"
+#include "renderer/render_error.h"
+#include "renderer/render_job.h"
+
+namespace {
+
+constexpr int kFailureStatus = 2;
+
+// The parent reads the last line, so a message from the platform must not break it.
+std::string oneLine(std::string_view text) {
+    std::string line(text);
+    for (char& c : line) {
+        if (c == '\n' || c == '\r') c = ' ';
+    }
+    return common::trim(line);
+}
+
+int fail(std::string_view message) {
+    renderer::log("LOCAL_RENDER_FAILED " + oneLine(message));
+    return kFailureStatus;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A parent that stops reading must not end us by a signal: the status still counts.
+    std::signal(SIGPIPE, SIG_IGN);
+    try {
+        if (argc != 2) throw renderer::RenderError("Usage: seamforge job.json");
+        const renderer::RenderJob job = renderer::readRenderJobFile(argv[1]);
+        renderer::render(job);
+        return 0;
+    } catch (const std::bad_alloc&) {
+        return fail("Not enough memory to render this job.");
+    } catch (const std::exception& error) {
+        return fail(error.what());
+    } catch (...) {
+        return fail("The renderer stopped on an unexpected error.");
+    }
+}

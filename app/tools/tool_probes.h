@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -18,7 +19,12 @@ struct ToolEnvironment {
     QString homeFolder;
     QString documentsFolder;
     std::optional<QString> selectedFolder;
+    // Finds the agent; when empty, codexExecutablePath() is used.
+    std::function<std::optional<QString>()> codexLocator;
 };
+
+// A regular file (after following links) that this process may execute.
+bool isExecutableFile(const QString& path);
 
 // Runs the executable directly with one pipe for output and error and waits for it.
 // A child that cannot start gives empty output and succeeded = false.
@@ -37,5 +43,8 @@ const QSet<QString>& optionalFallbackToolNames();
 
 // The 17 rows in catalogue order.
 std::vector<ToolCheck> buildToolChecks(const ToolEnvironment& environment);
+
+// The "Codex login" row for the agent at `codexPath` (runs its sign-in probe).
+ToolCheck codexLoginCheck(const std::optional<QString>& codexPath);
 
 }  // namespace app::tools

@@ -1,0 +1,42 @@
+#include "app/tools/codex_agent.h"
+
+#include <QDir>
+
+#include "app/tools/tool_probes.h"
+
+namespace app::tools {
+
+std::optional<QString> codexExecutablePath() {
+    for (const char* fixed : {"/Applications/Codex.app/Contents/Resources/codex",
+                              "/opt/homebrew/bin/codex", "/usr/local/bin/codex"}) {
+        const QString path = QString::fromLatin1(fixed);
+        if (isExecutableFile(path)) return path;
+    }
+    // A login shell may answer with an alias or a function; only a real program counts.
+    const CommandResult result = runCommandResult(
+        QStringLiteral("/bin/bash"), {QStringLiteral("-lc"), QStringLiteral("command -v codex")});
+    const QString path = result.output.trimmed();
+    if (result.succeeded && !path.isEmpty() && isExecutableFile(path)) return path;
+    return std::nullopt;
+}
+
+QStringList codexLoginStatusArguments() {
+    return {QStringLiteral("login"), QStringLiteral("status")};
+}
+
+QString codexSkillPath(const QString& homeFolder) {
+    return QDir(homeFolder).filePath(QStringLiteral(".codex/skills/velvetcut/SKILL.md"));
+}
+
+QStringList codexEditArguments(const QString& workingDirectory,
+                               const std::optional<QString>& lastMessageFile,
+                               const QString& prompt) {
+    QStringList arguments = {QStringLiteral("exec"), QStringLiteral("--skip-git-repo-check"),
+                             QStringLiteral("--dangerously-bypass-approvals-and-sandbox"),
+                             QStringLiteral("-C"), workingDirectory};
+    if (lastMessageFile) arguments << QStringLiteral("--output-last-message") << *lastMessageFile;
+    arguments << prompt;
+    return arguments;
+}
+
+}  // namespace app::tools

@@ -1,0 +1,283 @@
+#include "app/tools/tool_probes.h"
+
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <limits>
+
+#include "app/tools/codex_agent.h"
+#include "common/subprocess.h"
+
+namespace app::tools {
+namespace {
+
+const QString kBash = QStringLiteral("/bin/bash");
+const QString kBundledPrefix = QStringLiteral("Bundled in this app:\n");
+const QString kOptionalHelperText =
+    QStringLiteral("Optional helper. Not required for local standalone edits.");
+const QString kNotConfiguredText = QStringLiteral("Optional fallback not configured on this Mac.");
+const QString kNeededOnlyForCodexText = QStringLiteral("Optional. Needed only for Codex fallback.");
+
+const QString kAudioPackagesImport = QStringLiteral(
+    "import numpy, scipy, librosa, soundfile, pydub, mutagen, pyloudnorm; "
+    "print('audio python packages OK')");
+const QString kMusicAIPackagesImport = QStringLiteral(
+    "import torch, torchaudio, torchcodec, demucs, whisper, essentia, librosa, madmom, allin1; "
+    "print('music AI analysis packages OK')");
+
+// Strict decoding: a probe whose output is not valid UTF-8 shows nothing rather than mojibake.
+QString decodeUtf8OrEmpty(const std::string& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    if (decoder.hasError()) return {};
+    return text;
+}
+
+std::optional<QString> firstExecutable(const QStringList& candidates) {
+    for (const QString& candidate : candidates) {
+        if (isExecutableFile(candidate)) return candidate;
+    }
+    return std::nullopt;
+}
+
+ToolCheck makeCheck(const QString& name, const QString& command, const QString& status,
+                    bool isReady) {
+    ToolCheck check;
+    check.name = name;
+    check.command = command;
+    check.status = status;
+    check.isReady = isReady;
+    return check;
+}
+
+ToolCheck commandLineToolsCheck() {
+    const CommandResult result =
+        runCommandResult(QStringLiteral("/usr/bin/xcode-select"), {QStringLiteral("-p")});
+    const QString folder = result.output.trimmed();
+    const bool ready = result.succeeded && !folder.isEmpty();
+    return makeCheck(QStringLiteral("Apple Command Line Tools"), QStringLiteral("xcode-select -p"),
+                     ready ? folder
+                           : QStringLiteral("Not installed. macOS must install these before "
+                                            "Homebrew and audio tools can be prepared."),
+                     ready);
+}
+
+ToolCheck rendererCheck(const ToolEnvironment& environment) {
+    const auto path = bundledToolPath(environment.resourceFolder, QStringLiteral("seamforge"));
+    return makeCheck(QStringLiteral("Local music renderer"), QStringLiteral("seamforge"),
+                     path ? kBundledPrefix + *path
+                          : QStringLiteral("Missing from app bundle. Reinstall Tunewright."),
+                     path.has_value());
+}
+
+ToolCheck audioFrameworkCheck() {
+    return makeCheck(QStringLiteral("macOS audio framework"), QStringLiteral("AVFoundation"),
+                     QStringLiteral("Built into macOS and used by the local renderer."), true);
+}
+
+ToolCheck optionalToolCheck(const ToolEnvironment& environment, const QString& name,
+                            const QString& command, bool appResourcesFirst) {
+    const std::optional<QString> bundled = bundledToolPath(environment.resourceFolder, command);
+    std::optional<QString> found = appResourcesFirst ? bundled : std::nullopt;
+    if (!found) found = commandLineToolPath(command);
+    if (!found) {
+        return makeCheck(name, command,
+                         optionalFallbackToolNames().contains(name) ? kOptionalHelperText
+                                                                    : QStringLiteral("Not found"),
+                         false);
+    }
+    return makeCheck(name, command, bundled == found ? kBundledPrefix + *found : *found, true);
+}
+
+ToolCheck encoderCheck(const ToolEnvironment& environment) {
+    const auto bundled = bundledToolPath(environment.resourceFolder, QStringLiteral("lame"));
+    const auto found = bundled ? bundled : commandLineToolPath(QStringLiteral("lame"));
+    QString status = QStringLiteral("Missing bundled LAME encoder. Reinstall Tunewright.");
+    if (found) status = bundled ? kBundledPrefix + *found : *found;
+    return makeCheck(QStringLiteral("MP3 encoder"), QStringLiteral("bundled lame"), status,
+                     found.has_value());
+}
+
+// Without an environment of its own, the system's python3.11 is asked.
+ToolCheck pythonPackagesCheck(const QString& name, const std::optional<QString>& interpreter,
+                              const QString& commandWithoutInterpreter, const QString& importLine) {
+    const CommandResult result =
+        interpreter ? runCommandResult(*interpreter, {QStringLiteral("-c"), importLine})
+                    : runCommandResult(
+                          kBash, {QStringLiteral("-lc"), "python3.11 -c \"" + importLine + "\""});
+    const QString command = interpreter ? *interpreter : commandWithoutInterpreter;
+    if (!result.succeeded) return makeCheck(name, command, kNotConfiguredText, false);
+    const QString where = interpreter ? *interpreter : QStringLiteral("system python3");
+    return makeCheck(name, command, result.output.trimmed() + "\n" + where, true);
+}
+
+ToolCheck codexCheck(const std::optional<QString>& codexPath) {
+    return makeCheck(
+        QStringLiteral("Codex CLI"), QStringLiteral("codex"),
+        codexPath ? "Optional AI fallback ready:\n" + *codexPath
+                  : QStringLiteral("Optional. Local standalone edits can still run without Codex."),
+        codexPath.has_value());
+}
+
+ToolCheck skillCheck(const ToolEnvironment& environment) {
+    const QString path = codexSkillPath(environment.homeFolder);
+    const bool exists = QFileInfo::exists(path);
+    return makeCheck(QStringLiteral("Velvetcut skill"), path,
+                     exists ? "Optional fallback skill ready:\n" + path : kNeededOnlyForCodexText,
+                     exists);
+}
+
+}  // namespace
+
+bool isExecutableFile(const QString& path) {
+    if (path.isEmpty() || !QFileInfo(path).isFile()) return false;
+    return ::access(QFile::encodeName(path).constData(), X_OK) == 0;
+}
+
+CommandResult runCommandResult(const QString& executable, const QStringList& arguments,
+                               const std::optional<QString>& workingDirectory) {
+    common::SubprocessOptions options;
+    options.executable = QFile::encodeName(executable).toStdString();
+    for (const QString& argument : arguments) options.arguments.push_back(argument.toStdString());
+    if (workingDirectory)
+        options.workingDirectory = QFile::encodeName(*workingDirectory).toStdString();
+    options.stdinFromNullDevice = true;
+    const common::CapturedRun run =
+        common::runAndCapture(std::move(options), std::numeric_limits<size_t>::max());
+    if (run.startError) return {};
+    CommandResult result;
+    result.output = decodeUtf8OrEmpty(run.output);
+    result.succeeded = run.status.succeeded();
+    return result;
+}
+
+std::optional<QString> bundledToolPath(const QString& resourceFolder, const QString& name) {
+    // An empty resource folder would turn the candidates into paths relative to the current folder.
+    if (resourceFolder.isEmpty() || name.isEmpty()) return std::nullopt;
+    const QDir resources(resourceFolder);
+    return firstExecutable({resources.filePath("StandaloneEngine/bin/" + name),
+                            resources.filePath("Tools/bin/" + name),
+                            resources.filePath("bin/" + name)});
+}
+
+std::optional<QString> commandLineToolPath(const QString& name) {
+    const QString script =
+        QStringLiteral(
+            "if [[ -x /opt/homebrew/bin/brew ]]; then eval \"$(/opt/homebrew/bin/brew shellenv)\"; "
+            "elif [[ -x /usr/local/bin/brew ]]; then eval \"$(/usr/local/bin/brew shellenv)\"; fi; "
+            "command -v ") +
+        name;
+    const CommandResult result = runCommandResult(kBash, {QStringLiteral("-lc"), script});
+    const QString path = result.output.trimmed();
+    if (!result.succeeded || path.isEmpty()) return std::nullopt;
+    return path;
+}
+
+std::optional<QString> pythonAudioEnvironmentPythonPath(const ToolEnvironment& environment) {
+    if (!environment.resourceFolder.isEmpty()) {
+        const QDir resources(environment.resourceFolder);
+        if (auto bundled =
+                firstExecutable({resources.filePath("StandaloneEngine/python/bin/python3"),
+                                 resources.filePath("StandaloneEngine/python/bin/python"),
+                                 resources.filePath("Python/bin/python3"),
+                                 resources.filePath("Python/bin/python")})) {
+            return bundled;
+        }
+    }
+    QStringList setupFolders;
+    if (!environment.documentsFolder.isEmpty()) {
+        const QDir documents(environment.documentsFolder);
+        setupFolders << documents.filePath("Tunewright Setup")
+                     << documents.filePath("Velvetcut Setup");
+    }
+    if (environment.selectedFolder) {
+        const QDir songs(*environment.selectedFolder);
+        setupFolders << songs.filePath("Tunewright Setup") << songs.filePath("Velvetcut Setup");
+    }
+    QStringList candidates;
+    for (const QString& folder : setupFolders) {
+        candidates << QDir(folder).filePath(".brightloom-env/bin/python");
+    }
+    return firstExecutable(candidates);
+}
+
+std::optional<QString> musicAIEnvironmentPythonPath(const ToolEnvironment& environment) {
+    if (environment.documentsFolder.isEmpty()) return std::nullopt;
+    return firstExecutable(
+        {QDir(environment.documentsFolder).filePath("Tunewright Setup/.music-ai-env/bin/python")});
+}
+
+const QSet<QString>& optionalFallbackToolNames() {
+    static const QSet<QString> names = {"Apple Command Line Tools",
+                                        "Homebrew",
+                                        "Git",
+                                        "ffmpeg",
+                                        "ffprobe",
+                                        "lame",
+                                        "sox",
+                                        "rubberband",
+                                        "aubio",
+                                        "Python 3.11",
+                                        "Python audio packages",
+                                        "Music AI analysis packages",
+                                        "Codex CLI",
+                                        "Codex login",
+                                        "Velvetcut skill"};
+    return names;
+}
+
+ToolCheck codexLoginCheck(const std::optional<QString>& codexPath) {
+    const QString name = QStringLiteral("Codex login");
+    const QString command = QStringLiteral("codex login status");
+    if (!codexPath) return makeCheck(name, command, kNeededOnlyForCodexText, false);
+    // The exit status decides readiness; the output alone decides the text.
+    const CommandResult result = runCommandResult(*codexPath, codexLoginStatusArguments());
+    const QString output = result.output.trimmed();
+    return makeCheck(name, command,
+                     output.isEmpty() ? QStringLiteral("Optional fallback not signed in.")
+                                      : "Optional fallback signed in:\n" + output,
+                     result.succeeded);
+}
+
+std::vector<ToolCheck> buildToolChecks(const ToolEnvironment& environment) {
+    std::vector<ToolCheck> checks;
+    checks.push_back(commandLineToolsCheck());
+    checks.push_back(rendererCheck(environment));
+    checks.push_back(audioFrameworkCheck());
+
+    struct OptionalTool {
+        const char* name;
+        const char* command;
+        bool appResourcesFirst;
+    };
+    static constexpr OptionalTool kOptionalTools[] = {
+        {"Homebrew", "brew", false}, {"Git", "git", false},
+        {"ffmpeg", "ffmpeg", true},  {"ffprobe", "ffprobe", true},
+        {"sox", "sox", false},       {"rubberband", "rubberband", false},
+        {"aubio", "aubio", false},   {"Python 3.11", "python3.11", false},
+    };
+    for (const OptionalTool& tool : kOptionalTools) {
+        checks.push_back(optionalToolCheck(environment, QString::fromLatin1(tool.name),
+                                           QString::fromLatin1(tool.command),
+                                           tool.appResourcesFirst));
+    }
+
+    checks.push_back(encoderCheck(environment));
+    checks.push_back(pythonPackagesCheck(
+        QStringLiteral("Python audio packages"), pythonAudioEnvironmentPythonPath(environment),
+        QStringLiteral("audio venv import check"), kAudioPackagesImport));
+    checks.push_back(pythonPackagesCheck(
+        QStringLiteral("Music AI analysis packages"), musicAIEnvironmentPythonPath(environment),
+        QStringLiteral("music AI venv import check"), kMusicAIPackagesImport));
+
+    const std::optional<QString> codexPath =
+        environment.codexLocator ? environment.codexLocator() : codexExecutablePath();
+    checks.push_back(codexCheck(codexPath));
+    checks.push_back(codexLoginCheck(codexPath));
+    checks.push_back(skillCheck(environment));
+    return checks;
+}
+
+}  // namespace app::tools

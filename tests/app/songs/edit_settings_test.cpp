@@ -1,0 +1,120 @@
+#include <QUrl>
+
+#include "app/songs/edit_options.h"
+#include "tests/app/songs/song_test_fixture.h"
+
+namespace {
+
+using app::songs::AIAssistMode;
+using common::FinalEndingEffect;
+using songtest::SongTest;
+
+TEST_F(SongTest, TimesAreStoredAsTypedAndTidiedByTheSync) {
+    pickSongs(makeFiles("Desktop/Set", {"a.mp3", "b.mp3"}));
+    const auto first = state().tracks[0];
+    const auto second = state().tracks[1];
+    view().setSongStartTime(first, " 1:04 ");
+    view().setSongEndTime(first, " 2:10 ");
+    view().setSongStartTime(second, " \n");
+    view().setSongGuidanceText(second, "");
+    EXPECT_EQ(view().songStartTime(first), " 1:04 ");
+
+    view().syncSongTimingFields();
+    view().syncSongGuidance();
+    EXPECT_EQ(view().songStartTime(first), "1:04");
+    EXPECT_EQ(view().songEndTime(first), " 2:10 ");
+    EXPECT_EQ(view().songStartTime(second), "0:00");
+    EXPECT_EQ(view().songGuidanceText(second), "");  // an emptied note is the user's choice
+
+    // A song that leaves the list loses its entries.
+    state().tracks.pop_back();
+    view().syncSongTimingFields();
+    view().syncSongGuidance();
+    EXPECT_FALSE(state().songStartTimes.contains(second.url) ||
+                 state().songEndTimes.contains(second.url) ||
+                 state().songGuidance.contains(second.url));
+}
+
+TEST_F(SongTest, ChoicesAreStoredAndRestoredOnlyWhenKnown) {
+    view().chooseFinalEndingEffect(FinalEndingEffect::echoFade);
+    view().chooseAIAssistMode(AIAssistMode::providerLater);
+    EXPECT_EQ(desktop().preferences["tunewrightFinalEndingEffect"], "echoFade");
+    EXPECT_EQ(desktop().preferences["reelhopperAIAssistMode"], "providerLater");
+
+    testsupport::WizardFixture restarted;
+    restarted.services->preferences = desktop().preferences;
+    restarted.view->restorePreferences();
+    EXPECT_EQ(restarted.view->state().aiAssistMode, AIAssistMode::providerLater);
+    EXPECT_EQ(restarted.view->state().finalEndingEffect, FinalEndingEffect::echoFade);
+
+    testsupport::WizardFixture unknown;
+    unknown.services->preferences["reelhopperAIAssistMode"] = "auto";
+    unknown.services->preferences["tunewrightFinalEndingEffect"] = "Fade";
+    unknown.view->restorePreferences();
+    EXPECT_EQ(unknown.view->state().aiAssistMode, AIAssistMode::codexFallback);
+    EXPECT_EQ(unknown.view->state().finalEndingEffect, FinalEndingEffect::fade);
+}
+
+TEST_F(SongTest, ProviderLinksSwitchToTheProviderModeAndOpenOnlyRealAddresses) {
+    const auto& providers = app::songs::AIProviderConnection::all();
+    view().openAIProviderConnection(providers[3]);  // "custom"
+    EXPECT_EQ(state().aiAssistMode, AIAssistMode::providerLater);
+    EXPECT_EQ(desktop().preferences["reelhopperAIAssistMode"], "providerLater");
+    EXPECT_EQ(state().aiConnectionMessage,
+              "Custom provider setup is planned for the secure-key version.");
+    EXPECT_TRUE(desktop().openedAddresses.empty());
+
+    for (size_t index = 0; index < 3; ++index) {
+        view().openAIProviderConnection(providers[index]);
+        ASSERT_EQ(desktop().openedAddresses.size(), index + 1);
+        EXPECT_EQ(QUrl(desktop().openedAddresses.back(), QUrl::StrictMode).scheme(), "https");
+    }
+    auto broken = providers[0];
+    broken.setupURL = "not a web address";
+    view().openAIProviderConnection(broken);
+    EXPECT_EQ(desktop().openedAddresses.size(), 3u);
+    EXPECT_EQ(state().aiConnectionMessage, broken.message);
+}
+
+TEST_F(SongTest, OutputFolderNeedsReadySongsAndARegularFolder) {
+    pickSongs(makeFiles("Desktop/Set", {"1.mp3", "2.mp3", "3.mp3", "4.mp3"}));
+    const size_t panels = desktop().panelRequests.size();
+    view().chooseOutputFolder();
+    EXPECT_EQ(state().status, "Choose 1, 2, or 3 songs before choosing the output folder.");
+    EXPECT_EQ(desktop().panelRequests.size(), panels);
+
+    pickSongs(makeFiles("Desktop/Set2", {"a.mp3"}));
+    desktop().answerNextPanel({});
+    view().chooseOutputFolder();
+    const app::OpenPanelRequest& request = desktop().panelRequests.back();
+    expectPanel(request, "Choose where the finished edit should be saved", "Choose Output Folder",
+                "Choose where this app should save the finished MP3 and edit notes.");
+    EXPECT_TRUE(!request.canChooseFiles && request.canChooseDirectories);
+    EXPECT_TRUE(request.canCreateDirectories);
+    EXPECT_EQ(request.startDirectory, *state().selectedFolder);
+    EXPECT_FALSE(state().outputFolder);  // cancelled
+
+    for (const QString& chosen :
+         {wizard.makeFolder("Music/Edits"), wizard.homePath() + "/Desktop/missing",
+          makeFiles("Desktop", {"file.mp3"})[0]}) {
+        desktop().answerNextPanel({chosen});
+        view().chooseOutputFolder();
+        EXPECT_EQ(state().status,
+                  "Choose a regular output folder in Desktop, Downloads, or Documents. This app "
+                  "does not need Apple Music, Photos, or Pictures permissions.");
+        EXPECT_FALSE(state().outputFolder);
+    }
+
+    const QString output = wizard.makeFolder("Documents/Edits");
+    state().showCreateProgressScreen = true;
+    desktop().answerNextPanel({output});
+    view().chooseOutputFolder();
+    EXPECT_EQ(state().outputFolder, output);
+    EXPECT_FALSE(state().showCreateProgressScreen);
+    EXPECT_EQ(state().status,
+              "Output folder selected. Add any timing notes, then click Create Edit.");
+    view().chooseOutputFolder();
+    EXPECT_EQ(desktop().panelRequests.back().startDirectory, output);
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+#pragma once
+// A wizard over the fake desktop with helpers that lay out song folders.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "app/songs/starter_guidance.h"
+#include "tests/app/support/wizard_test_helpers.h"
+
+namespace songtest {
+
+class SongTest : public ::testing::Test {
+protected:
+    SongTest() {
+        // The pick operations start the real tool check; these tests are about the songs, so
+        // the check counts as already running and none is started (clearSongs checks it).
+        state().isCheckingTools = true;
+    }
+
+    app::ContentView& view() { return *wizard.view; }
+    app::WizardState& state() { return wizard.view->state(); }
+    testsupport::FakePlatformServices& desktop() { return *wizard.services; }
+
+    // Creates empty files (their content does not matter here) and returns their paths.
+    QStringList makeFiles(const QString& folder, const QStringList& names) {
+        const QString root = wizard.makeFolder(folder);
+        QStringList paths;
+        for (const QString& name : names) {
+            const QString path = root + "/" + name;
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            QFile file(path);
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+            paths << path;
+        }
+        return paths;
+    }
+
+    // Picks the given songs through the file picker.
+    void pickSongs(const QStringList& paths) {
+        desktop().answerNextPanel(paths);
+        view().chooseSongFiles();
+    }
+
+    static void expectPanel(const app::OpenPanelRequest& request, const char* title,
+                            const char* prompt, const char* message) {
+        EXPECT_EQ(request.title, title);
+        EXPECT_EQ(request.prompt, prompt);
+        EXPECT_EQ(request.message, message);
+    }
+
+    QStringList trackNames() const {
+        QStringList names;
+        for (const auto& track : wizard.view->state().tracks) names << track.name();
+        return names;
+    }
+
+    testsupport::WizardFixture wizard;
+};
+
+}  // namespace songtest

@@ -1,0 +1,101 @@
+#include "app/tools/tool_probes.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/app/tools/script_files.h"
+
+namespace {
+
+using app::tools::runCommandResult;
+using scriptfiles::writeFile;
+using scriptfiles::writeScript;
+
+TEST(RunCommandResult, ReportsMergedOutputExitStatusAndStartFailures) {
+    const auto merged = runCommandResult("/bin/sh", {"-c", "echo out; echo err 1>&2; exit 1"});
+    EXPECT_FALSE(merged.succeeded);
+    EXPECT_EQ(merged.output, "out\nerr\n");  // callers trim
+
+    const auto missing = runCommandResult("/no/such/program", {});
+    EXPECT_FALSE(missing.succeeded);
+    EXPECT_TRUE(missing.output.isEmpty());
+
+    const auto invalid = runCommandResult("/bin/sh", {"-c", "printf 'ok \\377'"});
+    EXPECT_TRUE(invalid.succeeded);
+    EXPECT_TRUE(invalid.output.isEmpty());
+
+    // Reads nothing from standard input and runs in the given folder.
+    testsupport::TemporaryFolder folder;
+    const QString path = scriptfiles::pathOf(folder);
+    const auto located = runCommandResult("/bin/sh", {"-c", "cat; pwd -P"}, path);
+    EXPECT_EQ(located.output, QFileInfo(path).canonicalFilePath() + "\n");
+}
+
+TEST(BundledToolPath, TriesTheBundleFoldersInOrderAndNeedsAnExecutableFile) {
+    testsupport::TemporaryFolder folder;
+    const QString resources = scriptfiles::pathOf(folder);
+    QDir(resources).mkpath("StandaloneEngine/bin/seamforge");      // a folder
+    writeFile(resources + "/Tools/bin/seamforge", "data", false);  // not executable
+    EXPECT_FALSE(app::tools::bundledToolPath(resources, "seamforge"));
+
+    const QString inBin = writeScript(resources + "/bin/seamforge", "exit 0");
+    EXPECT_EQ(app::tools::bundledToolPath(resources, "seamforge"), inBin);
+    writeScript(resources + "/bin/lame", "exit 0");
+    const QString inTools = writeScript(resources + "/Tools/bin/lame", "exit 0");
+    EXPECT_EQ(app::tools::bundledToolPath(resources, "lame"), inTools);
+
+    // A link to a program counts (the build tree's bin/lame is one); a dangling one does not.
+    QFile::link(inBin, resources + "/bin/linked");
+    EXPECT_EQ(app::tools::bundledToolPath(resources, "linked"), resources + "/bin/linked");
+    QFile::link(resources + "/gone", resources + "/bin/dangling");
+    EXPECT_FALSE(app::tools::bundledToolPath(resources, "dangling"));
+    EXPECT_FALSE(app::tools::bundledToolPath("", "seamforge"));
+}
+
+TEST(PythonEnvironments, BundleFirstThenTheSetupFoldersInOrder) {
+    testsupport::TemporaryFolder folder;
+    const QString root = scriptfiles::pathOf(folder);
+    app::tools::ToolEnvironment environment;
+    environment.resourceFolder = root + "/Resources";
+    environment.documentsFolder = root + "/Documents";
+    environment.selectedFolder = root + "/Songs";
+    EXPECT_FALSE(app::tools::pythonAudioEnvironmentPythonPath(environment));
+
+    // Each later file belongs to a place that is searched earlier.
+    for (const char* relative :
+         {"/Songs/Velvetcut Setup/.brightloom-env/bin/python",
+          "/Songs/Tunewright Setup/.brightloom-env/bin/python",
+          "/Documents/Velvetcut Setup/.brightloom-env/bin/python",
+          "/Documents/Tunewright Setup/.brightloom-env/bin/python", "/Resources/Python/bin/python",
+          "/Resources/StandaloneEngine/python/bin/python3"}) {
+        const QString python = writeScript(root + QString(relative), "exit 0");
+        EXPECT_EQ(app::tools::pythonAudioEnvironmentPythonPath(environment), python);
+    }
+}
+
+TEST(CodexLoginCheck, ExitStatusDecidesReadinessAndOutputDecidesText) {
+    testsupport::TemporaryFolder folder;
+    const QString root = scriptfiles::pathOf(folder);
+    // Each fake agent insists on the probe's exact arguments.
+    const QByteArray onlyLoginStatus = "[ \"$1 $2 $#\" = \"login status 2\" ] || exit 9\n";
+    const auto check = [&](const QByteArray& body) {
+        return app::tools::codexLoginCheck(writeScript(root + "/codex", onlyLoginStatus + body));
+    };
+
+    const auto withoutAgent = app::tools::codexLoginCheck(std::nullopt);
+    EXPECT_FALSE(withoutAgent.isReady);
+    EXPECT_EQ(withoutAgent.status, "Optional. Needed only for Codex fallback.");
+
+    const auto silent = check("exit 1");
+    EXPECT_FALSE(silent.isReady);
+    EXPECT_EQ(silent.status, "Optional fallback not signed in.");
+
+    const auto refused = check("echo '  Not logged in  '; exit 1");
+    EXPECT_FALSE(refused.isReady);
+    EXPECT_EQ(refused.status, "Optional fallback signed in:\nNot logged in");
+
+    const auto signedIn = check("echo 'Logged in using an API key'");
+    EXPECT_TRUE(signedIn.isReady);
+    EXPECT_EQ(signedIn.status, "Optional fallback signed in:\nLogged in using an API key");
+}
+
+}  // namespace

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "tests/app/support/wizard_test_helpers.h"
+#include "tests/app/tools/script_files.h"
+
+namespace {
+
+using app::tools::ToolCheck;
+
+std::vector<ToolCheck> rows(bool rendererReady, bool encoderReady) {
+    std::vector<ToolCheck> checks(5);
+    const QString names[] = {"Apple Command Line Tools", "Local music renderer", "Homebrew",
+                             "MP3 encoder", "Codex login"};
+    const bool ready[] = {false, rendererReady, false, encoderReady, false};
+    for (size_t index = 0; index < checks.size(); ++index) {
+        checks[index].name = names[index];
+        checks[index].isReady = ready[index];
+    }
+    return checks;
+}
+
+TEST(ToolReadiness, ResultsSetMissingNamesAndTheStatusForTheSelection) {
+    testsupport::WizardFixture wizard;
+    app::ContentView& view = *wizard.view;
+    app::WizardState& state = view.state();
+    EXPECT_FALSE(view.toolsReady());  // no check has finished yet
+
+    state.isCheckingTools = true;
+    view.applyToolCheckResults(rows(false, false));
+    EXPECT_EQ(state.missingToolNames, QStringList({"Local music renderer", "MP3 encoder"}));
+    EXPECT_FALSE(state.isCheckingTools);
+    EXPECT_FALSE(view.toolsReady());
+
+    const auto statusAfterReadyCheck = [&] {
+        view.applyToolCheckResults(rows(true, true));
+        EXPECT_TRUE(view.toolsReady());
+        return state.status.toStdString();
+    };
+    EXPECT_EQ(statusAfterReadyCheck(),
+              "Step 1 is already complete. Choose 1, 2, or 3 songs to create an edit.");
+    state.selectedFolder = wizard.makeFolder("Songs");
+    EXPECT_EQ(statusAfterReadyCheck(),
+              "Audio tools are ready. Choose 1, 2, or 3 songs, or choose a folder containing the "
+              "songs.");
+    state.tracks = {app::songs::TrackFile::forPath(*state.selectedFolder + "/a.mp3")};
+    EXPECT_EQ(statusAfterReadyCheck(),
+              "Step 2 complete. Add timing notes, then choose an output folder.");
+    state.outputFolder = wizard.makeFolder("Out");
+    EXPECT_EQ(statusAfterReadyCheck(),
+              "Step 2 complete. Add any timing or section instructions for the edit.");
+
+    // With a song folder chosen, a failed check leaves the last song message in place.
+    state.status = "Song 1 replaced.";
+    view.applyToolCheckResults(rows(true, false));
+    EXPECT_EQ(state.status, "Song 1 replaced.");
+    EXPECT_EQ(state.missingToolNames, QStringList({"MP3 encoder"}));
+}
+
+TEST(ToolReadiness, QuickRefreshesRunOneCheckAndAMissingRendererBlocksStepOne) {
+    testsupport::WizardFixture wizard;
+    testsupport::TemporaryFolder bundle;
+    const QString resources = scriptfiles::pathOf(bundle);
+    QDir(resources).mkpath("bin");
+    ASSERT_TRUE(
+        QFile::link(testsupport::buildTreeResourceFolder() + "/bin/lame", resources + "/bin/lame"));
+    wizard.services->resourceFolderPath = resources;
+    std::atomic<int> agentLookups{0};
+    wizard.view->setCodexLocatorForTesting([&agentLookups]() -> std::optional<QString> {
+        ++agentLookups;
+        return std::nullopt;
+    });
+
+    wizard.view->refreshToolChecksInBackground();
+    EXPECT_TRUE(wizard.view->state().isCheckingTools);  // set before the worker starts
+    wizard.view->refreshToolChecksInBackground();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !wizard.view->state().isCheckingTools; }, 60));
+    wizard.view->waitForBackgroundWork();
+
+    const app::WizardState& state = wizard.view->state();
+    EXPECT_EQ(agentLookups.load(), 1);
+    ASSERT_EQ(state.toolChecks.size(), 17u);
+    EXPECT_EQ(state.toolChecks[1].status, "Missing from app bundle. Reinstall Tunewright.");
+    EXPECT_EQ(state.missingToolNames, QStringList({"Local music renderer"}));
+    EXPECT_FALSE(wizard.view->toolsReady());
+    EXPECT_EQ(state.status,
+              "Some local engine files may be missing. Reinstall Tunewright if anything required "
+              "is not ready.");
+}
+
+}  // namespace

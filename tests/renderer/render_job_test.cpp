@@ -1,0 +1,116 @@
+#include "renderer/render_job.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace renderer {
+namespace {
+
+using common::FinalEndingEffect;
+
+const char* const kTrack =
+    R"({"path":"\/music\/a.wav","name":"A","startTime":"0:42","endTime":"","note":"drop"})";
+
+std::string jobText(const std::string& effectMember, const std::string& tracks) {
+    return std::string(R"({"appVersion":"4.8","outputFolder":"\/out","finalFadeOut":true,)") +
+           effectMember + R"("tracks":[)" + tracks + "]}";
+}
+
+TEST(DecodeRenderJob, AcceptsAnyKeyOrderWhitespaceEscapedSlashesAndUnknownKeys) {
+    const std::string text = R"json(
+        { "tracks" : [ { "note": "intro", "endTime": "1:05.5", "startTime": "42s",
+                         "name": "", "path": "/music/b.flac", "bpm": 120 } ],
+          "futureKey": {"nested": [1, 2]},
+          "finalFadeOut": false,
+          "outputFolder": "\/Users\/me\/Edits",
+          "finalEndingEffect": "echoFade",
+          "appVersion": "4.8 (12)" })json";
+    const RenderJob job = decodeRenderJob(text);
+    EXPECT_EQ(job.appVersion, "4.8 (12)");
+    EXPECT_EQ(job.outputFolder, "/Users/me/Edits");
+    EXPECT_FALSE(job.finalFadeOut);
+    EXPECT_EQ(job.finalEndingEffect, "echoFade");
+    ASSERT_EQ(job.tracks.size(), 1u);
+    EXPECT_EQ(job.tracks[0].path, "/music/b.flac");
+    EXPECT_EQ(job.tracks[0].name, "");
+    EXPECT_EQ(job.tracks[0].startTime, "42s");
+    EXPECT_EQ(job.tracks[0].endTime, "1:05.5");
+    EXPECT_EQ(job.tracks[0].note, "intro");
+}
+
+TEST(DecodeRenderJob, TreatsAnAbsentOrNullEndingEffectAsMissing) {
+    EXPECT_FALSE(decodeRenderJob(jobText("", kTrack)).finalEndingEffect.has_value());
+    EXPECT_FALSE(
+        decodeRenderJob(jobText(R"("finalEndingEffect":null,)", kTrack)).finalEndingEffect);
+    const RenderJob empty = decodeRenderJob(jobText("", ""));
+    EXPECT_TRUE(empty.tracks.empty());  // the track count is render's check, not the format's
+}
+
+TEST(DecodeRenderJob, RefusesMissingKeysWrongTypesAndNonJsonOnOneLine) {
+    const std::string trackWithoutNote =
+        R"({"path":"/a.wav","name":"","startTime":"0","endTime":""})";
+    const std::vector<std::string> unreadable = {
+        "",
+        "not json at all",
+        "{\"appVersion\":\"1\",\n\"outputFolder\":",
+        "[1, 2]",
+        "8e789789",  // a number too large for a double
+        R"({"appVersion":"1","outputFolder":"/o","finalFadeOut":true,"tracks":[],"x":1e999})",
+        jobText("", trackWithoutNote),
+        jobText("", "42"),
+        jobText("", R"({"path":"/a.wav","name":"","startTime":"0","endTime":"","note":[]})"),
+        jobText("", R"({"path":null,"name":"","startTime":"0","endTime":"","note":""})"),
+        jobText(R"("finalEndingEffect":3,)", kTrack),
+        R"({"outputFolder":"/o","finalFadeOut":true,"tracks":[]})",
+        R"({"appVersion":1,"outputFolder":"/o","finalFadeOut":true,"tracks":[]})",
+        R"({"appVersion":"1","outputFolder":"/o","finalFadeOut":"yes","tracks":[]})",
+        R"({"appVersion":"1","outputFolder":"/o","finalFadeOut":1,"tracks":[]})",
+        R"({"appVersion":"1","outputFolder":"/o","finalFadeOut":true,"tracks":{}})",
+        R"({"appVersion":"1","outputFolder":"/o","finalFadeOut":true})",
+        "{\"appVersion\":\"\xff\",\"outputFolder\":\"/o\",\"finalFadeOut\":true,\"tracks\":[]}",
+    };
+    for (const std::string& text : unreadable) {
+        try {
+            decodeRenderJob(text);
+            ADD_FAILURE() << "accepted: " << text;
+        } catch (const std::runtime_error& error) {
+            const std::string message = error.what();
+            EXPECT_FALSE(message.empty());
+            EXPECT_EQ(message.find('\n'), std::string::npos) << message;
+        }
+    }
+}
+
+struct EndingCase {
+    std::optional<std::string> effectText;
+    bool finalFadeOut;
+    FinalEndingEffect expected;
+    double expectedTailSeconds;
+};
+
+TEST(ResolveEndingPlan, UsesTheEffectTextAndFallsBackToFinalFadeOut) {
+    const std::vector<EndingCase> cases = {
+        {std::nullopt, true, FinalEndingEffect::fade, 2.0},
+        {std::nullopt, false, FinalEndingEffect::none, 2.0},
+        {"none", true, FinalEndingEffect::none, 2.0},  // an explicit "none" wins
+        {"fade", false, FinalEndingEffect::fade, 2.0},
+        {"echoFade", false, FinalEndingEffect::echoFade, 4.0},
+        {"Fade", true, FinalEndingEffect::fade, 2.0},  // wrong case counts as unknown
+        {"Fade", false, FinalEndingEffect::none, 2.0},
+        {"echo", true, FinalEndingEffect::fade, 2.0},
+        {"", false, FinalEndingEffect::none, 2.0},
+    };
+    for (const EndingCase& ending : cases) {
+        RenderJob job;
+        job.finalEndingEffect = ending.effectText;
+        job.finalFadeOut = ending.finalFadeOut;
+        const EndingPlan plan = resolveEndingPlan(job);
+        EXPECT_EQ(plan.effect, ending.expected)
+            << ending.effectText.value_or("(absent)") << " / " << ending.finalFadeOut;
+        EXPECT_EQ(plan.tailSeconds, ending.expectedTailSeconds);
+    }
+}
+
+}  // namespace
+}  // namespace renderer
