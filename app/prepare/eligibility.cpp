@@ -1,0 +1,84 @@
+#include "app/prepare/eligibility.h"
+
+#include "app/prepare/advanced_request.h"
+#include "app/prepare/note_portion.h"
+#include "app/prepare/time_text.h"
+#include "app/wizard/content_view.h"
+
+namespace app::prepare {
+namespace {
+
+// The end must lie more than this past the start; anything shorter cannot hold a cut.
+constexpr double kMinimumCutSeconds = 0.25;
+
+FastTimeEligibility refusal(const QString& reason) { return FastTimeEligibility{{}, reason}; }
+
+QString songReason(int number, const QString& problem) {
+    return QStringLiteral("AI fallback: song %1 %2").arg(number).arg(problem);
+}
+
+}  // namespace
+
+FastTimeEligibility fastTimeEligibility(const WizardState& state, const QString& outputFolder) {
+    const int total = static_cast<int>(state.tracks.size());
+    if (total < 1 || total > 3) {
+        return refusal(QStringLiteral("AI fallback: the selected song count is not 1, 2, or 3."));
+    }
+
+    FastTimeRenderJob job;
+    job.appVersion = appVersion;
+    job.outputFolder = outputFolder;
+    job.finalFadeOut = state.finalEndingEffect != common::FinalEndingEffect::none;
+    job.finalEndingEffect = QString::fromUtf8(common::rawValue(state.finalEndingEffect));
+
+    for (int index = 0; index < total; ++index) {
+        const songs::TrackFile& track = state.tracks[static_cast<size_t>(index)];
+        const int number = index + 1;
+
+        QString start = state.songStartTimes.value(track.url).trimmed();
+        if (start.isEmpty()) start = QStringLiteral("0:00");
+        const QString end = state.songEndTimes.value(track.url).trimmed();
+
+        const std::optional<double> startSeconds = parseTimeSeconds(start);
+        if (!startSeconds) {
+            return refusal(
+                songReason(number, QStringLiteral("start time is not a simple timestamp.")));
+        }
+        if (!end.isEmpty()) {
+            const std::optional<double> endSeconds = parseTimeSeconds(end);
+            if (!endSeconds) {
+                return refusal(
+                    songReason(number, QStringLiteral("end time is not a simple timestamp.")));
+            }
+            if (!(*endSeconds > *startSeconds + kMinimumCutSeconds)) {
+                return refusal(
+                    songReason(number, QStringLiteral("End time must be later than Start time.")));
+            }
+        }
+
+        const QString note =
+            customFastTimeNotePortion(state.songGuidance.value(track.url).trimmed(), index, total);
+        if (asksForAdvancedRequest(note)) {
+            return refusal(songReason(
+                number, QStringLiteral("note asks for an effect, vocal isolation, beatmatching, or "
+                                       "another advanced request.")));
+        }
+
+        job.tracks.push_back(FastTimeTrackJob{track.url, track.name(), start, end, note});
+    }
+
+    return FastTimeEligibility{
+        std::move(job),
+        QStringLiteral("Standalone local engine: using typed times, local structure cues, and "
+                       "phrase-aware cut detection.")};
+}
+
+}  // namespace app::prepare
+
+namespace app {
+
+prepare::FastTimeEligibility ContentView::fastTimeEligibility(const QString& outputFolder) const {
+    return prepare::fastTimeEligibility(state_, outputFolder);
+}
+
+}  // namespace app

@@ -1,0 +1,16 @@
+#pragma once
+// Whether the local engine may take the edit, and the job it would render.
+
+#include <QString>
+
+#include "app/prepare/fast_time_job.h"
+#include "app/wizard/wizard_state.h"
+
+namespace app::prepare {
+
+// One pass over the songs in order: the first song that fails decides the
+// refusal reason and later songs are not examined. Reads the state only.
+// `outputFolder` is the path written into the job.
+FastTimeEligibility fastTimeEligibility(const WizardState& state, const QString& outputFolder);
+
+}  // namespace app::prepare

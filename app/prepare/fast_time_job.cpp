@@ -1,0 +1,40 @@
+#include "app/prepare/fast_time_job.h"
+
+#include <nlohmann/json.hpp>
+
+#include "common/text.h"
+
+namespace app::prepare {
+namespace {
+
+std::string utf8(const QString& text) { return text.toStdString(); }
+
+nlohmann::ordered_json encodeTrack(const FastTimeTrackJob& track) {
+    nlohmann::ordered_json object;
+    object["path"] = utf8(track.path);
+    object["name"] = utf8(track.name);
+    object["startTime"] = utf8(track.startTime);
+    object["endTime"] = utf8(track.endTime);
+    object["note"] = utf8(track.note);
+    return object;
+}
+
+}  // namespace
+
+std::string encodeFastTimeRenderJob(const FastTimeRenderJob& job) {
+    nlohmann::ordered_json object;
+    object["appVersion"] = utf8(job.appVersion);
+    object["outputFolder"] = utf8(job.outputFolder);
+    object["finalFadeOut"] = job.finalFadeOut;
+    object["finalEndingEffect"] = utf8(job.finalEndingEffect);
+    nlohmann::ordered_json tracks = nlohmann::ordered_json::array();
+    for (const FastTimeTrackJob& track : job.tracks) tracks.push_back(encodeTrack(track));
+    object["tracks"] = std::move(tracks);
+
+    const std::string compact =
+        object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    // "/" occurs only inside strings in this output, where "\/" is a valid escape.
+    return common::replaceAll(compact, "/", "\\/");
+}
+
+}  // namespace app::prepare

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <filesystem>
+
+#include "app/prepare/diagnostics_script.h"
+#include "app/prepare/readme_text.h"
+#include "app/prepare/skill_text.h"
+#include "tests/app/support/wizard_test_helpers.h"
+#include "tests/support/generated_audio.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+QString readText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+class HandoffExport : public ::testing::Test {
+protected:
+    // A scanned song folder with `count` generated songs.
+    QString songFolderWith(int count) {
+        const QString folder = fixture.makeFolder("Desktop/Party Songs");
+        for (int n = 1; n <= count; ++n) {
+            testsupport::writeTestWav(
+                fs::path(QDir(folder).filePath(QString("song %1.wav").arg(n)).toStdString()),
+                testsupport::tone(0.2, 220.0 * n, 0.3));
+        }
+        return folder;
+    }
+    void selectScannedFolder(const QString& folder) {
+        state().selectedFolder = folder;
+        state().usedDirectSongSelection = false;
+        view().scanSelectedFolder();
+    }
+    app::ContentView& view() { return *fixture.view; }
+    app::WizardState& state() { return fixture.view->state(); }
+    QString handoffPath(const QString& folder) { return QDir(folder).filePath("Tunewright Setup"); }
+
+    testsupport::WizardFixture fixture;
+};
+
+TEST_F(HandoffExport, WritesTheFourFilesAndRecordsTheFolder) {
+    const QString folder = songFolderWith(2);
+    selectScannedFolder(folder);
+    state().outputFolder = fixture.makeFolder("Desktop/Edits");
+
+    ASSERT_TRUE(view().exportHandoff(true)) << state().status.toStdString();
+    const QDir handoff(handoffPath(folder));
+    EXPECT_EQ(state().handoffFolder, handoff.path());
+    EXPECT_EQ(state().status, "Created standalone edit work files in " + handoff.path());
+    EXPECT_EQ(readText(handoff.filePath("velvetcut-prompt.md")), view().buildPrompt());
+    EXPECT_EQ(readText(handoff.filePath("run-audio-diagnostics.sh")),
+              app::prepare::diagnosticsScript(folder));
+    EXPECT_EQ(readText(handoff.filePath("velvetcut-skill/SKILL.md")), app::prepare::skillText());
+    EXPECT_EQ(readText(handoff.filePath("README-FIRST.md")),
+              app::prepare::readmeText(folder, state().outputFolder));
+    struct stat info {};
+    ASSERT_EQ(::stat(handoff.filePath("run-audio-diagnostics.sh").toStdString().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0755u);
+}
+
+TEST_F(HandoffExport, ExportingAgainReplacesTheFilesAndKeepsTheFolder) {
+    const QString folder = songFolderWith(1);
+    selectScannedFolder(folder);
+    ASSERT_TRUE(view().exportHandoff(true));
+    const QDir handoff(handoffPath(folder));
+    const QString firstPrompt = readText(handoff.filePath("velvetcut-prompt.md"));
+    EXPECT_TRUE(firstPrompt.contains("[choose the output folder before creating the edit]"));
+    QFile log(handoff.filePath("fast-time-render-log.txt"));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.close();
+
+    state().outputFolder = fixture.makeFolder("Desktop/Edits");
+    state().finalEndingEffect = common::FinalEndingEffect::none;
+    ASSERT_TRUE(view().exportHandoff(true)) << state().status.toStdString();
+    const QString secondPrompt = readText(handoff.filePath("velvetcut-prompt.md"));
+    EXPECT_NE(secondPrompt, firstPrompt);
+    EXPECT_EQ(secondPrompt, view().buildPrompt());
+    EXPECT_TRUE(readText(handoff.filePath("README-FIRST.md")).contains(*state().outputFolder));
+    EXPECT_TRUE(QFile::exists(log.fileName()));
+    QStringList entries =
+        QDir(handoff).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
+    entries.sort();
+    EXPECT_EQ(entries.join(", ").toStdString(),
+              "README-FIRST.md, fast-time-render-log.txt, run-audio-diagnostics.sh, "
+              "velvetcut-prompt.md, velvetcut-skill");
+}
+
+TEST_F(HandoffExport, RefusesWithoutAFolderOrWithTheWrongSongCount) {
+    EXPECT_FALSE(view().exportHandoff(true));
+    EXPECT_EQ(state().status, "Choose a song folder first.");
+
+    const QString empty = fixture.makeFolder("Desktop/Empty");
+    selectScannedFolder(empty);
+    EXPECT_FALSE(view().exportHandoff(true));
+    EXPECT_EQ(state().status, "No audio files found. Add 1, 2, or 3 songs to the folder first.");
+
+    const QString four = songFolderWith(4);
+    selectScannedFolder(four);
+    EXPECT_FALSE(view().exportHandoff(true));
+    EXPECT_EQ(state().status, "This setup expects 1, 2, or 3 source songs.");
+    EXPECT_FALSE(QFileInfo::exists(handoffPath(four)));
+    EXPECT_FALSE(state().handoffFolder.has_value());
+}
+
+TEST_F(HandoffExport, DropsSongsDeletedAfterADirectPick) {
+    const QString folder = songFolderWith(2);
+    selectScannedFolder(folder);
+    state().usedDirectSongSelection = true;
+    const QString second = state().tracks[1].url;
+    ASSERT_TRUE(QFile::remove(second));
+
+    ASSERT_TRUE(view().exportHandoff(true)) << state().status.toStdString();
+    ASSERT_EQ(state().tracks.size(), 1u);
+    EXPECT_FALSE(state().songGuidance.contains(second));
+    EXPECT_FALSE(
+        readText(QDir(handoffPath(folder)).filePath("velvetcut-prompt.md")).contains("song 2.wav"));
+
+    ASSERT_TRUE(QFile::remove(state().tracks[0].url));
+    EXPECT_FALSE(view().exportHandoff(true));
+    EXPECT_EQ(state().status, "No audio files found. Add 1, 2, or 3 songs to the folder first.");
+}
+
+TEST_F(HandoffExport, ReportsAFileInTheWayOfTheHandoffFolder) {
+    const QString folder = songFolderWith(1);
+    selectScannedFolder(folder);
+    QFile blocker(handoffPath(folder));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    EXPECT_FALSE(view().exportHandoff(true));
+    EXPECT_TRUE(state().status.startsWith("Could not create music edit setup files: "))
+        << state().status.toStdString();
+    EXPECT_FALSE(state().handoffFolder.has_value());
+}
+
+TEST_F(HandoffExport, ReportsAReadOnlySongFolder) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "running as root: permission bits do not stop root from writing";
+    }
+    const QString folder = songFolderWith(1);
+    selectScannedFolder(folder);
+    fs::permissions(folder.toStdString(),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+
+    EXPECT_FALSE(view().exportHandoff(true));
+    EXPECT_TRUE(state().status.startsWith("Could not create music edit setup files: "))
+        << state().status.toStdString();
+    EXPECT_FALSE(state().handoffFolder.has_value());
+    fs::permissions(folder.toStdString(), fs::perms::owner_write, fs::perm_options::add);
+}
+
+}  // namespace
