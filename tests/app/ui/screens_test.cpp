@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -241,6 +242,15 @@ TEST_F(ScreensTest, Typing_WritesThroughWithoutRebuildingTheField) {
     EXPECT_EQ(view().songGuidanceText(state().tracks[0]), "Hold the hook");
     EXPECT_TRUE(note->hasFocus());
     EXPECT_EQ(note->textCursor().position(), 13);
+
+    // Tab walks the fields in reading order, also into the next song's box.
+    start->setFocus();
+    const QStringList expectedOrder = {"Song 1 end time", "Song 1 note", "Replace song 2",
+                                       "Move earlier", "Song 2 start time"};
+    for (const QString& name : expectedOrder) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(uitest::accessibleName(QApplication::focusWidget()), name);
+    }
 
     // Without an output folder the main button says so and the panel asks for one.
     EXPECT_NE(uitest::findByAccessibleName<QPushButton>(&card, "Select Output Folder First"),
