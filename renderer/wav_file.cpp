@@ -1,9 +1,11 @@
 #include "renderer/wav_file.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstdio>
 #include <limits>
+#include <span>
 #include <string_view>
 #include <system_error>
 #include <utility>
@@ -68,7 +70,7 @@ public:
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    void write(const ByteBuffer& bytes) {
+    void write(std::span<const std::byte> bytes) {
         if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
             throwWriteError(path_, errno);
         }
@@ -149,17 +151,22 @@ void writeWav(int sampleRate, int channels, ConstSampleSpan samples,
               const std::filesystem::path& path) {
     const ByteBuffer header = wavHeader(sampleRate, channels, samples.size());
     OutputFile file(path);
-    file.write(header);
-    // Converted in blocks so a long render is not held twice in memory.
-    constexpr size_t kSamplesPerBlock = 32768;
-    ByteBuffer block;
-    block.reserve(kSamplesPerBlock * 2);
-    for (size_t start = 0; start < samples.size(); start += kSamplesPerBlock) {
-        block.clear();
-        const size_t end = std::min(samples.size(), start + kSamplesPerBlock);
-        for (size_t i = start; i < end; ++i)
-            appendUInt16LE(block, static_cast<uint16_t>(samples[i]));
-        file.write(block);
+    file.write(std::as_bytes(std::span(header)));
+    if constexpr (std::endian::native == std::endian::little) {
+        // The samples already have the file's byte order: no second copy of a long render.
+        file.write(std::as_bytes(samples));
+    } else {
+        // Converted in blocks so a long render is not held twice in memory.
+        constexpr size_t kSamplesPerBlock = 32768;
+        ByteBuffer block;
+        block.reserve(kSamplesPerBlock * 2);
+        for (size_t start = 0; start < samples.size(); start += kSamplesPerBlock) {
+            block.clear();
+            const size_t end = std::min(samples.size(), start + kSamplesPerBlock);
+            for (size_t i = start; i < end; ++i)
+                appendUInt16LE(block, static_cast<uint16_t>(samples[i]));
+            file.write(std::as_bytes(std::span(block)));
+        }
     }
     file.close();
 }
