@@ -45,6 +45,12 @@ struct Song {
     std::string name;
 };
 
+inline Song song(const fs::path& path, const std::string& startTime = "0:00",
+                 const std::string& endTime = "", const std::string& note = "",
+                 const std::string& name = "") {
+    return Song{path, startTime, endTime, note, name};
+}
+
 inline std::vector<std::string> entryNames(const fs::path& folder) {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder)) {
@@ -180,6 +186,17 @@ protected:
         const renderer::WavAudio audio = renderer::loadWav(files / "decoded.wav");
         fs::remove(files / "decoded.wav");
         return audio.samples;
+    }
+
+    // An MP3 made from a WAV by the real LAME.
+    static void encodeWithLame(const fs::path& wav, const fs::path& mp3) {
+        const fs::path lame = testsupport::findProgram("lame");
+        ASSERT_FALSE(lame.empty()) << testsupport::requiredProgramMessage("lame");
+        common::SubprocessOptions options;
+        options.executable = lame.string();
+        options.arguments = {"--quiet", wav.string(), mp3.string()};
+        const common::CapturedRun encoded = common::runAndCapture(options, 1 << 20);
+        ASSERT_TRUE(!encoded.startError && encoded.status.succeeded()) << encoded.output;
     }
 
     static nlohmann::json readJson(const fs::path& path) {
