@@ -31,13 +31,15 @@ constexpr int kFailureStatus = 2;
 
 std::atomic<bool> stopFlag{false};
 
+enum class FinalLineWriter { none, renderThread, signalThread };
+
 struct StopState {
     std::mutex childMutex;
     std::shared_ptr<common::Subprocess> child;
     std::mutex workFolderMutex;
     std::optional<std::filesystem::path> workFolder;
     std::mutex finalLineMutex;
-    bool finalLineWritten = false;
+    FinalLineWriter finalLineWriter = FinalLineWriter::none;
 };
 
 // Never destroyed: the signal thread may still use it while the process exits.
@@ -51,9 +53,22 @@ std::shared_ptr<common::Subprocess> runningChild() {
     return state().child;
 }
 
-bool finalLineWritten() {
+bool finalLineClaimed() {
     std::lock_guard guard(state().finalLineMutex);
-    return state().finalLineWritten;
+    return state().finalLineWriter != FinalLineWriter::none;
+}
+
+// Whoever claims the last line first writes it; the other never writes one.
+bool claimFinalLine(FinalLineWriter writer) {
+    std::lock_guard guard(state().finalLineMutex);
+    if (state().finalLineWriter != FinalLineWriter::none) return false;
+    state().finalLineWriter = writer;
+    return true;
+}
+
+bool signalThreadEndsTheRun() {
+    std::lock_guard guard(state().finalLineMutex);
+    return state().finalLineWriter == FinalLineWriter::signalThread;
 }
 
 void killChildAfterDelay(Clock::time_point deadline) {
@@ -75,16 +90,14 @@ void removeWorkFolder() {
     if (folder) std::filesystem::remove_all(*folder, ignored);
 }
 
-// The render thread is stuck in a step that does not look at the stop flag. The final-line
-// lock stays held until the process is gone, so that thread cannot add a second last line.
+// The render thread is stuck in a step that does not look at the stop flag: the signal thread
+// ends the run itself, as the render thread would have.
 void endRunUnlessRenderThreadDoes(Clock::time_point deadline) {
     while (Clock::now() < deadline) {
-        if (finalLineWritten()) return;
+        if (finalLineClaimed()) return;
         std::this_thread::sleep_for(kPollInterval);
     }
-    std::unique_lock lock(state().finalLineMutex);
-    if (state().finalLineWritten) return;
-    state().finalLineWritten = true;
+    if (!claimFinalLine(FinalLineWriter::signalThread)) return;
     if (const std::shared_ptr<common::Subprocess> child = runningChild()) child->kill();
     removeTemporaryMP3OfRunningEncode();
     removeWorkFolder();
@@ -160,10 +173,12 @@ void clearActiveWorkFolder() {
 }
 
 void writeFinalLine(std::string_view line) {
-    std::lock_guard guard(state().finalLineMutex);
-    if (state().finalLineWritten) return;
-    state().finalLineWritten = true;
-    log(line);
+    if (claimFinalLine(FinalLineWriter::renderThread)) {
+        log(line);
+        return;
+    }
+    // The signal thread is ending the process; returning could still end it with status 0.
+    while (signalThreadEndsTheRun()) std::this_thread::sleep_for(std::chrono::seconds(1));
 }
 
 }  // namespace renderer

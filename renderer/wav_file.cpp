@@ -55,7 +55,7 @@ WavAudio decodeDataBody(ConstByteSpan body, const PcmFormat& format) {
     std::vector<int16_t> samples(body.size() / 2);
     if constexpr (std::endian::native == std::endian::little) {
         // The file's byte order already: one copy instead of a conversion per sample.
-        std::memcpy(samples.data(), body.data(), samples.size() * 2);
+        if (!samples.empty()) std::memcpy(samples.data(), body.data(), samples.size() * 2);
     } else {
         for (size_t i = 0; i < samples.size(); ++i) {
             samples[i] = static_cast<int16_t>(readUInt16LE(body, i * 2));
