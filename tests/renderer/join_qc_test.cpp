@@ -46,26 +46,14 @@ TEST(JoinQC, MeasuresTheFirst8820FramesOfEachEntrance) {
     // The mono value is half the click.
     EXPECT_DOUBLE_EQ(click.rmsFirst020, 8192 / 32767.0 / std::sqrt(8820.0));
 
-    // Every join is measured before the run is refused.
+    // Every join is measured before the run is refused; a single song has no join.
+    EXPECT_TRUE(checkJoins(first, std::vector<long long>{22050}).empty());
     try {
         checkJoins(output, frames);
         FAIL() << "a silent entrance must be refused";
     } catch (const renderer::RenderError& error) {
         EXPECT_STREQ(error.what(), kDeadAir);
     }
-}
-
-TEST(JoinQC, AWindowCutShortByTheEndOfTheEditCountsWhatIsThere) {
-    const Samples output = testsupport::concatenate(
-        {testsupport::tone(0.5, 440.0, 0.5), testsupport::tone(0.05, 440.0, 0.5)});
-    const std::vector<TransitionCheck> checks =
-        checkJoins(output, std::vector<long long>{22050, 2205});
-    ASSERT_EQ(checks.size(), 1u);
-    EXPECT_EQ(checks[0].afterTrack, 1);
-    EXPECT_NEAR(checks[0].peakFirst020, 0.5, 0.001);
-    EXPECT_NEAR(checks[0].rmsFirst020, 0.5 / std::sqrt(2.0), 0.01);
-
-    EXPECT_TRUE(checkJoins(testsupport::silence(1.0), std::vector<long long>{44100}).empty());
 }
 
 }  // namespace
