@@ -159,7 +159,8 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
     EXPECT_TRUE(shownTexts.contains("Complete"));
     EXPECT_EQ(shownTexts.count("Complete"), 1 + 1 + 5)  // title, headline, five step marks
         << shownTexts.join(" | ").toStdString();
-    EXPECT_EQ(button(QStringLiteral("Stop Edit")), nullptr);
+    EXPECT_EQ(uitest::findByAccessibleName<QPushButton>(&shown, QStringLiteral("Stop Edit")),
+              nullptr);
 
     click(QStringLiteral("View Edit"));
     const QStringList mp3s = QDir(outputFolder).entryList({QStringLiteral("*.mp3")}, QDir::Files);
