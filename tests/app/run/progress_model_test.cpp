@@ -2,7 +2,7 @@
 
 #include "app/run/live_status.h"
 #include "app/run/run_output.h"
-#include "tests/app/support/wizard_test_helpers.h"
+#include "tests/app/run/run_test_fixture.h"
 
 namespace {
 

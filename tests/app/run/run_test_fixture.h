@@ -8,9 +8,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <filesystem>
+#include <ostream>
 
 #include "tests/app/support/wizard_test_helpers.h"
 #include "tests/support/generated_audio.h"
+
+// Readable failure messages for Qt texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace runtest {
 
@@ -67,6 +73,15 @@ protected:
         useAgent(std::nullopt);
         songFolder = wizard.makeFolder("Desktop/Set");
         outputFolder = wizard.makeFolder("Desktop/Edits");
+        // Every short log and status the screen would have shown, in order.
+        QObject::connect(wizard.view.get(), &app::ContentView::changed, [this] {
+            if (logHistory.isEmpty() || logHistory.back() != state().createLog) {
+                logHistory << state().createLog;
+            }
+            if (statusHistory.isEmpty() || statusHistory.back() != state().status) {
+                statusHistory << state().status;
+            }
+        });
     }
 
     app::ContentView& view() { return *wizard.view; }
@@ -143,6 +158,8 @@ protected:
     testsupport::WizardFixture wizard;
     QString songFolder;
     QString outputFolder;
+    QStringList logHistory;
+    QStringList statusHistory;
 };
 
 }  // namespace runtest
