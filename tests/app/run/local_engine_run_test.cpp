@@ -130,27 +130,6 @@ TEST_F(LocalEngineRun, AFinishedMp3CountsOnlyWithExitStatusZero) {
     EXPECT_FALSE(state().completedOutputFolder);
 }
 
-TEST_F(LocalEngineRun, AFreshMp3AndStatusZeroCompleteTheEdit) {
-    useFakeEngine(writeDeliverableInto("'" + outputFolder.toUtf8() + "'") + "echo done");
-    pickSongs(1);
-    ASSERT_TRUE(createAndFinish());
-    EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Done", "Done"}));
-    EXPECT_EQ(step("analyze").detail, "Local audio and structure scan complete.");
-    EXPECT_EQ(step("cuts").detail, "Timing and phrase targets snapped to clean cut points.");
-    EXPECT_EQ(step("render").detail, "Continuous 320 kbps MP3 built.");
-    EXPECT_EQ(step("save").detail,
-              "MP3, edit notes, and QC files saved in the selected output folder.");
-    EXPECT_EQ(state().completedOutputFolder, outputFolder);
-    EXPECT_EQ(state().createLog,
-              "Complete. Standalone local engine finished without AI fallback.\n" + outputFolder);
-    EXPECT_EQ(state().status,
-              "Complete. Your edit is ready. Click View Edit to open the finished file.");
-    EXPECT_EQ(readText(handoffFile("codex-last-message.txt")),
-              "Complete. Standalone local engine saved the finished MP3 and edit notes in:\n" +
-                  outputFolder + "\n");
-    EXPECT_EQ(view().liveEditHeadline(), "Complete");
-}
-
 TEST_F(LocalEngineRun, StopEndsTheEngineAndStopsTwoSteps) {
     const QString pidFile = wizard.homePath() + "/engine.pid";
     useFakeEngine("echo $$ > '" + pidFile.toUtf8() + "'\necho started\nexec sleep 30");

@@ -70,6 +70,11 @@ TEST_F(RealEngineRun, MakesATwoSongEditEndToEnd) {
 
     EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Done", "Done"}))
         << readText(handoffFile("fast-time-render-log.txt")).toStdString();
+    EXPECT_EQ(step("analyze").detail, "Local audio and structure scan complete.");
+    EXPECT_EQ(step("cuts").detail, "Timing and phrase targets snapped to clean cut points.");
+    EXPECT_EQ(step("render").detail, "Continuous 320 kbps MP3 built.");
+    EXPECT_EQ(step("save").detail,
+              "MP3, edit notes, and QC files saved in the selected output folder.");
     EXPECT_EQ(state().completedOutputFolder, outputFolder);
     EXPECT_EQ(state().status,
               "Complete. Your edit is ready. Click View Edit to open the finished file.");
