@@ -238,6 +238,24 @@ TEST_P(EngineHandOver, RendererCannotStart) {
     EXPECT_EQ(state().status, "The local engine could not start.");
 }
 
+TEST_P(EngineHandOver, JobFileCannotBeWritten) {
+    useFakeEngine("touch '" + markerPath().toUtf8() + "'");
+    QDir().mkpath(handoffFile("fast-time-render-job.json"));  // a folder in the job's place
+    prepareAgent();
+    pickSongs(1);
+    ASSERT_TRUE(createAndFinish());
+    EXPECT_FALSE(QFile::exists(markerPath()));
+    EXPECT_TRUE(
+        state().createLog.contains(
+            "Standalone local engine could not prepare its job files. Switching to AI fallback.") ||
+        withAgent());
+    if (withAgent()) return expectAgentFinished();
+    EXPECT_TRUE(step("analyze").detail.startsWith("Could not write " +
+                                                  handoffFile("fast-time-render-job.json")))
+        << step("analyze").detail.toStdString();
+    EXPECT_EQ(state().status, "The fast renderer could not start.");
+}
+
 TEST_P(EngineHandOver, EligibilityRefused) {
     useFakeEngine("touch '" + markerPath().toUtf8() + "'");
     prepareAgent();
