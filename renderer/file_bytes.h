@@ -1,7 +1,9 @@
 #pragma once
 // Whole-file reads for the renderer's inputs (the job file, WAV files).
 
+#include <cstdint>
 #include <filesystem>
+#include <vector>
 
 #include "renderer/little_endian.h"
 
@@ -11,6 +13,19 @@ namespace renderer {
 // "Could not read <path>: <reason>" (std::system_error, or RenderError for a device
 // or a pipe, which could block or never end) when it is missing, unreadable or a folder.
 ByteBuffer readFileBytes(const std::filesystem::path& path);
+
+// The bytes of a file held in 16-bit storage, so that 16-bit samples inside it can be used
+// where they lie instead of being copied.
+struct FileSamples {
+    std::vector<int16_t> storage;  // the file's bytes, plus one zero byte for an odd count
+    size_t byteCount = 0;
+    ConstByteSpan bytes() const {
+        return {reinterpret_cast<const uint8_t*>(storage.data()), byteCount};
+    }
+};
+
+// Reads like readFileBytes, into 16-bit storage.
+FileSamples readFileAsSamples(const std::filesystem::path& path);
 
 // Throws like readFileBytes unless `path` names a regular file (links followed).
 void requireRegularFile(const std::filesystem::path& path);

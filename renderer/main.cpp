@@ -1,5 +1,6 @@
 // seamforge job.json: renders one job and reports on standard output only.
-// Exit status 0 after success, 2 after a "LOCAL_RENDER_FAILED" line.
+// Exit status 0 after success, 2 after a "LOCAL_RENDER_FAILED" line, also when stopped by
+// SIGTERM, SIGINT or SIGHUP.
 
 #include <csignal>
 #include <exception>
@@ -7,10 +8,10 @@
 #include <string>
 
 #include "common/text.h"
-#include "renderer/log.h"
 #include "renderer/render.h"
 #include "renderer/render_error.h"
 #include "renderer/render_job.h"
+#include "renderer/stop_request.h"
 
 namespace {
 
@@ -25,8 +26,11 @@ std::string oneLine(std::string_view text) {
     return common::trim(line);
 }
 
+// A stopped render unwinds through whatever step it was in; that step's own error is not
+// the reason the run ended.
 int fail(std::string_view message) {
-    renderer::log("LOCAL_RENDER_FAILED " + oneLine(message));
+    if (renderer::stopRequested()) message = renderer::renderStoppedMessage;
+    renderer::writeFinalLine("LOCAL_RENDER_FAILED " + oneLine(message));
     return kFailureStatus;
 }
 
@@ -36,6 +40,7 @@ int main(int argc, char** argv) {
     // A parent that stops reading must not end us by a signal: the status still counts.
     std::signal(SIGPIPE, SIG_IGN);
     try {
+        renderer::startStopSignalHandling();
         if (argc != 2) throw renderer::RenderError("Usage: seamforge job.json");
         const renderer::RenderJob job = renderer::readRenderJobFile(argv[1]);
         renderer::render(job);

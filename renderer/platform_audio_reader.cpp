@@ -16,6 +16,7 @@ extern "C" {
 #include "renderer/file_bytes.h"
 #include "renderer/render_error.h"
 #include "renderer/resample.h"
+#include "renderer/stop_request.h"
 
 namespace renderer {
 namespace {
@@ -236,6 +237,7 @@ WavAudio loadAudio(const std::filesystem::path& path) {
     const PacketPtr packet(av_packet_alloc());
     if (!packet) throw RenderError(kCouldNotStart);
     while (true) {
+        throwIfStopRequested();  // a long file must not keep a stopped render alive
         const int result = av_read_frame(input.get(), packet.get());
         if (result == AVERROR_EOF) break;
         if (result < 0) throw RenderError(kDecodeFailed);

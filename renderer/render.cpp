@@ -2,16 +2,29 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
+#include <vector>
 
+#include "renderer/echo_fade.h"
+#include "renderer/gain_and_ramps.h"
+#include "renderer/join_qc.h"
 #include "renderer/log.h"
+#include "renderer/loudness.h"
+#include "renderer/mp3_encoder.h"
+#include "renderer/output_files.h"
+#include "renderer/output_name.h"
 #include "renderer/render_error.h"
+#include "renderer/song_cut.h"
 #include "renderer/source_audio.h"
+#include "renderer/stop_request.h"
+#include "renderer/wav_file.h"
 #include "renderer/work_folder.h"
 
 namespace renderer {
 namespace {
 
 constexpr size_t kMaxTracks = 3;
+constexpr const char* kRenderWavName = "tunewright-local-render.wav";
 
 void checkTrackCount(const RenderJob& job) {
     if (job.tracks.empty() || job.tracks.size() > kMaxTracks) {
@@ -35,26 +48,103 @@ void requireSourceFile(const TrackJob& track) {
     if (!exists && nothingThere) throw RenderError("Source file missing: " + track.path);
 }
 
-// Everything one song contributes to the edit. The decoded song itself never leaves
-// renderSong, so it is released before the next one is read.
-void renderSong(const TrackJob& track, int index, const WorkFolder& workFolder) {
+long long frameCount(const std::vector<int16_t>& samples) {
+    return static_cast<long long>(samples.size() / targetChannels);
+}
+
+// What the songs hand on once every one is cut.
+struct CutSongs {
+    std::vector<std::vector<int16_t>> segments;  // play order
+    std::vector<long long> segmentFrameCounts;
+    std::vector<TrackAnalysis> tracks;
+    long long endingStartFrame = noEndingStartFrame;  // in the joined edit
+};
+
+// The decoded song never leaves this function, so it is released before the next one is
+// read; only its cut segment goes on.
+SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan& ending,
+                         const WorkFolder& workFolder) {
+    const TrackJob& track = job.tracks[static_cast<size_t>(songNumber - 1)];
     requireSourceFile(track);
-    [[maybe_unused]] const WavAudio audio = loadSourceAudio(track.path, workFolder.path(), index);
+    const WavAudio audio = loadSourceAudio(track.path, workFolder.path(), songNumber);
+    throwIfStopRequested();
+    return cutSong(audio.samples, track, songNumber, static_cast<int>(job.tracks.size()), ending);
+}
+
+CutSongs cutEverySong(const RenderJob& job, const EndingPlan& ending,
+                      const WorkFolder& workFolder) {
+    CutSongs cuts;
+    long long framesBefore = 0;
+    for (int songNumber = 1; songNumber <= static_cast<int>(job.tracks.size()); ++songNumber) {
+        throwIfStopRequested();
+        SongCut cut = decodeAndCutSong(job, songNumber, ending, workFolder);
+        if (cut.endingStartFrame) cuts.endingStartFrame = framesBefore + *cut.endingStartFrame;
+        const long long frames = frameCount(cut.segment);
+        framesBefore += frames;
+        cuts.segmentFrameCounts.push_back(frames);
+        cuts.segments.push_back(std::move(cut.segment));
+        cuts.tracks.push_back(std::move(cut.analysis));
+    }
+    return cuts;
+}
+
+// Returns the seconds of ending actually applied; noEndingStartFrame applies none.
+double applyEnding(SampleSpan output, common::FinalEndingEffect effect, long long startFrame) {
+    switch (effect) {
+        case common::FinalEndingEffect::fade:
+            return applyFinalFade(output, startFrame);
+        case common::FinalEndingEffect::echoFade:
+            return applyEchoFade(output, startFrame);
+        case common::FinalEndingEffect::none:
+            break;
+    }
+    return 0.0;
+}
+
+// Writes the edit as the encoder's WAV, releases the samples while LAME runs, and returns
+// the finished MP3's absolute path.
+std::filesystem::path encodeEdit(std::vector<int16_t> output, const RenderJob& job,
+                                 const WorkFolder& workFolder) {
+    const std::filesystem::path wav = workFolder.path() / kRenderWavName;
+    writeWav(targetSampleRate, targetChannels, output, wav);
+    std::vector<int16_t>().swap(output);
+    throwIfStopRequested();
+    const std::filesystem::path mp3 =
+        std::filesystem::absolute(std::filesystem::path(job.outputFolder) / outputName(job.tracks));
+    encodeMP3(wav, mp3);
+    return mp3;
 }
 
 }  // namespace
 
 void render(const RenderJob& job) {
+    throwIfStopRequested();
     checkTrackCount(job);
     createOutputFolder(job.outputFolder);
     const WorkFolder workFolder;
     log("LOCAL_STEP analyze starting");
-    [[maybe_unused]] const EndingPlan ending = resolveEndingPlan(job);
+    const EndingPlan ending = resolveEndingPlan(job);
 
-    for (size_t i = 0; i < job.tracks.size(); ++i) {
-        renderSong(job.tracks[i], static_cast<int>(i) + 1, workFolder);
-    }
-    throw RenderError("The edit pipeline is not built yet.");
+    CutSongs cuts = cutEverySong(job, ending, workFolder);
+    log("LOCAL_STEP cuts done");
+
+    std::vector<int16_t> output = joinWithMatchedLevels(std::move(cuts.segments));
+    FinishedRender finished;
+    finished.finalFadeSeconds = applyEnding(output, ending.effect, cuts.endingStartFrame);
+    finished.peakAfterNormalize = normalizePeak(output);
+    finished.transitionChecks = checkJoins(output, cuts.segmentFrameCounts);
+    finished.finalDuration = static_cast<double>(frameCount(output)) / targetSampleRate;
+    finished.trackCount = static_cast<int>(job.tracks.size());
+    finished.effect = ending.effect;
+    finished.tracks = std::move(cuts.tracks);
+    finished.appVersion = job.appVersion;
+    throwIfStopRequested();
+
+    finished.mp3Path = encodeEdit(std::move(output), job, workFolder);
+    log("LOCAL_STEP render done");
+    writeCompanionFiles(finished);
+    throwIfStopRequested();
+    writeFinalLine("LOCAL_RENDER_OK " + finished.mp3Path.string());
 }
 
 }  // namespace renderer

@@ -4,11 +4,15 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <system_error>
 
 #include "common/subprocess.h"
 #include "common/text.h"
 #include "renderer/render_error.h"
+#include "renderer/stop_request.h"
 #include "renderer/utf8.h"
 
 namespace renderer {
@@ -22,17 +26,47 @@ std::string runningExecutablePath() {
     return error ? std::string() : self.string();
 }
 
+// Registered for the whole life of the child, so that a stop can end it.
+class RunningChildRegistration {
+public:
+    explicit RunningChildRegistration(std::shared_ptr<common::Subprocess> child) {
+        setRunningChild(std::move(child));
+    }
+    ~RunningChildRegistration() { clearRunningChild(); }
+    RunningChildRegistration(const RunningChildRegistration&) = delete;
+    RunningChildRegistration& operator=(const RunningChildRegistration&) = delete;
+};
+
 }  // namespace
 
 std::string runProcess(const std::string& executable, const std::vector<std::string>& arguments) {
+    throwIfStopRequested();
     common::SubprocessOptions options;
     options.executable = executable;
     options.arguments = arguments;
-    const common::CapturedRun run = common::runAndCapture(options, kMaxCapturedOutputBytes);
-    if (run.startError) throw RenderError(*run.startError);
+    std::mutex outputMutex;
+    std::string output;
+    const auto child =
+        std::make_shared<common::Subprocess>(std::move(options), [&](std::string_view chunk) {
+            std::lock_guard guard(outputMutex);
+            output.append(chunk);
+            if (output.size() > kMaxCapturedOutputBytes) {
+                output.erase(0, output.size() - kMaxCapturedOutputBytes);
+            }
+        });
+    if (const std::optional<std::string> startError = child->start()) {
+        throw RenderError(*startError);
+    }
+    const RunningChildRegistration registration(child);
+    // A stop that came before the registration could not reach this child.
+    if (stopRequested()) child->kill();
+    const common::ExitStatus status = child->waitForExit();
+    throwIfStopRequested();
 
-    const std::string text = isValidUtf8(run.output) ? run.output : std::string();
-    if (run.status.succeeded()) return text;
+    // The reader thread has finished; the lock only orders its last append before this read.
+    std::lock_guard guard(outputMutex);
+    const std::string text = isValidUtf8(output) ? output : std::string();
+    if (status.succeeded()) return text;
     const std::string message = common::trim(text);
     if (!message.empty()) throw RenderError(message);
     throw RenderError(std::filesystem::path(executable).filename().string() + " failed");

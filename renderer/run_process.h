@@ -11,7 +11,8 @@ namespace renderer {
 // combined output (the newest 200,000 bytes; empty text when not valid UTF-8).
 // Throws RenderError when the child exits non-zero: its trimmed output, or
 // "<file name> failed" when that is empty. Throws RenderError with the platform's
-// reason when the child cannot start.
+// reason when the child cannot start. Registers the child with the stop handling, so a
+// stop ends it; a stop before or during the run throws RenderError(renderStoppedMessage).
 std::string runProcess(const std::string& executable, const std::vector<std::string>& arguments);
 
 // The file named "lame" in the folder that holds the running renderer executable.

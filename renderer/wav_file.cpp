@@ -1,9 +1,12 @@
 #include "renderer/wav_file.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <limits>
+#include <span>
 #include <string_view>
 #include <system_error>
 #include <utility>
@@ -41,15 +44,55 @@ PcmFormat readFmtBody(ConstByteSpan body) {
     return format;
 }
 
-WavAudio decodeDataBody(ConstByteSpan body, const PcmFormat& format) {
+void requireReadablePcm(const PcmFormat& format) {
     if (format.channels == 0 || format.bitsPerSample != 16) {
         throw RenderError("Decoded WAV audio is not readable 16-bit PCM.");
     }
+}
+
+WavAudio decodeDataBody(ConstByteSpan body, const PcmFormat& format) {
+    requireReadablePcm(format);
     std::vector<int16_t> samples(body.size() / 2);
-    for (size_t i = 0; i < samples.size(); ++i) {
-        samples[i] = static_cast<int16_t>(readUInt16LE(body, i * 2));
+    if constexpr (std::endian::native == std::endian::little) {
+        // The file's byte order already: one copy instead of a conversion per sample.
+        if (!samples.empty()) std::memcpy(samples.data(), body.data(), samples.size() * 2);
+    } else {
+        for (size_t i = 0; i < samples.size(); ++i) {
+            samples[i] = static_cast<int16_t>(readUInt16LE(body, i * 2));
+        }
     }
     return convertToTargetFormat(std::move(samples), format.channels, format.sampleRate);
+}
+
+// Where the samples lie in a WAVE file: the first "data" chunk, its body clamped to the end of
+// the file, with the "fmt " values met before it.
+struct PcmData {
+    PcmFormat format;
+    size_t offset = 0;  // bytes from the start of the file
+    size_t size = 0;    // bytes
+};
+
+PcmData findPcmData(ConstByteSpan bytes) {
+    if (bytes.size() <= kCanonicalHeaderBytes || !hasTag(bytes, 0, "RIFF") ||
+        !hasTag(bytes, 8, "WAVE")) {
+        throw RenderError("Converted audio is not a WAVE file.");
+    }
+    PcmFormat format;
+    size_t position = 12;
+    while (position < bytes.size() && bytes.size() - position >= kChunkHeaderBytes) {
+        const uint32_t declaredSize = readUInt32LE(bytes, position + 4);
+        const size_t bodyStart = position + kChunkHeaderBytes;
+        const size_t bodyEnd = bodyStart + std::min<size_t>(declaredSize, bytes.size() - bodyStart);
+        const ConstByteSpan body = bytes.subspan(bodyStart, bodyEnd - bodyStart);
+
+        if (hasTag(bytes, position, "fmt ") && body.size() >= kFmtBodyBytes) {
+            format = readFmtBody(body);
+        } else if (hasTag(bytes, position, "data")) {
+            return PcmData{format, bodyStart, body.size()};
+        }
+        position = bodyEnd + (declaredSize % 2);  // RIFF pads odd chunks with one byte
+    }
+    throw RenderError("Converted audio has no PCM data.");
 }
 
 void throwWriteError(const std::filesystem::path& path, int error) {
@@ -68,7 +111,7 @@ public:
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    void write(const ByteBuffer& bytes) {
+    void write(std::span<const std::byte> bytes) {
         if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
             throwWriteError(path_, errno);
         }
@@ -86,31 +129,24 @@ private:
 }  // namespace
 
 WavAudio parseWav(ConstByteSpan bytes) {
-    if (bytes.size() <= kCanonicalHeaderBytes || !hasTag(bytes, 0, "RIFF") ||
-        !hasTag(bytes, 8, "WAVE")) {
-        throw RenderError("Converted audio is not a WAVE file.");
-    }
-    PcmFormat format;
-    size_t position = 12;
-    while (position < bytes.size() && bytes.size() - position >= kChunkHeaderBytes) {
-        const uint32_t declaredSize = readUInt32LE(bytes, position + 4);
-        const size_t bodyStart = position + kChunkHeaderBytes;
-        const size_t bodyEnd = bodyStart + std::min<size_t>(declaredSize, bytes.size() - bodyStart);
-        const ConstByteSpan body = bytes.subspan(bodyStart, bodyEnd - bodyStart);
-
-        if (hasTag(bytes, position, "fmt ") && body.size() >= kFmtBodyBytes) {
-            format = readFmtBody(body);
-        } else if (hasTag(bytes, position, "data")) {
-            return decodeDataBody(body, format);
-        }
-        position = bodyEnd + (declaredSize % 2);  // RIFF pads odd chunks with one byte
-    }
-    throw RenderError("Converted audio has no PCM data.");
+    const PcmData data = findPcmData(bytes);
+    return decodeDataBody(bytes.subspan(data.offset, data.size), data.format);
 }
 
 WavAudio loadWav(const std::filesystem::path& path) {
-    const ByteBuffer bytes = readFileBytes(path);
-    return parseWav(bytes);
+    FileSamples file = readFileAsSamples(path);
+    const PcmData data = findPcmData(file.bytes());
+    if (std::endian::native != std::endian::little || data.offset % 2 != 0) {
+        return decodeDataBody(file.bytes().subspan(data.offset, data.size), data.format);
+    }
+    // The samples already lie in 16-bit storage in their own byte order: moved to the front
+    // of the file's buffer, they become the song without a second copy of it in memory.
+    requireReadablePcm(data.format);
+    std::vector<int16_t>& samples = file.storage;
+    const auto first = samples.begin() + static_cast<std::ptrdiff_t>(data.offset / 2);
+    std::move(first, first + static_cast<std::ptrdiff_t>(data.size / 2), samples.begin());
+    samples.resize(data.size / 2);
+    return convertToTargetFormat(std::move(samples), data.format.channels, data.format.sampleRate);
 }
 
 ByteBuffer wavHeader(int sampleRate, int channels, size_t sampleCount) {
@@ -149,17 +185,22 @@ void writeWav(int sampleRate, int channels, ConstSampleSpan samples,
               const std::filesystem::path& path) {
     const ByteBuffer header = wavHeader(sampleRate, channels, samples.size());
     OutputFile file(path);
-    file.write(header);
-    // Converted in blocks so a long render is not held twice in memory.
-    constexpr size_t kSamplesPerBlock = 32768;
-    ByteBuffer block;
-    block.reserve(kSamplesPerBlock * 2);
-    for (size_t start = 0; start < samples.size(); start += kSamplesPerBlock) {
-        block.clear();
-        const size_t end = std::min(samples.size(), start + kSamplesPerBlock);
-        for (size_t i = start; i < end; ++i)
-            appendUInt16LE(block, static_cast<uint16_t>(samples[i]));
-        file.write(block);
+    file.write(std::as_bytes(std::span(header)));
+    if constexpr (std::endian::native == std::endian::little) {
+        // The samples already have the file's byte order: no second copy of a long render.
+        file.write(std::as_bytes(samples));
+    } else {
+        // Converted in blocks so a long render is not held twice in memory.
+        constexpr size_t kSamplesPerBlock = 32768;
+        ByteBuffer block;
+        block.reserve(kSamplesPerBlock * 2);
+        for (size_t start = 0; start < samples.size(); start += kSamplesPerBlock) {
+            block.clear();
+            const size_t end = std::min(samples.size(), start + kSamplesPerBlock);
+            for (size_t i = start; i < end; ++i)
+                appendUInt16LE(block, static_cast<uint16_t>(samples[i]));
+            file.write(std::as_bytes(std::span(block)));
+        }
     }
     file.close();
 }

@@ -17,7 +17,8 @@ namespace renderer {
 // converted to targetSampleRate stereo.
 WavAudio parseWav(ConstByteSpan bytes);
 
-// Reads the whole file, then parseWav.
+// Reads the whole file and decodes it as parseWav does; the samples reuse the buffer the
+// file was read into.
 WavAudio loadWav(const std::filesystem::path& path);
 
 // The canonical 44-byte header for `sampleCount` interleaved 16-bit samples.

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "common/uuid.h"
+#include "renderer/stop_request.h"
 
 namespace renderer {
 
@@ -22,9 +23,11 @@ WorkFolder::WorkFolder()
     std::error_code error;
     std::filesystem::create_directories(path_, error);
     if (error) throw std::system_error(error, "Could not create the work folder " + path_.string());
+    setActiveWorkFolder(path_);
 }
 
 WorkFolder::~WorkFolder() {
+    clearActiveWorkFolder();
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The run's private work folder: "tunewright-local-<UUID>" inside the system's
 // temporary folder (TMPDIR honoured), removed with everything inside when the
-// object goes away, whether the run succeeded or threw.
+// object goes away, whether the run succeeded or threw. While it exists, the stop handling
+// knows it, so a stop that has to end the run from the signal thread removes it too.
 
 #include <filesystem>
 

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "renderer/render_error.h"
+#include "tests/renderer/mp3_frames.h"
 #include "tests/support/generated_audio.h"
 #include "tests/support/test_files.h"
 
@@ -55,18 +56,6 @@ std::vector<std::string> entryNames(const fs::path& folder) {
     return names;
 }
 
-// Bit rate in kbps of the MPEG-1 Layer III frame header at `offset` (44.1 kHz assumed
-// by the caller's frame length), or nothing when there is no such header there.
-std::optional<int> mpeg1Layer3Kbps(const std::string& bytes, size_t offset) {
-    if (offset + 4 > bytes.size()) return std::nullopt;
-    const auto byte = [&](size_t k) { return static_cast<uint8_t>(bytes[offset + k]); };
-    const bool mpeg1Layer3 = byte(0) == 0xFF && (byte(1) & 0xFE) == 0xFA;
-    const bool at44100 = ((byte(2) >> 2) & 0x3) == 0;
-    if (!mpeg1Layer3 || !at44100) return std::nullopt;
-    constexpr int kKbps[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0};
-    return kKbps[byte(2) >> 4];
-}
-
 TEST(EncodeMP3, RealLameWritesOnlyMpeg1LayerIIIFramesAt320Kbps) {
     const fs::path lame = testsupport::findProgram("lame");
     ASSERT_FALSE(lame.empty()) << testsupport::requiredProgramMessage("lame");
@@ -77,22 +66,10 @@ TEST(EncodeMP3, RealLameWritesOnlyMpeg1LayerIIIFramesAt320Kbps) {
 
     renderer::encodeMP3(writeToneWav(folder), mp3);
 
-    const std::string bytes = readWholeFile(mp3);
-    size_t offset = 0;
-    if (bytes.starts_with("ID3")) {  // skip an ID3v2 tag: a 10-byte header, a syncsafe size
-        size_t size = 0;
-        for (int k = 6; k < 10; ++k) size = (size << 7) | (bytes[k] & 0x7F);
-        offset = 10 + size;
-    }
-    int frames = 0;
-    while (offset + 4 <= bytes.size() && bytes.compare(offset, 3, "TAG") != 0) {
-        const std::optional<int> kbps = mpeg1Layer3Kbps(bytes, offset);
-        ASSERT_TRUE(kbps.has_value()) << "no MPEG-1 Layer III header at byte " << offset;
-        ASSERT_EQ(*kbps, 320) << "frame " << frames;
-        const int padding = (bytes[offset + 2] >> 1) & 0x1;
-        offset += 144 * 320000 / 44100 + padding;
-        ++frames;
-    }
+    const std::optional<std::vector<int>> rates = mp3frames::bitRatesKbps(readWholeFile(mp3));
+    ASSERT_TRUE(rates.has_value()) << "not a sequence of MPEG-1 Layer III frames";
+    const auto frames = static_cast<int>(rates->size());
+    EXPECT_EQ(std::count(rates->begin(), rates->end(), 320), frames);
     EXPECT_GE(frames, 38) << "one second is about 38 frames of 1152 samples";
     EXPECT_EQ(entryNames(folder.path()),
               (std::vector<std::string>{"Tone - DJ edit.mp3", "render.wav"}));

@@ -4,93 +4,16 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <map>
 #include <random>
 #include <regex>
-#include <sstream>
 
-#include "common/subprocess.h"
-#include "tests/renderer/raw_wav.h"
-#include "tests/support/generated_audio.h"
-#include "tests/support/test_files.h"
+#include "tests/renderer/seamforge_fixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct SeamforgeRun {
-    int status = -1;
-    std::string standardOutput;
-    std::string standardError;
-
-    std::vector<std::string> lines() const {
-        std::vector<std::string> result;
-        std::istringstream stream(standardOutput);
-        for (std::string line; std::getline(stream, line);) result.push_back(line);
-        return result;
-    }
-};
-
-class Seamforge : public ::testing::Test {
-protected:
-    testsupport::TemporaryFolder temporary;  // TMPDIR of the run
-    testsupport::TemporaryFolder files;      // jobs, songs and outputs
-    std::map<std::string, std::string> environment;
-
-    void SetUp() override {
-        environment["TMPDIR"] = temporary.path().string();
-        environment["MUSIC_EDIT_LAME"] = (testsupport::bundleBinFolder() / "lame").string();
-    }
-
-    // Standard error goes to its own file so that the test can see it stays empty.
-    SeamforgeRun run(const std::vector<std::string>& arguments) {
-        common::SubprocessOptions options;
-        options.executable = "/bin/sh";
-        options.arguments = {"-c", "exec \"$0\" \"$@\" 2>\"$SEAMFORGE_TEST_STDERR\"",
-                             (testsupport::bundleBinFolder() / "seamforge").string()};
-        options.arguments.insert(options.arguments.end(), arguments.begin(), arguments.end());
-        options.workingDirectory = files.path().string();
-        options.environmentOverrides = environment;
-        options.environmentOverrides["SEAMFORGE_TEST_STDERR"] = (temporary / "stderr.txt").string();
-        const common::CapturedRun captured = common::runAndCapture(options, 64 << 20);
-        SeamforgeRun result;
-        result.status = captured.status.code;
-        result.standardOutput = captured.output;
-        result.standardError = testsupport::readWholeFile(temporary / "stderr.txt");
-        fs::remove(temporary / "stderr.txt");
-        return result;
-    }
-
-    SeamforgeRun runJob(const std::string& jobText) {
-        rawwav::writeFile(files / "job.json", jobText);
-        return run({(files / "job.json").string()});
-    }
-
-    static std::string track(const fs::path& path) {
-        return R"({"path":")" + path.string() +
-               R"(","name":"","startTime":"0:01","endTime":"","note":""})";
-    }
-
-    std::string job(const std::vector<std::string>& tracks, const fs::path& outputFolder) {
-        std::string list;
-        for (const std::string& entry : tracks) list += (list.empty() ? "" : ",") + entry;
-        return R"({"appVersion":"4.8","outputFolder":")" + outputFolder.string() +
-               R"(","finalFadeOut":true,"finalEndingEffect":"fade","tracks":[)" + list + "]}";
-    }
-
-    bool temporaryFolderIsEmpty() const { return fs::is_empty(temporary.path()); }
-
-    // Every failure: one final line, status 2, nothing on standard error, no work
-    // folder left behind.
-    void expectFailure(const SeamforgeRun& result, const std::string& message) {
-        const std::vector<std::string> lines = result.lines();
-        ASSERT_FALSE(lines.empty());
-        EXPECT_EQ(lines.back(), "LOCAL_RENDER_FAILED " + message);
-        EXPECT_EQ(result.status, 2);
-        EXPECT_EQ(result.standardError, "");
-        EXPECT_TRUE(temporaryFolderIsEmpty());
-    }
-};
+using seamforgetest::Seamforge;
+using seamforgetest::SeamforgeRun;
 
 TEST_F(Seamforge, WrongArgumentCountPrintsUsageAndCreatesNothing) {
     for (const std::vector<std::string>& arguments :
@@ -117,24 +40,23 @@ TEST_F(Seamforge, RefusesZeroOrFourSongsBeforeCreatingTheOutputFolder) {
     }
 }
 
-TEST_F(Seamforge, SetsUpOutputAndWorkFoldersAndRemovesTheWorkFolder) {
-    // A stand-in LAME records where it was asked to write, then writes a real WAV there.
+TEST_F(Seamforge, DecodesMp3sIntoTheWorkFolderAndRemovesIt) {
+    // A stand-in LAME records where it was asked to decode to and writes a real WAV there;
+    // it hands encoding to the real LAME.
     testsupport::writeTestWav(files / "tone.wav", testsupport::tone(0.5, 440.0, 0.5));
     rawwav::writeFile(files / "song.mp3", "not decoded by the stand-in");
     const fs::path fakeLame = files / "fake-lame";
-    rawwav::writeFile(fakeLame, "#!/bin/sh\necho \"$@\" > '" + (files / "arguments.txt").string() +
-                                    "'\ncp '" + (files / "tone.wav").string() + "' \"$4\"\n");
-    fs::permissions(fakeLame, fs::perms::owner_all);
+    seamforgetest::writeScript(fakeLame, "if [ \"$1\" != --decode ]; then exec '" +
+                                             (testsupport::bundleBinFolder() / "lame").string() +
+                                             "' \"$@\"; fi\n" + "echo \"$@\" > '" +
+                                             (files / "arguments.txt").string() + "'\ncp '" +
+                                             (files / "tone.wav").string() + "' \"$4\"\n");
     environment["MUSIC_EDIT_LAME"] = fakeLame.string();
 
     const fs::path output = files / "not" / "yet" / "there";
     const SeamforgeRun result =
         runJob(job({track(files / "song.mp3"), track(files / "tone.wav")}, output));
-    EXPECT_EQ(result.standardOutput,
-              "LOCAL_STEP analyze starting\n"
-              "LOCAL_RENDER_FAILED The edit pipeline is not built yet.\n");
-    expectFailure(result, "The edit pipeline is not built yet.");
-    EXPECT_TRUE(fs::is_directory(output));
+    EXPECT_EQ(expectSuccess(result), output / "song into tone - continuous DJ edit.mp3");
 
     const std::string arguments = testsupport::readWholeFile(files / "arguments.txt");
     const std::regex expected("--decode --quiet " + (files / "song.mp3").string() + " " +
@@ -200,6 +122,7 @@ TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
                       rawwav::pcmWav(1, 2, 44100, 16, std::string(400, '\1')).substr(0, 40));
     rawwav::writeFile(files / "no-channels.wav",
                       rawwav::pcmWav(1, 0, 44100, 16, std::string(400, '\1')));
+    rawwav::writeFile(files / "one-sample.wav", rawwav::pcmWav(1, 2, 44100, 16, "\x01\x02"));
     rawwav::writeFile(files / "odd.wav",
                       rawwav::riff(rawwav::chunk("fmt ", "abc") + std::string(1, '\0') +
                                    rawwav::chunk("LIST", std::string(25, 'x'))));
@@ -223,6 +146,7 @@ TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
         {"cut-short.wav", "Converted audio is not a WAVE file."},
         {"no-channels.wav", "Decoded WAV audio is not readable 16-bit PCM."},
         {"odd.wav", "Converted audio has no PCM data."},
+        {"one-sample.wav", "Track 1 has no audio to cut."},
         {"damaged.aac", "Local audio decode failed."},
         {"folder.wav", "Could not read " + (files / "folder.wav").string() + ": Is a directory"},
         {"unreadable.wav",
@@ -248,8 +172,7 @@ TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
 TEST_F(Seamforge, AChattyFailingLameGivesOneCappedLine) {
     // Three megabytes of short lines, then failure.
     const fs::path chattyLame = files / "chatty-lame";
-    rawwav::writeFile(chattyLame, "#!/bin/sh\nyes 'decoder noise' | head -c 3000000\nexit 1\n");
-    fs::permissions(chattyLame, fs::perms::owner_all);
+    seamforgetest::writeScript(chattyLame, "yes 'decoder noise' | head -c 3000000\nexit 1\n");
     environment["MUSIC_EDIT_LAME"] = chattyLame.string();
     rawwav::writeFile(files / "song.mp3", "anything");
 

@@ -1,0 +1,215 @@
+#pragma once
+// Runs the real seamforge binary in a private TMPDIR with the real LAME, and reads back
+// what it printed and wrote: its lines, its exit status, the decoded MP3.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "common/subprocess.h"
+#include "renderer/wav_file.h"
+#include "tests/renderer/raw_wav.h"
+#include "tests/support/generated_audio.h"
+#include "tests/support/test_files.h"
+
+namespace seamforgetest {
+
+namespace fs = std::filesystem;
+
+struct SeamforgeRun {
+    int status = -1;
+    std::string standardOutput;
+    std::string standardError;
+
+    std::vector<std::string> lines() const {
+        std::vector<std::string> result;
+        std::istringstream stream(standardOutput);
+        for (std::string line; std::getline(stream, line);) result.push_back(line);
+        return result;
+    }
+};
+
+// One song of a job; every field is what the user typed.
+struct Song {
+    fs::path path;
+    std::string startTime = "0:00";
+    std::string endTime;
+    std::string note;
+    std::string name;
+};
+
+inline Song song(const fs::path& path, const std::string& startTime = "0:00",
+                 const std::string& endTime = "", const std::string& note = "",
+                 const std::string& name = "") {
+    return Song{path, startTime, endTime, note, name};
+}
+
+inline std::vector<std::string> entryNames(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+inline void writeScript(const fs::path& path, const std::string& body) {
+    rawwav::writeFile(path, "#!/bin/sh\n" + body);
+    fs::permissions(path, fs::perms::owner_all);
+}
+
+class Seamforge : public ::testing::Test {
+protected:
+    testsupport::TemporaryFolder temporary;  // TMPDIR of the run
+    testsupport::TemporaryFolder files;      // jobs, songs and outputs
+    std::map<std::string, std::string> environment;
+
+    void SetUp() override {
+        ASSERT_TRUE(fs::exists(testsupport::bundleBinFolder() / "lame"))
+            << testsupport::requiredProgramMessage("lame");
+        environment["TMPDIR"] = temporary.path().string();
+        environment["MUSIC_EDIT_LAME"] = (testsupport::bundleBinFolder() / "lame").string();
+    }
+
+    // Standard error goes to its own file so that a test can see it stays empty; the shell
+    // execs, so the child's pid is seamforge's.
+    common::SubprocessOptions commandFor(const std::vector<std::string>& arguments) {
+        common::SubprocessOptions options;
+        options.executable = "/bin/sh";
+        options.arguments = {"-c", "exec \"$0\" \"$@\" 2>\"$SEAMFORGE_TEST_STDERR\"",
+                             (testsupport::bundleBinFolder() / "seamforge").string()};
+        options.arguments.insert(options.arguments.end(), arguments.begin(), arguments.end());
+        options.workingDirectory = files.path().string();
+        options.environmentOverrides = environment;
+        options.environmentOverrides["SEAMFORGE_TEST_STDERR"] = stderrPath().string();
+        return options;
+    }
+
+    fs::path stderrPath() const { return files / "seamforge-stderr.txt"; }
+
+    std::string takeStandardError() {
+        const std::string text = testsupport::readWholeFile(stderrPath());
+        fs::remove(stderrPath());
+        return text;
+    }
+
+    SeamforgeRun run(const std::vector<std::string>& arguments) {
+        const common::CapturedRun captured = common::runAndCapture(commandFor(arguments), 64 << 20);
+        SeamforgeRun result;
+        result.status = captured.status.code;
+        result.standardOutput = captured.output;
+        result.standardError = takeStandardError();
+        return result;
+    }
+
+    SeamforgeRun runJob(const std::string& jobText) {
+        rawwav::writeFile(files / "job.json", jobText);
+        return run({(files / "job.json").string()});
+    }
+
+    static std::string track(const fs::path& path) {
+        return R"({"path":")" + path.string() +
+               R"(","name":"","startTime":"0:01","endTime":"","note":""})";
+    }
+
+    std::string job(const std::vector<std::string>& tracks, const fs::path& outputFolder) {
+        std::string list;
+        for (const std::string& entry : tracks) list += (list.empty() ? "" : ",") + entry;
+        return R"({"appVersion":"4.8","outputFolder":")" + outputFolder.string() +
+               R"(","finalFadeOut":true,"finalEndingEffect":"fade","tracks":[)" + list + "]}";
+    }
+
+    // A job built as JSON, so that any file name or note is escaped properly.
+    static std::string editJob(const std::vector<Song>& songs, const fs::path& outputFolder,
+                               const std::string& effect) {
+        nlohmann::json tracks = nlohmann::json::array();
+        for (const Song& song : songs) {
+            tracks.push_back({{"path", song.path.string()},
+                              {"name", song.name},
+                              {"startTime", song.startTime},
+                              {"endTime", song.endTime},
+                              {"note", song.note}});
+        }
+        return nlohmann::json{{"appVersion", "4.8"},
+                              {"outputFolder", outputFolder.string()},
+                              {"finalFadeOut", effect != "none"},
+                              {"finalEndingEffect", effect},
+                              {"tracks", tracks}}
+            .dump();
+    }
+
+    bool temporaryFolderIsEmpty() const { return fs::is_empty(temporary.path()); }
+
+    // Every failure: one final line, status 2, nothing on standard error, no work
+    // folder left behind.
+    void expectFailure(const SeamforgeRun& result, const std::string& message) {
+        const std::vector<std::string> lines = result.lines();
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.back(), "LOCAL_RENDER_FAILED " + message);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.standardError, "");
+        EXPECT_TRUE(temporaryFolderIsEmpty());
+    }
+
+    // The four lines of a successful run; returns the MP3's path from the last one.
+    fs::path expectSuccess(const SeamforgeRun& result) {
+        const std::vector<std::string> lines = result.lines();
+        EXPECT_EQ(result.status, 0) << result.standardOutput;
+        EXPECT_EQ(result.standardError, "");
+        EXPECT_TRUE(temporaryFolderIsEmpty());
+        if (lines.size() != 4 || !lines[3].starts_with("LOCAL_RENDER_OK /")) {
+            ADD_FAILURE() << "unexpected output:\n" << result.standardOutput;
+            return {};
+        }
+        EXPECT_EQ(lines[0], "LOCAL_STEP analyze starting");
+        EXPECT_EQ(lines[1], "LOCAL_STEP cuts done");
+        EXPECT_EQ(lines[2], "LOCAL_STEP render done");
+        return lines[3].substr(std::string("LOCAL_RENDER_OK ").size());
+    }
+
+    // The MP3 decoded back to 44.1 kHz stereo by the real LAME.
+    std::vector<int16_t> decodeMp3(const fs::path& mp3) {
+        const fs::path lame = testsupport::findProgram("lame");
+        EXPECT_FALSE(lame.empty()) << testsupport::requiredProgramMessage("lame");
+        common::SubprocessOptions options;
+        options.executable = lame.string();
+        options.arguments = {"--decode", "--quiet", mp3.string(), (files / "decoded.wav").string()};
+        const common::CapturedRun decoded = common::runAndCapture(options, 1 << 20);
+        EXPECT_TRUE(!decoded.startError && decoded.status.succeeded()) << decoded.output;
+        const renderer::WavAudio audio = renderer::loadWav(files / "decoded.wav");
+        fs::remove(files / "decoded.wav");
+        return audio.samples;
+    }
+
+    // An MP3 made from a WAV by the real LAME.
+    static void encodeWithLame(const fs::path& wav, const fs::path& mp3) {
+        const fs::path lame = testsupport::findProgram("lame");
+        ASSERT_FALSE(lame.empty()) << testsupport::requiredProgramMessage("lame");
+        common::SubprocessOptions options;
+        options.executable = lame.string();
+        options.arguments = {"--quiet", wav.string(), mp3.string()};
+        const common::CapturedRun encoded = common::runAndCapture(options, 1 << 20);
+        ASSERT_TRUE(!encoded.startError && encoded.status.succeeded()) << encoded.output;
+    }
+
+    static nlohmann::json readJson(const fs::path& path) {
+        return nlohmann::json::parse(testsupport::readWholeFile(path));
+    }
+};
+
+// A WAV song: `leadSeconds` of silence, then a tone of `amplitude` (fraction of full scale).
+inline void writeToneSong(const fs::path& path, double leadSeconds, double toneSeconds,
+                          double amplitude, double frequencyHz = 440.0) {
+    testsupport::writeTestWav(
+        path, testsupport::concatenate({testsupport::silence(leadSeconds),
+                                        testsupport::tone(toneSeconds, frequencyHz, amplitude)}));
+}
+
+}  // namespace seamforgetest
