@@ -171,6 +171,24 @@ TEST_F(LocalEngineRun, ALateHandlerOfAnEarlierRunNeverTouchesTheNewRun) {
     ASSERT_TRUE(waitForEnd(10));
 }
 
+TEST_F(LocalEngineRun, NewSongsPickedAfterStopKeepTheStoppedRunsLateUpdatesAway) {
+    useFakeEngine("trap 'sleep 1; exit 1' TERM\necho started\nwhile :; do sleep 0.1; done");
+    pickSongs(1);
+    view().createEdit();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return state().createLog.contains("scanning"); }, 10));
+
+    view().stopCreateEdit();
+    pickSongs(2);  // while the stopped engine is still ending
+    const QString pickedStatus = state().status;
+    testsupport::waitUntil([] { return false; }, 2.5);  // the stopped run ends meanwhile
+    view().waitForBackgroundWork();
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(state().status, pickedStatus);
+    EXPECT_TRUE(state().createSteps.empty());
+    EXPECT_TRUE(state().createLog.isEmpty());
+}
+
 // The cases where the engine cannot take or finish the edit, each once with an agent
 // that then makes the edit and once with Local Only.
 class EngineHandOver : public LocalEngineRun, public ::testing::WithParamInterface<bool> {
