@@ -132,7 +132,11 @@ std::optional<std::string> Subprocess::start() {
         ::close(wakePipe[1]);
         return what + std::strerror(error);
     }
-    pid_ = child;
+    {
+        // Stop may ask isRunning() from another thread while the child starts.
+        std::lock_guard<std::mutex> guard(stateMutex_);
+        pid_ = child;
+    }
     readFd_ = outputPipe[0];
     wakeReadFd_ = wakePipe[0];
     wakeWriteFd_ = wakePipe[1];

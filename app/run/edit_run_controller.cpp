@@ -5,17 +5,20 @@
 
 namespace app::run {
 
-void EditRunController::prepareForNewRun() { reset(); }
-
-void EditRunController::reset() {
+void EditRunController::prepareForNewRun(int runNumber) {
     std::lock_guard<std::mutex> guard(lock_);
     cancellationRequested_ = false;
     process_.reset();
+    currentRunNumber_ = runNumber;
 }
 
-void EditRunController::attach(std::shared_ptr<common::Subprocess> process) {
+void EditRunController::reset() { prepareForNewRun(0); }
+
+bool EditRunController::attach(std::shared_ptr<common::Subprocess> process, int runNumber) {
     std::lock_guard<std::mutex> guard(lock_);
+    if (runNumber != currentRunNumber_) return false;
     process_ = std::move(process);
+    return true;
 }
 
 void EditRunController::cancel() {
@@ -25,13 +28,16 @@ void EditRunController::cancel() {
         cancellationRequested_ = true;
         process = process_;
     }
-    if (!process || !process->isRunning()) return;
-    process->terminate();
-    // The kill follows on its own low-priority thread so that a busy worker pool
-    // can never hold it back; it keeps the process object alive until then.
+    terminateThenKill(process);
+}
+
+void EditRunController::terminateThenKill(const std::shared_ptr<common::Subprocess>& process) {
+    if (!process || !process->terminate()) return;
+    // The kill follows on a thread of its own so that a busy worker pool can never
+    // hold it back; it keeps the process object alive until then.
     std::thread([process] {
         std::this_thread::sleep_for(std::chrono::duration<double>(killDelaySeconds));
-        if (process->isRunning()) process->kill();
+        process->kill();
     }).detach();
 }
 
@@ -43,6 +49,16 @@ void EditRunController::clearIfCurrent(const std::shared_ptr<common::Subprocess>
 bool EditRunController::isCancellationRequested() const {
     std::lock_guard<std::mutex> guard(lock_);
     return cancellationRequested_;
+}
+
+bool EditRunController::isCancellationRequested(int runNumber) const {
+    std::lock_guard<std::mutex> guard(lock_);
+    return cancellationRequested_ || runNumber != currentRunNumber_;
+}
+
+bool EditRunController::isCurrentRun(int runNumber) const {
+    std::lock_guard<std::mutex> guard(lock_);
+    return runNumber == currentRunNumber_;
 }
 
 }  // namespace app::run

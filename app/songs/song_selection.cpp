@@ -371,6 +371,8 @@ void ContentView::resetProgress() {
     state_.createLog.clear();
     state_.editStartedAt.reset();
     state_.lastEditActivityAt.reset();
+    // A stopped run may still be ending: its late updates must not reach the new selection.
+    if (!state_.isCreatingEdit) editRunController().reset();
 }
 
 }  // namespace app

@@ -1,0 +1,84 @@
+// The live status panel of the progress screen: headline, message, symbol, colour
+// and timing line, all derived from the run state.
+
+#include "app/run/live_status.h"
+
+#include "app/wizard/content_view.h"
+
+namespace app {
+
+QString ContentView::liveEditHeadline() const {
+    if (state_.completedOutputFolder) return QStringLiteral("Complete");
+    if (createHasFailed()) return QStringLiteral("Problem found");
+    if (createWasStopped()) return QStringLiteral("Edit stopped");
+    if (const auto step = currentCreateStep()) return step->title;
+    return QStringLiteral("Standing by");
+}
+
+QString ContentView::liveEditMessage() const {
+    if (state_.completedOutputFolder) {
+        return QStringLiteral(
+            "The finished MP3 and edit notes are saved in the selected output folder.");
+    }
+    if (createHasFailed()) {
+        return QStringLiteral(
+            "The app stopped the run and saved the error details in the work folder. Use Show "
+            "Work Folder if you need the log.");
+    }
+    if (createWasStopped()) {
+        return QStringLiteral(
+            "The background edit was cancelled. Go back to change a song, note, edit approach, "
+            "output folder, or final ending effect.");
+    }
+    if (!state_.isCreatingEdit) {
+        return QStringLiteral("Click Create Edit when the notes and output folder are ready.");
+    }
+    const std::optional<QDateTime>& lastActivity = state_.lastEditActivityAt;
+    if (lastActivity && lastActivity->msecsTo(now()) > run::stallNoticeSeconds * 1000) {
+        return "Still working on " + currentEditWorkLabel().toLower() +
+               ". No new local-engine or output-file activity has appeared for " +
+               elapsedText(lastActivity) +
+               ". You can keep waiting or use Stop Edit if it stays here too long.";
+    }
+    if (const auto step = currentCreateStep()) return progressDetail(step->id, step->progress);
+    return QStringLiteral("Starting the background editor and preparing the work folder.");
+}
+
+QString ContentView::liveEditSymbolName() const {
+    if (state_.completedOutputFolder) return QStringLiteral("checkmark.seal.fill");
+    if (createHasFailed()) return QStringLiteral("exclamationmark.triangle.fill");
+    if (createWasStopped()) return QStringLiteral("stop.circle.fill");
+    return QStringLiteral("dot.radiowaves.left.and.right");
+}
+
+run::StatusColor ContentView::liveEditStatusColor() const {
+    if (state_.completedOutputFolder) return run::StatusColor::green;
+    if (createHasFailed()) return run::StatusColor::red;
+    if (createWasStopped()) return run::StatusColor::orange;
+    return run::StatusColor::amber;
+}
+
+QString ContentView::liveEditTimingText() const {
+    QString estimate = QStringLiteral("calculating");
+    const auto step = currentCreateStep();
+    if (state_.isCreatingEdit && step) {
+        const QString& id = step->id;
+        if (state_.isUsingFastTimeRenderer) {
+            for (const char* known : {"prepare", "analyze", "cuts", "render", "save"}) {
+                if (id == QLatin1String(known)) estimate = QStringLiteral("usually under 1 minute");
+            }
+        } else if (id == QLatin1String("prepare") || id == QLatin1String("save")) {
+            estimate = QStringLiteral("under 1 minute");
+        } else if (id == QLatin1String("analyze")) {
+            estimate = QStringLiteral("about 1-3 minutes");
+        } else if (id == QLatin1String("cuts")) {
+            estimate = QStringLiteral("about 1-2 minutes");
+        } else if (id == QLatin1String("render")) {
+            estimate = QStringLiteral("about 1-4 minutes");
+        }
+    }
+    return "Elapsed: " + elapsedText(state_.editStartedAt) + " | Estimated remaining: " + estimate +
+           " | Last activity: " + elapsedText(state_.lastEditActivityAt) + " ago";
+}
+
+}  // namespace app

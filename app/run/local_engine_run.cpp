@@ -1,0 +1,294 @@
+// The local engine run: writes the render job, runs seamforge on it in the
+// background, keeps its output for the log and judges the result by the exit status
+// and a fresh finished MP3. When the engine cannot take or finish the edit, the run
+// passes to the agent if the user allowed it.
+
+#include <QDir>
+#include <QFileInfo>
+#include <memory>
+
+#include "app/prepare/handoff_layout.h"
+#include "app/run/deliverables.h"
+#include "app/run/run_files.h"
+#include "app/run/run_output.h"
+#include "app/run/run_support.h"
+#include "app/tools/tool_probes.h"
+#include "app/wizard/content_view.h"
+
+namespace app {
+namespace {
+
+using run::InstallPhaseState;
+
+constexpr double kMonitorIntervalSeconds = 0.5;
+
+// Everything a local run needs to know, fixed on the interface thread when it starts.
+struct LocalRun {
+    int number = 0;
+    QString workingDirectory;  // the song folder
+    QString outputFolder;
+    std::optional<QString> codexFallbackPath;
+    QString jobFile;
+    QString logFile;
+    QString lastMessageFile;
+};
+
+enum class HandOver { rendererMissing, jobNotWritten, processDidNotStart };
+
+struct HandOverTexts {
+    const char* logLine;
+    const char* status;
+};
+
+HandOverTexts textsFor(HandOver reason) {
+    switch (reason) {
+        case HandOver::rendererMissing:
+            return {
+                "Standalone local engine unavailable: bundled renderer was not found. "
+                "Switching to AI fallback.",
+                "The local engine and AI fallback were not available."};
+        case HandOver::jobNotWritten:
+            return {
+                "Standalone local engine could not prepare its job files. Switching to AI "
+                "fallback.",
+                "The fast renderer could not start."};
+        case HandOver::processDidNotStart:
+            return {"Standalone local engine could not start. Switching to AI fallback.",
+                    "The local engine could not start."};
+    }
+    return {"", ""};
+}
+
+// The engine could not take the edit: the agent takes over, or the run fails.
+void handOver(ContentView& view, const LocalRun& run, HandOver reason, const QString& error) {
+    WizardState& state = view.state();
+    const HandOverTexts texts = textsFor(reason);
+    state.isUsingFastTimeRenderer = false;
+    view.appendCreateLog(QString::fromUtf8(texts.logLine));
+
+    if (run.codexFallbackPath) {
+        const QString prompt = view.buildPrompt();
+        view.setCreateStep(QStringLiteral("analyze"), InstallPhaseState::running, 0.12,
+                           view.progressDetail(QStringLiteral("analyze"), 0.12));
+        if (reason == HandOver::rendererMissing) {
+            state.createLog = view.progressLog(QStringLiteral("analyze"));
+        }
+        view.notifyChanged();
+        view.runCodexEditInBackground(*run.codexFallbackPath, prompt, run.workingDirectory,
+                                      run.outputFolder);
+        return;
+    }
+
+    view.markCreateStepFailed(
+        reason == HandOver::rendererMissing
+            ? QStringLiteral("Bundled local renderer and AI fallback were not available.")
+            : error);
+    if (reason == HandOver::processDidNotStart) {
+        state.createLog = QStringLiteral(
+            "The standalone local engine could not start and AI fallback was not available.");
+        state.completedOutputFolder.reset();
+    }
+    state.status = QString::fromUtf8(texts.status);
+    state.isCreatingEdit = false;
+    view.notifyChanged();
+}
+
+void closeLocalRun(WizardState& state) {
+    state.isCreatingEdit = false;
+    state.isUsingFastTimeRenderer = false;
+}
+
+void applySuccess(ContentView& view, const LocalRun& run) {
+    WizardState& state = view.state();
+    run::writeTextFile(run.lastMessageFile,
+                       "Complete. Standalone local engine saved the finished MP3 and edit notes "
+                       "in:\n" +
+                           run.outputFolder + QLatin1Char('\n'));
+    view.setCreateStep(QStringLiteral("analyze"), InstallPhaseState::done, 1.0,
+                       QStringLiteral("Local audio and structure scan complete."));
+    view.setCreateStep(QStringLiteral("cuts"), InstallPhaseState::done, 1.0,
+                       QStringLiteral("Timing and phrase targets snapped to clean cut points."));
+    view.setCreateStep(QStringLiteral("render"), InstallPhaseState::done, 1.0,
+                       QStringLiteral("Continuous 320 kbps MP3 built."));
+    view.setCreateStep(QStringLiteral("save"), InstallPhaseState::done, 1.0,
+                       QStringLiteral("MP3, edit notes, and QC files saved in the selected output "
+                                      "folder."));
+    state.completedOutputFolder = run.outputFolder;
+    state.createLog =
+        "Complete. Standalone local engine finished without AI fallback.\n" + run.outputFolder;
+    state.status =
+        QStringLiteral("Complete. Your edit is ready. Click View Edit to open the finished file.");
+}
+
+void passToAgent(ContentView& view, const LocalRun& run, const QString& summary) {
+    WizardState& state = view.state();
+    state.isUsingFastTimeRenderer = false;
+    view.setCreateStep(QStringLiteral("analyze"), InstallPhaseState::running, 0.12,
+                       view.progressDetail(QStringLiteral("analyze"), 0.12));
+    view.setCreateStep(QStringLiteral("cuts"), InstallPhaseState::pending, 0.0,
+                       QStringLiteral("Waiting for AI fallback to choose edit points."));
+    view.setCreateStep(QStringLiteral("render"), InstallPhaseState::pending, 0.0,
+                       QStringLiteral("Waiting for AI fallback to render the MP3."));
+    view.setCreateStep(QStringLiteral("save"), InstallPhaseState::pending, 0.0,
+                       QStringLiteral("Waiting for the finished MP3 and notes."));
+    state.createLog = QStringLiteral(
+        "Standalone local engine could not verify the edit. Switching to AI fallback.");
+    if (!summary.isEmpty()) state.createLog += QLatin1Char('\n') + summary;
+    state.status = QStringLiteral("Local engine needed AI fallback. Continuing in the background.");
+    view.notifyChanged();
+    view.runCodexEditInBackground(*run.codexFallbackPath, view.buildPrompt(), run.workingDirectory,
+                                  run.outputFolder);
+}
+
+void applyFailure(ContentView& view, const QString& summary) {
+    WizardState& state = view.state();
+    view.markCreateStepFailed(
+        summary.isEmpty() ? QStringLiteral("Standalone local engine stopped before a verified MP3 "
+                                           "and edit notes were found.")
+                          : summary);
+    state.completedOutputFolder.reset();
+    state.createLog =
+        QStringLiteral("Standalone local engine did not finish and AI fallback was not available.");
+    if (!summary.isEmpty()) state.createLog += QLatin1Char('\n') + summary;
+    state.status = QStringLiteral("The fast render did not finish.");
+}
+
+void completeLocalRun(ContentView& view, const LocalRun& run,
+                      const std::shared_ptr<common::Subprocess>& process, bool success,
+                      bool cancelled, const QString& output) {
+    WizardState& state = view.state();
+    view.editRunController().clearIfCurrent(process);
+    if (cancelled) {
+        run::applyStoppedOutcome(view);
+    } else if (success) {
+        applySuccess(view, run);
+    } else if (run.codexFallbackPath) {
+        passToAgent(view, run, run::commandSummary(output));
+        return;  // the agent run owns the end of the run now
+    } else {
+        applyFailure(view, run::commandSummary(output));
+    }
+    closeLocalRun(state);
+    view.notifyChanged();
+}
+
+common::SubprocessOptions engineOptions(const QString& rendererPath, const LocalRun& run,
+                                        const QString& resourceFolder) {
+    common::SubprocessOptions options;
+    options.executable = run::localPath(rendererPath);
+    options.arguments = {run::localPath(run.jobFile)};
+    options.workingDirectory = run::localPath(run.workingDirectory);
+    options.stdinFromNullDevice = true;
+    std::optional<QString> lame = tools::bundledToolPath(resourceFolder, QStringLiteral("lame"));
+    if (!lame) lame = tools::commandLineToolPath(QStringLiteral("lame"));
+    if (lame) options.environmentOverrides["MUSIC_EDIT_LAME"] = run::localPath(*lame);
+    return options;
+}
+
+// The background body of one local run.
+void runEngine(ContentView& view, const LocalRun& run, const prepare::FastTimeRenderJob& job,
+               const QString& rendererPath, const QString& resourceFolder) {
+    run::EditRunController& controller = view.editRunController();
+    const QString workFolder = QFileInfo(run.jobFile).path();
+    std::optional<QString> error = run::createFolderWithParents(workFolder);
+    if (error) error = "Could not create " + workFolder + ": " + *error;
+    if (!error) {
+        error = run::writeTextFile(run.jobFile,
+                                   QString::fromStdString(prepare::encodeFastTimeRenderJob(job)));
+    }
+    if (error) {
+        run::postForRun(view, run.number, [&view, run, error] {
+            handOver(view, run, HandOver::jobNotWritten, *error);
+        });
+        return;
+    }
+
+    auto output = std::make_shared<run::CapturedOutput>();
+    const QDateTime runStart = QDateTime::currentDateTimeUtc();
+    auto process = std::make_shared<common::Subprocess>(
+        engineOptions(rendererPath, run, resourceFolder),
+        [&view, output, number = run.number](std::string_view chunk) {
+            if (chunk.empty()) return;
+            output->append(chunk);
+            run::postForRun(view, number, [&view] {
+                view.state().lastEditActivityAt = view.now();
+                view.advanceVisibleEditProgress();
+                view.notifyChanged();
+            });
+        });
+
+    const bool attached = controller.attach(process, run.number);
+    run::postForRun(view, run.number, [&view] {
+        view.state().lastEditActivityAt = view.now();
+        view.state().createLog = QStringLiteral(
+            "Standalone local engine: scanning first notes, section notes, phrase boundaries, and "
+            "typed targets.");
+        view.notifyChanged();
+    });
+    if (!attached || controller.isCancellationRequested(run.number)) {
+        run::postForRun(view, run.number, [&view, run, process] {
+            completeLocalRun(view, run, process, false, true, QString());
+        });
+        return;
+    }
+    if (const std::optional<QString> startError =
+            run::startChild(controller, process, run.number)) {
+        run::postForRun(view, run.number, [&view, run, process, startError] {
+            view.editRunController().clearIfCurrent(process);
+            handOver(view, run, HandOver::processDidNotStart, *startError);
+        });
+        return;
+    }
+
+    while (process->isRunning()) {
+        run::sleepSeconds(kMonitorIntervalSeconds);
+        run::postForRun(view, run.number, [&view] {
+            view.state().lastEditActivityAt = view.now();
+            view.advanceVisibleEditProgress();
+            view.notifyChanged();
+        });
+    }
+    const common::ExitStatus status = process->waitForExit();
+    const QString captured = output->text();
+    run::writeTextFile(run.logFile, captured);
+
+    const bool fresh = run::freshCompletedAudioFile(run.outputFolder, runStart, 0.0).has_value();
+    const bool success = status.succeeded() && fresh;
+    const bool cancelled = controller.isCancellationRequested(run.number);
+    run::postForRun(view, run.number, [&view, run, process, success, cancelled, captured] {
+        completeLocalRun(view, run, process, success, cancelled, captured);
+    });
+}
+
+}  // namespace
+
+void ContentView::runFastTimeEditInBackground(const prepare::FastTimeRenderJob& job,
+                                              const QString& workingDirectory,
+                                              const QString& outputFolder,
+                                              const std::optional<QString>& codexFallbackPath) {
+    LocalRun run;
+    run.number = currentRunNumber();
+    run.workingDirectory = workingDirectory;
+    run.outputFolder = outputFolder;
+    run.codexFallbackPath = codexFallbackPath;
+    const QDir workFolder(state_.handoffFolder
+                              ? *state_.handoffFolder
+                              : QDir(workingDirectory).filePath(prepare::handoffFolderName));
+    run.jobFile = workFolder.filePath(prepare::renderJobFileName);
+    run.logFile = workFolder.filePath(prepare::renderLogFileName);
+    run.lastMessageFile = workFolder.filePath(prepare::codexLastMessageFileName);
+
+    const std::optional<QString> rendererPath = bundledToolPath(QStringLiteral("seamforge"));
+    if (!rendererPath) {
+        run::postForRun(*this, run.number, [this, run] {
+            handOver(*this, run, HandOver::rendererMissing, QString());
+        });
+        return;
+    }
+    const QString resourceFolder = services_.resourceFolder();
+    runInBackground([this, run, job, renderer = *rendererPath, resourceFolder] {
+        runEngine(*this, run, job, renderer, resourceFolder);
+    });
+}
+
+}  // namespace app

@@ -1,0 +1,306 @@
+// The Step 4 progress model: the five step rows, their time-driven movement, the
+// short log, and Stop and Back.
+
+#include <QStringList>
+#include <algorithm>
+#include <array>
+
+#include "app/run/run_output.h"
+#include "app/run/run_support.h"
+#include "app/wizard/content_view.h"
+
+namespace app {
+namespace {
+
+using run::InstallPhase;
+using run::InstallPhaseState;
+
+constexpr int kCreateLogLines = 5;
+
+// How a step that moves by time advances while the engine or the agent works.
+struct VisibleProgressRule {
+    const char* id;
+    double cap;
+    double increment;
+    const char* next;  // nullptr: the step stays at its cap
+};
+
+constexpr std::array<VisibleProgressRule, 3> kVisibleProgressRules = {{
+    {"analyze", 0.95, 0.035, "cuts"},
+    {"cuts", 0.94, 0.032, "render"},
+    {"render", 0.92, 0.014, nullptr},
+}};
+
+const VisibleProgressRule* ruleFor(const QString& id) {
+    for (const VisibleProgressRule& rule : kVisibleProgressRules) {
+        if (id == QLatin1String(rule.id)) return &rule;
+    }
+    return nullptr;
+}
+
+InstallPhase* findStep(std::vector<InstallPhase>& steps, const QString& id) {
+    const auto found = std::find_if(steps.begin(), steps.end(),
+                                    [&id](const InstallPhase& step) { return step.id == id; });
+    return found == steps.end() ? nullptr : &*found;
+}
+
+InstallPhase* firstStepIn(std::vector<InstallPhase>& steps, InstallPhaseState state) {
+    const auto found = std::find_if(steps.begin(), steps.end(), [state](const InstallPhase& step) {
+        return step.state == state;
+    });
+    return found == steps.end() ? nullptr : &*found;
+}
+
+bool anyStepIn(const std::vector<InstallPhase>& steps, InstallPhaseState state) {
+    return std::any_of(steps.begin(), steps.end(),
+                       [state](const InstallPhase& step) { return step.state == state; });
+}
+
+}  // namespace
+
+void ContentView::setCreateStep(const QString& id, run::InstallPhaseState state, double progress,
+                                const QString& detail) {
+    InstallPhase* step = findStep(state_.createSteps, id);
+    if (step == nullptr) return;
+    step->state = state;
+    step->progress = progress;
+    step->detail = detail;
+    notifyChanged();
+}
+
+void ContentView::markCreateStepFailed(const QString& detail) {
+    std::vector<InstallPhase>& steps = state_.createSteps;
+    InstallPhase* step = firstStepIn(steps, InstallPhaseState::running);
+    if (step == nullptr) step = firstStepIn(steps, InstallPhaseState::pending);
+    if (step != nullptr) {
+        step->state = InstallPhaseState::failed;
+        step->progress = 1.0;
+        step->detail = detail;
+    }
+    InstallPhase* save = findStep(steps, QStringLiteral("save"));
+    if (save != nullptr && save->state != InstallPhaseState::done) {
+        save->state = InstallPhaseState::failed;
+        save->progress = 1.0;
+        save->detail = detail;
+    }
+    notifyChanged();
+}
+
+void ContentView::markCreateStepStopped(const QString& detail) {
+    std::vector<InstallPhase>& steps = state_.createSteps;
+    if (InstallPhase* running = firstStepIn(steps, InstallPhaseState::running)) {
+        running->state = InstallPhaseState::stopped;
+        running->progress = std::min(running->progress, 0.98);
+        running->detail = detail;
+    } else if (InstallPhase* pending = firstStepIn(steps, InstallPhaseState::pending)) {
+        pending->state = InstallPhaseState::stopped;
+        pending->progress = 0.0;
+        pending->detail = detail;
+    }
+    for (InstallPhase& step : steps) {
+        if (step.state == InstallPhaseState::pending) {
+            step.detail = QStringLiteral("Not run because the edit was stopped.");
+        }
+    }
+    notifyChanged();
+}
+
+void ContentView::advanceVisibleEditProgress() {
+    if (!state_.isCreatingEdit) return;
+    std::vector<InstallPhase>& steps = state_.createSteps;
+    const auto moving = std::find_if(steps.begin(), steps.end(), [](const InstallPhase& step) {
+        return step.state == InstallPhaseState::running && ruleFor(step.id) != nullptr;
+    });
+    if (moving == steps.end()) return;
+
+    InstallPhase& step = *moving;
+    const VisibleProgressRule& rule = *ruleFor(step.id);
+    step.progress = std::min(step.progress + rule.increment, rule.cap);
+    step.detail = progressDetail(step.id, step.progress);
+    state_.createLog = progressLog(step.id);
+    ++state_.createStatusTick;
+
+    if (step.progress >= rule.cap) {
+        if (rule.next != nullptr) {
+            const QString next = QString::fromLatin1(rule.next);
+            step.state = InstallPhaseState::done;
+            step.progress = 1.0;
+            step.detail = QStringLiteral("Complete.");
+            if (InstallPhase* following = findStep(steps, next)) {
+                following->state = InstallPhaseState::running;
+                following->progress = 0.1;
+                following->detail = progressDetail(next, 0.1);
+            }
+            state_.createLog = progressLog(next);
+        } else {
+            state_.createLog = QStringLiteral(
+                "Still building and checking the edit. If this phase slows down, that is normal "
+                "while the MP3 is encoded, finalized, and verified.");
+        }
+    }
+    notifyChanged();
+}
+
+QString ContentView::progressDetail(const QString& id, double progress) const {
+    const QString engine = state_.isUsingFastTimeRenderer ? QStringLiteral("the local engine")
+                                                          : QStringLiteral("AI fallback");
+    if (id == QLatin1String("prepare")) {
+        return QStringLiteral(
+            "Right now the app is checking the selected songs, output folder, and local edit "
+            "work files.");
+    }
+    if (id == QLatin1String("analyze")) {
+        if (progress < 0.35) {
+            return "Right now " + engine +
+                   " is scanning the audio files, finding the first real notes, and measuring "
+                   "duration/volume.";
+        }
+        if (progress < 0.65) {
+            return "Right now " + engine +
+                   " is checking beats, downbeats, and clean cut points near the typed times.";
+        }
+        return "Right now " + engine +
+               " is confirming the time targets and making sure the cut lands before the next "
+               "lyric line when needed.";
+    }
+    if (id == QLatin1String("cuts")) {
+        return "Right now " + engine +
+               " is scoring cut points close to the typed time and snapping to the nearest clean "
+               "beat/bar instead of drifting into the next lyric.";
+    }
+    if (id == QLatin1String("render")) {
+        if (state_.isUsingFastTimeRenderer) {
+            return QStringLiteral(
+                "Right now the app is encoding the continuous 320 kbps MP3, matching loudness, "
+                "trimming silence, and checking the join. If this bar slows near the end, that is "
+                "normal while the MP3 is finalized.");
+        }
+        return QStringLiteral(
+            "Right now AI fallback is building the continuous MP3 and checking the join. This "
+            "phase can take several minutes on full-song analysis, so a slow bar does not mean "
+            "the app is frozen.");
+    }
+    if (id == QLatin1String("save")) {
+        return "Right now " + engine +
+               " is verifying the 320 kbps MP3, writing edit notes, and saving everything in the "
+               "selected output folder. Final verification can take a little time.";
+    }
+    return QStringLiteral("Right now the app is monitoring the local editor.");
+}
+
+QString ContentView::progressLog(const QString& id) const {
+    const bool local = state_.isUsingFastTimeRenderer;
+    if (id == QLatin1String("analyze")) {
+        return local ? QStringLiteral(
+                           "Standalone local engine: scanning first notes, beats, phrase cues, and "
+                           "clean cut points.")
+                     : QStringLiteral(
+                           "AI fallback: scanning first notes, beats, and clean cut points near "
+                           "the typed times.");
+    }
+    if (id == QLatin1String("cuts")) {
+        return local ? QStringLiteral(
+                           "Standalone local engine: choosing clean beat/bar and phrase-boundary "
+                           "cut points.")
+                     : QStringLiteral(
+                           "AI fallback: choosing the nearest clean beat/bar around the typed "
+                           "target.");
+    }
+    if (id == QLatin1String("render")) {
+        return local ? QStringLiteral(
+                           "Standalone local engine: encoding the MP3. A slower final stretch is "
+                           "normal while the file is finalized and checked.")
+                     : QStringLiteral(
+                           "Rendering the continuous MP3. If this takes a while, AI fallback is "
+                           "still exporting and verifying audio.");
+    }
+    if (id == QLatin1String("save")) {
+        return QStringLiteral(
+            "Verifying audio, writing notes, and closing the job. This can take a little time "
+            "near the end.");
+    }
+    return QStringLiteral("Monitoring local engine and generated files.");
+}
+
+void ContentView::appendCreateLog(const QString& line) {
+    const QStringList lines = run::nonBlankLines(state_.createLog + QLatin1Char('\n') + line);
+    state_.createLog =
+        lines.mid(std::max<qsizetype>(0, lines.size() - kCreateLogLines)).join(QLatin1Char('\n'));
+    notifyChanged();
+}
+
+std::optional<run::InstallPhase> ContentView::currentCreateStep() const {
+    const std::vector<InstallPhase>& steps = state_.createSteps;
+    for (InstallPhaseState state :
+         {InstallPhaseState::running, InstallPhaseState::failed, InstallPhaseState::stopped}) {
+        const auto found = std::find_if(steps.begin(), steps.end(),
+                                        [state](const auto& step) { return step.state == state; });
+        if (found != steps.end()) return *found;
+    }
+    const auto lastDone = std::find_if(steps.rbegin(), steps.rend(), [](const InstallPhase& step) {
+        return step.state == InstallPhaseState::done;
+    });
+    if (lastDone != steps.rend()) return *lastDone;
+    return std::nullopt;
+}
+
+QString ContentView::currentEditWorkLabel() const {
+    const std::optional<InstallPhase> step = currentCreateStep();
+    const QString id = step ? step->id : QString();
+    if (id == QLatin1String("prepare")) return QStringLiteral("preparing the song files");
+    if (id == QLatin1String("analyze")) return QStringLiteral("analyzing the songs");
+    if (id == QLatin1String("cuts")) return QStringLiteral("finding edit points");
+    if (id == QLatin1String("render")) return QStringLiteral("building the MP3");
+    if (id == QLatin1String("save")) return QStringLiteral("saving and verifying files");
+    return QStringLiteral("starting the edit");
+}
+
+QString ContentView::elapsedText(const std::optional<QDateTime>& since) const {
+    if (!since) return QStringLiteral("0:00");
+    const qint64 seconds = std::max<qint64>(0, since->msecsTo(now()) / 1000);
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+bool ContentView::createHasFailed() const {
+    return anyStepIn(state_.createSteps, InstallPhaseState::failed);
+}
+
+bool ContentView::createWasStopped() const {
+    return anyStepIn(state_.createSteps, InstallPhaseState::stopped);
+}
+
+double ContentView::overallProgress() const {
+    const std::vector<InstallPhase>& steps = state_.createSteps;
+    if (steps.empty()) return 0.0;
+    double total = 0.0;
+    for (const InstallPhase& step : steps) total += step.progress;
+    return total / static_cast<double>(steps.size());
+}
+
+void ContentView::stopCreateEdit() {
+    if (!state_.isCreatingEdit) return;
+    editRunController().cancel();
+    state_.isCreatingEdit = false;
+    state_.isUsingFastTimeRenderer = false;
+    state_.lastEditActivityAt = now();
+    run::applyStoppedOutcome(*this);
+    notifyChanged();
+}
+
+void ContentView::backToInstructions() {
+    if (state_.isCreatingEdit) {
+        state_.status = QStringLiteral("Stop the edit before going back to change the setup.");
+    } else {
+        state_.showCreateProgressScreen = false;
+        state_.status =
+            state_.completedOutputFolder
+                ? QStringLiteral(
+                      "Back on Step 3. The finished edit is still available from View Edit.")
+                : QStringLiteral(
+                      "Back on Step 3. Review the notes, edit approach, output folder, or final "
+                      "ending effect.");
+    }
+    notifyChanged();
+}
+
+}  // namespace app

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QElapsedTimer>
+
+#include "tests/app/run/run_test_fixture.h"
+
+namespace {
+
+using runtest::readText;
+using runtest::writeDeliverableInto;
+
+const QString kNoOutputNotice =
+    "No terminal output was captured from Codex. The app monitored generated files and verified "
+    "the selected output folder instead.\nOutput folder: ";
+
+// The agent takes the edit straight away: the note asks for something the engine cannot do.
+class AgentRun : public runtest::RunTest {
+protected:
+    void startAgentEdit(const QByteArray& agentBody) {
+        useAgent(makeAgent(agentBody));
+        pickSongs(1);
+        view().setSongGuidanceText(state().tracks[0], "Add a tape stop at the end.");
+        view().createEdit();
+        ASSERT_TRUE(state().isCreatingEdit);
+    }
+    QString pidFile() const { return wizard.homePath() + "/agent.pid"; }
+    qint64 agentPid() const { return readText(pidFile()).trimmed().toLongLong(); }
+    void expectCompleteWithAgentTexts() {
+        EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Done", "Done"}));
+        EXPECT_EQ(step("analyze").detail, "Audio analysis complete.");
+        EXPECT_EQ(step("cuts").detail, "Edit points selected.");
+        EXPECT_EQ(step("render").detail, "Continuous edit built.");
+        EXPECT_EQ(step("save").detail, "320 kbps MP3 file saved in the selected output folder.");
+        EXPECT_EQ(state().completedOutputFolder, outputFolder);
+        EXPECT_EQ(state().createLog, "Complete. Your edit is ready in:\n" + outputFolder);
+        EXPECT_EQ(state().status,
+                  "Complete. Your edit is ready. Click View Edit to open the finished file.");
+    }
+};
+
+TEST_F(AgentRun, AnAgentThatSavesTheEditAndExitsCompletesIt) {
+    startAgentEdit(
+        "[ \"$last\" = \"$folder/Tunewright Setup/codex-last-message.txt\" ] || exit 65\n" +
+        writeDeliverableInto("\"$out\"") + "echo 'saved the edit'");
+    ASSERT_TRUE(waitForEnd());
+    expectCompleteWithAgentTexts();
+    EXPECT_TRUE(QFile::exists(outputFolder + "/Mix - DJ edit.mp3"));
+    EXPECT_EQ(readText(handoffFile("background-codex-log.txt")), "saved the edit\n");
+    // The agent ended on its own: the app writes no last message for it.
+    EXPECT_FALSE(QFile::exists(handoffFile("codex-last-message.txt")));
+}
+
+TEST_F(AgentRun, AnEditLeftInTheSongFolderIsCopiedIntoTheOutputFolder) {
+    startAgentEdit(writeDeliverableInto("\"$folder\"") +
+                   "printf '{}' > \"$folder/qc-report.json\"");
+    ASSERT_TRUE(waitForEnd());
+    expectCompleteWithAgentTexts();
+    EXPECT_EQ(readText(outputFolder + "/Mix - DJ edit.mp3"), "ID3 fake edit");
+    EXPECT_EQ(readText(outputFolder + "/edit-notes.md"), "# Notes\n");
+    EXPECT_EQ(readText(outputFolder + "/qc-report.json"), "{}");
+}
+
+TEST_F(AgentRun, AnAgentThatKeepsRunningIsEndedAfterTheGracePeriodAsASuccess) {
+    startAgentEdit("echo $$ > '" + pidFile().toUtf8() + "'\n" + writeDeliverableInto("\"$out\"") +
+                   "echo 'still polishing'\nexec sleep 60");
+    QElapsedTimer timer;
+    timer.start();
+    // Stable for 5 s, then 5 s of grace: the saved-file view shows in between.
+    ASSERT_TRUE(testsupport::waitUntil(
+        [&] { return step("save").state == app::run::InstallPhaseState::running; }, 20));
+    EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Done", "Installing"}));
+    EXPECT_TRUE(state().createLog.startsWith("320 kbps MP3 file saved:\nMix - DJ edit.mp3\n"));
+    EXPECT_TRUE(state().isCreatingEdit);
+    ASSERT_TRUE(waitForEnd(30));
+    EXPECT_GE(timer.elapsed(), 9000);  // 5 s stable + 5 s grace, less the 1 s check step
+    expectCompleteWithAgentTexts();
+    EXPECT_EQ(readText(handoffFile("codex-last-message.txt")),
+              "Complete. The finished MP3 and edit notes are saved in:\n" + outputFolder + "\n");
+    EXPECT_EQ(::kill(static_cast<pid_t>(agentPid()), 0), -1);
+}
+
+TEST_F(AgentRun, StopKillsAnAgentThatIgnoresTermination) {
+    startAgentEdit("trap '' TERM\necho $$ > '" + pidFile().toUtf8() +
+                   "'\nwhile :; do sleep 0.2; done");
+    ASSERT_TRUE(testsupport::waitUntil([&] { return agentPid() > 0; }, 10));
+    view().stopCreateEdit();
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(waitForEnd(15));
+    EXPECT_GE(timer.elapsed(), 1500);  // it needed the kill, which comes 2 s after Stop
+    EXPECT_EQ(::kill(static_cast<pid_t>(agentPid()), 0), -1);
+    EXPECT_EQ(stepStates(), QStringList({"Done", "Stopped", "Stopped", "Waiting", "Waiting"}));
+    EXPECT_EQ(state().status, "Edit stopped. You can go back and make changes.");
+    EXPECT_FALSE(state().completedOutputFolder);
+}
+
+TEST_F(AgentRun, AnAgentThatDoesNothingFailsWithTheNoOutputLog) {
+    startAgentEdit("exit 0");
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(readText(handoffFile("background-codex-log.txt")),
+              kNoOutputNotice + outputFolder + "\n");
+    EXPECT_EQ(stepStates(),
+              QStringList({"Done", "Needs Attention", "Waiting", "Waiting", "Needs Attention"}));
+    EXPECT_EQ(step("analyze").detail,
+              "The background editor stopped before a verified MP3 and edit notes were found.");
+    EXPECT_EQ(state().createLog,
+              "The background edit did not finish.\nNo verified MP3 and edit notes were found in "
+              "the selected output folder.");
+    EXPECT_EQ(state().status,
+              "The background edit did not finish. A log was saved in the Tunewright Setup "
+              "folder.");
+    EXPECT_FALSE(QFile::exists(handoffFile("codex-last-message.txt")));
+}
+
+TEST_F(AgentRun, FilesInTheDemixFolderCountAsActivityAndOutputIsSummarised) {
+    startAgentEdit(
+        "mkdir -p \"$folder/demix/stems\"\nsleep 1\n"
+        "printf 'x' > \"$folder/demix/stems/vocals.wav\"\n"
+        "echo 'separating'\necho\necho 'no edit made'\nsleep 2\nexit 1");
+    ASSERT_TRUE(waitForEnd());
+    const QDateTime stemWritten = QFileInfo(songFolder + "/demix/stems/vocals.wav").lastModified();
+    EXPECT_EQ(state().lastEditActivityAt, stemWritten);
+    EXPECT_EQ(step("analyze").detail, "separating no edit made");
+    EXPECT_EQ(state().createLog, "The background edit did not finish.\nseparating no edit made");
+}
+
+TEST_F(AgentRun, AnAgentThatCannotStartIsReported) {
+    useAgent(wizard.homePath() + "/missing/codex");
+    pickSongs(1);
+    view().setSongGuidanceText(state().tracks[0], "Add a tape stop at the end.");
+    ASSERT_TRUE(createAndFinish());
+    EXPECT_TRUE(
+        state().status.startsWith("The background editor could not start: Could not start "))
+        << state().status.toStdString();
+    EXPECT_EQ(state().createLog,
+              "The background editor could not start.\nMake sure Codex is installed and signed "
+              "in, then try Create Edit again.");
+    EXPECT_EQ(step("analyze").state, app::run::InstallPhaseState::failed);
+}
+
+}  // namespace

@@ -1,0 +1,320 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "tests/app/run/run_test_fixture.h"
+
+namespace {
+
+using runtest::readText;
+using runtest::writeDeliverableInto;
+using runtest::writeFile;
+using runtest::writeScript;
+
+const QString kLocalOnlyRefusal =
+    "AI assist is set to Local Only. Change AI assist fallback to Codex or a configured provider "
+    "for difficult edits.";
+
+// The gone-or-zombie test for a child the run has reaped.
+bool processIsGone(qint64 pid) { return ::kill(static_cast<pid_t>(pid), 0) != 0; }
+
+class LocalEngineRun : public runtest::RunTest {
+protected:
+    // A resource folder whose bin/seamforge runs `body`.
+    QString useFakeEngine(const QByteArray& body) {
+        const QString resources = useResourceFolder("FakeBundle");
+        return writeScript(resources + "/bin/seamforge", body);
+    }
+    QString markerPath() const { return QDir(wizard.homePath()).filePath("engine-call.txt"); }
+};
+
+TEST_F(LocalEngineRun, CreateEditRefusesUnreadySetupsWithoutTheProgressScreen) {
+    view().createEdit();
+    EXPECT_EQ(state().status, "Choose 1, 2, or 3 songs first.");
+
+    pickSongs(2);
+    state().outputFolder.reset();
+    view().createEdit();
+    EXPECT_EQ(state().status, "Choose an output folder before creating the edit.");
+
+    state().outputFolder = writeFile(wizard.homePath() + "/a file", "x") + "/Edits";
+    view().createEdit();
+    EXPECT_TRUE(state().status.startsWith("Could not use that output folder: "))
+        << state().status.toStdString();
+
+    state().outputFolder = outputFolder;
+    for (const auto& track : state().tracks) QFile::remove(track.url);
+    view().createEdit();
+    EXPECT_EQ(state().status, "No audio files found. Add 1, 2, or 3 songs first.");
+
+    // A scanned folder holding four songs.
+    for (int n = 1; n <= 4; ++n) writeFile(songFolder + QString("/extra %1.mp3").arg(n), "x");
+    state().usedDirectSongSelection = false;
+    view().createEdit();
+    EXPECT_EQ(state().status, "This setup expects 1, 2, or 3 source songs.");
+    EXPECT_FALSE(state().showCreateProgressScreen);
+    EXPECT_FALSE(state().isCreatingEdit);
+    EXPECT_TRUE(state().createSteps.empty());
+}
+
+TEST_F(LocalEngineRun, StopInsideThePauseStartsNothing) {
+    useFakeEngine("touch '" + markerPath().toUtf8() + "'");
+    pickSongs(1);
+    view().createEdit();
+    EXPECT_EQ(state().status, "Creating the music edit...");
+    EXPECT_EQ(state().createLog, "Preparing the songs.");
+    EXPECT_EQ(stepStates(),
+              QStringList({"Installing", "Waiting", "Waiting", "Waiting", "Waiting"}));
+    view().stopCreateEdit();
+    testsupport::waitUntil([] { return false; }, 0.5);
+    EXPECT_FALSE(QFile::exists(handoffFile("fast-time-render-job.json")));
+    EXPECT_FALSE(QFile::exists(markerPath()));
+    EXPECT_EQ(stepStates(), QStringList({"Stopped", "Waiting", "Waiting", "Waiting", "Waiting"}));
+    EXPECT_EQ(step("save").detail, "Not run because the edit was stopped.");
+}
+
+TEST_F(LocalEngineRun, TheEngineGetsTheJobAndAFailureWithoutMp3IsReported) {
+    useFakeEngine(
+        "printf '%s\\n' \"$#\" \"$1\" \"$(pwd)\" \"${MUSIC_EDIT_LAME-unset}\" "
+        "\"$(readlink /proc/$$/fd/0)\" > '" +
+        markerPath().toUtf8() +
+        "'\n"
+        "echo 'LOCAL_STEP reading'; echo; echo '  LOCAL_STEP cutting  '\n"
+        "echo LOCAL_RENDER_OK");
+    pickSongs(2);
+    ASSERT_TRUE(createAndFinish());
+
+    const QStringList call = readText(markerPath()).split('\n');
+    ASSERT_GE(call.size(), 5);
+    EXPECT_EQ(call[0], "1");
+    EXPECT_EQ(call[1], handoffFile("fast-time-render-job.json"));
+    EXPECT_EQ(call[2], songFolder);
+    EXPECT_TRUE(call[3].endsWith("lame")) << call[3].toStdString();
+    EXPECT_EQ(call[4], "/dev/null");
+
+    const QJsonObject job =
+        QJsonDocument::fromJson(readText(handoffFile("fast-time-render-job.json")).toUtf8())
+            .object();
+    EXPECT_EQ(job["outputFolder"].toString(), outputFolder);
+    EXPECT_EQ(job["tracks"].toArray().size(), 2);
+
+    EXPECT_EQ(readText(handoffFile("fast-time-render-log.txt")),
+              "LOCAL_STEP reading\n\n  LOCAL_STEP cutting  \nLOCAL_RENDER_OK\n");
+    EXPECT_EQ(stepStates(),
+              QStringList({"Done", "Needs Attention", "Waiting", "Waiting", "Needs Attention"}));
+    EXPECT_EQ(step("analyze").detail, "LOCAL_STEP cutting LOCAL_RENDER_OK");
+    EXPECT_EQ(state().createLog,
+              "Standalone local engine did not finish and AI fallback was not available.\n"
+              "LOCAL_STEP cutting LOCAL_RENDER_OK");
+    EXPECT_EQ(state().status, "The fast render did not finish.");
+    EXPECT_FALSE(state().completedOutputFolder);
+    EXPECT_FALSE(state().isUsingFastTimeRenderer);
+    EXPECT_TRUE(logHistory.contains(
+        "Standalone local engine: scanning first notes, section notes, phrase boundaries, and "
+        "typed targets."));
+    EXPECT_FALSE(QFile::exists(handoffFile("codex-last-message.txt")));
+}
+
+TEST_F(LocalEngineRun, AFinishedMp3CountsOnlyWithExitStatusZero) {
+    useFakeEngine(writeDeliverableInto("'" + outputFolder.toUtf8() + "'") + "exit 2");
+    pickSongs(1);
+    ASSERT_TRUE(createAndFinish());
+    EXPECT_EQ(readText(handoffFile("fast-time-render-log.txt")), "");
+    EXPECT_EQ(step("analyze").detail,
+              "Standalone local engine stopped before a verified MP3 and edit notes were found.");
+    EXPECT_EQ(state().createLog,
+              "Standalone local engine did not finish and AI fallback was not available.");
+    EXPECT_FALSE(state().completedOutputFolder);
+}
+
+TEST_F(LocalEngineRun, StopEndsTheEngineAndStopsTwoSteps) {
+    const QString pidFile = wizard.homePath() + "/engine.pid";
+    useFakeEngine("echo $$ > '" + pidFile.toUtf8() + "'\necho started\nexec sleep 30");
+    pickSongs(1);
+    view().createEdit();
+    ASSERT_TRUE(testsupport::waitUntil(
+        [&] { return !readText(pidFile).isEmpty() && state().createLog.contains("scanning"); },
+        10));
+    view().stopCreateEdit();
+    EXPECT_EQ(state().status, "Edit stopped. You can go back and make changes.");
+    ASSERT_TRUE(waitForEnd(10));
+    // The run's own handler stops the first step that was still waiting.
+    EXPECT_EQ(stepStates(), QStringList({"Done", "Stopped", "Stopped", "Waiting", "Waiting"}));
+    EXPECT_EQ(step("render").detail, "Not run because the edit was stopped.");
+    EXPECT_EQ(state().createLog,
+              "Edit stopped. Go back to change anything, then click Create Edit again.");
+    EXPECT_TRUE(processIsGone(readText(pidFile).trimmed().toLongLong()));
+    EXPECT_EQ(readText(handoffFile("fast-time-render-log.txt")), "started\n");
+}
+
+TEST_F(LocalEngineRun, ALateHandlerOfAnEarlierRunNeverTouchesTheNewRun) {
+    useFakeEngine("echo started\nexec sleep 30");
+    pickSongs(1);
+    view().createEdit();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return state().createLog.contains("scanning"); }, 10));
+
+    // Stop, Back and Create Edit again before the first run's handler arrives.
+    view().stopCreateEdit();
+    view().backToInstructions();
+    view().createEdit();
+    ASSERT_TRUE(state().isCreatingEdit);
+    testsupport::waitUntil([] { return false; }, 2.0);  // the first run ends meanwhile
+
+    EXPECT_TRUE(state().isCreatingEdit);
+    EXPECT_FALSE(view().createWasStopped());
+    EXPECT_EQ(step("analyze").state, app::run::InstallPhaseState::running);
+    EXPECT_NE(state().status, "Edit stopped. You can go back and make changes.");
+    view().stopCreateEdit();
+    ASSERT_TRUE(waitForEnd(10));
+}
+
+TEST_F(LocalEngineRun, NewSongsPickedAfterStopKeepTheStoppedRunsLateUpdatesAway) {
+    useFakeEngine("trap 'sleep 1; exit 1' TERM\necho started\nwhile :; do sleep 0.1; done");
+    pickSongs(1);
+    view().createEdit();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return state().createLog.contains("scanning"); }, 10));
+
+    view().stopCreateEdit();
+    pickSongs(2);  // while the stopped engine is still ending
+    const QString pickedStatus = state().status;
+    testsupport::waitUntil([] { return false; }, 2.5);  // the stopped run ends meanwhile
+    view().waitForBackgroundWork();
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(state().status, pickedStatus);
+    EXPECT_TRUE(state().createSteps.empty());
+    EXPECT_TRUE(state().createLog.isEmpty());
+}
+
+// The cases where the engine cannot take or finish the edit, each once with an agent
+// that then makes the edit and once with Local Only.
+class EngineHandOver : public LocalEngineRun, public ::testing::WithParamInterface<bool> {
+protected:
+    bool withAgent() const { return GetParam(); }
+    void prepareAgent() {
+        if (!withAgent()) return;
+        agentCalls = wizard.homePath() + "/agent-calls.txt";
+        useAgent(makeAgent("echo \"$prompt\" | head -n 1 >> '" + agentCalls.toUtf8() + "'\n" +
+                           writeDeliverableInto("\"$out\"") + "echo 'agent done'"));
+    }
+    // The agent made the edit after the hand-over.
+    void expectAgentFinished() {
+        EXPECT_EQ(readText(agentCalls), "# Tunewright Setup\n");
+        EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Done", "Done"}));
+        EXPECT_EQ(state().createLog, "Complete. Your edit is ready in:\n" + outputFolder);
+        EXPECT_EQ(state().completedOutputFolder, outputFolder);
+        EXPECT_EQ(readText(handoffFile("background-codex-log.txt")), "agent done\n");
+    }
+
+    QString agentCalls;
+};
+
+TEST_P(EngineHandOver, RendererMissing) {
+    useResourceFolder("EmptyBundle");
+    prepareAgent();
+    pickSongs(2);
+    ASSERT_TRUE(createAndFinish());
+    const QString handOverLine =
+        "Standalone local engine unavailable: bundled renderer was not found. Switching to AI "
+        "fallback.";
+    if (withAgent()) {
+        EXPECT_TRUE(
+            logHistory.contains("AI fallback: scanning first notes, beats, and clean cut points "
+                                "near the typed times."));
+        return expectAgentFinished();
+    }
+    EXPECT_EQ(stepStates(),
+              QStringList({"Done", "Needs Attention", "Waiting", "Waiting", "Needs Attention"}));
+    EXPECT_EQ(step("analyze").detail, "Bundled local renderer and AI fallback were not available.");
+    EXPECT_EQ(state().createLog,
+              "Standalone local engine: analyzing timing, notes, phrase structure, and clean cut "
+              "points.\n" +
+                  handOverLine);
+    EXPECT_EQ(state().status, "The local engine and AI fallback were not available.");
+}
+
+TEST_P(EngineHandOver, RendererCannotStart) {
+    const QString resources = useResourceFolder("BrokenBundle");
+    const QString renderer =
+        writeFile(resources + "/bin/seamforge", QByteArray("\x01\x02garbage\x7f", 10),
+                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeGroup |
+                      QFile::ReadGroup | QFile::ExeOther | QFile::ReadOther);
+    prepareAgent();
+    pickSongs(1);
+    ASSERT_TRUE(createAndFinish());
+    EXPECT_TRUE(logHistory.join('\n').contains(
+        "Standalone local engine could not start. Switching to AI fallback."));
+    if (withAgent()) return expectAgentFinished();
+    EXPECT_EQ(step("analyze").state, app::run::InstallPhaseState::failed);
+    EXPECT_TRUE(step("analyze").detail.startsWith("Could not start " + renderer))
+        << step("analyze").detail.toStdString();
+    EXPECT_EQ(state().createLog,
+              "The standalone local engine could not start and AI fallback was not available.");
+    EXPECT_EQ(state().status, "The local engine could not start.");
+}
+
+TEST_P(EngineHandOver, JobFileCannotBeWritten) {
+    useFakeEngine("touch '" + markerPath().toUtf8() + "'");
+    QDir().mkpath(handoffFile("fast-time-render-job.json"));  // a folder in the job's place
+    prepareAgent();
+    pickSongs(1);
+    ASSERT_TRUE(createAndFinish());
+    EXPECT_FALSE(QFile::exists(markerPath()));
+    EXPECT_TRUE(logHistory.join('\n').contains(
+        "Standalone local engine could not prepare its job files. Switching to AI fallback."));
+    if (withAgent()) return expectAgentFinished();
+    EXPECT_TRUE(step("analyze").detail.startsWith("Could not write " +
+                                                  handoffFile("fast-time-render-job.json")))
+        << step("analyze").detail.toStdString();
+    EXPECT_EQ(state().status, "The fast renderer could not start.");
+}
+
+TEST_P(EngineHandOver, EligibilityRefused) {
+    useFakeEngine("touch '" + markerPath().toUtf8() + "'");
+    prepareAgent();
+    pickSongs(2);
+    view().setSongGuidanceText(state().tracks[1], "Add a tape stop at the end.");
+    ASSERT_TRUE(createAndFinish());
+    EXPECT_FALSE(QFile::exists(markerPath()));
+    const QString reason =
+        "AI fallback: song 2 note asks for an effect, vocal isolation, beatmatching, or another "
+        "advanced request.";
+    if (withAgent()) {
+        EXPECT_TRUE(logHistory.contains(
+            reason +
+            "\nAI fallback: scanning first notes, beats, and clean cut points near the typed "
+            "times."));
+        return expectAgentFinished();
+    }
+    EXPECT_EQ(stepStates(), QStringList({"Done", "Needs Attention", "Needs Attention", "Waiting",
+                                         "Needs Attention"}));
+    EXPECT_EQ(step("analyze").detail, "The background editing engine was not found.");
+    EXPECT_EQ(step("cuts").detail, kLocalOnlyRefusal);
+    EXPECT_EQ(state().createLog,
+              "The local engine could not handle this edit. " + reason + "\n" + kLocalOnlyRefusal);
+    EXPECT_EQ(state().status, "The local engine needs AI help for this edit.");
+}
+
+TEST_P(EngineHandOver, RendererEndsWithoutMp3) {
+    useFakeEngine("echo 'LOCAL_STEP analyze'\necho 'LOCAL_RENDER_OK'");
+    prepareAgent();
+    pickSongs(1);
+    ASSERT_TRUE(createAndFinish());
+    if (withAgent()) {
+        EXPECT_TRUE(logHistory.contains(
+            "Standalone local engine could not verify the edit. Switching to AI fallback.\n"
+            "LOCAL_STEP analyze LOCAL_RENDER_OK"));
+        EXPECT_TRUE(statusHistory.contains(
+            "Local engine needed AI fallback. Continuing in the background."));
+        return expectAgentFinished();
+    }
+    EXPECT_EQ(state().status, "The fast render did not finish.");
+}
+
+INSTANTIATE_TEST_SUITE_P(WithAgentAndLocalOnly, EngineHandOver, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "WithAgent" : "LocalOnly"; });
+
+}  // namespace

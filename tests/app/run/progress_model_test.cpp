@@ -1,0 +1,294 @@
+#include <gtest/gtest.h>
+
+#include "app/run/live_status.h"
+#include "app/run/run_output.h"
+#include "tests/app/run/run_test_fixture.h"
+
+namespace {
+
+using app::run::InstallPhaseState;
+
+const QDateTime kNow = QDateTime(QDate(2025, 3, 1), QTime(12, 0), Qt::UTC);
+
+class ProgressModel : public ::testing::Test {
+protected:
+    ProgressModel() {
+        view().setClockForTesting([this] { return clock; });
+        state().createSteps = app::run::defaultCreateSteps();
+        state().isCreatingEdit = true;
+        state().editStartedAt = kNow;
+        state().lastEditActivityAt = kNow;
+    }
+
+    app::ContentView& view() { return *wizard.view; }
+    app::WizardState& state() { return wizard.view->state(); }
+    app::run::InstallPhase& step(const char* id) {
+        for (auto& candidate : state().createSteps) {
+            if (candidate.id == id) return candidate;
+        }
+        throw std::logic_error("no such step");
+    }
+    void run(const char* id, double progress) {
+        view().setCreateStep(id, InstallPhaseState::running, progress, "working");
+    }
+    // Advances until `id` is no longer running; the number of advances it took.
+    int advancesUntilDone(const char* id) {
+        int count = 0;
+        while (step(id).state == InstallPhaseState::running && count < 200) {
+            view().advanceVisibleEditProgress();
+            ++count;
+        }
+        return count;
+    }
+
+    testsupport::WizardFixture wizard;
+    QDateTime clock = kNow;
+};
+
+TEST_F(ProgressModel, VisibleProgressMovesEachStepToItsCapAndHandsOver) {
+    state().isUsingFastTimeRenderer = true;
+    run("analyze", 0.18);
+    EXPECT_EQ(advancesUntilDone("analyze"), 22);
+    EXPECT_EQ(step("analyze").state, InstallPhaseState::done);
+    EXPECT_DOUBLE_EQ(step("analyze").progress, 1.0);
+    EXPECT_EQ(step("analyze").detail, "Complete.");
+    EXPECT_EQ(step("cuts").state, InstallPhaseState::running);
+    EXPECT_DOUBLE_EQ(step("cuts").progress, 0.1);
+    EXPECT_EQ(step("cuts").detail, view().progressDetail("cuts", 0.1));
+    EXPECT_EQ(state().createLog,
+              "Standalone local engine: choosing clean beat/bar and phrase-boundary cut points.");
+    EXPECT_EQ(state().createStatusTick, 22);
+
+    EXPECT_EQ(advancesUntilDone("cuts"), 27);
+    EXPECT_EQ(step("render").state, InstallPhaseState::running);
+
+    for (int advance = 1; advance <= 58; ++advance) view().advanceVisibleEditProgress();
+    EXPECT_LT(step("render").progress, 0.92);
+    EXPECT_EQ(state().createLog, view().progressLog("render"));
+    view().advanceVisibleEditProgress();  // the 59th reaches the cap and stays there
+    const QString stillBuilding =
+        "Still building and checking the edit. If this phase slows down, that is normal while "
+        "the MP3 is encoded, finalized, and verified.";
+    EXPECT_DOUBLE_EQ(step("render").progress, 0.92);
+    EXPECT_EQ(step("render").state, InstallPhaseState::running);
+    EXPECT_EQ(state().createLog, stillBuilding);
+    const int tick = state().createStatusTick;
+    state().createLog.clear();
+    view().advanceVisibleEditProgress();
+    EXPECT_EQ(state().createLog, stillBuilding);
+    EXPECT_EQ(state().createStatusTick, tick + 1);
+    EXPECT_EQ(step("save").state, InstallPhaseState::pending);  // never moved by time
+}
+
+TEST_F(ProgressModel, AnalyzeFromTheAgentStartTakesTwentyFourAdvancesAndChangesItsWording) {
+    run("analyze", 0.12);
+    view().advanceVisibleEditProgress();
+    EXPECT_EQ(step("analyze").detail,
+              "Right now AI fallback is scanning the audio files, finding the first real notes, "
+              "and measuring duration/volume.");
+    EXPECT_EQ(state().createLog,
+              "AI fallback: scanning first notes, beats, and clean cut points near the typed "
+              "times.");
+    for (int advance = 2; advance <= 7; ++advance) view().advanceVisibleEditProgress();
+    EXPECT_EQ(step("analyze").detail,  // 0.365
+              "Right now AI fallback is checking beats, downbeats, and clean cut points near the "
+              "typed times.");
+    EXPECT_EQ(advancesUntilDone("analyze"), 17);
+}
+
+TEST_F(ProgressModel, VisibleProgressNeedsARunningTimedStep) {
+    run("prepare", 0.35);
+    run("save", 0.5);
+    view().advanceVisibleEditProgress();
+    EXPECT_EQ(state().createStatusTick, 0);
+    EXPECT_DOUBLE_EQ(step("save").progress, 0.5);
+
+    run("analyze", 0.18);
+    state().isCreatingEdit = false;
+    view().advanceVisibleEditProgress();
+    EXPECT_EQ(state().createStatusTick, 0);
+    EXPECT_DOUBLE_EQ(step("analyze").progress, 0.18);
+}
+
+TEST_F(ProgressModel, StoppingKeepsTheRunningStepBelowFullAndLabelsTheWaitingOnes) {
+    view().setCreateStep("prepare", InstallPhaseState::done, 1.0, "Ready.");
+    run("analyze", 0.995);
+    view().markCreateStepStopped("Stopped by the user.");
+    EXPECT_EQ(step("analyze").state, InstallPhaseState::stopped);
+    EXPECT_DOUBLE_EQ(step("analyze").progress, 0.98);
+    EXPECT_EQ(step("analyze").detail, "Stopped by the user.");
+    for (const char* id : {"cuts", "render", "save"}) {
+        EXPECT_EQ(step(id).state, InstallPhaseState::pending) << id;
+        EXPECT_EQ(step(id).detail, "Not run because the edit was stopped.") << id;
+    }
+
+    // A second stop (the run's own handler) stops the first step still waiting.
+    view().markCreateStepStopped("Stopped by the user.");
+    EXPECT_EQ(step("cuts").state, InstallPhaseState::stopped);
+    EXPECT_DOUBLE_EQ(step("cuts").progress, 0.0);
+    EXPECT_EQ(step("prepare").state, InstallPhaseState::done);
+    EXPECT_TRUE(view().createWasStopped());
+    EXPECT_FALSE(view().createHasFailed());
+}
+
+TEST_F(ProgressModel, FailingMarksTheCurrentStepAndSaveUnlessSaveIsDone) {
+    view().setCreateStep("nonexistent", InstallPhaseState::failed, 1.0, "x");
+    EXPECT_FALSE(view().createHasFailed());
+
+    for (auto& each : state().createSteps) each.state = InstallPhaseState::done;
+    step("save").state = InstallPhaseState::stopped;
+    view().markCreateStepFailed("Broken.");
+    EXPECT_EQ(step("save").state, InstallPhaseState::failed);
+    EXPECT_EQ(step("save").detail, "Broken.");
+    EXPECT_EQ(step("render").state, InstallPhaseState::done);
+
+    for (auto& each : state().createSteps) each.state = InstallPhaseState::done;
+    const auto before = state().createSteps;
+    view().markCreateStepFailed("Broken again.");
+    for (size_t index = 0; index < before.size(); ++index) {
+        EXPECT_EQ(state().createSteps[index].detail, before[index].detail);
+    }
+    EXPECT_FALSE(view().createHasFailed());
+}
+
+TEST_F(ProgressModel, CurrentStepPrefersRunningThenFailedThenStoppedThenLastDone) {
+    EXPECT_FALSE(view().currentCreateStep());
+    EXPECT_EQ(view().currentEditWorkLabel(), "starting the edit");
+    step("prepare").state = InstallPhaseState::done;
+    step("analyze").state = InstallPhaseState::done;
+    EXPECT_EQ(view().currentCreateStep()->id, "analyze");
+    step("save").state = InstallPhaseState::stopped;
+    EXPECT_EQ(view().currentCreateStep()->id, "save");
+    step("render").state = InstallPhaseState::failed;
+    EXPECT_EQ(view().currentCreateStep()->id, "render");
+    EXPECT_EQ(view().currentEditWorkLabel(), "building the MP3");
+    step("cuts").state = InstallPhaseState::running;
+    EXPECT_EQ(view().currentCreateStep()->id, "cuts");
+    EXPECT_EQ(view().currentEditWorkLabel(), "finding edit points");
+}
+
+TEST_F(ProgressModel, TheShortLogKeepsTheLastFiveNonBlankLines) {
+    state().createLog = "one\ntwo\n\n   \nthree\n four \nfive\nsix\nseven";
+    view().appendCreateLog("  eight  ");
+    EXPECT_EQ(state().createLog, "four\nfive\nsix\nseven\neight");
+    state().createLog.clear();
+    view().appendCreateLog("only");
+    EXPECT_EQ(state().createLog, "only");
+}
+
+TEST_F(ProgressModel, CommandSummaryIsTheLastTwoNonBlankLines) {
+    EXPECT_EQ(app::run::commandSummary("a\n\n   \n  b  \n\n\tc\n\n"), "b c");
+    EXPECT_EQ(app::run::commandSummary("single\r\n"), "single");
+    EXPECT_EQ(app::run::commandSummary(" \n\t\n"), "");
+}
+
+TEST_F(ProgressModel, ElapsedTextCountsWholeSecondsAndNeverGoesNegative) {
+    EXPECT_EQ(view().elapsedText(std::nullopt), "0:00");
+    EXPECT_EQ(view().elapsedText(kNow.addSecs(-3725)), "62:05");
+    EXPECT_EQ(view().elapsedText(kNow.addMSecs(-75999)), "1:15");
+    EXPECT_EQ(view().elapsedText(kNow.addSecs(-9)), "0:09");
+    EXPECT_EQ(view().elapsedText(kNow.addSecs(30)), "0:00");
+}
+
+TEST_F(ProgressModel, TheStallNoticeAppearsOnlyAfterThreeMinutesWithoutActivity) {
+    state().isUsingFastTimeRenderer = true;
+    run("render", 0.5);
+    clock = kNow.addSecs(180);
+    EXPECT_EQ(view().liveEditMessage(), view().progressDetail("render", 0.5));
+    clock = kNow.addSecs(181);
+    EXPECT_EQ(view().liveEditMessage(),
+              "Still working on building the mp3. No new local-engine or output-file activity "
+              "has appeared for 3:01. You can keep waiting or use Stop Edit if it stays here too "
+              "long.");
+    EXPECT_EQ(view().liveEditHeadline(), "Build Edit");
+    EXPECT_EQ(view().liveEditTimingText(),
+              "Elapsed: 3:01 | Estimated remaining: usually under 1 minute | Last activity: 3:01 "
+              "ago");
+
+    state().lastEditActivityAt = kNow.addSecs(100);
+    EXPECT_EQ(view().liveEditMessage(), view().progressDetail("render", 0.5));
+
+    // A stopped, failed or completed run never shows it.
+    state().lastEditActivityAt = kNow;
+    state().completedOutputFolder = "/tmp/out";
+    EXPECT_EQ(view().liveEditMessage(),
+              "The finished MP3 and edit notes are saved in the selected output folder.");
+    state().completedOutputFolder.reset();
+    view().markCreateStepStopped("Stopped by the user.");
+    EXPECT_EQ(view().liveEditMessage(),
+              "The background edit was cancelled. Go back to change a song, note, edit "
+              "approach, output folder, or final ending effect.");
+}
+
+TEST_F(ProgressModel, LivePanelPutsCompletionBeforeFailureBeforeStop) {
+    using app::run::StatusColor;
+    run("cuts", 0.3);
+    EXPECT_EQ(view().liveEditHeadline(), "Find Edit Points");
+    EXPECT_EQ(view().liveEditTimingText(),
+              "Elapsed: 0:00 | Estimated remaining: about 1-2 minutes | Last activity: 0:00 ago");
+    view().markCreateStepStopped("Stopped by the user.");
+    view().markCreateStepFailed("Broken.");
+    EXPECT_EQ(view().liveEditHeadline(), "Problem found");
+    EXPECT_EQ(view().liveEditSymbolName(), "exclamationmark.triangle.fill");
+    EXPECT_EQ(view().liveEditStatusColor(), StatusColor::red);
+    state().completedOutputFolder = "/tmp/out";
+    EXPECT_EQ(view().liveEditHeadline(), "Complete");
+    EXPECT_EQ(view().liveEditStatusColor(), StatusColor::green);
+
+    state().completedOutputFolder.reset();
+    state().createSteps.clear();
+    EXPECT_EQ(view().liveEditHeadline(), "Standing by");
+    EXPECT_EQ(view().liveEditMessage(),
+              "Starting the background editor and preparing the work folder.");
+    EXPECT_EQ(view().liveEditTimingText(),
+              "Elapsed: 0:00 | Estimated remaining: calculating | Last activity: 0:00 ago");
+}
+
+TEST_F(ProgressModel, BackWaitsForStopAndKeepsTheFinishedEdit) {
+    state().showCreateProgressScreen = true;
+    view().backToInstructions();
+    EXPECT_EQ(state().status, "Stop the edit before going back to change the setup.");
+    EXPECT_TRUE(state().showCreateProgressScreen);
+
+    state().isCreatingEdit = false;
+    state().completedOutputFolder = "/tmp/out";
+    view().backToInstructions();
+    EXPECT_FALSE(state().showCreateProgressScreen);
+    EXPECT_EQ(state().status,
+              "Back on Step 3. The finished edit is still available from View Edit.");
+    EXPECT_EQ(state().completedOutputFolder, "/tmp/out");
+    EXPECT_EQ(state().createSteps.size(), 5u);
+}
+
+TEST(CapturedOutput, CarriesASplitCharacterOverToTheNextChunk) {
+    std::string carry;
+    EXPECT_EQ(app::run::decodeOutputChunk(carry, "caf\xC3"), "caf");
+    EXPECT_EQ(app::run::decodeOutputChunk(carry, "\xA9 ok"), QString::fromUtf8("\xC3\xA9 ok"));
+    // A four-byte character in three pieces.
+    EXPECT_EQ(app::run::decodeOutputChunk(carry, "a\xF0\x9F"), "a");
+    EXPECT_EQ(app::run::decodeOutputChunk(carry, "\x8E"), "");
+    EXPECT_EQ(app::run::decodeOutputChunk(carry, "\xB5!"), QString::fromUtf8("\xF0\x9F\x8E\xB5!"));
+    EXPECT_TRUE(carry.empty());
+}
+
+TEST(CapturedOutput, AnInvalidChunkIsEmptyWithoutSpoilingTheNext) {
+    std::string carry;
+    EXPECT_EQ(app::run::decodeOutputChunk(carry, "bad \xFF byte"), "");
+    EXPECT_EQ(app::run::decodeOutputChunk(carry, "next"), "next");
+    // A started character that the next chunk does not continue is dropped alone.
+    EXPECT_EQ(app::run::decodeOutputChunk(carry, "x\xE2\x82"), "x");
+    EXPECT_EQ(app::run::decodeOutputChunk(carry, "plain"), "plain");
+}
+
+TEST(CapturedOutput, KeepsTheNewestFiftyThousandCharacters) {
+    app::run::CapturedOutput output;
+    output.append(std::string(30000, 'a'));
+    output.append(std::string(30000, 'b') + "\xC3");
+    output.append("\xA9");
+    const QString text = output.text();
+    ASSERT_EQ(text.size(), 50000);
+    EXPECT_EQ(text.count(QLatin1Char('a')), 19999);
+    EXPECT_TRUE(text.endsWith(QString::fromUtf8("b\xC3\xA9")));
+}
+
+}  // namespace

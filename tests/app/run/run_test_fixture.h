@@ -1,0 +1,165 @@
+#pragma once
+// A wizard over the fake desktop, ready to create edits: generated songs picked one
+// by one, an output folder, and fake engines and agents as small shell scripts.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <filesystem>
+#include <ostream>
+
+#include "tests/app/support/wizard_test_helpers.h"
+#include "tests/support/generated_audio.h"
+
+// Readable failure messages for Qt texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace runtest {
+
+inline QString readText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+// Writes a file, creating its folders, with the given permissions.
+inline QString writeFile(const QString& path, const QByteArray& contents,
+                         QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(contents);
+    file.close();
+    file.setPermissions(permissions);
+    return path;
+}
+
+inline QString writeScript(const QString& path, const QByteArray& body) {
+    return writeFile(path, "#!/bin/sh\n" + body + "\n",
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// The start of every fake agent: checks the call shape, then sets $folder (after -C),
+// $last (the last-message file, may be empty), $prompt and $out (the output folder,
+// named in backquotes on the prompt's last line).
+inline const QByteArray kAgentPreamble = R"sh(
+[ "$1" = exec ] && [ "$2" = --skip-git-repo-check ] &&
+  [ "$3" = --dangerously-bypass-approvals-and-sandbox ] && [ "$4" = -C ] ||
+  { echo "unexpected arguments: $*"; exit 64; }
+folder="$5"; shift 5
+last=""
+if [ "$1" = --output-last-message ]; then last="$2"; shift 2; fi
+[ $# -eq 1 ] || { echo "the prompt is not one argument"; exit 64; }
+prompt="$1"
+out=$(printf '%s\n' "$prompt" | tail -n 1 | sed 's/^.*`\(.*\)`$/\1/')
+[ "$(pwd)" = "$folder" ] || { echo "not started in the song folder"; exit 64; }
+)sh";
+
+// Writes a finished MP3 and its notes into the folder named by the shell word `where`.
+inline QByteArray writeDeliverableInto(const QByteArray& where) {
+    return "printf 'ID3 fake edit' > " + where + "/'Mix - DJ edit.mp3'\n" +
+           "printf '# Notes\\n' > " + where + "/edit-notes.md\n";
+}
+
+class RunTest : public ::testing::Test {
+protected:
+    RunTest() {
+        // The tool check is not what these tests are about: never start it.
+        state().isCheckingTools = true;
+        useAgent(std::nullopt);
+        songFolder = wizard.makeFolder("Desktop/Set");
+        outputFolder = wizard.makeFolder("Desktop/Edits");
+        // Every short log and status the screen would have shown, in order.
+        QObject::connect(wizard.view.get(), &app::ContentView::changed, [this] {
+            if (logHistory.isEmpty() || logHistory.back() != state().createLog) {
+                logHistory << state().createLog;
+            }
+            if (statusHistory.isEmpty() || statusHistory.back() != state().status) {
+                statusHistory << state().status;
+            }
+        });
+    }
+
+    app::ContentView& view() { return *wizard.view; }
+    app::WizardState& state() { return wizard.view->state(); }
+    testsupport::FakePlatformServices& desktop() { return *wizard.services; }
+
+    QString handoffFile(const QString& name) const {
+        return QDir(songFolder).filePath("Tunewright Setup/" + name);
+    }
+
+    // Generated songs "song N.wav" picked one by one, with the output folder chosen.
+    void pickSongs(int count, double seconds = 0.3) {
+        QStringList paths;
+        for (int n = 1; n <= count; ++n) {
+            const QString path = QDir(songFolder).filePath(QStringLiteral("song %1.wav").arg(n));
+            testsupport::writeTestWav(std::filesystem::path(path.toStdString()),
+                                      testsupport::tone(seconds, 220.0 * n, 0.3));
+            paths << path;
+        }
+        view().handleAudioFileSelection(paths);
+        ASSERT_EQ(state().tracks.size(), static_cast<size_t>(count))
+            << state().status.toStdString();
+        state().outputFolder = outputFolder;
+    }
+
+    // The agent the run finds, or none (then the mode is Local Only).
+    void useAgent(const std::optional<QString>& agentPath) {
+        view().setCodexLocatorForTesting([agentPath] { return agentPath; });
+        state().aiAssistMode = agentPath ? app::songs::AIAssistMode::codexFallback
+                                         : app::songs::AIAssistMode::localOnly;
+    }
+    QString makeAgent(const QByteArray& body) {
+        return writeScript(wizard.makeFolder("agent") + "/codex", kAgentPreamble + body);
+    }
+
+    // A resource folder of its own whose bin/ holds the given programs.
+    QString useResourceFolder(const QString& name) {
+        const QString folder = wizard.makeFolder(name);
+        QDir().mkpath(folder + "/bin");
+        desktop().resourceFolderPath = folder;
+        return folder;
+    }
+
+    // Creates the edit and waits until the run has ended (or `timeoutSeconds` passed).
+    bool createAndFinish(double timeoutSeconds = 30) {
+        view().createEdit();
+        if (!state().isCreatingEdit) return false;
+        return waitForEnd(timeoutSeconds);
+    }
+    bool waitForEnd(double timeoutSeconds = 30) {
+        const bool ended =
+            testsupport::waitUntil([this] { return !state().isCreatingEdit; }, timeoutSeconds);
+        view().waitForBackgroundWork();
+        QCoreApplication::processEvents();
+        return ended;
+    }
+
+    QStringList stepStates() const {
+        QStringList states;
+        for (const auto& step : wizard.view->state().createSteps) {
+            states << app::run::rawValue(step.state);
+        }
+        return states;
+    }
+    const app::run::InstallPhase& step(const QString& id) const {
+        for (const auto& candidate : wizard.view->state().createSteps) {
+            if (candidate.id == id) return candidate;
+        }
+        static const app::run::InstallPhase none;
+        ADD_FAILURE() << "no step " << id.toStdString();
+        return none;
+    }
+
+    testsupport::WizardFixture wizard;
+    QString songFolder;
+    QString outputFolder;
+    QStringList logHistory;
+    QStringList statusHistory;
+};
+
+}  // namespace runtest
