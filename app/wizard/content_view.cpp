@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 
+#include "app/run/deliverables.h"
 #include "app/tools/codex_agent.h"
 
 namespace app {
@@ -46,6 +47,21 @@ std::optional<QString> ContentView::codexExecutablePath() const {
 void ContentView::startUp() {
     restorePreferences();
     refreshToolChecksInBackground();
+}
+
+void ContentView::viewCreatedEdit() {
+    const std::optional<QString> folder =
+        state_.completedOutputFolder ? state_.completedOutputFolder : state_.outputFolder;
+    if (!folder) {
+        state_.status = QStringLiteral("Choose an output folder first.");
+    } else if (const std::optional<QString> file = run::newestAudioFile(*folder)) {
+        services_.revealInFileManager(*file);
+        state_.status = QStringLiteral("Complete. Showing the finished edit in Finder.");
+    } else {
+        services_.revealInFileManager(*folder);
+        state_.status = QStringLiteral("Complete. Showing the output folder in Finder.");
+    }
+    notifyChanged();
 }
 
 void ContentView::showWorkFolder() {
