@@ -16,6 +16,7 @@
 #include "app/ui/screen_card.h"
 #include "app/ui/wizard_window.h"
 #include "app/wizard/content_view.h"
+#include "tests/app/support/fake_platform_services.h"
 #include "tests/app/support/wizard_test_helpers.h"
 #include "tests/app/ui/ui_test_support.h"
 
@@ -72,14 +73,21 @@ int main(int argc, char* argv[]) {
     const QString outputFolder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QDir().mkpath(outputFolder);
 
-    testsupport::WizardFixture wizard;
-    testsupport::FakePlatformServices& desktop = *wizard.services;
-    app::ContentView& view = *wizard.view;
+    // A fixed home, so the paths in the pictures stay the same from run to run.
+    QDir home(QDir::tempPath() + QStringLiteral("/tunewright-screenshots/demo"));
+    home.removeRecursively();
+    home.mkpath(QStringLiteral("."));
+    const auto makeFolder = [&home](const QString& relativePath) {
+        home.mkpath(relativePath);
+        return home.filePath(relativePath);
+    };
+    testsupport::FakePlatformServices desktop(home.path());
+    app::ContentView view(desktop);
     desktop.screenFrame = QRect(0, 0, 1600, 1000);
 
     // Step 1 as a machine without the renderer sees it.
     const QString realResources = desktop.resourceFolderPath;
-    desktop.resourceFolderPath = wizard.makeFolder(QStringLiteral("Empty App"));
+    desktop.resourceFolderPath = makeFolder(QStringLiteral("Empty App"));
     app::ui::WizardWindow window(view);
     window.resize(kWindowWidth, kWindowHeight);
     window.show();
@@ -93,7 +101,7 @@ int main(int argc, char* argv[]) {
     ok = saveScreen(window, outputFolder + QStringLiteral("/wizard-step2-songs.png")) && ok;
 
     // Step 3: two songs, their times and notes, the fade and an output folder.
-    const QString songs = wizard.makeFolder(QStringLiteral("Desktop/Friday Set"));
+    const QString songs = makeFolder(QStringLiteral("Desktop/Friday Set"));
     desktop.answerNextPanel(uitest::writeSongs(
         songs, {QStringLiteral("Golden Hour.wav"), QStringLiteral("Night Drive.wav")}, 12.0));
     view.chooseSongFiles();
@@ -102,7 +110,7 @@ int main(int argc, char* argv[]) {
     typeInto(&window, QStringLiteral("songNote1"),
              QStringLiteral("Play the opening phrase, then hand over on a clean downbeat."));
     typeInto(&window, QStringLiteral("songEndTime2"), QStringLiteral("0:10"));
-    desktop.answerNextPanel({wizard.makeFolder(QStringLiteral("Desktop/Finished Edits"))});
+    desktop.answerNextPanel({makeFolder(QStringLiteral("Desktop/Finished Edits"))});
     view.chooseOutputFolder();
     view.chooseFinalEndingEffect(common::FinalEndingEffect::fade);
     ok = saveScreen(window, outputFolder + QStringLiteral("/wizard-step3-instructions.png")) && ok;
@@ -117,5 +125,8 @@ int main(int argc, char* argv[]) {
         ok = false;
     }
     ok = saveScreen(window, outputFolder + QStringLiteral("/wizard-step4-complete.png")) && ok;
+    window.close();
+    view.waitForBackgroundWork();
+    home.removeRecursively();
     return ok ? 0 : 1;
 }
