@@ -8,6 +8,7 @@
 
 #include "app/ui/qt_platform_services.h"
 #include "app/ui/wizard_header.h"
+#include "app/ui/wizard_style.h"
 #include "app/ui/wizard_window.h"
 #include "app/wizard/content_view.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(app::appVersion);
     QApplication::setDesktopFileName(QStringLiteral("velvetcut-setup"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(app::ui::wizardPalette());
 
     const bool quitAfterFirstShow =
         QApplication::arguments().contains(QStringLiteral("--quit-after-first-show"));

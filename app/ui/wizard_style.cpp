@@ -43,6 +43,29 @@ void setStyleRole(QWidget* widget, const QString& role) {
     widget->update();
 }
 
+QPalette wizardPalette() {
+    QPalette colors;
+    const QColor base(16, 17, 20);
+    const QColor raised(38, 40, 46);
+    colors.setColor(QPalette::Window, palette::window());
+    colors.setColor(QPalette::WindowText, palette::text(0.9));
+    colors.setColor(QPalette::Base, base);
+    colors.setColor(QPalette::AlternateBase, raised);
+    colors.setColor(QPalette::Text, palette::text(0.9));
+    colors.setColor(QPalette::PlaceholderText, palette::text(0.42));
+    colors.setColor(QPalette::Button, raised);
+    colors.setColor(QPalette::ButtonText, palette::text(0.9));
+    colors.setColor(QPalette::ToolTipBase, raised);
+    colors.setColor(QPalette::ToolTipText, palette::text(0.9));
+    colors.setColor(QPalette::Highlight, palette::accent().darker(140));
+    colors.setColor(QPalette::HighlightedText, Qt::white);
+    colors.setColor(QPalette::Link, palette::accent());
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        colors.setColor(QPalette::Disabled, role, palette::text(0.35));
+    }
+    return colors;
+}
+
 QString wizardStyleSheet() {
     // Sizes are in pixels: one desktop point of the design is one pixel here.
     QString sheet = QStringLiteral(R"(

@@ -4,6 +4,7 @@
 // property) instead of carrying their own style text. Interface thread only.
 
 #include <QColor>
+#include <QPalette>
 #include <QString>
 
 class QWidget;
@@ -29,7 +30,11 @@ inline constexpr const char* kStyleRoleProperty = "styleRole";
 // Sets the role and re-applies the style sheet so a change shows at once.
 void setStyleRole(QWidget* widget, const QString& role);
 
-// The whole style sheet of the window.
+// The whole style sheet of the window's content.
 QString wizardStyleSheet();
+
+// A dark palette for the application, so the pickers and menus Qt draws match the
+// window (the style sheet covers only the window's own content).
+QPalette wizardPalette();
 
 }  // namespace app::ui

@@ -43,12 +43,13 @@ QIcon drawnAppIcon() {
 WizardWindow::WizardWindow(ContentView& view, QWidget* parent) : QMainWindow(parent), view_(view) {
     setWindowTitle(QStringLiteral("Tunewright"));
     setWindowIcon(drawnAppIcon());
-    setStyleSheet(wizardStyleSheet());
     resize(preferredWindowSize);
     setMinimumSize(minimumWindowSize);
 
     auto* root = new QWidget(this);
     root->setObjectName(QStringLiteral("wizardRoot"));
+    // On the window's content only: the file pickers parented to the window keep their own look.
+    root->setStyleSheet(wizardStyleSheet());
     rootLayout_ = new QVBoxLayout(root);
     rootLayout_->setContentsMargins(contentMargin, contentMargin, contentMargin, contentMargin);
     rootLayout_->setSpacing(headerCardGap);

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -88,6 +90,19 @@ TEST_F(WindowTest, FirstShow_FitsA900By700Screen) {
     ASSERT_TRUE(testsupport::waitUntil([&] { return shown.height() == 900; }, 5));
     EXPECT_FALSE(shown.headerScrollsWithCard());
     EXPECT_FALSE(shown.scrollArea()->isAncestorOf(shown.header()));
+}
+
+TEST_F(WindowTest, PickersOpenedOverTheWindowStayReadable) {
+    // The window's dark style must not reach the dialogs parented to it: light text
+    // on the dialog's own background would be unreadable.
+    app::ui::WizardWindow& shown = openWindow();
+    QDialog picker(&shown);
+    auto* label = new QLabel(QStringLiteral("File name:"), &picker);
+    picker.ensurePolished();
+    label->ensurePolished();
+    const int text = label->palette().color(QPalette::WindowText).lightness();
+    const int background = picker.palette().color(QPalette::Window).lightness();
+    EXPECT_GT(std::abs(text - background), 120) << text << " on " << background;
 }
 
 TEST_F(WindowTest, EveryControlHasItsTextAsAccessibleNameAndCtrlReturnPressesTheMainButton) {
