@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 
+#include "app/run/deliverables.h"
 #include "app/tools/codex_agent.h"
 
 namespace app {
@@ -21,11 +22,11 @@ ContentView::~ContentView() {
 
 void ContentView::notifyChanged() { emit changed(); }
 
-QDateTime ContentView::now() const {
-    return clock_ ? clock_() : QDateTime::currentDateTimeUtc();
-}
+QDateTime ContentView::now() const { return clock_ ? clock_() : QDateTime::currentDateTimeUtc(); }
 
-void ContentView::setClockForTesting(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+void ContentView::setClockForTesting(std::function<QDateTime()> clock) {
+    clock_ = std::move(clock);
+}
 
 void ContentView::runInBackground(std::function<void()> work) {
     backgroundPool_.start(std::move(work));
@@ -39,6 +40,52 @@ void ContentView::waitForBackgroundWork() { backgroundPool_.waitForDone(); }
 
 std::optional<QString> ContentView::codexExecutablePath() const {
     return codexLocator_ ? codexLocator_() : tools::codexExecutablePath();
+}
+
+// ---- Start-up and screen actions ----
+
+void ContentView::startUp() {
+    restorePreferences();
+    refreshToolChecksInBackground();
+}
+
+void ContentView::viewCreatedEdit() {
+    const std::optional<QString> folder =
+        state_.completedOutputFolder ? state_.completedOutputFolder : state_.outputFolder;
+    if (!folder) {
+        state_.status = QStringLiteral("Choose an output folder first.");
+    } else if (const std::optional<QString> file = run::newestAudioFile(*folder)) {
+        services_.revealInFileManager(*file);
+        state_.status = QStringLiteral("Complete. Showing the finished edit in Finder.");
+    } else {
+        services_.revealInFileManager(*folder);
+        state_.status = QStringLiteral("Complete. Showing the output folder in Finder.");
+    }
+    notifyChanged();
+}
+
+void ContentView::showWorkFolder() {
+    // The folder exists only after a successful hand-off export; the button is disabled before.
+    if (state_.handoffFolder) services_.revealInFileManager(*state_.handoffFolder);
+}
+
+void ContentView::showSongFolder() {
+    if (!state_.selectedFolder) {
+        state_.status = QStringLiteral("Choose a folder first.");
+        notifyChanged();
+        return;
+    }
+    services_.revealInFileManager(*state_.selectedFolder);
+}
+
+void ContentView::createAnotherEdit() {
+    // clearSongs refuses while an edit runs and otherwise also leaves the progress screen.
+    clearSongs();
+}
+
+void ContentView::backToSetup() {
+    state_.showCreateProgressScreen = false;
+    notifyChanged();
 }
 
 void ContentView::setCodexLocatorForTesting(std::function<std::optional<QString>()> locator) {

@@ -1,0 +1,229 @@
+#include "app/ui/create_edit_card.h"
+
+#include <cmath>
+
+#include "app/ui/screen_texts.h"
+#include "app/ui/symbols.h"
+#include "app/ui/wizard_style.h"
+#include "app/wizard/content_view.h"
+
+namespace app::ui {
+namespace {
+
+constexpr int kBarSteps = 1000;
+
+QProgressBar* makeBar(QWidget* parent) {
+    auto* bar = new QProgressBar(parent);
+    bar->setRange(0, kBarSteps);
+    bar->setTextVisible(false);
+    return bar;
+}
+
+void setBar(QProgressBar* bar, double fraction) {
+    const int value = static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) * kBarSteps));
+    if (bar->value() != value) bar->setValue(value);
+}
+
+QString styleRoleFor(run::StatusColor color) {
+    switch (color) {
+        case run::StatusColor::green:
+            return QStringLiteral("success");
+        case run::StatusColor::red:
+            return QStringLiteral("danger");
+        case run::StatusColor::orange:
+            return QStringLiteral("warning");
+        case run::StatusColor::amber:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+CreateEditCard::CreateEditCard(ContentView& view, QWidget* parent) : ScreenCard(4, view, parent) {
+    auto* titleRow = new QHBoxLayout;
+    titleRow->setSpacing(10);
+    titleSymbol_ = new SymbolLabel(26, this);
+    titleRow->addWidget(titleSymbol_);
+    title_ = makeLabel({}, QStringLiteral("title"), this);
+    titleRow->addWidget(title_, 1);
+    content()->addLayout(titleRow);
+    description_ = makeLabel({}, QStringLiteral("body"), this);
+    content()->addWidget(description_);
+
+    // The live status panel.
+    QVBoxLayout* liveLayout = nullptr;
+    QFrame* live = makePanel(QStringLiteral("panel"), &liveLayout, this);
+    auto* liveTop = new QHBoxLayout;
+    liveTop->setSpacing(12);
+    liveSymbol_ = new SymbolLabel(24, live);
+    liveTop->addWidget(liveSymbol_, 0, Qt::AlignTop);
+    auto* liveText = new QVBoxLayout;
+    liveText->setSpacing(4);
+    liveHeadline_ = makeLabel({}, QStringLiteral("headline"), live);
+    liveHeadline_->setObjectName(QStringLiteral("liveEditHeadline"));
+    liveMessage_ = makeLabel({}, QStringLiteral("body"), live);
+    liveText->addWidget(liveHeadline_);
+    liveText->addWidget(liveMessage_);
+    liveTop->addLayout(liveText, 1);
+    liveLayout->addLayout(liveTop);
+    overallBar_ = makeBar(live);
+    overallBar_->setAccessibleName(QStringLiteral("Overall progress"));
+    liveLayout->addWidget(overallBar_);
+    liveTiming_ = makeLabel({}, QStringLiteral("mono"), live);
+    liveLayout->addWidget(liveTiming_);
+    liveLayout->addWidget(makeLabel(QStringLiteral("The app is still monitoring local engine "
+                                                   "output, generated files, and the finished MP3 "
+                                                   "while this runs."),
+                                    QStringLiteral("caption"), live));
+    content()->addWidget(live);
+
+    // The progress list.
+    QVBoxLayout* listLayout = nullptr;
+    QFrame* list = makePanel(QStringLiteral("panel"), &listLayout, this);
+    listLayout->addWidget(
+        makeLabel(QStringLiteral("Music edit progress"), QStringLiteral("headline"), list));
+    phasesLayout_ = new QVBoxLayout;
+    phasesLayout_->setSpacing(12);
+    listLayout->addLayout(phasesLayout_);
+    content()->addWidget(list);
+
+    // The short log.
+    QVBoxLayout* logLayout = nullptr;
+    QFrame* logFrame = makePanel(QStringLiteral("log"), &logLayout, this);
+    log_ = makeLabel({}, QStringLiteral("mono"), logFrame);
+    log_->setObjectName(QStringLiteral("createLog"));
+    log_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    logLayout->addWidget(log_);
+    content()->addWidget(logFrame);
+
+    auto* buttons = new AdaptiveButtonRow;
+    stopButton_ = makeButton(QStringLiteral("S&top Edit"), QStringLiteral("stop.circle"),
+                             QStringLiteral("danger"));
+    backButton_ = makeButton(QStringLiteral("&Back"), QStringLiteral("chevron.left"));
+    viewEditButton_ = makeButton(QStringLiteral("&View Edit"), QStringLiteral("music.note.list"),
+                                 QStringLiteral("success"));
+    workFolderButton_ =
+        makeButton(QStringLiteral("Show &Work Folder"), QStringLiteral("folder.badge.gearshape"));
+    anotherEditButton_ =
+        makeButton(QStringLiteral("Create &Another Edit"), QStringLiteral("plus.circle"));
+    backToSetupButton_ =
+        makeButton(QStringLiteral("Back to &Setup"), QStringLiteral("chevron.left"));
+    for (QPushButton* button : {stopButton_, backButton_, viewEditButton_, workFolderButton_,
+                                anotherEditButton_, backToSetupButton_}) {
+        buttons->addWidget(button);
+    }
+    content()->addLayout(buttons);
+    connect(stopButton_, &QPushButton::clicked, this, [this] { this->view().stopCreateEdit(); });
+    connect(backButton_, &QPushButton::clicked, this,
+            [this] { this->view().backToInstructions(); });
+    connect(viewEditButton_, &QPushButton::clicked, this,
+            [this] { this->view().viewCreatedEdit(); });
+    connect(workFolderButton_, &QPushButton::clicked, this,
+            [this] { this->view().showWorkFolder(); });
+    connect(anotherEditButton_, &QPushButton::clicked, this,
+            [this] { this->view().createAnotherEdit(); });
+    connect(backToSetupButton_, &QPushButton::clicked, this,
+            [this] { this->view().backToSetup(); });
+    content()->addStretch(1);
+}
+
+QPushButton* CreateEditCard::mainButton() const {
+    if (view().state().completedOutputFolder) return viewEditButton_;
+    if (view().state().isCreatingEdit) return stopButton_;
+    return backButton_;
+}
+
+void CreateEditCard::rebuildPhaseRows() {
+    clearLayout(phasesLayout_);
+    phaseRows_.clear();
+    for (const run::InstallPhase& phase : view().state().createSteps) {
+        auto* rowWidget = new QWidget(this);
+        rowWidget->setAccessibleName(phase.title);
+        auto* column = new QVBoxLayout(rowWidget);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(4);
+        auto* top = new QHBoxLayout;
+        top->setSpacing(8);
+        PhaseRow row{};
+        row.symbol = new SymbolLabel(18, rowWidget);
+        top->addWidget(row.symbol);
+        row.title = makeLabel(phase.title, QStringLiteral("headline"), rowWidget);
+        top->addWidget(row.title, 1);
+        row.word = makeLabel({}, QStringLiteral("muted"), rowWidget);
+        row.word->setWordWrap(false);
+        top->addWidget(row.word);
+        column->addLayout(top);
+        row.detail = makeLabel({}, QStringLiteral("body"), rowWidget);
+        column->addWidget(row.detail);
+        row.bar = makeBar(rowWidget);
+        row.bar->setAccessibleName(phase.title + QStringLiteral(" progress"));
+        column->addWidget(row.bar);
+        phasesLayout_->addWidget(rowWidget);
+        phaseRows_.push_back(row);
+    }
+    orderTabChainByLayout(this);
+}
+
+void CreateEditCard::refreshPhaseRows() {
+    const auto& steps = view().state().createSteps;
+    QString key;
+    for (const run::InstallPhase& phase : steps) key += phase.id + QLatin1Char('|');
+    if (key != shownPhasesKey_ || phaseRows_.size() != steps.size()) {
+        shownPhasesKey_ = key;
+        rebuildPhaseRows();
+    }
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const run::InstallPhase& phase = steps[i];
+        PhaseRow& row = phaseRows_[i];
+        const PhaseStateMark mark = phaseStateMark(phase.state);
+        row.symbol->setSymbol(mark.symbolName, mark.color);
+        row.symbol->setAccessibleName(mark.word);
+        row.title->setText(phase.title);
+        row.word->setText(mark.word);
+        setStyleRole(row.word, mark.styleRole);
+        row.detail->setText(phase.detail);
+        setBar(row.bar, phase.progress);
+        setStyleRole(row.bar,
+                     mark.styleRole == QLatin1String("accent") ? QString() : mark.styleRole);
+    }
+}
+
+void CreateEditCard::refreshLiveStatus() {
+    const ContentView& model = view();
+    const run::StatusColor color = model.liveEditStatusColor();
+    liveSymbol_->setSymbol(model.liveEditSymbolName(), statusColor(color));
+    liveHeadline_->setText(model.liveEditHeadline());
+    liveMessage_->setText(model.liveEditMessage());
+    liveTiming_->setText(model.liveEditTimingText());
+    setBar(overallBar_, model.overallProgress());
+    setStyleRole(overallBar_, styleRoleFor(color));
+    log_->setText(model.state().createLog);
+    log_->parentWidget()->setVisible(!model.state().createLog.isEmpty());
+}
+
+void CreateEditCard::refreshButtons() {
+    const WizardState& state = view().state();
+    stopButton_->setVisible(state.isCreatingEdit);
+    viewEditButton_->setVisible(state.completedOutputFolder.has_value());
+    workFolderButton_->setEnabled(state.handoffFolder.has_value());
+    // Clearing the songs would forget the running engine; stop the edit first.
+    anotherEditButton_->setEnabled(!state.isCreatingEdit);
+    for (QPushButton* button : {stopButton_, backButton_, viewEditButton_}) {
+        button->setDefault(button == mainButton());
+    }
+}
+
+void CreateEditCard::refresh() {
+    const LabelledSymbol title = createEditTitle(view());
+    title_->setText(title.text);
+    titleSymbol_->setSymbol(title.symbolName, view().state().completedOutputFolder
+                                                  ? palette::success()
+                                                  : palette::accent());
+    description_->setText(createEditDescription(view()));
+    refreshLiveStatus();
+    refreshPhaseRows();
+    refreshButtons();
+}
+
+}  // namespace app::ui

@@ -1,0 +1,57 @@
+#pragma once
+// Step 4: the progress of the edit (five step rows with their state marks), the
+// live status panel with the overall bar, the short log, and the buttons to
+// stop, go back, view the finished edit or start another one.
+
+#include <QProgressBar>
+#include <vector>
+
+#include "app/ui/screen_card.h"
+
+namespace app::ui {
+
+class CreateEditCard : public ScreenCard {
+public:
+    CreateEditCard(ContentView& view, QWidget* parent = nullptr);
+    void refresh() override;
+    // "View Edit" once complete, "Stop Edit" while running, otherwise "Back".
+    QPushButton* mainButton() const override;
+
+private:
+    struct PhaseRow {
+        SymbolLabel* symbol;
+        QLabel* title;
+        QLabel* word;
+        QLabel* detail;
+        QProgressBar* bar;
+    };
+    void rebuildPhaseRows();
+    void refreshPhaseRows();
+    void refreshLiveStatus();
+    void refreshButtons();
+
+    SymbolLabel* titleSymbol_;
+    QLabel* title_;
+    QLabel* description_;
+
+    SymbolLabel* liveSymbol_;
+    QLabel* liveHeadline_;
+    QLabel* liveMessage_;
+    QLabel* liveTiming_;
+    QProgressBar* overallBar_;
+
+    QVBoxLayout* phasesLayout_;
+    std::vector<PhaseRow> phaseRows_;
+    QString shownPhasesKey_;
+
+    QLabel* log_;
+
+    QPushButton* stopButton_;
+    QPushButton* backButton_;
+    QPushButton* viewEditButton_;
+    QPushButton* workFolderButton_;
+    QPushButton* anotherEditButton_;
+    QPushButton* backToSetupButton_;
+};
+
+}  // namespace app::ui

@@ -1,0 +1,230 @@
+#include "app/ui/instructions_card.h"
+
+#include "app/songs/edit_options.h"
+#include "app/ui/screen_texts.h"
+#include "app/ui/symbols.h"
+#include "app/ui/wizard_style.h"
+#include "app/wizard/content_view.h"
+
+namespace app::ui {
+
+InstructionsCard::InstructionsCard(ContentView& view, QWidget* parent)
+    : ScreenCard(3, view, parent) {
+    content()->addWidget(makeLabel(QStringLiteral("Instructions"), QStringLiteral("title"), this));
+    content()->addWidget(makeLabel(QStringLiteral("Enter the timing for each song"),
+                                   QStringLiteral("headline"), this));
+    content()->addWidget(makeLabel(
+        QStringLiteral("Add start and end times for each song, plus any short note. Click a song "
+                       "number to replace that file, or use the arrows to reorder."),
+        QStringLiteral("body"), this));
+
+    QVBoxLayout* timingLayout = nullptr;
+    QFrame* timing = makePanel(QStringLiteral("panel"), &timingLayout, this);
+    timingLayout->addWidget(makeRuleRow(
+        QStringLiteral("clock"), QStringLiteral("Timing is the default"),
+        QStringLiteral("Use Start time and End time as tight targets. The editor normalizes 0:00 "
+                       "to the first real musical note, then snaps only to the nearest clean "
+                       "beat, bar, downbeat, or zero crossing."),
+        palette::accent(), timing));
+    content()->addWidget(timing);
+
+    boxesLayout_ = new QVBoxLayout;
+    boxesLayout_->setSpacing(10);
+    content()->addLayout(boxesLayout_);
+
+    content()->addWidget(buildOutputFolderPanel());
+    content()->addWidget(buildEndingEffectPanel());
+    content()->addWidget(buildAIAssistPanel());
+
+    content()->addWidget(makeLabel(QStringLiteral("Create Edit will move to a progress screen and "
+                                                  "show the editing phases until the job is "
+                                                  "complete."),
+                                   QStringLiteral("body"), this));
+    createEditButton_ = makeButton(QStringLiteral("&Create Edit"), QStringLiteral("wand.and.stars"),
+                                   QStringLiteral("primary"), this);
+    createEditButton_->setDefault(true);
+    createEditButton_->setObjectName(QStringLiteral("createEditButton"));
+    connect(createEditButton_, &QPushButton::clicked, this, [this] {
+        WizardState& state = this->view().state();
+        if (state.isCreatingEdit) {
+            // Reached through "Back to Setup" while an edit runs: the busy button leads back to it.
+            state.showCreateProgressScreen = true;
+            this->view().notifyChanged();
+            return;
+        }
+        this->view().createEdit();
+    });
+    content()->addWidget(createEditButton_, 0, Qt::AlignLeft);
+    content()->addStretch(1);
+}
+
+QWidget* InstructionsCard::buildOutputFolderPanel() {
+    QVBoxLayout* layout = nullptr;
+    QFrame* panel = makePanel(QStringLiteral("panel"), &layout, this);
+    layout->addWidget(
+        makeLabel(QStringLiteral("Choose output folder"), QStringLiteral("headline"), panel));
+    layout->addWidget(makeLabel(QStringLiteral("Pick where the finished 320 kbps MP3 and edit "
+                                               "notes should be saved."),
+                                QStringLiteral("body"), panel));
+    outputRequired_ =
+        makeLabel(QStringLiteral("Required before Create Edit."), QStringLiteral("warning"), panel);
+    layout->addWidget(outputRequired_);
+
+    outputChosenRow_ = new QWidget(panel);
+    auto* chosen = new QHBoxLayout(outputChosenRow_);
+    chosen->setContentsMargins(0, 0, 0, 0);
+    chosen->setSpacing(8);
+    outputSymbol_ = new SymbolLabel(18, outputChosenRow_);
+    outputSymbol_->setSymbol(QStringLiteral("folder.fill"), palette::accent());
+    chosen->addWidget(outputSymbol_);
+    outputPath_ = makeLabel({}, QStringLiteral("mono"), outputChosenRow_);
+    outputPath_->setObjectName(QStringLiteral("outputFolderPath"));
+    outputPath_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    chosen->addWidget(outputPath_, 1);
+    layout->addWidget(outputChosenRow_);
+
+    auto* buttons = new AdaptiveButtonRow;
+    chooseOutputButton_ =
+        makeButton(QStringLiteral("Choose &Output Folder"), QStringLiteral("folder.fill"));
+    chooseOutputButton_->setObjectName(QStringLiteral("chooseOutputFolder"));
+    showOutputButton_ = makeButton(QStringLiteral("Show"), QStringLiteral("magnifyingglass"));
+    buttons->addWidget(chooseOutputButton_);
+    buttons->addWidget(showOutputButton_);
+    layout->addLayout(buttons);
+    connect(chooseOutputButton_, &QPushButton::clicked, this,
+            [this] { this->view().chooseOutputFolder(); });
+    connect(showOutputButton_, &QPushButton::clicked, this, [this] {
+        if (const auto& folder = this->view().state().outputFolder) {
+            this->view().services().revealInFileManager(*folder);
+        }
+    });
+    return panel;
+}
+
+QWidget* InstructionsCard::buildEndingEffectPanel() {
+    QVBoxLayout* layout = nullptr;
+    QFrame* panel = makePanel(QStringLiteral("panel"), &layout, this);
+    layout->addWidget(
+        makeLabel(QStringLiteral("Final ending effect"), QStringLiteral("headline"), panel));
+    effectGroup_ = new QButtonGroup(panel);
+    effectGroup_->setExclusive(true);
+    auto* row = new AdaptiveButtonRow;
+    for (const common::FinalEndingEffect effect : common::kAllFinalEndingEffects) {
+        QPushButton* button =
+            makeButton(songs::title(effect), songs::symbolName(effect), QStringLiteral("choice"));
+        button->setCheckable(true);
+        effectGroup_->addButton(button, static_cast<int>(effect));
+        row->addWidget(button);
+        connect(button, &QPushButton::clicked, this,
+                [this, effect] { this->view().chooseFinalEndingEffect(effect); });
+    }
+    layout->addLayout(row);
+    effectDetail_ = makeLabel({}, QStringLiteral("body"), panel);
+    layout->addWidget(effectDetail_);
+    return panel;
+}
+
+QWidget* InstructionsCard::buildAIAssistPanel() {
+    QVBoxLayout* layout = nullptr;
+    QFrame* panel = makePanel(QStringLiteral("panel"), &layout, this);
+    layout->addWidget(makeRuleRow(
+        QStringLiteral("brain.head.profile"), QStringLiteral("AI assist connection"),
+        QStringLiteral("Local engine runs first. Pick a fallback only for low-confidence edits."),
+        palette::accent(), panel));
+
+    modeGroup_ = new QButtonGroup(panel);
+    modeGroup_->setExclusive(true);
+    auto* modes = new AdaptiveButtonRow;
+    for (const songs::AIAssistMode mode : songs::kAllAIAssistModes) {
+        QPushButton* button = makeButton(songs::title(mode), {}, QStringLiteral("choice"));
+        button->setCheckable(true);
+        modeGroup_->addButton(button, static_cast<int>(mode));
+        modes->addWidget(button);
+        connect(button, &QPushButton::clicked, this,
+                [this, mode] { this->view().chooseAIAssistMode(mode); });
+    }
+    layout->addLayout(modes);
+    modeDetail_ = makeLabel({}, QStringLiteral("body"), panel);
+    layout->addWidget(modeDetail_);
+
+    auto* providers = new AdaptiveButtonRow;
+    for (const songs::AIProviderConnection& provider : songs::AIProviderConnection::all()) {
+        QPushButton* button =
+            makeButton(provider.title + QStringLiteral("  ·  ") + provider.subtitle,
+                       provider.symbolName, QStringLiteral("link"));
+        button->setAccessibleName(provider.title);
+        button->setAccessibleDescription(provider.subtitle);
+        providers->addWidget(button);
+        connect(button, &QPushButton::clicked, this,
+                [this, provider] { this->view().openAIProviderConnection(provider); });
+    }
+    layout->addLayout(providers);
+    layout->addWidget(makeLabel(QStringLiteral("Provider setup links only. Secure API-key saving "
+                                               "is planned for a future update."),
+                                QStringLiteral("caption"), panel));
+    connectionMessage_ = makeLabel({}, QStringLiteral("accent"), panel);
+    layout->addWidget(connectionMessage_);
+    return panel;
+}
+
+void InstructionsCard::rebuildGuidanceBoxes() {
+    clearLayout(boxesLayout_);
+    boxes_.clear();
+    const auto& tracks = view().state().tracks;
+    const int total = static_cast<int>(tracks.size());
+    for (int index = 0; index < total; ++index) {
+        auto* box =
+            new SongGuidanceBox(view(), tracks[static_cast<size_t>(index)], index, total, this);
+        boxes_.push_back(box);
+        boxesLayout_->addWidget(box);
+    }
+    orderTabChainByLayout(this);
+}
+
+void InstructionsCard::refresh() {
+    const WizardState& state = view().state();
+    // Ids and order: a move swaps songs, a replacement brings a new id.
+    QString key;
+    for (const songs::TrackFile& track : state.tracks) key += track.id.toString();
+    if (key != shownTracksKey_) {
+        shownTracksKey_ = key;
+        rebuildGuidanceBoxes();
+    } else {
+        for (SongGuidanceBox* box : boxes_) box->refresh();
+    }
+    refreshOutputFolder();
+    refreshOptions();
+    const LabelledSymbol label = createEditButtonLabel(view());
+    updateButton(
+        createEditButton_,
+        label.text == QLatin1String("Create Edit") ? QStringLiteral("&Create Edit") : label.text,
+        label.symbolName, QStringLiteral("primary"));
+}
+
+void InstructionsCard::refreshOutputFolder() {
+    const auto& folder = view().state().outputFolder;
+    outputRequired_->setVisible(!folder);
+    outputChosenRow_->setVisible(folder.has_value());
+    if (folder) outputPath_->setText(*folder);
+    updateButton(
+        chooseOutputButton_,
+        folder ? QStringLiteral("Change &Folder") : QStringLiteral("Choose &Output Folder"),
+        QStringLiteral("folder.fill"), {});
+    showOutputButton_->setVisible(folder.has_value());
+}
+
+void InstructionsCard::refreshOptions() {
+    const WizardState& state = view().state();
+    if (QAbstractButton* chosen = effectGroup_->button(static_cast<int>(state.finalEndingEffect))) {
+        chosen->setChecked(true);
+    }
+    effectDetail_->setText(songs::detail(state.finalEndingEffect));
+    if (QAbstractButton* chosen = modeGroup_->button(static_cast<int>(state.aiAssistMode))) {
+        chosen->setChecked(true);
+    }
+    modeDetail_->setText(songs::detail(state.aiAssistMode));
+    connectionMessage_->setText(state.aiConnectionMessage);
+    connectionMessage_->setVisible(!state.aiConnectionMessage.isEmpty());
+}
+
+}  // namespace app::ui

@@ -1,0 +1,146 @@
+#include "app/ui/screen_texts.h"
+
+#include "app/ui/wizard_style.h"
+#include "app/wizard/content_view.h"
+
+namespace app::ui {
+
+QString audioFilesFoundText(int count) {
+    return QString::number(count) + (count == 1 ? QStringLiteral(" audio file found")
+                                                : QStringLiteral(" audio files found"));
+}
+
+QString songReadinessBadgeText(int count) {
+    if (count == 0) return QStringLiteral("waiting");
+    if (count > 3) return QStringLiteral("needs 1 to 3 songs");
+    return QString::number(count) + QStringLiteral("-song edit ready");
+}
+
+namespace {
+
+struct GuidancePrompt {
+    int total;
+    int index;
+    const char* question;
+    const char* placeholder;
+};
+
+constexpr GuidancePrompt kGuidancePrompts[] = {
+    {1, 0, "Where should this song shorten or fade after the phrase resolves?",
+     "Example: 2:00 Shorten - finish the verse or chorus near 2:00, then slowly fade after the "
+     "phrase resolves."},
+    {2, 0, "What complete chorus, hook, or phrase should finish before song 2 enters?",
+     "Example: Start at the first strong musical phrase, play through the first complete "
+     "chorus, let it resolve, then exit on a clean downbeat."},
+    {2, 1,
+     "Should song 2 start at the beginning/opening downbeat, or did you specifically want a "
+     "vocal/internal section?",
+     "Example: Start from the beginning/opening downbeat, play through the first complete "
+     "chorus, then end on a clean phrase ending. Only use vocals if I type that."},
+    {3, 0, "What complete chorus, hook, or phrase should finish before song 2 enters?",
+     "Example: Start at the first strong musical phrase, play through the first complete "
+     "chorus, then exit on a clean downbeat into song 2."},
+    {3, 1,
+     "Should song 2 start at the beginning/opening downbeat, or did you specifically want a "
+     "vocal/internal section?",
+     "Example: Start from the beginning/opening downbeat, play through the first complete "
+     "chorus, then exit on a clean downbeat into song 3. Only use vocals if I type that."},
+    {3, 2,
+     "Should song 3 start at the beginning/opening downbeat, or did you specifically want a "
+     "vocal/internal section?",
+     "Example: Start from the beginning/opening downbeat, play through the first complete "
+     "chorus, then end on a clean phrase ending. Only use vocals if I type that."},
+};
+
+const GuidancePrompt* findPrompt(int index, int total) {
+    for (const GuidancePrompt& prompt : kGuidancePrompts) {
+        if (prompt.total == total && prompt.index == index) return &prompt;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QString guidanceQuestion(int index, int total) {
+    const GuidancePrompt* prompt = findPrompt(index, total);
+    return prompt ? QString::fromUtf8(prompt->question)
+                  : QStringLiteral("Where should this song be used in the edit?");
+}
+
+QString guidancePlaceholder(int index, int total) {
+    const GuidancePrompt* prompt = findPrompt(index, total);
+    return prompt ? QString::fromUtf8(prompt->placeholder)
+                  : QStringLiteral(
+                        "Example: specific time, chorus, hook, drop, outro, or general idea.");
+}
+
+PhaseStateMark phaseStateMark(run::InstallPhaseState state) {
+    switch (state) {
+        case run::InstallPhaseState::pending:
+            break;
+        case run::InstallPhaseState::running:
+            return {QStringLiteral("arrow.triangle.2.circlepath.circle.fill"), palette::accent(),
+                    QStringLiteral("Working"), QStringLiteral("accent")};
+        case run::InstallPhaseState::done:
+            return {QStringLiteral("checkmark.circle.fill"), palette::success(),
+                    QStringLiteral("Complete"), QStringLiteral("success")};
+        case run::InstallPhaseState::failed:
+            return {QStringLiteral("xmark.circle.fill"), palette::danger(),
+                    QStringLiteral("Needs Attention"), QStringLiteral("danger")};
+        case run::InstallPhaseState::stopped:
+            return {QStringLiteral("stop.circle.fill"), palette::warning(),
+                    QStringLiteral("Stopped"), QStringLiteral("warning")};
+    }
+    return {QStringLiteral("circle"), palette::text(0.42), QStringLiteral("Waiting"),
+            QStringLiteral("muted")};
+}
+
+LabelledSymbol createEditButtonLabel(const ContentView& view) {
+    if (!view.state().outputFolder) {
+        return {QStringLiteral("Select Output Folder First"),
+                QStringLiteral("folder.badge.questionmark")};
+    }
+    if (view.state().isCreatingEdit) {
+        return {QStringLiteral("Creating Edit..."), QStringLiteral("hourglass")};
+    }
+    return {QStringLiteral("Create Edit"), QStringLiteral("wand.and.stars")};
+}
+
+LabelledSymbol createEditTitle(const ContentView& view) {
+    if (view.state().completedOutputFolder) {
+        return {QStringLiteral("Complete"), QStringLiteral("checkmark.seal.fill")};
+    }
+    return {QStringLiteral("Creating your music edit"), QStringLiteral("waveform")};
+}
+
+QString createEditDescription(const ContentView& view) {
+    if (view.state().completedOutputFolder) {
+        return QStringLiteral(
+            "The finished edit is ready. Click the green View Edit button to open the song in "
+            "Finder.");
+    }
+    if (view.state().isUsingFastTimeRenderer) {
+        return QStringLiteral(
+            "The app is using the standalone local engine first. If the engine cannot make a "
+            "confident edit, it can hand off to AI fallback.");
+    }
+    return QStringLiteral(
+        "The app is editing in the background. Full-song analysis and final verification can "
+        "take several minutes, especially on first runs or slower Macs.");
+}
+
+QColor statusColor(run::StatusColor color) {
+    switch (color) {
+        case run::StatusColor::green:
+            return palette::success();
+        case run::StatusColor::red:
+            return palette::danger();
+        case run::StatusColor::orange:
+            return palette::warning();
+        case run::StatusColor::amber:
+            break;
+    }
+    return palette::accent();
+}
+
+}  // namespace app::ui

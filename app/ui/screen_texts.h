@@ -1,0 +1,48 @@
+#pragma once
+// The words and symbols the screens show that depend on the state: the song
+// list's header and badge, the note questions and placeholders, the marks of
+// the progress rows and the Step 3 and Step 4 headings. Pure functions.
+
+#include <QColor>
+#include <QString>
+
+#include "app/run/install_phase.h"
+
+namespace app {
+class ContentView;
+}
+
+namespace app::ui {
+
+// "1 audio file found", "4 audio files found".
+QString audioFilesFoundText(int count);
+// "1-song edit ready" ... "3-song edit ready", "needs 1 to 3 songs", "waiting".
+QString songReadinessBadgeText(int count);
+
+// The note field's question and placeholder for song `index` (0-based) of `total`.
+QString guidanceQuestion(int index, int total);
+QString guidancePlaceholder(int index, int total);
+
+struct PhaseStateMark {
+    QString symbolName;
+    QColor color;
+    QString word;
+    QString styleRole;  // the label and bar role of the colour
+};
+PhaseStateMark phaseStateMark(run::InstallPhaseState state);
+
+// A text and the symbol beside it.
+struct LabelledSymbol {
+    QString text;
+    QString symbolName;
+};
+
+// Step 3's main button: its text and symbol for the current state.
+LabelledSymbol createEditButtonLabel(const ContentView& view);
+// Step 4's title and description line.
+LabelledSymbol createEditTitle(const ContentView& view);
+QString createEditDescription(const ContentView& view);
+
+QColor statusColor(run::StatusColor color);
+
+}  // namespace app::ui

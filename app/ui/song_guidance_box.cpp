@@ -1,0 +1,112 @@
+#include "app/ui/song_guidance_box.h"
+
+#include <QGridLayout>
+#include <QSignalBlocker>
+
+#include "app/ui/screen_texts.h"
+#include "app/ui/wizard_style.h"
+#include "app/wizard/content_view.h"
+
+namespace app::ui {
+
+SongGuidanceBox::SongGuidanceBox(ContentView& view, const songs::TrackFile& track, int index,
+                                 int total, QWidget* parent)
+    : QFrame(parent), view_(view), track_(track), index_(index) {
+    setStyleRole(this, QStringLiteral("panel"));
+    const QString number = QString::number(index + 1);
+    setAccessibleName(QStringLiteral("Song ") + number);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(16, 14, 16, 14);
+    column->setSpacing(10);
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(10);
+    auto* badge = makeButton(number, {}, QStringLiteral("songBadge"), this);
+    badge->setObjectName(QStringLiteral("replaceSong") + number);
+    badge->setAccessibleName(QStringLiteral("Replace song ") + number);
+    badge->setToolTip(QStringLiteral("Replace song ") + number);
+    connect(badge, &QPushButton::clicked, this, [this] { view_.replaceTrack(index_); });
+    top->addWidget(badge);
+    QLabel* name = makeLabel(track.name(), QStringLiteral("headline"), this);
+    top->addWidget(name, 1);
+    // Hidden rather than disabled at the ends, so the row shows only what can be done.
+    if (index > 0) {
+        auto* earlier = makeButton({}, QStringLiteral("arrow.up"), QStringLiteral("compact"), this);
+        earlier->setAccessibleName(QStringLiteral("Move earlier"));
+        earlier->setToolTip(QStringLiteral("Move earlier"));
+        connect(earlier, &QPushButton::clicked, this, [this] { view_.moveTrack(index_, -1); });
+        top->addWidget(earlier);
+    }
+    if (index + 1 < total) {
+        auto* later = makeButton({}, QStringLiteral("arrow.down"), QStringLiteral("compact"), this);
+        later->setAccessibleName(QStringLiteral("Move later"));
+        later->setToolTip(QStringLiteral("Move later"));
+        connect(later, &QPushButton::clicked, this, [this] { view_.moveTrack(index_, 1); });
+        top->addWidget(later);
+    }
+    column->addLayout(top);
+
+    auto* times = new QGridLayout;
+    times->setHorizontalSpacing(12);
+    times->setVerticalSpacing(4);
+    startTime_ =
+        makeTimeField(QStringLiteral("Start time"), QStringLiteral("songStartTime") + number);
+    endTime_ = makeTimeField(QStringLiteral("End time"), QStringLiteral("songEndTime") + number);
+    times->addWidget(makeLabel(QStringLiteral("Start time"), QStringLiteral("fieldLabel"), this), 0,
+                     0);
+    times->addWidget(makeLabel(QStringLiteral("End time"), QStringLiteral("fieldLabel"), this), 0,
+                     1);
+    times->addWidget(startTime_, 1, 0);
+    times->addWidget(endTime_, 1, 1);
+    times->setColumnStretch(2, 1);
+    column->addLayout(times);
+    connect(startTime_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { view_.setSongStartTime(track_, text); });
+    connect(endTime_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { view_.setSongEndTime(track_, text); });
+
+    question_ = makeLabel(guidanceQuestion(index, total), QStringLiteral("fieldLabel"), this);
+    question_->setAccessibleDescription(question_->text());
+    column->addWidget(question_);
+    note_ = new QPlainTextEdit(this);
+    note_->setObjectName(QStringLiteral("songNote") + number);
+    note_->setAccessibleName(QStringLiteral("Song ") + number + QStringLiteral(" note"));
+    note_->setAccessibleDescription(guidanceQuestion(index, total));
+    note_->setPlaceholderText(guidancePlaceholder(index, total));
+    note_->setTabChangesFocus(true);
+    note_->setFixedHeight(76);
+    column->addWidget(note_);
+    connect(note_, &QPlainTextEdit::textChanged, this, [this] {
+        const QString text = note_->toPlainText();
+        if (text != view_.songGuidanceText(track_)) view_.setSongGuidanceText(track_, text);
+    });
+    refresh();
+}
+
+QLineEdit* SongGuidanceBox::makeTimeField(const QString& label, const QString& objectName) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(objectName);
+    field->setAccessibleName(QStringLiteral("Song ") + QString::number(index_ + 1) +
+                             QLatin1Char(' ') + label.toLower());
+    field->setPlaceholderText(QStringLiteral("Example: 1:04"));
+    field->setFixedWidth(190);
+    return field;
+}
+
+void SongGuidanceBox::refresh() {
+    const QString start = view_.songStartTime(track_);
+    if (startTime_->text() != start) startTime_->setText(start);
+    const QString end = view_.songEndTime(track_);
+    if (endTime_->text() != end) endTime_->setText(end);
+    const QString note = view_.songGuidanceText(track_);
+    if (note_->toPlainText() != note) {
+        const QSignalBlocker blocker(note_);
+        note_->setPlainText(note);
+    }
+    // The question asks only while there is no note to answer it; then the field is just "Note".
+    const QString label =
+        note.isEmpty() ? question_->accessibleDescription() : QStringLiteral("Note");
+    if (question_->text() != label) question_->setText(label);
+}
+
+}  // namespace app::ui

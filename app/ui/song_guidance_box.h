@@ -1,0 +1,45 @@
+#pragma once
+// One song on Step 3: its number badge (click to replace the song), the move
+// arrows, its name, the Start time and End time fields and the note field.
+// The fields write through ContentView's bindings on every keystroke.
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "app/songs/track_file.h"
+#include "app/ui/components.h"
+
+namespace app {
+class ContentView;
+}
+
+namespace app::ui {
+
+class SongGuidanceBox : public QFrame {
+public:
+    SongGuidanceBox(ContentView& view, const songs::TrackFile& track, int index, int total,
+                    QWidget* parent = nullptr);
+
+    // Copies the state into the fields that differ from it; a field whose text
+    // already matches (the one being typed in) is left alone.
+    void refresh();
+
+    QLineEdit* startTimeField() const { return startTime_; }
+    QLineEdit* endTimeField() const { return endTime_; }
+    QPlainTextEdit* noteField() const { return note_; }
+    // Shows the note's question while the note is empty, "Note" otherwise.
+    QLabel* questionLabel() const { return question_; }
+
+private:
+    QLineEdit* makeTimeField(const QString& label, const QString& objectName);
+
+    ContentView& view_;
+    songs::TrackFile track_;
+    int index_;
+    QLineEdit* startTime_;
+    QLineEdit* endTime_;
+    QPlainTextEdit* note_;
+    QLabel* question_;
+};
+
+}  // namespace app::ui

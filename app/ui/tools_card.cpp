@@ -1,0 +1,121 @@
+#include "app/ui/tools_card.h"
+
+#include "app/tools/tool_probes.h"
+#include "app/ui/symbols.h"
+#include "app/ui/wizard_style.h"
+#include "app/wizard/content_view.h"
+
+namespace app::ui {
+namespace {
+
+constexpr int kTileColumns = 3;
+
+// One tool: its name (with " (optional)" for the fallback tools), the ready or
+// missing symbol, what was probed and the status text.
+QFrame* makeToolCheckTile(const tools::ToolCheck& check, QWidget* parent) {
+    QVBoxLayout* column = nullptr;
+    QFrame* tile = makePanel(QStringLiteral("panel"), &column, parent);
+    column->setContentsMargins(12, 10, 12, 10);
+    column->setSpacing(4);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(8);
+    auto* symbol = new SymbolLabel(16, tile);
+    symbol->setSymbol(check.isReady ? QStringLiteral("checkmark.circle.fill")
+                                    : QStringLiteral("xmark.circle.fill"),
+                      check.isReady ? palette::success() : palette::danger());
+    symbol->setAccessibleName(check.isReady ? QStringLiteral("Ready") : QStringLiteral("Missing"));
+    top->addWidget(symbol, 0, Qt::AlignTop);
+    const bool optional = tools::optionalFallbackToolNames().contains(check.name);
+    QLabel* name = makeLabel(check.name + (optional ? QStringLiteral(" (optional)") : QString()),
+                             QStringLiteral("headline"), tile);
+    top->addWidget(name, 1);
+    column->addLayout(top);
+    column->addWidget(makeLabel(check.command, QStringLiteral("caption"), tile));
+    QLabel* status = makeLabel(check.status, QStringLiteral("body"), tile);
+    status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(status);
+    column->addStretch(1);
+    tile->setAccessibleName(name->text());
+    return tile;
+}
+
+}  // namespace
+
+ToolsCard::ToolsCard(ContentView& view, QWidget* parent) : ScreenCard(1, view, parent) {
+    content()->addWidget(
+        makeLabel(QStringLiteral("Complete setup checked first"), QStringLiteral("title"), this));
+    content()->addWidget(makeLabel(
+        QStringLiteral("Tunewright verifies its local audio engine before songs are chosen. Codex "
+                       "is checked only as an optional fallback for difficult edits."),
+        QStringLiteral("body"), this));
+
+    checkingLabel_ =
+        makeLabel(QStringLiteral("Checking installed tools..."), QStringLiteral("headline"), this);
+    content()->addWidget(checkingLabel_);
+
+    tiles_ = new QWidget(this);
+    tilesLayout_ = new QGridLayout(tiles_);
+    tilesLayout_->setContentsMargins(0, 0, 0, 0);
+    tilesLayout_->setSpacing(10);
+    for (int column = 0; column < kTileColumns; ++column) tilesLayout_->setColumnStretch(column, 1);
+    content()->addWidget(tiles_);
+
+    QVBoxLayout* noticeLayout = nullptr;
+    notice_ = makePanel(QStringLiteral("notice"), &noticeLayout, this);
+    auto* noticeRow = new QHBoxLayout;
+    auto* noticeSymbol = new SymbolLabel(20, notice_);
+    noticeSymbol->setSymbol(QStringLiteral("exclamationmark.triangle.fill"), palette::warning());
+    noticeRow->addWidget(noticeSymbol, 0, Qt::AlignTop);
+    auto* noticeColumn = new QVBoxLayout;
+    noticeColumn->addWidget(
+        makeLabel(QStringLiteral("Setup needed"), QStringLiteral("headline"), notice_));
+    noticeText_ = makeLabel({}, QStringLiteral("body"), notice_);
+    noticeColumn->addWidget(noticeText_);
+    noticeRow->addLayout(noticeColumn, 1);
+    noticeLayout->addLayout(noticeRow);
+    content()->addWidget(notice_);
+
+    checkAgainButton_ =
+        makeButton(QStringLiteral("Check &Again"), QStringLiteral("arrow.clockwise"),
+                   QStringLiteral("primary"), this);
+    checkAgainButton_->setDefault(true);
+    connect(checkAgainButton_, &QPushButton::clicked, this,
+            [this] { this->view().refreshToolChecksInBackground(); });
+    content()->addWidget(checkAgainButton_, 0, Qt::AlignLeft);
+    content()->addStretch(1);
+}
+
+void ToolsCard::rebuildTiles() {
+    clearLayout(tilesLayout_);
+    const auto& checks = view().state().toolChecks;
+    for (size_t i = 0; i < checks.size(); ++i) {
+        const int index = static_cast<int>(i);
+        tilesLayout_->addWidget(makeToolCheckTile(checks[i], tiles_), index / kTileColumns,
+                                index % kTileColumns);
+    }
+}
+
+void ToolsCard::refresh() {
+    const WizardState& state = view().state();
+    QString key;
+    for (const tools::ToolCheck& check : state.toolChecks) key += check.id.toString();
+    if (key != shownChecksKey_) {
+        shownChecksKey_ = key;
+        rebuildTiles();
+    }
+    checkingLabel_->setVisible(state.toolChecks.empty());
+    tiles_->setVisible(!state.toolChecks.empty());
+
+    notice_->setVisible(!state.missingToolNames.isEmpty());
+    noticeText_->setText(QStringLiteral("Missing local engine pieces: ") +
+                         state.missingToolNames.join(QStringLiteral(", ")) +
+                         QStringLiteral(". Reinstall Tunewright or contact support."));
+
+    updateButton(
+        checkAgainButton_,
+        state.isCheckingTools ? QStringLiteral("Checking...") : QStringLiteral("Check &Again"),
+        QStringLiteral("arrow.clockwise"), QStringLiteral("primary"));
+    checkAgainButton_->setEnabled(!state.isCheckingTools);
+}
+
+}  // namespace app::ui

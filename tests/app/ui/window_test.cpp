@@ -1,0 +1,197 @@
+// The whole window, used the way a person uses it: keyboard and mouse on the
+// real widgets, the real tool check and the real engine of the build tree.
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QTest>
+
+#include "app/ui/screen_card.h"
+#include "app/ui/wizard_header.h"
+#include "app/ui/wizard_window.h"
+#include "tests/app/support/wizard_test_helpers.h"
+#include "tests/app/ui/ui_test_support.h"
+
+namespace {
+
+using app::ui::WizardScreen;
+
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest() {
+        // A failed local run must not reach for an agent installed on this machine.
+        wizard.view->setCodexLocatorForTesting([] { return std::optional<QString>(); });
+    }
+    ~WindowTest() override { window.reset(); }
+
+    app::ContentView& view() { return *wizard.view; }
+    app::WizardState& state() { return wizard.view->state(); }
+    testsupport::FakePlatformServices& desktop() { return *wizard.services; }
+
+    app::ui::WizardWindow& openWindow() {
+        window = std::make_unique<app::ui::WizardWindow>(view());
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        return *window;
+    }
+
+    QPushButton* button(const QString& name) {
+        QPushButton* found = uitest::findByAccessibleName<QPushButton>(window.get(), name);
+        EXPECT_NE(found, nullptr) << "no visible button " << name.toStdString();
+        return found;
+    }
+
+    void click(const QString& name) {
+        QPushButton* target = button(name);
+        if (target == nullptr) return;
+        ASSERT_TRUE(target->isEnabled()) << name.toStdString();
+        window->scrollArea()->ensureWidgetVisible(target);
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+
+    // Replaces the whole text of a field by typing, as a person would.
+    void typeInto(const QString& accessibleName, const QString& text) {
+        QWidget* field = uitest::findByAccessibleName<QLineEdit>(window.get(), accessibleName);
+        if (field == nullptr) {
+            field = uitest::findByAccessibleName<QPlainTextEdit>(window.get(), accessibleName);
+        }
+        ASSERT_NE(field, nullptr) << "no field " << accessibleName.toStdString();
+        window->scrollArea()->ensureWidgetVisible(field);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, text);
+    }
+
+    QString pill() const { return window->header()->stepPill(); }
+
+    testsupport::WizardFixture wizard;
+    std::unique_ptr<app::ui::WizardWindow> window;
+};
+
+TEST_F(WindowTest, FirstShow_FitsA900By700Screen) {
+    desktop().screenFrame = QRect(0, 0, 900, 700);
+    app::ui::WizardWindow& shown = openWindow();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return shown.size() == QSize(868, 670); }, 10))
+        << shown.width() << " x " << shown.height();
+    EXPECT_EQ(shown.minimumSize(), QSize(868, 620));
+    // 670 is below the scroll threshold: the header scrolls with the card.
+    EXPECT_TRUE(shown.headerScrollsWithCard());
+    EXPECT_TRUE(shown.scrollArea()->widget()->isAncestorOf(shown.header()));
+
+    shown.setMinimumSize(100, 100);
+    shown.resize(1200, 900);
+    ASSERT_TRUE(testsupport::waitUntil([&] { return shown.height() == 900; }, 5));
+    EXPECT_FALSE(shown.headerScrollsWithCard());
+    EXPECT_FALSE(shown.scrollArea()->isAncestorOf(shown.header()));
+}
+
+TEST_F(WindowTest, PickersOpenedOverTheWindowStayReadable) {
+    // The window's dark style must not reach the dialogs parented to it: light text
+    // on the dialog's own background would be unreadable.
+    app::ui::WizardWindow& shown = openWindow();
+    QDialog picker(&shown);
+    auto* label = new QLabel(QStringLiteral("File name:"), &picker);
+    picker.ensurePolished();
+    label->ensurePolished();
+    const int text = label->palette().color(QPalette::WindowText).lightness();
+    const int background = picker.palette().color(QPalette::Window).lightness();
+    EXPECT_GT(std::abs(text - background), 120) << text << " on " << background;
+}
+
+TEST_F(WindowTest, EveryControlHasItsTextAsAccessibleNameAndCtrlReturnPressesTheMainButton) {
+    app::ui::WizardWindow& shown = openWindow();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return view().toolsReady(); }, 60));
+    EXPECT_EQ(pill(), "Step 2 of 4: Songs");
+    for (QPushButton* control : shown.findChildren<QPushButton*>()) {
+        if (!control->isVisibleTo(&shown)) continue;
+        const QString name = uitest::accessibleName(control);
+        EXPECT_FALSE(name.isEmpty()) << control->text().toStdString();
+        if (!control->text().isEmpty()) {
+            EXPECT_EQ(name, QString(control->text()).remove('&'));
+        }
+    }
+    EXPECT_TRUE(shown.currentCard()->mainButton()->isDefault());
+
+    // Ctrl+Return is "Choose Audio Files" here: the picker opens and its songs are taken.
+    const QString folder = wizard.makeFolder(QStringLiteral("Desktop/Keys"));
+    desktop().answerNextPanel(uitest::writeSongs(folder, {QStringLiteral("One.wav")}, 0.5));
+    QTest::keyClick(&shown, Qt::Key_Return, Qt::ControlModifier);
+    ASSERT_TRUE(testsupport::waitUntil(
+        [&] { return shown.currentScreen() == WizardScreen::instructions; }, 5));
+    ASSERT_EQ(desktop().panelRequests.size(), 1u);
+    EXPECT_EQ(desktop().panelRequests[0].title, "Choose 1 to 3 audio files");
+}
+
+TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
+    const QString songFolder = wizard.makeFolder(QStringLiteral("Desktop/Friday Set"));
+    const QString outputFolder = wizard.makeFolder(QStringLiteral("Desktop/Finished"));
+    const QStringList songs = uitest::writeSongs(
+        songFolder, {QStringLiteral("First Song.wav"), QStringLiteral("Second Song.wav")});
+
+    app::ui::WizardWindow& shown = openWindow();
+    EXPECT_EQ(pill(), "Step 1 of 4: Tools");
+    ASSERT_TRUE(testsupport::waitUntil([&] { return view().toolsReady(); }, 60))
+        << state().missingToolNames.join(", ").toStdString();
+    EXPECT_EQ(pill(), "Step 2 of 4: Songs");
+
+    desktop().answerNextPanel(songs);
+    click(QStringLiteral("Choose Audio Files"));
+    ASSERT_EQ(shown.currentScreen(), WizardScreen::instructions);
+    EXPECT_EQ(pill(), "Step 3 of 4: Instructions");
+
+    typeInto(QStringLiteral("Song 1 start time"), QStringLiteral("0:00"));
+    typeInto(QStringLiteral("Song 1 end time"), QStringLiteral("0:04"));
+    typeInto(QStringLiteral("Song 1 note"),
+             QStringLiteral("Play the opening phrase, then hand over."));
+    typeInto(QStringLiteral("Song 2 end time"), QStringLiteral("0:04"));
+    EXPECT_EQ(view().songEndTime(state().tracks[0]), "0:04");
+    EXPECT_EQ(view().songGuidanceText(state().tracks[0]),
+              "Play the opening phrase, then hand over.");
+
+    click(QStringLiteral("Fade"));
+    EXPECT_EQ(state().finalEndingEffect, common::FinalEndingEffect::fade);
+    EXPECT_EQ(desktop().preferences["tunewrightFinalEndingEffect"], "fade");
+    desktop().answerNextPanel({outputFolder});
+    click(QStringLiteral("Choose Output Folder"));
+    ASSERT_EQ(state().outputFolder, outputFolder);
+
+    click(QStringLiteral("Create Edit"));
+    EXPECT_EQ(shown.currentScreen(), WizardScreen::createEdit);
+    EXPECT_EQ(pill(), "Step 4 of 4: Creating");
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCreatingEdit; }, 180))
+        << state().createLog.toStdString();
+    ASSERT_TRUE(state().completedOutputFolder.has_value()) << state().status.toStdString() << "\n"
+                                                           << state().createLog.toStdString();
+    EXPECT_EQ(pill(), "Step 4 of 4: Complete");
+    const QStringList shownTexts = uitest::visibleLabelTexts(&shown);
+    EXPECT_TRUE(shownTexts.contains("Complete"));
+    EXPECT_EQ(shownTexts.count("Complete"), 1 + 1 + 5)  // title, headline, five step marks
+        << shownTexts.join(" | ").toStdString();
+    EXPECT_EQ(uitest::findByAccessibleName<QPushButton>(&shown, QStringLiteral("Stop Edit")),
+              nullptr);
+
+    click(QStringLiteral("View Edit"));
+    const QStringList mp3s = QDir(outputFolder).entryList({QStringLiteral("*.mp3")}, QDir::Files);
+    ASSERT_EQ(mp3s.size(), 1) << mp3s.join(", ").toStdString();
+    ASSERT_FALSE(desktop().revealedPaths.empty());
+    EXPECT_EQ(desktop().revealedPaths.back(), outputFolder + "/" + mp3s[0]);
+    EXPECT_EQ(state().status, "Complete. Showing the finished edit in Finder.");
+
+    click(QStringLiteral("Show Work Folder"));
+    EXPECT_EQ(QDir(desktop().revealedPaths.back()).absolutePath(),
+              QDir(songFolder + "/Tunewright Setup").absolutePath());
+
+    click(QStringLiteral("Create Another Edit"));
+    EXPECT_EQ(shown.currentScreen(), WizardScreen::songs);
+    EXPECT_EQ(pill(), "Step 2 of 4: Songs");
+    EXPECT_TRUE(state().tracks.empty());
+}
+
+}  // namespace

@@ -1,0 +1,132 @@
+// Renders the four wizard screens offscreen from a scripted session over the
+// fake desktop and saves one PNG per screen (900 pixels wide) into the folder
+// given as the only argument. The edit of the last screen is made by the real
+// engine in the build tree.
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
+#include <cstdio>
+
+#include "app/ui/screen_card.h"
+#include "app/ui/wizard_window.h"
+#include "app/wizard/content_view.h"
+#include "tests/app/support/fake_platform_services.h"
+#include "tests/app/support/wizard_test_helpers.h"
+#include "tests/app/ui/ui_test_support.h"
+
+namespace {
+
+constexpr int kShotWidth = 900;
+constexpr int kWindowWidth = 1080;
+constexpr int kWindowHeight = 800;
+
+// Grows the window until its whole card shows without scrolling, then saves it.
+bool saveScreen(app::ui::WizardWindow& window, const QString& path) {
+    window.resize(kWindowWidth, kWindowHeight);
+    QCoreApplication::processEvents();
+    QScrollBar* scrollBar = window.scrollArea()->verticalScrollBar();
+    for (int attempt = 0; attempt < 5 && scrollBar->maximum() > 0; ++attempt) {
+        window.resize(kWindowWidth, window.height() + scrollBar->maximum());
+        QCoreApplication::processEvents();
+    }
+    // Nothing below the card: the picture ends one margin under it.
+    QWidget* card = window.currentCard();
+    const int bottom = card->mapTo(&window, QPoint(0, card->height())).y() + 32;
+    const QImage shot = window.grab(QRect(0, 0, window.width(), std::min(bottom, window.height())))
+                            .toImage()
+                            .scaledToWidth(kShotWidth, Qt::SmoothTransformation);
+    // Quality 0: the smallest file zlib can make.
+    if (!shot.convertToFormat(QImage::Format_RGB32).save(path, "PNG", 0)) {
+        std::fprintf(stderr, "wizard_screenshots: could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("wizard_screenshots: wrote %s\n", qPrintable(path));
+    std::fflush(stdout);
+    return true;
+}
+
+void typeInto(QWidget* root, const QString& objectName, const QString& text) {
+    if (auto* line = root->findChild<QLineEdit*>(objectName)) {
+        line->setText(text);
+        emit line->textEdited(text);
+    } else if (auto* note = root->findChild<QPlainTextEdit*>(objectName)) {
+        note->setPlainText(text);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: wizard_screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QString outputFolder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(outputFolder);
+
+    // A fixed home, so the paths in the pictures stay the same from run to run.
+    QDir home(QDir::tempPath() + QStringLiteral("/tunewright-screenshots/demo"));
+    home.removeRecursively();
+    home.mkpath(QStringLiteral("."));
+    const auto makeFolder = [&home](const QString& relativePath) {
+        home.mkpath(relativePath);
+        return home.filePath(relativePath);
+    };
+    testsupport::FakePlatformServices desktop(home.path());
+    app::ContentView view(desktop);
+    desktop.screenFrame = QRect(0, 0, 1600, 1000);
+
+    // Step 1 as a machine without the renderer sees it.
+    const QString realResources = desktop.resourceFolderPath;
+    desktop.resourceFolderPath = makeFolder(QStringLiteral("Empty App"));
+    app::ui::WizardWindow window(view);
+    window.resize(kWindowWidth, kWindowHeight);
+    window.show();
+    testsupport::waitUntil([&] { return !view.state().toolChecks.empty(); }, 60);
+    bool ok = saveScreen(window, outputFolder + QStringLiteral("/wizard-step1-tools.png"));
+
+    // Step 2 with the app intact.
+    desktop.resourceFolderPath = realResources;
+    view.refreshToolChecksInBackground();
+    testsupport::waitUntil([&] { return view.toolsReady(); }, 60);
+    ok = saveScreen(window, outputFolder + QStringLiteral("/wizard-step2-songs.png")) && ok;
+
+    // Step 3: two songs, their times and notes, the fade and an output folder.
+    const QString songs = makeFolder(QStringLiteral("Desktop/Friday Set"));
+    desktop.answerNextPanel(uitest::writeSongs(
+        songs, {QStringLiteral("Golden Hour.wav"), QStringLiteral("Night Drive.wav")}, 12.0));
+    view.chooseSongFiles();
+    typeInto(&window, QStringLiteral("songStartTime1"), QStringLiteral("0:02"));
+    typeInto(&window, QStringLiteral("songEndTime1"), QStringLiteral("0:09"));
+    typeInto(&window, QStringLiteral("songNote1"),
+             QStringLiteral("Play the opening phrase, then hand over on a clean downbeat."));
+    typeInto(&window, QStringLiteral("songEndTime2"), QStringLiteral("0:10"));
+    desktop.answerNextPanel({makeFolder(QStringLiteral("Desktop/Finished Edits"))});
+    view.chooseOutputFolder();
+    view.chooseFinalEndingEffect(common::FinalEndingEffect::fade);
+    ok = saveScreen(window, outputFolder + QStringLiteral("/wizard-step3-instructions.png")) && ok;
+
+    // Step 4 once the real engine has finished the edit.
+    view.createEdit();
+    const bool finished = testsupport::waitUntil(
+        [&] { return !view.state().isCreatingEdit && view.state().showCreateProgressScreen; }, 180);
+    if (!finished || !view.state().completedOutputFolder) {
+        std::fprintf(stderr, "wizard_screenshots: the edit did not complete: %s\n",
+                     qPrintable(view.state().createLog));
+        ok = false;
+    }
+    ok = saveScreen(window, outputFolder + QStringLiteral("/wizard-step4-complete.png")) && ok;
+    window.close();
+    view.waitForBackgroundWork();
+    home.removeRecursively();
+    return ok ? 0 : 1;
+}

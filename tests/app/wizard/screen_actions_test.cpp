@@ -1,0 +1,111 @@
+// The actions behind the window's buttons that are not another subsystem's:
+// start-up, View Edit, the folder reveals, Create Another Edit and Back to Setup.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileDevice>
+
+#include "tests/app/support/wizard_test_helpers.h"
+
+namespace {
+
+class ScreenActionsTest : public ::testing::Test {
+protected:
+    app::ContentView& view() { return *wizard.view; }
+    app::WizardState& state() { return wizard.view->state(); }
+    testsupport::FakePlatformServices& desktop() { return *wizard.services; }
+
+    QString writeFile(const QString& folder, const QString& name, const QDateTime& modified) {
+        const QString path = folder + "/" + name;
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("x");
+        file.setFileTime(modified, QFileDevice::FileModificationTime);
+        return path;
+    }
+
+    testsupport::WizardFixture wizard;
+};
+
+TEST_F(ScreenActionsTest, StartUp_RestoresValidPreferencesAndStartsTheToolCheck) {
+    desktop().preferences["reelhopperAIAssistMode"] = "auto";  // not a raw value: ignored
+    desktop().preferences["tunewrightFinalEndingEffect"] = "echoFade";
+    view().startUp();
+    EXPECT_EQ(state().aiAssistMode, app::songs::AIAssistMode::codexFallback);
+    EXPECT_EQ(state().finalEndingEffect, common::FinalEndingEffect::echoFade);
+    EXPECT_TRUE(state().isCheckingTools);
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !state().toolChecks.empty(); }, 60));
+    EXPECT_TRUE(view().toolsReady()) << state().missingToolNames.join(", ").toStdString();
+}
+
+TEST_F(ScreenActionsTest, ViewEdit_ShowsTheNewestAudioFileOrElseTheFolder) {
+    view().viewCreatedEdit();
+    EXPECT_EQ(state().status, "Choose an output folder first.");
+    EXPECT_TRUE(desktop().revealedPaths.empty());
+
+    const QString output = wizard.makeFolder("Desktop/Out");
+    state().outputFolder = output;
+    view().viewCreatedEdit();
+    ASSERT_EQ(desktop().revealedPaths.size(), 1u);
+    EXPECT_EQ(desktop().revealedPaths.back(), output);
+    EXPECT_EQ(state().status, "Complete. Showing the output folder in Finder.");
+
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    writeFile(output, "older - DJ edit.mp3", now.addSecs(-60));
+    const QString newest = writeFile(output, "newer - DJ edit.MP3", now.addSecs(-10));
+    writeFile(output, "edit-notes.md", now);  // newer, but not audio
+    view().viewCreatedEdit();
+    EXPECT_EQ(desktop().revealedPaths.back(), newest);
+    EXPECT_EQ(state().status, "Complete. Showing the finished edit in Finder.");
+
+    // The completed run's folder wins over a later choice of output folder.
+    const QString completed = wizard.makeFolder("Desktop/Done");
+    const QString finished = writeFile(completed, "a - DJ edit.mp3", now.addSecs(-300));
+    state().completedOutputFolder = completed;
+    view().viewCreatedEdit();
+    EXPECT_EQ(desktop().revealedPaths.back(), finished);
+}
+
+TEST_F(ScreenActionsTest, FolderReveals_NeedTheirFolders) {
+    view().showSongFolder();
+    EXPECT_EQ(state().status, "Choose a folder first.");
+    view().showWorkFolder();
+    EXPECT_TRUE(desktop().revealedPaths.empty());
+
+    state().selectedFolder = wizard.makeFolder("Desktop/Set");
+    state().handoffFolder = *state().selectedFolder + "/Tunewright Setup";
+    view().showSongFolder();
+    view().showWorkFolder();
+    EXPECT_EQ(desktop().revealedPaths,
+              (std::vector<QString>{*state().selectedFolder, *state().handoffFolder}));
+}
+
+TEST_F(ScreenActionsTest, LeavingTheProgressScreen) {
+    state().isCheckingTools = true;  // no tool check from clearSongs
+    state().selectedFolder = wizard.makeFolder("Desktop/Set");
+    state().showCreateProgressScreen = true;
+    state().completedOutputFolder = QStringLiteral("/out");
+
+    view().backToSetup();
+    EXPECT_FALSE(state().showCreateProgressScreen);
+    EXPECT_EQ(state().completedOutputFolder, QStringLiteral("/out"));  // only the screen changes
+    EXPECT_TRUE(state().selectedFolder.has_value());
+
+    // Create Another Edit is refused while an edit runs: its engine would be forgotten.
+    state().showCreateProgressScreen = true;
+    state().isCreatingEdit = true;
+    view().createAnotherEdit();
+    EXPECT_TRUE(state().showCreateProgressScreen);
+    EXPECT_TRUE(state().selectedFolder.has_value());
+    EXPECT_EQ(state().status, "Stop the edit before going back to change the setup.");
+
+    state().isCreatingEdit = false;
+    view().createAnotherEdit();
+    EXPECT_FALSE(state().showCreateProgressScreen);
+    EXPECT_FALSE(state().selectedFolder.has_value());
+    EXPECT_FALSE(state().completedOutputFolder.has_value());
+    EXPECT_EQ(state().status, "Song selection cleared. Choose 1, 2, or 3 songs again.");
+}
+
+}  // namespace
