@@ -1,9 +1,10 @@
 #include "renderer/output_name.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <filesystem>
 #include <vector>
+
+#include "renderer/utf8.h"
 
 namespace renderer {
 namespace {
@@ -18,38 +19,9 @@ constexpr std::string_view kJoiner = " into ";
 // well inside the usual 255-byte file name limit.
 constexpr size_t kMaxNameLength = 180;
 
-bool isContinuationByte(uint8_t byte) { return (byte & 0xC0) == 0x80; }
-
-// Length in bytes of the well-formed UTF-8 sequence at `offset`, or 1 when the bytes
-// there are not one (a stray byte then stands for one scalar of its own).
+// A stray byte that starts no well-formed sequence stands for one scalar of its own.
 size_t scalarLength(std::string_view text, size_t offset) {
-    const auto lead = static_cast<uint8_t>(text[offset]);
-    size_t length = 1;
-    uint32_t value = 0;
-    if (lead < 0x80) return 1;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        value = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        value = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        value = lead & 0x07;
-    } else {
-        return 1;
-    }
-    if (offset + length > text.size()) return 1;
-    for (size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<uint8_t>(text[offset + k]);
-        if (!isContinuationByte(next)) return 1;
-        value = (value << 6) | (next & 0x3F);
-    }
-    constexpr uint32_t kSmallestOfLength[] = {0, 0, 0x80, 0x800, 0x10000};
-    const bool overlong = value < kSmallestOfLength[length];
-    const bool surrogate = value >= 0xD800 && value <= 0xDFFF;
-    if (overlong || surrogate || value > 0x10FFFF) return 1;
-    return length;
+    return std::max<size_t>(1, utf8SequenceLength(text, offset));
 }
 
 std::string collapseSpaces(std::string_view text) {
