@@ -14,107 +14,110 @@ namespace {
 namespace fs = std::filesystem;
 using seamforgetest::Seamforge;
 using seamforgetest::SeamforgeRun;
+using seamforgetest::song;
 
 TEST_F(Seamforge, WrongArgumentCountPrintsUsageAndCreatesNothing) {
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{}, std::vector<std::string>{"a.json", "b.json"}}) {
         const SeamforgeRun result = run(arguments);
         EXPECT_EQ(result.standardOutput, "LOCAL_RENDER_FAILED Usage: seamforge job.json\n");
-        EXPECT_EQ(result.status, 2);
-        EXPECT_EQ(result.standardError, "");
+        expectFailure(result, "Usage: seamforge job.json");
         EXPECT_TRUE(fs::is_empty(files.path()));
-        EXPECT_TRUE(temporaryFolderIsEmpty());
     }
 }
 
 TEST_F(Seamforge, RefusesZeroOrFourSongsBeforeCreatingTheOutputFolder) {
     testsupport::writeTestWav(files / "song.wav", testsupport::tone(0.5, 440.0, 0.5));
-    const std::string song = track(files / "song.wav");
-    for (const std::vector<std::string>& tracks :
-         {std::vector<std::string>{}, std::vector<std::string>{song, song, song, song}}) {
-        const SeamforgeRun result = runJob(job(tracks, files / "out"));
-        EXPECT_EQ(result.standardOutput,
-                  "LOCAL_RENDER_FAILED Local renderer supports 1 to 3 songs.\n");
+    for (const size_t count : {0u, 4u}) {
+        const std::vector<seamforgetest::Song> songs(count, song(files / "song.wav"));
+        const SeamforgeRun result = runJob(editJob(songs, files / "out"));
+        EXPECT_EQ(result.lines().size(), 1u) << result.standardOutput;
         expectFailure(result, "Local renderer supports 1 to 3 songs.");
         EXPECT_FALSE(fs::exists(files / "out"));
     }
 }
 
-TEST_F(Seamforge, DecodesMp3sIntoTheWorkFolderAndRemovesIt) {
+TEST_F(Seamforge, BadJobsAndFoldersFailOnOneLine) {
+    expectFailure(
+        run({(files / "absent.json").string()}),
+        "Could not read " + (files / "absent.json").string() + ": No such file or directory");
+
+    const SeamforgeRun notJson = runJob("this is not JSON\nat all");
+    ASSERT_EQ(notJson.lines().size(), 1u) << notJson.standardOutput;
+    EXPECT_TRUE(
+        notJson.lines()[0].starts_with("LOCAL_RENDER_FAILED The render job is unreadable: "));
+    EXPECT_EQ(notJson.status, 2);
+    EXPECT_EQ(notJson.standardError, "");
+
+    testsupport::writeTestWav(files / "song.wav", testsupport::tone(0.5, 440.0, 0.5));
+    const fs::path underAFile = files / "song.wav" / "out";
+    expectFailure(
+        runJob(editJob({song(files / "song.wav")}, underAFile)),
+        "Could not create the output folder " + underAFile.string() + ": Not a directory");
+    environment["TMPDIR"] = (files / "song.wav").string();
+    expectFailure(runJob(editJob({song(files / "song.wav")}, files / "out")),
+                  "Could not find the temporary folder: Not a directory");
+}
+
+TEST_F(Seamforge, Mp3sOfAnyCaseAreDecodedByLameInsideTheWorkFolder) {
     // A stand-in LAME records where it was asked to decode to and writes a real WAV there;
-    // it hands encoding to the real LAME.
+    // it hands encoding to the real LAME. Any other reader would fail on the text.
     testsupport::writeTestWav(files / "tone.wav", testsupport::tone(0.5, 440.0, 0.5));
-    rawwav::writeFile(files / "song.mp3", "not decoded by the stand-in");
-    const fs::path fakeLame = files / "fake-lame";
-    seamforgetest::writeScript(fakeLame, "if [ \"$1\" != --decode ]; then exec '" +
-                                             (testsupport::bundleBinFolder() / "lame").string() +
-                                             "' \"$@\"; fi\n" + "echo \"$@\" > '" +
-                                             (files / "arguments.txt").string() + "'\ncp '" +
-                                             (files / "tone.wav").string() + "' \"$4\"\n");
+    rawwav::writeFile(files / "song.MP3", "not decoded by the stand-in");
+    const fs::path fakeLame = seamforgetest::writeScript(
+        files / "fake-lame", "[ \"$1\" != --decode ] && exec '" + bundledLame().string() +
+                                 "' \"$@\"\necho \"$@\" > '" + (files / "arguments.txt").string() +
+                                 "'\ncp '" + (files / "tone.wav").string() + "' \"$4\"\n");
     environment["MUSIC_EDIT_LAME"] = fakeLame.string();
 
     const fs::path output = files / "not" / "yet" / "there";
     const SeamforgeRun result =
-        runJob(job({track(files / "song.mp3"), track(files / "tone.wav")}, output));
-    EXPECT_EQ(expectSuccess(result), output / "song into tone - continuous DJ edit.mp3");
+        runJob(editJob({song(files / "tone.wav"), song(files / "song.MP3")}, output));
+    EXPECT_EQ(expectSuccess(result), output / "tone into song - continuous DJ edit.mp3");
 
     const std::string arguments = testsupport::readWholeFile(files / "arguments.txt");
-    const std::regex expected("--decode --quiet " + (files / "song.mp3").string() + " " +
+    const std::regex expected("--decode --quiet " + (files / "song.MP3").string() + " " +
                               temporary.path().string() +
                               "/tunewright-local-[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}"
-                              "/track-1-lame-decoded\\.wav\n");
+                              "/track-2-lame-decoded\\.wav\n");
     EXPECT_TRUE(std::regex_match(arguments, expected)) << arguments;
 }
 
-TEST_F(Seamforge, AMissingLaterSongFailsAfterSetUpAndLeavesNoWorkFolder) {
+// Whatever goes wrong with LAME, decoding or encoding, an earlier edit of the same name stays
+// as it was and nothing else is left in the output folder.
+TEST_F(Seamforge, LameProblemsFailOnOneLineAndKeepAnEarlierEdit) {
     testsupport::writeTestWav(files / "song.wav", testsupport::tone(0.5, 440.0, 0.5));
-    const fs::path missing = files / "gone.flac";
-    const SeamforgeRun result =
-        runJob(job({track(files / "song.wav"), track(missing)}, files / "out"));
-    EXPECT_EQ(result.lines().front(), "LOCAL_STEP analyze starting");
-    expectFailure(result, "Source file missing: " + missing.string());
-    EXPECT_TRUE(fs::is_directory(files / "out"));
-}
-
-TEST_F(Seamforge, FoldersThatCannotBeCreatedFailOnOneLine) {
-    testsupport::writeTestWav(files / "song.wav", testsupport::tone(0.5, 440.0, 0.5));
-    const std::string songJob = job({track(files / "song.wav")}, files / "song.wav" / "out");
-    expectFailure(runJob(songJob), "Could not create the output folder " +
-                                       (files / "song.wav" / "out").string() + ": Not a directory");
-
-    environment["TMPDIR"] = (files / "song.wav").string();
-    expectFailure(runJob(job({track(files / "song.wav")}, files / "out")),
-                  "Could not find the temporary folder: Not a directory");
-}
-
-TEST_F(Seamforge, EmptyLameVariableWinsOverTheLameBesideTheRenderer) {
-    ASSERT_TRUE(fs::exists(testsupport::bundleBinFolder() / "lame"));
-    environment["MUSIC_EDIT_LAME"] = "";
     rawwav::writeFile(files / "song.mp3", "anything");
-    expectFailure(runJob(job({track(files / "song.mp3")}, files / "out")),
-                  "Bundled LAME decoder was not found.");
-}
+    fs::create_directory(files / "out");
+    const std::string earlier(3000, '\x5A');
+    rawwav::writeFile(files / "out" / "song - DJ edit.mp3", earlier);
+    const fs::path falseProgram = testsupport::findProgram("false");
+    const fs::path failingEncoder =
+        seamforgetest::writeScript(files / "failing-lame",
+                                   "echo half an mp3 > \"$6\"\necho 'Could not encode: disk full'\n"
+                                   "exit 1\n");
 
-TEST_F(Seamforge, BadJobFilesFailOnOneLine) {
-    const SeamforgeRun missing = run({(files / "absent.json").string()});
-    expectFailure(missing, "Could not read " + (files / "absent.json").string() +
-                               ": No such file or directory");
-
-    const std::vector<std::string> unreadable = {
-        "this is not JSON\nat all",
-        job({R"({"path":"/a.wav","name":"","startTime":"0","endTime":"","note":["x"]})"},
-            files / "out"),
+    struct LameCase {
+        std::string lame;
+        std::string song;
+        std::string message;
     };
-    for (const std::string& text : unreadable) {
-        const SeamforgeRun result = runJob(text);
-        ASSERT_EQ(result.lines().size(), 1u) << result.standardOutput;
-        EXPECT_EQ(result.lines()[0].rfind("LOCAL_RENDER_FAILED The render job is unreadable: ", 0),
-                  0u)
-            << result.standardOutput;
-        EXPECT_EQ(result.status, 2);
-        EXPECT_EQ(result.standardError, "");
+    // An empty variable wins over the LAME beside seamforge, which exists.
+    const std::vector<LameCase> cases = {
+        {"", "song.mp3", "Bundled LAME decoder was not found."},
+        {files.path().string(), "song.mp3", "Bundled LAME decoder was not found."},
+        {falseProgram.string(), "song.mp3", "false failed"},  // silent: named by its file
+        {(files / "no-such-lame").string(), "song.wav", "Bundled LAME encoder was not found."},
+        {failingEncoder.string(), "song.wav", "Could not encode: disk full"},
+    };
+    for (const LameCase& lame : cases) {
+        SCOPED_TRACE(lame.lame + " " + lame.song);
+        environment["MUSIC_EDIT_LAME"] = lame.lame;
+        expectFailure(runJob(editJob({song(files / lame.song)}, files / "out")), lame.message);
+        EXPECT_EQ(seamforgetest::entryNames(files / "out"),
+                  std::vector<std::string>{"song - DJ edit.mp3"});
+        EXPECT_EQ(testsupport::readWholeFile(files / "out" / "song - DJ edit.mp3"), earlier);
     }
-    EXPECT_FALSE(fs::exists(files / "out"));
 }
 
 TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
@@ -142,28 +145,31 @@ TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
     fs::create_symlink("/proc/self/mem", files / "unreadable.wav");
     ASSERT_EQ(::mkfifo((files / "pipe.flac").c_str(), 0600), 0);
 
+    const auto couldNotRead = [&](const std::string& name, const std::string& reason) {
+        return "Could not read " + (files / name).string() + ": " + reason;
+    };
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"cut-short.wav", "Converted audio is not a WAVE file."},
         {"no-channels.wav", "Decoded WAV audio is not readable 16-bit PCM."},
         {"odd.wav", "Converted audio has no PCM data."},
         {"one-sample.wav", "Track 1 has no audio to cut."},
         {"damaged.aac", "Local audio decode failed."},
-        {"folder.wav", "Could not read " + (files / "folder.wav").string() + ": Is a directory"},
-        {"unreadable.wav",
-         "Could not read " + (files / "unreadable.wav").string() + ": Input/output error"},
-        {"pipe.flac", "Could not read " + (files / "pipe.flac").string() + ": Not a regular file"},
+        {"gone.flac", "Source file missing: " + (files / "gone.flac").string()},
+        {"folder.wav", couldNotRead("folder.wav", "Is a directory")},
+        {"unreadable.wav", couldNotRead("unreadable.wav", "Input/output error")},
+        {"pipe.flac", couldNotRead("pipe.flac", "Not a regular file")},
     };
     for (const auto& [name, message] : cases) {
         SCOPED_TRACE(name);
-        const SeamforgeRun result = runJob(job({track(files / name)}, files / "out"));
+        const SeamforgeRun result = runJob(editJob({song(files / name)}, files / "out"));
         EXPECT_EQ(result.lines().size(), 2u) << result.standardOutput;
         expectFailure(result, message);
     }
 
     // The real LAME refuses text; its own words become the one failure line.
-    const SeamforgeRun text = runJob(job({track(files / "text.MP3")}, files / "out"));
+    const SeamforgeRun text = runJob(editJob({song(files / "text.MP3")}, files / "out"));
     ASSERT_EQ(text.lines().size(), 2u) << text.standardOutput;
-    EXPECT_EQ(text.lines()[1].rfind("LOCAL_RENDER_FAILED ", 0), 0u);
+    EXPECT_TRUE(text.lines()[1].starts_with("LOCAL_RENDER_FAILED "));
     EXPECT_GT(text.lines()[1].size(), std::string("LOCAL_RENDER_FAILED ").size());
     EXPECT_EQ(text.status, 2);
     EXPECT_TRUE(temporaryFolderIsEmpty());
@@ -171,15 +177,16 @@ TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
 
 TEST_F(Seamforge, AChattyFailingLameGivesOneCappedLine) {
     // Three megabytes of short lines, then failure.
-    const fs::path chattyLame = files / "chatty-lame";
-    seamforgetest::writeScript(chattyLame, "yes 'decoder noise' | head -c 3000000\nexit 1\n");
-    environment["MUSIC_EDIT_LAME"] = chattyLame.string();
+    environment["MUSIC_EDIT_LAME"] =
+        seamforgetest::writeScript(files / "chatty-lame",
+                                   "yes 'decoder noise' | head -c 3000000\nexit 1\n")
+            .string();
     rawwav::writeFile(files / "song.mp3", "anything");
 
-    const SeamforgeRun result = runJob(job({track(files / "song.mp3")}, files / "out"));
+    const SeamforgeRun result = runJob(editJob({song(files / "song.mp3")}, files / "out"));
     const std::vector<std::string> lines = result.lines();
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1].rfind("LOCAL_RENDER_FAILED decoder noise decoder noise", 0), 0u);
+    EXPECT_TRUE(lines[1].starts_with("LOCAL_RENDER_FAILED decoder noise decoder noise"));
     EXPECT_LE(lines[1].size(), std::string("LOCAL_RENDER_FAILED ").size() + 200000);
     EXPECT_EQ(result.status, 2);
     EXPECT_TRUE(temporaryFolderIsEmpty());

@@ -4,11 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <nlohmann/json.hpp>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -46,9 +45,8 @@ struct Song {
 };
 
 inline Song song(const fs::path& path, const std::string& startTime = "0:00",
-                 const std::string& endTime = "", const std::string& note = "",
-                 const std::string& name = "") {
-    return Song{path, startTime, endTime, note, name};
+                 const std::string& endTime = "", const std::string& note = "") {
+    return Song{path, startTime, endTime, note, ""};
 }
 
 inline std::vector<std::string> entryNames(const fs::path& folder) {
@@ -60,9 +58,18 @@ inline std::vector<std::string> entryNames(const fs::path& folder) {
     return names;
 }
 
-inline void writeScript(const fs::path& path, const std::string& body) {
+inline fs::path writeScript(const fs::path& path, const std::string& body) {
     rawwav::writeFile(path, "#!/bin/sh\n" + body);
     fs::permissions(path, fs::perms::owner_all);
+    return path;
+}
+
+// A WAV song: `leadSeconds` of silence, then a tone of `amplitude` (fraction of full scale).
+inline void writeToneSong(const fs::path& path, double leadSeconds, double toneSeconds,
+                          double amplitude, double frequencyHz = 440.0) {
+    testsupport::writeTestWav(
+        path, testsupport::concatenate({testsupport::silence(leadSeconds),
+                                        testsupport::tone(toneSeconds, frequencyHz, amplitude)}));
 }
 
 class Seamforge : public ::testing::Test {
@@ -72,11 +79,12 @@ protected:
     std::map<std::string, std::string> environment;
 
     void SetUp() override {
-        ASSERT_TRUE(fs::exists(testsupport::bundleBinFolder() / "lame"))
-            << testsupport::requiredProgramMessage("lame");
+        ASSERT_TRUE(fs::exists(bundledLame())) << testsupport::requiredProgramMessage("lame");
         environment["TMPDIR"] = temporary.path().string();
-        environment["MUSIC_EDIT_LAME"] = (testsupport::bundleBinFolder() / "lame").string();
+        environment["MUSIC_EDIT_LAME"] = bundledLame().string();
     }
+
+    static fs::path bundledLame() { return testsupport::bundleBinFolder() / "lame"; }
 
     // Standard error goes to its own file so that a test can see it stays empty; the shell
     // execs, so the child's pid is seamforge's.
@@ -88,25 +96,19 @@ protected:
         options.arguments.insert(options.arguments.end(), arguments.begin(), arguments.end());
         options.workingDirectory = files.path().string();
         options.environmentOverrides = environment;
-        options.environmentOverrides["SEAMFORGE_TEST_STDERR"] = stderrPath().string();
+        options.environmentOverrides["SEAMFORGE_TEST_STDERR"] = (files / "stderr.txt").string();
         return options;
     }
 
-    fs::path stderrPath() const { return files / "seamforge-stderr.txt"; }
-
     std::string takeStandardError() {
-        const std::string text = testsupport::readWholeFile(stderrPath());
-        fs::remove(stderrPath());
+        const std::string text = testsupport::readWholeFile(files / "stderr.txt");
+        fs::remove(files / "stderr.txt");
         return text;
     }
 
     SeamforgeRun run(const std::vector<std::string>& arguments) {
         const common::CapturedRun captured = common::runAndCapture(commandFor(arguments), 64 << 20);
-        SeamforgeRun result;
-        result.status = captured.status.code;
-        result.standardOutput = captured.output;
-        result.standardError = takeStandardError();
-        return result;
+        return {captured.status.code, captured.output, takeStandardError()};
     }
 
     SeamforgeRun runJob(const std::string& jobText) {
@@ -114,21 +116,9 @@ protected:
         return run({(files / "job.json").string()});
     }
 
-    static std::string track(const fs::path& path) {
-        return R"({"path":")" + path.string() +
-               R"(","name":"","startTime":"0:01","endTime":"","note":""})";
-    }
-
-    std::string job(const std::vector<std::string>& tracks, const fs::path& outputFolder) {
-        std::string list;
-        for (const std::string& entry : tracks) list += (list.empty() ? "" : ",") + entry;
-        return R"({"appVersion":"4.8","outputFolder":")" + outputFolder.string() +
-               R"(","finalFadeOut":true,"finalEndingEffect":"fade","tracks":[)" + list + "]}";
-    }
-
     // A job built as JSON, so that any file name or note is escaped properly.
     static std::string editJob(const std::vector<Song>& songs, const fs::path& outputFolder,
-                               const std::string& effect) {
+                               const std::string& effect = "fade") {
         nlohmann::json tracks = nlohmann::json::array();
         for (const Song& song : songs) {
             tracks.push_back({{"path", song.path.string()},
@@ -174,42 +164,28 @@ protected:
         return lines[3].substr(std::string("LOCAL_RENDER_OK ").size());
     }
 
-    // The MP3 decoded back to 44.1 kHz stereo by the real LAME.
-    std::vector<int16_t> decodeMp3(const fs::path& mp3) {
-        const fs::path lame = testsupport::findProgram("lame");
-        EXPECT_FALSE(lame.empty()) << testsupport::requiredProgramMessage("lame");
-        common::SubprocessOptions options;
-        options.executable = lame.string();
-        options.arguments = {"--decode", "--quiet", mp3.string(), (files / "decoded.wav").string()};
-        const common::CapturedRun decoded = common::runAndCapture(options, 1 << 20);
-        EXPECT_TRUE(!decoded.startError && decoded.status.succeeded()) << decoded.output;
-        const renderer::WavAudio audio = renderer::loadWav(files / "decoded.wav");
-        fs::remove(files / "decoded.wav");
-        return audio.samples;
-    }
-
-    // An MP3 made from a WAV by the real LAME.
-    static void encodeWithLame(const fs::path& wav, const fs::path& mp3) {
+    // The system's LAME, as a user would have it, not the one under the build tree.
+    static void runLame(const std::vector<std::string>& arguments) {
         const fs::path lame = testsupport::findProgram("lame");
         ASSERT_FALSE(lame.empty()) << testsupport::requiredProgramMessage("lame");
         common::SubprocessOptions options;
         options.executable = lame.string();
-        options.arguments = {"--quiet", wav.string(), mp3.string()};
-        const common::CapturedRun encoded = common::runAndCapture(options, 1 << 20);
-        ASSERT_TRUE(!encoded.startError && encoded.status.succeeded()) << encoded.output;
+        options.arguments = arguments;
+        const common::CapturedRun ran = common::runAndCapture(options, 1 << 20);
+        ASSERT_TRUE(!ran.startError && ran.status.succeeded()) << ran.output;
+    }
+
+    // The MP3 decoded back to 44.1 kHz stereo.
+    std::vector<int16_t> decodeMp3(const fs::path& mp3) {
+        runLame({"--decode", "--quiet", mp3.string(), (files / "decoded.wav").string()});
+        const renderer::WavAudio audio = renderer::loadWav(files / "decoded.wav");
+        fs::remove(files / "decoded.wav");
+        return audio.samples;
     }
 
     static nlohmann::json readJson(const fs::path& path) {
         return nlohmann::json::parse(testsupport::readWholeFile(path));
     }
 };
-
-// A WAV song: `leadSeconds` of silence, then a tone of `amplitude` (fraction of full scale).
-inline void writeToneSong(const fs::path& path, double leadSeconds, double toneSeconds,
-                          double amplitude, double frequencyHz = 440.0) {
-    testsupport::writeTestWav(
-        path, testsupport::concatenate({testsupport::silence(leadSeconds),
-                                        testsupport::tone(toneSeconds, frequencyHz, amplitude)}));
-}
 
 }  // namespace seamforgetest

@@ -7,10 +7,10 @@
 
 #include <chrono>
 #include <cstdio>
-#include <functional>
 #include <mutex>
 #include <thread>
 
+#include "renderer/mp3_encoder.h"
 #include "renderer/platform_audio_reader.h"
 #include "renderer/render_error.h"
 #include "renderer/run_process.h"
@@ -39,60 +39,41 @@ bool waitForFile(const fs::path& path) {
 
 class Stop : public Seamforge {
 protected:
-    fs::path marker() const { return files / "lame-started"; }
-
-    // A LAME that writes part of its output, says it has started, then hangs. With
-    // `whileEncoding` it decodes with the real LAME and hangs on the encode instead.
-    void useHangingLame(bool whileEncoding) {
-        const std::string realLame = (testsupport::bundleBinFolder() / "lame").string();
-        const std::string hang =
-            "echo partial > \"$OUT\"\ntouch '" + marker().string() + "'\nexec sleep 30\n";
-        const std::string script =
-            whileEncoding ? "[ \"$1\" = --decode ] && exec '" + realLame + "' \"$@\"\nOUT=$6\n"
-                          : "OUT=$4\n";
-        seamforgetest::writeScript(files / "hanging-lame", script + hang);
-        environment["MUSIC_EDIT_LAME"] = (files / "hanging-lame").string();
-    }
-
-    struct Stopped {
-        seamforgetest::SeamforgeRun run;
-        Clock::duration afterSignal{};
-    };
-
-    // Starts seamforge on `jobText`, sends `signal` once LAME has started, and waits.
-    Stopped stopWhileLameRuns(const std::string& jobText, int signal) {
+    // Starts seamforge on `jobText` with a LAME that writes part of its output, says it has
+    // started, then hangs (on the encode, after a real decode, when `whileEncoding`); sends
+    // `signal` then, and expects one failure line after `linesBefore`, status 2, no work folder
+    // and no temporary MP3, well under 2 s after the signal.
+    void expectCleanStop(const std::string& jobText, int signal, bool whileEncoding,
+                         std::vector<std::string> linesBefore) {
+        const fs::path marker = files / "lame-started";
+        fs::remove(marker);
+        const std::string decodeThenOutput =
+            "[ \"$1\" = --decode ] && exec '" + bundledLame().string() + "' \"$@\"\nOUT=$6\n";
+        environment["MUSIC_EDIT_LAME"] =
+            seamforgetest::writeScript(files / "hanging-lame",
+                                       (whileEncoding ? decodeThenOutput : "OUT=$4\n") +
+                                           "echo partial > \"$OUT\"\ntouch '" + marker.string() +
+                                           "'\nexec sleep 30\n")
+                .string();
         rawwav::writeFile(files / "job.json", jobText);
         std::mutex outputMutex;
-        std::string output;
+        seamforgetest::SeamforgeRun stopped;
         common::Subprocess child(commandFor({(files / "job.json").string()}),
                                  [&](std::string_view chunk) {
                                      std::lock_guard guard(outputMutex);
-                                     output.append(chunk);
+                                     stopped.standardOutput.append(chunk);
                                  });
-        Stopped stopped;
-        if (const auto error = child.start()) {
-            ADD_FAILURE() << *error;
-            return stopped;
-        }
-        if (!waitForFile(marker())) ADD_FAILURE() << "LAME never started";
+        ASSERT_FALSE(child.start().has_value());
+        ASSERT_TRUE(waitForFile(marker)) << "LAME never started";
         const Clock::time_point signalled = Clock::now();
         ::kill(child.pid(), signal);
-        const common::ExitStatus status = child.waitForExit();
-        stopped.afterSignal = Clock::now() - signalled;
-        stopped.run.status = status.code;
+        stopped.status = child.waitForExit().code;
+        EXPECT_LT(Clock::now() - signalled, 1s);
         std::lock_guard guard(outputMutex);
-        stopped.run.standardOutput = output;
-        stopped.run.standardError = takeStandardError();
-        return stopped;
-    }
-
-    // One failure line, status 2, no work folder, no temporary MP3, in well under 2 s.
-    void expectCleanStop(const Stopped& stopped, const std::vector<std::string>& linesBefore) {
-        std::vector<std::string> expected = linesBefore;
-        expected.push_back(kStoppedLine);
-        EXPECT_EQ(stopped.run.lines(), expected);
-        expectFailure(stopped.run, std::string(renderer::renderStoppedMessage));
-        EXPECT_LT(stopped.afterSignal, 1s);
+        stopped.standardError = takeStandardError();
+        linesBefore.push_back(kStoppedLine);
+        EXPECT_EQ(stopped.lines(), linesBefore);
+        expectFailure(stopped, std::string(renderer::renderStoppedMessage));
     }
 };
 
@@ -101,12 +82,8 @@ TEST_F(Stop, DuringTheEncodeKeepsTheEarlierEditAndLeavesNoPartialFile) {
     fs::create_directory(files / "out");
     const std::string earlier(5000, '\x33');
     rawwav::writeFile(files / "out" / "Song - DJ edit.mp3", earlier);
-    useHangingLame(true);
-
-    const Stopped stopped = stopWhileLameRuns(
-        editJob({song(files / "Song.wav", "0:00", "0:02")}, files / "out", "fade"), SIGTERM);
-
-    expectCleanStop(stopped, {"LOCAL_STEP analyze starting", "LOCAL_STEP cuts done"});
+    expectCleanStop(editJob({song(files / "Song.wav", "0:00", "0:02")}, files / "out"), SIGTERM,
+                    true, {"LOCAL_STEP analyze starting", "LOCAL_STEP cuts done"});
     EXPECT_EQ(seamforgetest::entryNames(files / "out"),
               std::vector<std::string>{"Song - DJ edit.mp3"});
     EXPECT_EQ(testsupport::readWholeFile(files / "out" / "Song - DJ edit.mp3"), earlier);
@@ -114,36 +91,59 @@ TEST_F(Stop, DuringTheEncodeKeepsTheEarlierEditAndLeavesNoPartialFile) {
 
 TEST_F(Stop, EveryStopSignalEndsADecodeAndRemovesTheWorkFolder) {
     rawwav::writeFile(files / "Song.mp3", "decoded by nobody");
-    useHangingLame(false);
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
         SCOPED_TRACE(signal);
-        fs::remove(marker());
-        const Stopped stopped =
-            stopWhileLameRuns(editJob({song(files / "Song.mp3")}, files / "out", "none"), signal);
-        expectCleanStop(stopped, {"LOCAL_STEP analyze starting"});
+        expectCleanStop(editJob({song(files / "Song.mp3")}, files / "out"), signal, false,
+                        {"LOCAL_STEP analyze starting"});
         EXPECT_TRUE(fs::is_empty(files / "out"));
     }
+}
+
+// The signal thread removes the running encode's temporary MP3 when the render thread is
+// stuck; the encode then fails as it must.
+TEST(StopRequest, RemovesTheTemporaryMP3OfTheRunningEncode) {
+    testsupport::TemporaryFolder folder;
+    const fs::path started = folder / "started";
+    ::setenv("MUSIC_EDIT_LAME",
+             seamforgetest::writeScript(folder / "fake-lame",
+                                        "echo partial > \"$6\"\ntouch '" + started.string() +
+                                            "'\nsleep 1\n[ -e \"$6\" ] || exit 1\n")
+                 .c_str(),
+             1);
+    testsupport::writeTestWav(folder / "render.wav", testsupport::tone(0.1, 440.0, 0.5));
+    std::thread encode([&] {
+        EXPECT_THROW(renderer::encodeMP3(folder / "render.wav", folder / "x.mp3"),
+                     renderer::RenderError);
+    });
+    EXPECT_TRUE(waitForFile(started));
+    renderer::removeTemporaryMP3OfRunningEncode();
+    EXPECT_EQ(seamforgetest::entryNames(folder.path()),
+              (std::vector<std::string>{"fake-lame", "render.wav", "started"}));
+    encode.join();
+    ::unsetenv("MUSIC_EDIT_LAME");
+    renderer::removeTemporaryMP3OfRunningEncode();  // no encode running: nothing to do
 }
 
 TEST(StopRequest, EndsDecodingAndRefusesToStartChildren) {
     testsupport::TemporaryFolder folder;
     testsupport::writeTestWav(folder / "song.wav", testsupport::tone(1.0, 440.0, 0.5));
     ASSERT_EQ(testsupport::convertWithFfmpeg(folder / "song.wav", folder / "song.flac"), "");
-
-    renderer::requestStop();
-    EXPECT_TRUE(renderer::stopRequested());
-    for (const auto& step : std::vector<std::function<void()>>{
-             [&] { renderer::loadAudio(folder / "song.flac"); },
-             [&] { renderer::runProcess("/bin/touch", {(folder / "started").string()}); }}) {
+    const auto stoppedWith = [](const auto& step) {
         try {
             step();
-            ADD_FAILURE() << "a stopped render must not go on";
         } catch (const renderer::RenderError& error) {
-            EXPECT_EQ(error.what(), renderer::renderStoppedMessage);
+            return std::string(error.what());
         }
-    }
+        return std::string("went on");
+    };
+
+    renderer::requestStop();
+    EXPECT_EQ(stoppedWith([&] { renderer::loadAudio(folder / "song.flac"); }),
+              renderer::renderStoppedMessage);
+    EXPECT_EQ(stoppedWith([&] { renderer::runProcess("/bin/touch", {(folder / "x").string()}); }),
+              renderer::renderStoppedMessage);
     renderer::clearStopRequestForTesting();
-    EXPECT_FALSE(fs::exists(folder / "started"));
+    EXPECT_FALSE(fs::exists(folder / "x"));
     EXPECT_EQ(renderer::loadAudio(folder / "song.flac").frameCount(), 44100);
 }
 
