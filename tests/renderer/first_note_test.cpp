@@ -95,25 +95,16 @@ TEST(FirstMusicalFrame, MatchesTheDirectDefinition) {
         Samples samples;
         const int pieces = 1 + song % 6;
         for (int piece = 0; piece < pieces; ++piece) {
+            // Silence, quiet noise, loud noise, a tone, or a small click in quiet noise that
+            // only the fallback finds.
             const double seconds = pieceSeconds(generator);
-            Samples part;
-            switch (pieceKind(generator)) {
-                case 0:
-                    part = testsupport::silence(seconds);
-                    break;
-                case 1:
-                    part = testsupport::noise(seconds, 0.001, generator());
-                    break;
-                case 2:
-                    part = testsupport::noise(seconds, level(generator), generator());
-                    break;
-                case 3:
-                    part = testsupport::tone(seconds, 100.0 + song * 37.0, level(generator));
-                    break;
-                default:  // a small click in quiet noise: only the fallback finds it
-                    part = testsupport::noise(seconds, 0.001, generator());
-                    if (!part.empty()) part[(part.size() / 2) & ~size_t{1}] = 2400;
-            }
+            const int kind = pieceKind(generator);
+            Samples part = kind == 0 ? testsupport::silence(seconds)
+                           : kind == 3
+                               ? testsupport::tone(seconds, 100.0 + song * 37.0, level(generator))
+                               : testsupport::noise(seconds, kind == 2 ? level(generator) : 0.001,
+                                                    generator());
+            if (kind == 4 && !part.empty()) part[(part.size() / 2) & ~size_t{1}] = 2400;
             samples.insert(samples.end(), part.begin(), part.end());
         }
         EXPECT_EQ(firstMusicalFrame(samples, 44100), referenceFirstMusicalFrame(samples, 44100))

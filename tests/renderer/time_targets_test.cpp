@@ -2,12 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <string>
 #include <vector>
-
-#include "common/subprocess.h"
-#include "tests/support/test_files.h"
 
 namespace renderer {
 namespace {
@@ -27,33 +23,6 @@ TEST(ParseTime, RefusesWhatIsNotATime) {
                              "inf", "nan", "1e999", "1e307:0:0"}) {
         EXPECT_FALSE(parseTime(text).has_value()) << '"' << text << '"';
     }
-}
-
-// Builds a German locale (decimal comma) so that a parser following the process locale
-// would misread "2.5".
-TEST(ParseTime, IgnoresTheProcessLocale) {
-    const std::filesystem::path localedef = testsupport::findProgram("localedef");
-    ASSERT_FALSE(localedef.empty()) << testsupport::requiredProgramMessage("localedef");
-    testsupport::TemporaryFolder folder;
-    common::SubprocessOptions options;
-    options.executable = localedef.string();
-    options.arguments = {"-i", "de_DE", "-f", "UTF-8", (folder / "de_DE.UTF-8").string()};
-    std::string output;
-    common::Subprocess child(options, [&](std::string_view chunk) { output.append(chunk); });
-    ASSERT_FALSE(child.start().has_value());
-    ASSERT_TRUE(child.waitForExit().succeeded())
-        << "localedef could not build de_DE from the locales package (run scripts/install-deps): "
-        << output;
-
-    setenv("LOCPATH", folder.path().c_str(), 1);
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
-    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-    const std::optional<double> plain = parseTime("2.5");
-    const std::optional<double> comma = parseTime("2,5");
-    std::setlocale(LC_ALL, "C");
-    unsetenv("LOCPATH");
-    EXPECT_EQ(plain, 2.5);
-    EXPECT_FALSE(comma.has_value());
 }
 
 TEST(NoteTime, TakesTheFirstTimeThatParses) {

@@ -14,13 +14,4 @@ TEST(Utf8, AcceptsWellFormedTextOnly) {
     EXPECT_FALSE(renderer::isValidUtf8("\x80"));              // a lone continuation byte
 }
 
-TEST(Utf8, SequenceLengthsFromTheLeadByte) {
-    const std::string_view text = "a\xC3\xA9\xE6\x9B\xB2\xF0\x9F\x8E\xB5\xFF";
-    EXPECT_EQ(renderer::utf8SequenceLength(text, 0), 1u);
-    EXPECT_EQ(renderer::utf8SequenceLength(text, 1), 2u);
-    EXPECT_EQ(renderer::utf8SequenceLength(text, 3), 3u);
-    EXPECT_EQ(renderer::utf8SequenceLength(text, 6), 4u);
-    EXPECT_EQ(renderer::utf8SequenceLength(text, 10), 0u);
-}
-
 }  // namespace

@@ -4,126 +4,87 @@
 
 #include "renderer/render_error.h"
 #include "tests/renderer/raw_wav.h"
-#include "tests/support/generated_audio.h"
 #include "tests/support/test_files.h"
 
 namespace renderer {
 namespace {
 
 using rawwav::chunk;
-using rawwav::fmtBody;
 using rawwav::riff;
 using rawwav::samplesBody;
 using Samples = std::vector<int16_t>;
 
+const Samples kFour{100, -100, 200, -200};
+const std::string kStereoFmt = chunk("fmt ", rawwav::fmtBody(1, 2, 44100, 16));
+
 WavAudio parse(const std::string& bytes) { return parseWav(rawwav::bytesOf(bytes)); }
 
-std::string failureOf(const std::string& bytes) {
-    try {
-        parse(bytes);
-    } catch (const RenderError& error) {
-        return error.what();
+TEST(ParseWav, WalksTheChunksAndKeepsTheSamplesThatArePresent) {
+    const struct {
+        const char* what;
+        std::string bytes;
+        Samples expected;
+    } cases[] = {
+        {"LIST before fmt, data claiming more than the file holds",
+         riff(chunk("LIST", std::string(10, 'x')) + kStereoFmt +
+              chunk("data", samplesBody(kFour), 1'000'000)),
+         kFour},
+        {"data declaring 4 GiB", riff(kStereoFmt + chunk("data", samplesBody(kFour), 0xFFFFFFFF)),
+         kFour},
+        // Without the pad byte the next id would start one byte early and never match.
+        {"odd chunk and its pad byte, mono",
+         riff(chunk("junk", "abc") + std::string(1, '\0') +
+              chunk("fmt ", rawwav::fmtBody(1, 1, 44100, 16)) +
+              chunk("data", samplesBody({5, -5}))),
+         Samples{5, 5, -5, -5}},
+        {"short fmt skipped, a later fmt never read",
+         riff(chunk("fmt ", std::string(12, '\0')) + chunk("data", samplesBody(kFour)) +
+              chunk("fmt ", rawwav::fmtBody(1, 1, 8000, 8))),
+         kFour},
+        {"trailing odd data byte", riff(kStereoFmt + chunk("data", samplesBody(kFour) + "z")),
+         kFour},
+        {"empty data after a LIST", riff(chunk("LIST", "abcd") + kStereoFmt + chunk("data", "")),
+         Samples{}},
+    };
+    for (const auto& wav : cases) {
+        EXPECT_EQ(parse(wav.bytes).samples, wav.expected) << wav.what;
     }
-    return "no failure";
 }
 
-const Samples kFourSamples{100, -100, 200, -200};
-
-TEST(LoadWav, WalksChunksInAnyOrderAndKeepsTheSamplesThatArePresent) {
-    // LIST before fmt, and a data chunk that claims far more than the file holds.
-    const std::string bytes =
-        riff(chunk("LIST", std::string(10, 'x')) + chunk("fmt ", fmtBody(1, 2, 44100, 16)) +
-             chunk("data", samplesBody(kFourSamples), 1'000'000));
-    const WavAudio audio = parse(bytes);
-    EXPECT_EQ(audio.sampleRate, 44100);
-    EXPECT_EQ(audio.channels, 2);
-    EXPECT_EQ(audio.samples, kFourSamples);
-}
-
-TEST(LoadWav, SkipsThePadByteAfterAnOddChunk) {
-    // Without the pad byte the next id would start one byte early and never match.
-    const std::string bytes =
-        riff(chunk("junk", "abc") + std::string(1, '\0') + chunk("fmt ", fmtBody(1, 1, 44100, 16)) +
-             chunk("data", samplesBody({5, -5})));
-    EXPECT_EQ(parse(bytes).samples, (Samples{5, 5, -5, -5}));
-}
-
-TEST(LoadWav, UsesDefaultsWithoutAUsableFmtChunkAndIgnoresALaterOne) {
-    // A fmt chunk shorter than 16 bytes is skipped; one after data is never read.
-    const std::string bytes =
-        riff(chunk("fmt ", std::string(12, '\0')) + chunk("data", samplesBody(kFourSamples)) +
-             chunk("fmt ", fmtBody(1, 1, 8000, 8)));
-    const WavAudio audio = parse(bytes);
-    EXPECT_EQ(audio.samples, kFourSamples);
-}
-
-TEST(LoadWav, IgnoresATrailingOddByteAndAcceptsAnEmptyDataChunk) {
-    const std::string oddBody = samplesBody(kFourSamples) + "z";
-    EXPECT_EQ(parse(riff(chunk("fmt ", fmtBody(1, 2, 44100, 16)) + chunk("data", oddBody))).samples,
-              kFourSamples);
-    const std::string emptyData =
-        riff(chunk("LIST", "abcd") + chunk("fmt ", fmtBody(1, 2, 44100, 16)) + chunk("data", ""));
-    EXPECT_TRUE(parse(emptyData).samples.empty());
-}
-
-TEST(LoadWav, ReportsEachKindOfUnusableFile) {
+TEST(ParseWav, ReportsEachKindOfUnusableFile) {
     const std::string notWave = "Converted audio is not a WAVE file.";
     const std::string noPcm = "Converted audio has no PCM data.";
     const std::string not16Bit = "Decoded WAV audio is not readable 16-bit PCM.";
-
-    const std::string headerOnly = rawwav::pcmWav(1, 2, 44100, 16, "");
-    ASSERT_EQ(headerOnly.size(), 44u);
-    EXPECT_EQ(failureOf(headerOnly), notWave);
-    std::string notRiff = rawwav::pcmWav(1, 2, 44100, 16, samplesBody(kFourSamples));
-    notRiff.replace(0, 4, "RIFX");
-    EXPECT_EQ(failureOf(notRiff), notWave);
-    std::string notWaveTag = rawwav::pcmWav(1, 2, 44100, 16, samplesBody(kFourSamples));
-    notWaveTag.replace(8, 4, "AVI ");
-    EXPECT_EQ(failureOf(notWaveTag), notWave);
-
-    EXPECT_EQ(failureOf(riff(chunk("fmt ", fmtBody(1, 2, 44100, 16)) + chunk("LIST", "abcdefgh") +
-                             chunk("junk", std::string(20, 'j')))),
-              noPcm);
-    // An odd last chunk whose pad byte is missing ends the walk past the end.
-    EXPECT_EQ(failureOf(riff(chunk("fmt ", fmtBody(1, 2, 44100, 16)) + chunk("junk", "abcde"))),
-              noPcm);
-
-    EXPECT_EQ(failureOf(rawwav::pcmWav(1, 2, 44100, 24, std::string(12, '\0'))), not16Bit);
-    EXPECT_EQ(failureOf(rawwav::pcmWav(1, 0, 44100, 16, std::string(12, '\0'))), not16Bit);
-}
-
-TEST(LoadWav, ADataChunkDeclaring4GiBReadsOnlyWhatIsThere) {
-    const std::string bytes = riff(chunk("fmt ", fmtBody(1, 2, 44100, 16)) +
-                                   chunk("data", samplesBody(kFourSamples), 0xFFFFFFFF));
-    EXPECT_EQ(parse(bytes).samples, kFourSamples);
-}
-
-TEST(LoadWav, ConvertsMono22050ToStereo44100) {
-    testsupport::TemporaryFolder folder;
-    const Samples mono = testsupport::tone(1.0, 440.0, 0.5, 22050, 1);
-    testsupport::writeTestWav(folder / "mono.wav", mono, 22050, 1);
-    const WavAudio audio = loadWav(folder / "mono.wav");
-    EXPECT_EQ(audio.frameCount(), 44100);
-    for (long long frame = 0; frame < audio.frameCount(); ++frame) {
-        ASSERT_EQ(audio.samples[frame * 2], audio.samples[frame * 2 + 1]);
+    const std::string whole = rawwav::pcmWav(1, 2, 44100, 16, samplesBody(kFour));
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {rawwav::pcmWav(1, 2, 44100, 16, ""), notWave},  // the 44-byte header alone
+        {"RIFX" + whole.substr(4), notWave},
+        {whole.substr(0, 8) + "AVI " + whole.substr(12), notWave},
+        {riff(kStereoFmt + chunk("LIST", "abcdefgh") + chunk("junk", std::string(20, 'j'))), noPcm},
+        // An odd last chunk whose pad byte is missing ends the walk past the end.
+        {riff(kStereoFmt + chunk("junk", "abcde")), noPcm},
+        {rawwav::pcmWav(1, 2, 44100, 24, std::string(12, '\0')), not16Bit},
+        {rawwav::pcmWav(1, 0, 44100, 16, std::string(12, '\0')), not16Bit},
+    };
+    ASSERT_EQ(cases[0].first.size(), 44u);
+    for (size_t k = 0; k < cases.size(); ++k) {
+        try {
+            parse(cases[k].first);
+            ADD_FAILURE() << "case " << k << " accepted";
+        } catch (const RenderError& error) {
+            EXPECT_EQ(error.what(), cases[k].second) << "case " << k;
+        }
     }
-    EXPECT_EQ(audio.samples[2 * 2], mono[1]);  // even output frames land on input frames
 }
 
 TEST(WriteWav, WritesTheCanonicalHeaderAndReadsBack) {
     testsupport::TemporaryFolder folder;
-    const Samples samples{1, -1, 300, -300, 32767, -32768};
-    WavAudio audio;
-    audio.samples = samples;
-    writeWav(audio, folder / "out.wav");
+    const Samples samples{1, -1, 300, -300, 32767, -32768};  // three frames
+    writeWav(WavAudio{.samples = samples}, folder / "out.wav");
 
     const std::string bytes = testsupport::readWholeFile(folder / "out.wav");
-    ASSERT_EQ(bytes.size(), 56u);
-    const std::string expectedHeader = "RIFF" + rawwav::le(48, 4) + "WAVE" +
-                                       chunk("fmt ", fmtBody(1, 2, 44100, 16)) + "data" +
-                                       rawwav::le(12, 4);
-    EXPECT_EQ(bytes.substr(0, 44), expectedHeader);
-    EXPECT_EQ(bytes.substr(44), samplesBody(samples));
+    EXPECT_EQ(bytes, "RIFF" + rawwav::le(48, 4) + "WAVE" + kStereoFmt + "data" + rawwav::le(12, 4) +
+                         samplesBody(samples));
     EXPECT_EQ(loadWav(folder / "out.wav").samples, samples);
 }
 
