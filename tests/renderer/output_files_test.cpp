@@ -1,11 +1,20 @@
+// The files beside the finished MP3: the JSON form they share, the three JSON reports and
+// the edit notes.
+
 #include "renderer/output_files.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <limits>
+#include <optional>
 #include <regex>
 
+#include "common/subprocess.h"
 #include "renderer/edit_notes.h"
+#include "renderer/json_output.h"
 #include "renderer/render_error.h"
+#include "renderer/time_targets.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -15,75 +24,138 @@ using nlohmann::json;
 using renderer::FinishedRender;
 using renderer::TrackAnalysis;
 using testsupport::readWholeFile;
+using testsupport::TemporaryFolder;
+
+TEST(WriteJSON, WritesSortedPrettyTextWithEscapedSlashesAndExactTypes) {
+    TemporaryFolder folder;
+    const json value = {{"zeta", 1},
+                        {"Alpha", "a/b"},
+                        {"alpha", true},
+                        {"mid", {2.5, "x/"}},
+                        {"\u00e9t\u00e9", "C:\\D \"q\"\n"}};
+    renderer::writeJSON(value, folder / "out.json");
+    const std::string text = readWholeFile(folder / "out.json");
+
+    // Code-point order: upper case before lower case, non-ASCII last; one key a line.
+    std::vector<size_t> positions;
+    for (const char* key : {"\n  \"Alpha\": \"a\\/b\"", "\n  \"alpha\": true", "\n  \"mid\": [",
+                            "\"x\\/\"", "\n  \"zeta\": 1,", "\n  \"\u00e9t\u00e9\""}) {
+        positions.push_back(text.find(key));
+        EXPECT_NE(positions.back(), std::string::npos) << key << " in\n" << text;
+    }
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end())) << text;
+    EXPECT_EQ(json::parse(text), value);
+}
+
+TEST(WriteJSON, NonFiniteNumbersFailAndWriteNothing) {
+    TemporaryFolder folder;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double infinity = std::numeric_limits<double>::infinity();
+    const json cases[] = {json{{"peak", nan}}, json(infinity),
+                          json{{"tracks", {{{"duration", 1.0}}, {{"duration", -infinity}}}}}};
+    for (const json& value : cases) {
+        try {
+            renderer::writeJSON(value, folder / "bad.json");
+            ADD_FAILURE() << "no error for " << value.dump();
+        } catch (const renderer::RenderError& error) {
+            EXPECT_NE(std::string(error.what()).find("is not finite"), std::string::npos);
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path())) << "neither the file nor a temporary";
+}
+
+// Times that round at the third and second decimals, and a name that is not ASCII; the
+// second song carries an echo ending.
+std::vector<TrackAnalysis> twoSongsWithEchoEnding() {
+    std::vector<TrackAnalysis> tracks(2);
+    const auto cutPoints = [&](int track, std::string name, double requestedStart,
+                               double requestedEnd, std::string endReason, double selectedStart,
+                               double selectedEnd) {
+        TrackAnalysis& song = tracks[static_cast<size_t>(track - 1)];
+        song.track = track;
+        song.name = std::move(name);
+        song.requestedStart = requestedStart;
+        song.requestedEnd = requestedEnd;
+        song.endReason = std::move(endReason);
+        song.selectedStartFileTime = selectedStart;
+        song.selectedEndFileTime = selectedEnd;
+    };
+    cutPoints(1, "Opening Song", 0, 62.5, "note_time", 1.2004, 63.7);
+    cutPoints(2, "Caf\u00e9 / Closer", 12.3456, 95, "typed_time", 12.3456, 95.0004);
+    tracks[0].firstNoteTime = 1.2;
+    tracks[1].finalFadeStartFileTime = 95.0004;
+    tracks[1].renderedEndFileTime = 99.0004;
+    tracks[1].finalEndingEffect = "Echo/Fade";
+    return tracks;
+}
+
+// The whole notes of finishedRender(…, 2): one final newline, the ending only on the last song.
+const char* const kExpectedNotes =
+    "# Tunewright Edit Notes\n\nRenderer: Tunewright local engine.\n"
+    "Output: Opening Song into Caf Closer - continuous DJ edit.mp3\n"
+    "Duration: 149.65 seconds\nFinal ending effect: Echo/Fade\n\n"
+    "Why AI fallback was not used:\nThe local engine found usable timing and audio-continuity "
+    "decisions without external AI assistance.\n\n"
+    "Cut points:\n"
+    "- Song 1 Opening Song: requested start 0.00s; end target 62.50s from musical zero "
+    "(note_time); selected file 1.200s to 63.700s; first-note offset 1.200s.\n"
+    "- Song 2 Caf\u00e9 / Closer: requested start 12.35s; end target 95.00s from musical zero "
+    "(typed_time); selected file 12.346s to 95.000s; first-note offset 0.000s. Echo/Fade "
+    "starts at 95.000s and renders through 99.000s.\n\n"
+    "QC:\n- Exported one 320 kbps MP3.\n- Used first-note detection, zero-crossing placement, "
+    "and short de-click ramps at edit edges.\n- Checked the first 0.20 seconds after every join "
+    "for dead air.\n- Normalized peak level to avoid clipping.\n";
+
+// The keys of a JSON object in their written order, one space between them.
+std::string keysOf(const json& object) {
+    std::string keys;
+    for (const auto& [key, value] : object.items()) keys += (keys.empty() ? "" : " ") + key;
+    return keys;
+}
 
 // What the wizard and its users read: every song carries these keys, and only the song
-// that carries the ending adds "finalFadeStartFileTime".
-const std::vector<std::string> kTrackKeys = {"duration",
-                                             "endReason",
-                                             "finalEndingEffect",
-                                             "finalFadeExtraSeconds",
-                                             "firstNoteTime",
-                                             "name",
-                                             "note",
-                                             "path",
-                                             "renderedEndFileTime",
-                                             "requestedEnd",
-                                             "requestedStart",
-                                             "selectedDuration",
-                                             "selectedEndFileTime",
-                                             "selectedStartFileTime",
-                                             "targetEndFileTime",
-                                             "targetStartFileTime",
-                                             "track"};
-
-std::vector<std::string> keysOf(const json& object) {
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : object.items()) keys.push_back(key);
-    return keys;  // nlohmann keeps object keys sorted
-}
+// that carries the ending adds "finalFadeStartFileTime" after "finalFadeExtraSeconds".
+const std::string kTrackKeys =
+    "duration endReason finalEndingEffect finalFadeExtraSeconds firstNoteTime name note path "
+    "renderedEndFileTime requestedEnd requestedStart selectedDuration selectedEndFileTime "
+    "selectedStartFileTime targetEndFileTime targetStartFileTime track";
 
 json readJSON(const fs::path& path) { return json::parse(readWholeFile(path)); }
 
 FinishedRender finishedRender(const fs::path& folder, int songCount) {
     FinishedRender render;
-    render.mp3Path = folder / "Song 1 into Song 2 - continuous DJ edit.mp3";
-    render.finalDuration = 123.75;
+    render.mp3Path = folder / "Opening Song into Caf Closer - continuous DJ edit.mp3";
+    render.finalDuration = 149.649;
     render.peakAfterNormalize = 0.92;
     render.trackCount = songCount;
     render.appVersion = "4.8 (build 12)";
+    render.tracks = twoSongsWithEchoEnding();
     render.tracks.resize(static_cast<size_t>(songCount));
-    for (int track = 1; track <= songCount; ++track) {
-        render.tracks[track - 1].track = track;
-        render.tracks[track - 1].name = "Song " + std::to_string(track);
-    }
     if (songCount == 2) {
         render.transitionChecks = {{.afterTrack = 1, .peakFirst020 = 0.3, .rmsFirst020 = 0.08}};
         render.effect = common::FinalEndingEffect::echoFade;
         render.finalFadeSeconds = 4.0;
-        render.tracks[1].finalFadeStartFileTime = 70.25;
-        render.tracks[1].finalEndingEffect = "Echo/Fade";
     }
     return render;
 }
 
 TEST(CompanionFiles, WriteEveryKeyWithItsTypeAndValue) {
-    testsupport::TemporaryFolder folder;
+    TemporaryFolder folder;
     const FinishedRender render = finishedRender(folder.path(), 2);
     renderer::writeCompanionFiles(render);
     // The MP3's path as a JSON text, and the one join's check.
     const std::string mp3 = json(render.mp3Path.string()).dump();
     const std::string checks = R"([{"afterTrack": 1, "peakFirst020": 0.3, "rmsFirst020": 0.08}])";
 
-    const std::string stats = R"({"duration": 123.75, "peak": 0.92, "renderer": "standalone-local",
-        "trackCount": 2, "outputFile": )" +
-                              mp3 + "}";
-    EXPECT_EQ(readJSON(folder / "render-stats.json"), json::parse(stats));
-    const std::string qc = R"({"checkedFirst020AfterEachJoin": true, "deadAirThresholdPeak": 0.005,
-        "deadAirThresholdRMS": 0.0018, "passed": true, "transitionChecks": )" +
-                           checks + "}";
-    EXPECT_EQ(readJSON(folder / "qc-report.json"), json::parse(qc));
-    EXPECT_TRUE(readJSON(folder / "qc-report.json")["transitionChecks"][0]["afterTrack"]
-                    .is_number_integer());
+    EXPECT_EQ(readJSON(folder / "render-stats.json"),
+              json::parse(R"({"duration": 149.649, "peak": 0.92, "renderer": "standalone-local",
+                              "trackCount": 2, "outputFile": )" +
+                          mp3 + "}"));
+    const json qc = readJSON(folder / "qc-report.json");
+    EXPECT_EQ(qc, json::parse(R"({"checkedFirst020AfterEachJoin": true, "passed": true,
+        "deadAirThresholdPeak": 0.005, "deadAirThresholdRMS": 0.0018, "transitionChecks": )" +
+                              checks + "}"));
+    EXPECT_TRUE(qc["transitionChecks"][0]["afterTrack"].is_number_integer());
 
     json analysis = readJSON(folder / "analysis-map.json");
     EXPECT_TRUE(std::regex_match(analysis["createdAt"].get<std::string>(),
@@ -91,29 +163,25 @@ TEST(CompanionFiles, WriteEveryKeyWithItsTypeAndValue) {
     const json tracks = analysis["tracks"];
     analysis.erase("createdAt");
     analysis.erase("tracks");
-    const std::string map = R"x({"appVersion": "4.8 (build 12)", "finalDuration": 123.75,
+    EXPECT_EQ(analysis, json::parse(R"x({"appVersion": "4.8 (build 12)", "finalDuration": 149.649,
         "finalEndingEffect": "Echo/Fade", "finalFadeOut": true, "finalFadeSeconds": 4.0,
         "peakAfterNormalize": 0.92, "renderer": "Tunewright local engine",
-        "transitionChecks": )x" +
-                            checks + R"(, "outputFile": )" + mp3 + "}";
-    EXPECT_EQ(analysis, json::parse(map));
+        "transitionChecks": )x" + checks +
+                                    R"(, "outputFile": )" + mp3 + "}"));
     ASSERT_EQ(tracks.size(), 2u);
     EXPECT_EQ(keysOf(tracks[0]), kTrackKeys);
+    EXPECT_EQ(keysOf(tracks[1]), std::regex_replace(kTrackKeys, std::regex("ExtraSeconds"),
+                                                    "ExtraSeconds finalFadeStartFileTime"));
     EXPECT_TRUE(tracks[0]["track"].is_number_integer());
     EXPECT_TRUE(tracks[0]["duration"].is_number_float());
+    EXPECT_EQ(tracks[0]["name"], "Opening Song");
     EXPECT_EQ(tracks[0]["finalEndingEffect"], "Off");
-    std::vector<std::string> lastKeys = kTrackKeys;
-    lastKeys.insert(lastKeys.begin() + 4, "finalFadeStartFileTime");
-    EXPECT_EQ(keysOf(tracks[1]), lastKeys);
-    EXPECT_EQ(tracks[1]["finalFadeStartFileTime"], 70.25);
-
-    EXPECT_EQ(readWholeFile(folder / "edit-notes.md"),
-              renderer::editNotesText({render.mp3Path.filename().string(), 123.75,
-                                       common::FinalEndingEffect::echoFade, render.tracks}));
+    EXPECT_EQ(tracks[1]["finalFadeStartFileTime"], 95.0004);
+    EXPECT_EQ(readWholeFile(folder / "edit-notes.md"), kExpectedNotes);
 }
 
 TEST(CompanionFiles, OneSongWithoutEndingHasEmptyChecksAndNoFadeStart) {
-    testsupport::TemporaryFolder folder;
+    TemporaryFolder folder;
     renderer::writeCompanionFiles(finishedRender(folder.path(), 1));
     EXPECT_NE(readWholeFile(folder / "qc-report.json").find("\"transitionChecks\": []"),
               std::string::npos);
@@ -125,13 +193,43 @@ TEST(CompanionFiles, OneSongWithoutEndingHasEmptyChecksAndNoFadeStart) {
 }
 
 TEST(CompanionFiles, ANonFiniteValueStopsTheSequenceAtThatFile) {
-    testsupport::TemporaryFolder folder;
+    TemporaryFolder folder;
     FinishedRender render = finishedRender(folder.path(), 2);
     render.tracks[0].firstNoteTime = std::nan("");
     EXPECT_THROW(renderer::writeCompanionFiles(render), renderer::RenderError);
     EXPECT_TRUE(fs::exists(folder / "qc-report.json"));
     EXPECT_FALSE(fs::exists(folder / "analysis-map.json"));
     EXPECT_FALSE(fs::exists(folder / "edit-notes.md"));
+}
+
+// A German locale (decimal comma) is built for the test, so that text written or read through
+// the process locale would show a comma or misread "2.5".
+TEST(CommaDecimalLocale, ChangesNoNumberWrittenOrRead) {
+    const std::filesystem::path localedef = testsupport::findProgram("localedef");
+    ASSERT_FALSE(localedef.empty()) << testsupport::requiredProgramMessage("localedef");
+    TemporaryFolder folder;
+    common::SubprocessOptions options;
+    options.executable = localedef.string();
+    options.arguments = {"-i", "de_DE", "-f", "UTF-8", (folder / "de_DE.UTF-8").string()};
+    const common::CapturedRun built = common::runAndCapture(options, 1 << 16);
+    ASSERT_TRUE(!built.startError && built.status.succeeded())
+        << "localedef could not build de_DE from the locales package (run scripts/install-deps): "
+        << built.output;
+
+    const std::vector<TrackAnalysis> tracks = twoSongsWithEchoEnding();
+    ::setenv("LOCPATH", folder.path().c_str(), 1);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    const std::string text =
+        renderer::editNotesText({"Opening Song into Caf Closer - continuous DJ edit.mp3", 149.649,
+                                 common::FinalEndingEffect::echoFade, tracks});
+    const std::optional<double> point = renderer::parseTime("2.5");
+    const std::optional<double> comma = renderer::parseTime("2,5");
+    std::setlocale(LC_ALL, "C");
+    ::unsetenv("LOCPATH");
+    EXPECT_EQ(text, kExpectedNotes);
+    EXPECT_EQ(point, 2.5);
+    EXPECT_FALSE(comma.has_value());
 }
 
 }  // namespace

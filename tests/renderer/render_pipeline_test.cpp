@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <optional>
 
 #include "renderer/signal_analysis.h"
@@ -57,92 +58,82 @@ std::optional<std::vector<int>> frameBitRatesKbps(const std::string& bytes) {
     return rates;
 }
 
+// A finished edit: its MP3, decoded, and its analysis map.
+struct Edit {
+    fs::path mp3;
+    Samples decoded;
+    json map;
+};
+
 class RenderPipeline : public Seamforge {
 protected:
     fs::path output() const { return files / "out"; }
 
-    fs::path render(const std::vector<Song>& songs, const std::string& effect) {
-        return expectSuccess(runJob(editJob(songs, output(), effect)));
-    }
-
-    json analysis() const { return readJson(output() / "analysis-map.json"); }
-
-    // The companion files agree with each other and with the decoded edit; their exact form
-    // is the companion files' own tests' business.
-    void expectConsistentReport(const fs::path& mp3, const Samples& decoded, int songCount,
-                                const std::string& effectTitle) {
+    // Renders and checks what only a whole run can show: the files agree with each other
+    // and with the decoded edit. Their exact form is the companion files' own tests' business.
+    Edit render(const std::vector<Song>& songs, const std::string& effect) {
+        Edit edit;
+        edit.mp3 = expectSuccess(runJob(editJob(songs, output(), effect)));
+        edit.decoded = decodeMp3(edit.mp3);
+        edit.map = readJson(output() / "analysis-map.json");
         const json stats = readJson(output() / "render-stats.json");
-        const json qc = readJson(output() / "qc-report.json");
-        const json map = analysis();
-
-        EXPECT_EQ(stats["outputFile"], mp3.string());
-        EXPECT_EQ(stats["trackCount"], songCount);
-        EXPECT_NEAR(stats["duration"].get<double>(), seconds(decoded), 1e-9);
-        EXPECT_EQ(qc["transitionChecks"].size(), static_cast<size_t>(songCount - 1));
-        for (size_t j = 0; j < qc["transitionChecks"].size(); ++j) {
-            EXPECT_EQ(qc["transitionChecks"][j]["afterTrack"], j + 1);
-            EXPECT_GE(qc["transitionChecks"][j]["peakFirst020"].get<double>(), 0.005);
+        const json checks = readJson(output() / "qc-report.json")["transitionChecks"];
+        EXPECT_EQ(stats["trackCount"], songs.size());
+        EXPECT_NEAR(stats["duration"].get<double>(), seconds(edit.decoded), 1e-9);
+        EXPECT_EQ(checks.size(), songs.size() - 1);
+        for (size_t j = 0; j < checks.size(); ++j) {
+            EXPECT_EQ(checks[j]["afterTrack"], j + 1);
+            EXPECT_GE(checks[j]["peakFirst020"].get<double>(), 0.005);
         }
-        EXPECT_EQ(map["finalEndingEffect"], effectTitle);
-        EXPECT_EQ(map["finalDuration"], stats["duration"]);
-        EXPECT_EQ(map["peakAfterNormalize"], stats["peak"]);
-        EXPECT_EQ(map["transitionChecks"], qc["transitionChecks"]);
-        ASSERT_EQ(map["tracks"].size(), static_cast<size_t>(songCount));
+        const std::map<std::string, std::string> titles = {
+            {"none", "Off"}, {"fade", "Fade"}, {"echoFade", "Echo/Fade"}};
+        EXPECT_EQ(edit.map["finalEndingEffect"], titles.at(effect));
         double segmentsSeconds = 0.0;
-        for (const json& track : map["tracks"])
+        for (const json& track : edit.map["tracks"]) {
             segmentsSeconds += track["selectedDuration"].get<double>();
+        }
         EXPECT_NEAR(segmentsSeconds, stats["duration"].get<double>(), 1e-9);
-
-        const std::string notes = testsupport::readWholeFile(output() / "edit-notes.md");
-        EXPECT_NE(notes.find("\nOutput: " + mp3.filename().string() + "\n"), std::string::npos);
-        EXPECT_NE(notes.find("\nFinal ending effect: " + effectTitle + "\n"), std::string::npos);
+        return edit;
     }
 };
 
 TEST_F(RenderPipeline, OneSongWithoutEndingIsA320KbpsCutAtFullLevel) {
     writeToneSong(files / "Song One.wav", 1.0, 4.0, 0.5);
-    const fs::path mp3 = render(
+    const Edit edit = render(
         {Song{files / "Song One.wav", "0:00.5", "0:02.5", "Open on the note.", "Opener"}}, "none");
-    EXPECT_EQ(mp3, output() / "Song One - DJ edit.mp3");
+    EXPECT_EQ(edit.mp3, output() / "Song One - DJ edit.mp3");
     EXPECT_EQ(seamforgetest::entryNames(output()),
               (std::vector<std::string>{"Song One - DJ edit.mp3", "analysis-map.json",
                                         "edit-notes.md", "qc-report.json", "render-stats.json"}));
-
-    const auto rates = frameBitRatesKbps(testsupport::readWholeFile(mp3));
+    const auto rates = frameBitRatesKbps(testsupport::readWholeFile(edit.mp3));
     ASSERT_TRUE(rates.has_value()) << "not a sequence of MPEG-1 Layer III frames";
     EXPECT_GT(rates->size(), 70u);
     EXPECT_EQ(std::count(rates->begin(), rates->end(), 320), std::ssize(*rates));
 
-    const Samples decoded = decodeMp3(mp3);
-    expectConsistentReport(mp3, decoded, 1, "Off");
-    const json map = analysis();
-    const json& track = map["tracks"][0];
+    const json& track = edit.map["tracks"][0];
     EXPECT_EQ(track["name"], "Opener");
     EXPECT_EQ(track["note"], "Open on the note.");
     EXPECT_EQ(track["endReason"], "typed_time");
     EXPECT_NEAR(track["firstNoteTime"].get<double>(), 0.95, 0.02);
     EXPECT_FALSE(track.contains("finalFadeStartFileTime"));
-    EXPECT_EQ(map["finalFadeSeconds"], 0.0);
-    EXPECT_NEAR(map["peakAfterNormalize"].get<double>(), 0.5, 0.001);  // below the ceiling
+    EXPECT_EQ(edit.map["finalFadeSeconds"], 0.0);
+    EXPECT_NEAR(edit.map["peakAfterNormalize"].get<double>(), 0.5, 0.001);  // below the ceiling
     // Two seconds after the first note, at full level up to the last 4 ms ramp.
-    EXPECT_NEAR(seconds(decoded), 2.0, 0.002);
-    EXPECT_NEAR(rmsBetween(decoded, 0.1, 1.9), kToneRMS, 0.01);
-    EXPECT_NEAR(rmsBetween(decoded, -0.1, -0.005), kToneRMS, 0.02);
+    EXPECT_NEAR(seconds(edit.decoded), 2.0, 0.002);
+    EXPECT_NEAR(rmsBetween(edit.decoded, 0.1, 1.9), kToneRMS, 0.01);
+    EXPECT_NEAR(rmsBetween(edit.decoded, -0.1, -0.005), kToneRMS, 0.02);
 }
 
 TEST_F(RenderPipeline, FadeEndingPlaysTwoMoreSecondsDownToSilence) {
     writeToneSong(files / "Fade.wav", 0.0, 10.0, 0.5);
-    const fs::path mp3 = render({song(files / "Fade.wav", "1", "5")}, "fade");
-    const Samples decoded = decodeMp3(mp3);
-    expectConsistentReport(mp3, decoded, 1, "Fade");
-    const json map = analysis();
-    EXPECT_EQ(map["finalFadeSeconds"], 2.0);
-    const json& track = map["tracks"][0];
+    const Edit edit = render({song(files / "Fade.wav", "1", "5")}, "fade");
+    const json& track = edit.map["tracks"][0];
+    EXPECT_EQ(edit.map["finalFadeSeconds"], 2.0);
     EXPECT_EQ(track["finalFadeStartFileTime"], track["selectedEndFileTime"]);
     EXPECT_NEAR(track["renderedEndFileTime"].get<double>(),
                 track["selectedEndFileTime"].get<double>() + 2.0, 1e-9);
+    const Samples& decoded = edit.decoded;
     EXPECT_NEAR(seconds(decoded), 6.0, 0.002);
-
     EXPECT_NEAR(rmsBetween(decoded, -2.3, -2.05), kToneRMS, 0.01);  // full level before the fade
     const double early = rmsBetween(decoded, -1.9, -1.6);
     const double middle = rmsBetween(decoded, -1.1, -0.8);
@@ -153,41 +144,34 @@ TEST_F(RenderPipeline, FadeEndingPlaysTwoMoreSecondsDownToSilence) {
 
 TEST_F(RenderPipeline, EchoEndingFillsFourSecondsWithDecayingRepeats) {
     writeToneSong(files / "Echo.wav", 0.0, 10.0, 0.5);
-    const fs::path mp3 = render({song(files / "Echo.wav", "1", "5")}, "echoFade");
-    const Samples decoded = decodeMp3(mp3);
-    expectConsistentReport(mp3, decoded, 1, "Echo/Fade");
-    const json map = analysis();
-    const json& track = map["tracks"][0];
-    const double cutSeconds =
+    const Edit edit = render({song(files / "Echo.wav", "1", "5")}, "echoFade");
+    const json& track = edit.map["tracks"][0];
+    const double cut =
         track["selectedEndFileTime"].get<double>() - track["selectedStartFileTime"].get<double>();
-    EXPECT_EQ(map["finalFadeSeconds"], 4.0);
-    EXPECT_NEAR(seconds(decoded), cutSeconds + 4.0, 1e-3);
+    EXPECT_EQ(edit.map["finalFadeSeconds"], 4.0);
+    EXPECT_NEAR(seconds(edit.decoded), cut + 4.0, 1e-3);
 
     // Each repeat of the last 0.32 s is quieter than the one before; between the first two
     // there is silence.
     double previous = 1.0;
     for (const double delay : {0.0, 0.42, 0.88, 1.38, 1.95, 2.6}) {
-        const double level =
-            rmsBetween(decoded, cutSeconds + delay + 0.05, cutSeconds + delay + 0.25);
+        const double level = rmsBetween(edit.decoded, cut + delay + 0.05, cut + delay + 0.25);
         EXPECT_LT(level, previous) << "repeat at " << delay << " s";
-        EXPECT_GT(level, 0.002) << "repeat at " << delay << " s";
+        EXPECT_GT(level, delay == 0.0 ? 0.1 : 0.002) << "repeat at " << delay << " s";
         previous = level;
     }
-    EXPECT_GT(rmsBetween(decoded, cutSeconds + 0.05, cutSeconds + 0.25), 0.1);
-    EXPECT_LT(rmsBetween(decoded, cutSeconds + 0.345, cutSeconds + 0.40), 0.01);
-    EXPECT_LT(rmsBetween(decoded, -0.1, 0), 0.005);
+    EXPECT_LT(rmsBetween(edit.decoded, cut + 0.345, cut + 0.40), 0.01);
+    EXPECT_LT(rmsBetween(edit.decoded, -0.1, 0), 0.005);
 }
 
 TEST_F(RenderPipeline, TwoSongsAreEvenedOutByDoublingTheQuieterOne) {
     // RMS 0.1 and 0.4: the target is 0.4, the first song gets 2.0 (4.0 capped).
     writeToneSong(files / "quiet.wav", 0.0, 3.0, 0.1 * std::sqrt(2.0));
     writeToneSong(files / "loud.wav", 0.0, 3.0, 0.4 * std::sqrt(2.0), 330.0);
-    const fs::path mp3 =
+    const Edit edit =
         render({song(files / "quiet.wav", "0", "2"), song(files / "loud.wav", "0", "2")}, "none");
-    const Samples decoded = decodeMp3(mp3);
-    expectConsistentReport(mp3, decoded, 2, "Off");
-    EXPECT_NEAR(rmsBetween(decoded, 0.2, 1.8), 0.2, 0.005);
-    EXPECT_NEAR(rmsBetween(decoded, 2.2, 3.8), 0.4, 0.008);
+    EXPECT_NEAR(rmsBetween(edit.decoded, 0.2, 1.8), 0.2, 0.005);
+    EXPECT_NEAR(rmsBetween(edit.decoded, 2.2, 3.8), 0.4, 0.008);
 }
 
 TEST_F(RenderPipeline, ThreeSongsOfThreeTypesJoinEndToStart) {
@@ -198,18 +182,14 @@ TEST_F(RenderPipeline, ThreeSongsOfThreeTypesJoinEndToStart) {
     ASSERT_EQ(testsupport::convertWithFfmpeg(files / "three.wav", files / "three.flac"), "");
 
     // The last song starts past its end: a tenth of a second is left, too little to fade.
-    const fs::path mp3 = render({song(files / "one.wav", "0:01", "0:02.5"),
-                                 song(files / "two.mp3", "0.5", "", "end around 0:02"),
-                                 song(files / "three.flac", "1:00", "")},
-                                "fade");
-    EXPECT_EQ(mp3, output() / "one into two into three - continuous DJ edit.mp3");
+    const Edit edit = render({song(files / "one.wav", "0:01", "0:02.5"),
+                              song(files / "two.mp3", "0.5", "", "end around 0:02"),
+                              song(files / "three.flac", "1:00", "")},
+                             "fade");
+    EXPECT_EQ(edit.mp3, output() / "one into two into three - continuous DJ edit.mp3");
     EXPECT_EQ(seamforgetest::entryNames(output()).size(), 5u) << "no decoded song left here";
-    const Samples decoded = decodeMp3(mp3);
-    expectConsistentReport(mp3, decoded, 3, "Fade");
-
-    const json map = analysis();
-    const json& two = map["tracks"][1];
-    const json& three = map["tracks"][2];
+    const json& two = edit.map["tracks"][1];
+    const json& three = edit.map["tracks"][2];
     EXPECT_EQ(two["name"], "two.mp3");
     EXPECT_EQ(two["endReason"], "note_time");
     EXPECT_EQ(two["requestedEnd"], 2.0);
@@ -217,7 +197,7 @@ TEST_F(RenderPipeline, ThreeSongsOfThreeTypesJoinEndToStart) {
     EXPECT_NEAR(three["selectedStartFileTime"].get<double>(), 4.4, 0.035);
     EXPECT_NEAR(three["selectedDuration"].get<double>(), 0.1, 0.035);
     EXPECT_FALSE(three.contains("finalFadeStartFileTime"));
-    EXPECT_EQ(map["finalFadeSeconds"], 0.0);
+    EXPECT_EQ(edit.map["finalFadeSeconds"], 0.0);
 }
 
 TEST_F(RenderPipeline, AnEntranceInDeadAirIsRefusedBeforeAnythingIsWritten) {

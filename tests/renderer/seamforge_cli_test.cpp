@@ -123,12 +123,7 @@ TEST_F(Seamforge, LameProblemsFailOnOneLineAndKeepAnEarlierEdit) {
 TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
     rawwav::writeFile(files / "cut-short.wav",
                       rawwav::pcmWav(1, 2, 44100, 16, std::string(400, '\1')).substr(0, 40));
-    rawwav::writeFile(files / "no-channels.wav",
-                      rawwav::pcmWav(1, 0, 44100, 16, std::string(400, '\1')));
     rawwav::writeFile(files / "one-sample.wav", rawwav::pcmWav(1, 2, 44100, 16, "\x01\x02"));
-    rawwav::writeFile(files / "odd.wav",
-                      rawwav::riff(rawwav::chunk("fmt ", "abc") + std::string(1, '\0') +
-                                   rawwav::chunk("LIST", std::string(25, 'x'))));
     rawwav::writeFile(files / "text.MP3", "Dear diary, this is not an MP3 at all.\n");
     // A damaged AAC stream: FFmpeg's decoder complains about every frame, and none of
     // that may reach standard error.
@@ -140,6 +135,16 @@ TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
     std::mt19937 random(5);
     for (size_t i = 100; i < damaged.size(); ++i) damaged[i] = static_cast<char>(random());
     rawwav::writeFile(files / "damaged.aac", damaged);
+    // WAV bytes under other names reach FFmpeg with odd contents; subtitles have no audio.
+    rawwav::writeFile(files / "unknown-codec.aiff",
+                      rawwav::pcmWav(0x1234, 2, 44100, 16, std::string(4000, '\0')));
+    rawwav::writeFile(files / "no-channels.caf",
+                      rawwav::pcmWav(1, 0, 44100, 16, std::string(4000, '\0')));
+    rawwav::writeFile(files / "hundred-channels.caf",
+                      rawwav::pcmWav(1, 100, 44100, 16, std::string(100 * 2 * 64, '\0')));
+    rawwav::writeFile(files / "subtitles.m4a", "1\n00:00:00,000 --> 00:00:01,000\nhello\n");
+    testsupport::writeTestWav(files / "empty.wav", {});
+    ASSERT_EQ(testsupport::convertWithFfmpeg(files / "empty.wav", files / "empty.flac"), "");
     fs::create_directory(files / "folder.wav");
     // Reading a process's own memory at address 0 fails, even for root.
     fs::create_symlink("/proc/self/mem", files / "unreadable.wav");
@@ -150,10 +155,13 @@ TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
     };
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"cut-short.wav", "Converted audio is not a WAVE file."},
-        {"no-channels.wav", "Decoded WAV audio is not readable 16-bit PCM."},
-        {"odd.wav", "Converted audio has no PCM data."},
         {"one-sample.wav", "Track 1 has no audio to cut."},
         {"damaged.aac", "Local audio decode failed."},
+        {"subtitles.m4a", "Source file has no readable audio track."},
+        {"unknown-codec.aiff", "Local audio reader cannot decode this file."},
+        {"no-channels.caf", "Local audio reader could not start."},
+        {"hundred-channels.caf", "Local audio reader could not copy decoded samples."},
+        {"empty.flac", "Decoded audio is empty."},
         {"gone.flac", "Source file missing: " + (files / "gone.flac").string()},
         {"folder.wav", couldNotRead("folder.wav", "Is a directory")},
         {"unreadable.wav", couldNotRead("unreadable.wav", "Input/output error")},

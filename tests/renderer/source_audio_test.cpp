@@ -1,5 +1,6 @@
-// Songs that are not MP3 decoded in-process: WAV by the renderer's own reader, everything
-// else through FFmpeg. (MP3 goes through LAME, which the seamforge tests run for real.)
+// Songs that are not MP3 decoded in-process, WAV by the renderer's own reader and everything
+// else through FFmpeg, and the conversion of both to 44.1 kHz stereo. MP3 (through LAME) and
+// unreadable songs are run through seamforge.
 
 #include "renderer/source_audio.h"
 
@@ -7,8 +8,8 @@
 
 #include <cmath>
 
-#include "common/subprocess.h"
-#include "tests/renderer/raw_wav.h"
+#include "renderer/render_error.h"
+#include "renderer/resample.h"
 #include "tests/support/generated_audio.h"
 #include "tests/support/test_files.h"
 
@@ -18,25 +19,9 @@ namespace {
 namespace fs = std::filesystem;
 using testsupport::Samples;
 
-// ffmpeg with arbitrary arguments (lavfi sources, codecs); throws with its output.
-void runFfmpeg(std::vector<std::string> arguments) {
-    const fs::path ffmpeg = testsupport::findProgram("ffmpeg");
-    if (ffmpeg.empty()) throw std::runtime_error(testsupport::requiredProgramMessage("ffmpeg"));
-    common::SubprocessOptions options;
-    options.executable = ffmpeg.string();
-    options.arguments = {"-nostdin", "-hide_banner", "-loglevel", "error", "-y"};
-    options.arguments.insert(options.arguments.end(), arguments.begin(), arguments.end());
-    const common::CapturedRun run = common::runAndCapture(options, 1 << 20);
-    if (run.startError || !run.status.succeeded()) {
-        throw std::runtime_error("ffmpeg failed: " + run.startError.value_or(run.output));
-    }
-}
-
 void convert(const fs::path& source, const fs::path& destination,
-             std::vector<std::string> arguments = {}) {
-    arguments.insert(arguments.begin(), {"-i", source.string()});
-    arguments.push_back(destination.string());
-    runFfmpeg(arguments);
+             const std::vector<std::string>& arguments = {}) {
+    ASSERT_EQ(testsupport::convertWithFfmpeg(source, destination, arguments), "");
 }
 
 // RMS of one channel over the middle half, as a fraction of full scale.
@@ -65,15 +50,6 @@ protected:
     testsupport::TemporaryFolder work;
 
     WavAudio load(const std::string& name) { return loadSourceAudio(songs / name, work.path(), 1); }
-
-    std::string failureOf(const std::string& name) {
-        try {
-            load(name);
-        } catch (const std::exception& error) {
-            return error.what();
-        }
-        return "no failure";
-    }
 };
 
 TEST_F(SourceAudio, FfmpegTypesDecodeToStereoAtTheTargetRate) {
@@ -129,28 +105,41 @@ TEST_F(SourceAudio, MonoIsDoubledAndSixChannelsKeepTheFirstTwo) {
     EXPECT_EQ(load("six.wav").samples, front);
 }
 
-TEST_F(SourceAudio, FfmpegReaderReportsEachFailure) {
-    runFfmpeg({"-f", "lavfi", "-i", "color=c=red:s=16x16", "-frames:v", "1",
-               (songs / "picture.png").string()});
-    fs::copy_file(songs / "picture.png", songs / "picture.m4a");
-    // WAV containers named otherwise reach FFmpeg with odd contents.
-    rawwav::writeFile(songs / "unknown-codec.aiff",
-                      rawwav::pcmWav(0x1234, 2, 44100, 16, std::string(4000, '\0')));
-    rawwav::writeFile(songs / "no-channels.caf",
-                      rawwav::pcmWav(1, 0, 44100, 16, std::string(4000, '\0')));
-    rawwav::writeFile(songs / "hundred-channels.caf",
-                      rawwav::pcmWav(1, 100, 44100, 16, std::string(100 * 2 * 64, '\0')));
-    testsupport::writeTestWav(songs / "empty.wav", {});
-    convert(songs / "empty.wav", songs / "empty.flac");
+TEST(ResampleStereo, FrameCountRoundsHalfAwayFromZero) {
+    // 2 frames at 48000 -> 44100: 1.8375 frames round up to 2.
+    EXPECT_EQ(resampleStereo(Samples{0, 0, 100, 100}, 48000, 44100).size(), 4u);
+    EXPECT_EQ(resampledFrameCount(3, 6, 1), 1);  // 0.5 -> 1
+    EXPECT_EQ(resampledFrameCount(5, 2, 1), 3);  // 2.5 -> 3
+    EXPECT_EQ(resampledFrameCount(1000, 48000, 44100), 919);
+}
 
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"picture.m4a", "Source file has no readable audio track."},
-        {"unknown-codec.aiff", "Local audio reader cannot decode this file."},
-        {"no-channels.caf", "Local audio reader could not start."},
-        {"hundred-channels.caf", "Local audio reader could not copy decoded samples."},
-        {"empty.flac", "Decoded audio is empty."},
-    };
-    for (const auto& [name, message] : cases) EXPECT_EQ(failureOf(name), message) << name;
+TEST(ResampleStereo, LeavesDegenerateInputsUnchanged) {
+    const Samples oneFrame{7, -7};
+    EXPECT_EQ(resampleStereo(oneFrame, 22050, 44100), oneFrame);
+    const Samples frames{1, 2, 3, 4};
+    EXPECT_EQ(resampleStereo(frames, 44100, 44100), frames);
+    EXPECT_EQ(resampleStereo(frames, 0, 44100), frames);
+    EXPECT_EQ(resampleStereo(frames, 44100, 0), frames);
+}
+
+TEST(ResampleStereo, InterpolatesEachChannelAndRoundsHalvesAwayFromZero) {
+    // Doubling the rate puts a new frame halfway between each pair of input frames; past the
+    // last input frame the last value is held. Halfway between -32768 and 32767 is -0.5: -1.
+    EXPECT_EQ(resampleStereo(Samples{0, 0, 3, -3, 10, -10}, 1000, 2000),
+              (Samples{0, 0, 2, -2, 3, -3, 7, -7, 10, -10, 10, -10}));
+    EXPECT_EQ(resampleStereo(Samples{-32768, 32767, 32767, -32768}, 1000, 2000),
+              (Samples{-32768, 32767, -1, -1, 32767, -32768, 32767, -32768}));
+}
+
+TEST(StereoFromChannels, DropsAHalfFrameSoLaterChannelsStayAligned) {
+    EXPECT_EQ(stereoFromChannels(Samples{1, 2, 3, 4, 5}, 2), (Samples{1, 2, 3, 4}));
+}
+
+TEST(ConvertToTargetFormat, RefusesRatesThatWouldInflateASmallFile) {
+    EXPECT_THROW(convertToTargetFormat(Samples(1000), 2, 1), RenderError);
+    EXPECT_THROW(convertToTargetFormat(Samples(1000), 2, 0), RenderError);
+    EXPECT_EQ(convertToTargetFormat(Samples(1000), 2, minimumSourceSampleRate).frameCount(),
+              resampledFrameCount(500, minimumSourceSampleRate, 44100));
 }
 
 }  // namespace
