@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <tuple>
 
 namespace renderer {
 namespace {
@@ -21,22 +22,17 @@ TEST(DecodeRenderJob, AcceptsAnyKeyOrderWhitespaceEscapedSlashesAndUnknownKeys) 
     const std::string text = R"json(
         { "tracks" : [ { "note": "intro", "endTime": "1:05.5", "startTime": "42s",
                          "name": "", "path": "/music/b.flac", "bpm": 120 } ],
-          "futureKey": {"nested": [1, 2]},
-          "finalFadeOut": false,
-          "outputFolder": "\/Users\/me\/Edits",
-          "finalEndingEffect": "echoFade",
+          "futureKey": {"nested": [1, 2]}, "finalFadeOut": false,
+          "outputFolder": "\/Users\/me\/Edits", "finalEndingEffect": "echoFade",
           "appVersion": "4.8 (12)" })json";
     const RenderJob job = decodeRenderJob(text);
-    EXPECT_EQ(job.appVersion, "4.8 (12)");
-    EXPECT_EQ(job.outputFolder, "/Users/me/Edits");
-    EXPECT_FALSE(job.finalFadeOut);
+    EXPECT_EQ(std::tie(job.appVersion, job.outputFolder, job.finalFadeOut),
+              std::make_tuple("4.8 (12)", "/Users/me/Edits", false));
     EXPECT_EQ(job.finalEndingEffect, "echoFade");
     ASSERT_EQ(job.tracks.size(), 1u);
-    EXPECT_EQ(job.tracks[0].path, "/music/b.flac");
-    EXPECT_EQ(job.tracks[0].name, "");
-    EXPECT_EQ(job.tracks[0].startTime, "42s");
-    EXPECT_EQ(job.tracks[0].endTime, "1:05.5");
-    EXPECT_EQ(job.tracks[0].note, "intro");
+    const TrackJob& track = job.tracks[0];
+    EXPECT_EQ(std::tie(track.path, track.name, track.startTime, track.endTime, track.note),
+              std::make_tuple("/music/b.flac", "", "42s", "1:05.5", "intro"));
 }
 
 TEST(DecodeRenderJob, TreatsAnAbsentOrNullEndingEffectAsMissing) {

@@ -14,8 +14,8 @@
 
 #include "common/subprocess.h"
 #include "renderer/wav_file.h"
-#include "tests/renderer/raw_wav.h"
 #include "tests/support/generated_audio.h"
+#include "tests/support/raw_wav.h"
 #include "tests/support/test_files.h"
 
 namespace seamforgetest {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "renderer/render_error.h"
-#include "tests/renderer/raw_wav.h"
+#include "tests/support/raw_wav.h"
 #include "tests/support/test_files.h"
 
 namespace renderer {
@@ -17,7 +17,9 @@ using Samples = std::vector<int16_t>;
 const Samples kFour{100, -100, 200, -200};
 const std::string kStereoFmt = chunk("fmt ", rawwav::fmtBody(1, 2, 44100, 16));
 
-WavAudio parse(const std::string& bytes) { return parseWav(rawwav::bytesOf(bytes)); }
+WavAudio parse(const std::string& bytes) {
+    return parseWav(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+}
 
 TEST(ParseWav, WalksTheChunksAndKeepsTheSamplesThatArePresent) {
     const struct {

@@ -1,20 +1,16 @@
 #include "tests/support/generated_audio.h"
 
 #include <cmath>
-#include <fstream>
 #include <numbers>
 #include <random>
-#include <stdexcept>
+
+#include "tests/support/raw_wav.h"
 
 namespace testsupport {
 namespace {
 
 size_t frameCount(double seconds, int sampleRate) {
     return static_cast<size_t>(seconds * sampleRate);
-}
-
-void appendLE(std::string& bytes, uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
 }  // namespace
@@ -54,23 +50,9 @@ Samples concatenate(std::initializer_list<Samples> parts) {
 
 void writeTestWav(const std::filesystem::path& path, const Samples& samples, int sampleRate,
                   int channels) {
-    const uint32_t dataSize = static_cast<uint32_t>(samples.size() * 2);
-    std::string bytes = "RIFF";
-    appendLE(bytes, 36 + dataSize, 4);
-    bytes += "WAVEfmt ";
-    appendLE(bytes, 16, 4);
-    appendLE(bytes, 1, 2);
-    appendLE(bytes, static_cast<uint32_t>(channels), 2);
-    appendLE(bytes, static_cast<uint32_t>(sampleRate), 4);
-    appendLE(bytes, static_cast<uint32_t>(sampleRate * channels * 2), 4);
-    appendLE(bytes, static_cast<uint32_t>(channels * 2), 2);
-    appendLE(bytes, 16, 2);
-    bytes += "data";
-    appendLE(bytes, dataSize, 4);
-    for (int16_t sample : samples) appendLE(bytes, static_cast<uint16_t>(sample), 2);
-    std::ofstream file(path, std::ios::binary);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file) throw std::runtime_error("could not write " + path.string());
+    rawwav::writeFile(
+        path, rawwav::pcmWav(1, static_cast<uint16_t>(channels), static_cast<uint32_t>(sampleRate),
+                             16, rawwav::samplesBody(samples)));
 }
 
 }  // namespace testsupport

@@ -1,10 +1,11 @@
 #pragma once
-// Hand-built RIFF/WAVE bytes for reader tests: any chunk order, sizes that lie,
-// formats the renderer refuses. Independent of the code under test.
+// Hand-built RIFF/WAVE bytes, independent of the code under test: canonical files for test
+// songs, and for reader tests any chunk order, sizes that lie, formats the renderer refuses.
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -47,13 +48,10 @@ inline std::string pcmWav(uint16_t formatTag, uint16_t channels, uint32_t sample
                 chunk("data", data));
 }
 
-inline std::vector<uint8_t> bytesOf(const std::string& text) {
-    return std::vector<uint8_t>(text.begin(), text.end());
-}
-
 inline void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream file(path, std::ios::binary);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!file) throw std::runtime_error("could not write " + path.string());
 }
 
 }  // namespace rawwav
