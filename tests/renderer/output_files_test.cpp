@@ -1,18 +1,16 @@
-// The files beside the finished MP3: the JSON form they share, the three JSON reports and
-// the edit notes.
+// The files beside the finished MP3: the three JSON reports, in the one JSON form the
+// renderer writes, and the edit notes.
 
 #include "renderer/output_files.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <limits>
 #include <optional>
 #include <regex>
 
 #include "common/subprocess.h"
 #include "renderer/edit_notes.h"
-#include "renderer/json_output.h"
 #include "renderer/render_error.h"
 #include "renderer/time_targets.h"
 #include "tests/support/test_files.h"
@@ -25,44 +23,6 @@ using renderer::FinishedRender;
 using renderer::TrackAnalysis;
 using testsupport::readWholeFile;
 using testsupport::TemporaryFolder;
-
-TEST(WriteJSON, WritesSortedPrettyTextWithEscapedSlashesAndExactTypes) {
-    TemporaryFolder folder;
-    const json value = {{"zeta", 1},
-                        {"Alpha", "a/b"},
-                        {"alpha", true},
-                        {"mid", {2.5, "x/"}},
-                        {"\u00e9t\u00e9", "C:\\D \"q\"\n"}};
-    renderer::writeJSON(value, folder / "out.json");
-    const std::string text = readWholeFile(folder / "out.json");
-
-    // Code-point order: upper case before lower case, non-ASCII last; one key a line.
-    std::vector<size_t> positions;
-    for (const char* key : {"\n  \"Alpha\": \"a\\/b\"", "\n  \"alpha\": true", "\n  \"mid\": [",
-                            "\"x\\/\"", "\n  \"zeta\": 1,", "\n  \"\u00e9t\u00e9\""}) {
-        positions.push_back(text.find(key));
-        EXPECT_NE(positions.back(), std::string::npos) << key << " in\n" << text;
-    }
-    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end())) << text;
-    EXPECT_EQ(json::parse(text), value);
-}
-
-TEST(WriteJSON, NonFiniteNumbersFailAndWriteNothing) {
-    TemporaryFolder folder;
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double infinity = std::numeric_limits<double>::infinity();
-    const json cases[] = {json{{"peak", nan}}, json(infinity),
-                          json{{"tracks", {{{"duration", 1.0}}, {{"duration", -infinity}}}}}};
-    for (const json& value : cases) {
-        try {
-            renderer::writeJSON(value, folder / "bad.json");
-            ADD_FAILURE() << "no error for " << value.dump();
-        } catch (const renderer::RenderError& error) {
-            EXPECT_NE(std::string(error.what()).find("is not finite"), std::string::npos);
-        }
-    }
-    EXPECT_TRUE(std::filesystem::is_empty(folder.path())) << "neither the file nor a temporary";
-}
 
 // Times that round at the third and second decimals, and a name that is not ASCII; the
 // second song carries an echo ending.
@@ -147,10 +107,13 @@ TEST(CompanionFiles, WriteEveryKeyWithItsTypeAndValue) {
     const std::string mp3 = json(render.mp3Path.string()).dump();
     const std::string checks = R"([{"afterTrack": 1, "peakFirst020": 0.3, "rmsFirst020": 0.08}])";
 
-    EXPECT_EQ(readJSON(folder / "render-stats.json"),
-              json::parse(R"({"duration": 149.649, "peak": 0.92, "renderer": "standalone-local",
-                              "trackCount": 2, "outputFile": )" +
-                          mp3 + "}"));
+    // Keys sorted, two-space indents, "/" escaped, integers without a fraction, one final "\n".
+    const std::string escapedMp3 =
+        std::regex_replace(render.mp3Path.string(), std::regex("/"), "\\/");
+    EXPECT_EQ(readWholeFile(folder / "render-stats.json"),
+              "{\n  \"duration\": 149.649,\n  \"outputFile\": \"" + escapedMp3 +
+                  "\",\n  \"peak\": 0.92,\n  \"renderer\": \"standalone-local\",\n"
+                  "  \"trackCount\": 2\n}\n");
     const json qc = readJSON(folder / "qc-report.json");
     EXPECT_EQ(qc, json::parse(R"({"checkedFirst020AfterEachJoin": true, "passed": true,
         "deadAirThresholdPeak": 0.005, "deadAirThresholdRMS": 0.0018, "transitionChecks": )" +
@@ -197,9 +160,9 @@ TEST(CompanionFiles, ANonFiniteValueStopsTheSequenceAtThatFile) {
     FinishedRender render = finishedRender(folder.path(), 2);
     render.tracks[0].firstNoteTime = std::nan("");
     EXPECT_THROW(renderer::writeCompanionFiles(render), renderer::RenderError);
+    // The two files before it stay; neither it, nor a temporary of it, nor the notes exist.
     EXPECT_TRUE(fs::exists(folder / "qc-report.json"));
-    EXPECT_FALSE(fs::exists(folder / "analysis-map.json"));
-    EXPECT_FALSE(fs::exists(folder / "edit-notes.md"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
 }
 
 // A German locale (decimal comma) is built for the test, so that text written or read through

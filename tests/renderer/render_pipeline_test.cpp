@@ -16,7 +16,6 @@ namespace fs = std::filesystem;
 using nlohmann::json;
 using seamforgetest::Seamforge;
 using seamforgetest::Song;
-using seamforgetest::song;
 using seamforgetest::writeToneSong;
 using Samples = std::vector<int16_t>;
 
@@ -120,7 +119,7 @@ TEST_F(RenderPipeline, OneSongWithoutEndingIsA320KbpsCutAtFullLevel) {
 
 TEST_F(RenderPipeline, FadeEndingPlaysTwoMoreSecondsDownToSilence) {
     writeToneSong(files / "Fade.wav", 0.0, 10.0, 0.5);
-    const Edit edit = render({song(files / "Fade.wav", "1", "5")}, "fade");
+    const Edit edit = render({Song{files / "Fade.wav", "1", "5"}}, "fade");
     const json& track = edit.map["tracks"][0];
     EXPECT_EQ(edit.map["finalFadeSeconds"], 2.0);
     EXPECT_EQ(track["finalFadeStartFileTime"], track["selectedEndFileTime"]);
@@ -138,7 +137,7 @@ TEST_F(RenderPipeline, FadeEndingPlaysTwoMoreSecondsDownToSilence) {
 
 TEST_F(RenderPipeline, EchoEndingFillsFourSecondsWithDecayingRepeats) {
     writeToneSong(files / "Echo.wav", 0.0, 10.0, 0.5);
-    const Edit edit = render({song(files / "Echo.wav", "1", "5")}, "echoFade");
+    const Edit edit = render({Song{files / "Echo.wav", "1", "5"}}, "echoFade");
     const json& track = edit.map["tracks"][0];
     const double cut =
         track["selectedEndFileTime"].get<double>() - track["selectedStartFileTime"].get<double>();
@@ -163,7 +162,7 @@ TEST_F(RenderPipeline, TwoSongsAreEvenedOutByDoublingTheQuieterOne) {
     writeToneSong(files / "quiet.wav", 0.0, 3.0, 0.1 * std::sqrt(2.0));
     writeToneSong(files / "loud.wav", 0.0, 3.0, 0.4 * std::sqrt(2.0), 330.0);
     const Edit edit =
-        render({song(files / "quiet.wav", "0", "2"), song(files / "loud.wav", "0", "2")}, "none");
+        render({Song{files / "quiet.wav", "0", "2"}, Song{files / "loud.wav", "0", "2"}}, "none");
     EXPECT_NEAR(rmsBetween(edit.decoded, 0.2, 1.8), 0.2, 0.005);
     EXPECT_NEAR(rmsBetween(edit.decoded, 2.2, 3.8), 0.4, 0.008);
 }
@@ -176,9 +175,9 @@ TEST_F(RenderPipeline, ThreeSongsOfThreeTypesJoinEndToStart) {
     ASSERT_EQ(testsupport::convertWithFfmpeg(files / "three.wav", files / "three.flac"), "");
 
     // The last song starts past its end: a tenth of a second is left, too little to fade.
-    const Edit edit = render({song(files / "one.wav", "0:01", "0:02.5"),
-                              song(files / "two.mp3", "0.5", "", "end around 0:02"),
-                              song(files / "three.flac", "1:00", "")},
+    const Edit edit = render({Song{files / "one.wav", "0:01", "0:02.5"},
+                              Song{files / "two.mp3", "0.5", "", "end around 0:02"},
+                              Song{files / "three.flac", "1:00", ""}},
                              "fade");
     EXPECT_EQ(edit.mp3, output() / "one into two into three - continuous DJ edit.mp3");
     EXPECT_EQ(seamforgetest::entryNames(output()).size(), 5u) << "no decoded song left here";
@@ -201,7 +200,7 @@ TEST_F(RenderPipeline, AnEntranceInDeadAirIsRefusedBeforeAnythingIsWritten) {
         testsupport::concatenate({testsupport::tone(1.0, 440.0, 0.5), testsupport::silence(2.0),
                                   testsupport::tone(2.0, 440.0, 0.5)}));
     const seamforgetest::SeamforgeRun result = runJob(
-        editJob({song(files / "first.wav", "0", "1"), song(files / "gap.wav", "0:01.5", "0:03.5")},
+        editJob({Song{files / "first.wav", "0", "1"}, Song{files / "gap.wav", "0:01.5", "0:03.5"}},
                 output()));
     EXPECT_EQ(result.lines().size(), 3u) << result.standardOutput;
     expectFailure(result,

@@ -14,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 using seamforgetest::Seamforge;
 using seamforgetest::SeamforgeRun;
-using seamforgetest::song;
+using seamforgetest::Song;
 
 TEST_F(Seamforge, WrongArgumentCountPrintsUsageAndCreatesNothing) {
     for (const std::vector<std::string>& arguments :
@@ -29,7 +29,7 @@ TEST_F(Seamforge, WrongArgumentCountPrintsUsageAndCreatesNothing) {
 TEST_F(Seamforge, RefusesZeroOrFourSongsBeforeCreatingTheOutputFolder) {
     testsupport::writeTestWav(files / "song.wav", testsupport::tone(0.5, 440.0, 0.5));
     for (const size_t count : {0u, 4u}) {
-        const std::vector<seamforgetest::Song> songs(count, song(files / "song.wav"));
+        const std::vector<Song> songs(count, Song{files / "song.wav"});
         const SeamforgeRun result = runJob(editJob(songs, files / "out"));
         EXPECT_EQ(result.lines().size(), 1u) << result.standardOutput;
         expectFailure(result, "Local renderer supports 1 to 3 songs.");
@@ -52,10 +52,10 @@ TEST_F(Seamforge, BadJobsAndFoldersFailOnOneLine) {
     testsupport::writeTestWav(files / "song.wav", testsupport::tone(0.5, 440.0, 0.5));
     const fs::path underAFile = files / "song.wav" / "out";
     expectFailure(
-        runJob(editJob({song(files / "song.wav")}, underAFile)),
+        runJob(editJob({Song{files / "song.wav"}}, underAFile)),
         "Could not create the output folder " + underAFile.string() + ": Not a directory");
     environment["TMPDIR"] = (files / "song.wav").string();
-    expectFailure(runJob(editJob({song(files / "song.wav")}, files / "out")),
+    expectFailure(runJob(editJob({Song{files / "song.wav"}}, files / "out")),
                   "Could not find the temporary folder: Not a directory");
 }
 
@@ -72,7 +72,7 @@ TEST_F(Seamforge, Mp3sOfAnyCaseAreDecodedByLameInsideTheWorkFolder) {
 
     const fs::path output = files / "not" / "yet" / "there";
     const SeamforgeRun result =
-        runJob(editJob({song(files / "tone.wav"), song(files / "song.MP3")}, output));
+        runJob(editJob({Song{files / "tone.wav"}, Song{files / "song.MP3"}}, output));
     EXPECT_EQ(expectSuccess(result), output / "tone into song - continuous DJ edit.mp3");
 
     const std::string arguments = testsupport::readWholeFile(files / "arguments.txt");
@@ -113,7 +113,7 @@ TEST_F(Seamforge, LameProblemsFailOnOneLineAndKeepAnEarlierEdit) {
     for (const LameCase& lame : cases) {
         SCOPED_TRACE(lame.lame + " " + lame.song);
         environment["MUSIC_EDIT_LAME"] = lame.lame;
-        expectFailure(runJob(editJob({song(files / lame.song)}, files / "out")), lame.message);
+        expectFailure(runJob(editJob({Song{files / lame.song}}, files / "out")), lame.message);
         EXPECT_EQ(seamforgetest::entryNames(files / "out"),
                   std::vector<std::string>{"song - DJ edit.mp3"});
         EXPECT_EQ(testsupport::readWholeFile(files / "out" / "song - DJ edit.mp3"), earlier);
@@ -169,13 +169,13 @@ TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
     };
     for (const auto& [name, message] : cases) {
         SCOPED_TRACE(name);
-        const SeamforgeRun result = runJob(editJob({song(files / name)}, files / "out"));
+        const SeamforgeRun result = runJob(editJob({Song{files / name}}, files / "out"));
         EXPECT_EQ(result.lines().size(), 2u) << result.standardOutput;
         expectFailure(result, message);
     }
 
     // The real LAME refuses text; its own words become the one failure line.
-    const SeamforgeRun text = runJob(editJob({song(files / "text.MP3")}, files / "out"));
+    const SeamforgeRun text = runJob(editJob({Song{files / "text.MP3"}}, files / "out"));
     ASSERT_EQ(text.lines().size(), 2u) << text.standardOutput;
     EXPECT_TRUE(text.lines()[1].starts_with("LOCAL_RENDER_FAILED "));
     EXPECT_GT(text.lines()[1].size(), std::string("LOCAL_RENDER_FAILED ").size());
@@ -191,7 +191,7 @@ TEST_F(Seamforge, AChattyFailingLameGivesOneCappedLine) {
             .string();
     rawwav::writeFile(files / "song.mp3", "anything");
 
-    const SeamforgeRun result = runJob(editJob({song(files / "song.mp3")}, files / "out"));
+    const SeamforgeRun result = runJob(editJob({Song{files / "song.mp3"}}, files / "out"));
     const std::vector<std::string> lines = result.lines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_TRUE(lines[1].starts_with("LOCAL_RENDER_FAILED decoder noise decoder noise"));

@@ -39,15 +39,10 @@ struct SeamforgeRun {
 struct Song {
     fs::path path;
     std::string startTime = "0:00";
-    std::string endTime;
-    std::string note;
-    std::string name;
+    std::string endTime{};
+    std::string note{};
+    std::string name{};
 };
-
-inline Song song(const fs::path& path, const std::string& startTime = "0:00",
-                 const std::string& endTime = "", const std::string& note = "") {
-    return Song{path, startTime, endTime, note, ""};
-}
 
 inline std::vector<std::string> entryNames(const fs::path& folder) {
     std::vector<std::string> names;

@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 using seamforgetest::Seamforge;
-using seamforgetest::song;
+using seamforgetest::Song;
 using seamforgetest::writeToneSong;
 
 const std::string kStoppedLine = "LOCAL_RENDER_FAILED Render stopped by a termination signal.";
@@ -82,7 +82,7 @@ TEST_F(Stop, DuringTheEncodeKeepsTheEarlierEditAndLeavesNoPartialFile) {
     fs::create_directory(files / "out");
     const std::string earlier(5000, '\x33');
     rawwav::writeFile(files / "out" / "Song - DJ edit.mp3", earlier);
-    expectCleanStop(editJob({song(files / "Song.wav", "0:00", "0:02")}, files / "out"), SIGTERM,
+    expectCleanStop(editJob({Song{files / "Song.wav", "0:00", "0:02"}}, files / "out"), SIGTERM,
                     true, {"LOCAL_STEP analyze starting", "LOCAL_STEP cuts done"});
     EXPECT_EQ(seamforgetest::entryNames(files / "out"),
               std::vector<std::string>{"Song - DJ edit.mp3"});
@@ -93,7 +93,7 @@ TEST_F(Stop, EveryStopSignalEndsADecodeAndRemovesTheWorkFolder) {
     rawwav::writeFile(files / "Song.mp3", "decoded by nobody");
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
         SCOPED_TRACE(signal);
-        expectCleanStop(editJob({song(files / "Song.mp3")}, files / "out"), signal, false,
+        expectCleanStop(editJob({Song{files / "Song.mp3"}}, files / "out"), signal, false,
                         {"LOCAL_STEP analyze starting"});
         EXPECT_TRUE(fs::is_empty(files / "out"));
     }
