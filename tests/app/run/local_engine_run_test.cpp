@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -237,7 +239,16 @@ TEST_P(EngineHandOver, RendererEndsWithoutMp3) {
         "echo LOCAL_RENDER_OK");
     prepareAgent();
     pickSongs(2);
-    ASSERT_TRUE(createAndFinish());
+    // This process reads a song, so only the run's own redirection gives the engine /dev/null.
+    const int ownInput = ::fcntl(0, F_DUPFD_CLOEXEC, 3);
+    const int song = ::open(state().tracks[0].url.toUtf8().constData(), O_RDONLY | O_CLOEXEC);
+    ASSERT_TRUE(ownInput >= 0 && song >= 0);
+    ::dup2(song, 0);
+    ::close(song);
+    const bool ended = createAndFinish();
+    ::dup2(ownInput, 0);
+    ::close(ownInput);
+    ASSERT_TRUE(ended);
 
     // One argument (the job file), run in the song folder with LAME named and no input.
     const QStringList call = readText(markerPath()).split('\n');
