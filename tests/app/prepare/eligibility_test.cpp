@@ -9,37 +9,30 @@ namespace {
 using app::WizardState;
 using app::prepare::fastTimeEligibility;
 using app::songs::starterGuidance;
-using app::songs::TrackFile;
 
 struct Song {
-    QString path;
     std::optional<QString> start;
     std::optional<QString> end;
     std::optional<QString> note;
 };
 
+// Songs /a.mp3, /b.mp3, ... with the given fields.
 WizardState stateWith(const std::vector<Song>& songs) {
     WizardState state;
-    state.selectedFolder = "/music/party";
     for (const Song& song : songs) {
-        state.tracks.push_back(TrackFile::forPath(song.path));
-        if (song.start) state.songStartTimes.insert(song.path, *song.start);
-        if (song.end) state.songEndTimes.insert(song.path, *song.end);
-        if (song.note) state.songGuidance.insert(song.path, *song.note);
+        const QString path =
+            QStringLiteral("/%1.mp3").arg(static_cast<char>('a' + state.tracks.size()));
+        state.tracks.push_back(app::songs::TrackFile::forPath(path));
+        if (song.start) state.songStartTimes.insert(path, *song.start);
+        if (song.end) state.songEndTimes.insert(path, *song.end);
+        if (song.note) state.songGuidance.insert(path, *song.note);
     }
     return state;
 }
 
-QString reasonFor(const std::vector<Song>& songs) {
-    const auto eligibility = fastTimeEligibility(stateWith(songs), "/out");
-    EXPECT_FALSE(eligibility.job.has_value());
-    return eligibility.reason;
-}
-
 TEST(FastTimeEligibility, BuildsTheJobFromTrimmedTimesAndCustomNotes) {
-    WizardState state =
-        stateWith({{"/music/party/a.mp3", std::nullopt, std::nullopt, starterGuidance(0, 2)},
-                   {"/music/party/b.flac", " 1.30 \n", "2.05", "  Keep The Horns "}});
+    WizardState state = stateWith({{std::nullopt, std::nullopt, starterGuidance(0, 2)},
+                                   {" 1.30 \n", "2.05", "  Keep The Horns "}});
     state.finalEndingEffect = common::FinalEndingEffect::echoFade;
 
     const auto eligibility = fastTimeEligibility(state, "/out/edits");
@@ -53,85 +46,56 @@ TEST(FastTimeEligibility, BuildsTheJobFromTrimmedTimesAndCustomNotes) {
     EXPECT_TRUE(job.finalFadeOut);
     EXPECT_EQ(job.finalEndingEffect, "echoFade");
     ASSERT_EQ(job.tracks.size(), 2u);
-    EXPECT_EQ(job.tracks[0].path, "/music/party/a.mp3");
+    EXPECT_EQ(job.tracks[0].path, "/a.mp3");
     EXPECT_EQ(job.tracks[0].name, "a.mp3");
     EXPECT_EQ(job.tracks[0].startTime, "0:00");
-    EXPECT_EQ(job.tracks[0].endTime, "");
-    EXPECT_EQ(job.tracks[0].note, "");
+    EXPECT_EQ(job.tracks[0].note, "");  // the starter note is no note
     EXPECT_EQ(job.tracks[1].startTime, "1.30");
     EXPECT_EQ(job.tracks[1].endTime, "2.05");
     EXPECT_EQ(job.tracks[1].note, "Keep The Horns");
 
     state.finalEndingEffect = common::FinalEndingEffect::none;
-    const auto plain = fastTimeEligibility(state, "/out");
-    ASSERT_TRUE(plain.job.has_value());
-    EXPECT_FALSE(plain.job->finalFadeOut);
-    EXPECT_EQ(plain.job->finalEndingEffect, "none");
-}
-
-TEST(FastTimeEligibility, AcceptsSimpleTimestamps) {
-    for (const auto& [start, end] : std::vector<std::pair<QString, QString>>{{"1.5", ""},
-                                                                             {"1:75", "3:00"},
-                                                                             {"0:00", "0:01"},
-                                                                             {"90 seconds", "2:00"},
-                                                                             {"90sec", ""},
-                                                                             {"  ", " "}}) {
-        const auto eligibility = fastTimeEligibility(stateWith({{"/a.mp3", start, end, {}}}), "/o");
-        EXPECT_TRUE(eligibility.job.has_value())
-            << start.toStdString() << " / " << end.toStdString() << ": "
-            << eligibility.reason.toStdString();
-    }
-}
-
-TEST(FastTimeEligibility, NamesTheSongAndTheProblem) {
-    const QString startReason = "AI fallback: song 1 start time is not a simple timestamp.";
-    EXPECT_EQ(reasonFor({{"/a.mp3", "1:30s", {}, {}}}), startReason);
-    EXPECT_EQ(reasonFor({{"/a.mp3", "-5", {}, {}}}), startReason);
-    EXPECT_EQ(reasonFor({{"/a.mp3", "abc", {}, {}}}), startReason);
-    EXPECT_EQ(reasonFor({{"/a.mp3", "0:10", "later", {}}}),
-              "AI fallback: song 1 end time is not a simple timestamp.");
-    EXPECT_EQ(reasonFor({{"/a.mp3", "0:00", "0:00.2", {}}}),
-              "AI fallback: song 1 End time must be later than Start time.");
-    EXPECT_EQ(reasonFor({{"/a.mp3", "1:00", "1:00.25", {}}}),
-              "AI fallback: song 1 End time must be later than Start time.");
-    EXPECT_EQ(reasonFor({{"/a.mp3", {}, {}, "ok"},
-                         {"/b.mp3", {}, {}, "record-scratch into song 3"},
-                         {"/c.mp3", {}, {}, {}}}),
-              "AI fallback: song 2 note asks for an effect, vocal isolation, beatmatching, or "
-              "another advanced request.");
-}
-
-TEST(FastTimeEligibility, JudgesNotesAfterRemovingTheDefaults) {
-    EXPECT_TRUE(fastTimeEligibility(stateWith({{"/a.mp3", {}, {}, "do not pause"}}), "/o").job);
-    EXPECT_TRUE(
-        fastTimeEligibility(stateWith({{"/a.mp3", {}, {}, "fade out after the chorus"}}), "/o")
-            .job);
-    EXPECT_FALSE(fastTimeEligibility(stateWith({{"/a.mp3", {}, {}, "no beat match"}}), "/o").job);
-    EXPECT_FALSE(fastTimeEligibility(stateWith({{"/a.mp3", {}, {}, "system check"}}), "/o").job);
+    EXPECT_FALSE(fastTimeEligibility(state, "/out").job->finalFadeOut);
 
     const auto custom = fastTimeEligibility(
-        stateWith({{"/a.mp3", {}, {}, starterGuidance(0, 1) + " Cut on the downbeat"}}), "/o");
+        stateWith({{{}, {}, starterGuidance(0, 1) + " Cut on the downbeat"}}), "/o");
     ASSERT_TRUE(custom.job);
     EXPECT_EQ(custom.job->tracks[0].note, "Cut on the downbeat");
 }
 
-TEST(FastTimeEligibility, FirstFailingSongDecides) {
-    EXPECT_EQ(reasonFor({{"/a.mp3", "x", {}, "glitch"}, {"/b.mp3", "y", {}, {}}}),
-              "AI fallback: song 1 start time is not a simple timestamp.");
-    EXPECT_EQ(reasonFor({{"/a.mp3", "0:05", {}, "stems please"}, {"/b.mp3", "y", {}, {}}}),
-              "AI fallback: song 1 note asks for an effect, vocal isolation, beatmatching, or "
-              "another advanced request.");
-}
-
-TEST(FastTimeEligibility, RefusesSongCountsOutsideOneToThreeBeforeReadingSongs) {
-    const QString countReason = "AI fallback: the selected song count is not 1, 2, or 3.";
-    EXPECT_EQ(reasonFor({}), countReason);
-    // Song 1's broken time would be reported if any song were read.
-    EXPECT_EQ(reasonFor({{"/a.mp3", "broken", {}, {}},
-                         {"/b.mp3", {}, {}, {}},
-                         {"/c.mp3", {}, {}, {}},
-                         {"/d.mp3", {}, {}, {}}}),
-              countReason);
+TEST(FastTimeEligibility, AcceptsSimpleTimesAndPlainNotesElseNamesTheFirstProblem) {
+    const QString start1 = "AI fallback: song 1 start time is not a simple timestamp.";
+    const QString tooShort = "AI fallback: song 1 End time must be later than Start time.";
+    const QString advanced =
+        "note asks for an effect, vocal isolation, beatmatching, or another advanced request.";
+    const QString count = "AI fallback: the selected song count is not 1, 2, or 3.";
+    const std::vector<std::pair<std::vector<Song>, QString>> cases = {
+        {{{"1:75", "3:00", {}}}, ""},  // an empty reason: accepted
+        {{{"0:00", "0:01", {}}}, ""},
+        {{{"90 seconds", "2:00", "do not pause"}}, ""},
+        {{{"90sec", " ", "fade out after the chorus"}}, ""},
+        {{{"1:30s", {}, {}}}, start1},
+        {{{"0:10", "later", {}}}, "AI fallback: song 1 end time is not a simple timestamp."},
+        {{{"0:00", "0:00.2", {}}}, tooShort},
+        {{{"1:00", "1:00.25", {}}}, tooShort},
+        {{{{}, {}, "no beat match"}}, "AI fallback: song 1 " + advanced},
+        {{{{}, {}, "system check"}}, "AI fallback: song 1 " + advanced},
+        {{{{}, {}, "ok"}, {{}, {}, "record-scratch into song 3"}, {}},
+         "AI fallback: song 2 " + advanced},
+        {{{"x", {}, "glitch"}, {"y", {}, {}}}, start1},
+        {{{"0:05", {}, "stems please"}, {"y", {}, {}}}, "AI fallback: song 1 " + advanced},
+        {{}, count},
+        {{{"broken", {}, {}}, {}, {}, {}}, count},  // counted before any song is read
+    };
+    for (size_t index = 0; index < cases.size(); ++index) {
+        const auto& [songs, reason] = cases[index];
+        const auto eligibility = fastTimeEligibility(stateWith(songs), "/o");
+        EXPECT_EQ(eligibility.job.has_value(), reason.isEmpty())
+            << "case " << index << ": " << eligibility.reason.toStdString();
+        if (!reason.isEmpty()) {
+            EXPECT_EQ(eligibility.reason, reason) << "case " << index;
+        }
+    }
 }
 
 }  // namespace

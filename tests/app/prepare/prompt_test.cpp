@@ -78,7 +78,6 @@ TEST(BuildPrompt, OpensWithFoldersSongsAndTheCountRule) {
 
 TEST(BuildPrompt, GuidanceUsesTheNoNoteTextAndNotProvidedForEmptyFields) {
     const QString prompt = buildPrompt(twoSongs());
-    EXPECT_TRUE(prompt.contains("a.mp3: Start time target: 0:05. End time target: 1:04. "));
     EXPECT_TRUE(
         prompt.contains(". Notes: end after the first chorus\n2. b.flac: Start time target: "
                         "0:00. End time target: not provided. Treat these"));
@@ -95,19 +94,11 @@ TEST(BuildPrompt, CarriesEveryBlockInOrder) {
     const QString prompt = buildPrompt(state);
     expectInOrder(
         prompt,
-        {"# Tunewright Setup",
-         "## Source Folder",
-         "## Output Folder",
-         "## Source Songs",
-         "## Continuous Edit Rule",
-         "## Edit Approach",
-         "## Timing / Edit Guidance",
-         "## Wizard Defaults To Apply Unless Notes Override",
+        {"## Timing / Edit Guidance", "## Wizard Defaults To Apply Unless Notes Override",
          "## Final Ending Effect\n\nDo not add a final fade-out or echo tail unless the song notes "
          "explicitly ask for one. End on the final clean phrase ending.\n\n"
          "## Time-Specific Shorten / Fade Rule\n\n",
-         "\n\n## Incoming Song Start Rule\n\n",
-         "\n\n## Bride Timestamp / Version Offset Rule\n\n",
+         "\n\n## Incoming Song Start Rule\n\n", "\n\n## Bride Timestamp / Version Offset Rule\n\n",
          "\n\n## Production Standard\n\n",
          "\n\nFor Time Based Edit with typed start/end targets, use a fast practical path first.",
          "\n\n## Background App Rules\n\n",
@@ -116,8 +107,6 @@ TEST(BuildPrompt, CarriesEveryBlockInOrder) {
          "\n\n## Required Workflow\n\n1. ",
          "Create the output folder if it does not already exist: `/home/dj/Edits`.\n3. ",
          "\n11. Use the fast Time Based path first:",
-         "\n12. ",
-         "\n27. ",
          "\n\n## Suggested Commands\n\n- Diagnose songs and setup, only when the background app "
          "created this helper: `bash \"Tunewright Setup/run-audio-diagnostics.sh\"`\n",
          "- If the bundled local renderer or bundled LAME encoder is missing, tell the buyer to "
@@ -128,45 +117,28 @@ TEST(BuildPrompt, CarriesEveryBlockInOrder) {
               oneToTwentySeven());
 }
 
-TEST(BuildPrompt, StatesTheHouseNumbers) {
-    const QString prompt = buildPrompt(twoSongs());
-    for (const char* number :
-         {"0.10–0.20 seconds", "first 0.20 seconds", "−45 dBFS", "−55 dBFS", "320 kbps",
-          "at least three candidate", "about 2 additional seconds", "about 4 seconds"}) {
-        EXPECT_TRUE(prompt.contains(QString::fromUtf8(number))) << number;
-    }
-}
-
-TEST(BuildPrompt, ChoosesTheEndingRuleByEffect) {
-    WizardState state = twoSongs();
+TEST(BuildPrompt, WithoutFoldersOrSongsUsesPlaceholdersInTheSameOrder) {
+    WizardState state;
     state.finalEndingEffect = common::FinalEndingEffect::fade;
-    EXPECT_TRUE(buildPrompt(state).contains(
-        "\n\n## Final Ending Effect\n\nApply the final fade-out only at the ending of the finished "
-        "edit."));
+    const QString prompt = buildPrompt(state);
+    EXPECT_EQ(prompt.count(kNoOutputFolder), 3);
+    expectInOrder(
+        prompt,
+        {"## Source Folder\n\n[choose the folder containing the songs]\n\n",
+         "## Output Folder\n\n" + kNoOutputFolder, "## Source Songs\n\n- No songs scanned yet.\n\n",
+         "## Continuous Edit Rule\n\nThe folder should contain 1, 2, or 3 songs. If it "
+         "does not, stop and ask the user which files to use.\n\n",
+         "## Timing / Edit Guidance\n\nNo specific times or general edit idea was "
+         "provided. Analyze the songs and choose the best musical transition area.\n\n",
+         "Override\n\nApply the standard phrase-complete first-chorus workflow.\n\n",
+         "## Final Ending Effect\n\nApply the final fade-out only at the ending of the "
+         "finished edit.",
+         "## Required Workflow", "## Output Rules"});
+    EXPECT_TRUE(prompt.endsWith("`" + kNoOutputFolder + "`"));
+
     state.finalEndingEffect = common::FinalEndingEffect::echoFade;
     EXPECT_TRUE(buildPrompt(state).contains(
         "Let the repeated word tail fade for about 4 additional seconds."));
-}
-
-TEST(BuildPrompt, UsesPlaceholdersWithoutFoldersOrSongs) {
-    WizardState state;
-    const QString prompt = buildPrompt(state);
-    EXPECT_EQ(prompt.count(kNoOutputFolder), 3);
-    EXPECT_TRUE(
-        prompt.contains("## Source Folder\n\n[choose the folder containing the songs]\n\n"));
-    EXPECT_TRUE(prompt.contains("## Source Songs\n\n- No songs scanned yet.\n\n"));
-    EXPECT_TRUE(prompt.contains(
-        "## Continuous Edit Rule\n\nThe folder should contain 1, 2, or 3 songs. If it does not, "
-        "stop and ask the user which files to use.\n\n"));
-    EXPECT_TRUE(prompt.contains(
-        "## Timing / Edit Guidance\n\nNo specific times or general edit idea was provided. Analyze "
-        "the songs and choose the best musical transition area.\n\n"));
-    EXPECT_TRUE(
-        prompt.contains("Override\n\nApply the standard phrase-complete first-chorus "
-                        "workflow.\n\n"));
-    EXPECT_TRUE(prompt.endsWith("`" + kNoOutputFolder + "`"));
-
-    EXPECT_EQ(buildPrompt(twoSongs()).count(kNoOutputFolder), 0);
 }
 
 TEST(SkillText, OpensWithFrontMatterAndKeepsItsSectionsInOrder) {
@@ -182,13 +154,6 @@ TEST(SkillText, OpensWithFrontMatterAndKeepsItsSectionsInOrder) {
                   {"\n## When To Use\n", "\n## First Questions\n", "\n## Tooling\n",
                    "\n## App Handoff Defaults\n", "\n## Production Standard\n",
                    "\n## Analysis Map And Efficiency\n", "\n## Workflow\n", "\n## Default\n"});
-    for (const char* piece :
-         {"Tunewright Setup/.brightloom-env", "~/Documents/Tunewright Setup/.brightloom-env",
-          "~/Documents/Tunewright Setup/.music-ai-env", "prefer `libmp3lame -b:a 320k`",
-          "0.10–0.20 seconds", "first 0.20 seconds", "−45 dBFS", "−55 dBFS", "at least three",
-          "320 kbps"}) {
-        EXPECT_TRUE(skill.contains(QString::fromUtf8(piece))) << piece;
-    }
     EXPECT_EQ(workflowItemNumbers(skill, "\n## Workflow\n", "Useful commands:"),
               oneToTwentySeven());
     EXPECT_GT(skill.size(), 15000);

@@ -27,14 +27,11 @@ Supported MVP:
 - No fades or crossfades as the transition method
 - Optional final ending effect at the end of the finished edit: clean fade or echo/fade)";
 
-TEST(ReadmeText, NamesBothFoldersAndEndsWithoutALineBreak) {
+TEST(ReadmeText, NamesBothFoldersOrAsksForTheOutputFolder) {
     EXPECT_EQ(readmeText("/home/dj/Songs", QString("/home/dj/Edits")),
               QString("# Tunewright Setup\n\nSource folder:\n\n/home/dj/Songs\n\nOutput folder:\n\n"
                       "/home/dj/Edits\n\n") +
                   kSteps);
-}
-
-TEST(ReadmeText, AsksForAnOutputFolderWhenNoneIsChosen) {
     EXPECT_TRUE(readmeText("/s", std::nullopt)
                     .contains("Output folder:\n\n[choose the output folder in Tunewright Setup]\n\n"
                               "Start here:"));

@@ -142,9 +142,6 @@ TEST_F(SavedDeliverableProgress, FinishesTheTimedStepsAndHoldsSaveNearlyFull) {
     state().createSteps[4].progress = 0.99;
     view().showSavedDeliverablesProgress("/tmp/out/Mix - DJ edit.mp3");
     EXPECT_EQ(stepStates(), QStringList({"Waiting", "Done", "Done", "Done", "Installing"}));
-    EXPECT_EQ(step("analyze").detail, "Audio analysis complete.");
-    EXPECT_EQ(step("cuts").detail, "Edit points selected.");
-    EXPECT_EQ(step("render").detail, "Continuous edit built.");
     EXPECT_DOUBLE_EQ(step("save").progress, 0.99);
     EXPECT_EQ(step("save").detail,
               "The 320 kbps MP3 file is saved. The editor is writing the final note and closing "

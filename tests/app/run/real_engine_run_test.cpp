@@ -118,6 +118,8 @@ TEST_F(RealEngineRun, StopWhileEncodingEndsTheEngineAndItsWork) {
     }
     EXPECT_EQ(stopped.size(), 2) << stopped.join(' ').toStdString();
     EXPECT_EQ(state().status, "Edit stopped. You can go back and make changes.");
+    EXPECT_EQ(state().createLog,
+              "Edit stopped. Go back to change anything, then click Create Edit again.");
     EXPECT_FALSE(state().completedOutputFolder);
     EXPECT_TRUE(QDir(temporary).isEmpty());
     EXPECT_FALSE(app::run::newestAudioFile(outputFolder));

@@ -5,43 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <filesystem>
-#include <ostream>
 
 #include "tests/app/support/wizard_test_helpers.h"
 #include "tests/support/generated_audio.h"
 
-// Readable failure messages for Qt texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace runtest {
 
-inline QString readText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll());
-}
-
-// Writes a file, creating its folders, with the given permissions.
-inline QString writeFile(const QString& path, const QByteArray& contents,
-                         QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(contents);
-    file.close();
-    file.setPermissions(permissions);
-    return path;
-}
-
-inline QString writeScript(const QString& path, const QByteArray& body) {
-    return writeFile(path, "#!/bin/sh\n" + body + "\n",
-                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
+using testsupport::readText;
+using testsupport::writeFile;
+using testsupport::writeScript;
 
 // The start of every fake agent: checks the call shape, then sets $folder (after -C),
 // $last (the last-message file, may be empty), $prompt and $out (the output folder,
@@ -137,6 +110,15 @@ protected:
         view().waitForBackgroundWork();
         QCoreApplication::processEvents();
         return ended;
+    }
+
+    // The agent's edit arrived and the run ended complete.
+    void expectAgentCompleted() {
+        EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Done", "Done"}));
+        EXPECT_EQ(state().completedOutputFolder, outputFolder);
+        EXPECT_EQ(state().createLog, "Complete. Your edit is ready in:\n" + outputFolder);
+        EXPECT_EQ(state().status,
+                  "Complete. Your edit is ready. Click View Edit to open the finished file.");
     }
 
     QStringList stepStates() const {

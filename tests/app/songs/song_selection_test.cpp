@@ -1,4 +1,3 @@
-#include "app/songs/audio_files.h"
 #include "app/songs/media_library_paths.h"
 #include "tests/app/songs/song_test_fixture.h"
 
@@ -13,16 +12,6 @@ const char* const kStepTwo = "Step 2 complete. Add timing notes, then choose an 
 const char* const kUnsupportedReplacement =
     "Choose a supported audio file: MP3, WAV, AIFF, M4A, FLAC, or AAC.";
 const char* const kNotAFolder = "Choose a regular folder that contains 1, 2, or 3 audio files.";
-
-TEST(AudioFiles, SortIsCaseInsensitiveNumericAndStable) {
-    EXPECT_EQ(app::songs::sortedByFileName({"/s/b.mp3", "/s/a10.mp3", "/s/a2.mp3"}),
-              QStringList({"/s/a2.mp3", "/s/a10.mp3", "/s/b.mp3"}));
-    // Names that differ only in case compare equal and keep their incoming order.
-    EXPECT_EQ(app::songs::sortedByFileName({"/x/Song.mp3", "/w/c.wav", "/y/song.mp3", "/z/A.mp3"}),
-              QStringList({"/z/A.mp3", "/w/c.wav", "/x/Song.mp3", "/y/song.mp3"}));
-    EXPECT_EQ(app::songs::sortedByFileName({"/y/song.mp3", "/x/Song.mp3"}),
-              QStringList({"/y/song.mp3", "/x/Song.mp3"}));
-}
 
 TEST(MediaLibraryPaths, MusicAndPicturesFoldersAndLibrariesAreBlocked) {
     for (const char* blocked :
@@ -56,11 +45,8 @@ TEST_F(SongTest, PickedFilesAreSortedAndCommittedWithStarterNotes) {
     pickSongs(makeFiles("Desktop/Set", {"b.mp3", "a10.WAV", "a2.mp3", "cover.jpg"}));
 
     const app::OpenPanelRequest& request = desktop().panelRequests.at(0);
-    expectPanel(request, "Choose 1 to 3 audio files", "Choose Audio Files",
-                "Choose only the song files for this edit. Apple Music libraries and Photos "
-                "libraries are not needed.");
-    EXPECT_TRUE(request.canChooseFiles && !request.canChooseDirectories);
-    EXPECT_TRUE(request.allowsMultipleSelection);
+    EXPECT_TRUE(request.canChooseFiles && !request.canChooseDirectories &&
+                request.allowsMultipleSelection);
     EXPECT_EQ(request.allowedExtensions,
               QStringList({"mp3", "wav", "aif", "aiff", "m4a", "flac", "aac"}));
     EXPECT_EQ(request.startDirectory, desktop().desktopFolder());
@@ -111,9 +97,6 @@ TEST_F(SongTest, FolderScanTakesVisibleSongFilesOnly) {
     view().chooseSongFolder();
 
     const app::OpenPanelRequest& request = desktop().panelRequests.at(0);
-    expectPanel(request, "Choose a normal folder with 1 to 3 songs", "Choose Folder",
-                "Choose a regular Finder folder that contains 1 to 3 audio files. Do not choose "
-                "Apple Music, Photos, or media-library packages.");
     EXPECT_TRUE(!request.canChooseFiles && request.canChooseDirectories);
     EXPECT_TRUE(request.allowedExtensions.isEmpty());
     EXPECT_EQ(trackNames(), QStringList({"A.m4a", "b.flac"}));
@@ -163,12 +146,8 @@ TEST_F(SongTest, ReplacementCarriesTheSettingsOverByTheirRules) {
     desktop().answerNextPanel({songs[3]});
     view().replaceTrack(1);
     const app::OpenPanelRequest& request = desktop().panelRequests.back();
-    expectPanel(request, "Choose replacement for song 2", "Replace Song 2",
-                "Choose one replacement audio file from the same folder as the other selected "
-                "songs.");
+    EXPECT_EQ(request.title, "Choose replacement for song 2");
     EXPECT_FALSE(request.allowsMultipleSelection);
-    EXPECT_EQ(request.allowedExtensions.size(), 7);
-    EXPECT_EQ(request.startDirectory, *state().selectedFolder);
 
     EXPECT_EQ(trackNames(), QStringList({"a.mp3", "d.mp3", "c.mp3"}));
     EXPECT_EQ(view().songGuidanceText(state().tracks[1]), app::songs::starterGuidance(1, 3));
@@ -289,21 +268,13 @@ TEST_F(SongTest, SelectionCannotChangeUnderARunningEdit) {
 TEST_F(SongTest, PickerStartFallsBackToTheNextExistingSafeFolder) {
     const QString set = wizard.makeFolder("Work/Set");
     state().selectedFolder = set;
-    EXPECT_EQ(view().songPickerStartDirectory(), set);
-    // A preferred file stands for its folder; a blocked folder is skipped.
-    EXPECT_EQ(view().privacySafePickerStartDirectory(set + "/song.mp3"), set);
+    // A blocked folder is skipped; a gone one gives way to its parent, then to the home.
     EXPECT_EQ(view().privacySafePickerStartDirectory(wizard.makeFolder("Music")), set);
-
     QDir(set).removeRecursively();
     EXPECT_EQ(view().songPickerStartDirectory(), wizard.homePath() + "/Work");
-    QDir(wizard.homePath() + "/Work").removeRecursively();
-    for (const QString& folder :
-         {desktop().desktopFolder(), desktop().downloadsFolder(), desktop().documentsFolder()}) {
-        EXPECT_EQ(view().songPickerStartDirectory(), folder);
-        QDir(folder).removeRecursively();
-    }
-    EXPECT_EQ(view().songPickerStartDirectory(), wizard.homePath());
     desktop().home = wizard.homePath() + "/gone";
+    EXPECT_EQ(view().songPickerStartDirectory(), wizard.homePath() + "/Work");
+    QDir(wizard.homePath() + "/Work").removeRecursively();
     EXPECT_EQ(view().songPickerStartDirectory(), "/");
 }
 

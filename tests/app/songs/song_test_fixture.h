@@ -43,13 +43,6 @@ protected:
         view().chooseSongFiles();
     }
 
-    static void expectPanel(const app::OpenPanelRequest& request, const char* title,
-                            const char* prompt, const char* message) {
-        EXPECT_EQ(request.title, title);
-        EXPECT_EQ(request.prompt, prompt);
-        EXPECT_EQ(request.message, message);
-    }
-
     QStringList trackNames() const {
         QStringList names;
         for (const auto& track : wizard.view->state().tracks) names << track.name();

@@ -1,10 +1,34 @@
 #include "tests/app/support/wizard_test_helpers.h"
 
+#include <gtest/gtest.h>
+
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QThread>
 
 namespace testsupport {
+
+QString readText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QString writeFile(const QString& path, const QByteArray& contents, QFile::Permissions permissions) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(contents);
+    file.close();
+    file.setPermissions(permissions);
+    return path;
+}
+
+QString writeScript(const QString& path, const QByteArray& body) {
+    return writeFile(path, "#!/bin/sh\n" + body + "\n",
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 
 void ensureApplication() {
     if (QCoreApplication::instance() != nullptr) return;
@@ -37,7 +61,7 @@ WizardFixture::~WizardFixture() {
     view.reset();
 }
 
-QString WizardFixture::homePath() const { return QString::fromStdString(folder.path().string()); }
+QString WizardFixture::homePath() const { return pathOf(folder); }
 
 QString WizardFixture::makeFolder(const QString& relativePath) const {
     QDir(homePath()).mkpath(relativePath);

@@ -1,16 +1,34 @@
 #pragma once
-// Helpers for wizard tests: an application object, event-loop waiting and a
-// ContentView wired to the fake desktop inside a temporary home folder.
+// Helpers for wizard tests: an application object, event-loop waiting, small files
+// and scripts, and a ContentView wired to the fake desktop inside a temporary home.
 
 #include <QCoreApplication>
+#include <QFile>
 #include <functional>
 #include <memory>
+#include <ostream>
 
 #include "app/wizard/content_view.h"
 #include "tests/app/support/fake_platform_services.h"
 #include "tests/support/test_files.h"
 
+// Readable failure messages for Qt texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace testsupport {
+
+inline QString pathOf(const TemporaryFolder& folder) {
+    return QString::fromStdString(folder.path().string());
+}
+// The whole file as UTF-8 text; empty when it cannot be read.
+QString readText(const QString& path);
+// Writes a file, creating its folders, with the given permissions; returns its path.
+QString writeFile(const QString& path, const QByteArray& contents,
+                  QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner);
+// An executable /bin/sh script running `body`; returns its path.
+QString writeScript(const QString& path, const QByteArray& body);
 
 // Makes sure a QCoreApplication exists (tests run without a main of their own).
 void ensureApplication();

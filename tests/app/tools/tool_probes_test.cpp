@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/app/tools/script_files.h"
+#include <QDir>
+#include <QFileInfo>
+
+#include "tests/app/support/wizard_test_helpers.h"
 
 namespace {
 
 using app::tools::runCommandResult;
-using scriptfiles::writeFile;
-using scriptfiles::writeScript;
+using testsupport::writeFile;
+using testsupport::writeScript;
 
 TEST(RunCommandResult, ReportsMergedOutputExitStatusAndStartFailures) {
     const auto merged = runCommandResult("/bin/sh", {"-c", "echo out; echo err 1>&2; exit 1"});
@@ -25,16 +28,16 @@ TEST(RunCommandResult, ReportsMergedOutputExitStatusAndStartFailures) {
 
     // Reads nothing from standard input and runs in the given folder.
     testsupport::TemporaryFolder folder;
-    const QString path = scriptfiles::pathOf(folder);
+    const QString path = testsupport::pathOf(folder);
     const auto located = runCommandResult("/bin/sh", {"-c", "cat; pwd -P"}, path);
     EXPECT_EQ(located.output, QFileInfo(path).canonicalFilePath() + "\n");
 }
 
 TEST(BundledToolPath, TriesTheBundleFoldersInOrderAndNeedsAnExecutableFile) {
     testsupport::TemporaryFolder folder;
-    const QString resources = scriptfiles::pathOf(folder);
-    QDir(resources).mkpath("StandaloneEngine/bin/seamforge");      // a folder
-    writeFile(resources + "/Tools/bin/seamforge", "data", false);  // not executable
+    const QString resources = testsupport::pathOf(folder);
+    QDir(resources).mkpath("StandaloneEngine/bin/seamforge");  // a folder
+    writeFile(resources + "/Tools/bin/seamforge", "data");     // not executable
     EXPECT_FALSE(app::tools::bundledToolPath(resources, "seamforge"));
 
     const QString inBin = writeScript(resources + "/bin/seamforge", "exit 0");
@@ -53,7 +56,7 @@ TEST(BundledToolPath, TriesTheBundleFoldersInOrderAndNeedsAnExecutableFile) {
 
 TEST(PythonEnvironments, BundleFirstThenTheSetupFoldersInOrder) {
     testsupport::TemporaryFolder folder;
-    const QString root = scriptfiles::pathOf(folder);
+    const QString root = testsupport::pathOf(folder);
     app::tools::ToolEnvironment environment;
     environment.resourceFolder = root + "/Resources";
     environment.documentsFolder = root + "/Documents";
@@ -74,7 +77,7 @@ TEST(PythonEnvironments, BundleFirstThenTheSetupFoldersInOrder) {
 
 TEST(CodexLoginCheck, ExitStatusDecidesReadinessAndOutputDecidesText) {
     testsupport::TemporaryFolder folder;
-    const QString root = scriptfiles::pathOf(folder);
+    const QString root = testsupport::pathOf(folder);
     // Each fake agent insists on the probe's exact arguments.
     const QByteArray onlyLoginStatus = "[ \"$1 $2 $#\" = \"login status 2\" ] || exit 9\n";
     const auto check = [&](const QByteArray& body) {

@@ -1,23 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <atomic>
 
 #include "tests/app/support/wizard_test_helpers.h"
-#include "tests/app/tools/script_files.h"
 
 namespace {
 
 using app::tools::ToolCheck;
 
 std::vector<ToolCheck> rows(bool rendererReady, bool encoderReady) {
-    std::vector<ToolCheck> checks(5);
-    const QString names[] = {"Apple Command Line Tools", "Local music renderer", "Homebrew",
-                             "MP3 encoder", "Codex login"};
-    const bool ready[] = {false, rendererReady, false, encoderReady, false};
-    for (size_t index = 0; index < checks.size(); ++index) {
-        checks[index].name = names[index];
-        checks[index].isReady = ready[index];
-    }
+    std::vector<ToolCheck> checks(3);
+    checks[0].name = "Homebrew";  // optional: never missing
+    checks[1].name = "Local music renderer";
+    checks[1].isReady = rendererReady;
+    checks[2].name = "MP3 encoder";
+    checks[2].isReady = encoderReady;
     return checks;
 }
 
@@ -61,7 +59,7 @@ TEST(ToolReadiness, ResultsSetMissingNamesAndTheStatusForTheSelection) {
 TEST(ToolReadiness, QuickRefreshesRunOneCheckAndAMissingRendererBlocksStepOne) {
     testsupport::WizardFixture wizard;
     testsupport::TemporaryFolder bundle;
-    const QString resources = scriptfiles::pathOf(bundle);
+    const QString resources = testsupport::pathOf(bundle);
     QDir(resources).mkpath("bin");
     ASSERT_TRUE(
         QFile::link(testsupport::buildTreeResourceFolder() + "/bin/lame", resources + "/bin/lame"));

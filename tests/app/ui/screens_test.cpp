@@ -92,19 +92,13 @@ TEST_F(ScreensTest, ScreenAndHeader_FollowTheStateThroughAllFourSteps) {
 
 TEST_F(ScreensTest, FourSongs_KeepStep2AndAskForOneToThree) {
     toolsReady(true);
-    app::ui::SongsCard card(view());
-    card.refresh();
-    EXPECT_TRUE(uitest::visibleLabelTexts(&card).contains("0 audio files found"));
-    EXPECT_TRUE(uitest::visibleLabelTexts(&card).contains("waiting"));
-
     pickSongs(4);
+    app::ui::SongsCard card(view());
     card.refresh();
     EXPECT_EQ(app::ui::screenFor(view()), WizardScreen::songs);
     const QStringList texts = uitest::visibleLabelTexts(&card);
     EXPECT_TRUE(texts.contains("4 audio files found"));
     EXPECT_TRUE(texts.contains("needs 1 to 3 songs"));
-    EXPECT_FALSE(
-        texts.contains("No audio files found yet. Supported: MP3, WAV, AIFF, M4A, FLAC, AAC."));
     EXPECT_NE(uitest::findByAccessibleName<QPushButton>(&card, "Replace song 4"), nullptr);
 
     // The row controls act on their own song.
@@ -114,23 +108,14 @@ TEST_F(ScreensTest, FourSongs_KeepStep2AndAskForOneToThree) {
     ASSERT_EQ(state().tracks.size(), 4u);
     EXPECT_EQ(state().tracks[0].name(), "Song 2.wav");
     EXPECT_EQ(state().tracks[1].name(), "Song 1.wav");
-
-    EXPECT_EQ(app::ui::songReadinessBadgeText(1), "1-song edit ready");
-    EXPECT_EQ(app::ui::songReadinessBadgeText(3), "3-song edit ready");
-    EXPECT_EQ(app::ui::audioFilesFoundText(1), "1 audio file found");
 }
 
 TEST_F(ScreensTest, ToolTiles_MarkOptionalToolsAndNameWhatIsMissing) {
     app::ui::ToolsCard card(view());
-    card.refresh();
-    EXPECT_TRUE(uitest::visibleLabelTexts(&card).contains("Checking installed tools..."));
-
     toolsReady(false);
     state().isCheckingTools = false;
     card.refresh();
     const QStringList texts = uitest::visibleLabelTexts(&card);
-    EXPECT_FALSE(texts.contains("Checking installed tools..."));
-    EXPECT_TRUE(texts.contains("Local music renderer"));
     EXPECT_TRUE(texts.contains("Git (optional)"));
     EXPECT_TRUE(texts.contains("Setup needed"));
     EXPECT_TRUE(
@@ -191,8 +176,6 @@ TEST_F(ScreensTest, GuidanceBoxes_AskPerPositionForOneTwoAndThreeSongs) {
             EXPECT_EQ(box->questionLabel()->text(), question);
             EXPECT_TRUE(box->noteField()->placeholderText().endsWith(placeholderEnd))
                 << box->noteField()->placeholderText().toStdString();
-            EXPECT_EQ(box->startTimeField()->placeholderText(), "Example: 1:04");
-            EXPECT_EQ(box->endTimeField()->placeholderText(), "Example: 1:04");
             EXPECT_EQ(box->startTimeField()->text(), "0:00");
             // The arrows are hidden at the ends of the list.
             auto* self = const_cast<app::ui::SongGuidanceBox*>(box);
@@ -205,9 +188,6 @@ TEST_F(ScreensTest, GuidanceBoxes_AskPerPositionForOneTwoAndThreeSongs) {
         card.refresh();
         EXPECT_EQ(boxes[0]->questionLabel()->text(), "Note");
     }
-    EXPECT_EQ(app::ui::guidanceQuestion(0, 4), "Where should this song be used in the edit?");
-    EXPECT_EQ(app::ui::guidancePlaceholder(3, 4),
-              "Example: specific time, chorus, hook, drop, outro, or general idea.");
 }
 
 TEST_F(ScreensTest, Typing_WritesThroughWithoutRebuildingTheField) {
@@ -252,15 +232,9 @@ TEST_F(ScreensTest, Typing_WritesThroughWithoutRebuildingTheField) {
         EXPECT_EQ(uitest::accessibleName(QApplication::focusWidget()), name);
     }
 
-    // Without an output folder the main button says so and the panel asks for one.
+    // Without an output folder the main button asks for one first.
     EXPECT_NE(uitest::findByAccessibleName<QPushButton>(&card, "Select Output Folder First"),
               nullptr);
-    EXPECT_TRUE(uitest::visibleLabelTexts(&card).contains("Required before Create Edit."));
-    wizard.services->answerNextPanel({wizard.makeFolder(QStringLiteral("Desktop/Out"))});
-    uitest::findByAccessibleName<QPushButton>(&card, "Choose Output Folder")->click();
-    EXPECT_NE(uitest::findByAccessibleName<QPushButton>(&card, "Create Edit"), nullptr);
-    EXPECT_NE(uitest::findByAccessibleName<QPushButton>(&card, "Change Folder"), nullptr);
-    EXPECT_FALSE(uitest::visibleLabelTexts(&card).contains("Required before Create Edit."));
 }
 
 TEST(WindowFit, NineHundredBySevenHundredScreen_FitsTo868By670WithMinimum868By620) {
@@ -289,49 +263,22 @@ TEST(WindowFit, LargeScreenKeepsAWiderWindowAndSmallScreensStopAtTheFloors) {
     // Without a screen the preferred size stands in for it.
     fit = app::ui::ensureReadableWindowSize(std::nullopt, QRect(0, 0, 1000, 700));
     EXPECT_EQ(fit.frame, QRect(0, 0, 1408, 1010));
-
-    // Within one pixel nothing moves.
-    fit = app::ui::ensureReadableWindowSize(QRect(0, 0, 1921, 1081), QRect(5, 5, 1441, 1050));
-    EXPECT_FALSE(fit.changesFrame);
-    EXPECT_EQ(fit.frame, QRect(5, 5, 1441, 1050));
 }
 
 TEST(Symbols, EveryNameTheScreensUseIsDrawn) {
-    const char* used[] = {"checkmark.circle.fill",
-                          "xmark.circle.fill",
-                          "arrow.clockwise",
-                          "checkmark.seal.fill",
-                          "music.note.list",
-                          "xmark.circle",
-                          "magnifyingglass",
-                          "folder.fill",
-                          "folder",
-                          "brain.head.profile",
-                          "folder.badge.questionmark",
-                          "hourglass",
-                          "wand.and.stars",
-                          "waveform",
-                          "circle",
-                          "arrow.triangle.2.circlepath.circle.fill",
-                          "stop.circle.fill",
-                          "stop.circle",
-                          "chevron.left",
-                          "plus.circle",
-                          "folder.badge.gearshape",
-                          "speaker.fill",
-                          "speaker.wave.2.fill",
-                          "waveform.path.ecg",
-                          "sparkles",
-                          "diamond",
-                          "link",
-                          "exclamationmark.triangle.fill",
-                          "dot.radiowaves.left.and.right",
-                          "arrow.up",
-                          "arrow.down",
-                          "clock"};
+    const QStringList used =
+        QStringLiteral(
+            "checkmark.circle.fill xmark.circle.fill arrow.clockwise checkmark.seal.fill "
+            "music.note.list xmark.circle magnifyingglass folder.fill folder brain.head.profile "
+            "folder.badge.questionmark hourglass wand.and.stars waveform circle "
+            "arrow.triangle.2.circlepath.circle.fill stop.circle.fill stop.circle chevron.left "
+            "plus.circle folder.badge.gearshape speaker.fill speaker.wave.2.fill waveform.path.ecg "
+            "sparkles diamond link exclamationmark.triangle.fill dot.radiowaves.left.and.right "
+            "arrow.up arrow.down clock")
+            .split(' ');
     const QImage fallback = app::ui::symbolPixmap("no.such.symbol", Qt::white, 24).toImage();
-    for (const char* name : used) {
-        SCOPED_TRACE(name);
+    for (const QString& name : used) {
+        SCOPED_TRACE(name.toStdString());
         EXPECT_TRUE(app::ui::isKnownSymbol(name));
         const QImage image = app::ui::symbolPixmap(name, Qt::white, 24, 2.0).toImage();
         EXPECT_EQ(image.size(), QSize(48, 48));

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QWidget>
-#include <ostream>
 
 namespace uitest {
 
@@ -30,8 +29,3 @@ T* findByAccessibleName(QWidget* root, const QString& name) {
 QStringList visibleLabelTexts(QWidget* root);
 
 }  // namespace uitest
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
