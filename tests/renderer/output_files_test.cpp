@@ -27,26 +27,30 @@ using testsupport::TemporaryFolder;
 // Times that round at the third and second decimals, and a name that is not ASCII; the
 // second song carries an echo ending.
 std::vector<TrackAnalysis> twoSongsWithEchoEnding() {
-    std::vector<TrackAnalysis> tracks(2);
-    const auto cutPoints = [&](int track, std::string name, double requestedStart,
-                               double requestedEnd, std::string endReason, double selectedStart,
-                               double selectedEnd) {
-        TrackAnalysis& song = tracks[static_cast<size_t>(track - 1)];
-        song.track = track;
-        song.name = std::move(name);
-        song.requestedStart = requestedStart;
-        song.requestedEnd = requestedEnd;
-        song.endReason = std::move(endReason);
-        song.selectedStartFileTime = selectedStart;
-        song.selectedEndFileTime = selectedEnd;
+    return {
+        {.track = 1,
+         .name = "Opening Song",
+         .path = {},
+         .firstNoteTime = 1.2,
+         .requestedEnd = 62.5,
+         .endReason = "note_time",
+         .selectedStartFileTime = 1.2004,
+         .selectedEndFileTime = 63.7,
+         .finalFadeStartFileTime = {},
+         .note = {}},
+        {.track = 2,
+         .name = "Caf\u00e9 / Closer",
+         .path = {},
+         .requestedStart = 12.3456,
+         .requestedEnd = 95,
+         .endReason = "typed_time",
+         .selectedStartFileTime = 12.3456,
+         .selectedEndFileTime = 95.0004,
+         .renderedEndFileTime = 99.0004,
+         .finalFadeStartFileTime = 95.0004,
+         .finalEndingEffect = "Echo/Fade",
+         .note = {}},
     };
-    cutPoints(1, "Opening Song", 0, 62.5, "note_time", 1.2004, 63.7);
-    cutPoints(2, "Caf\u00e9 / Closer", 12.3456, 95, "typed_time", 12.3456, 95.0004);
-    tracks[0].firstNoteTime = 1.2;
-    tracks[1].finalFadeStartFileTime = 95.0004;
-    tracks[1].renderedEndFileTime = 99.0004;
-    tracks[1].finalEndingEffect = "Echo/Fade";
-    return tracks;
 }
 
 // The whole notes of finishedRender(…, 2): one final newline, the ending only on the last song.

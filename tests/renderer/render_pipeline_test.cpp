@@ -4,10 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
-#include <optional>
 
 #include "renderer/signal_analysis.h"
+#include "renderer/wav_file.h"
 #include "tests/renderer/seamforge_fixture.h"
 
 namespace {
@@ -33,22 +32,18 @@ double rmsBetween(const Samples& samples, double fromSeconds, double toSeconds) 
     return renderer::frameRMS(samples, first, static_cast<long long>(to * kRate) - first);
 }
 
-// Bit rate in kbps of every frame, read from the frame headers without a decoder; nothing
-// when a frame is not MPEG-1 Layer III at 44.1 kHz or does not end where the next begins.
-// LAME writes no ID3 tag when given no tag fields, as here, so none is skipped.
-std::optional<std::vector<int>> frameBitRatesKbps(const std::string& bytes) {
-    constexpr int kKbps[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0};
-    std::vector<int> rates;
-    for (size_t offset = 0; offset + 4 <= bytes.size();) {
-        const auto byte = [&](size_t k) { return static_cast<uint8_t>(bytes[offset + k]); };
-        const int kbps = kKbps[byte(2) >> 4];
-        const bool mpeg1Layer3At44100 =
-            byte(0) == 0xFF && (byte(1) & 0xFE) == 0xFA && ((byte(2) >> 2) & 0x3) == 0;
-        if (!mpeg1Layer3At44100 || kbps == 0) return std::nullopt;
-        rates.push_back(kbps);
-        offset += static_cast<size_t>(144 * kbps * 1000 / 44100 + ((byte(2) >> 1) & 0x1));
+// Frames of an MP3 written at 320 kbps CBR, 44.1 kHz: every header says MPEG-1 Layer III at
+// 320 kbps, and each frame ends where the next begins. LAME writes no ID3 tag when given no
+// tag fields, as here, so none is skipped.
+void expectOnly320KbpsFrames(const std::string& bytes) {
+    size_t frames = 0;
+    for (size_t at = 0; at + 4 <= bytes.size(); ++frames) {
+        const auto header = static_cast<uint8_t>(bytes[at + 2]);
+        ASSERT_EQ(bytes.substr(at, 2), "\xFF\xFB") << "frame " << frames;
+        ASSERT_EQ(header & 0xFC, 0xE0) << "frame " << frames;  // 320 kbps at 44.1 kHz
+        at += 1044 + ((header >> 1) & 0x1);
     }
-    return rates;
+    EXPECT_GT(frames, 70u);
 }
 
 // A finished edit: its MP3, decoded, and its analysis map.
@@ -60,14 +55,30 @@ struct Edit {
 
 class RenderPipeline : public Seamforge {
 protected:
-    fs::path output() const { return files / "out"; }
+    fs::path output() const { return files / "not" / "yet" / "there"; }
+
+    // The system's LAME, as a user would have it, not the one under the build tree.
+    static void runLame(const std::vector<std::string>& arguments) {
+        const fs::path lame = testsupport::findProgram("lame");
+        ASSERT_FALSE(lame.empty()) << testsupport::requiredProgramMessage("lame");
+        common::SubprocessOptions options;
+        options.executable = lame.string();
+        options.arguments = arguments;
+        const common::CapturedRun ran = common::runAndCapture(options, 1 << 20);
+        ASSERT_TRUE(!ran.startError && ran.status.succeeded()) << ran.output;
+    }
+
+    static json readJson(const fs::path& path) {
+        return json::parse(testsupport::readWholeFile(path));
+    }
 
     // Renders and checks what only a whole run can show: the files agree with each other
     // and with the decoded edit. Their exact form is the companion files' own tests' business.
     Edit render(const std::vector<Song>& songs, const std::string& effect) {
         Edit edit;
         edit.mp3 = expectSuccess(runJob(editJob(songs, output(), effect)));
-        edit.decoded = decodeMp3(edit.mp3);
+        runLame({"--decode", "--quiet", edit.mp3.string(), (files / "decoded.wav").string()});
+        edit.decoded = renderer::loadWav(files / "decoded.wav").samples;
         edit.map = readJson(output() / "analysis-map.json");
         const json stats = readJson(output() / "render-stats.json");
         const json checks = readJson(output() / "qc-report.json")["transitionChecks"];
@@ -78,9 +89,6 @@ protected:
             EXPECT_EQ(checks[j]["afterTrack"], j + 1);
             EXPECT_GE(checks[j]["peakFirst020"].get<double>(), 0.005);
         }
-        const std::map<std::string, std::string> titles = {
-            {"none", "Off"}, {"fade", "Fade"}, {"echoFade", "Echo/Fade"}};
-        EXPECT_EQ(edit.map["finalEndingEffect"], titles.at(effect));
         double segmentsSeconds = 0.0;
         for (const json& track : edit.map["tracks"]) {
             segmentsSeconds += track["selectedDuration"].get<double>();
@@ -98,10 +106,7 @@ TEST_F(RenderPipeline, OneSongWithoutEndingIsA320KbpsCutAtFullLevel) {
     EXPECT_EQ(seamforgetest::entryNames(output()),
               (std::vector<std::string>{"Song One - DJ edit.mp3", "analysis-map.json",
                                         "edit-notes.md", "qc-report.json", "render-stats.json"}));
-    const auto rates = frameBitRatesKbps(testsupport::readWholeFile(edit.mp3));
-    ASSERT_TRUE(rates.has_value()) << "not a sequence of MPEG-1 Layer III frames";
-    EXPECT_GT(rates->size(), 70u);
-    EXPECT_EQ(std::count(rates->begin(), rates->end(), 320), std::ssize(*rates));
+    expectOnly320KbpsFrames(testsupport::readWholeFile(edit.mp3));
 
     const json& track = edit.map["tracks"][0];
     EXPECT_EQ(track["name"], "Opener");
@@ -115,24 +120,6 @@ TEST_F(RenderPipeline, OneSongWithoutEndingIsA320KbpsCutAtFullLevel) {
     EXPECT_NEAR(seconds(edit.decoded), 2.0, 0.002);
     EXPECT_NEAR(rmsBetween(edit.decoded, 0.1, 1.9), kToneRMS, 0.01);
     EXPECT_NEAR(rmsBetween(edit.decoded, -0.1, -0.005), kToneRMS, 0.02);
-}
-
-TEST_F(RenderPipeline, FadeEndingPlaysTwoMoreSecondsDownToSilence) {
-    writeToneSong(files / "Fade.wav", 0.0, 10.0, 0.5);
-    const Edit edit = render({Song{files / "Fade.wav", "1", "5"}}, "fade");
-    const json& track = edit.map["tracks"][0];
-    EXPECT_EQ(edit.map["finalFadeSeconds"], 2.0);
-    EXPECT_EQ(track["finalFadeStartFileTime"], track["selectedEndFileTime"]);
-    EXPECT_NEAR(track["renderedEndFileTime"].get<double>(),
-                track["selectedEndFileTime"].get<double>() + 2.0, 1e-9);
-    const Samples& decoded = edit.decoded;
-    EXPECT_NEAR(seconds(decoded), 6.0, 0.002);
-    EXPECT_NEAR(rmsBetween(decoded, -2.3, -2.05), kToneRMS, 0.01);  // full level before the fade
-    const double early = rmsBetween(decoded, -1.9, -1.6);
-    const double middle = rmsBetween(decoded, -1.1, -0.8);
-    EXPECT_GT(early, middle);
-    EXPECT_GT(middle, rmsBetween(decoded, -0.5, -0.2));
-    EXPECT_LT(rmsBetween(decoded, -0.1, 0), 0.02);
 }
 
 TEST_F(RenderPipeline, EchoEndingFillsFourSecondsWithDecayingRepeats) {
@@ -157,33 +144,47 @@ TEST_F(RenderPipeline, EchoEndingFillsFourSecondsWithDecayingRepeats) {
     EXPECT_LT(rmsBetween(edit.decoded, -0.1, 0), 0.005);
 }
 
-TEST_F(RenderPipeline, TwoSongsAreEvenedOutByDoublingTheQuieterOne) {
+TEST_F(RenderPipeline, TwoSongsAreEvenedOutAndTheLastFadesForTwoMoreSeconds) {
     // RMS 0.1 and 0.4: the target is 0.4, the first song gets 2.0 (4.0 capped).
     writeToneSong(files / "quiet.wav", 0.0, 3.0, 0.1 * std::sqrt(2.0));
-    writeToneSong(files / "loud.wav", 0.0, 3.0, 0.4 * std::sqrt(2.0), 330.0);
+    writeToneSong(files / "loud.wav", 0.0, 5.0, 0.4 * std::sqrt(2.0), 330.0);
     const Edit edit =
-        render({Song{files / "quiet.wav", "0", "2"}, Song{files / "loud.wav", "0", "2"}}, "none");
-    EXPECT_NEAR(rmsBetween(edit.decoded, 0.2, 1.8), 0.2, 0.005);
-    EXPECT_NEAR(rmsBetween(edit.decoded, 2.2, 3.8), 0.4, 0.008);
+        render({Song{files / "quiet.wav", "0", "2"}, Song{files / "loud.wav", "0", "2"}}, "fade");
+    const Samples& decoded = edit.decoded;
+    EXPECT_NEAR(rmsBetween(decoded, 0.2, 1.8), 0.2, 0.005);
+    EXPECT_NEAR(rmsBetween(decoded, 2.2, 3.8), 0.4, 0.008);
+
+    const json& track = edit.map["tracks"][1];
+    EXPECT_EQ(edit.map["finalFadeSeconds"], 2.0);
+    EXPECT_EQ(track["finalFadeStartFileTime"], track["selectedEndFileTime"]);
+    EXPECT_NEAR(track["renderedEndFileTime"].get<double>(),
+                track["selectedEndFileTime"].get<double>() + 2.0, 1e-9);
+    EXPECT_NEAR(seconds(decoded), 6.0, 0.002);
+    const double early = rmsBetween(decoded, -1.9, -1.6);
+    const double middle = rmsBetween(decoded, -1.1, -0.8);
+    EXPECT_NEAR(rmsBetween(decoded, -2.3, -2.05), 0.4, 0.008);  // full level before the fade
+    EXPECT_GT(early, middle);
+    EXPECT_GT(middle, rmsBetween(decoded, -0.5, -0.2));
+    EXPECT_LT(rmsBetween(decoded, -0.1, 0), 0.02);
 }
 
 TEST_F(RenderPipeline, ThreeSongsOfThreeTypesJoinEndToStart) {
     writeToneSong(files / "one.wav", 1.0, 4.0, 0.3);
     writeToneSong(files / "two-source.wav", 2.0, 4.0, 0.6, 550.0);
     writeToneSong(files / "three.wav", 1.5, 3.0, 0.4, 660.0);
-    runLame({"--quiet", (files / "two-source.wav").string(), (files / "two.mp3").string()});
+    runLame({"--quiet", (files / "two-source.wav").string(), (files / "two.MP3").string()});
     ASSERT_EQ(testsupport::convertWithFfmpeg(files / "three.wav", files / "three.flac"), "");
 
     // The last song starts past its end: a tenth of a second is left, too little to fade.
     const Edit edit = render({Song{files / "one.wav", "0:01", "0:02.5"},
-                              Song{files / "two.mp3", "0.5", "", "end around 0:02"},
+                              Song{files / "two.MP3", "0.5", "", "end around 0:02"},
                               Song{files / "three.flac", "1:00", ""}},
                              "fade");
     EXPECT_EQ(edit.mp3, output() / "one into two into three - continuous DJ edit.mp3");
     EXPECT_EQ(seamforgetest::entryNames(output()).size(), 5u) << "no decoded song left here";
     const json& two = edit.map["tracks"][1];
     const json& three = edit.map["tracks"][2];
-    EXPECT_EQ(two["name"], "two.mp3");
+    EXPECT_EQ(two["name"], "two.MP3");
     EXPECT_EQ(two["endReason"], "note_time");
     EXPECT_EQ(two["requestedEnd"], 2.0);
     EXPECT_NEAR(two["firstNoteTime"].get<double>(), 1.95, 0.02);

@@ -1,6 +1,7 @@
 // A render stopped from outside (the wizard sends SIGTERM, then SIGKILL 2 s later) must end
 // well inside those 2 s with one failure line, status 2 and no waste left behind.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
@@ -128,20 +129,12 @@ TEST(StopRequest, EndsDecodingAndRefusesToStartChildren) {
     testsupport::TemporaryFolder folder;
     testsupport::writeTestWav(folder / "song.wav", testsupport::tone(1.0, 440.0, 0.5));
     ASSERT_EQ(testsupport::convertWithFfmpeg(folder / "song.wav", folder / "song.flac"), "");
-    const auto stoppedWith = [](const auto& step) {
-        try {
-            step();
-        } catch (const renderer::RenderError& error) {
-            return std::string(error.what());
-        }
-        return std::string("went on");
-    };
+    const auto stopped = ::testing::ThrowsMessage<renderer::RenderError>(
+        std::string(renderer::renderStoppedMessage));
 
     renderer::requestStop();
-    EXPECT_EQ(stoppedWith([&] { renderer::loadAudio(folder / "song.flac"); }),
-              renderer::renderStoppedMessage);
-    EXPECT_EQ(stoppedWith([&] { renderer::runProcess("/bin/touch", {(folder / "x").string()}); }),
-              renderer::renderStoppedMessage);
+    EXPECT_THAT([&] { renderer::loadAudio(folder / "song.flac"); }, stopped);
+    EXPECT_THAT([&] { renderer::runProcess("/bin/touch", {(folder / "x").string()}); }, stopped);
     renderer::clearStopRequestForTesting();
     EXPECT_FALSE(fs::exists(folder / "x"));
     EXPECT_EQ(renderer::loadAudio(folder / "song.flac").frameCount(), 44100);
