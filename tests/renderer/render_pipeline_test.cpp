@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "renderer/run_process.h"
 #include "renderer/signal_analysis.h"
 #include "renderer/wav_file.h"
 #include "tests/renderer/seamforge_fixture.h"
@@ -61,11 +62,7 @@ protected:
     static void runLame(const std::vector<std::string>& arguments) {
         const fs::path lame = testsupport::findProgram("lame");
         ASSERT_FALSE(lame.empty()) << testsupport::requiredProgramMessage("lame");
-        common::SubprocessOptions options;
-        options.executable = lame.string();
-        options.arguments = arguments;
-        const common::CapturedRun ran = common::runAndCapture(options, 1 << 20);
-        ASSERT_TRUE(!ran.startError && ran.status.succeeded()) << ran.output;
+        renderer::runProcess(lame.string(), arguments);  // throws with LAME's words on failure
     }
 
     static json readJson(const fs::path& path) {

@@ -101,14 +101,16 @@ TEST_F(Stop, EveryStopSignalEndsADecodeAndRemovesTheWorkFolder) {
 }
 
 // The signal thread removes the running encode's temporary MP3 when the render thread is
-// stuck; the encode then fails as it must.
+// stuck; the encode then fails as it must. The stand-in LAME fails once its output is gone,
+// and succeeds after 5 s if it never goes.
 TEST(StopRequest, RemovesTheTemporaryMP3OfTheRunningEncode) {
     testsupport::TemporaryFolder folder;
     const fs::path started = folder / "started";
     ::setenv("MUSIC_EDIT_LAME",
-             seamforgetest::writeScript(folder / "fake-lame",
-                                        "echo partial > \"$6\"\ntouch '" + started.string() +
-                                            "'\nsleep 1\n[ -e \"$6\" ] || exit 1\n")
+             seamforgetest::writeScript(
+                 folder / "fake-lame",
+                 "echo partial > \"$6\"\ntouch '" + started.string() +
+                     "'\nfor i in $(seq 500); do [ -e \"$6\" ] || exit 1; sleep 0.01; done\n")
                  .c_str(),
              1);
     testsupport::writeTestWav(folder / "render.wav", testsupport::tone(0.1, 440.0, 0.5));
