@@ -29,18 +29,15 @@ long long referenceFirstMusicalFrame(const Samples& samples, int sampleRate) {
     const size_t n = sorted.size();
     const double reference = sorted[std::min(n - 1, static_cast<size_t>((n - 1) * 0.95))];
     const long long preRoll = static_cast<long long>(sampleRate * 0.015);
-    if (n >= 3) {
-        const double threshold = std::max(reference * 0.035, 0.0015);
-        for (size_t k = 0; k + 2 < n; ++k) {
-            if (loudness[k] >= threshold && loudness[k + 1] >= threshold &&
-                loudness[k + 2] >= threshold) {
-                return std::max(0LL, static_cast<long long>(k) * 512 - preRoll);
-            }
+    const double windowThreshold = std::max(reference * 0.035, 0.0015);
+    for (size_t k = 0; k + 2 < n; ++k) {
+        if (std::min({loudness[k], loudness[k + 1], loudness[k + 2]}) >= windowThreshold) {
+            return std::max(0LL, static_cast<long long>(k) * 512 - preRoll);
         }
     }
-    const double threshold = std::max(reference * 0.02, 0.0015);
+    const double sampleThreshold = std::max(reference * 0.02, 0.0015);
     for (long long f = 0; f < frames; ++f) {
-        if (std::abs(monoValue(samples, f) / 32767.0) > threshold) {
+        if (std::abs(monoValue(samples, f) / 32767.0) > sampleThreshold) {
             return std::max(0LL, f - preRoll);
         }
     }

@@ -147,7 +147,7 @@ TEST(CompanionFiles, WriteEveryKeyWithItsTypeAndValue) {
     EXPECT_EQ(readWholeFile(folder / "edit-notes.md"), kExpectedNotes);
 }
 
-TEST(CompanionFiles, OneSongWithoutEndingHasEmptyChecksAndNoFadeStart) {
+TEST(CompanionFiles, OneSongWithoutEndingHasEmptyChecks) {
     TemporaryFolder folder;
     renderer::writeCompanionFiles(finishedRender(folder.path(), 1));
     EXPECT_NE(readWholeFile(folder / "qc-report.json").find("\"transitionChecks\": []"),
@@ -156,7 +156,6 @@ TEST(CompanionFiles, OneSongWithoutEndingHasEmptyChecksAndNoFadeStart) {
     EXPECT_EQ(analysis["transitionChecks"], json::array());
     EXPECT_EQ(analysis["finalFadeOut"], false);
     EXPECT_EQ(analysis["finalEndingEffect"], "Off");
-    EXPECT_EQ(keysOf(analysis["tracks"][0]), kTrackKeys);
 }
 
 TEST(CompanionFiles, ANonFiniteValueStopsTheSequenceAtThatFile) {
