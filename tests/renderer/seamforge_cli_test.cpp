@@ -97,8 +97,6 @@ TEST_F(Seamforge, LameProblemsFailOnOneLineAndKeepAnEarlierEdit) {
 }
 
 TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
-    rawwav::writeFile(files / "cut-short.wav",
-                      rawwav::pcmWav(1, 2, 44100, 16, std::string(400, '\1')).substr(0, 40));
     rawwav::writeFile(files / "one-sample.wav", rawwav::pcmWav(1, 2, 44100, 16, "\x01\x02"));
     rawwav::writeFile(files / "text.MP3", "Dear diary, this is not an MP3 at all.\n");
     // A damaged AAC stream: FFmpeg's decoder complains about every frame, and none of
@@ -130,7 +128,6 @@ TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
         return "Could not read " + (files / name).string() + ": " + reason;
     };
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"cut-short.wav", "Converted audio is not a WAVE file."},
         {"one-sample.wav", "Track 1 has no audio to cut."},
         {"damaged.aac", "Local audio decode failed."},
         {"subtitles.m4a", "Source file has no readable audio track."},
