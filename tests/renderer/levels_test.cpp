@@ -21,15 +21,11 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 TEST(ClampInt16, RoundsHalvesAwayFromZeroThenClamps) {
-    EXPECT_EQ(clampInt16(-1.5), -2);
-    EXPECT_EQ(clampInt16(2.5), 3);
-    // The largest double below one half: adding 0.5 to it would round up to 1.
-    EXPECT_EQ(clampInt16(0.49999999999999994), 0);
-    EXPECT_EQ(clampInt16(32767.5), 32767);
-    EXPECT_EQ(clampInt16(-32768.5), -32768);
-    EXPECT_EQ(clampInt16(1e300), 32767);
-    EXPECT_EQ(clampInt16(-kInfinity), -32768);
-    EXPECT_EQ(clampInt16(kNaN), 0);
+    // 0.49999999999999994 is the largest double below one half: adding 0.5 would round it up.
+    const std::pair<double, int16_t> cases[] = {
+        {-1.5, -2},         {2.5, 3},       {0.49999999999999994, 0}, {32767.5, 32767},
+        {-32768.5, -32768}, {1e300, 32767}, {-kInfinity, -32768},     {kNaN, 0}};
+    for (const auto& [value, expected] : cases) EXPECT_EQ(clampInt16(value), expected) << value;
 }
 
 TEST(Loudness, MeasuresWholePairsInsideTheBuffer) {
