@@ -17,11 +17,11 @@ namespace fs = std::filesystem;
 
 using testsupport::readText;
 
-class HandoffExport : public ::testing::Test {
+class HandoffExport : public testsupport::WizardTest {
 protected:
     // A scanned song folder with `count` generated songs.
     QString songFolderWith(int count) {
-        const QString folder = fixture.makeFolder("Desktop/Party Songs");
+        const QString folder = wizard.makeFolder("Desktop/Party Songs");
         for (int n = 1; n <= count; ++n) {
             testsupport::writeTestWav(
                 fs::path(QDir(folder).filePath(QString("song %1.wav").arg(n)).toStdString()),
@@ -34,11 +34,7 @@ protected:
         state().usedDirectSongSelection = false;
         view().scanSelectedFolder();
     }
-    app::ContentView& view() { return *fixture.view; }
-    app::WizardState& state() { return fixture.view->state(); }
     QString handoffPath(const QString& folder) { return QDir(folder).filePath("Tunewright Setup"); }
-
-    testsupport::WizardFixture fixture;
 };
 
 TEST_F(HandoffExport, WritesTheFourFilesAndReplacesThemOnTheNextExport) {
@@ -52,7 +48,7 @@ TEST_F(HandoffExport, WritesTheFourFilesAndReplacesThemOnTheNextExport) {
                     .contains("[choose the output folder before creating the edit]"));
     testsupport::writeFile(handoff.filePath("fast-time-render-log.txt"), "");  // a run's file
 
-    state().outputFolder = fixture.makeFolder("Desktop/Edits");
+    state().outputFolder = wizard.makeFolder("Desktop/Edits");
     ASSERT_TRUE(view().exportHandoff(true)) << state().status.toStdString();
     EXPECT_EQ(readText(handoff.filePath("velvetcut-prompt.md")), view().buildPrompt());
     EXPECT_EQ(readText(handoff.filePath("run-audio-diagnostics.sh")),
@@ -75,7 +71,7 @@ TEST_F(HandoffExport, RefusesWithoutAFolderOrWithTheWrongSongCount) {
     EXPECT_FALSE(view().exportHandoff(true));
     EXPECT_EQ(state().status, "Choose a song folder first.");
 
-    const QString empty = fixture.makeFolder("Desktop/Empty");
+    const QString empty = wizard.makeFolder("Desktop/Empty");
     selectScannedFolder(empty);
     EXPECT_FALSE(view().exportHandoff(true));
     EXPECT_EQ(state().status, "No audio files found. Add 1, 2, or 3 songs to the folder first.");

@@ -122,8 +122,40 @@ TEST_F(LocalEngineRun, NewSongsPickedAfterStopKeepTheStoppedRunsLateUpdatesAway)
     EXPECT_TRUE(state().createLog.isEmpty());
 }
 
+TEST_F(LocalEngineRun, AJobFileThatCannotBeWrittenStartsNothing) {
+    useFakeEngine("touch '" + markerPath().toUtf8() + "'");
+    QDir().mkpath(handoffFile("fast-time-render-job.json"));  // a folder in the job's place
+    pickSongs(1);
+    ASSERT_TRUE(createAndFinish());
+    EXPECT_FALSE(QFile::exists(markerPath()));
+    EXPECT_TRUE(state().createLog.endsWith(
+        "Standalone local engine could not prepare its job files. Switching to AI fallback."));
+    EXPECT_TRUE(step("analyze").detail.startsWith("Could not write " +
+                                                  handoffFile("fast-time-render-job.json")))
+        << step("analyze").detail.toStdString();
+    EXPECT_EQ(state().status, "The fast renderer could not start.");
+}
+
+TEST_F(LocalEngineRun, AnEditTheEngineRefusesNeedsTheAgent) {
+    useFakeEngine("touch '" + markerPath().toUtf8() + "'");
+    pickSongs(2);
+    view().setSongGuidanceText(state().tracks[1], "Add a tape stop at the end.");
+    ASSERT_TRUE(createAndFinish());
+    EXPECT_FALSE(QFile::exists(markerPath()));
+    EXPECT_EQ(stepStates(), QStringList({"Done", "Needs Attention", "Needs Attention", "Waiting",
+                                         "Needs Attention"}));
+    EXPECT_EQ(step("analyze").detail, "The background editing engine was not found.");
+    EXPECT_EQ(step("cuts").detail, kLocalOnlyRefusal);
+    EXPECT_EQ(state().createLog,
+              "The local engine could not handle this edit. AI fallback: song 2 note asks for an "
+              "effect, vocal isolation, beatmatching, or another advanced request.\n" +
+                  kLocalOnlyRefusal);
+    EXPECT_EQ(state().status, "The local engine needs AI help for this edit.");
+}
+
 // The cases where the engine cannot take or finish the edit, each once with an agent
-// that then makes the edit and once with Local Only.
+// that then makes the edit and once with Local Only. The agent path after a job file
+// that could not be written is the same as after a renderer that could not start.
 class EngineHandOver : public LocalEngineRun, public ::testing::WithParamInterface<bool> {
 protected:
     bool withAgent() const { return GetParam(); }
@@ -185,48 +217,6 @@ TEST_P(EngineHandOver, RendererCannotStart) {
     EXPECT_EQ(state().createLog,
               "The standalone local engine could not start and AI fallback was not available.");
     EXPECT_EQ(state().status, "The local engine could not start.");
-}
-
-TEST_P(EngineHandOver, JobFileCannotBeWritten) {
-    useFakeEngine("touch '" + markerPath().toUtf8() + "'");
-    QDir().mkpath(handoffFile("fast-time-render-job.json"));  // a folder in the job's place
-    prepareAgent();
-    pickSongs(1);
-    ASSERT_TRUE(createAndFinish());
-    EXPECT_FALSE(QFile::exists(markerPath()));
-    EXPECT_TRUE(logHistory.join('\n').contains(
-        "Standalone local engine could not prepare its job files. Switching to AI fallback."));
-    if (withAgent()) return expectAgentFinished();
-    EXPECT_TRUE(step("analyze").detail.startsWith("Could not write " +
-                                                  handoffFile("fast-time-render-job.json")))
-        << step("analyze").detail.toStdString();
-    EXPECT_EQ(state().status, "The fast renderer could not start.");
-}
-
-TEST_P(EngineHandOver, EligibilityRefused) {
-    useFakeEngine("touch '" + markerPath().toUtf8() + "'");
-    prepareAgent();
-    pickSongs(2);
-    view().setSongGuidanceText(state().tracks[1], "Add a tape stop at the end.");
-    ASSERT_TRUE(createAndFinish());
-    EXPECT_FALSE(QFile::exists(markerPath()));
-    const QString reason =
-        "AI fallback: song 2 note asks for an effect, vocal isolation, beatmatching, or another "
-        "advanced request.";
-    if (withAgent()) {
-        EXPECT_TRUE(logHistory.contains(
-            reason +
-            "\nAI fallback: scanning first notes, beats, and clean cut points near the typed "
-            "times."));
-        return expectAgentFinished();
-    }
-    EXPECT_EQ(stepStates(), QStringList({"Done", "Needs Attention", "Needs Attention", "Waiting",
-                                         "Needs Attention"}));
-    EXPECT_EQ(step("analyze").detail, "The background editing engine was not found.");
-    EXPECT_EQ(step("cuts").detail, kLocalOnlyRefusal);
-    EXPECT_EQ(state().createLog,
-              "The local engine could not handle this edit. " + reason + "\n" + kLocalOnlyRefusal);
-    EXPECT_EQ(state().status, "The local engine needs AI help for this edit.");
 }
 
 TEST_P(EngineHandOver, RendererEndsWithoutMp3) {

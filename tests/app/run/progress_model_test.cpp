@@ -10,7 +10,7 @@ using app::run::InstallPhaseState;
 
 const QDateTime kNow = QDateTime(QDate(2025, 3, 1), QTime(12, 0), Qt::UTC);
 
-class ProgressModel : public ::testing::Test {
+class ProgressModel : public runtest::RunTest {
 protected:
     ProgressModel() {
         view().setClockForTesting([this] { return clock; });
@@ -20,14 +20,6 @@ protected:
         state().lastEditActivityAt = kNow;
     }
 
-    app::ContentView& view() { return *wizard.view; }
-    app::WizardState& state() { return wizard.view->state(); }
-    app::run::InstallPhase& step(const char* id) {
-        for (auto& candidate : state().createSteps) {
-            if (candidate.id == id) return candidate;
-        }
-        throw std::logic_error("no such step");
-    }
     void run(const char* id, double progress) {
         view().setCreateStep(id, InstallPhaseState::running, progress, "working");
     }
@@ -41,7 +33,6 @@ protected:
         return count;
     }
 
-    testsupport::WizardFixture wizard;
     QDateTime clock = kNow;
 };
 

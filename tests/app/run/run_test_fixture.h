@@ -5,10 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <filesystem>
 
 #include "tests/app/support/wizard_test_helpers.h"
-#include "tests/support/generated_audio.h"
 
 namespace runtest {
 
@@ -38,7 +36,7 @@ inline QByteArray writeDeliverableInto(const QByteArray& where) {
            "printf '# Notes\\n' > " + where + "/edit-notes.md\n";
 }
 
-class RunTest : public ::testing::Test {
+class RunTest : public testsupport::WizardTest {
 protected:
     RunTest() {
         // The tool check is not what these tests are about: never start it.
@@ -57,24 +55,15 @@ protected:
         });
     }
 
-    app::ContentView& view() { return *wizard.view; }
-    app::WizardState& state() { return wizard.view->state(); }
-    testsupport::FakePlatformServices& desktop() { return *wizard.services; }
-
     QString handoffFile(const QString& name) const {
         return QDir(songFolder).filePath("Tunewright Setup/" + name);
     }
 
     // Generated songs "song N.wav" picked one by one, with the output folder chosen.
-    void pickSongs(int count, double seconds = 0.3) {
-        QStringList paths;
-        for (int n = 1; n <= count; ++n) {
-            const QString path = QDir(songFolder).filePath(QStringLiteral("song %1.wav").arg(n));
-            testsupport::writeTestWav(std::filesystem::path(path.toStdString()),
-                                      testsupport::tone(seconds, 220.0 * n, 0.3));
-            paths << path;
-        }
-        view().handleAudioFileSelection(paths);
+    void pickSongs(int count) {
+        QStringList names;
+        for (int n = 1; n <= count; ++n) names << QStringLiteral("song %1.wav").arg(n);
+        view().handleAudioFileSelection(testsupport::writeSongs(songFolder, names, 0.3, 0.0));
         ASSERT_EQ(state().tracks.size(), static_cast<size_t>(count))
             << state().status.toStdString();
         state().outputFolder = outputFolder;
@@ -121,23 +110,20 @@ protected:
                   "Complete. Your edit is ready. Click View Edit to open the finished file.");
     }
 
-    QStringList stepStates() const {
+    QStringList stepStates() {
         QStringList states;
-        for (const auto& step : wizard.view->state().createSteps) {
-            states << app::run::rawValue(step.state);
-        }
+        for (const auto& step : state().createSteps) states << app::run::rawValue(step.state);
         return states;
     }
-    const app::run::InstallPhase& step(const QString& id) const {
-        for (const auto& candidate : wizard.view->state().createSteps) {
+    app::run::InstallPhase& step(const QString& id) {
+        for (auto& candidate : state().createSteps) {
             if (candidate.id == id) return candidate;
         }
-        static const app::run::InstallPhase none;
+        static app::run::InstallPhase none;
         ADD_FAILURE() << "no step " << id.toStdString();
         return none;
     }
 
-    testsupport::WizardFixture wizard;
     QString songFolder;
     QString outputFolder;
     QStringList logHistory;

@@ -11,7 +11,7 @@
 
 namespace songtest {
 
-class SongTest : public ::testing::Test {
+class SongTest : public testsupport::WizardTest {
 protected:
     SongTest() {
         // The pick operations start the real tool check; these tests are about the songs, so
@@ -19,21 +19,11 @@ protected:
         state().isCheckingTools = true;
     }
 
-    app::ContentView& view() { return *wizard.view; }
-    app::WizardState& state() { return wizard.view->state(); }
-    testsupport::FakePlatformServices& desktop() { return *wizard.services; }
-
     // Creates empty files (their content does not matter here) and returns their paths.
     QStringList makeFiles(const QString& folder, const QStringList& names) {
         const QString root = wizard.makeFolder(folder);
         QStringList paths;
-        for (const QString& name : names) {
-            const QString path = root + "/" + name;
-            QDir().mkpath(QFileInfo(path).absolutePath());
-            QFile file(path);
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-            paths << path;
-        }
+        for (const QString& name : names) paths << testsupport::writeFile(root + "/" + name, "");
         return paths;
     }
 
@@ -43,13 +33,11 @@ protected:
         view().chooseSongFiles();
     }
 
-    QStringList trackNames() const {
+    QStringList trackNames() {
         QStringList names;
-        for (const auto& track : wizard.view->state().tracks) names << track.name();
+        for (const auto& track : state().tracks) names << track.name();
         return names;
     }
-
-    testsupport::WizardFixture wizard;
 };
 
 }  // namespace songtest

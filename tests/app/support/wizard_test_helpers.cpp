@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include "tests/support/generated_audio.h"
+
 namespace testsupport {
 
 QString readText(const QString& path) {
@@ -28,6 +30,22 @@ QString writeFile(const QString& path, const QByteArray& contents, QFile::Permis
 QString writeScript(const QString& path, const QByteArray& body) {
     return writeFile(path, "#!/bin/sh\n" + body + "\n",
                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QStringList writeSongs(const QString& folder, const QStringList& names, double toneSeconds,
+                       double silenceSeconds) {
+    QStringList paths;
+    double frequency = 330.0;
+    for (const QString& name : names) {
+        const QString path = folder + QLatin1Char('/') + name;
+        testsupport::writeTestWav(
+            path.toStdString(),
+            testsupport::concatenate({testsupport::silence(silenceSeconds),
+                                      testsupport::tone(toneSeconds, frequency, 0.4)}));
+        paths << path;
+        frequency *= 1.25;
+    }
+    return paths;
 }
 
 void ensureApplication() {

@@ -2,8 +2,11 @@
 // Helpers for wizard tests: an application object, event-loop waiting, small files
 // and scripts, and a ContentView wired to the fake desktop inside a temporary home.
 
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QFile>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -29,6 +32,10 @@ QString writeFile(const QString& path, const QByteArray& contents,
                   QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner);
 // An executable /bin/sh script running `body`; returns its path.
 QString writeScript(const QString& path, const QByteArray& body);
+// Writes 44.1 kHz stereo WAVs (silence, then a tone a third higher per song) into `folder`
+// and returns their paths in the given order.
+QStringList writeSongs(const QString& folder, const QStringList& names, double toneSeconds = 6.0,
+                       double silenceSeconds = 1.5);
 
 // Makes sure a QCoreApplication exists (tests run without a main of their own).
 void ensureApplication();
@@ -47,6 +54,16 @@ struct WizardFixture {
     TemporaryFolder folder;
     std::unique_ptr<FakePlatformServices> services;
     std::unique_ptr<app::ContentView> view;
+};
+
+// A test over one WizardFixture, with short names for its parts.
+class WizardTest : public ::testing::Test {
+protected:
+    app::ContentView& view() { return *wizard.view; }
+    app::WizardState& state() { return wizard.view->state(); }
+    FakePlatformServices& desktop() { return *wizard.services; }
+
+    WizardFixture wizard;
 };
 
 }  // namespace testsupport

@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTest>
+#include <algorithm>
 
 #include "app/ui/components.h"
 #include "app/ui/instructions_card.h"
@@ -32,14 +29,12 @@ app::tools::ToolCheck toolRow(const QString& name, bool ready) {
     return check;
 }
 
-class ScreensTest : public ::testing::Test {
+class ScreensTest : public testsupport::WizardTest {
 protected:
     ScreensTest() {
         // Song picks start a tool check; these tests set the tool rows themselves.
         state().isCheckingTools = true;
     }
-    app::ContentView& view() { return *wizard.view; }
-    app::WizardState& state() { return wizard.view->state(); }
 
     void toolsReady(bool ready) {
         view().applyToolCheckResults({toolRow(QStringLiteral("Local music renderer"), ready),
@@ -52,11 +47,9 @@ protected:
         QStringList names;
         for (int i = 1; i <= count; ++i) names << QStringLiteral("Song %1.wav").arg(i);
         const QString folder = wizard.makeFolder(QStringLiteral("Desktop/Set"));
-        wizard.services->answerNextPanel(uitest::writeSongs(folder, names, 0.5));
+        desktop().answerNextPanel(uitest::writeSongs(folder, names, 0.5));
         view().chooseSongFiles();
     }
-
-    testsupport::WizardFixture wizard;
 };
 
 TEST_F(ScreensTest, ScreenAndHeader_FollowTheStateThroughAllFourSteps) {
@@ -134,55 +127,49 @@ TEST_F(ScreensTest, ToolTiles_MarkOptionalToolsAndNameWhatIsMissing) {
 
 TEST_F(ScreensTest, GuidanceBoxes_AskPerPositionForOneTwoAndThreeSongs) {
     toolsReady(true);
-    struct Expected {
-        int total;
-        std::vector<std::pair<const char*, const char*>> questionAndPlaceholderEnd;
+    const QString exitQuestion =
+        "What complete chorus, hook, or phrase should finish before song 2 enters?";
+    const auto startQuestion = [](int song) {
+        return QString(
+                   "Should song %1 start at the beginning/opening downbeat, or did you "
+                   "specifically want a vocal/internal section?")
+            .arg(song);
     };
-    const std::vector<Expected> cases = {
-        {1,
-         {{"Where should this song shorten or fade after the phrase resolves?",
-           "then slowly fade after the phrase resolves."}}},
-        {2,
-         {{"What complete chorus, hook, or phrase should finish before song 2 enters?",
-           "let it resolve, then exit on a clean downbeat."},
-          {"Should song 2 start at the beginning/opening downbeat, or did you specifically want a "
-           "vocal/internal section?",
-           "Only use vocals if I type that."}}},
-        {3,
-         {{"What complete chorus, hook, or phrase should finish before song 2 enters?",
-           "then exit on a clean downbeat into song 2."},
-          {"Should song 2 start at the beginning/opening downbeat, or did you specifically want a "
-           "vocal/internal section?",
-           "then exit on a clean downbeat into song 3. Only use vocals if I type that."},
-          {"Should song 3 start at the beginning/opening downbeat, or did you specifically want a "
-           "vocal/internal section?",
-           "then end on a clean phrase ending. Only use vocals if I type that."}}},
+    // Per song count, each box's question and how its example note ends.
+    const std::vector<std::vector<std::pair<QString, QString>>> cases = {
+        {{"Where should this song shorten or fade after the phrase resolves?",
+          "then slowly fade after the phrase resolves."}},
+        {{exitQuestion, "let it resolve, then exit on a clean downbeat."},
+         {startQuestion(2), "Only use vocals if I type that."}},
+        {{exitQuestion, "then exit on a clean downbeat into song 2."},
+         {startQuestion(2),
+          "then exit on a clean downbeat into song 3. Only use vocals if I type that."},
+         {startQuestion(3), "then end on a clean phrase ending. Only use vocals if I type that."}},
     };
-    for (const Expected& expected : cases) {
-        SCOPED_TRACE(expected.total);
+    for (const auto& expected : cases) {
+        const int total = static_cast<int>(expected.size());
+        SCOPED_TRACE(total);
         view().clearSongs();
         state().isCheckingTools = true;
-        pickSongs(expected.total);
+        pickSongs(total);
         // Empty notes show their question; a typed note shows the plain label.
         for (const auto& track : state().tracks) view().setSongGuidanceText(track, QString());
         app::ui::InstructionsCard card(view());
         card.refresh();
         const auto& boxes = card.guidanceBoxes();
-        ASSERT_EQ(boxes.size(), static_cast<size_t>(expected.total));
-        for (int index = 0; index < expected.total; ++index) {
-            const app::ui::SongGuidanceBox* box = boxes[static_cast<size_t>(index)];
-            const auto& [question, placeholderEnd] =
-                expected.questionAndPlaceholderEnd[static_cast<size_t>(index)];
+        ASSERT_EQ(boxes.size(), expected.size());
+        for (int index = 0; index < total; ++index) {
+            auto* box = const_cast<app::ui::SongGuidanceBox*>(boxes[static_cast<size_t>(index)]);
+            const auto& [question, placeholderEnd] = expected[static_cast<size_t>(index)];
             EXPECT_EQ(box->questionLabel()->text(), question);
             EXPECT_TRUE(box->noteField()->placeholderText().endsWith(placeholderEnd))
                 << box->noteField()->placeholderText().toStdString();
             EXPECT_EQ(box->startTimeField()->text(), "0:00");
             // The arrows are hidden at the ends of the list.
-            auto* self = const_cast<app::ui::SongGuidanceBox*>(box);
-            EXPECT_EQ(uitest::findByAccessibleName<QPushButton>(self, "Move earlier") != nullptr,
+            EXPECT_EQ(uitest::findByAccessibleName<QPushButton>(box, "Move earlier") != nullptr,
                       index > 0);
-            EXPECT_EQ(uitest::findByAccessibleName<QPushButton>(self, "Move later") != nullptr,
-                      index + 1 < expected.total);
+            EXPECT_EQ(uitest::findByAccessibleName<QPushButton>(box, "Move later") != nullptr,
+                      index + 1 < total);
         }
         view().setSongGuidanceText(state().tracks[0], QStringLiteral("Keep the intro"));
         card.refresh();
@@ -190,79 +177,35 @@ TEST_F(ScreensTest, GuidanceBoxes_AskPerPositionForOneTwoAndThreeSongs) {
     }
 }
 
-TEST_F(ScreensTest, Typing_WritesThroughWithoutRebuildingTheField) {
-    toolsReady(true);
-    pickSongs(2);
-    app::ui::InstructionsCard card(view());
-    QObject::connect(&view(), &app::ContentView::changed, &card, [&card] { card.refresh(); });
-    card.refresh();
-    card.show();
-    card.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&card));
-
-    QLineEdit* end = card.findChild<QLineEdit*>("songEndTime2");
-    ASSERT_NE(end, nullptr);
-    end->setFocus();
-    QTest::keyClicks(end, "2:10");
-    EXPECT_EQ(view().songEndTime(state().tracks[1]), "2:10");
-    EXPECT_EQ(card.findChild<QLineEdit*>("songEndTime2"), end);
-    EXPECT_TRUE(end->hasFocus());
-    EXPECT_EQ(end->cursorPosition(), 4);
-
-    QLineEdit* start = card.findChild<QLineEdit*>("songStartTime1");
-    start->setFocus();
-    start->selectAll();
-    QTest::keyClicks(start, " 0:05");
-    EXPECT_EQ(view().songStartTime(state().tracks[0]), " 0:05");  // stored exactly as typed
-
-    QPlainTextEdit* note = card.findChild<QPlainTextEdit*>("songNote1");
-    note->setFocus();
-    note->selectAll();
-    QTest::keyClicks(note, "Hold the hook");
-    EXPECT_EQ(view().songGuidanceText(state().tracks[0]), "Hold the hook");
-    EXPECT_TRUE(note->hasFocus());
-    EXPECT_EQ(note->textCursor().position(), 13);
-
-    // Tab walks the fields in reading order, also into the next song's box.
-    start->setFocus();
-    const QStringList expectedOrder = {"Song 1 end time", "Song 1 note", "Replace song 2",
-                                       "Move earlier", "Song 2 start time"};
-    for (const QString& name : expectedOrder) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(uitest::accessibleName(QApplication::focusWidget()), name);
+TEST(WindowFit, FitsTheVisibleFrameAndStopsAtTheFloors) {
+    struct Case {
+        std::optional<QRect> screen;
+        QRect preferred;
+        QSize size;
+        QSize minimum;
+        std::optional<QPoint> topLeft;  // none: the place is not checked
+    };
+    const Case cases[] = {
+        // 900 × 700: moved inside the visible frame with the top edge kept.
+        {QRect(0, 0, 900, 700), QRect(40, 20, 1440, 1040), {868, 670}, {868, 620}, QPoint(32, 20)},
+        // A wide window on a large screen stays wide, gets the usable height and moves up.
+        {QRect(0, 25, 2560, 1415),
+         QRect(100, 60, 1600, 900),
+         {1600, 1385},
+         {1080, 620},
+         QPoint(100, 55)},
+        // A tiny screen: the usable size never drops below 820 × 620.
+        {QRect(0, 0, 640, 480), QRect(0, 0, 1440, 1040), {820, 620}, {820, 620}, std::nullopt},
+        // Without a screen the preferred size stands in for it.
+        {std::nullopt, QRect(0, 0, 1000, 700), {1408, 1010}, {1080, 620}, QPoint(0, 0)},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.size.width());
+        const auto fit = app::ui::ensureReadableWindowSize(each.screen, each.preferred);
+        EXPECT_EQ(fit.frame.size(), each.size);
+        EXPECT_EQ(fit.minimumSize, each.minimum);
+        EXPECT_EQ(fit.frame.topLeft(), each.topLeft.value_or(fit.frame.topLeft()));
     }
-
-    // Without an output folder the main button asks for one first.
-    EXPECT_NE(uitest::findByAccessibleName<QPushButton>(&card, "Select Output Folder First"),
-              nullptr);
-}
-
-TEST(WindowFit, NineHundredBySevenHundredScreen_FitsTo868By670WithMinimum868By620) {
-    const auto fit =
-        app::ui::ensureReadableWindowSize(QRect(0, 0, 900, 700), QRect(40, 20, 1440, 1040));
-    EXPECT_TRUE(fit.changesFrame);
-    EXPECT_EQ(fit.frame.size(), QSize(868, 670));
-    EXPECT_EQ(fit.minimumSize, QSize(868, 620));
-    // Moved inside the visible frame, top edge kept where it fits.
-    EXPECT_EQ(fit.frame.topLeft(), QPoint(32, 20));
-}
-
-TEST(WindowFit, LargeScreenKeepsAWiderWindowAndSmallScreensStopAtTheFloors) {
-    // A 1600 wide window on a 2560 × 1440 screen stays 1600 wide and gets the usable height;
-    // its bottom would leave the visible frame, so it moves up.
-    auto fit =
-        app::ui::ensureReadableWindowSize(QRect(0, 25, 2560, 1415), QRect(100, 60, 1600, 900));
-    EXPECT_EQ(fit.frame, QRect(100, 55, 1600, 1385));
-    EXPECT_EQ(fit.minimumSize, QSize(1080, 620));
-
-    // A tiny screen: the usable size never drops below 820 × 620.
-    fit = app::ui::ensureReadableWindowSize(QRect(0, 0, 640, 480), QRect(0, 0, 1440, 1040));
-    EXPECT_EQ(fit.frame.size(), QSize(820, 620));
-    EXPECT_EQ(fit.minimumSize, QSize(820, 620));
-
-    // Without a screen the preferred size stands in for it.
-    fit = app::ui::ensureReadableWindowSize(std::nullopt, QRect(0, 0, 1000, 700));
-    EXPECT_EQ(fit.frame, QRect(0, 0, 1408, 1010));
 }
 
 TEST(Symbols, EveryNameTheScreensUseIsDrawn) {
@@ -282,10 +225,9 @@ TEST(Symbols, EveryNameTheScreensUseIsDrawn) {
         EXPECT_TRUE(app::ui::isKnownSymbol(name));
         const QImage image = app::ui::symbolPixmap(name, Qt::white, 24, 2.0).toImage();
         EXPECT_EQ(image.size(), QSize(48, 48));
-        int inked = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) inked += qAlpha(image.pixel(x, y)) > 128;
-        }
+        const QImage alpha = image.convertToFormat(QImage::Format_Alpha8);
+        const auto inked = std::count_if(alpha.constBits(), alpha.constBits() + alpha.sizeInBytes(),
+                                         [](uchar value) { return value > 128; });
         EXPECT_GT(inked, 40);  // something visible, not a blank square
         EXPECT_NE(app::ui::symbolPixmap(name, Qt::white, 24).toImage(), fallback);
     }

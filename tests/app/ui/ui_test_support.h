@@ -7,11 +7,11 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "tests/app/support/wizard_test_helpers.h"
+
 namespace uitest {
 
-// Writes short 44.1 kHz stereo WAVs (silence, then a tone) into `folder` and
-// returns their paths in the given order.
-QStringList writeSongs(const QString& folder, const QStringList& names, double toneSeconds = 6.0);
+using testsupport::writeSongs;
 
 // The accessible name a screen reader would announce for `widget`.
 QString accessibleName(QWidget* widget);

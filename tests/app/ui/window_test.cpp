@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
@@ -21,17 +22,13 @@ namespace {
 
 using app::ui::WizardScreen;
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public testsupport::WizardTest {
 protected:
     WindowTest() {
         // A failed local run must not reach for an agent installed on this machine.
         wizard.view->setCodexLocatorForTesting([] { return std::optional<QString>(); });
     }
     ~WindowTest() override { window.reset(); }
-
-    app::ContentView& view() { return *wizard.view; }
-    app::WizardState& state() { return wizard.view->state(); }
-    testsupport::FakePlatformServices& desktop() { return *wizard.services; }
 
     app::ui::WizardWindow& openWindow() {
         window = std::make_unique<app::ui::WizardWindow>(view());
@@ -55,18 +52,27 @@ protected:
         QTest::mouseClick(target, Qt::LeftButton);
     }
 
-    // Replaces the whole text of a field by typing, as a person would.
-    void typeInto(const QString& accessibleName, const QString& text) {
-        QWidget* field = uitest::findByAccessibleName<QLineEdit>(window.get(), accessibleName);
-        if (field == nullptr) {
-            field = uitest::findByAccessibleName<QPlainTextEdit>(window.get(), accessibleName);
+    QWidget* field(const QString& accessibleName) {
+        QWidget* found = uitest::findByAccessibleName<QLineEdit>(window.get(), accessibleName);
+        if (found == nullptr) {
+            found = uitest::findByAccessibleName<QPlainTextEdit>(window.get(), accessibleName);
         }
-        ASSERT_NE(field, nullptr) << "no field " << accessibleName.toStdString();
-        window->scrollArea()->ensureWidgetVisible(field);
-        field->setFocus();
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(field, Qt::Key_Delete);
-        QTest::keyClicks(field, text);
+        EXPECT_NE(found, nullptr) << "no field " << accessibleName.toStdString();
+        return found;
+    }
+
+    // Replaces the whole text of a field by typing, as a person would. The field must
+    // stay the same widget with the focus: a rebuild on every change would lose both.
+    void typeInto(const QString& accessibleName, const QString& text) {
+        QWidget* typed = field(accessibleName);
+        ASSERT_NE(typed, nullptr);
+        window->scrollArea()->ensureWidgetVisible(typed);
+        typed->setFocus();
+        QTest::keyClick(typed, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(typed, Qt::Key_Delete);
+        QTest::keyClicks(typed, text);
+        EXPECT_EQ(field(accessibleName), typed) << accessibleName.toStdString();
+        EXPECT_TRUE(typed->hasFocus()) << accessibleName.toStdString();
     }
 
     QString pill() const { return window->header()->stepPill(); }
@@ -142,6 +148,14 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
     EXPECT_EQ(view().songEndTime(state().tracks[0]), "0:04");
     EXPECT_EQ(view().songGuidanceText(state().tracks[0]),
               "Play the opening phrase, then hand over.");
+    // Tab walks the fields in reading order, also into the next song's box.
+    field(QStringLiteral("Song 1 start time"))->setFocus();
+    for (const char* name : {"Song 1 end time", "Song 1 note", "Replace song 2", "Move earlier",
+                             "Song 2 start time"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(uitest::accessibleName(QApplication::focusWidget()), name);
+    }
+    button(QStringLiteral("Select Output Folder First"));  // the main button until then
 
     click(QStringLiteral("Fade"));
     EXPECT_EQ(state().finalEndingEffect, common::FinalEndingEffect::fade);

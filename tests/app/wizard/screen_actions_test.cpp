@@ -10,12 +10,8 @@
 
 namespace {
 
-class ScreenActionsTest : public ::testing::Test {
+class ScreenActionsTest : public testsupport::WizardTest {
 protected:
-    app::ContentView& view() { return *wizard.view; }
-    app::WizardState& state() { return wizard.view->state(); }
-    testsupport::FakePlatformServices& desktop() { return *wizard.services; }
-
     QString writeFile(const QString& folder, const QString& name, const QDateTime& modified) {
         const QString path = folder + "/" + name;
         QFile file(path);
@@ -24,8 +20,6 @@ protected:
         file.setFileTime(modified, QFileDevice::FileModificationTime);
         return path;
     }
-
-    testsupport::WizardFixture wizard;
 };
 
 TEST_F(ScreenActionsTest, StartUp_RestoresThePreferencesAndStartsTheToolCheck) {
