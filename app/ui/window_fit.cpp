@@ -29,11 +29,13 @@ WindowFit ensureReadableWindowSize(const std::optional<QRect>& visibleFrame,
     // Screen coordinates grow downwards here, so keeping the top edge keeps y.
     QRect frame(currentFrame.topLeft(), QSize(targetWidth, targetHeight));
     if (visibleFrame) {
+        // On a screen smaller than the window the left and top edges win, so the title bar
+        // stays on screen and the window can still be moved.
         const QRect& area = *visibleFrame;
         if (frame.right() > area.right()) frame.moveRight(area.right());
         if (frame.left() < area.left()) frame.moveLeft(area.left());
-        if (frame.top() < area.top()) frame.moveTop(area.top());
         if (frame.bottom() > area.bottom()) frame.moveBottom(area.bottom());
+        if (frame.top() < area.top()) frame.moveTop(area.top());
     }
     fit.frame = frame;
     fit.changesFrame = true;

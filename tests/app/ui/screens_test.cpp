@@ -183,7 +183,7 @@ TEST(WindowFit, FitsTheVisibleFrameAndStopsAtTheFloors) {
         QRect preferred;
         QSize size;
         QSize minimum;
-        std::optional<QPoint> topLeft;  // none: the place is not checked
+        QPoint topLeft;
     };
     const Case cases[] = {
         // 900 × 700: moved inside the visible frame with the top edge kept.
@@ -194,8 +194,9 @@ TEST(WindowFit, FitsTheVisibleFrameAndStopsAtTheFloors) {
          {1600, 1385},
          {1080, 620},
          QPoint(100, 55)},
-        // A tiny screen: the usable size never drops below 820 × 620.
-        {QRect(0, 0, 640, 480), QRect(0, 0, 1440, 1040), {820, 620}, {820, 620}, std::nullopt},
+        // A tiny screen: the usable size never drops below 820 × 620, and the title bar stays
+        // on screen.
+        {QRect(0, 0, 640, 480), QRect(0, 0, 1440, 1040), {820, 620}, {820, 620}, QPoint(0, 0)},
         // Without a screen the preferred size stands in for it.
         {std::nullopt, QRect(0, 0, 1000, 700), {1408, 1010}, {1080, 620}, QPoint(0, 0)},
     };
@@ -204,7 +205,7 @@ TEST(WindowFit, FitsTheVisibleFrameAndStopsAtTheFloors) {
         const auto fit = app::ui::ensureReadableWindowSize(each.screen, each.preferred);
         EXPECT_EQ(fit.frame.size(), each.size);
         EXPECT_EQ(fit.minimumSize, each.minimum);
-        EXPECT_EQ(fit.frame.topLeft(), each.topLeft.value_or(fit.frame.topLeft()));
+        EXPECT_EQ(fit.frame.topLeft(), each.topLeft);
     }
 }
 
