@@ -99,6 +99,7 @@ TEST_F(Seamforge, LameProblemsFailOnOneLineAndKeepAnEarlierEdit) {
 TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
     rawwav::writeFile(files / "one-sample.wav", rawwav::pcmWav(1, 2, 44100, 16, "\x01\x02"));
     rawwav::writeFile(files / "text.MP3", "Dear diary, this is not an MP3 at all.\n");
+    rawwav::writeFile(files / "text.ogg", "Dear diary, nor is this an Ogg file.\n");
     // A damaged AAC stream: FFmpeg's decoder complains about every frame, and none of
     // that may reach standard error.
     testsupport::writeTestWav(files / "tone.wav", testsupport::tone(1.0, 440.0, 0.5));
@@ -131,6 +132,8 @@ TEST_F(Seamforge, BadSongsFailOnOneLineWithoutCrashOrHang) {
         {"one-sample.wav", "Track 1 has no audio to cut."},
         {"damaged.aac", "Local audio decode failed."},
         {"subtitles.m4a", "Source file has no readable audio track."},
+        {"text.ogg",
+         "Local audio reader could not open " + (files / "text.ogg").string() + ": End of file"},
         {"unknown-codec.aiff", "Local audio reader cannot decode this file."},
         {"no-channels.caf", "Local audio reader could not start."},
         {"hundred-channels.caf", "Local audio reader could not copy decoded samples."},
