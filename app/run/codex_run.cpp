@@ -62,14 +62,10 @@ void applySuccess(ContentView& view, const AgentRun& run, bool appEndedAgent) {
                            "Complete. The finished MP3 and edit notes are saved in:\n" +
                                run.outputFolder + QLatin1Char('\n'));
     }
-    view.setCreateStep(QStringLiteral("analyze"), InstallPhaseState::done, 1.0,
-                       QStringLiteral("Audio analysis complete."));
-    view.setCreateStep(QStringLiteral("cuts"), InstallPhaseState::done, 1.0,
-                       QStringLiteral("Edit points selected."));
-    view.setCreateStep(QStringLiteral("render"), InstallPhaseState::done, 1.0,
-                       QStringLiteral("Continuous edit built."));
-    view.setCreateStep(QStringLiteral("save"), InstallPhaseState::done, 1.0,
-                       QStringLiteral("320 kbps MP3 file saved in the selected output folder."));
+    run::markEditStepsDone(
+        view, QStringLiteral("Audio analysis complete."), QStringLiteral("Edit points selected."),
+        QStringLiteral("Continuous edit built."),
+        QStringLiteral("320 kbps MP3 file saved in the selected output folder."));
     state.completedOutputFolder = run.outputFolder;
     state.createLog = "Complete. Your edit is ready in:\n" + run.outputFolder;
     state.status =

@@ -104,15 +104,11 @@ void applySuccess(ContentView& view, const LocalRun& run) {
                        "Complete. Standalone local engine saved the finished MP3 and edit notes "
                        "in:\n" +
                            run.outputFolder + QLatin1Char('\n'));
-    view.setCreateStep(QStringLiteral("analyze"), InstallPhaseState::done, 1.0,
-                       QStringLiteral("Local audio and structure scan complete."));
-    view.setCreateStep(QStringLiteral("cuts"), InstallPhaseState::done, 1.0,
-                       QStringLiteral("Timing and phrase targets snapped to clean cut points."));
-    view.setCreateStep(QStringLiteral("render"), InstallPhaseState::done, 1.0,
-                       QStringLiteral("Continuous 320 kbps MP3 built."));
-    view.setCreateStep(QStringLiteral("save"), InstallPhaseState::done, 1.0,
-                       QStringLiteral("MP3, edit notes, and QC files saved in the selected output "
-                                      "folder."));
+    run::markEditStepsDone(
+        view, QStringLiteral("Local audio and structure scan complete."),
+        QStringLiteral("Timing and phrase targets snapped to clean cut points."),
+        QStringLiteral("Continuous 320 kbps MP3 built."),
+        QStringLiteral("MP3, edit notes, and QC files saved in the selected output folder."));
     state.completedOutputFolder = run.outputFolder;
     state.createLog =
         "Complete. Standalone local engine finished without AI fallback.\n" + run.outputFolder;

@@ -37,6 +37,14 @@ void applyStoppedOutcome(ContentView& view) {
     state.status = QStringLiteral("Edit stopped. You can go back and make changes.");
 }
 
+void markEditStepsDone(ContentView& view, const QString& analyze, const QString& cuts,
+                       const QString& render, const QString& save) {
+    view.setCreateStep(QStringLiteral("analyze"), InstallPhaseState::done, 1.0, analyze);
+    view.setCreateStep(QStringLiteral("cuts"), InstallPhaseState::done, 1.0, cuts);
+    view.setCreateStep(QStringLiteral("render"), InstallPhaseState::done, 1.0, render);
+    view.setCreateStep(QStringLiteral("save"), InstallPhaseState::done, 1.0, save);
+}
+
 void sleepSeconds(double seconds) {
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
 }

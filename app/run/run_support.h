@@ -35,6 +35,10 @@ std::optional<QString> startChild(EditRunController& controller,
 // The stopped outcome of a run (interface thread): steps, log and status.
 void applyStoppedOutcome(ContentView& view);
 
+// Marks the four steps after Prepare done, each with its finished detail (interface thread).
+void markEditStepsDone(ContentView& view, const QString& analyze, const QString& cuts,
+                       const QString& render, const QString& save);
+
 // The sleep between two checks of a run's child, in seconds (background thread).
 void sleepSeconds(double seconds);
 
