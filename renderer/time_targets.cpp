@@ -32,11 +32,17 @@ bool contains(std::string_view text, std::string_view word) {
     return text.find(word) != std::string_view::npos;
 }
 
-// The "C" locale's number syntax, whatever locale the process runs in; the whole piece
-// must be consumed.
+// Only what a decimal literal can hold; strtod alone would also take "0x1A", "inf" and
+// "nan(...)".
+bool hasOnlyDecimalLiteralCharacters(std::string_view piece) {
+    return piece.find_first_not_of("0123456789+-.eE") == std::string_view::npos;
+}
+
+// A decimal floating-point literal in the "C" locale's syntax, whatever locale the process
+// runs in; the whole piece must be consumed.
 std::optional<double> parseNumber(std::string_view piece) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    if (cLocale == nullptr || piece.empty() || common::isAsciiWhitespace(piece.front())) {
+    if (cLocale == nullptr || piece.empty() || !hasOnlyDecimalLiteralCharacters(piece)) {
         return std::nullopt;
     }
     const std::string text(piece);

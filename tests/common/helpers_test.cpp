@@ -15,6 +15,12 @@ namespace {
 TEST(Text, TrimAndLowerCase) {
     EXPECT_EQ(common::trim(" \t\n 1:30 \r\n"), "1:30");
     EXPECT_EQ(common::trim(" \n "), "");
+    // Every Unicode space goes at the ends; inside, and other characters of several bytes at
+    // the ends, stay.
+    EXPECT_EQ(common::trim("\u00A0\u3000\u2000 1\u00A0:30\u200A\u2028\u205F\u0085"), "1\u00A0:30");
+    EXPECT_EQ(common::trim("\u1680\u2029\u202F"), "");
+    EXPECT_EQ(common::trim("\u00E9t\u00E9\u00A0"), "\u00E9t\u00E9");
+    EXPECT_EQ(common::trim("\u200B1\u00A1"), "\u200B1\u00A1");  // no spaces, despite the bytes
     EXPECT_EQ(common::asciiLower("Song.MP3 \xC3\x89"), "song.mp3 \xC3\x89");
     EXPECT_EQ(common::replaceAll("90 seconds sec", "sec", "s"), "90 sonds s");
 }
@@ -28,7 +34,8 @@ TEST(Uuid, CanonicalUpperCaseAndFresh) {
 }
 
 TEST(IsoTime, WholeSecondsInUtcWithZ) {
-    const auto moment = std::chrono::system_clock::time_point(std::chrono::milliseconds(1765060139999));
+    const auto moment =
+        std::chrono::system_clock::time_point(std::chrono::milliseconds(1765060139999));
     EXPECT_EQ(common::iso8601Utc(moment), "2025-12-06T22:28:59Z");
 }
 
