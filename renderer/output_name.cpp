@@ -39,6 +39,13 @@ std::string collapseSpaces(std::string_view text) {
     return result;
 }
 
+// A name that starts with a dot is hidden: file managers do not show it and a search for
+// the fresh edit skips it.
+std::string withoutLeadingDots(std::string title) {
+    const size_t first = title.find_first_not_of(". ");
+    return first == std::string::npos ? std::string() : title.substr(first);
+}
+
 // The last component of a path, without its extension ("/a/My Song.mp3" -> "My Song").
 std::string fileStem(std::string_view path) {
     while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
@@ -89,7 +96,7 @@ std::string cleanTitle(std::string_view text) {
         replaced += allowed ? c : ' ';
         offset += length;
     }
-    std::string title = collapseSpaces(replaced);
+    std::string title = withoutLeadingDots(collapseSpaces(replaced));
     return title.empty() ? std::string(kEmptyTitle) : title;
 }
 

@@ -12,7 +12,8 @@ namespace renderer {
 
 // Every Unicode scalar outside A-Z, a-z, 0-9 and " .,&+'-" becomes a space (a byte
 // that is not valid UTF-8 counts as one scalar); runs of spaces collapse and the ends
-// are trimmed. "Music Edit" when nothing is left. The result is always ASCII.
+// are trimmed, and leading dots go too, so the edit is never a hidden file. "Music Edit"
+// when nothing is left. The result is always ASCII.
 std::string cleanTitle(std::string_view text);
 
 // "<title> - DJ edit.mp3" for one song, "<t1> into <t2>[ into <t3>] - continuous DJ

@@ -37,6 +37,10 @@ TEST(CleanTitle, KeepsOnlyTheAllowedCharactersWithSingleSpaces) {
         {"\u65e5\u672c\u8a9e\u306e\u66f2", "Music Edit"},
         {"", "Music Edit"},
         {"___ ()", "Music Edit"},
+        // A leading dot would hide the edit; later dots stay.
+        {"(...) Baby.", "Baby."},
+        {" . .x. y", "x. y"},
+        {"...", "Music Edit"},
         // A lead byte followed by an ASCII letter, a cut-off three-byte sequence, an overlong
         // "/", a surrogate and a lone continuation byte are each one scalar of their own: the
         // letters around them survive.
