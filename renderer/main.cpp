@@ -17,20 +17,12 @@ namespace {
 
 constexpr int kFailureStatus = 2;
 
-// The parent reads the last line, so a message from the platform must not break it.
-std::string oneLine(std::string_view text) {
-    std::string line(text);
-    for (char& c : line) {
-        if (c == '\n' || c == '\r') c = ' ';
-    }
-    return common::trim(line);
-}
-
 // A stopped render unwinds through whatever step it was in; that step's own error is not
 // the reason the run ended.
 int fail(std::string_view message) {
     if (renderer::stopRequested()) message = renderer::renderStoppedMessage;
-    renderer::writeFinalLine("LOCAL_RENDER_FAILED " + oneLine(message));
+    // The log keeps any line break left inside the message on the one line.
+    renderer::writeFinalLine("LOCAL_RENDER_FAILED " + common::trim(message));
     return kFailureStatus;
 }
 

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/text.h"
 #include "renderer/echo_fade.h"
 #include "renderer/gain_and_ramps.h"
 #include "renderer/join_qc.h"
@@ -29,6 +30,25 @@ constexpr const char* kRenderWavName = "tunewright-local-render.wav";
 void checkTrackCount(const RenderJob& job) {
     if (job.tracks.empty() || job.tracks.size() > kMaxTracks) {
         throw RenderError("Local renderer supports 1 to 3 songs.");
+    }
+}
+
+// The file system ends a path at its first NUL, so such a path would name another file or
+// folder than the job does. The message shows the NUL as "\u0000", and must: a NUL would
+// end it there.
+void refusePathsWithNul(const RenderJob& job) {
+    const std::string nul(1, '\0');
+    const auto shown = [&](const std::string& path) {
+        return common::replaceAll(path, nul, "\\u0000");
+    };
+    if (job.outputFolder.find(nul) != std::string::npos) {
+        throw RenderError("Output folder path contains a NUL character: " +
+                          shown(job.outputFolder));
+    }
+    for (const TrackJob& track : job.tracks) {
+        if (track.path.find(nul) != std::string::npos) {
+            throw RenderError("Source file missing: " + shown(track.path));
+        }
     }
 }
 
@@ -120,6 +140,7 @@ std::filesystem::path encodeEdit(std::vector<int16_t> output, const RenderJob& j
 void render(const RenderJob& job) {
     throwIfStopRequested();
     checkTrackCount(job);
+    refusePathsWithNul(job);
     createOutputFolder(job.outputFolder);
     const WorkFolder workFolder;
     log("LOCAL_STEP analyze starting");

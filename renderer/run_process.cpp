@@ -67,7 +67,9 @@ std::string runProcess(const std::string& executable, const std::vector<std::str
     std::lock_guard guard(outputMutex);
     const std::string text = isValidUtf8(output) ? output : std::string();
     if (status.succeeded()) return text;
-    const std::string message = common::trim(text);
+    // The child's lines read as one sentence on the renderer's one failure line.
+    const std::string message =
+        common::trim(common::replaceAll(common::replaceAll(text, "\r", " "), "\n", " "));
     if (!message.empty()) throw RenderError(message);
     throw RenderError(std::filesystem::path(executable).filename().string() + " failed");
 }

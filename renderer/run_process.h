@@ -9,7 +9,7 @@ namespace renderer {
 // Runs `executable` with `arguments` (no shell, same folder and environment),
 // standard output and standard error on one pipe, and waits for it. Returns the
 // combined output (the newest 200,000 bytes; empty text when not valid UTF-8).
-// Throws RenderError when the child exits non-zero: its trimmed output, or
+// Throws RenderError when the child exits non-zero: its trimmed output on one line, or
 // "<file name> failed" when that is empty. Throws RenderError with the platform's
 // reason when the child cannot start. Registers the child with the stop handling, so a
 // stop ends it; a stop before or during the run throws RenderError(renderStoppedMessage).

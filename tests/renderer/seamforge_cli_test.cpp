@@ -6,6 +6,7 @@
 
 #include <random>
 
+#include "common/text.h"
 #include "tests/renderer/seamforge_fixture.h"
 
 namespace {
@@ -56,6 +57,57 @@ TEST_F(Seamforge, BadJobsAndFoldersFailOnOneLine) {
     environment["TMPDIR"] = (files / "song.wav").string();
     expectFailure(runJob(editJob({Song{files / "song.wav"}}, files / "out")),
                   "Could not find the temporary folder: Not a directory");
+}
+
+// The file system ends a path at a NUL, so such a path names another file or folder than
+// the job does: refused on one line before anything is created. The line shows the NUL.
+TEST_F(Seamforge, APathWithANulIsRefusedBeforeAnythingIsWritten) {
+    testsupport::writeTestWav(files / "A.wav", testsupport::tone(0.5, 440.0, 0.5));
+    const std::string nul(1, '\0');
+    const std::string shownNul = "\\u0000";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {editJob({Song{files / ("A.wav" + nul + "zzz")}}, files / "out"),
+         "Source file missing: " + (files / "A.wav").string() + shownNul + "zzz"},
+        {editJob({Song{files / "A.wav"}, Song{files / ("A.wav" + nul)}}, files / "out"),
+         "Source file missing: " + (files / "A.wav").string() + shownNul},
+        {editJob({Song{files / "A.wav"}}, files / ("out" + nul + "put")),
+         "Output folder path contains a NUL character: " + (files / "out").string() + shownNul +
+             "put"},
+    };
+    for (const auto& [job, message] : cases) {
+        SCOPED_TRACE(message);
+        const SeamforgeRun result = runJob(job);
+        EXPECT_EQ(result.lines().size(), 1u) << result.standardOutput;
+        expectFailure(result, message);
+        EXPECT_FALSE(fs::exists(files / "out"));
+    }
+}
+
+// A parent judges a run by its last line, so a line break in a path must not split one: it
+// is written as "\n" or "\r", while the files go exactly where the job says.
+TEST_F(Seamforge, LineBreaksInPathsStayOnTheirLine) {
+    testsupport::writeTestWav(files / "song.wav", testsupport::tone(0.5, 440.0, 0.5));
+    for (const std::string folder : {"two\nlines", "carriage\rreturn", "both\r\n"}) {
+        const SeamforgeRun result = runJob(editJob({Song{files / "song.wav"}}, files / folder));
+        const fs::path mp3 = files / folder / "song - DJ edit.mp3";
+        std::string shown = common::replaceAll(mp3.string(), "\n", "\\n");
+        shown = common::replaceAll(shown, "\r", "\\r");
+        EXPECT_EQ(result.lines(),
+                  (std::vector<std::string>{"LOCAL_STEP analyze starting", "LOCAL_STEP cuts done",
+                                            "LOCAL_STEP render done", "LOCAL_RENDER_OK " + shown}));
+        EXPECT_EQ(result.status, 0);
+        EXPECT_TRUE(fs::is_regular_file(mp3));
+        EXPECT_TRUE(fs::is_regular_file(files / folder / "edit-notes.md"));
+    }
+
+    // Failure lines that name a path: the missing song, and the unreadable job.
+    const SeamforgeRun missing = runJob(editJob({Song{files / "gone\nsong.wav"}}, files / "out"));
+    EXPECT_EQ(missing.lines().size(), 2u) << missing.standardOutput;
+    expectFailure(missing, "Source file missing: " + files.path().string() + "/gone\\nsong.wav");
+    const SeamforgeRun noJob = run({(files / "no\rjob.json").string()});
+    EXPECT_EQ(noJob.lines().size(), 1u) << noJob.standardOutput;
+    expectFailure(noJob, "Could not read " + files.path().string() +
+                             "/no\\rjob.json: No such file or directory");
 }
 
 // Whatever goes wrong with LAME, decoding or encoding, an earlier edit of the same name stays
