@@ -56,16 +56,20 @@ CutTargets cutTargets(const TrackJob& track, long long firstFrame, double durati
     return targets;
 }
 
-// How far the song is rendered past its cut end, and where its ending effect starts.
+// How far the song is rendered past its cut end, and where its ending effect starts. Both
+// are frames of audio that exists: the cut's quarter-second minimum can put `endFrame` past
+// the song's last frame (a start typed past its end), and the reports must still describe
+// what is heard.
 struct SongEnding {
     long long renderEndFrame = 0;
     long long padFrames = 0;  // silence appended for the echo to fill
-    std::optional<double> fadeStartFileTime;
+    std::optional<long long> fadeStartFrame;
 };
 
 SongEnding songEnding(const EndingPlan& ending, bool lastSong, long long endFrame,
                       long long frames) {
-    SongEnding result{endFrame, 0, std::nullopt};
+    const long long audioEndFrame = std::min(endFrame, frames);
+    SongEnding result{audioEndFrame, 0, std::nullopt};
     if (!lastSong) return result;
     const long long tailFrames = secondsToFrames(ending.tailSeconds);
     switch (ending.effect) {
@@ -75,13 +79,14 @@ SongEnding songEnding(const EndingPlan& ending, bool lastSong, long long endFram
             const long long extendedEnd = std::min(endFrame + tailFrames, frames);
             if (extendedEnd > endFrame + minimumCutFrames) {
                 result.renderEndFrame = extendedEnd;
-                result.fadeStartFileTime = framesToSeconds(endFrame);
+                result.fadeStartFrame = endFrame;
             }
             break;
         }
         case common::FinalEndingEffect::echoFade:
+            // The echo starts where the song's audio stops.
             result.padFrames = tailFrames;
-            result.fadeStartFileTime = framesToSeconds(endFrame);
+            result.fadeStartFrame = audioEndFrame;
             break;
         case common::FinalEndingEffect::none:
             break;
@@ -144,19 +149,15 @@ SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, 
     SongCut cut;
     cut.segment = cutSegment(samples, startFrame, songEnd.renderEndFrame, songEnd.padFrames);
     applyMicroFades(cut.segment);
-    if (songEnd.fadeStartFileTime) {
-        // The ending starts at the cut end, or where the song's audio runs out before it.
-        const long long audioFrames =
-            static_cast<long long>(cut.segment.size() / targetChannels) - songEnd.padFrames;
-        cut.endingStartFrame = std::clamp(endFrame - startFrame, 0LL, audioFrames);
-    }
+    // The reports and the audio take the ending's start from this one frame.
+    if (songEnd.fadeStartFrame) cut.endingStartFrame = *songEnd.fadeStartFrame - startFrame;
 
     cut.analysis = trackAnalysis(track, songNumber, duration, firstFrame, targets);
     cut.analysis.selectedStartFileTime = framesToSeconds(startFrame);
     cut.analysis.selectedEndFileTime = framesToSeconds(endFrame);
     cut.analysis.renderedEndFileTime = framesToSeconds(songEnd.renderEndFrame + songEnd.padFrames);
-    if (songEnd.fadeStartFileTime) {
-        cut.analysis.finalFadeStartFileTime = songEnd.fadeStartFileTime;
+    if (songEnd.fadeStartFrame) {
+        cut.analysis.finalFadeStartFileTime = framesToSeconds(*songEnd.fadeStartFrame);
         cut.analysis.finalEndingEffect = std::string(common::title(ending.effect));
         cut.analysis.finalFadeExtraSeconds = ending.tailSeconds;
     }
