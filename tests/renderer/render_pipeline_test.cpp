@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 
 #include "renderer/run_process.h"
 #include "renderer/signal_analysis.h"
@@ -189,6 +190,110 @@ TEST_F(RenderPipeline, ThreeSongsOfThreeTypesJoinEndToStart) {
     EXPECT_NEAR(three["selectedDuration"].get<double>(), 0.1, 0.035);
     EXPECT_FALSE(three.contains("finalFadeStartFileTime"));
     EXPECT_EQ(edit.map["finalFadeSeconds"], 0.0);
+}
+
+// What the reports say about the end of the last song is what the edit holds: its rendered
+// part ends, and its ending starts, where the decoded edit says, also when the typed start
+// lies past the end of the song and its quarter-second cut would reach beyond the audio.
+TEST_F(RenderPipeline, TheReportedEndingIsTheRenderedEnding) {
+    writeToneSong(files / "Eight.wav", 0.0, 8.0, 0.5);
+    struct EndingCase {
+        std::string start;
+        std::string end;
+        std::string effect;
+        bool carriesEnding;
+    };
+    for (const EndingCase& ending : std::vector<EndingCase>{{"0:30", "", "echoFade", true},
+                                                            {"1", "5", "echoFade", true},
+                                                            {"1", "5", "fade", true},
+                                                            {"0:30", "", "fade", false},
+                                                            {"0:30", "", "none", false}}) {
+        SCOPED_TRACE(ending.start + " " + ending.effect);
+        const Edit edit =
+            render({Song{files / "Eight.wav", ending.start, ending.end}}, ending.effect);
+        const json& track = edit.map["tracks"][0];
+        const double start = track["selectedStartFileTime"].get<double>();
+        const double renderedEnd = track["renderedEndFileTime"].get<double>();
+        const double fadeSeconds = edit.map["finalFadeSeconds"].get<double>();
+        EXPECT_NEAR(renderedEnd - start, seconds(edit.decoded), 1e-3);
+        EXPECT_LE(renderedEnd, track["duration"].get<double>() +
+                                   (ending.effect == "echoFade" ? 4.0 : 0.0) + 1e-9);
+        ASSERT_EQ(track.contains("finalFadeStartFileTime"), ending.carriesEnding);
+        if (!ending.carriesEnding) {
+            EXPECT_EQ(fadeSeconds, 0.0);
+            continue;
+        }
+        const double fadeStart = track["finalFadeStartFileTime"].get<double>();
+        EXPECT_NEAR(renderedEnd - fadeStart, fadeSeconds, 1e-9);
+        EXPECT_EQ(fadeSeconds, ending.effect == "echoFade" ? 4.0 : 2.0);
+        const std::string notes = testsupport::readWholeFile(output() / "edit-notes.md");
+        char expected[128];
+        std::snprintf(expected, sizeof expected, " starts at %.3fs and renders through %.3fs.\n",
+                      fadeStart, renderedEnd);
+        EXPECT_NE(notes.find(expected), std::string::npos) << notes;
+        if (ending.start == "0:30") {
+            // The song's audio stops at 8.0 s, so its echo starts there.
+            EXPECT_NE(notes.find("Echo/Fade starts at 8.000s and renders through 12.000s."),
+                      std::string::npos)
+                << notes;
+        }
+    }
+}
+
+// A song file whose name starts with punctuation must not give a hidden edit: file managers
+// do not show it, and the search for the fresh edit skips it.
+TEST_F(RenderPipeline, AnEditNameNeverStartsWithADot) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"(...) Baby.wav"}, "Baby - DJ edit.mp3"},
+        {{".hidden song.wav", "(...) Baby.wav"}, "hidden song into Baby - continuous DJ edit.mp3"},
+        {{"....wav"}, "Music Edit - DJ edit.mp3"},
+    };
+    for (const auto& [songNames, name] : cases) {
+        SCOPED_TRACE(name);
+        std::vector<Song> songs;
+        for (const std::string& songName : songNames) {
+            writeToneSong(files / songName, 0.0, 1.0, 0.5);
+            songs.push_back(Song{files / songName, "0", "0.5"});
+        }
+        fs::remove_all(output());
+        EXPECT_EQ(render(songs, "none").mp3, output() / name);
+        for (const std::string& entry : seamforgetest::entryNames(output())) {
+            EXPECT_FALSE(entry.starts_with(".")) << entry;
+        }
+    }
+}
+
+// Times pasted with a no-break or other Unicode space still read; a number is decimal, so
+// "0x1A" is no more a time than "inf" is.
+TEST_F(RenderPipeline, TypedTimesTrimUnicodeSpacesAndReadOnlyDecimals) {
+    writeToneSong(files / "song.wav", 0.0, 3.0, 0.5);
+    struct TimeCase {
+        std::string start;
+        std::string end;
+        double requestedStart;
+        std::string endReason;
+    };
+    for (const TimeCase& time : std::vector<TimeCase>{
+             {"0:01\u00A0",
+              "\u2003"
+              "0:02\u3000",
+              1.0, "typed_time"},
+             {"\u202F0.5 s\u2009", "0x2", 0.5, "local_time_guess"},
+         }) {
+        SCOPED_TRACE(time.start + " " + time.end);
+        const Edit edit = render({Song{files / "song.wav", time.start, time.end}}, "none");
+        const json& track = edit.map["tracks"][0];
+        EXPECT_EQ(track["requestedStart"], time.requestedStart);
+        EXPECT_EQ(track["endReason"], time.endReason);
+        if (time.endReason == "typed_time") {
+            EXPECT_EQ(track["requestedEnd"], 2.0);
+        }
+    }
+    for (const std::string start : {"0x1A", "0X1a", "0:0x1A", "0x1p3"}) {
+        SCOPED_TRACE(start);
+        expectFailure(runJob(editJob({Song{files / "song.wav", start}}, output())),
+                      "Track 1 needs a clear start time.");
+    }
 }
 
 TEST_F(RenderPipeline, AnEntranceInDeadAirIsRefusedBeforeAnythingIsWritten) {
