@@ -1,4 +1,4 @@
-#include "renderer/file_bytes.h"
+#include "audio/file_bytes.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <system_error>
 
-#include "renderer/render_error.h"
+#include "audio/audio_error.h"
 
-namespace renderer {
+namespace audio {
 namespace {
 
 [[noreturn]] void throwReadError(const std::filesystem::path& path, int error) {
@@ -18,7 +18,7 @@ namespace {
 
 [[noreturn]] void throwNotRegular(const std::filesystem::path& path, mode_t mode) {
     if (S_ISDIR(mode)) throwReadError(path, EISDIR);
-    throw RenderError("Could not read " + path.string() + ": Not a regular file");
+    throw AudioError("Could not read " + path.string() + ": Not a regular file");
 }
 
 class FileDescriptor {
@@ -86,4 +86,4 @@ FileSamples readFileAsSamples(const std::filesystem::path& path) {
     return file;
 }
 
-}  // namespace renderer
+}  // namespace audio

@@ -1,16 +1,16 @@
 #pragma once
-// Whole-file reads for the renderer's inputs (the job file, WAV files).
+// Whole-file reads of regular files (job files, WAV files).
 
 #include <cstdint>
 #include <filesystem>
 #include <vector>
 
-#include "renderer/little_endian.h"
+#include "audio/little_endian.h"
 
-namespace renderer {
+namespace audio {
 
 // Reads every byte of the regular file at `path`. Throws a one-line
-// "Could not read <path>: <reason>" (std::system_error, or RenderError for a device
+// "Could not read <path>: <reason>" (std::system_error, or AudioError for a device
 // or a pipe, which could block or never end) when it is missing, unreadable or a folder.
 ByteBuffer readFileBytes(const std::filesystem::path& path);
 
@@ -30,4 +30,4 @@ FileSamples readFileAsSamples(const std::filesystem::path& path);
 // Throws like readFileBytes unless `path` names a regular file (links followed).
 void requireRegularFile(const std::filesystem::path& path);
 
-}  // namespace renderer
+}  // namespace audio

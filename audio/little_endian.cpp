@@ -1,6 +1,6 @@
-#include "renderer/little_endian.h"
+#include "audio/little_endian.h"
 
-namespace renderer {
+namespace audio {
 
 uint16_t readUInt16LE(ConstByteSpan data, size_t offset) {
     return static_cast<uint16_t>(data[offset] | (data[offset + 1] << 8));
@@ -26,4 +26,4 @@ void appendUInt32LE(ByteBuffer& bytes, uint32_t value) {
         bytes.push_back(static_cast<uint8_t>(value >> shift));
 }
 
-}  // namespace renderer
+}  // namespace audio

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace renderer {
+namespace audio {
 
 using ByteBuffer = std::vector<uint8_t>;
 using ConstByteSpan = std::span<const uint8_t>;
@@ -20,4 +20,4 @@ void appendString(ByteBuffer& bytes, std::string_view ascii);
 void appendUInt16LE(ByteBuffer& bytes, uint16_t value);
 void appendUInt32LE(ByteBuffer& bytes, uint32_t value);
 
-}  // namespace renderer
+}  // namespace audio

@@ -1,4 +1,4 @@
-#include "renderer/platform_audio_reader.h"
+#include "audio/platform_audio_reader.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -13,12 +13,12 @@ extern "C" {
 #include <string>
 #include <vector>
 
-#include "renderer/file_bytes.h"
-#include "renderer/render_error.h"
-#include "renderer/resample.h"
-#include "renderer/stop_request.h"
+#include "audio/audio_error.h"
+#include "audio/file_bytes.h"
+#include "audio/resample.h"
+#include "audio/stop_check.h"
 
-namespace renderer {
+namespace audio {
 namespace {
 
 struct FormatContextCloser {
@@ -62,14 +62,14 @@ FormatContextPtr openInput(const std::filesystem::path& path) {
     const int result = avformat_open_input(&opened, url.c_str(), nullptr, &options);
     av_dict_free(&options);
     if (result < 0) {
-        throw RenderError("Local audio reader could not open " + path.string() + ": " +
-                          ffmpegErrorText(result));
+        throw AudioError("Local audio reader could not open " + path.string() + ": " +
+                         ffmpegErrorText(result));
     }
     FormatContextPtr input(opened);
     const int infoResult = avformat_find_stream_info(input.get(), nullptr);
     if (infoResult < 0) {
-        throw RenderError("Local audio reader could not read " + path.string() + ": " +
-                          ffmpegErrorText(infoResult));
+        throw AudioError("Local audio reader could not read " + path.string() + ": " +
+                         ffmpegErrorText(infoResult));
     }
     return input;
 }
@@ -84,19 +84,19 @@ AVStream* firstAudioStream(AVFormatContext& input) {
             stream->discard = AVDISCARD_ALL;
         }
     }
-    if (chosen == nullptr) throw RenderError("Source file has no readable audio track.");
+    if (chosen == nullptr) throw AudioError("Source file has no readable audio track.");
     return chosen;
 }
 
 CodecContextPtr openDecoder(const AVStream& stream) {
     const AVCodec* codec = avcodec_find_decoder(stream.codecpar->codec_id);
-    if (codec == nullptr) throw RenderError(kCannotDecode);
+    if (codec == nullptr) throw AudioError(kCannotDecode);
     CodecContextPtr decoder(avcodec_alloc_context3(codec));
-    if (!decoder) throw RenderError(kCouldNotStart);
+    if (!decoder) throw AudioError(kCouldNotStart);
     if (avcodec_parameters_to_context(decoder.get(), stream.codecpar) < 0) {
-        throw RenderError(kCannotDecode);
+        throw AudioError(kCannotDecode);
     }
-    if (avcodec_open2(decoder.get(), codec, nullptr) < 0) throw RenderError(kCouldNotStart);
+    if (avcodec_open2(decoder.get(), codec, nullptr) < 0) throw AudioError(kCouldNotStart);
     return decoder;
 }
 
@@ -110,12 +110,12 @@ public:
     void append(const AVFrame& frame) {
         if (frame.nb_samples <= 0) return;
         const int channels = frame.ch_layout.nb_channels;
-        if (channels <= 0) throw RenderError(kCouldNotCopy);
+        if (channels <= 0) throw AudioError(kCouldNotCopy);
         if (!sameFormat(frame)) startStretch(frame);
 
         const size_t count = static_cast<size_t>(frame.nb_samples) * static_cast<size_t>(channels);
         if (collected_.samples.size() + stretch_.size() + count > maxDecodedSamples) {
-            throw RenderError("Decoded audio is too long.");
+            throw AudioError("Decoded audio is too long.");
         }
         // Grow in place, then convert straight into the new tail.
         const size_t oldSize = stretch_.size();
@@ -124,7 +124,7 @@ public:
         const int converted =
             swr_convert(converter_.get(), &tail, frame.nb_samples,
                         const_cast<const uint8_t**>(frame.extended_data), frame.nb_samples);
-        if (converted < 0) throw RenderError(kCouldNotCopy);
+        if (converted < 0) throw AudioError(kCouldNotCopy);
         stretch_.resize(oldSize + static_cast<size_t>(converted) * static_cast<size_t>(channels));
     }
 
@@ -144,8 +144,7 @@ private:
     void startStretch(const AVFrame& frame) {
         finishStretch();
         av_channel_layout_uninit(&layout_);
-        if (av_channel_layout_copy(&layout_, &frame.ch_layout) < 0)
-            throw RenderError(kCouldNotCopy);
+        if (av_channel_layout_copy(&layout_, &frame.ch_layout) < 0) throw AudioError(kCouldNotCopy);
         format_ = frame.format;
         sampleRate_ = frame.sample_rate;
         // Same layout and rate on both sides: only the sample format changes.
@@ -153,10 +152,10 @@ private:
         if (swr_alloc_set_opts2(&converter, &layout_, AV_SAMPLE_FMT_S16, sampleRate_, &layout_,
                                 static_cast<AVSampleFormat>(format_), sampleRate_, 0,
                                 nullptr) < 0) {
-            throw RenderError(kCouldNotCopy);
+            throw AudioError(kCouldNotCopy);
         }
         converter_.reset(converter);
-        if (swr_init(converter_.get()) < 0) throw RenderError(kCouldNotCopy);
+        if (swr_init(converter_.get()) < 0) throw AudioError(kCouldNotCopy);
     }
 
     void finishStretch() {
@@ -165,7 +164,7 @@ private:
             convertToTargetFormat(std::move(stretch_), layout_.nb_channels, sampleRate_);
         stretch_.clear();
         if (collected_.samples.size() + converted.samples.size() > maxDecodedSamples) {
-            throw RenderError("Decoded audio is too long.");
+            throw AudioError("Decoded audio is too long.");
         }
         collected_.samples.insert(collected_.samples.end(), converted.samples.begin(),
                                   converted.samples.end());
@@ -185,7 +184,7 @@ class Decoder {
 public:
     Decoder(AVCodecContext& context, SampleCollector& collector)
         : context_(context), collector_(collector), frame_(av_frame_alloc()) {
-        if (!frame_) throw RenderError(kCouldNotStart);
+        if (!frame_) throw AudioError(kCouldNotStart);
     }
 
     void send(const AVPacket* packet) {
@@ -211,7 +210,7 @@ private:
     }
 
     void noteError(int code) {
-        if (code != AVERROR_INVALIDDATA) throw RenderError(kDecodeFailed);
+        if (code != AVERROR_INVALIDDATA) throw AudioError(kDecodeFailed);
         ++rejectedPackets_;
     }
 
@@ -223,7 +222,7 @@ private:
 
 }  // namespace
 
-WavAudio loadAudio(const std::filesystem::path& path) {
+WavAudio loadAudio(const std::filesystem::path& path, const StopCheck& stopCheck) {
     av_log_set_level(AV_LOG_QUIET);
     // A pipe or device would block the demuxer or never end.
     requireRegularFile(path);
@@ -235,21 +234,21 @@ WavAudio loadAudio(const std::filesystem::path& path) {
     SampleCollector collector;
     Decoder decoder(*codec, collector);
     const PacketPtr packet(av_packet_alloc());
-    if (!packet) throw RenderError(kCouldNotStart);
+    if (!packet) throw AudioError(kCouldNotStart);
     while (true) {
-        throwIfStopRequested();  // a long file must not keep a stopped render alive
+        if (stopCheck) stopCheck();  // a long file must not keep a stopped program busy
         const int result = av_read_frame(input.get(), packet.get());
         if (result == AVERROR_EOF) break;
-        if (result < 0) throw RenderError(kDecodeFailed);
+        if (result < 0) throw AudioError(kDecodeFailed);
         if (packet->stream_index == stream->index) decoder.send(packet.get());
         av_packet_unref(packet.get());
     }
     decoder.send(nullptr);  // drain what the decoder still holds
 
     if (collector.empty()) {
-        throw RenderError(decoder.rejectedAnyPacket() ? kDecodeFailed : "Decoded audio is empty.");
+        throw AudioError(decoder.rejectedAnyPacket() ? kDecodeFailed : "Decoded audio is empty.");
     }
     return collector.finish();
 }
 
-}  // namespace renderer
+}  // namespace audio

@@ -5,13 +5,15 @@
 
 #include <filesystem>
 
-#include "renderer/wav_audio.h"
+#include "audio/stop_check.h"
+#include "audio/wav_audio.h"
 
-namespace renderer {
+namespace audio {
 
 // Decodes the first audio stream to 16-bit interleaved PCM at the file's own rate
 // and channel count, then converts it to targetSampleRate stereo. Throws
-// RenderError with a one-line message on every failure.
-WavAudio loadAudio(const std::filesystem::path& path);
+// AudioError with a one-line message on every failure. `stopCheck` runs before every
+// packet, so a stop ends a long read with the check's own exception.
+WavAudio loadAudio(const std::filesystem::path& path, const StopCheck& stopCheck = {});
 
-}  // namespace renderer
+}  // namespace audio

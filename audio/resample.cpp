@@ -1,13 +1,13 @@
-#include "renderer/resample.h"
+#include "audio/resample.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "renderer/constants.h"
-#include "renderer/render_error.h"
+#include "audio/audio_error.h"
+#include "audio/sample_format.h"
 
-namespace renderer {
+namespace audio {
 namespace {
 
 int16_t roundToInt16(double value) {
@@ -68,8 +68,8 @@ std::vector<int16_t> stereoFromChannels(std::vector<int16_t> samples, int channe
 
 WavAudio convertToTargetFormat(std::vector<int16_t> samples, int channels, int64_t sampleRate) {
     if (sampleRate < minimumSourceSampleRate) {
-        throw RenderError("Source audio has an unusable sample rate (" +
-                          std::to_string(sampleRate) + " Hz).");
+        throw AudioError("Source audio has an unusable sample rate (" + std::to_string(sampleRate) +
+                         " Hz).");
     }
     // The size is known before any work, so a song too long to hold fails at once.
     const int64_t frames = static_cast<int64_t>(samples.size() / std::max(channels, 1));
@@ -77,7 +77,7 @@ WavAudio convertToTargetFormat(std::vector<int16_t> samples, int channels, int64
     const int64_t outputFrames =
         resample ? resampledFrameCount(frames, sampleRate, targetSampleRate) : frames;
     if (static_cast<uint64_t>(outputFrames) * targetChannels > maxDecodedSamples) {
-        throw RenderError("Decoded audio is too long.");
+        throw AudioError("Decoded audio is too long.");
     }
 
     WavAudio audio;
@@ -88,4 +88,4 @@ WavAudio convertToTargetFormat(std::vector<int16_t> samples, int channels, int64
     return audio;
 }
 
-}  // namespace renderer
+}  // namespace audio

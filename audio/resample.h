@@ -1,14 +1,14 @@
 #pragma once
-// Conversion of decoded PCM into the renderer's one form: 16-bit stereo at
-// targetSampleRate. Pure functions on interleaved samples; failures throw RenderError.
+// Conversion of decoded PCM into the one sample form the readers return: 16-bit stereo at
+// targetSampleRate. Pure functions on interleaved samples; failures throw AudioError.
 
 #include <cstdint>
 #include <span>
 #include <vector>
 
-#include "renderer/wav_audio.h"
+#include "audio/wav_audio.h"
 
-namespace renderer {
+namespace audio {
 
 // Lowest source rate accepted: upsampling from below it would multiply a small
 // file into a huge buffer, and no real audio format uses such rates.
@@ -30,8 +30,8 @@ int64_t resampledFrameCount(int64_t inputFrames, int64_t fromRate, int64_t toRat
 // keep their first two, stereo stays. Only whole frames are kept.
 std::vector<int16_t> stereoFromChannels(std::vector<int16_t> samples, int channels);
 
-// Channel conversion, then rate conversion to targetSampleRate. Throws RenderError
+// Channel conversion, then rate conversion to targetSampleRate. Throws AudioError
 // for a rate below minimumSourceSampleRate or a result above maxDecodedSamples.
 WavAudio convertToTargetFormat(std::vector<int16_t> samples, int channels, int64_t sampleRate);
 
-}  // namespace renderer
+}  // namespace audio

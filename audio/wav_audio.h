@@ -1,13 +1,13 @@
 #pragma once
-// Decoded PCM as every later stage sees it.
+// Decoded PCM as every reader returns it and every later stage sees it.
 
 #include <cstdint>
 #include <vector>
 
-namespace renderer {
+namespace audio {
 
 struct WavAudio {
-    int sampleRate = 44100;        // frames per second
+    int sampleRate = 44100;  // frames per second
     int channels = 2;
     std::vector<int16_t> samples;  // interleaved
 
@@ -19,4 +19,4 @@ struct WavAudio {
     }
 };
 
-}  // namespace renderer
+}  // namespace audio

@@ -1,4 +1,4 @@
-#include "renderer/wav_file.h"
+#include "audio/wav_file.h"
 
 #include <algorithm>
 #include <bit>
@@ -12,11 +12,11 @@
 #include <utility>
 #include <vector>
 
-#include "renderer/file_bytes.h"
-#include "renderer/render_error.h"
-#include "renderer/resample.h"
+#include "audio/audio_error.h"
+#include "audio/file_bytes.h"
+#include "audio/resample.h"
 
-namespace renderer {
+namespace audio {
 namespace {
 
 constexpr size_t kCanonicalHeaderBytes = 44;
@@ -46,7 +46,7 @@ PcmFormat readFmtBody(ConstByteSpan body) {
 
 void requireReadablePcm(const PcmFormat& format) {
     if (format.channels == 0 || format.bitsPerSample != 16) {
-        throw RenderError("Decoded WAV audio is not readable 16-bit PCM.");
+        throw AudioError("Decoded WAV audio is not readable 16-bit PCM.");
     }
 }
 
@@ -75,7 +75,7 @@ struct PcmData {
 PcmData findPcmData(ConstByteSpan bytes) {
     if (bytes.size() <= kCanonicalHeaderBytes || !hasTag(bytes, 0, "RIFF") ||
         !hasTag(bytes, 8, "WAVE")) {
-        throw RenderError("Converted audio is not a WAVE file.");
+        throw AudioError("Converted audio is not a WAVE file.");
     }
     PcmFormat format;
     size_t position = 12;
@@ -92,7 +92,7 @@ PcmData findPcmData(ConstByteSpan bytes) {
         }
         position = bodyEnd + (declaredSize % 2);  // RIFF pads odd chunks with one byte
     }
-    throw RenderError("Converted audio has no PCM data.");
+    throw AudioError("Converted audio has no PCM data.");
 }
 
 void throwWriteError(const std::filesystem::path& path, int error) {
@@ -151,17 +151,17 @@ WavAudio loadWav(const std::filesystem::path& path) {
 
 ByteBuffer wavHeader(int sampleRate, int channels, size_t sampleCount) {
     if (channels < 1 || static_cast<uint64_t>(channels) * 2 > 0xFFFF) {
-        throw RenderError("A WAV file cannot hold " + std::to_string(channels) + " channels.");
+        throw AudioError("A WAV file cannot hold " + std::to_string(channels) + " channels.");
     }
     const uint64_t byteRate =
         static_cast<uint64_t>(sampleRate) * static_cast<uint64_t>(channels) * 2;
     if (sampleRate < 1 || byteRate > kMaxUInt32) {
-        throw RenderError("A WAV file cannot hold a sample rate of " + std::to_string(sampleRate) +
-                          " Hz with " + std::to_string(channels) + " channels.");
+        throw AudioError("A WAV file cannot hold a sample rate of " + std::to_string(sampleRate) +
+                         " Hz with " + std::to_string(channels) + " channels.");
     }
     const uint64_t dataBytes = static_cast<uint64_t>(sampleCount) * 2;
     if (sampleCount > kMaxUInt32 || dataBytes > kMaxUInt32 - 36) {
-        throw RenderError("The audio is too long for a WAV file.");
+        throw AudioError("The audio is too long for a WAV file.");
     }
 
     ByteBuffer header;
@@ -209,4 +209,4 @@ void writeWav(const WavAudio& audio, const std::filesystem::path& path) {
     writeWav(audio.sampleRate, audio.channels, audio.samples, path);
 }
 
-}  // namespace renderer
+}  // namespace audio

@@ -1,4 +1,4 @@
-#include "renderer/first_note.h"
+#include "renderer/analysis/first_note.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "renderer/signal_analysis.h"
+#include "renderer/analysis/signal_analysis.h"
 
 #include <algorithm>
 #include <cmath>

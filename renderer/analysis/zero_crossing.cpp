@@ -1,10 +1,10 @@
-#include "renderer/zero_crossing.h"
+#include "renderer/analysis/zero_crossing.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "renderer/signal_analysis.h"
+#include "renderer/analysis/signal_analysis.h"
 
 namespace renderer {
 namespace {

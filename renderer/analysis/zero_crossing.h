@@ -1,7 +1,7 @@
 #pragma once
 // Places a cut on a zero crossing of the mono signal. Pure and thread-safe; never fails.
 
-#include "renderer/constants.h"
+#include "renderer/run/constants.h"
 
 namespace renderer {
 

@@ -1,9 +1,9 @@
-#include "renderer/gain_and_ramps.h"
+#include "renderer/cut/gain_and_ramps.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "renderer/sample_math.h"
+#include "renderer/cut/sample_math.h"
 
 namespace renderer {
 namespace {

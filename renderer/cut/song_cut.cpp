@@ -1,14 +1,14 @@
-#include "renderer/song_cut.h"
+#include "renderer/cut/song_cut.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <string>
 
-#include "renderer/first_note.h"
-#include "renderer/gain_and_ramps.h"
-#include "renderer/render_error.h"
-#include "renderer/time_targets.h"
-#include "renderer/zero_crossing.h"
+#include "renderer/analysis/first_note.h"
+#include "renderer/analysis/zero_crossing.h"
+#include "renderer/cut/gain_and_ramps.h"
+#include "renderer/job/time_targets.h"
+#include "renderer/run/render_error.h"
 
 namespace renderer {
 namespace {

@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
-#include "renderer/constants.h"
-#include "renderer/render_job.h"
-#include "renderer/render_report.h"
+#include "renderer/job/render_job.h"
+#include "renderer/report/render_report.h"
+#include "renderer/run/constants.h"
 
 namespace renderer {
 

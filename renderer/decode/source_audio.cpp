@@ -1,13 +1,16 @@
-#include "renderer/source_audio.h"
+#include "renderer/decode/source_audio.h"
 
 #include <string>
+#include <vector>
 
+#include "audio/file_bytes.h"
+#include "audio/lame_decoder.h"
+#include "audio/platform_audio_reader.h"
+#include "audio/wav_file.h"
 #include "common/text.h"
-#include "renderer/file_bytes.h"
-#include "renderer/platform_audio_reader.h"
-#include "renderer/render_error.h"
-#include "renderer/run_process.h"
-#include "renderer/wav_file.h"
+#include "renderer/run/render_error.h"
+#include "renderer/run/run_process.h"
+#include "renderer/run/stop_request.h"
 
 namespace renderer {
 namespace {
@@ -17,30 +20,30 @@ std::string lowerCasedExtension(const std::filesystem::path& path) {
     return common::asciiLower(extension.empty() ? extension : extension.substr(1));
 }
 
-}  // namespace
-
-WavAudio loadSourceAudio(const std::filesystem::path& source,
-                         const std::filesystem::path& workFolder, int trackIndex) {
-    // Folders, pipes and devices are refused before any reader could block on them.
-    requireRegularFile(source);
-    const std::string extension = lowerCasedExtension(source);
-    if (extension == "mp3") {
-        const std::filesystem::path decoded =
-            workFolder / ("track-" + std::to_string(trackIndex) + "-lame-decoded.wav");
-        decodeMP3WithLame(source, decoded);
-        return loadWav(decoded);
-    }
-    if (extension == "wav") return loadWav(source);
-    return loadAudio(source);
-}
-
-void decodeMP3WithLame(const std::filesystem::path& source,
-                       const std::filesystem::path& destination) {
+audio::WavAudio loadMP3(const std::filesystem::path& source,
+                        const std::filesystem::path& decodedWav) {
     const std::string lame = lameExecutablePath();
     if (!isExecutableFile(lame)) throw RenderError("Bundled LAME decoder was not found.");
-    // Absolute paths, so that a file name starting with "-" is never read as an option.
-    runProcess(lame, {"--decode", "--quiet", std::filesystem::absolute(source).string(),
-                      std::filesystem::absolute(destination).string()});
+    return audio::loadMP3WithLame(
+        lame, source, decodedWav,
+        [](const std::string& program, const std::vector<std::string>& arguments) {
+            runProcess(program, arguments);
+        });
+}
+
+}  // namespace
+
+audio::WavAudio loadSourceAudio(const std::filesystem::path& source,
+                                const std::filesystem::path& workFolder, int trackIndex) {
+    // Folders, pipes and devices are refused before any reader could block on them.
+    audio::requireRegularFile(source);
+    const std::string extension = lowerCasedExtension(source);
+    if (extension == "mp3") {
+        return loadMP3(source,
+                       workFolder / ("track-" + std::to_string(trackIndex) + "-lame-decoded.wav"));
+    }
+    if (extension == "wav") return audio::loadWav(source);
+    return audio::loadAudio(source, throwIfStopRequested);
 }
 
 }  // namespace renderer

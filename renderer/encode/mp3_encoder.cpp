@@ -1,4 +1,4 @@
-#include "renderer/mp3_encoder.h"
+#include "renderer/encode/mp3_encoder.h"
 
 #include <unistd.h>
 
@@ -9,8 +9,9 @@
 #include <system_error>
 
 #include "common/uuid.h"
-#include "renderer/render_error.h"
-#include "renderer/run_process.h"
+#include "renderer/run/render_error.h"
+#include "renderer/run/run_process.h"
+#include "renderer/run/stop_request.h"
 
 namespace renderer {
 namespace {
@@ -48,6 +49,9 @@ void removeQuietly(const std::filesystem::path& path) {
 }  // namespace
 
 void encodeMP3(const std::filesystem::path& wavPath, const std::filesystem::path& mp3Path) {
+    // A stop that ends a stuck run from the signal thread must not leave a partial MP3.
+    static const bool registered = (addStopCleanupHook(removeTemporaryMP3OfRunningEncode), true);
+    (void)registered;
     const std::string lame = lameExecutablePath();
     if (!isExecutableFile(lame)) throw RenderError("Bundled LAME encoder was not found.");
 

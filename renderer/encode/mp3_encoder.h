@@ -13,8 +13,8 @@ namespace renderer {
 // result cannot be moved into place.
 void encodeMP3(const std::filesystem::path& wavPath, const std::filesystem::path& mp3Path);
 
-// Removes the temporary MP3 of the encode now running, if any. Async-signal-safe, so a
-// stop handler may call it; LAME itself should be ended first, or it may write again.
+// Removes the temporary MP3 of the encode now running, if any. Async-signal-safe; the first
+// encode registers it as a stop clean-up hook. LAME should be ended first, or it may write again.
 void removeTemporaryMP3OfRunningEncode() noexcept;
 
 }  // namespace renderer

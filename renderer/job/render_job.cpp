@@ -1,9 +1,9 @@
-#include "renderer/render_job.h"
+#include "renderer/job/render_job.h"
 
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
-#include "renderer/file_bytes.h"
+#include "audio/file_bytes.h"
 
 namespace renderer {
 namespace {
@@ -76,7 +76,7 @@ RenderJob decodeRenderJob(std::string_view jsonText) {
 }
 
 RenderJob readRenderJobFile(const std::string& path) {
-    const ByteBuffer bytes = readFileBytes(path);
+    const audio::ByteBuffer bytes = audio::readFileBytes(path);
     return decodeRenderJob(
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }

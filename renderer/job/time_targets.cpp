@@ -1,4 +1,4 @@
-#include "renderer/time_targets.h"
+#include "renderer/job/time_targets.h"
 
 #include <locale.h>
 #include <stdlib.h>
@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "common/text.h"
-#include "renderer/constants.h"
+#include "renderer/run/constants.h"
 
 namespace renderer {
 namespace {

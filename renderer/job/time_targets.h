@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "renderer/render_job.h"
+#include "renderer/job/render_job.h"
 
 namespace renderer {
 

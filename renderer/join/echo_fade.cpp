@@ -1,10 +1,10 @@
-#include "renderer/echo_fade.h"
+#include "renderer/join/echo_fade.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "renderer/gain_and_ramps.h"
-#include "renderer/sample_math.h"
+#include "renderer/cut/gain_and_ramps.h"
+#include "renderer/cut/sample_math.h"
 
 namespace renderer {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "renderer/constants.h"
+#include "renderer/run/constants.h"
 
 namespace renderer {
 

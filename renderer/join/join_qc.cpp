@@ -1,9 +1,9 @@
-#include "renderer/join_qc.h"
+#include "renderer/join/join_qc.h"
 
 #include <algorithm>
 
-#include "renderer/render_error.h"
-#include "renderer/signal_analysis.h"
+#include "renderer/analysis/signal_analysis.h"
+#include "renderer/run/render_error.h"
 
 namespace renderer {
 

@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-#include "renderer/constants.h"
-#include "renderer/render_report.h"
+#include "renderer/report/render_report.h"
+#include "renderer/run/constants.h"
 
 namespace renderer {
 

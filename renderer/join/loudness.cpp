@@ -1,11 +1,11 @@
-#include "renderer/loudness.h"
+#include "renderer/join/loudness.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "renderer/gain_and_ramps.h"
-#include "renderer/render_error.h"
-#include "renderer/signal_analysis.h"
+#include "renderer/analysis/signal_analysis.h"
+#include "renderer/cut/gain_and_ramps.h"
+#include "renderer/run/render_error.h"
 
 namespace renderer {
 

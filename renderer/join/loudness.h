@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "renderer/constants.h"
+#include "renderer/run/constants.h"
 
 namespace renderer {
 

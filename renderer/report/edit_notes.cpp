@@ -1,4 +1,4 @@
-#include "renderer/edit_notes.h"
+#include "renderer/report/edit_notes.h"
 
 #include <array>
 #include <charconv>

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "common/final_ending_effect.h"
-#include "renderer/render_report.h"
+#include "renderer/report/render_report.h"
 
 namespace renderer {
 

@@ -1,11 +1,11 @@
-#include "renderer/json_output.h"
+#include "renderer/report/json_output.h"
 
 #include <cmath>
 #include <stdexcept>
 
 #include "common/atomic_file.h"
 #include "common/text.h"
-#include "renderer/render_error.h"
+#include "renderer/run/render_error.h"
 
 namespace renderer {
 namespace {

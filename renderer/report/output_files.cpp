@@ -1,8 +1,8 @@
-#include "renderer/output_files.h"
+#include "renderer/report/output_files.h"
 
 #include "common/iso_time.h"
-#include "renderer/edit_notes.h"
-#include "renderer/json_output.h"
+#include "renderer/report/edit_notes.h"
+#include "renderer/report/json_output.h"
 
 namespace renderer {
 namespace {

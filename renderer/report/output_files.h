@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/final_ending_effect.h"
-#include "renderer/render_report.h"
+#include "renderer/report/render_report.h"
 
 namespace renderer {
 

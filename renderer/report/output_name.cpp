@@ -1,10 +1,10 @@
-#include "renderer/output_name.h"
+#include "renderer/report/output_name.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <vector>
 
-#include "renderer/utf8.h"
+#include "renderer/report/utf8.h"
 
 namespace renderer {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "renderer/render_job.h"
+#include "renderer/job/render_job.h"
 
 namespace renderer {
 

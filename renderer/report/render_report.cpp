@@ -1,4 +1,4 @@
-#include "renderer/render_report.h"
+#include "renderer/report/render_report.h"
 
 namespace renderer {
 

@@ -1,4 +1,4 @@
-#include "renderer/utf8.h"
+#include "renderer/report/utf8.h"
 
 #include <cstdint>
 

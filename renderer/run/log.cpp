@@ -1,4 +1,4 @@
-#include "renderer/log.h"
+#include "renderer/run/log.h"
 
 #include <cstdio>
 

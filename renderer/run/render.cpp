@@ -1,24 +1,24 @@
-#include "renderer/render.h"
+#include "renderer/run/render.h"
 
 #include <filesystem>
 #include <system_error>
 #include <utility>
 #include <vector>
 
-#include "renderer/echo_fade.h"
-#include "renderer/gain_and_ramps.h"
-#include "renderer/join_qc.h"
-#include "renderer/log.h"
-#include "renderer/loudness.h"
-#include "renderer/mp3_encoder.h"
-#include "renderer/output_files.h"
-#include "renderer/output_name.h"
-#include "renderer/render_error.h"
-#include "renderer/song_cut.h"
-#include "renderer/source_audio.h"
-#include "renderer/stop_request.h"
-#include "renderer/wav_file.h"
-#include "renderer/work_folder.h"
+#include "audio/wav_file.h"
+#include "renderer/cut/gain_and_ramps.h"
+#include "renderer/cut/song_cut.h"
+#include "renderer/decode/source_audio.h"
+#include "renderer/encode/mp3_encoder.h"
+#include "renderer/join/echo_fade.h"
+#include "renderer/join/join_qc.h"
+#include "renderer/join/loudness.h"
+#include "renderer/report/output_files.h"
+#include "renderer/report/output_name.h"
+#include "renderer/run/log.h"
+#include "renderer/run/render_error.h"
+#include "renderer/run/stop_request.h"
+#include "renderer/run/work_folder.h"
 
 namespace renderer {
 namespace {
@@ -66,9 +66,9 @@ SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan&
                          const WorkFolder& workFolder) {
     const TrackJob& track = job.tracks[static_cast<size_t>(songNumber - 1)];
     requireSourceFile(track);
-    const WavAudio audio = loadSourceAudio(track.path, workFolder.path(), songNumber);
+    const audio::WavAudio song = loadSourceAudio(track.path, workFolder.path(), songNumber);
     throwIfStopRequested();
-    return cutSong(audio.samples, track, songNumber, static_cast<int>(job.tracks.size()), ending);
+    return cutSong(song.samples, track, songNumber, static_cast<int>(job.tracks.size()), ending);
 }
 
 CutSongs cutEverySong(const RenderJob& job, const EndingPlan& ending,
@@ -106,7 +106,7 @@ double applyEnding(SampleSpan output, common::FinalEndingEffect effect, long lon
 std::filesystem::path encodeEdit(std::vector<int16_t> output, const RenderJob& job,
                                  const WorkFolder& workFolder) {
     const std::filesystem::path wav = workFolder.path() / kRenderWavName;
-    writeWav(targetSampleRate, targetChannels, output, wav);
+    audio::writeWav(targetSampleRate, targetChannels, output, wav);
     std::vector<int16_t>().swap(output);
     throwIfStopRequested();
     const std::filesystem::path mp3 =

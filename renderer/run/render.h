@@ -6,7 +6,7 @@
 // Every failure throws (RenderError or a platform error) after the private work folder is
 // removed; a requested stop throws RenderError(renderStoppedMessage) at the next check.
 
-#include "renderer/render_job.h"
+#include "renderer/job/render_job.h"
 
 namespace renderer {
 

@@ -1,4 +1,4 @@
-#include "renderer/run_process.h"
+#include "renderer/run/run_process.h"
 
 #include <unistd.h>
 
@@ -11,9 +11,9 @@
 
 #include "common/subprocess.h"
 #include "common/text.h"
-#include "renderer/render_error.h"
-#include "renderer/stop_request.h"
-#include "renderer/utf8.h"
+#include "renderer/report/utf8.h"
+#include "renderer/run/render_error.h"
+#include "renderer/run/stop_request.h"
 
 namespace renderer {
 namespace {

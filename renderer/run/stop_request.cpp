@@ -1,9 +1,10 @@
-#include "renderer/stop_request.h"
+#include "renderer/run/stop_request.h"
 
 #include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <mutex>
@@ -11,11 +12,11 @@
 #include <string>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 #include "common/subprocess.h"
-#include "renderer/log.h"
-#include "renderer/mp3_encoder.h"
-#include "renderer/render_error.h"
+#include "renderer/run/log.h"
+#include "renderer/run/render_error.h"
 
 namespace renderer {
 namespace {
@@ -38,6 +39,8 @@ struct StopState {
     std::shared_ptr<common::Subprocess> child;
     std::mutex workFolderMutex;
     std::optional<std::filesystem::path> workFolder;
+    std::mutex cleanupMutex;
+    std::vector<StopCleanupHook> cleanupHooks;
     std::mutex finalLineMutex;
     FinalLineWriter finalLineWriter = FinalLineWriter::none;
 };
@@ -90,6 +93,15 @@ void removeWorkFolder() {
     if (folder) std::filesystem::remove_all(*folder, ignored);
 }
 
+void runCleanupHooks() {
+    std::vector<StopCleanupHook> hooks;
+    {
+        std::lock_guard guard(state().cleanupMutex);
+        hooks = state().cleanupHooks;
+    }
+    for (const StopCleanupHook hook : hooks) hook();
+}
+
 // The render thread is stuck in a step that does not look at the stop flag: the signal thread
 // ends the run itself, as the render thread would have.
 void endRunUnlessRenderThreadDoes(Clock::time_point deadline) {
@@ -99,7 +111,7 @@ void endRunUnlessRenderThreadDoes(Clock::time_point deadline) {
     }
     if (!claimFinalLine(FinalLineWriter::signalThread)) return;
     if (const std::shared_ptr<common::Subprocess> child = runningChild()) child->kill();
-    removeTemporaryMP3OfRunningEncode();
+    runCleanupHooks();
     removeWorkFolder();
     log("LOCAL_RENDER_FAILED " + std::string(renderStoppedMessage));
     ::_exit(kFailureStatus);
@@ -160,6 +172,12 @@ void clearRunningChild() {
         std::lock_guard guard(state().childMutex);
         previous.swap(state().child);
     }
+}
+
+void addStopCleanupHook(StopCleanupHook hook) {
+    std::lock_guard guard(state().cleanupMutex);
+    std::vector<StopCleanupHook>& hooks = state().cleanupHooks;
+    if (std::find(hooks.begin(), hooks.end(), hook) == hooks.end()) hooks.push_back(hook);
 }
 
 void setActiveWorkFolder(const std::filesystem::path& folder) {

@@ -2,9 +2,10 @@
 // Stopping a render from outside. One signal thread receives SIGTERM, SIGINT and SIGHUP: it
 // sets the stop flag and ends the running child program (SIGTERM, then SIGKILL 250 ms later).
 // The render thread polls the flag at stage boundaries and in long loops and unwinds with a
-// RenderError, so RAII removes the work folder and the temporary MP3, and main writes the one
-// failure line. Should the render thread not reach its last line within a second of the
-// signal, the signal thread removes both itself, writes that line and exits with status 2.
+// RenderError, so RAII removes the work folder and other files of the run, and main writes the
+// one failure line. Should the render thread not reach its last line within a second of the
+// signal, the signal thread runs the registered clean-up hooks, removes the work folder, writes
+// that line and exits with status 2.
 
 #include <filesystem>
 #include <memory>
@@ -38,6 +39,12 @@ void clearStopRequestForTesting() noexcept;
 // it once the child has been waited for. Shared, so a stop never signals a freed object.
 void setRunningChild(std::shared_ptr<common::Subprocess> child);
 void clearRunningChild();
+
+// Something the signal thread must undo when it ends a stuck run itself (such as a partial
+// output file). Runs on the signal thread after the child was killed, while the render thread
+// may be anywhere, so it must be safe then; it must not throw. Adding a hook twice keeps one.
+using StopCleanupHook = void (*)() noexcept;
+void addStopCleanupHook(StopCleanupHook hook);
 
 // The work folder the signal thread removes if it has to end the run itself.
 void setActiveWorkFolder(const std::filesystem::path& folder);

@@ -1,9 +1,9 @@
-#include "renderer/work_folder.h"
+#include "renderer/run/work_folder.h"
 
 #include <system_error>
 
 #include "common/uuid.h"
-#include "renderer/stop_request.h"
+#include "renderer/run/stop_request.h"
 
 namespace renderer {
 

@@ -9,13 +9,13 @@
 #include <random>
 #include <vector>
 
-#include "renderer/constants.h"
-#include "renderer/echo_fade.h"
-#include "renderer/first_note.h"
-#include "renderer/gain_and_ramps.h"
-#include "renderer/sample_math.h"
-#include "renderer/signal_analysis.h"
-#include "renderer/zero_crossing.h"
+#include "renderer/analysis/first_note.h"
+#include "renderer/analysis/signal_analysis.h"
+#include "renderer/analysis/zero_crossing.h"
+#include "renderer/cut/gain_and_ramps.h"
+#include "renderer/cut/sample_math.h"
+#include "renderer/join/echo_fade.h"
+#include "renderer/run/constants.h"
 
 namespace {
 

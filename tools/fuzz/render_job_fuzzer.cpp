@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "renderer/render_job.h"
+#include "renderer/job/render_job.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {

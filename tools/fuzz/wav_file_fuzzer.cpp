@@ -5,18 +5,18 @@
 #include <cstdlib>
 #include <span>
 
-#include "renderer/render_error.h"
-#include "renderer/wav_file.h"
+#include "audio/audio_error.h"
+#include "audio/wav_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
-        const renderer::WavAudio audio = renderer::parseWav(std::span<const uint8_t>(data, size));
+        const audio::WavAudio audio = audio::parseWav(std::span<const uint8_t>(data, size));
         // Decoded audio is always whole stereo frames at the target rate.
-        if (audio.sampleRate != renderer::targetSampleRate || audio.channels != 2 ||
+        if (audio.sampleRate != audio::targetSampleRate || audio.channels != 2 ||
             audio.samples.size() % 2 != 0) {
             std::abort();
         }
-    } catch (const renderer::RenderError&) {
+    } catch (const audio::AudioError&) {
     }
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "renderer/first_note.h"
+#include "renderer/analysis/first_note.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "renderer/signal_analysis.h"
+#include "renderer/analysis/signal_analysis.h"
 #include "tests/support/generated_audio.h"
 
 namespace renderer {

@@ -1,6 +1,6 @@
 // In-place level changes: gain, de-click ramps, and the two ending effects.
 
-#include "renderer/gain_and_ramps.h"
+#include "renderer/cut/gain_and_ramps.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <limits>
 #include <vector>
 
-#include "renderer/echo_fade.h"
-#include "renderer/sample_math.h"
+#include "renderer/cut/sample_math.h"
+#include "renderer/join/echo_fade.h"
 
 namespace renderer {
 namespace {

@@ -1,15 +1,15 @@
 // Where a song's cut falls: zero crossings near the targets, a quarter second at least, and the
 // ending carried by the last song.
 
-#include "renderer/song_cut.h"
+#include "renderer/cut/song_cut.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "renderer/render_error.h"
-#include "renderer/zero_crossing.h"
+#include "renderer/analysis/zero_crossing.h"
+#include "renderer/run/render_error.h"
 #include "tests/support/generated_audio.h"
 
 namespace renderer {

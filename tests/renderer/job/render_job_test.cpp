@@ -1,6 +1,6 @@
 // What the user typed: the job file, and the times and notes inside it.
 
-#include "renderer/render_job.h"
+#include "renderer/job/render_job.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "renderer/time_targets.h"
+#include "renderer/job/time_targets.h"
 
 namespace renderer {
 namespace {

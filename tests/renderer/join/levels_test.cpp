@@ -6,11 +6,11 @@
 #include <cmath>
 #include <limits>
 
-#include "renderer/join_qc.h"
-#include "renderer/loudness.h"
-#include "renderer/render_error.h"
-#include "renderer/sample_math.h"
-#include "renderer/signal_analysis.h"
+#include "renderer/analysis/signal_analysis.h"
+#include "renderer/cut/sample_math.h"
+#include "renderer/join/join_qc.h"
+#include "renderer/join/loudness.h"
+#include "renderer/run/render_error.h"
 #include "tests/support/generated_audio.h"
 
 namespace renderer {

@@ -1,7 +1,7 @@
 // The files beside the finished MP3: the three JSON reports, in the one JSON form the
 // renderer writes, and the edit notes.
 
-#include "renderer/output_files.h"
+#include "renderer/report/output_files.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <regex>
 
 #include "common/subprocess.h"
-#include "renderer/edit_notes.h"
-#include "renderer/render_error.h"
-#include "renderer/time_targets.h"
+#include "renderer/job/time_targets.h"
+#include "renderer/report/edit_notes.h"
+#include "renderer/run/render_error.h"
 #include "tests/support/raw_wav.h"
 #include "tests/support/test_files.h"
 

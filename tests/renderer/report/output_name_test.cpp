@@ -1,13 +1,13 @@
 // File names of the edit, from song file names of any bytes.
 
-#include "renderer/output_name.h"
+#include "renderer/report/output_name.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "renderer/utf8.h"
+#include "renderer/report/utf8.h"
 
 namespace {
 

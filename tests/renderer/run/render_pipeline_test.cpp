@@ -5,9 +5,9 @@
 
 #include <cmath>
 
-#include "renderer/run_process.h"
-#include "renderer/signal_analysis.h"
-#include "renderer/wav_file.h"
+#include "audio/wav_file.h"
+#include "renderer/analysis/signal_analysis.h"
+#include "renderer/run/run_process.h"
 #include "tests/renderer/seamforge_fixture.h"
 
 namespace {
@@ -75,7 +75,7 @@ protected:
         Edit edit;
         edit.mp3 = expectSuccess(runJob(editJob(songs, output(), effect)));
         runLame({"--decode", "--quiet", edit.mp3.string(), (files / "decoded.wav").string()});
-        edit.decoded = renderer::loadWav(files / "decoded.wav").samples;
+        edit.decoded = audio::loadWav(files / "decoded.wav").samples;
         edit.map = readJson(output() / "analysis-map.json");
         const json stats = readJson(output() / "render-stats.json");
         const json checks = readJson(output() / "qc-report.json")["transitionChecks"];

@@ -8,14 +8,15 @@
 
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <mutex>
 #include <thread>
 
-#include "renderer/mp3_encoder.h"
-#include "renderer/platform_audio_reader.h"
-#include "renderer/render_error.h"
-#include "renderer/run_process.h"
-#include "renderer/stop_request.h"
+#include "renderer/decode/source_audio.h"
+#include "renderer/encode/mp3_encoder.h"
+#include "renderer/run/render_error.h"
+#include "renderer/run/run_process.h"
+#include "renderer/run/stop_request.h"
 #include "tests/renderer/seamforge_fixture.h"
 
 namespace {
@@ -135,11 +136,21 @@ TEST(StopRequest, EndsDecodingAndRefusesToStartChildren) {
         std::string(renderer::renderStoppedMessage));
 
     renderer::requestStop();
-    EXPECT_THAT([&] { renderer::loadAudio(folder / "song.flac"); }, stopped);
+    EXPECT_THAT([&] { renderer::loadSourceAudio(folder / "song.flac", folder.path(), 1); },
+                stopped);
     EXPECT_THAT([&] { renderer::runProcess("/bin/touch", {(folder / "x").string()}); }, stopped);
     renderer::clearStopRequestForTesting();
     EXPECT_FALSE(fs::exists(folder / "x"));
-    EXPECT_EQ(renderer::loadAudio(folder / "song.flac").frameCount(), 44100);
+    EXPECT_EQ(renderer::loadSourceAudio(folder / "song.flac", folder.path(), 1).frameCount(),
+              44100);
+}
+
+// What the clean-up hook below removes; set before the stuck run starts.
+fs::path partialOutput;
+
+void removePartialOutput() noexcept {
+    std::error_code ignored;
+    fs::remove(partialOutput, ignored);
 }
 
 TEST(StopRequestDeathTest, AStuckRenderIsEndedByTheSignalThreadWithinASecond) {
@@ -147,6 +158,8 @@ TEST(StopRequestDeathTest, AStuckRenderIsEndedByTheSignalThreadWithinASecond) {
     const fs::path work = folder / "tunewright-local-stuck";
     fs::create_directories(work / "inside");
     const fs::path lines = folder / "stdout.txt";
+    partialOutput = folder / "partial.mp3";
+    std::ofstream(partialOutput) << "partial";
 
     const Clock::time_point started = Clock::now();
     EXPECT_EXIT(
@@ -154,6 +167,7 @@ TEST(StopRequestDeathTest, AStuckRenderIsEndedByTheSignalThreadWithinASecond) {
             if (std::freopen(lines.c_str(), "w", stdout) == nullptr) std::_Exit(3);
             renderer::startStopSignalHandling();
             renderer::setActiveWorkFolder(work);
+            renderer::addStopCleanupHook(removePartialOutput);
             ::kill(::getpid(), SIGTERM);
             std::this_thread::sleep_for(30s);  // a step that never looks at the stop flag
             std::_Exit(4);
@@ -162,6 +176,7 @@ TEST(StopRequestDeathTest, AStuckRenderIsEndedByTheSignalThreadWithinASecond) {
     EXPECT_LT(Clock::now() - started, 2s);
     EXPECT_EQ(testsupport::readWholeFile(lines), kStoppedLine + "\n");
     EXPECT_FALSE(fs::exists(work));
+    EXPECT_FALSE(fs::exists(partialOutput));
 }
 
 }  // namespace
