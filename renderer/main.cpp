@@ -8,10 +8,10 @@
 #include <string>
 
 #include "common/text.h"
-#include "renderer/render.h"
-#include "renderer/render_error.h"
-#include "renderer/render_job.h"
-#include "renderer/stop_request.h"
+#include "renderer/job/render_job.h"
+#include "renderer/run/render.h"
+#include "renderer/run/render_error.h"
+#include "renderer/run/stop_request.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/prepare/fast_time_job.h"
-#include "renderer/render_job.h"
+#include "renderer/job/render_job.h"
 
 namespace {
 

@@ -1,0 +1,15 @@
+#include "audio/lame_decoder.h"
+
+#include "audio/wav_file.h"
+
+namespace audio {
+
+WavAudio loadMP3WithLame(const std::string& lame, const std::filesystem::path& source,
+                         const std::filesystem::path& decodedWav, const RunProgram& run) {
+    // Absolute paths, so that a file name starting with "-" is never read as an option.
+    run(lame, {"--decode", "--quiet", std::filesystem::absolute(source).string(),
+               std::filesystem::absolute(decodedWav).string()});
+    return loadWav(decodedWav);
+}
+
+}  // namespace audio

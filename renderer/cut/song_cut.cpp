@@ -1,0 +1,169 @@
+#include "renderer/cut/song_cut.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "renderer/analysis/first_note.h"
+#include "renderer/analysis/zero_crossing.h"
+#include "renderer/cut/gain_and_ramps.h"
+#include "renderer/job/time_targets.h"
+#include "renderer/run/render_error.h"
+
+namespace renderer {
+namespace {
+
+constexpr double kRate = targetSampleRate;
+constexpr double kMinimumCutSeconds = 0.25;
+
+long long secondsToFrames(double seconds) { return static_cast<long long>(seconds * kRate); }
+
+double framesToSeconds(long long frames) { return static_cast<double>(frames) / kRate; }
+
+// The cut's wanted start and end in file seconds, before the zero-crossing search.
+struct CutTargets {
+    double requestedStart = 0.0;  // after musical zero
+    double requestedEnd = 0.0;    // after musical zero
+    std::string_view endReason;
+    double startFileTime = 0.0;
+    double endFileTime = 0.0;
+};
+
+CutTargets cutTargets(const TrackJob& track, long long firstFrame, double duration, int songNumber,
+                      int songCount) {
+    const std::optional<double> start = parseTime(track.startTime);
+    if (!start) {
+        throw RenderError("Track " + std::to_string(songNumber) + " needs a clear start time.");
+    }
+    CutTargets targets;
+    targets.requestedStart = *start;
+    if (const std::optional<double> end = parseTime(track.endTime)) {
+        targets.requestedEnd = *end;
+        targets.endReason = endReasonTypedTime;
+    } else {
+        const EndOffset inferred =
+            inferredEndOffset(track, firstFrame, duration, songNumber, songCount);
+        targets.requestedEnd = inferred.seconds;
+        targets.endReason = inferred.reason;
+    }
+    const double firstNoteTime = framesToSeconds(firstFrame);
+    targets.startFileTime = std::max(
+        0.0, std::min(firstNoteTime + targets.requestedStart, duration - startGuardSeconds));
+    targets.endFileTime = std::min(firstNoteTime + targets.requestedEnd, duration);
+    if (targets.endFileTime < targets.startFileTime + kMinimumCutSeconds) {
+        targets.endFileTime = targets.startFileTime + kMinimumCutSeconds;
+    }
+    return targets;
+}
+
+// How far the song is rendered past its cut end, and where its ending effect starts. Both
+// are frames of audio that exists: the cut's quarter-second minimum can put `endFrame` past
+// the song's last frame (a start typed past its end), and the reports must still describe
+// what is heard.
+struct SongEnding {
+    long long renderEndFrame = 0;
+    long long padFrames = 0;  // silence appended for the echo to fill
+    std::optional<long long> fadeStartFrame;
+};
+
+SongEnding songEnding(const EndingPlan& ending, bool lastSong, long long endFrame,
+                      long long frames) {
+    const long long audioEndFrame = std::min(endFrame, frames);
+    SongEnding result{audioEndFrame, 0, std::nullopt};
+    if (!lastSong) return result;
+    const long long tailFrames = secondsToFrames(ending.tailSeconds);
+    switch (ending.effect) {
+        case common::FinalEndingEffect::fade: {
+            // The song plays on past its end, over up to the tail of its own audio, under the
+            // fade; with a quarter second or less left, there is nothing worth fading.
+            const long long extendedEnd = std::min(endFrame + tailFrames, frames);
+            if (extendedEnd > endFrame + minimumCutFrames) {
+                result.renderEndFrame = extendedEnd;
+                result.fadeStartFrame = endFrame;
+            }
+            break;
+        }
+        case common::FinalEndingEffect::echoFade:
+            // The echo starts where the song's audio stops.
+            result.padFrames = tailFrames;
+            result.fadeStartFrame = audioEndFrame;
+            break;
+        case common::FinalEndingEffect::none:
+            break;
+    }
+    return result;
+}
+
+// The frames [startFrame, renderEndFrame) that exist, at least one, then `padFrames` of
+// silence. Indexes stay on whole frames so that the channels of every later song keep
+// their places.
+std::vector<int16_t> cutSegment(ConstSampleSpan samples, long long startFrame,
+                                long long renderEndFrame, long long padFrames) {
+    const auto frames = static_cast<long long>(samples.size() / targetChannels);
+    const long long firstSample = std::clamp(startFrame, 0LL, frames - 1) * targetChannels;
+    const long long endSample =
+        std::max(std::min(renderEndFrame, frames) * targetChannels, firstSample + targetChannels);
+    std::vector<int16_t> segment;
+    segment.reserve(static_cast<size_t>(endSample - firstSample + padFrames * targetChannels));
+    segment.assign(samples.begin() + firstSample, samples.begin() + endSample);
+    segment.resize(segment.size() + static_cast<size_t>(padFrames * targetChannels), 0);
+    return segment;
+}
+
+TrackAnalysis trackAnalysis(const TrackJob& track, int songNumber, double duration,
+                            long long firstFrame, const CutTargets& targets) {
+    TrackAnalysis analysis;
+    analysis.track = songNumber;
+    analysis.name =
+        track.name.empty() ? std::filesystem::path(track.path).filename().string() : track.name;
+    analysis.path = track.path;
+    analysis.duration = duration;
+    analysis.firstNoteTime = framesToSeconds(firstFrame);
+    analysis.requestedStart = targets.requestedStart;
+    analysis.requestedEnd = targets.requestedEnd;
+    analysis.endReason = std::string(targets.endReason);
+    analysis.targetStartFileTime = targets.startFileTime;
+    analysis.targetEndFileTime = targets.endFileTime;
+    analysis.note = track.note;
+    return analysis;
+}
+
+}  // namespace
+
+SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, int songCount,
+                const EndingPlan& ending) {
+    const auto frames = static_cast<long long>(samples.size() / targetChannels);
+    if (frames < 1)
+        throw RenderError("Track " + std::to_string(songNumber) + " has no audio to cut.");
+    const double duration = framesToSeconds(frames);
+    const long long firstFrame = firstMusicalFrame(samples, targetSampleRate);
+    const CutTargets targets = cutTargets(track, firstFrame, duration, songNumber, songCount);
+
+    const long long startFrame =
+        nearestZeroCrossingFrame(samples, secondsToFrames(targets.startFileTime));
+    const long long endFrame =
+        std::max(nearestZeroCrossingFrame(samples, secondsToFrames(targets.endFileTime)),
+                 startFrame + minimumCutFrames);
+    const SongEnding songEnd = songEnding(ending, songNumber == songCount, endFrame, frames);
+
+    SongCut cut;
+    cut.segment = cutSegment(samples, startFrame, songEnd.renderEndFrame, songEnd.padFrames);
+    applyMicroFades(cut.segment);
+    // The reports and the audio take the ending's start from this one frame.
+    if (songEnd.fadeStartFrame) cut.endingStartFrame = *songEnd.fadeStartFrame - startFrame;
+
+    cut.analysis = trackAnalysis(track, songNumber, duration, firstFrame, targets);
+    cut.analysis.selectedStartFileTime = framesToSeconds(startFrame);
+    cut.analysis.selectedEndFileTime = framesToSeconds(endFrame);
+    cut.analysis.renderedEndFileTime = framesToSeconds(songEnd.renderEndFrame + songEnd.padFrames);
+    if (songEnd.fadeStartFrame) {
+        cut.analysis.finalFadeStartFileTime = framesToSeconds(*songEnd.fadeStartFrame);
+        cut.analysis.finalEndingEffect = std::string(common::title(ending.effect));
+        cut.analysis.finalFadeExtraSeconds = ending.tailSeconds;
+    }
+    cut.analysis.selectedDuration =
+        framesToSeconds(static_cast<long long>(cut.segment.size() / targetChannels));
+    return cut;
+}
+
+}  // namespace renderer

@@ -1,0 +1,35 @@
+#pragma once
+// One song's part of the edit: where its cut starts and ends (typed or inferred times after
+// its first musical note, moved to nearby zero crossings), the cut samples with the padding
+// and de-click ramps, and the analysis record that describes all of it. Pure; single song.
+
+#include <optional>
+#include <vector>
+
+#include "renderer/job/render_job.h"
+#include "renderer/report/render_report.h"
+#include "renderer/run/constants.h"
+
+namespace renderer {
+
+// Frames of the shortest cut: truncate(0.25 s × rate) = 11025.
+inline constexpr long long minimumCutFrames = static_cast<long long>(targetSampleRate * 0.25);
+// Latest start target, before the end of the file, in seconds.
+inline constexpr double startGuardSeconds = 0.1;
+
+struct SongCut {
+    std::vector<int16_t> segment;  // interleaved stereo, cut, padded and ramped
+    TrackAnalysis analysis;
+    // Frames into `segment` where the ending effect starts; only on the last song, and only
+    // when it can carry the ending.
+    std::optional<long long> endingStartFrame;
+};
+
+// Cuts the decoded song `samples` (targetSampleRate stereo) for song number `songNumber`
+// (1-based) of `songCount`. Throws RenderError "Track N needs a clear start time." when the
+// typed start does not parse, and "Track N has no audio to cut." when the song holds no
+// whole frame.
+SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, int songCount,
+                const EndingPlan& ending);
+
+}  // namespace renderer

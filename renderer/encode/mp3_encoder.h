@@ -1,0 +1,20 @@
+#pragma once
+// Encodes the finished WAV to a 320 kbps constant-bit-rate MP3 with the delivered LAME.
+
+#include <filesystem>
+
+namespace renderer {
+
+// LAME writes to a hidden temporary file in the MP3's folder, which replaces `mp3Path`
+// only once LAME has succeeded; on any failure the temporary file is removed and an
+// earlier file at `mp3Path` is left as it was. Throws RenderError "Bundled LAME encoder
+// was not found." when the LAME path is not an executable file, LAME's trimmed output
+// (or "<name> failed") when it fails, and std::filesystem::filesystem_error when the
+// result cannot be moved into place.
+void encodeMP3(const std::filesystem::path& wavPath, const std::filesystem::path& mp3Path);
+
+// Removes the temporary MP3 of the encode now running, if any. Async-signal-safe; the first
+// encode registers it as a stop clean-up hook. LAME should be ended first, or it may write again.
+void removeTemporaryMP3OfRunningEncode() noexcept;
+
+}  // namespace renderer

@@ -1,0 +1,95 @@
+#include "renderer/job/render_job.h"
+
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+
+#include "audio/file_bytes.h"
+
+namespace renderer {
+namespace {
+
+using nlohmann::json;
+
+[[noreturn]] void throwUnreadable(const std::string& reason) {
+    throw std::runtime_error("The render job is unreadable: " + reason);
+}
+
+const json& requiredValue(const json& object, const char* key, const std::string& where) {
+    const auto found = object.find(key);
+    if (found == object.end()) throwUnreadable(where + "key \"" + key + "\" is missing.");
+    return *found;
+}
+
+std::string requiredString(const json& object, const char* key, const std::string& where) {
+    const json& value = requiredValue(object, key, where);
+    if (!value.is_string()) throwUnreadable(where + "\"" + key + "\" must be a string.");
+    return value.get<std::string>();
+}
+
+bool requiredBool(const json& object, const char* key) {
+    const json& value = requiredValue(object, key, "");
+    if (!value.is_boolean()) throwUnreadable(std::string("\"") + key + "\" must be true or false.");
+    return value.get<bool>();
+}
+
+TrackJob decodeTrack(const json& value, size_t position) {
+    const std::string where = "track " + std::to_string(position + 1) + ": ";
+    if (!value.is_object()) throwUnreadable(where + "must be an object.");
+    TrackJob track;
+    track.path = requiredString(value, "path", where);
+    track.name = requiredString(value, "name", where);
+    track.startTime = requiredString(value, "startTime", where);
+    track.endTime = requiredString(value, "endTime", where);
+    track.note = requiredString(value, "note", where);
+    return track;
+}
+
+}  // namespace
+
+RenderJob decodeRenderJob(std::string_view jsonText) {
+    json root;
+    try {
+        root = json::parse(jsonText.begin(), jsonText.end());
+    } catch (const json::exception& error) {
+        // A syntax error or a number too large to hold. The library's text starts with
+        // its own tag, "[json.exception.parse_error.101] ", which the user needs not see.
+        const std::string detail = error.what();
+        const size_t tagEnd = detail.find("] ");
+        throwUnreadable("not JSON (" +
+                        (tagEnd == std::string::npos ? detail : detail.substr(tagEnd + 2)) + ").");
+    }
+    if (!root.is_object()) throwUnreadable("the file does not hold a JSON object.");
+
+    RenderJob job;
+    job.appVersion = requiredString(root, "appVersion", "");
+    job.outputFolder = requiredString(root, "outputFolder", "");
+    job.finalFadeOut = requiredBool(root, "finalFadeOut");
+    const auto effect = root.find("finalEndingEffect");
+    if (effect != root.end() && !effect->is_null()) {
+        if (!effect->is_string()) throwUnreadable("\"finalEndingEffect\" must be a string.");
+        job.finalEndingEffect = effect->get<std::string>();
+    }
+    const json& tracks = requiredValue(root, "tracks", "");
+    if (!tracks.is_array()) throwUnreadable("\"tracks\" must be an array.");
+    for (size_t i = 0; i < tracks.size(); ++i) job.tracks.push_back(decodeTrack(tracks[i], i));
+    return job;
+}
+
+RenderJob readRenderJobFile(const std::string& path) {
+    const audio::ByteBuffer bytes = audio::readFileBytes(path);
+    return decodeRenderJob(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+EndingPlan resolveEndingPlan(const RenderJob& job) {
+    const common::FinalEndingEffect fallback =
+        job.finalFadeOut ? common::FinalEndingEffect::fade : common::FinalEndingEffect::none;
+    const std::string_view text = job.finalEndingEffect ? std::string_view(*job.finalEndingEffect)
+                                                        : common::rawValue(fallback);
+    EndingPlan plan;
+    plan.effect = common::finalEndingEffectFromRawValue(text).value_or(fallback);
+    plan.tailSeconds = common::tailSeconds(plan.effect);
+    return plan;
+}
+
+}  // namespace renderer

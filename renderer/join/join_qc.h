@@ -1,0 +1,28 @@
+#pragma once
+// The dead-air check of every join: the first 0.20 s of the next song's entrance in the
+// finished edit must not be near silence. Pure apart from the failure; single-threaded.
+
+#include <span>
+#include <vector>
+
+#include "renderer/report/render_report.h"
+#include "renderer/run/constants.h"
+
+namespace renderer {
+
+// truncate(targetSampleRate × 0.2) = 8820 frames after each join.
+inline constexpr long long joinCheckFrames = static_cast<long long>(targetSampleRate * 0.2);
+
+// Peak and RMS of the frames [joinFrame, joinFrame + joinCheckFrames) that exist.
+TransitionCheck measureJoin(ConstSampleSpan output, long long joinFrame, int afterTrack);
+
+// Both values strictly below their thresholds (deadAirThresholdPeak, deadAirThresholdRMS).
+bool isDeadAir(const TransitionCheck& check);
+
+// Measures the join after each segment but the last, given the segments' frame counts in
+// play order; empty for a single segment. Only after all are measured, throws RenderError
+// "QC rejected a join because the next song entrance looked like dead air." when any is.
+std::vector<TransitionCheck> checkJoins(ConstSampleSpan output,
+                                        std::span<const long long> segmentFrameCounts);
+
+}  // namespace renderer

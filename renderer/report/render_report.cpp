@@ -1,0 +1,79 @@
+#include "renderer/report/render_report.h"
+
+namespace renderer {
+
+void to_json(nlohmann::json& json, const TransitionCheck& check) {
+    json = {
+        {"afterTrack", check.afterTrack},
+        {"peakFirst020", check.peakFirst020},
+        {"rmsFirst020", check.rmsFirst020},
+    };
+}
+
+void to_json(nlohmann::json& json, const TrackAnalysis& track) {
+    json = {
+        {"track", track.track},
+        {"name", track.name},
+        {"path", track.path},
+        {"duration", track.duration},
+        {"firstNoteTime", track.firstNoteTime},
+        {"requestedStart", track.requestedStart},
+        {"requestedEnd", track.requestedEnd},
+        {"endReason", track.endReason},
+        {"targetStartFileTime", track.targetStartFileTime},
+        {"targetEndFileTime", track.targetEndFileTime},
+        {"selectedStartFileTime", track.selectedStartFileTime},
+        {"selectedEndFileTime", track.selectedEndFileTime},
+        {"renderedEndFileTime", track.renderedEndFileTime},
+        {"finalEndingEffect", track.finalEndingEffect},
+        {"finalFadeExtraSeconds", track.finalFadeExtraSeconds},
+        {"selectedDuration", track.selectedDuration},
+        {"note", track.note},
+    };
+    // Absent rather than null on songs without an ending.
+    if (track.finalFadeStartFileTime) {
+        json["finalFadeStartFileTime"] = *track.finalFadeStartFileTime;
+    }
+}
+
+void to_json(nlohmann::json& json, const StatsPayload& stats) {
+    json = {
+        {"outputFile", stats.outputFile}, {"duration", stats.duration}, {"peak", stats.peak},
+        {"trackCount", stats.trackCount}, {"renderer", stats.renderer},
+    };
+}
+
+void to_json(nlohmann::json& json, const QCPayload& report) {
+    json = {
+        {"passed", report.passed},
+        {"transitionChecks", nlohmann::json::array()},
+        {"checkedFirst020AfterEachJoin", report.checkedFirst020AfterEachJoin},
+        {"deadAirThresholdPeak", report.deadAirThresholdPeak},
+        {"deadAirThresholdRMS", report.deadAirThresholdRMS},
+    };
+    for (const TransitionCheck& check : report.transitionChecks) {
+        json["transitionChecks"].push_back(check);
+    }
+}
+
+void to_json(nlohmann::json& json, const AnalysisPayload& analysis) {
+    json = {
+        {"renderer", analysis.renderer},
+        {"appVersion", analysis.appVersion},
+        {"createdAt", analysis.createdAt},
+        {"outputFile", analysis.outputFile},
+        {"finalFadeOut", analysis.finalFadeOut},
+        {"finalEndingEffect", analysis.finalEndingEffect},
+        {"finalFadeSeconds", analysis.finalFadeSeconds},
+        {"tracks", nlohmann::json::array()},
+        {"transitionChecks", nlohmann::json::array()},
+        {"finalDuration", analysis.finalDuration},
+        {"peakAfterNormalize", analysis.peakAfterNormalize},
+    };
+    for (const TrackAnalysis& track : analysis.tracks) json["tracks"].push_back(track);
+    for (const TransitionCheck& check : analysis.transitionChecks) {
+        json["transitionChecks"].push_back(check);
+    }
+}
+
+}  // namespace renderer

@@ -1,0 +1,171 @@
+#include "renderer/run/render.h"
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "common/text.h"
+#include "audio/wav_file.h"
+#include "renderer/cut/gain_and_ramps.h"
+#include "renderer/cut/song_cut.h"
+#include "renderer/decode/source_audio.h"
+#include "renderer/encode/mp3_encoder.h"
+#include "renderer/join/echo_fade.h"
+#include "renderer/join/join_qc.h"
+#include "renderer/join/loudness.h"
+#include "renderer/report/output_files.h"
+#include "renderer/report/output_name.h"
+#include "renderer/run/log.h"
+#include "renderer/run/render_error.h"
+#include "renderer/run/stop_request.h"
+#include "renderer/run/work_folder.h"
+
+namespace renderer {
+namespace {
+
+constexpr size_t kMaxTracks = 3;
+constexpr const char* kRenderWavName = "tunewright-local-render.wav";
+
+void checkTrackCount(const RenderJob& job) {
+    if (job.tracks.empty() || job.tracks.size() > kMaxTracks) {
+        throw RenderError("Local renderer supports 1 to 3 songs.");
+    }
+}
+
+// The file system ends a path at its first NUL, so such a path would name another file or
+// folder than the job does. The message shows the NUL as "\u0000", and must: a NUL would
+// end it there.
+void refusePathsWithNul(const RenderJob& job) {
+    const std::string nul(1, '\0');
+    const auto shown = [&](const std::string& path) {
+        return common::replaceAll(path, nul, "\\u0000");
+    };
+    if (job.outputFolder.find(nul) != std::string::npos) {
+        throw RenderError("Output folder path contains a NUL character: " +
+                          shown(job.outputFolder));
+    }
+    for (const TrackJob& track : job.tracks) {
+        if (track.path.find(nul) != std::string::npos) {
+            throw RenderError("Source file missing: " + shown(track.path));
+        }
+    }
+}
+
+void createOutputFolder(const std::string& path) {
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    if (error) throw std::system_error(error, "Could not create the output folder " + path);
+}
+
+// Only a path with nothing behind it is missing; a file that exists but cannot be
+// read is reported by the decoder with its own reason.
+void requireSourceFile(const TrackJob& track) {
+    std::error_code error;
+    const bool exists = !track.path.empty() && std::filesystem::exists(track.path, error);
+    const bool nothingThere = !error || error == std::errc::no_such_file_or_directory ||
+                              error == std::errc::not_a_directory;
+    if (!exists && nothingThere) throw RenderError("Source file missing: " + track.path);
+}
+
+long long frameCount(const std::vector<int16_t>& samples) {
+    return static_cast<long long>(samples.size() / targetChannels);
+}
+
+// What the songs hand on once every one is cut.
+struct CutSongs {
+    std::vector<std::vector<int16_t>> segments;  // play order
+    std::vector<long long> segmentFrameCounts;
+    std::vector<TrackAnalysis> tracks;
+    long long endingStartFrame = noEndingStartFrame;  // in the joined edit
+};
+
+// The decoded song never leaves this function, so it is released before the next one is
+// read; only its cut segment goes on.
+SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan& ending,
+                         const WorkFolder& workFolder) {
+    const TrackJob& track = job.tracks[static_cast<size_t>(songNumber - 1)];
+    requireSourceFile(track);
+    const audio::WavAudio song = loadSourceAudio(track.path, workFolder.path(), songNumber);
+    throwIfStopRequested();
+    return cutSong(song.samples, track, songNumber, static_cast<int>(job.tracks.size()), ending);
+}
+
+CutSongs cutEverySong(const RenderJob& job, const EndingPlan& ending,
+                      const WorkFolder& workFolder) {
+    CutSongs cuts;
+    long long framesBefore = 0;
+    for (int songNumber = 1; songNumber <= static_cast<int>(job.tracks.size()); ++songNumber) {
+        throwIfStopRequested();
+        SongCut cut = decodeAndCutSong(job, songNumber, ending, workFolder);
+        if (cut.endingStartFrame) cuts.endingStartFrame = framesBefore + *cut.endingStartFrame;
+        const long long frames = frameCount(cut.segment);
+        framesBefore += frames;
+        cuts.segmentFrameCounts.push_back(frames);
+        cuts.segments.push_back(std::move(cut.segment));
+        cuts.tracks.push_back(std::move(cut.analysis));
+    }
+    return cuts;
+}
+
+// Returns the seconds of ending actually applied; noEndingStartFrame applies none.
+double applyEnding(SampleSpan output, common::FinalEndingEffect effect, long long startFrame) {
+    switch (effect) {
+        case common::FinalEndingEffect::fade:
+            return applyFinalFade(output, startFrame);
+        case common::FinalEndingEffect::echoFade:
+            return applyEchoFade(output, startFrame);
+        case common::FinalEndingEffect::none:
+            break;
+    }
+    return 0.0;
+}
+
+// Writes the edit as the encoder's WAV, releases the samples while LAME runs, and returns
+// the finished MP3's absolute path.
+std::filesystem::path encodeEdit(std::vector<int16_t> output, const RenderJob& job,
+                                 const WorkFolder& workFolder) {
+    const std::filesystem::path wav = workFolder.path() / kRenderWavName;
+    audio::writeWav(targetSampleRate, targetChannels, output, wav);
+    std::vector<int16_t>().swap(output);
+    throwIfStopRequested();
+    const std::filesystem::path mp3 =
+        std::filesystem::absolute(std::filesystem::path(job.outputFolder) / outputName(job.tracks));
+    encodeMP3(wav, mp3);
+    return mp3;
+}
+
+}  // namespace
+
+void render(const RenderJob& job) {
+    throwIfStopRequested();
+    checkTrackCount(job);
+    refusePathsWithNul(job);
+    createOutputFolder(job.outputFolder);
+    const WorkFolder workFolder;
+    log("LOCAL_STEP analyze starting");
+    const EndingPlan ending = resolveEndingPlan(job);
+
+    CutSongs cuts = cutEverySong(job, ending, workFolder);
+    log("LOCAL_STEP cuts done");
+
+    std::vector<int16_t> output = joinWithMatchedLevels(std::move(cuts.segments));
+    FinishedRender finished;
+    finished.finalFadeSeconds = applyEnding(output, ending.effect, cuts.endingStartFrame);
+    finished.peakAfterNormalize = normalizePeak(output);
+    finished.transitionChecks = checkJoins(output, cuts.segmentFrameCounts);
+    finished.finalDuration = static_cast<double>(frameCount(output)) / targetSampleRate;
+    finished.trackCount = static_cast<int>(job.tracks.size());
+    finished.effect = ending.effect;
+    finished.tracks = std::move(cuts.tracks);
+    finished.appVersion = job.appVersion;
+    throwIfStopRequested();
+
+    finished.mp3Path = encodeEdit(std::move(output), job, workFolder);
+    log("LOCAL_STEP render done");
+    writeCompanionFiles(finished);
+    throwIfStopRequested();
+    writeFinalLine("LOCAL_RENDER_OK " + finished.mp3Path.string());
+}
+
+}  // namespace renderer

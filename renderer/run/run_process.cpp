@@ -1,0 +1,93 @@
+#include "renderer/run/run_process.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <system_error>
+
+#include "common/subprocess.h"
+#include "common/text.h"
+#include "renderer/report/utf8.h"
+#include "renderer/run/render_error.h"
+#include "renderer/run/stop_request.h"
+
+namespace renderer {
+namespace {
+
+constexpr size_t kMaxCapturedOutputBytes = 200000;
+
+std::string runningExecutablePath() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : self.string();
+}
+
+// Registered for the whole life of the child, so that a stop can end it.
+class RunningChildRegistration {
+public:
+    explicit RunningChildRegistration(std::shared_ptr<common::Subprocess> child) {
+        setRunningChild(std::move(child));
+    }
+    ~RunningChildRegistration() { clearRunningChild(); }
+    RunningChildRegistration(const RunningChildRegistration&) = delete;
+    RunningChildRegistration& operator=(const RunningChildRegistration&) = delete;
+};
+
+}  // namespace
+
+std::string runProcess(const std::string& executable, const std::vector<std::string>& arguments) {
+    throwIfStopRequested();
+    common::SubprocessOptions options;
+    options.executable = executable;
+    options.arguments = arguments;
+    std::mutex outputMutex;
+    std::string output;
+    const auto child =
+        std::make_shared<common::Subprocess>(std::move(options), [&](std::string_view chunk) {
+            std::lock_guard guard(outputMutex);
+            output.append(chunk);
+            if (output.size() > kMaxCapturedOutputBytes) {
+                output.erase(0, output.size() - kMaxCapturedOutputBytes);
+            }
+        });
+    if (const std::optional<std::string> startError = child->start()) {
+        throw RenderError(*startError);
+    }
+    const RunningChildRegistration registration(child);
+    // A stop that came before the registration could not reach this child.
+    if (stopRequested()) child->kill();
+    const common::ExitStatus status = child->waitForExit();
+    throwIfStopRequested();
+
+    // The reader thread has finished; the lock only orders its last append before this read.
+    std::lock_guard guard(outputMutex);
+    const std::string text = isValidUtf8(output) ? output : std::string();
+    if (status.succeeded()) return text;
+    // The child's lines read as one sentence on the renderer's one failure line.
+    const std::string message =
+        common::trim(common::replaceAll(common::replaceAll(text, "\r", " "), "\n", " "));
+    if (!message.empty()) throw RenderError(message);
+    throw RenderError(std::filesystem::path(executable).filename().string() + " failed");
+}
+
+std::string bundledLamePath() {
+    const std::filesystem::path self = runningExecutablePath();
+    return (self.parent_path() / "lame").string();
+}
+
+std::string lameExecutablePath() {
+    if (const char* configured = std::getenv("MUSIC_EDIT_LAME")) return configured;
+    return bundledLamePath();
+}
+
+bool isExecutableFile(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_regular_file(path, error) &&
+           ::access(path.c_str(), X_OK) == 0;
+}
+
+}  // namespace renderer

@@ -1,0 +1,35 @@
+#include "renderer/run/work_folder.h"
+
+#include <system_error>
+
+#include "common/uuid.h"
+#include "renderer/run/stop_request.h"
+
+namespace renderer {
+
+namespace {
+
+std::filesystem::path systemTemporaryFolder() {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error) throw std::system_error(error, "Could not find the temporary folder");
+    return folder;
+}
+
+}  // namespace
+
+WorkFolder::WorkFolder()
+    : path_(systemTemporaryFolder() / ("tunewright-local-" + common::makeUuidString())) {
+    std::error_code error;
+    std::filesystem::create_directories(path_, error);
+    if (error) throw std::system_error(error, "Could not create the work folder " + path_.string());
+    setActiveWorkFolder(path_);
+}
+
+WorkFolder::~WorkFolder() {
+    clearActiveWorkFolder();
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+}  // namespace renderer

@@ -1,0 +1,105 @@
+// How levels are stored, measured, matched and capped, and how a join is judged by them.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "renderer/analysis/signal_analysis.h"
+#include "renderer/cut/sample_math.h"
+#include "renderer/join/join_qc.h"
+#include "renderer/join/loudness.h"
+#include "renderer/run/render_error.h"
+#include "tests/support/generated_audio.h"
+
+namespace renderer {
+namespace {
+
+using testsupport::Samples;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+TEST(ClampInt16, RoundsHalvesAwayFromZeroThenClamps) {
+    // 0.49999999999999994 is the largest double below one half: adding 0.5 would round it up.
+    const std::pair<double, int16_t> cases[] = {
+        {-1.5, -2},         {2.5, 3},       {0.49999999999999994, 0}, {32767.5, 32767},
+        {-32768.5, -32768}, {1e300, 32767}, {-kInfinity, -32768},     {kNaN, 0}};
+    for (const auto& [value, expected] : cases) EXPECT_EQ(clampInt16(value), expected) << value;
+}
+
+TEST(Loudness, MeasuresWholePairsInsideTheBuffer) {
+    // One sample is no pair; of three, the odd third is ignored; opposite channels cancel.
+    EXPECT_EQ(monoValue(Samples{100, -50, 7}, 1), 0.0);
+    EXPECT_EQ(segmentRMS(Samples{30000}), 0.0);
+    EXPECT_EQ(segmentRMS(Samples{32767, 32767, 32767}), 1.0);
+    EXPECT_EQ(segmentRMS(Samples{20000, -20000, 20000, -20000}), 0.0);
+
+    const Samples loudThenSilent = {16000, 16000, 16000, 16000, 0, 0, 0, 0};
+    EXPECT_DOUBLE_EQ(frameRMS(loudThenSilent, 1, 100), 16000.0 / 32767.0 / std::sqrt(3.0));
+    EXPECT_EQ(frameRMS(loudThenSilent, 4, 5), 0.0);
+    EXPECT_EQ(peakValue(Samples{}), 0.0);
+    EXPECT_DOUBLE_EQ(peakValue(Samples{-32768}), 32768.0 / 32767.0);
+}
+
+TEST(LevelMatch, TargetsTheUpperMedianAndKeepsGainsBetweenHalfAndDouble) {
+    EXPECT_DOUBLE_EQ(levelMatchTarget(std::vector<double>{0.1, 0.4}), 0.4);
+    EXPECT_DOUBLE_EQ(levelMatchTarget(std::vector<double>{0.3, 0.0, 0.1, 0.2}), 0.2);
+    EXPECT_DOUBLE_EQ(levelMatchTarget(std::vector<double>{0.0, 0.0}), 0.05);
+    EXPECT_DOUBLE_EQ(levelMatchTarget(std::vector<double>{}), 0.05);
+
+    EXPECT_DOUBLE_EQ(levelMatchGain(0.1, 0.4), 2.0);  // 4.0 capped
+    EXPECT_DOUBLE_EQ(levelMatchGain(0.4, 0.1), 0.5);  // 0.25 raised
+    EXPECT_DOUBLE_EQ(levelMatchGain(0.2, 0.3), 1.5);
+    EXPECT_DOUBLE_EQ(levelMatchGain(0.0, 0.3), 1.0);
+    EXPECT_DOUBLE_EQ(levelMatchGain(0.2, 0.0), 1.0);
+}
+
+TEST(PeakCeiling, OnlyLowersAnEditAboveTheCeilingAndRefusesSilence) {
+    Samples justBelow{30145, -100};  // 0.91998 of full scale
+    EXPECT_DOUBLE_EQ(normalizePeak(justBelow), 30145 / 32767.0);
+    EXPECT_EQ(justBelow, (Samples{30145, -100}));
+
+    Samples fullScale{32767, -16384, -32768};
+    EXPECT_NEAR(normalizePeak(fullScale), 0.92, 0.5 / 32767.0);
+    EXPECT_EQ(fullScale[1], -15073);  // -16384 × 0.92 / (32768 / 32767)
+
+    for (Samples silent : {Samples{}, Samples(64, 0)}) {
+        EXPECT_THAT([&] { normalizePeak(silent); },
+                    ::testing::ThrowsMessage<RenderError>("Rendered audio is silent."))
+            << silent.size() << " samples";
+    }
+}
+
+TEST(JoinQC, DeadAirNeedsBothPeakAndRMSStrictlyBelowTheThresholds) {
+    EXPECT_TRUE(isDeadAir(TransitionCheck{1, 0.004, 0.001}));
+    EXPECT_TRUE(isDeadAir(TransitionCheck{1, 0.0, 0.0}));
+    EXPECT_FALSE(isDeadAir(TransitionCheck{1, 0.004, 0.002}));  // quiet, but not silent
+    EXPECT_FALSE(isDeadAir(TransitionCheck{1, 0.006, 0.001}));
+    EXPECT_FALSE(isDeadAir(TransitionCheck{1, 0.005, 0.001}));
+    EXPECT_FALSE(isDeadAir(TransitionCheck{1, 0.004, 0.0018}));
+}
+
+TEST(JoinQC, MeasuresTheFirst8820FramesOfEachEntrance) {
+    // Song 2 enters with exactly 0.2 s of silence, song 3 with a click on its 8820th frame.
+    const Samples first = testsupport::tone(0.5, 440.0, 0.5);
+    Samples third = testsupport::silence(0.5);
+    third[2 * 8819] = 16384;
+    const Samples output = testsupport::concatenate(
+        {first, testsupport::silence(0.2), testsupport::tone(0.5, 440.0, 0.5), third});
+
+    const TransitionCheck silentEntrance = measureJoin(output, 22050, 1);
+    EXPECT_EQ(silentEntrance.afterTrack, 1);
+    EXPECT_EQ(silentEntrance.peakFirst020, 0.0);
+    EXPECT_EQ(silentEntrance.rmsFirst020, 0.0);
+    const TransitionCheck click = measureJoin(output, 22050 + 30870, 2);
+    EXPECT_DOUBLE_EQ(click.peakFirst020, 16384 / 32767.0);
+    EXPECT_DOUBLE_EQ(click.rmsFirst020, 8192 / 32767.0 / std::sqrt(8820.0));  // half in mono
+
+    // A single song has no join; the silent entrance is refused.
+    EXPECT_TRUE(checkJoins(first, std::vector<long long>{22050}).empty());
+    EXPECT_THROW(checkJoins(output, std::vector<long long>{22050, 30870, 22050}), RenderError);
+}
+
+}  // namespace
+}  // namespace renderer
