@@ -1,6 +1,8 @@
 #include "app/prepare/advanced_request.h"
 
 #include <QLatin1StringView>
+#include <QRegularExpression>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 
@@ -58,9 +60,14 @@ bool asksForAdvancedRequest(const QString& note) {
     lowered.replace(QLatin1Char('_'), QLatin1Char(' '));
     if (lowered.isEmpty()) return false;
 
-    const bool negated = containsAny(lowered, kNegationWords);
-    if (containsAny(lowered, kEffectWords) && !negated) return true;
-    return containsAny(lowered, kAdvancedWords);
+    if (containsAny(lowered, kAdvancedWords)) return true;
+    // A negation speaks for its own clause only: "tape stop into song 2, no gap" still asks
+    // for the tape stop.
+    static const QRegularExpression clauseBreak(QStringLiteral("[,;.!?\\r\\n]"));
+    const QStringList clauses = lowered.split(clauseBreak);
+    return std::any_of(clauses.begin(), clauses.end(), [](const QString& clause) {
+        return containsAny(clause, kEffectWords) && !containsAny(clause, kNegationWords);
+    });
 }
 
 }  // namespace app::prepare

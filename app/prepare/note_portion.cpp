@@ -89,7 +89,25 @@ QString wizardDefaultGuidance(int index, int total) {
     }
 }
 
+bool isDefaultNote(const QString& note) {
+    const QString trimmed = note.trimmed();
+    if (trimmed.isEmpty()) return false;
+    for (int total = 1; total <= 3; ++total) {
+        for (int index = 0; index < total; ++index) {
+            for (const QString& defaultText :
+                 {songs::starterGuidance(index, total), noNoteGuidance(index, total),
+                  wizardDefaultGuidance(index, total)}) {
+                if (trimmed == defaultText.trimmed()) return true;
+            }
+        }
+    }
+    return false;
+}
+
 QString customFastTimeNotePortion(const QString& note, int index, int total) {
+    // A default of another position or song count would otherwise pass as typed words,
+    // and the times in it would be read as the person's own.
+    if (isDefaultNote(note)) return {};
     QString custom = note.trimmed();
     const std::array<QString, 3> defaults = {songs::starterGuidance(index, total),
                                              noNoteGuidance(index, total),

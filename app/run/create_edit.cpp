@@ -44,7 +44,8 @@ void ContentView::createEdit() {
 
     if (!state_.selectedFolder) return refuse(QStringLiteral("Choose 1, 2, or 3 songs first."));
 
-    if (!state_.usedDirectSongSelection) {
+    // A folder scan sorts by file name: it would undo songs picked one by one or reordered.
+    if (!state_.usedDirectSongSelection && !state_.manualTrackOrder) {
         scanSelectedFolder();
     } else {
         std::erase_if(state_.tracks,

@@ -200,14 +200,19 @@ void runEngine(ContentView& view, const LocalRun& run, const prepare::FastTimeRe
     }
 
     auto output = std::make_shared<run::CapturedOutput>();
+    auto milestones = std::make_shared<run::EngineMilestoneReader>();
     const QDateTime runStart = QDateTime::currentDateTimeUtc();
     auto process = std::make_shared<common::Subprocess>(
         engineOptions(rendererPath, run, resourceFolder),
-        [&view, output, number = run.number](std::string_view chunk) {
+        [&view, output, milestones, number = run.number](std::string_view chunk) {
             if (chunk.empty()) return;
             output->append(chunk);
-            run::postForRun(view, number, [&view] {
+            const std::vector<run::EngineMilestone> reached = milestones->feed(chunk);
+            run::postForRun(view, number, [&view, reached] {
                 view.state().lastEditActivityAt = view.now();
+                for (const run::EngineMilestone milestone : reached) {
+                    view.followEngineMilestone(milestone);
+                }
                 view.advanceVisibleEditProgress();
                 view.notifyChanged();
             });

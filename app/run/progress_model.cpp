@@ -120,8 +120,11 @@ void ContentView::advanceVisibleEditProgress() {
     state_.createLog = progressLog(step.id);
     ++state_.createStatusTick;
 
+    // The local engine announces its steps (followEngineMilestone); time alone moves the
+    // agent's rows only, which nothing else reports.
+    const bool timeMovesToNext = rule.next != nullptr && !state_.isUsingFastTimeRenderer;
     if (step.progress >= rule.cap) {
-        if (rule.next != nullptr) {
+        if (timeMovesToNext) {
             const QString next = QString::fromLatin1(rule.next);
             step.state = InstallPhaseState::done;
             step.progress = 1.0;
@@ -132,11 +135,34 @@ void ContentView::advanceVisibleEditProgress() {
                 following->detail = progressDetail(next, 0.1);
             }
             state_.createLog = progressLog(next);
-        } else {
+        } else if (rule.next == nullptr) {
             state_.createLog = QStringLiteral(
                 "Still building and checking the edit. If this phase slows down, that is normal "
                 "while the MP3 is encoded, finalized, and verified.");
         }
+    }
+    notifyChanged();
+}
+
+void ContentView::followEngineMilestone(run::EngineMilestone milestone) {
+    if (!state_.isCreatingEdit || !state_.isUsingFastTimeRenderer) return;
+    const bool cutsDone = milestone == run::EngineMilestone::cutsDone;
+    const QStringList finished =
+        cutsDone ? QStringList{"analyze", "cuts"} : QStringList{"analyze", "cuts", "render"};
+    const QString next = cutsDone ? QStringLiteral("render") : QStringLiteral("save");
+    for (const QString& id : finished) {
+        InstallPhase* step = findStep(state_.createSteps, id);
+        if (step == nullptr || step->state == InstallPhaseState::done) continue;
+        step->state = InstallPhaseState::done;
+        step->progress = 1.0;
+        step->detail = QStringLiteral("Complete.");
+    }
+    InstallPhase* following = findStep(state_.createSteps, next);
+    if (following != nullptr && following->state == InstallPhaseState::pending) {
+        following->state = InstallPhaseState::running;
+        following->progress = 0.1;
+        following->detail = progressDetail(next, 0.1);
+        state_.createLog = progressLog(next);
     }
     notifyChanged();
 }

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "app/prepare/note_portion.h"
 #include "app/songs/starter_guidance.h"
 #include "app/wizard/content_view.h"
 
@@ -16,7 +17,16 @@ const QString kDefaultStartTime = QStringLiteral("0:00");
 
 // An untouched note is replaced when songs change places; the user's own words stay.
 bool isUntouchedNote(const QString& note, const QString& formerStarterText) {
-    return note == formerStarterText || note.trimmed().isEmpty();
+    return note == formerStarterText || note.trimmed().isEmpty() || prepare::isDefaultNote(note);
+}
+
+// Stores `text` under `path`. A changed value means the finished edit no longer matches
+// the settings, so it stops being offered as the result of this setup.
+void storeSetting(WizardState& state, QHash<QString, QString>& settings, const QString& path,
+                  const QString& text) {
+    const auto existing = settings.constFind(path);
+    if (existing == settings.constEnd() || *existing != text) state.completedOutputFolder.reset();
+    settings.insert(path, text);
 }
 
 std::optional<int> firstPosition(const std::vector<songs::TrackFile>& tracks, const QString& path) {
@@ -41,17 +51,17 @@ QString ContentView::songGuidanceText(const songs::TrackFile& track) const {
 }
 
 void ContentView::setSongStartTime(const songs::TrackFile& track, const QString& text) {
-    state_.songStartTimes.insert(track.url, text);
+    storeSetting(state_, state_.songStartTimes, track.url, text);
     notifyChanged();
 }
 
 void ContentView::setSongEndTime(const songs::TrackFile& track, const QString& text) {
-    state_.songEndTimes.insert(track.url, text);
+    storeSetting(state_, state_.songEndTimes, track.url, text);
     notifyChanged();
 }
 
 void ContentView::setSongGuidanceText(const songs::TrackFile& track, const QString& text) {
-    state_.songGuidance.insert(track.url, text);
+    storeSetting(state_, state_.songGuidance, track.url, text);
     notifyChanged();
 }
 
@@ -61,9 +71,10 @@ void ContentView::syncSongGuidance() {
     for (int index = 0; index < total; ++index) {
         const QString& path = state_.tracks[static_cast<size_t>(index)].url;
         const auto existing = state_.songGuidance.constFind(path);
-        guidance.insert(path, existing != state_.songGuidance.constEnd()
-                                  ? *existing
-                                  : songs::starterGuidance(index, total));
+        // A default left from another position or song count is replaced by this one's.
+        const bool keepsExisting =
+            existing != state_.songGuidance.constEnd() && !prepare::isDefaultNote(*existing);
+        guidance.insert(path, keepsExisting ? *existing : songs::starterGuidance(index, total));
     }
     state_.songGuidance = std::move(guidance);
 }
@@ -96,6 +107,7 @@ void ContentView::refreshStarterGuidanceAfterOrderChange(
 }
 
 void ContentView::chooseFinalEndingEffect(common::FinalEndingEffect effect) {
+    if (effect != state_.finalEndingEffect) state_.completedOutputFolder.reset();
     state_.finalEndingEffect = effect;
     services_.setPreference(kFinalEndingEffectKey, QString::fromLatin1(common::rawValue(effect)));
     notifyChanged();

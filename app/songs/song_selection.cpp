@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "app/prepare/note_portion.h"
 #include "app/songs/audio_files.h"
 #include "app/songs/media_library_paths.h"
 #include "app/songs/starter_guidance.h"
@@ -289,7 +290,8 @@ void ContentView::replaceTrack(int index) {
     const QString oldNote = state_.songGuidance.value(oldPath);
     const QString oldStart = state_.songStartTimes.value(oldPath, QStringLiteral("0:00"));
     const QString oldEnd = state_.songEndTimes.value(oldPath);
-    const bool noteIsOwn = !oldNote.trimmed().isEmpty() && oldNote != starter;
+    // Any default text (this position's starter included, trimmed) is not the user's own.
+    const bool noteIsOwn = !oldNote.trimmed().isEmpty() && !prepare::isDefaultNote(oldNote);
 
     state_.tracks[static_cast<size_t>(index)] = songs::TrackFile::forPath(newPath);
     state_.usedDirectSongSelection = true;

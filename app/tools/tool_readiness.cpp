@@ -35,6 +35,12 @@ void ContentView::applyToolCheckResults(std::vector<tools::ToolCheck> checks) {
     }
     state_.isCheckingTools = false;
 
+    // A check started by a song pick can end during the run that followed: the run's
+    // progress or outcome is what the status line reports then.
+    if (state_.isCreatingEdit || state_.showCreateProgressScreen) {
+        notifyChanged();
+        return;
+    }
     const bool nothingMissing = state_.missingToolNames.isEmpty();
     if (!state_.selectedFolder) {
         state_.status =

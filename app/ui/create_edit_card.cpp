@@ -38,6 +38,12 @@ QString styleRoleFor(run::StatusColor color) {
     return {};
 }
 
+QColor titleColor(const ContentView& view) {
+    if (view.state().completedOutputFolder) return palette::success();
+    if (runEndedWithoutEdit(view)) return statusColor(view.liveEditStatusColor());
+    return palette::accent();
+}
+
 }  // namespace
 
 CreateEditCard::CreateEditCard(ContentView& view, QWidget* parent) : ScreenCard(4, view, parent) {
@@ -130,7 +136,9 @@ CreateEditCard::CreateEditCard(ContentView& view, QWidget* parent) : ScreenCard(
 
 QPushButton* CreateEditCard::mainButton() const {
     if (view().state().completedOutputFolder) return viewEditButton_;
-    if (view().state().isCreatingEdit) return stopButton_;
+    // Stopping is never the main button: a second Ctrl+Return meant for Create Edit must
+    // not end the run it just started. Stop takes a click or its Alt shortcut.
+    if (view().state().isCreatingEdit) return nullptr;
     return backButton_;
 }
 
@@ -217,10 +225,10 @@ void CreateEditCard::refreshButtons() {
 void CreateEditCard::refresh() {
     const LabelledSymbol title = createEditTitle(view());
     title_->setText(title.text);
-    titleSymbol_->setSymbol(title.symbolName, view().state().completedOutputFolder
-                                                  ? palette::success()
-                                                  : palette::accent());
-    description_->setText(createEditDescription(view()));
+    titleSymbol_->setSymbol(title.symbolName, titleColor(view()));
+    const QString description = createEditDescription(view());
+    description_->setText(description);
+    description_->setVisible(!description.isEmpty());
     refreshLiveStatus();
     refreshPhaseRows();
     refreshButtons();

@@ -54,7 +54,16 @@ InstructionsCard::InstructionsCard(ContentView& view, QWidget* parent)
         }
         this->view().createEdit();
     });
-    content()->addWidget(createEditButton_, 0, Qt::AlignLeft);
+    // After Back from a finished edit: the same way to it as on Step 4, for as long as the
+    // settings still describe it.
+    viewEditButton_ = makeButton(QStringLiteral("&View Edit"), QStringLiteral("music.note.list"),
+                                 QStringLiteral("success"));
+    connect(viewEditButton_, &QPushButton::clicked, this,
+            [this] { this->view().viewCreatedEdit(); });
+    auto* buttons = new AdaptiveButtonRow;
+    buttons->addWidget(createEditButton_);
+    buttons->addWidget(viewEditButton_);
+    content()->addLayout(buttons);
     content()->addStretch(1);
 }
 
@@ -115,9 +124,18 @@ QWidget* InstructionsCard::buildEndingEffectPanel() {
         button->setCheckable(true);
         effectGroup_->addButton(button, static_cast<int>(effect));
         row->addWidget(button);
-        connect(button, &QPushButton::clicked, this,
-                [this, effect] { this->view().chooseFinalEndingEffect(effect); });
     }
+    // The checked state, not only the click: Space and a screen reader's Toggle change it
+    // too. A click also confirms the choice already made, which stores it again.
+    connect(effectGroup_, &QButtonGroup::idClicked, this, [this](int id) {
+        this->view().chooseFinalEndingEffect(static_cast<common::FinalEndingEffect>(id));
+    });
+    connect(effectGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        const auto effect = static_cast<common::FinalEndingEffect>(id);
+        if (checked && effect != this->view().state().finalEndingEffect) {
+            this->view().chooseFinalEndingEffect(effect);
+        }
+    });
     layout->addLayout(row);
     effectDetail_ = makeLabel({}, QStringLiteral("body"), panel);
     layout->addWidget(effectDetail_);
@@ -140,9 +158,16 @@ QWidget* InstructionsCard::buildAIAssistPanel() {
         button->setCheckable(true);
         modeGroup_->addButton(button, static_cast<int>(mode));
         modes->addWidget(button);
-        connect(button, &QPushButton::clicked, this,
-                [this, mode] { this->view().chooseAIAssistMode(mode); });
     }
+    connect(modeGroup_, &QButtonGroup::idClicked, this, [this](int id) {
+        this->view().chooseAIAssistMode(static_cast<songs::AIAssistMode>(id));
+    });
+    connect(modeGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        const auto mode = static_cast<songs::AIAssistMode>(id);
+        if (checked && mode != this->view().state().aiAssistMode) {
+            this->view().chooseAIAssistMode(mode);
+        }
+    });
     layout->addLayout(modes);
     modeDetail_ = makeLabel({}, QStringLiteral("body"), panel);
     layout->addWidget(modeDetail_);
@@ -194,6 +219,7 @@ void InstructionsCard::refresh() {
     }
     refreshOutputFolder();
     refreshOptions();
+    viewEditButton_->setVisible(state.completedOutputFolder.has_value() && !state.isCreatingEdit);
     const LabelledSymbol label = createEditButtonLabel(view());
     updateButton(
         createEditButton_,

@@ -44,6 +44,7 @@ private:
     QLabel* connectionMessage_;
 
     QPushButton* createEditButton_;
+    QPushButton* viewEditButton_;
 };
 
 }  // namespace app::ui

@@ -18,19 +18,6 @@
 namespace app::ui {
 namespace {
 
-// "mp3" becomes "*.[mM][pP]3": the dialog's filters are case-sensitive on Linux.
-QString caseInsensitivePattern(const QString& extension) {
-    QString pattern = QStringLiteral("*.");
-    for (const QChar c : extension) {
-        if (c.isLetter()) {
-            pattern += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
-        } else {
-            pattern += c;
-        }
-    }
-    return pattern;
-}
-
 QSettings preferenceStore() {
     return QSettings(QStringLiteral("Tunewright"), QStringLiteral("VelvetcutSetup"));
 }
@@ -54,12 +41,12 @@ QStringList QtPlatformServices::runOpenPanel(const OpenPanelRequest& request) {
         dialog.setFileMode(request.allowsMultipleSelection ? QFileDialog::ExistingFiles
                                                            : QFileDialog::ExistingFile);
     }
+    // Without QDir::CaseSensitive the name filter matches any letter case ("SONG.MP3"), so the
+    // filter can read as plain extensions.
     dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Drives | QDir::NoDotAndDotDot);
     if (!request.allowedExtensions.isEmpty()) {
         QStringList patterns;
-        for (const QString& extension : request.allowedExtensions) {
-            patterns << caseInsensitivePattern(extension);
-        }
+        for (const QString& extension : request.allowedExtensions) patterns << "*." + extension;
         dialog.setNameFilter("Audio files (" + patterns.join(' ') + ")");
     }
     if (!request.message.isEmpty()) {

@@ -20,7 +20,7 @@ public:
     // Brings every widget in line with the state; never rebuilds a field the
     // user is typing in.
     virtual void refresh() = 0;
-    // The button that Ctrl+Return presses on this screen.
+    // The button that Ctrl+Return presses on this screen; null when there is none.
     virtual QPushButton* mainButton() const = 0;
 
 protected:

@@ -1,5 +1,6 @@
 #include "app/ui/screen_choice.h"
 
+#include "app/ui/screen_texts.h"
 #include "app/wizard/content_view.h"
 
 namespace app::ui {
@@ -22,6 +23,9 @@ HeaderTexts headerFor(const ContentView& view) {
                     QStringLiteral("Complete. The finished edit is ready in the selected output "
                                    "folder."),
                     QStringLiteral("Step 4 of 4: Complete")};
+            }
+            if (runEndedWithoutEdit(view)) {
+                return {view.liveEditMessage(), QStringLiteral("Step 4 of 4: Creating")};
             }
             return {QStringLiteral("Creating the finished edit. Keep this app open while the "
                                    "progress bars run."),

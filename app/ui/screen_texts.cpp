@@ -106,10 +106,17 @@ LabelledSymbol createEditButtonLabel(const ContentView& view) {
     return {QStringLiteral("Create Edit"), QStringLiteral("wand.and.stars")};
 }
 
+bool runEndedWithoutEdit(const ContentView& view) {
+    const WizardState& state = view.state();
+    return !state.isCreatingEdit && !state.completedOutputFolder &&
+           (view.createHasFailed() || view.createWasStopped());
+}
+
 LabelledSymbol createEditTitle(const ContentView& view) {
     if (view.state().completedOutputFolder) {
         return {QStringLiteral("Complete"), QStringLiteral("checkmark.seal.fill")};
     }
+    if (runEndedWithoutEdit(view)) return {view.liveEditHeadline(), view.liveEditSymbolName()};
     return {QStringLiteral("Creating your music edit"), QStringLiteral("waveform")};
 }
 
@@ -119,6 +126,7 @@ QString createEditDescription(const ContentView& view) {
             "The finished edit is ready. Click the green View Edit button to open the song in "
             "Finder.");
     }
+    if (runEndedWithoutEdit(view)) return {};
     if (view.state().isUsingFastTimeRenderer) {
         return QStringLiteral(
             "The app is using the standalone local engine first. If the engine cannot make a "

@@ -39,7 +39,11 @@ struct LabelledSymbol {
 
 // Step 3's main button: its text and symbol for the current state.
 LabelledSymbol createEditButtonLabel(const ContentView& view);
-// Step 4's title and description line.
+// The last run was stopped or failed and no edit came of it.
+bool runEndedWithoutEdit(const ContentView& view);
+
+// Step 4's title and description line. After a stopped or failed run the title is the
+// live status headline with its symbol, and there is no description.
 LabelledSymbol createEditTitle(const ContentView& view);
 QString createEditDescription(const ContentView& view);
 

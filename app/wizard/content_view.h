@@ -18,6 +18,7 @@
 
 #include "app/prepare/fast_time_job.h"
 #include "app/run/edit_run_controller.h"
+#include "app/run/engine_milestones.h"
 #include "app/run/install_phase.h"
 #include "app/songs/edit_options.h"
 #include "app/tools/tool_probes.h"
@@ -44,11 +45,11 @@ public:
     // ---- Start-up and screen actions (app/wizard/content_view.cpp) ----
     // Restores the two preferences and starts the tool check.
     void startUp();
-    void viewCreatedEdit();     // "View Edit"
-    void showWorkFolder();      // "Show Work Folder"
-    void showSongFolder();      // "Show Folder"
-    void createAnotherEdit();   // "Create Another Edit"
-    void backToSetup();         // "Back to Setup"
+    void viewCreatedEdit();    // "View Edit"
+    void showWorkFolder();     // "Show Work Folder"
+    void showSongFolder();     // "Show Folder"
+    void createAnotherEdit();  // "Create Another Edit"
+    void backToSetup();        // "Back to Setup"
 
     // ---- Tool readiness (app/tools/tool_readiness.cpp) ----
     bool toolsReady() const;
@@ -109,6 +110,8 @@ public:
     void markCreateStepFailed(const QString& detail);
     void markCreateStepStopped(const QString& detail);
     void advanceVisibleEditProgress();
+    // The local engine finished a step: the rows before it are done and the next one runs.
+    void followEngineMilestone(run::EngineMilestone milestone);
     QString progressDetail(const QString& id, double progress) const;
     QString progressLog(const QString& id) const;
     void appendCreateLog(const QString& line);

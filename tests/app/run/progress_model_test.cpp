@@ -36,8 +36,8 @@ protected:
     QDateTime clock = kNow;
 };
 
-TEST_F(ProgressModel, VisibleProgressMovesEachStepToItsCapAndHandsOver) {
-    state().isUsingFastTimeRenderer = true;
+// The agent reports no steps of its own: time hands its rows over.
+TEST_F(ProgressModel, VisibleProgressMovesEachAgentStepToItsCapAndHandsOver) {
     run("analyze", 0.18);
     EXPECT_EQ(advancesUntilDone("analyze"), 22);
     EXPECT_EQ(step("analyze").state, InstallPhaseState::done);
@@ -46,7 +46,7 @@ TEST_F(ProgressModel, VisibleProgressMovesEachStepToItsCapAndHandsOver) {
     EXPECT_EQ(step("cuts").state, InstallPhaseState::running);
     EXPECT_DOUBLE_EQ(step("cuts").progress, 0.1);
     EXPECT_EQ(state().createLog,
-              "Standalone local engine: choosing clean beat/bar and phrase-boundary cut points.");
+              "AI fallback: choosing the nearest clean beat/bar around the typed target.");
     EXPECT_EQ(state().createStatusTick, 22);
 
     EXPECT_EQ(advancesUntilDone("cuts"), 27);
@@ -67,6 +67,68 @@ TEST_F(ProgressModel, VisibleProgressMovesEachStepToItsCapAndHandsOver) {
     EXPECT_EQ(state().createLog, stillBuilding);
     EXPECT_EQ(state().createStatusTick, tick + 1);
     EXPECT_EQ(step("save").state, InstallPhaseState::pending);  // never moved by time
+}
+
+// The local engine announces its steps; time keeps to the running one until it does.
+TEST_F(ProgressModel, LocalEngineRowsMoveOnTheEnginesStepsOnly) {
+    state().isUsingFastTimeRenderer = true;
+    run("analyze", 0.18);
+    for (int advance = 0; advance < 100; ++advance) view().advanceVisibleEditProgress();
+    EXPECT_EQ(step("analyze").state, InstallPhaseState::running);
+    EXPECT_DOUBLE_EQ(step("analyze").progress, 0.95);
+    EXPECT_EQ(step("cuts").state, InstallPhaseState::pending);
+
+    view().followEngineMilestone(app::run::EngineMilestone::cutsDone);
+    EXPECT_EQ(step("analyze").state, InstallPhaseState::done);
+    EXPECT_EQ(step("cuts").state, InstallPhaseState::done);
+    EXPECT_EQ(step("cuts").detail, "Complete.");
+    EXPECT_EQ(step("render").state, InstallPhaseState::running);
+    EXPECT_DOUBLE_EQ(step("render").progress, 0.1);
+    EXPECT_EQ(state().createLog, view().progressLog("render"));
+
+    view().followEngineMilestone(app::run::EngineMilestone::renderDone);
+    view().followEngineMilestone(app::run::EngineMilestone::cutsDone);  // late: changes nothing
+    EXPECT_EQ(step("render").state, InstallPhaseState::done);
+    EXPECT_EQ(step("save").state, InstallPhaseState::running);
+    EXPECT_EQ(step("save").detail, view().progressDetail("save", 0.1));
+    EXPECT_EQ(state().createLog, view().progressLog("save"));
+    for (int advance = 0; advance < 10; ++advance) view().advanceVisibleEditProgress();
+    EXPECT_DOUBLE_EQ(step("save").progress, 0.1);
+
+    // A stopped run, or the agent's, ignores the engine's lines.
+    state().createSteps = app::run::defaultCreateSteps();
+    run("analyze", 0.5);
+    state().isUsingFastTimeRenderer = false;
+    view().followEngineMilestone(app::run::EngineMilestone::cutsDone);
+    state().isUsingFastTimeRenderer = true;
+    state().isCreatingEdit = false;
+    view().followEngineMilestone(app::run::EngineMilestone::renderDone);
+    EXPECT_EQ(step("analyze").state, InstallPhaseState::running);
+    EXPECT_EQ(step("render").state, InstallPhaseState::pending);
+}
+
+TEST(EngineMilestoneReader, ReadsWholeStepLinesAcrossChunks) {
+    using app::run::EngineMilestone;
+    struct Case {
+        std::vector<std::string> chunks;
+        std::vector<EngineMilestone> expected;
+    };
+    const Case cases[] = {
+        {{"LOCAL_STEP analyze starting\nLOCAL_STEP cuts done\n"}, {EngineMilestone::cutsDone}},
+        {{"LOCAL_STEP cu", "ts done\r\nLOCAL_STEP render", " done\n"},
+         {EngineMilestone::cutsDone, EngineMilestone::renderDone}},
+        {{"LOCAL_STEP cuts done"}, {}},  // not a line until it ends
+        {{"x LOCAL_STEP cuts done\n", "LOCAL_STEP cuts done later\n", "LOCAL_STEP render\n"}, {}},
+        {{std::string(5000, 'a'), "\nLOCAL_STEP render done\n"}, {EngineMilestone::renderDone}},
+    };
+    for (const Case& test : cases) {
+        app::run::EngineMilestoneReader reader;
+        std::vector<EngineMilestone> reached;
+        for (const std::string& chunk : test.chunks) {
+            for (const EngineMilestone milestone : reader.feed(chunk)) reached.push_back(milestone);
+        }
+        EXPECT_EQ(reached, test.expected) << test.chunks.front().substr(0, 40);
+    }
 }
 
 TEST_F(ProgressModel, AnalyzeFromTheAgentStartTakesTwentyFourAdvancesAndChangesItsWording) {

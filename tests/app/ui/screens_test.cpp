@@ -83,6 +83,39 @@ TEST_F(ScreensTest, ScreenAndHeader_FollowTheStateThroughAllFourSteps) {
     expectScreen(WizardScreen::tools, "Step 1 of 4: Tools", "A step-by-step app");
 }
 
+// After a stop or a failure Step 4 speaks with the live status panel, not as if creating.
+TEST_F(ScreensTest, Step4AfterAStopOrFailure_TitleAndSubtitleAreTheLiveStatus) {
+    toolsReady(true);
+    pickSongs(1);
+    state().showCreateProgressScreen = true;
+    state().createSteps = app::run::defaultCreateSteps();
+    state().isCreatingEdit = true;
+    view().setCreateStep("analyze", app::run::InstallPhaseState::running, 0.4, "working");
+    EXPECT_EQ(app::ui::createEditTitle(view()).text, "Creating your music edit");
+
+    struct Case {
+        void (*end)(app::ContentView&);
+        const char* headline;
+    };
+    const Case cases[] = {
+        {[](app::ContentView& v) { v.markCreateStepStopped("Stopped by you."); }, "Edit stopped"},
+        {[](app::ContentView& v) { v.markCreateStepFailed("Broke."); }, "Problem found"},
+    };
+    for (const Case& test : cases) {
+        state().createSteps = app::run::defaultCreateSteps();
+        view().setCreateStep("analyze", app::run::InstallPhaseState::running, 0.4, "working");
+        test.end(view());
+        state().isCreatingEdit = false;
+        const app::ui::LabelledSymbol title = app::ui::createEditTitle(view());
+        EXPECT_EQ(title.text, test.headline);
+        EXPECT_EQ(title.symbolName, view().liveEditSymbolName());
+        EXPECT_EQ(app::ui::createEditDescription(view()), "");
+        const app::ui::HeaderTexts header = app::ui::headerFor(view());
+        EXPECT_EQ(header.subtitle, view().liveEditMessage());
+        EXPECT_NE(header.subtitle, "");
+    }
+}
+
 TEST_F(ScreensTest, FourSongs_KeepStep2AndAskForOneToThree) {
     toolsReady(true);
     pickSongs(4);

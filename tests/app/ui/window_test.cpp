@@ -3,15 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
+#include "app/songs/edit_options.h"
+#include "app/ui/qt_platform_services.h"
 #include "app/ui/screen_card.h"
 #include "app/ui/wizard_header.h"
 #include "app/ui/wizard_window.h"
@@ -77,7 +84,47 @@ protected:
 
     QString pill() const { return window->header()->stepPill(); }
 
-    testsupport::WizardFixture wizard;
+    // A bundle whose engine runs `body` (with the real encoder beside it), the tool check
+    // answered as ready, the window open on Step 3 with two songs and an output folder.
+    void openOnStep3WithEngine(const QByteArray& body) {
+        const QString resources = wizard.makeFolder(QStringLiteral("FakeBundle"));
+        QDir().mkpath(resources + "/bin");
+        testsupport::writeScript(resources + "/bin/seamforge", body);
+        ASSERT_TRUE(QFile::link(testsupport::buildTreeResourceFolder() + "/bin/lame",
+                                resources + "/bin/lame"));
+        desktop().resourceFolderPath = resources;
+        state().isCheckingTools = true;  // the real check is another test's subject
+        app::tools::ToolCheck engine;
+        engine.name = QStringLiteral("Local music renderer");
+        engine.isReady = true;
+        view().applyToolCheckResults({engine});
+
+        openWindow();
+        songFolder = wizard.makeFolder(QStringLiteral("Desktop/Set"));
+        outputFolder = wizard.makeFolder(QStringLiteral("Desktop/Edits"));
+        desktop().answerNextPanel(uitest::writeSongs(
+            songFolder, {QStringLiteral("One.wav"), QStringLiteral("Two.wav")}, 0.5));
+        QTest::keyClick(window.get(), Qt::Key_Return, Qt::ControlModifier);
+        ASSERT_TRUE(testsupport::waitUntil(
+            [&] { return window->currentScreen() == WizardScreen::instructions; }, 5));
+        desktop().answerNextPanel({outputFolder});
+        click(QStringLiteral("Choose Output Folder"));
+        ASSERT_EQ(state().outputFolder, outputFolder);
+    }
+
+    // Sends the accessibility action a screen reader or voice control would send.
+    static void accessibleToggle(QWidget* widget) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(accessible, nullptr);
+        QAccessibleActionInterface* actions = accessible->actionInterface();
+        ASSERT_NE(actions, nullptr);
+        ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+        actions->doAction(QAccessibleActionInterface::toggleAction());
+    }
+
+    QString songFolder;
+    QString outputFolder;
+
     std::unique_ptr<app::ui::WizardWindow> window;
 };
 
@@ -194,6 +241,154 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
     EXPECT_EQ(shown.currentScreen(), WizardScreen::songs);
     EXPECT_EQ(pill(), "Step 2 of 4: Songs");
     EXPECT_TRUE(state().tracks.empty());
+}
+
+TEST_F(WindowTest, CtrlReturnNeverStopsAnEditAndStep4SaysWhenItStopped) {
+    openOnStep3WithEngine("echo started\nexec sleep 30");
+    QTest::keyClick(window.get(), Qt::Key_Return, Qt::ControlModifier);
+    ASSERT_TRUE(testsupport::waitUntil([&] { return state().createLog.contains("scanning"); }, 10))
+        << state().createLog.toStdString();
+    EXPECT_EQ(window->currentScreen(), WizardScreen::createEdit);
+
+    // The same keys pressed again, as a person double-pressing Create Edit would.
+    QTest::keyClick(window.get(), Qt::Key_Return, Qt::ControlModifier);
+    testsupport::waitUntil([] { return false; }, 0.4);
+    EXPECT_TRUE(state().isCreatingEdit);
+    QPushButton* stop = button(QStringLiteral("Stop Edit"));
+    ASSERT_NE(stop, nullptr);
+    EXPECT_FALSE(stop->isDefault());
+    const QStringList creating = uitest::visibleLabelTexts(window.get());
+    EXPECT_TRUE(creating.contains("Creating your music edit"));
+
+    QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier);  // the Alt shortcut of Stop Edit
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCreatingEdit; }, 5));
+    const QStringList shown = uitest::visibleLabelTexts(window.get());
+    EXPECT_FALSE(shown.contains("Creating your music edit")) << shown.join(" | ").toStdString();
+    EXPECT_EQ(shown.count("Edit stopped"), 2);  // the card title and the live headline
+    EXPECT_EQ(window->header()->subtitle(), view().liveEditMessage());
+    EXPECT_FALSE(window->header()->subtitle().contains("Keep this app open"));
+    EXPECT_EQ(state().status, "Edit stopped. You can go back and make changes.");
+}
+
+TEST_F(WindowTest, BackFromAFinishedEditKeepsViewEditOnStep3UntilASettingChanges) {
+    const QByteArray out = (wizard.homePath() + "/Desktop/Edits").toUtf8();
+    openOnStep3WithEngine("printf 'ID3 edit' > '" + out + "/Set - DJ edit.mp3'\n" +
+                          "printf '# Notes' > '" + out + "/edit-notes.md'\n");
+    click(QStringLiteral("Create Edit"));
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCreatingEdit; }, 20));
+    ASSERT_TRUE(state().completedOutputFolder.has_value()) << state().createLog.toStdString();
+
+    click(QStringLiteral("Back"));
+    ASSERT_EQ(window->currentScreen(), WizardScreen::instructions);
+    EXPECT_EQ(state().status,
+              "Back on Step 3. The finished edit is still available from View Edit.");
+    click(QStringLiteral("View Edit"));
+    ASSERT_FALSE(desktop().revealedPaths.empty());
+    EXPECT_EQ(desktop().revealedPaths.back(), outputFolder + "/Set - DJ edit.mp3");
+
+    typeInto(QStringLiteral("Song 2 end time"), QStringLiteral("0:01"));
+    EXPECT_EQ(uitest::findByAccessibleName<QPushButton>(window.get(), QStringLiteral("View Edit")),
+              nullptr);
+}
+
+TEST_F(WindowTest, ChoiceButtonsFollowTheScreenReadersToggle) {
+    openOnStep3WithEngine("exit 2");
+    const auto checkedTitles = [&](std::initializer_list<const char*> titles) {
+        QStringList checked;
+        for (const char* title : titles) {
+            QPushButton* choice = button(QString::fromLatin1(title));
+            if (choice != nullptr && choice->isChecked()) checked << title;
+        }
+        return checked;
+    };
+    ASSERT_EQ(state().finalEndingEffect, common::FinalEndingEffect::fade);
+
+    accessibleToggle(button(QStringLiteral("Off")));
+    EXPECT_EQ(state().finalEndingEffect, common::FinalEndingEffect::none);
+    EXPECT_EQ(desktop().preferences["tunewrightFinalEndingEffect"], "none");
+    EXPECT_EQ(checkedTitles({"Off", "Fade", "Echo/Fade"}), QStringList({"Off"}));
+    EXPECT_TRUE(uitest::visibleLabelTexts(window.get())
+                    .contains(app::songs::detail(common::FinalEndingEffect::none)));
+
+    // Toggling the chosen one again cannot leave the group without a choice.
+    accessibleToggle(button(QStringLiteral("Off")));
+    EXPECT_EQ(checkedTitles({"Off", "Fade", "Echo/Fade"}), QStringList({"Off"}));
+    EXPECT_EQ(state().finalEndingEffect, common::FinalEndingEffect::none);
+
+    // Space on the focused button is the keyboard's way.
+    QPushButton* echo = button(QStringLiteral("Echo/Fade"));
+    ASSERT_NE(echo, nullptr);
+    echo->setFocus();
+    QTest::keyClick(echo, Qt::Key_Space);
+    EXPECT_EQ(state().finalEndingEffect, common::FinalEndingEffect::echoFade);
+    EXPECT_EQ(checkedTitles({"Off", "Fade", "Echo/Fade"}), QStringList({"Echo/Fade"}));
+
+    accessibleToggle(button(QStringLiteral("Local Only")));
+    EXPECT_EQ(state().aiAssistMode, app::songs::AIAssistMode::localOnly);
+    EXPECT_EQ(desktop().preferences["reelhopperAIAssistMode"],
+              app::songs::id(app::songs::AIAssistMode::localOnly));
+    EXPECT_EQ(checkedTitles({"Local Only", "Codex Fallback", "Provider API"}),
+              QStringList({"Local Only"}));
+    EXPECT_TRUE(uitest::visibleLabelTexts(window.get())
+                    .contains(app::songs::detail(app::songs::AIAssistMode::localOnly)));
+}
+
+TEST_F(WindowTest, TheSongPickerShowsPlainExtensionsAndFindsAnyLetterCase) {
+    const QString folder = wizard.makeFolder(QStringLiteral("Desktop/Mixed"));
+    for (const char* name : {"LOUD.MP3", "quiet.wav", "Mid.Flac", "notes.txt"}) {
+        testsupport::writeFile(folder + "/" + name, "x");
+    }
+    state().isCheckingTools = true;  // no real tool check: the picker is the subject
+    desktop().answerNextPanel({});
+    view().chooseSongFiles();  // records the request the wizard makes
+    ASSERT_FALSE(desktop().panelRequests.empty()) << state().status.toStdString();
+    app::OpenPanelRequest request = desktop().panelRequests.back();
+    request.startDirectory = folder;
+
+    openWindow();
+    app::ui::QtPlatformServices services(window.get());
+    QStringList nameFilters;
+    QStringList listed;
+    int attempts = 0;
+    std::function<void()> inspect = [&] {
+        QFileDialog* dialog = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* candidate = qobject_cast<QFileDialog*>(widget);
+                candidate && candidate->isVisible()) {
+                dialog = candidate;
+            }
+        }
+        auto* list = dialog ? dialog->findChild<QListView*>(QStringLiteral("listView")) : nullptr;
+        const QAbstractItemModel* model = list ? list->model() : nullptr;
+        // The folder is read in the background; a filter that misses a file never gets to 3.
+        const bool loaded = model != nullptr && model->rowCount(list->rootIndex()) >= 3;
+        if (!loaded && ++attempts < 100) {
+            QTimer::singleShot(50, inspect);
+            return;
+        }
+        if (dialog == nullptr) return;
+        nameFilters = dialog->nameFilters();
+        for (int row = 0; model && row < model->rowCount(list->rootIndex()); ++row) {
+            const QModelIndex entry = model->index(row, 0, list->rootIndex());
+            if (entry.flags() & Qt::ItemIsEnabled) listed << entry.data().toString();
+        }
+        // Typed as a person would, in the case of the file on disk.
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            name->setFocus();
+            QTest::keyClicks(name, QStringLiteral("LOUD.MP3"));
+            QTest::keyClick(name, Qt::Key_Return);
+        }
+        // A refused choice must not leave the modal dialog open for ever.
+        QTimer::singleShot(100, dialog, [dialog] { dialog->reject(); });
+    };
+    QTimer::singleShot(0, inspect);
+    const QStringList chosen = services.runOpenPanel(request);
+
+    EXPECT_EQ(nameFilters,
+              QStringList({"Audio files (*.mp3 *.wav *.aif *.aiff *.m4a *.flac *.aac)"}));
+    listed.sort();
+    EXPECT_EQ(listed, QStringList({"LOUD.MP3", "Mid.Flac", "quiet.wav"}));
+    EXPECT_EQ(chosen, QStringList({folder + "/LOUD.MP3"}));
 }
 
 }  // namespace

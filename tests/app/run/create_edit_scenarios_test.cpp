@@ -1,0 +1,202 @@
+// Create Edit after the ordinary things a person does first (pick, move, narrow,
+// delete, stop), judged by the job file the run writes and by what the wizard says.
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "app/songs/starter_guidance.h"
+#include "tests/app/run/run_test_fixture.h"
+
+namespace {
+
+using runtest::readText;
+using runtest::writeFile;
+using runtest::writeScript;
+
+struct JobTrack {
+    QString fileName;
+    QString note;
+};
+
+class CreateEditScenario : public runtest::RunTest {
+protected:
+    // A bundle whose engine runs `body` and whose encoder is a stand-in, so that picking
+    // songs is allowed.
+    void useFakeEngine(const QByteArray& body) {
+        const QString resources = useResourceFolder("FakeBundle");
+        writeScript(resources + "/bin/seamforge", body);
+        writeScript(resources + "/bin/lame", "exit 0");
+    }
+
+    void chooseFolder(const QString& folder) {
+        desktop().answerNextPanel({folder});
+        view().chooseSongFolder();
+    }
+    void chooseFiles(const QStringList& paths) {
+        desktop().answerNextPanel(paths);
+        view().chooseSongFiles();
+    }
+
+    // The songs and notes of the job the last run wrote, in play order.
+    std::vector<JobTrack> jobTracks() {
+        const QJsonObject job =
+            QJsonDocument::fromJson(readText(handoffFile("fast-time-render-job.json")).toUtf8())
+                .object();
+        std::vector<JobTrack> tracks;
+        for (const QJsonValue& track : job.value("tracks").toArray()) {
+            tracks.push_back(
+                {QFileInfo(track["path"].toString()).fileName(), track["note"].toString()});
+        }
+        return tracks;
+    }
+    QStringList jobFileNames() {
+        QStringList names;
+        for (const JobTrack& track : jobTracks()) names << track.fileName;
+        return names;
+    }
+    QStringList jobNotes() {
+        QStringList notes;
+        for (const JobTrack& track : jobTracks()) notes << track.note;
+        return notes;
+    }
+
+    void createWithOutputFolder() {
+        state().outputFolder = outputFolder;
+        ASSERT_TRUE(createAndFinish()) << state().status.toStdString();
+    }
+};
+
+TEST_F(CreateEditScenario, AMovedSongOrderFromAFolderIsTheOrderOfTheEdit) {
+    useFakeEngine("exit 2");
+    testsupport::writeSongs(songFolder, {"a song.wav", "b song.wav"}, 0.3, 0.0);
+    chooseFolder(songFolder);
+    ASSERT_EQ(state().tracks.size(), 2u) << state().status.toStdString();
+
+    view().moveTrack(1, -1);
+    createWithOutputFolder();
+
+    EXPECT_EQ(jobFileNames(), QStringList({"b song.wav", "a song.wav"}));
+    // Both notes are still the defaults of their new places: nothing the person typed.
+    EXPECT_EQ(jobNotes(), QStringList({"", ""}));
+}
+
+TEST_F(CreateEditScenario, AMovedFolderOrderStillLosesASongDeletedBeforeCreateEdit) {
+    useFakeEngine("exit 2");
+    const QStringList songs =
+        testsupport::writeSongs(songFolder, {"a.wav", "b.wav", "c.wav"}, 0.3, 0.0);
+    chooseFolder(songFolder);
+    view().moveTrack(2, -2);  // c, b, a
+    view().setSongGuidanceText(state().tracks[1], "Cut on the downbeat");
+    QFile::remove(songs[0]);
+    createWithOutputFolder();
+
+    EXPECT_EQ(jobFileNames(), QStringList({"c.wav", "b.wav"}));
+    EXPECT_EQ(jobNotes(), QStringList({"", "Cut on the downbeat"}));
+}
+
+TEST_F(CreateEditScenario, NarrowingThreePickedSongsToTwoDropsTheirThreeSongDefaults) {
+    useFakeEngine("exit 2");
+    const QStringList songs =
+        testsupport::writeSongs(songFolder, {"one.wav", "two.wav", "three.wav"}, 0.3, 0.0);
+    chooseFiles(songs);
+    ASSERT_EQ(state().tracks.size(), 3u);
+
+    chooseFiles({songs[0], songs[1]});
+    createWithOutputFolder();
+
+    EXPECT_EQ(jobFileNames(), QStringList({"one.wav", "two.wav"}));
+    // A three-song default in the job would be read as a typed "End time" and a digit.
+    EXPECT_EQ(jobNotes(), QStringList({"", ""}));
+    EXPECT_EQ(view().songGuidanceText(state().tracks[1]), app::songs::starterGuidance(1, 2));
+}
+
+TEST_F(CreateEditScenario, ASongDeletedFromAScannedFolderLeavesNoStaleDefault) {
+    useFakeEngine("exit 2");
+    const QStringList songs =
+        testsupport::writeSongs(songFolder, {"one.wav", "two.wav", "three.wav"}, 0.3, 0.0);
+    chooseFolder(songFolder);
+    view().setSongGuidanceText(state().tracks[0], "Keep the intro");
+    QFile::remove(songs[1]);
+    createWithOutputFolder();
+
+    EXPECT_EQ(jobFileNames(), QStringList({"one.wav", "three.wav"}));
+    EXPECT_EQ(jobNotes(), QStringList({"Keep the intro", ""}));
+    EXPECT_EQ(view().songGuidanceText(state().tracks[1]), app::songs::starterGuidance(1, 2));
+}
+
+TEST_F(CreateEditScenario, AnEffectAskedBesideANegatedClauseIsNotMadeLocally) {
+    useFakeEngine("exit 2");
+    chooseFiles(testsupport::writeSongs(songFolder, {"one.wav", "two.wav"}, 0.3, 0.0));
+    view().setSongGuidanceText(state().tracks[0], "tape stop into song 2, no gap");
+    createWithOutputFolder();
+    EXPECT_FALSE(QFile::exists(handoffFile("fast-time-render-job.json")));
+    EXPECT_EQ(state().status, "The local engine needs AI help for this edit.");
+
+    view().backToInstructions();
+    view().setSongGuidanceText(state().tracks[0], "no pause, just cut");
+    createWithOutputFolder();
+    EXPECT_EQ(jobNotes(), QStringList({"no pause, just cut", ""}));
+}
+
+TEST_F(CreateEditScenario, AToolCheckEndingAfterStopLeavesTheStoppedStatus) {
+    useFakeEngine("echo started\nexec sleep 30");
+    state().isCheckingTools = false;
+    chooseFiles(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
+    ASSERT_TRUE(state().isCheckingTools);  // the pick started the check
+    state().outputFolder = outputFolder;
+    view().createEdit();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return state().createLog.contains("scanning"); }, 10));
+    ASSERT_TRUE(state().isCheckingTools) << "the check ended before Stop";
+    view().stopCreateEdit();
+    ASSERT_TRUE(waitForEnd(10));
+
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCheckingTools; }, 60));
+    EXPECT_FALSE(state().toolChecks.empty());
+    EXPECT_EQ(state().status, "Edit stopped. You can go back and make changes.");
+}
+
+// The engine's own step lines move the rows; time alone keeps to the running row.
+TEST_F(CreateEditScenario, ProgressFollowsTheEnginesStepLines) {
+    const QString gate = wizard.homePath() + "/gate";
+    useFakeEngine("wait_for() { while [ ! -e '" + gate.toUtf8() +
+                  "'$1 ]; do sleep 0.02; done; }\n"
+                  "echo 'LOCAL_STEP analyze starting'\nwait_for 1\n"
+                  "echo 'LOCAL_STEP cuts done'\nwait_for 2\n" +
+                  runtest::writeDeliverableInto("'" + outputFolder.toUtf8() + "'") +
+                  "echo 'LOCAL_STEP render done'\nwait_for 3\necho 'LOCAL_RENDER_OK x'\n");
+    chooseFiles(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
+    state().outputFolder = outputFolder;
+    view().createEdit();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return state().isUsingFastTimeRenderer; }, 10));
+
+    const auto advanceByTime = [this] {
+        for (int tick = 0; tick < 100; ++tick) view().advanceVisibleEditProgress();
+    };
+    advanceByTime();
+    EXPECT_EQ(stepStates(), QStringList({"Done", "Installing", "Waiting", "Waiting", "Waiting"}));
+
+    writeFile(gate + "1", "");
+    ASSERT_TRUE(testsupport::waitUntil(
+        [&] { return step("render").state == app::run::InstallPhaseState::running; }, 10))
+        << stepStates().join(' ').toStdString();
+    EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Installing", "Waiting"}));
+    EXPECT_TRUE(state().createLog.startsWith("Standalone local engine: encoding the MP3."))
+        << state().createLog.toStdString();
+    advanceByTime();
+    EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Installing", "Waiting"}));
+
+    writeFile(gate + "2", "");
+    ASSERT_TRUE(testsupport::waitUntil(
+        [&] { return step("save").state == app::run::InstallPhaseState::running; }, 10));
+    EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Done", "Installing"}));
+    EXPECT_EQ(step("save").detail, view().progressDetail("save", 0.1));
+
+    writeFile(gate + "3", "");
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Done", "Done"}));
+}
+
+}  // namespace
