@@ -4,10 +4,13 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 extern char** environ;
@@ -50,7 +53,7 @@ ExitStatus decodeWaitStatus(int status) {
 // parent which ignores or blocks signals does not pass that on.
 struct SpawnAttributes {
     posix_spawnattr_t attributes;
-    SpawnAttributes() {
+    explicit SpawnAttributes(bool ownProcessGroup) {
         posix_spawnattr_init(&attributes);
         sigset_t none;
         sigemptyset(&none);
@@ -61,7 +64,12 @@ struct SpawnAttributes {
             if (signal != SIGKILL && signal != SIGSTOP) sigaddset(&defaults, signal);
         }
         posix_spawnattr_setsigdefault(&attributes, &defaults);
-        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+        short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
+        if (ownProcessGroup) {
+            posix_spawnattr_setpgroup(&attributes, 0);  // a group led by the child
+            flags |= POSIX_SPAWN_SETPGROUP;
+        }
+        posix_spawnattr_setflags(&attributes, flags);
     }
     ~SpawnAttributes() { posix_spawnattr_destroy(&attributes); }
 };
@@ -79,7 +87,9 @@ Subprocess::Subprocess(SubprocessOptions options, OutputHandler onOutput)
 
 Subprocess::~Subprocess() {
     if (pid_ > 0) {
-        kill();
+        // Only a child that still runs takes its group down with it: members left behind
+        // by a child that has ended are the caller's to stop.
+        if (isRunning()) sendSignal(SIGKILL);
         waitForExit();
     }
     finishReader();
@@ -112,7 +122,7 @@ std::optional<std::string> Subprocess::start() {
         posix_spawn_file_actions_addchdir_np(&files.actions, options_.workingDirectory->c_str());
     }
     posix_spawn_file_actions_addclosefrom_np(&files.actions, STDERR_FILENO + 1);
-    SpawnAttributes attributes;
+    SpawnAttributes attributes(options_.ownProcessGroup);
 
     std::vector<std::string> argumentStrings;
     argumentStrings.push_back(options_.executable);
@@ -212,17 +222,61 @@ bool Subprocess::isRunning() {
     return info.si_pid == 0;
 }
 
+std::optional<ExitStatus> Subprocess::waitForExitFor(std::chrono::milliseconds timeout) {
+    if (pid_ > 0 && !endsWithin(timeout)) return std::nullopt;
+    return waitForExit();
+}
+
+bool Subprocess::endsWithin(std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    int processFd = -1;
+    {
+        // Opened under the lock, so the pid cannot have been reaped and reused meanwhile.
+        std::lock_guard<std::mutex> guard(stateMutex_);
+        if (reaped_) return true;
+        processFd = static_cast<int>(::syscall(SYS_pidfd_open, pid_, 0));
+    }
+    while (true) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (processFd < 0) {
+            // Without process descriptors the kernel is only asked every few milliseconds.
+            if (!isRunning()) return true;
+            if (left.count() <= 0) return false;
+            std::this_thread::sleep_for(std::min(left, std::chrono::milliseconds(10)));
+            continue;
+        }
+        pollfd watched{processFd, POLLIN, 0};
+        const int ready = ::poll(&watched, 1, static_cast<int>(std::max<int64_t>(left.count(), 0)));
+        if (ready < 0 && errno == EINTR) continue;
+        ::close(processFd);
+        return ready != 0;  // an error counts as ended, so waitForExit() decides
+    }
+}
+
 bool Subprocess::sendSignal(int signal) {
     std::lock_guard<std::mutex> guard(stateMutex_);
-    if (pid_ <= 0 || reaped_) return false;
+    if (pid_ <= 0) return false;
+    if (options_.ownProcessGroup) {
+        // The group outlives its leader. Its id is only free for reuse once every member
+        // has ended; until the pid numbers wrap round a signal to it then finds no one.
+        return ::kill(-pid_, signal) == 0;
+    }
+    if (reaped_) return false;
     return ::kill(pid_, signal) == 0;
 }
 
-bool Subprocess::terminate() { return isRunning() && sendSignal(SIGTERM); }
+bool Subprocess::terminate() { return hasLiveProcesses() && sendSignal(SIGTERM); }
 
-bool Subprocess::kill() { return isRunning() && sendSignal(SIGKILL); }
+bool Subprocess::kill() { return hasLiveProcesses() && sendSignal(SIGKILL); }
 
-CapturedRun runAndCapture(SubprocessOptions options, size_t maxOutputBytes) {
+bool Subprocess::hasLiveProcesses() {
+    if (!options_.ownProcessGroup) return isRunning();
+    return sendSignal(0);
+}
+
+CapturedRun runAndCapture(SubprocessOptions options, size_t maxOutputBytes,
+                          std::optional<std::chrono::milliseconds> timeout) {
     CapturedRun run;
     std::mutex outputMutex;
     Subprocess child(std::move(options), [&](std::string_view chunk) {
@@ -233,7 +287,16 @@ CapturedRun runAndCapture(SubprocessOptions options, size_t maxOutputBytes) {
         }
     });
     run.startError = child.start();
-    if (!run.startError) run.status = child.waitForExit();
+    if (run.startError) return run;
+    if (timeout) {
+        if (const std::optional<ExitStatus> status = child.waitForExitFor(*timeout)) {
+            run.status = *status;
+            return run;
+        }
+        run.timedOut = true;
+        child.kill();
+    }
+    run.status = child.waitForExit();
     return run;
 }
 

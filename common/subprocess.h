@@ -4,7 +4,9 @@
 // A reader thread hands every chunk the child writes to an output handler as it
 // arrives (on that reader thread). The child never inherits the parent's other
 // descriptors, gets default signal dispositions, and is always reaped. A child that
-// cannot be started is reported by start(), never by a crash.
+// cannot be started is reported by start(), never by a crash. A child started with
+// `ownProcessGroup` leads a group of its own, and the signals reach that whole group,
+// so a stop also ends what the child started.
 //
 //   common::SubprocessOptions options;
 //   options.executable = "/usr/bin/lame";
@@ -14,6 +16,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -38,6 +41,11 @@ struct SubprocessOptions {
     // Added to (or replacing entries of) the parent's environment.
     std::map<std::string, std::string> environmentOverrides;
     bool stdinFromNullDevice = true;  // otherwise the parent's standard input is shared
+    // The child leads a new process group; terminate() and kill() then signal the whole
+    // group, also after the child itself has ended. Off by default so that a helper
+    // (the renderer's LAME) stays in its parent's group and a stop of the parent's group
+    // reaches it too.
+    bool ownProcessGroup = false;
 };
 
 class Subprocess {
@@ -56,18 +64,25 @@ public:
     // wrote before it ended has been handed to the output handler. Output that
     // grandchildren write later is not waited for. Safe from several threads.
     ExitStatus waitForExit();
+    // As waitForExit(), but gives up after `timeout`: nothing when the child still runs.
+    std::optional<ExitStatus> waitForExitFor(std::chrono::milliseconds timeout);
 
     bool isRunning();
-    // The polite termination signal (SIGTERM) and the kill signal (SIGKILL).
-    // Both return false, sending nothing, when the child is not running.
+    // The polite termination signal (SIGTERM) and the kill signal (SIGKILL), to the
+    // child or, with `ownProcessGroup`, to every process of its group. Both return
+    // false, sending nothing, when nothing they would reach is left.
     bool terminate();
     bool kill();
+    // True while the child or, with `ownProcessGroup`, any process of its group
+    // (a zombie included) still exists.
+    bool hasLiveProcesses();
 
     pid_t pid() const { return pid_; }
     const SubprocessOptions& options() const { return options_; }
 
 private:
     bool sendSignal(int signal);
+    bool endsWithin(std::chrono::milliseconds timeout);
     void readOutput();
     void finishReader();
 
@@ -88,10 +103,14 @@ private:
 struct CapturedRun {
     std::optional<std::string> startError;  // set when the child could not start
     ExitStatus status;
-    std::string output;  // the newest maxOutputBytes bytes of the merged output
+    std::string output;     // the newest maxOutputBytes bytes of the merged output
+    bool timedOut = false;  // the child ran out of time and was killed
 };
 
 // Runs a child to its end and keeps its merged output, capped at the newest bytes.
-CapturedRun runAndCapture(SubprocessOptions options, size_t maxOutputBytes);
+// With a timeout, a child still running when it runs out is killed (its whole group
+// with `ownProcessGroup`) and reported as timed out.
+CapturedRun runAndCapture(SubprocessOptions options, size_t maxOutputBytes,
+                          std::optional<std::chrono::milliseconds> timeout = std::nullopt);
 
 }  // namespace common

@@ -112,6 +112,7 @@ common::SubprocessOptions agentOptions(const AgentRun& run) {
     }
     options.workingDirectory = run::localPath(run.workingDirectory);
     options.stdinFromNullDevice = true;
+    options.ownProcessGroup = true;  // a stop reaches the agent's own children too
     return options;
 }
 
@@ -182,10 +183,11 @@ bool monitorAgent(ContentView& view, const AgentRun& run,
             run::postForRun(view, run.number, [&view, deliverable] {
                 view.showSavedDeliverablesProgress(deliverable);
             });
-        } else if (SteadyClock::now() - *firstSighting >=
-                   std::chrono::duration<double>(completedDeliverablesGracePeriod)) {
-            // Only the polite signal: the agent has had its chance to finish its notes.
-            if (process->terminate()) appEndedAgent = true;
+        } else if (!appEndedAgent &&
+                   SteadyClock::now() - *firstSighting >=
+                       std::chrono::duration<double>(completedDeliverablesGracePeriod)) {
+            // The agent has had its chance to finish its notes; what it started goes too.
+            appEndedAgent = controller.terminateThenKill(process);
         }
     }
     return appEndedAgent;

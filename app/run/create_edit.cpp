@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/run/run_files.h"
+#include "app/tools/tool_probes.h"
 #include "app/wizard/content_view.h"
 
 namespace app {
@@ -120,9 +121,10 @@ void ContentView::continueCreateEdit(bool rescanFolderIfNeeded, const QString& o
     const QString songFolder = *state_.selectedFolder;
 
     const prepare::FastTimeEligibility eligibility = fastTimeEligibility(outputFolder);
-    const std::optional<QString> codexPath =
-        state_.aiAssistMode == songs::AIAssistMode::codexFallback ? codexExecutablePath()
-                                                                  : std::nullopt;
+    // An agent that Step 1 found not signed in would only retry its connection for ever.
+    const bool codexUsable = state_.aiAssistMode == songs::AIAssistMode::codexFallback &&
+                             !tools::codexKnownNotSignedIn(state_.toolChecks);
+    const std::optional<QString> codexPath = codexUsable ? codexExecutablePath() : std::nullopt;
 
     if (eligibility.job) {
         state_.isUsingFastTimeRenderer = true;

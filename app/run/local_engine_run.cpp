@@ -175,9 +175,11 @@ common::SubprocessOptions engineOptions(const QString& rendererPath, const Local
     options.arguments = {run::localPath(run.jobFile)};
     options.workingDirectory = run::localPath(run.workingDirectory);
     options.stdinFromNullDevice = true;
-    std::optional<QString> lame = tools::bundledToolPath(resourceFolder, QStringLiteral("lame"));
-    if (!lame) lame = tools::commandLineToolPath(QStringLiteral("lame"));
-    if (lame) options.environmentOverrides["MUSIC_EDIT_LAME"] = run::localPath(*lame);
+    // Own group: a stop reaches the engine's LAME as well.
+    options.ownProcessGroup = true;
+    if (const std::optional<QString> lame = tools::lameProgramPath(resourceFolder)) {
+        options.environmentOverrides["MUSIC_EDIT_LAME"] = run::localPath(*lame);
+    }
     return options;
 }
 

@@ -23,7 +23,7 @@ std::optional<QString> startChild(EditRunController& controller,
     }
     // cancel() found the child not yet running and could not signal it.
     if (controller.isCancellationRequested(runNumber)) {
-        EditRunController::terminateThenKill(process);
+        controller.terminateThenKill(process);
     }
     return std::nullopt;
 }

@@ -96,7 +96,7 @@ bool ContentView::canChooseSongs() {
     if (state_.toolChecks.empty()) refreshToolChecksInBackground();
     QStringList missing;
     if (!bundledToolPath(QStringLiteral("seamforge"))) missing << "Local music renderer";
-    if (!bundledToolPath(QStringLiteral("lame"))) missing << "MP3 encoder";
+    if (!lameProgramPath()) missing << "MP3 encoder";
     if (missing.isEmpty()) return true;
     state_.status = "Missing local engine setup: " + missing.join(", ") +
                     ". Reinstall Tunewright or contact support.";

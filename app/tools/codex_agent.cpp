@@ -6,7 +6,7 @@
 
 namespace app::tools {
 
-std::optional<QString> codexExecutablePath() {
+std::optional<QString> codexExecutablePath(std::chrono::milliseconds timeout) {
     for (const char* fixed : {"/Applications/Codex.app/Contents/Resources/codex",
                               "/opt/homebrew/bin/codex", "/usr/local/bin/codex"}) {
         const QString path = QString::fromLatin1(fixed);
@@ -14,7 +14,8 @@ std::optional<QString> codexExecutablePath() {
     }
     // A login shell may answer with an alias or a function; only a real program counts.
     const CommandResult result = runCommandResult(
-        QStringLiteral("/bin/bash"), {QStringLiteral("-lc"), QStringLiteral("command -v codex")});
+        QStringLiteral("/bin/bash"), {QStringLiteral("-lc"), QStringLiteral("command -v codex")},
+        std::nullopt, timeout);
     const QString path = result.output.trimmed();
     if (result.succeeded && !path.isEmpty() && isExecutableFile(path)) return path;
     return std::nullopt;

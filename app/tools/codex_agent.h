@@ -3,12 +3,16 @@
 
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <optional>
+
+#include "app/tools/tool_probes.h"
 
 namespace app::tools {
 
-// The first executable of the fixed install places, else `command -v codex` in a login shell.
-std::optional<QString> codexExecutablePath();
+// The first executable of the fixed install places, else `command -v codex` in a login
+// shell that may run for at most `timeout`.
+std::optional<QString> codexExecutablePath(std::chrono::milliseconds timeout = defaultProbeTimeout);
 // The sign-in probe's arguments: "login", "status".
 QStringList codexLoginStatusArguments();
 // The skill file the probe looks for: ~/.codex/skills/velvetcut/SKILL.md.

@@ -52,9 +52,9 @@ ToolCheck makeCheck(const QString& name, const QString& command, const QString& 
     return check;
 }
 
-ToolCheck commandLineToolsCheck() {
-    const CommandResult result =
-        runCommandResult(QStringLiteral("/usr/bin/xcode-select"), {QStringLiteral("-p")});
+ToolCheck commandLineToolsCheck(std::chrono::milliseconds timeout) {
+    const CommandResult result = runCommandResult(QStringLiteral("/usr/bin/xcode-select"),
+                                                  {QStringLiteral("-p")}, std::nullopt, timeout);
     const QString folder = result.output.trimmed();
     const bool ready = result.succeeded && !folder.isEmpty();
     return makeCheck(QStringLiteral("Apple Command Line Tools"), QStringLiteral("xcode-select -p"),
@@ -81,7 +81,7 @@ ToolCheck optionalToolCheck(const ToolEnvironment& environment, const QString& n
                             const QString& command, bool appResourcesFirst) {
     const std::optional<QString> bundled = bundledToolPath(environment.resourceFolder, command);
     std::optional<QString> found = appResourcesFirst ? bundled : std::nullopt;
-    if (!found) found = commandLineToolPath(command);
+    if (!found) found = commandLineToolPath(command, environment.probeTimeout);
     if (!found) {
         return makeCheck(name, command,
                          optionalFallbackToolNames().contains(name) ? kOptionalHelperText
@@ -93,20 +93,23 @@ ToolCheck optionalToolCheck(const ToolEnvironment& environment, const QString& n
 
 ToolCheck encoderCheck(const ToolEnvironment& environment) {
     const auto bundled = bundledToolPath(environment.resourceFolder, QStringLiteral("lame"));
-    const auto found = bundled ? bundled : commandLineToolPath(QStringLiteral("lame"));
+    const auto found = lameProgramPath(environment.resourceFolder, environment.probeTimeout);
     QString status = QStringLiteral("Missing bundled LAME encoder. Reinstall Tunewright.");
-    if (found) status = bundled ? kBundledPrefix + *found : *found;
+    if (found) status = bundled == found ? kBundledPrefix + *found : *found;
     return makeCheck(QStringLiteral("MP3 encoder"), QStringLiteral("bundled lame"), status,
                      found.has_value());
 }
 
 // Without an environment of its own, the system's python3.11 is asked.
 ToolCheck pythonPackagesCheck(const QString& name, const std::optional<QString>& interpreter,
-                              const QString& commandWithoutInterpreter, const QString& importLine) {
+                              const QString& commandWithoutInterpreter, const QString& importLine,
+                              std::chrono::milliseconds timeout) {
     const CommandResult result =
-        interpreter ? runCommandResult(*interpreter, {QStringLiteral("-c"), importLine})
+        interpreter ? runCommandResult(*interpreter, {QStringLiteral("-c"), importLine},
+                                       std::nullopt, timeout)
                     : runCommandResult(
-                          kBash, {QStringLiteral("-lc"), "python3.11 -c \"" + importLine + "\""});
+                          kBash, {QStringLiteral("-lc"), "python3.11 -c \"" + importLine + "\""},
+                          std::nullopt, timeout);
     const QString command = interpreter ? *interpreter : commandWithoutInterpreter;
     if (!result.succeeded) return makeCheck(name, command, kNotConfiguredText, false);
     const QString where = interpreter ? *interpreter : QStringLiteral("system python3");
@@ -137,16 +140,19 @@ bool isExecutableFile(const QString& path) {
 }
 
 CommandResult runCommandResult(const QString& executable, const QStringList& arguments,
-                               const std::optional<QString>& workingDirectory) {
+                               const std::optional<QString>& workingDirectory,
+                               std::chrono::milliseconds timeout) {
     common::SubprocessOptions options;
     options.executable = QFile::encodeName(executable).toStdString();
     for (const QString& argument : arguments) options.arguments.push_back(argument.toStdString());
     if (workingDirectory)
         options.workingDirectory = QFile::encodeName(*workingDirectory).toStdString();
     options.stdinFromNullDevice = true;
+    // A login shell's children (a profile, python) go down with it when it runs out of time.
+    options.ownProcessGroup = true;
     const common::CapturedRun run =
-        common::runAndCapture(std::move(options), std::numeric_limits<size_t>::max());
-    if (run.startError) return {};
+        common::runAndCapture(std::move(options), std::numeric_limits<size_t>::max(), timeout);
+    if (run.startError || run.timedOut) return {};
     CommandResult result;
     result.output = decodeUtf8OrEmpty(run.output);
     result.succeeded = run.status.succeeded();
@@ -162,17 +168,24 @@ std::optional<QString> bundledToolPath(const QString& resourceFolder, const QStr
                             resources.filePath("bin/" + name)});
 }
 
-std::optional<QString> commandLineToolPath(const QString& name) {
+std::optional<QString> commandLineToolPath(const QString& name, std::chrono::milliseconds timeout) {
     const QString script =
         QStringLiteral(
             "if [[ -x /opt/homebrew/bin/brew ]]; then eval \"$(/opt/homebrew/bin/brew shellenv)\"; "
             "elif [[ -x /usr/local/bin/brew ]]; then eval \"$(/usr/local/bin/brew shellenv)\"; fi; "
             "command -v ") +
         name;
-    const CommandResult result = runCommandResult(kBash, {QStringLiteral("-lc"), script});
+    const CommandResult result =
+        runCommandResult(kBash, {QStringLiteral("-lc"), script}, std::nullopt, timeout);
     const QString path = result.output.trimmed();
     if (!result.succeeded || path.isEmpty()) return std::nullopt;
     return path;
+}
+
+std::optional<QString> lameProgramPath(const QString& resourceFolder,
+                                       std::chrono::milliseconds timeout) {
+    if (auto bundled = bundledToolPath(resourceFolder, QStringLiteral("lame"))) return bundled;
+    return commandLineToolPath(QStringLiteral("lame"), timeout);
 }
 
 std::optional<QString> pythonAudioEnvironmentPythonPath(const ToolEnvironment& environment) {
@@ -228,22 +241,37 @@ const QSet<QString>& optionalFallbackToolNames() {
     return names;
 }
 
-ToolCheck codexLoginCheck(const std::optional<QString>& codexPath) {
+ToolCheck codexLoginCheck(const std::optional<QString>& codexPath,
+                          std::chrono::milliseconds timeout) {
     const QString name = QStringLiteral("Codex login");
     const QString command = QStringLiteral("codex login status");
     if (!codexPath) return makeCheck(name, command, kNeededOnlyForCodexText, false);
     // The exit status decides readiness; the output alone decides the text.
-    const CommandResult result = runCommandResult(*codexPath, codexLoginStatusArguments());
+    const CommandResult result =
+        runCommandResult(*codexPath, codexLoginStatusArguments(), std::nullopt, timeout);
     const QString output = result.output.trimmed();
-    return makeCheck(name, command,
-                     output.isEmpty() ? QStringLiteral("Optional fallback not signed in.")
-                                      : "Optional fallback signed in:\n" + output,
-                     result.succeeded);
+    QString status = QStringLiteral("Optional fallback not signed in.");
+    if (!output.isEmpty()) {
+        status = (result.succeeded ? QStringLiteral("Optional fallback signed in:\n")
+                                   : QStringLiteral("Optional fallback not signed in:\n")) +
+                 output;
+    }
+    return makeCheck(name, command, status, result.succeeded);
+}
+
+bool codexKnownNotSignedIn(const std::vector<ToolCheck>& checks) {
+    bool agentFound = false;
+    bool signedIn = true;
+    for (const ToolCheck& check : checks) {
+        if (check.name == QLatin1String("Codex CLI")) agentFound = check.isReady;
+        if (check.name == QLatin1String("Codex login")) signedIn = check.isReady;
+    }
+    return agentFound && !signedIn;
 }
 
 std::vector<ToolCheck> buildToolChecks(const ToolEnvironment& environment) {
     std::vector<ToolCheck> checks;
-    checks.push_back(commandLineToolsCheck());
+    checks.push_back(commandLineToolsCheck(environment.probeTimeout));
     checks.push_back(rendererCheck(environment));
     checks.push_back(audioFrameworkCheck());
 
@@ -267,15 +295,17 @@ std::vector<ToolCheck> buildToolChecks(const ToolEnvironment& environment) {
     checks.push_back(encoderCheck(environment));
     checks.push_back(pythonPackagesCheck(
         QStringLiteral("Python audio packages"), pythonAudioEnvironmentPythonPath(environment),
-        QStringLiteral("audio venv import check"), kAudioPackagesImport));
-    checks.push_back(pythonPackagesCheck(
-        QStringLiteral("Music AI analysis packages"), musicAIEnvironmentPythonPath(environment),
-        QStringLiteral("music AI venv import check"), kMusicAIPackagesImport));
+        QStringLiteral("audio venv import check"), kAudioPackagesImport, environment.probeTimeout));
+    checks.push_back(pythonPackagesCheck(QStringLiteral("Music AI analysis packages"),
+                                         musicAIEnvironmentPythonPath(environment),
+                                         QStringLiteral("music AI venv import check"),
+                                         kMusicAIPackagesImport, environment.probeTimeout));
 
-    const std::optional<QString> codexPath =
-        environment.codexLocator ? environment.codexLocator() : codexExecutablePath();
+    const std::optional<QString> codexPath = environment.codexLocator
+                                                 ? environment.codexLocator()
+                                                 : codexExecutablePath(environment.probeTimeout);
     checks.push_back(codexCheck(codexPath));
-    checks.push_back(codexLoginCheck(codexPath));
+    checks.push_back(codexLoginCheck(codexPath, environment.probeTimeout));
     checks.push_back(skillCheck(environment));
     return checks;
 }

@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -12,6 +13,10 @@
 #include "app/tools/tool_check.h"
 
 namespace app::tools {
+
+// How long one probe may run. A probe that runs out is killed with everything it
+// started and counts as not succeeded.
+inline constexpr std::chrono::milliseconds defaultProbeTimeout{10'000};
 
 // What the probes need to know, captured on the interface thread before they run.
 struct ToolEnvironment {
@@ -21,20 +26,28 @@ struct ToolEnvironment {
     std::optional<QString> selectedFolder;
     // Finds the agent; when empty, codexExecutablePath() is used.
     std::function<std::optional<QString>()> codexLocator;
+    std::chrono::milliseconds probeTimeout = defaultProbeTimeout;
 };
 
 // A regular file (after following links) that this process may execute.
 bool isExecutableFile(const QString& path);
 
-// Runs the executable directly with one pipe for output and error and waits for it.
-// A child that cannot start gives empty output and succeeded = false.
+// Runs the executable directly with one pipe for output and error and waits for it,
+// at most `timeout`. A child that cannot start or runs out of time gives empty output
+// and succeeded = false; one that runs out is killed with its whole process group.
 CommandResult runCommandResult(const QString& executable, const QStringList& arguments,
-                               const std::optional<QString>& workingDirectory = std::nullopt);
+                               const std::optional<QString>& workingDirectory = std::nullopt,
+                               std::chrono::milliseconds timeout = defaultProbeTimeout);
 
 // "StandaloneEngine/bin/", "Tools/bin/", "bin/" + name inside the resource folder.
 std::optional<QString> bundledToolPath(const QString& resourceFolder, const QString& name);
 // `command -v name` in a login shell that loads the Homebrew environment when present.
-std::optional<QString> commandLineToolPath(const QString& name);
+std::optional<QString> commandLineToolPath(const QString& name,
+                                           std::chrono::milliseconds timeout = defaultProbeTimeout);
+// The LAME the whole wizard uses: the bundle's, else the one on the command line. The
+// Step 1 row, the song-pick gate and the engine's MUSIC_EDIT_LAME all ask this.
+std::optional<QString> lameProgramPath(const QString& resourceFolder,
+                                       std::chrono::milliseconds timeout = defaultProbeTimeout);
 std::optional<QString> pythonAudioEnvironmentPythonPath(const ToolEnvironment& environment);
 std::optional<QString> musicAIEnvironmentPythonPath(const ToolEnvironment& environment);
 
@@ -45,6 +58,11 @@ const QSet<QString>& optionalFallbackToolNames();
 std::vector<ToolCheck> buildToolChecks(const ToolEnvironment& environment);
 
 // The "Codex login" row for the agent at `codexPath` (runs its sign-in probe).
-ToolCheck codexLoginCheck(const std::optional<QString>& codexPath);
+ToolCheck codexLoginCheck(const std::optional<QString>& codexPath,
+                          std::chrono::milliseconds timeout = defaultProbeTimeout);
+
+// True when the rows of a finished check show the agent found but its sign-in probe
+// failed; false without rows (no check has finished yet).
+bool codexKnownNotSignedIn(const std::vector<ToolCheck>& checks);
 
 }  // namespace app::tools

@@ -15,6 +15,10 @@ std::optional<QString> ContentView::bundledToolPath(const QString& name) const {
     return tools::bundledToolPath(services_.resourceFolder(), name);
 }
 
+std::optional<QString> ContentView::lameProgramPath() const {
+    return tools::lameProgramPath(services_.resourceFolder());
+}
+
 tools::ToolEnvironment ContentView::toolEnvironment() const {
     tools::ToolEnvironment environment;
     environment.resourceFolder = services_.resourceFolder();

@@ -145,6 +145,16 @@ void WizardWindow::resizeEvent(QResizeEvent* event) {
     applyScrollRule();
 }
 
+void WizardWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    // The window manager frames the window only after it is shown; once the title bar
+    // and borders are known, the fit is done again with them.
+    if (fitAwaitsFrame_ && frameGeometry() != geometry()) {
+        fitAwaitsFrame_ = false;
+        ensureReadableWindowSize();
+    }
+}
+
 void WizardWindow::applyScrollRule() {
     const bool scrolls = centralWidget()->height() < scrollThresholdHeight;
     if (scrolls == headerScrolls_) return;
@@ -157,10 +167,22 @@ void WizardWindow::applyScrollRule() {
 }
 
 void WizardWindow::ensureReadableWindowSize() {
+    // The frame, title bar and borders included, is what has to fit the screen.
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const QMargins decorations(client.left() - frame.left(), client.top() - frame.top(),
+                               frame.right() - client.right(), frame.bottom() - client.bottom());
     const WindowFit fit =
-        app::ui::ensureReadableWindowSize(view_.services().screenVisibleFrame(), geometry());
-    setMinimumSize(fit.minimumSize);
-    if (fit.changesFrame) setGeometry(fit.frame);
+        app::ui::ensureReadableWindowSize(view_.services().screenVisibleFrame(), frame);
+    if (!fitDone_) {
+        fitDone_ = true;
+        fitAwaitsFrame_ = frame == client;
+    }
+    setMinimumSize(fit.minimumSize.shrunkBy(decorations));
+    if (!fit.changesFrame) return;
+    resize(fit.frame.size().shrunkBy(decorations));
+    // A window's position is its frame's: the window manager puts the title bar there.
+    move(fit.frame.topLeft());
 }
 
 }  // namespace app::ui

@@ -50,6 +50,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void applyScrollRule();
@@ -67,6 +68,8 @@ private:
     WizardScreen currentScreen_ = WizardScreen::tools;
     bool headerScrolls_ = false;
     bool shownOnce_ = false;
+    bool fitDone_ = false;
+    bool fitAwaitsFrame_ = false;  // fitted before the window manager had framed the window
     std::function<void()> firstShowHandler_;
 };
 

@@ -16,8 +16,10 @@ ContentView::ContentView(PlatformServices& services, QObject* parent)
 }
 
 ContentView::~ContentView() {
+    // Closing the window during a run stops it like Stop Edit, and waits for the kill.
     editRunController_->cancel();
     backgroundPool_.waitForDone();
+    editRunController_->finishPendingKills();
 }
 
 void ContentView::notifyChanged() { emit changed(); }

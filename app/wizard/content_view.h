@@ -57,6 +57,9 @@ public:
     std::optional<QString> codexExecutablePath() const;
     void setCodexLocatorForTesting(std::function<std::optional<QString>()> locator);
     std::optional<QString> bundledToolPath(const QString& name) const;
+    // The LAME that Step 1 accepts and the engine is given: the bundle's, else the
+    // command line's (may run a login shell).
+    std::optional<QString> lameProgramPath() const;
     // A snapshot of what the background probes need to know.
     tools::ToolEnvironment toolEnvironment() const;
     void applyToolCheckResults(std::vector<tools::ToolCheck> checks);

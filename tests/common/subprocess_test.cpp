@@ -6,6 +6,7 @@
 #include <mutex>
 #include <thread>
 
+#include "tests/support/process_state.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -101,7 +102,8 @@ TEST(Subprocess, KillEndsAChildThatIgnoresTermination) {
 
 TEST(Subprocess, WaitReturnsWhenAGrandchildKeepsThePipeOpen) {
     const auto started = std::chrono::steady_clock::now();
-    const common::CapturedRun run = common::runAndCapture(shell("sleep 5 & echo parent done"), 1000);
+    const common::CapturedRun run =
+        common::runAndCapture(shell("sleep 5 & echo parent done"), 1000);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(4));
     EXPECT_EQ(run.output, "parent done\n");
     EXPECT_TRUE(run.status.succeeded());
@@ -115,6 +117,94 @@ TEST(Subprocess, DestroyingARunningChildKillsAndReapsIt) {
         pid = child.pid();
     }
     EXPECT_NE(::kill(pid, 0), 0);  // neither running nor a zombie
+}
+
+// A child in a group of its own that starts a grandchild, writes the grandchild's pid to
+// `pidFile` and then runs `rest`. The grandchild ignores SIGTERM when `stubborn`.
+common::SubprocessOptions groupWithGrandchild(const std::filesystem::path& pidFile, bool stubborn,
+                                              const std::string& rest) {
+    const std::string grandchild = stubborn ? "(trap '' TERM; exec sleep 60) &" : "sleep 60 &";
+    common::SubprocessOptions options =
+        shell(grandchild + " echo $! > '" + pidFile.string() + "'; " + rest);
+    options.ownProcessGroup = true;
+    return options;
+}
+
+TEST(SubprocessGroup, SignalsReachWhatTheChildStartedWhileItRuns) {
+    testsupport::TemporaryFolder folder;
+    const auto pidFile = folder.path() / "grandchild.pid";
+    // The child itself ignores SIGTERM: only the kill ends it.
+    common::Subprocess child(
+        groupWithGrandchild(pidFile, false, "trap '' TERM; while :; do sleep 0.05; done"));
+    ASSERT_FALSE(child.start());
+    const std::optional<pid_t> grandchild = testsupport::readPidFile(pidFile);
+    ASSERT_TRUE(grandchild);
+
+    EXPECT_TRUE(child.terminate());
+    for (int i = 0; i < 100 && !testsupport::processHasEnded(*grandchild); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_TRUE(testsupport::processHasEnded(*grandchild));
+    EXPECT_TRUE(child.isRunning());
+    EXPECT_TRUE(child.kill());
+    EXPECT_EQ(child.waitForExit().signal, SIGKILL);
+}
+
+TEST(SubprocessGroup, KillReachesAStubbornGrandchildAfterTheChildHasEnded) {
+    testsupport::TemporaryFolder folder;
+    const auto pidFile = folder.path() / "grandchild.pid";
+    common::Subprocess child(groupWithGrandchild(pidFile, true, "exit 0"));
+    ASSERT_FALSE(child.start());
+    EXPECT_TRUE(child.waitForExit().succeeded());
+    const std::optional<pid_t> grandchild = testsupport::readPidFile(pidFile);
+    ASSERT_TRUE(grandchild);
+
+    EXPECT_FALSE(child.isRunning());
+    EXPECT_TRUE(child.hasLiveProcesses());
+    EXPECT_TRUE(child.terminate());
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(testsupport::processHasEnded(*grandchild)) << "SIGTERM is ignored";
+    EXPECT_TRUE(child.kill());
+    for (int i = 0; i < 100 && !testsupport::processHasEnded(*grandchild); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_TRUE(testsupport::processHasEnded(*grandchild));
+}
+
+TEST(SubprocessGroup, WithoutAGroupOfItsOwnTheChildSharesTheParentsGroup) {
+    common::SubprocessOptions shared = shell("ps -o pgid= -p $$");
+    common::SubprocessOptions own = shared;
+    own.ownProcessGroup = true;
+    const common::CapturedRun inParentGroup = common::runAndCapture(shared, 1000);
+    EXPECT_EQ(std::stol(inParentGroup.output), static_cast<long>(::getpgrp()));
+    const common::CapturedRun inOwnGroup = common::runAndCapture(own, 1000);
+    EXPECT_NE(std::stol(inOwnGroup.output), static_cast<long>(::getpgrp()));
+}
+
+TEST(SubprocessTimeout, AChildThatRunsOutIsKilledWithItsGroupAndReported) {
+    testsupport::TemporaryFolder folder;
+    const auto pidFile = folder.path() / "grandchild.pid";
+    const auto started = std::chrono::steady_clock::now();
+    const common::CapturedRun run =
+        common::runAndCapture(groupWithGrandchild(pidFile, true, "echo partial; wait"), 1000,
+                              std::chrono::milliseconds(300));
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+    EXPECT_TRUE(run.timedOut);
+    EXPECT_EQ(run.status.signal, SIGKILL);
+    EXPECT_FALSE(run.status.succeeded());
+    const std::optional<pid_t> grandchild = testsupport::readPidFile(pidFile);
+    ASSERT_TRUE(grandchild);
+    for (int i = 0; i < 100 && !testsupport::processHasEnded(*grandchild); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_TRUE(testsupport::processHasEnded(*grandchild));
+
+    // A child that ends in time is not touched by the timeout.
+    const common::CapturedRun quick =
+        common::runAndCapture(shell("echo done"), 1000, std::chrono::milliseconds(5000));
+    EXPECT_FALSE(quick.timedOut);
+    EXPECT_TRUE(quick.status.succeeded());
+    EXPECT_EQ(quick.output, "done\n");
 }
 
 }  // namespace

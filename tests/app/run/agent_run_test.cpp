@@ -3,12 +3,14 @@
 
 #include <QElapsedTimer>
 
+#include "app/tools/tool_probes.h"
 #include "tests/app/run/run_test_fixture.h"
 
 namespace {
 
 using runtest::readText;
 using runtest::writeDeliverableInto;
+using runtest::writeScript;
 
 const QString kNoOutputNotice =
     "No terminal output was captured from Codex. The app monitored generated files and verified "
@@ -114,5 +116,60 @@ TEST_F(AgentRun, AnAgentThatCannotStartIsReported) {
               "in, then try Create Edit again.");
     EXPECT_EQ(step("analyze").state, app::run::InstallPhaseState::failed);
 }
+
+// What Step 1's finished check said about the agent's sign-in decides whether Create
+// Edit may hand it the edit; with no finished check the agent is started as before.
+struct SignInCase {
+    const char* name;
+    const char* loginAnswer;  // the agent's answer to `login status`
+    bool checkFinished;
+    bool agentStarts;
+};
+// Test names and failure messages show the case's name.
+void PrintTo(const SignInCase& value, std::ostream* out) { *out << value.name; }
+
+class AgentSignIn : public runtest::RunTest, public ::testing::WithParamInterface<SignInCase> {};
+
+TEST_P(AgentSignIn, CreateEditStartsOnlyAnAgentNotKnownToBeSignedOut) {
+    const QString calls = wizard.homePath() + "/agent-calls.txt";
+    const QByteArray login =
+        "if [ \"$1 $2\" = 'login status' ]; then " + QByteArray(GetParam().loginAnswer) + "; fi\n";
+    const QString agent =
+        writeScript(wizard.makeFolder("agent") + "/codex",
+                    login + runtest::kAgentPreamble + "echo exec >> '" + calls.toUtf8() + "'\n" +
+                        writeDeliverableInto("\"$out\""));
+    useAgent(agent);
+    if (GetParam().checkFinished) {
+        // The agent rows of Step 1's check, the sign-in probed for real.
+        app::tools::ToolCheck found;
+        found.name = "Codex CLI";
+        found.isReady = true;
+        view().applyToolCheckResults({found, app::tools::codexLoginCheck(agent)});
+    }
+    pickSongs(1);
+    view().setSongGuidanceText(state().tracks[0], "Add a tape stop at the end.");
+    ASSERT_TRUE(createAndFinish());
+
+    if (GetParam().agentStarts) {
+        EXPECT_EQ(readText(calls), "exec\n");
+        return expectAgentCompleted();
+    }
+    const QString refusal =
+        "Codex fallback is selected, but Codex was not found or is not signed in on this Mac.";
+    EXPECT_FALSE(QFile::exists(calls));
+    EXPECT_EQ(stepStates(), QStringList({"Done", "Needs Attention", "Needs Attention", "Waiting",
+                                         "Needs Attention"}));
+    EXPECT_EQ(step("cuts").detail, refusal);
+    EXPECT_TRUE(state().createLog.endsWith("\n" + refusal)) << state().createLog.toStdString();
+    EXPECT_EQ(state().status, "The local engine needs AI help for this edit.");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StepOneSaid, AgentSignIn,
+    ::testing::Values(SignInCase{"NotSignedIn", "echo 'Not logged in'; exit 1", true, false},
+                      SignInCase{"SilentlyNotSignedIn", "exit 1", true, false},
+                      SignInCase{"SignedIn", "echo 'Logged in using ChatGPT'; exit 0", true, true},
+                      SignInCase{"CheckNotFinished", "echo 'Not logged in'; exit 1", false, true}),
+    [](const ::testing::TestParamInfo<SignInCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "app/tools/tool_probes.h"
 #include "tests/app/run/run_test_fixture.h"
 
 namespace {
@@ -280,5 +281,24 @@ TEST_P(EngineHandOver, RendererEndsWithoutMp3) {
 
 INSTANTIATE_TEST_SUITE_P(WithAgentAndLocalOnly, EngineHandOver, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "WithAgent" : "LocalOnly"; });
+
+// Without LAME in the bundle, the LAME on the command line (which Step 1 shows as ready)
+// is what the song picker accepts and what the engine is given.
+TEST_F(LocalEngineRun, LameFromTheCommandLineIsAcceptedAndGivenToTheEngine) {
+    const std::optional<QString> systemLame = app::tools::commandLineToolPath("lame");
+    ASSERT_TRUE(systemLame) << testsupport::requiredProgramMessage("lame");
+    useFakeEngine("printf '%s' \"$MUSIC_EDIT_LAME\" > '" + markerPath().toUtf8() + "'\n" +
+                  writeDeliverableInto("'" + outputFolder.toUtf8() + "'"));
+    ASSERT_FALSE(app::tools::bundledToolPath(desktop().resourceFolderPath, "lame"));
+
+    const QStringList songs = testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0);
+    desktop().answerNextPanel(songs);
+    view().chooseSongFiles();
+    ASSERT_EQ(state().tracks.size(), 1u) << state().status.toStdString();
+    state().outputFolder = outputFolder;
+    ASSERT_TRUE(createAndFinish());
+    EXPECT_EQ(readText(markerPath()), *systemLame);
+    EXPECT_EQ(state().completedOutputFolder, outputFolder);
+}
 
 }  // namespace

@@ -73,6 +73,7 @@ WizardFixture::WizardFixture() {
 }
 
 WizardFixture::~WizardFixture() {
+    if (!view) return;  // a test closed the window itself
     view->editRunController().cancel();
     view->waitForBackgroundWork();
     QCoreApplication::processEvents();

@@ -5,7 +5,8 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Off screen unless the caller chose a platform (the window manager tests need xcb).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     ::testing::InitGoogleTest(&argc, argv);

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTest>
 #include <QTimer>
@@ -131,9 +132,12 @@ protected:
 TEST_F(WindowTest, FirstShow_FitsA900By700Screen) {
     desktop().screenFrame = QRect(0, 0, 900, 700);
     app::ui::WizardWindow& shown = openWindow();
-    ASSERT_TRUE(testsupport::waitUntil([&] { return shown.size() == QSize(868, 670); }, 10))
-        << shown.width() << " x " << shown.height();
-    EXPECT_EQ(shown.minimumSize(), QSize(868, 620));
+    // The sizes are the frame's; the client area is smaller by the frame's borders.
+    ASSERT_TRUE(
+        testsupport::waitUntil([&] { return shown.frameGeometry().size() == QSize(868, 670); }, 10))
+        << shown.frameGeometry().width() << " x " << shown.frameGeometry().height();
+    const QSize borders = shown.frameGeometry().size() - shown.size();
+    EXPECT_EQ(shown.minimumSize() + borders, QSize(868, 620));
     // 670 is below the scroll threshold: the header scrolls with the card.
     EXPECT_TRUE(shown.headerScrollsWithCard());
     EXPECT_TRUE(shown.scrollArea()->widget()->isAncestorOf(shown.header()));
@@ -389,6 +393,49 @@ TEST_F(WindowTest, TheSongPickerShowsPlainExtensionsAndFindsAnyLetterCase) {
     listed.sort();
     EXPECT_EQ(listed, QStringList({"LOUD.MP3", "Mid.Flac", "quiet.wav"}));
     EXPECT_EQ(chosen, QStringList({folder + "/LOUD.MP3"}));
+}
+
+// Under a real window manager (run_under_window_manager.sh starts one for each screen size):
+// the first show fits the whole frame, title bar and borders included, inside the screen's
+// available area, so the window can still be dragged and closed by its title bar.
+TEST(WindowUnderWindowManager, FirstShowKeepsTheWholeFrameOnTheScreen) {
+    ASSERT_EQ(QGuiApplication::platformName(), "xcb")
+        << "run through tests/app/ui/run_under_window_manager.sh (needs xvfb and openbox)";
+    testsupport::WizardFixture wizard;
+    wizard.view->setCodexLocatorForTesting([] { return std::optional<QString>(); });
+    app::ui::WizardWindow window(*wizard.view);
+    bool fitted = false;
+    window.setFirstShowHandler([&] { fitted = true; });
+    QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    const QRect area = screen->availableGeometry();
+    wizard.services->screenFrame = area;
+    window.show();
+
+    const auto framed = [&] { return window.geometry().top() > window.frameGeometry().top(); };
+    ASSERT_TRUE(testsupport::waitUntil([&] { return fitted && framed(); }, 10))
+        << "no title bar: is a window manager running?";
+    // The window manager applies the fitted frame asynchronously.
+    const int usableHeight = area.height() - 30;
+    testsupport::waitUntil(
+        [&] {
+            return area.contains(window.frameGeometry()) &&
+                   window.frameGeometry().height() == usableHeight;
+        },
+        5);
+    const QRect frame = window.frameGeometry();
+    const auto describe = [&] {
+        return "frame " + std::to_string(frame.x()) + "," + std::to_string(frame.y()) + " " +
+               std::to_string(frame.width()) + "x" + std::to_string(frame.height()) +
+               " on an area of " + std::to_string(area.width()) + "x" +
+               std::to_string(area.height());
+    };
+    EXPECT_TRUE(area.contains(frame)) << describe();
+    EXPECT_GE(frame.top(), area.top()) << describe();
+    EXPECT_EQ(frame.height(), usableHeight) << describe();
+    EXPECT_LE(frame.width(), area.width() - 32) << describe();
+    EXPECT_GE(frame.width(), std::min(area.width() - 32, 1440)) << describe();
+    wizard.view->waitForBackgroundWork();
 }
 
 }  // namespace
