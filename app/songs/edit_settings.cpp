@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "app/platform_words.h"
 #include "app/songs/starter_guidance.h"
 #include "app/wizard/content_view.h"
 
@@ -153,9 +154,10 @@ void ContentView::chooseOutputFolder() {
     if (chosen.isEmpty() || chosen.front().isEmpty()) return;
     const QString folder = chosen.front();
     if (isBlockedMediaLibraryPath(folder) || !QFileInfo(folder).isDir()) {
-        state_.status = QStringLiteral(
+        state_.status =
             "Choose a regular output folder in Desktop, Downloads, or Documents. This app does not "
-            "need Apple Music, Photos, or Pictures permissions.");
+            "need " +
+            platform_words::mediaLibraryAccess() + ".";
         notifyChanged();
         return;
     }
