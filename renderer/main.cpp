@@ -1,21 +1,40 @@
 // seamforge job.json: renders one job and reports on standard output only.
 // Exit status 0 after success, 2 after a "LOCAL_RENDER_FAILED" line, also when stopped by
-// SIGTERM, SIGINT or SIGHUP.
+// SIGTERM, SIGINT or SIGHUP. `seamforge --version` and `seamforge --help` print and exit 0.
 
 #include <csignal>
+#include <cstdio>
 #include <exception>
 #include <new>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "common/text.h"
 #include "renderer/job/render_job.h"
 #include "renderer/run/render.h"
 #include "renderer/run/render_error.h"
 #include "renderer/run/stop_request.h"
+#include "renderer/run/version_report.h"
 
 namespace {
 
 constexpr int kFailureStatus = 2;
+
+// No line starts with a protocol word, so a parent that reads lines is never misled.
+constexpr std::string_view kHelpText =
+    "Usage: seamforge job.json\n"
+    "Renders the edit described by one render job file. Progress and the outcome are written\n"
+    "to standard output; the exit status is 0 on success and 2 on failure.\n"
+    "MUSIC_EDIT_LAME names the LAME program to use.\n"
+    "\n"
+    "  seamforge --version  print the versions of seamforge, FFmpeg and LAME\n"
+    "  seamforge --help     print this help\n";
+
+void printLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+}
 
 // A stopped render unwinds through whatever step it was in; that step's own error is not
 // the reason the run ended.
@@ -33,6 +52,17 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
     try {
         renderer::startStopSignalHandling();
+        // A job file of either name is still reachable as "./--help" or "./--version".
+        const std::string_view firstArgument = argc == 2 ? argv[1] : "";
+        if (firstArgument == "--help") {
+            std::fputs(kHelpText.data(), stdout);
+            std::fflush(stdout);
+            return 0;
+        }
+        if (firstArgument == "--version") {
+            printLines(renderer::versionReportLines(TUNEWRIGHT_VERSION));
+            return 0;
+        }
         if (argc != 2) throw renderer::RenderError("Usage: seamforge job.json");
         const renderer::RenderJob job = renderer::readRenderJobFile(argv[1]);
         renderer::render(job);

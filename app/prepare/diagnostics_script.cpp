@@ -14,13 +14,20 @@ echo "Tunewright Setup diagnostics"
 echo "Song folder: $SONG_DIR"
 echo
 
-if [ -x /usr/bin/xcode-select ] && CLT_PATH="$(/usr/bin/xcode-select -p 2>/dev/null)"; then
-  echo "OK: Apple Command Line Tools -> $CLT_PATH"
+PACKAGE_MANAGER_PATH=""
+for PACKAGE_MANAGER in apt-get dnf pacman zypper; do
+  if PACKAGE_MANAGER_PATH="$(command -v "$PACKAGE_MANAGER" 2>/dev/null)"; then
+    break
+  fi
+  PACKAGE_MANAGER_PATH=""
+done
+if [ -n "$PACKAGE_MANAGER_PATH" ]; then
+  echo "OK: Package manager -> $PACKAGE_MANAGER_PATH"
 else
-  echo "MISSING: Apple Command Line Tools"
+  echo "MISSING: Package manager"
 fi
 
-for BREW_BIN in /opt/homebrew/bin/brew /usr/local/bin/brew; do
+for BREW_BIN in /opt/homebrew/bin/brew /usr/local/bin/brew /home/linuxbrew/.linuxbrew/bin/brew; do
   if [ -x "$BREW_BIN" ]; then
     eval "$("$BREW_BIN" shellenv 2>/dev/null || true)" || true
     break

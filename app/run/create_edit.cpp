@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include "app/platform_words.h"
 #include "app/run/run_files.h"
 #include "app/tools/tool_probes.h"
 #include "app/wizard/content_view.h"
@@ -23,9 +24,8 @@ QString refusalMessage(songs::AIAssistMode mode) {
                 "AI assist is set to Local Only. Change AI assist fallback to Codex or a "
                 "configured provider for difficult edits.");
         case songs::AIAssistMode::codexFallback:
-            return QStringLiteral(
-                "Codex fallback is selected, but Codex was not found or is not signed in on this "
-                "Mac.");
+            return "Codex fallback is selected, but Codex was not found or is not signed in on " +
+                   platform_words::thisComputer() + ".";
         case songs::AIAssistMode::providerLater:
             return QStringLiteral(
                 "Provider API fallback is selected, but secure OpenAI/Gemini/Grok/custom provider "

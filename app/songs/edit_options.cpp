@@ -1,5 +1,7 @@
 #include "app/songs/edit_options.h"
 
+#include "app/platform_words.h"
+
 namespace app::songs {
 
 QString id(EditTimingMode) { return QStringLiteral("timeBased"); }
@@ -52,8 +54,8 @@ QString detail(AIAssistMode mode) {
             return QStringLiteral(
                 "No outside help. If confidence is low, the app stops and explains what it needs.");
         case AIAssistMode::codexFallback:
-            return QStringLiteral(
-                "Local engine first, then Codex on this Mac only if the edit needs help.");
+            return "Local engine first, then Codex on " + platform_words::thisComputer() +
+                   " only if the edit needs help.";
         case AIAssistMode::providerLater:
             return QStringLiteral(
                 "Future secure-key option for OpenAI, Gemini, Grok, or another provider.");

@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "app/prepare/note_portion.h"
+#include "app/platform_words.h"
 #include "app/songs/starter_guidance.h"
 #include "app/wizard/content_view.h"
 
@@ -165,9 +166,10 @@ void ContentView::chooseOutputFolder() {
     if (chosen.isEmpty() || chosen.front().isEmpty()) return;
     const QString folder = chosen.front();
     if (isBlockedMediaLibraryPath(folder) || !QFileInfo(folder).isDir()) {
-        state_.status = QStringLiteral(
+        state_.status =
             "Choose a regular output folder in Desktop, Downloads, or Documents. This app does not "
-            "need Apple Music, Photos, or Pictures permissions.");
+            "need " +
+            platform_words::mediaLibraryAccess() + ".";
         notifyChanged();
         return;
     }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/prepare/note_portion.h"
+#include "app/platform_words.h"
 #include "app/songs/audio_files.h"
 #include "app/songs/media_library_paths.h"
 #include "app/songs/starter_guidance.h"
@@ -13,9 +14,10 @@
 namespace app {
 namespace {
 
-const QString kBlockedSongsMessage = QStringLiteral(
+const QString kBlockedSongsMessage =
     "Move or copy the audio files to Desktop, Downloads, or Documents first. This app does not "
-    "need Apple Music, Photos, or Pictures permissions.");
+    "need " +
+    platform_words::mediaLibraryAccess() + ".";
 const QString kStepTwoNeedsOutputMessage =
     QStringLiteral("Step 2 complete. Add timing notes, then choose an output folder.");
 const QString kStepTwoWithOutputMessage =
@@ -34,9 +36,9 @@ OpenPanelRequest songFilesPanel(const QString& startDirectory) {
     OpenPanelRequest request;
     request.title = QStringLiteral("Choose 1 to 3 audio files");
     request.prompt = QStringLiteral("Choose Audio Files");
-    request.message = QStringLiteral(
-        "Choose only the song files for this edit. Apple Music libraries and Photos libraries are "
-        "not needed.");
+    request.message = "Choose only the song files for this edit. " +
+                      platform_words::atSentenceStart(platform_words::mediaLibraries()) +
+                      " are not needed.";
     request.startDirectory = startDirectory;
     request.canChooseFiles = true;
     request.canChooseDirectories = false;
@@ -49,9 +51,9 @@ OpenPanelRequest songFolderPanel(const QString& startDirectory) {
     OpenPanelRequest request;
     request.title = QStringLiteral("Choose a normal folder with 1 to 3 songs");
     request.prompt = QStringLiteral("Choose Folder");
-    request.message = QStringLiteral(
-        "Choose a regular Finder folder that contains 1 to 3 audio files. Do not choose Apple "
-        "Music, Photos, or media-library packages.");
+    request.message = "Choose " + platform_words::regularFolder() +
+                      " that contains 1 to 3 audio files. " +
+                      platform_words::avoidMediaLibrariesSentence();
     request.startDirectory = startDirectory;
     request.canChooseFiles = false;
     request.canChooseDirectories = true;
@@ -258,9 +260,10 @@ void ContentView::replaceTrack(int index) {
     const QString newPath = QDir::cleanPath(chosen.front());
 
     if (isBlockedMediaLibraryPath(newPath)) {
-        state_.status = QStringLiteral(
+        state_.status =
             "Move or copy the replacement song to the same regular folder as the other songs. "
-            "This app does not need Apple Music, Photos, or Pictures permissions.");
+            "This app does not need " +
+            platform_words::mediaLibraryAccess() + ".";
         notifyChanged();
         return;
     }

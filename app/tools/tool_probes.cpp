@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 #include <limits>
 
+#include "app/platform_words.h"
 #include "app/tools/codex_agent.h"
 #include "common/subprocess.h"
 
@@ -17,7 +18,10 @@ const QString kBash = QStringLiteral("/bin/bash");
 const QString kBundledPrefix = QStringLiteral("Bundled in this app:\n");
 const QString kOptionalHelperText =
     QStringLiteral("Optional helper. Not required for local standalone edits.");
-const QString kNotConfiguredText = QStringLiteral("Optional fallback not configured on this Mac.");
+const QString kNotConfiguredText =
+    "Optional fallback not configured on " + platform_words::thisComputer() + ".";
+// Shows whether the renderer can decode other formats; the renderer row alone blocks Step 1.
+const QString kAudioDecodingName = QStringLiteral("Audio decoding libraries");
 const QString kNeededOnlyForCodexText = QStringLiteral("Optional. Needed only for Codex fallback.");
 
 const QString kAudioPackagesImport = QStringLiteral(
@@ -52,18 +56,6 @@ ToolCheck makeCheck(const QString& name, const QString& command, const QString& 
     return check;
 }
 
-ToolCheck commandLineToolsCheck(std::chrono::milliseconds timeout) {
-    const CommandResult result = runCommandResult(QStringLiteral("/usr/bin/xcode-select"),
-                                                  {QStringLiteral("-p")}, std::nullopt, timeout);
-    const QString folder = result.output.trimmed();
-    const bool ready = result.succeeded && !folder.isEmpty();
-    return makeCheck(QStringLiteral("Apple Command Line Tools"), QStringLiteral("xcode-select -p"),
-                     ready ? folder
-                           : QStringLiteral("Not installed. macOS must install these before "
-                                            "Homebrew and audio tools can be prepared."),
-                     ready);
-}
-
 ToolCheck rendererCheck(const ToolEnvironment& environment) {
     const auto path = bundledToolPath(environment.resourceFolder, QStringLiteral("seamforge"));
     return makeCheck(QStringLiteral("Local music renderer"), QStringLiteral("seamforge"),
@@ -72,9 +64,29 @@ ToolCheck rendererCheck(const ToolEnvironment& environment) {
                      path.has_value());
 }
 
-ToolCheck audioFrameworkCheck() {
-    return makeCheck(QStringLiteral("macOS audio framework"), QStringLiteral("AVFoundation"),
-                     QStringLiteral("Built into macOS and used by the local renderer."), true);
+// The renderer names the FFmpeg libraries it was built with on its "FFmpeg ..." version line.
+std::optional<QString> ffmpegVersionsOf(const QString& renderer,
+                                        std::chrono::milliseconds timeout) {
+    const CommandResult result =
+        runCommandResult(renderer, {QStringLiteral("--version")}, std::nullopt, timeout);
+    if (!result.succeeded) return std::nullopt;
+    for (const QString& line : result.output.split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QStringLiteral("FFmpeg ")) && trimmed.contains("libav")) {
+            return trimmed.mid(7);
+        }
+    }
+    return std::nullopt;
+}
+
+ToolCheck audioDecodingCheck(const ToolEnvironment& environment) {
+    const auto renderer = bundledToolPath(environment.resourceFolder, QStringLiteral("seamforge"));
+    const std::optional<QString> versions =
+        renderer ? ffmpegVersionsOf(*renderer, environment.probeTimeout) : std::nullopt;
+    return makeCheck(kAudioDecodingName, QStringLiteral("FFmpeg"),
+                     versions ? "Used by the local renderer:\n" + *versions
+                              : QStringLiteral("Missing from app bundle. Reinstall Tunewright."),
+                     versions.has_value());
 }
 
 ToolCheck optionalToolCheck(const ToolEnvironment& environment, const QString& name,
@@ -172,7 +184,9 @@ std::optional<QString> commandLineToolPath(const QString& name, std::chrono::mil
     const QString script =
         QStringLiteral(
             "if [[ -x /opt/homebrew/bin/brew ]]; then eval \"$(/opt/homebrew/bin/brew shellenv)\"; "
-            "elif [[ -x /usr/local/bin/brew ]]; then eval \"$(/usr/local/bin/brew shellenv)\"; fi; "
+            "elif [[ -x /usr/local/bin/brew ]]; then eval \"$(/usr/local/bin/brew shellenv)\"; "
+            "elif [[ -x /home/linuxbrew/.linuxbrew/bin/brew ]]; then "
+            "eval \"$(/home/linuxbrew/.linuxbrew/bin/brew shellenv)\"; fi; "
             "command -v ") +
         name;
     const CommandResult result =
@@ -223,7 +237,7 @@ std::optional<QString> musicAIEnvironmentPythonPath(const ToolEnvironment& envir
 }
 
 const QSet<QString>& optionalFallbackToolNames() {
-    static const QSet<QString> names = {"Apple Command Line Tools",
+    static const QSet<QString> names = {"Package manager",
                                         "Homebrew",
                                         "Git",
                                         "ffmpeg",
@@ -239,6 +253,26 @@ const QSet<QString>& optionalFallbackToolNames() {
                                         "Codex login",
                                         "Velvetcut skill"};
     return names;
+}
+
+bool countsAsMissing(const ToolCheck& check) {
+    return !check.isReady && !optionalFallbackToolNames().contains(check.name) &&
+           check.name != kAudioDecodingName;
+}
+
+const QStringList& packageManagers() {
+    static const QStringList managers = {"apt-get", "dnf", "pacman", "zypper"};
+    return managers;
+}
+
+ToolCheck packageManagerCheck(const QStringList& managers, std::chrono::milliseconds timeout) {
+    for (const QString& manager : managers) {
+        if (const std::optional<QString> path = commandLineToolPath(manager, timeout)) {
+            return makeCheck(QStringLiteral("Package manager"), manager, *path, true);
+        }
+    }
+    return makeCheck(QStringLiteral("Package manager"), managers.join(QStringLiteral(", ")),
+                     kOptionalHelperText, false);
 }
 
 ToolCheck codexLoginCheck(const std::optional<QString>& codexPath,
@@ -271,9 +305,9 @@ bool codexKnownNotSignedIn(const std::vector<ToolCheck>& checks) {
 
 std::vector<ToolCheck> buildToolChecks(const ToolEnvironment& environment) {
     std::vector<ToolCheck> checks;
-    checks.push_back(commandLineToolsCheck(environment.probeTimeout));
+    checks.push_back(packageManagerCheck(packageManagers(), environment.probeTimeout));
     checks.push_back(rendererCheck(environment));
-    checks.push_back(audioFrameworkCheck());
+    checks.push_back(audioDecodingCheck(environment));
 
     struct OptionalTool {
         const char* name;

@@ -41,7 +41,8 @@ CommandResult runCommandResult(const QString& executable, const QStringList& arg
 
 // "StandaloneEngine/bin/", "Tools/bin/", "bin/" + name inside the resource folder.
 std::optional<QString> bundledToolPath(const QString& resourceFolder, const QString& name);
-// `command -v name` in a login shell that loads the Homebrew environment when present.
+// `command -v name` in a login shell that loads the Homebrew environment when present
+// (/opt/homebrew, /usr/local or /home/linuxbrew/.linuxbrew).
 std::optional<QString> commandLineToolPath(const QString& name,
                                            std::chrono::milliseconds timeout = defaultProbeTimeout);
 // The LAME the whole wizard uses: the bundle's, else the one on the command line. The
@@ -53,6 +54,16 @@ std::optional<QString> musicAIEnvironmentPythonPath(const ToolEnvironment& envir
 
 // The 15 names that never count as missing.
 const QSet<QString>& optionalFallbackToolNames();
+
+// A row that holds Step 1: not ready, not optional, and not the audio decoding row (a
+// bundle without the renderer already shows that on the renderer row).
+bool countsAsMissing(const ToolCheck& check);
+
+// apt-get, dnf, pacman and zypper: the package managers looked for, in this order.
+const QStringList& packageManagers();
+// The "Package manager" row: the path of the first of `managers` on the command line.
+ToolCheck packageManagerCheck(const QStringList& managers,
+                              std::chrono::milliseconds timeout = defaultProbeTimeout);
 
 // The 17 rows in catalogue order.
 std::vector<ToolCheck> buildToolChecks(const ToolEnvironment& environment);

@@ -33,7 +33,7 @@ void ContentView::applyToolCheckResults(std::vector<tools::ToolCheck> checks) {
     state_.toolChecks = std::move(checks);
     state_.missingToolNames.clear();
     for (const tools::ToolCheck& check : state_.toolChecks) {
-        if (!check.isReady && !tools::optionalFallbackToolNames().contains(check.name)) {
+        if (tools::countsAsMissing(check)) {
             state_.missingToolNames << check.name;
         }
     }

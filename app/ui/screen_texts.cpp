@@ -1,5 +1,6 @@
 #include "app/ui/screen_texts.h"
 
+#include "app/platform_words.h"
 #include "app/ui/wizard_style.h"
 #include "app/wizard/content_view.h"
 
@@ -122,9 +123,8 @@ LabelledSymbol createEditTitle(const ContentView& view) {
 
 QString createEditDescription(const ContentView& view) {
     if (view.state().completedOutputFolder) {
-        return QStringLiteral(
-            "The finished edit is ready. Click the green View Edit button to open the song in "
-            "Finder.");
+        return "The finished edit is ready. Click the green View Edit button to open the song " +
+               platform_words::inFileManager() + ".";
     }
     if (runEndedWithoutEdit(view)) return {};
     if (view.state().isUsingFastTimeRenderer) {
@@ -132,9 +132,9 @@ QString createEditDescription(const ContentView& view) {
             "The app is using the standalone local engine first. If the engine cannot make a "
             "confident edit, it can hand off to AI fallback.");
     }
-    return QStringLiteral(
-        "The app is editing in the background. Full-song analysis and final verification can "
-        "take several minutes, especially on first runs or slower Macs.");
+    return "The app is editing in the background. Full-song analysis and final verification can "
+           "take several minutes, especially on first runs or " +
+           platform_words::slowerComputers() + ".";
 }
 
 QColor statusColor(run::StatusColor color) {

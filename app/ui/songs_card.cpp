@@ -1,5 +1,6 @@
 #include "app/ui/songs_card.h"
 
+#include "app/platform_words.h"
 #include "app/ui/screen_texts.h"
 #include "app/ui/symbols.h"
 #include "app/ui/wizard_style.h"
@@ -12,9 +13,9 @@ SongsCard::SongsCard(ContentView& view, QWidget* parent) : ScreenCard(2, view, p
     content()->addWidget(makeLabel(QStringLiteral("Choose audio files or a normal folder"),
                                    QStringLiteral("headline"), this));
     content()->addWidget(makeLabel(
-        QStringLiteral("Select 1, 2, or 3 audio files, or select one regular folder that contains "
-                       "the source songs. Apple Music libraries and Photos libraries are not "
-                       "needed."),
+        "Select 1, 2, or 3 audio files, or select one regular folder that contains the "
+        "source songs. " +
+            platform_words::atSentenceStart(platform_words::mediaLibraries()) + " are not needed.",
         QStringLiteral("body"), this));
 
     QVBoxLayout* readyLayout = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 
+#include "app/platform_words.h"
 #include "app/run/deliverables.h"
 #include "app/tools/codex_agent.h"
 
@@ -58,10 +59,12 @@ void ContentView::viewCreatedEdit() {
         state_.status = QStringLiteral("Choose an output folder first.");
     } else if (const std::optional<QString> file = run::newestAudioFile(*folder)) {
         services_.revealInFileManager(*file);
-        state_.status = QStringLiteral("Complete. Showing the finished edit in Finder.");
+        state_.status =
+            "Complete. Showing the finished edit " + platform_words::inFileManager() + ".";
     } else {
         services_.revealInFileManager(*folder);
-        state_.status = QStringLiteral("Complete. Showing the output folder in Finder.");
+        state_.status =
+            "Complete. Showing the output folder " + platform_words::inFileManager() + ".";
     }
     notifyChanged();
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cctype>
 #include <random>
 
 #include "common/text.h"
@@ -23,6 +24,62 @@ TEST_F(Seamforge, WrongArgumentCountPrintsUsageAndCreatesNothing) {
         EXPECT_EQ(result.standardOutput, "LOCAL_RENDER_FAILED Usage: seamforge job.json\n");
         expectFailure(result, "Usage: seamforge job.json");
         EXPECT_TRUE(fs::is_empty(files.path()));
+    }
+}
+
+TEST_F(Seamforge, HelpPrintsUsageOnStandardOutputAndSucceeds) {
+    const SeamforgeRun help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.standardError, "");
+    EXPECT_TRUE(help.standardOutput.starts_with("Usage: seamforge job.json\n"))
+        << help.standardOutput;
+    EXPECT_NE(help.standardOutput.find("seamforge --version"), std::string::npos);
+    for (const std::string& line : help.lines()) EXPECT_FALSE(line.starts_with("LOCAL_")) << line;
+    EXPECT_TRUE(fs::is_empty(files.path()));
+    EXPECT_TRUE(temporaryFolderIsEmpty());
+
+    // Only the option itself is special: a job file of that name is read as a job.
+    rawwav::writeFile(files / "--help", editJob({}, files / "out"));
+    expectFailure(run({"./--help"}), "Local renderer supports 1 to 3 songs.");
+    expectFailure(run({"--help", "job.json"}), "Usage: seamforge job.json");
+}
+
+TEST_F(Seamforge, VersionNamesTheProgramTheFfmpegLibrariesAndTheLameItWouldUse) {
+    const SeamforgeRun version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.standardError, "");
+    const std::vector<std::string> lines = version.lines();
+    ASSERT_EQ(lines.size(), 3u) << version.standardOutput;
+    EXPECT_TRUE(lines[0].starts_with("seamforge ")) << lines[0];
+    EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(lines[0].back()))) << lines[0];
+    for (const std::string library :
+         {"FFmpeg libavformat ", ", libavcodec ", ", libavutil ", ", libswresample "}) {
+        EXPECT_NE(lines[1].find(library), std::string::npos) << library << " in " << lines[1];
+    }
+    common::SubprocessOptions lameVersion;
+    lameVersion.executable = bundledLame().string();
+    lameVersion.arguments = {"--version"};
+    const common::CapturedRun lame = common::runAndCapture(lameVersion, 1 << 16);
+    EXPECT_EQ(lines[2], common::trim(lame.output.substr(0, lame.output.find('\n'))));
+    EXPECT_TRUE(lines[2].starts_with("LAME")) << lines[2];
+
+    // Without a usable LAME the report says so on its line and still succeeds.
+    const fs::path silentFailure = seamforgetest::writeScript(files / "broken-lame", "exit 3\n");
+    const std::vector<std::pair<std::string, std::string>> missing = {
+        {"", "LAME not found: MUSIC_EDIT_LAME is empty"},
+        {(files / "no-such-lame").string(),
+         "LAME not found at " + (files / "no-such-lame").string()},
+        {files.path().string(), "LAME not found at " + files.path().string()},
+        {silentFailure.string(),
+         "LAME at " + silentFailure.string() + " did not answer: broken-lame failed"},
+    };
+    for (const auto& [lamePath, expected] : missing) {
+        environment["MUSIC_EDIT_LAME"] = lamePath;
+        const SeamforgeRun result = run({"--version"});
+        EXPECT_EQ(result.status, 0) << lamePath;
+        ASSERT_EQ(result.lines().size(), 3u) << result.standardOutput;
+        EXPECT_EQ(result.lines()[1], lines[1]);
+        EXPECT_EQ(result.lines()[2], expected);
     }
 }
 

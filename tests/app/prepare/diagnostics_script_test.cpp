@@ -61,7 +61,7 @@ TEST(DiagnosticsScript, RunsToItsEndForAnyFolderNameWithoutRunningIt) {
         std::string::npos)
         << out;
     // Each probe reports either way; the machine decides which.
-    for (const std::string probe : {"ffmpeg", "codex", "numpy"}) {
+    for (const std::string probe : {"Package manager", "ffmpeg", "codex", "numpy"}) {
         EXPECT_TRUE(out.find("\nOK: " + probe) != std::string::npos ||
                     out.find("\nMISSING: " + probe) != std::string::npos)
             << probe << " in\n"

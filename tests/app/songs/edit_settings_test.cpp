@@ -96,7 +96,7 @@ TEST_F(SongTest, OutputFolderNeedsReadySongsAndARegularFolder) {
         view().chooseOutputFolder();
         EXPECT_EQ(state().status,
                   "Choose a regular output folder in Desktop, Downloads, or Documents. This app "
-                  "does not need Apple Music, Photos, or Pictures permissions.");
+                  "does not need access to the Music or Pictures libraries.");
         EXPECT_FALSE(state().outputFolder);
     }
 

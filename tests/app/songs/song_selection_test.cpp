@@ -7,7 +7,7 @@ using songtest::SongTest;
 
 const char* const kBlockedSongs =
     "Move or copy the audio files to Desktop, Downloads, or Documents first. This app does not "
-    "need Apple Music, Photos, or Pictures permissions.";
+    "need access to the Music or Pictures libraries.";
 const char* const kStepTwo = "Step 2 complete. Add timing notes, then choose an output folder.";
 const char* const kUnsupportedReplacement =
     "Choose a supported audio file: MP3, WAV, AIFF, M4A, FLAC, or AAC.";
@@ -186,7 +186,7 @@ TEST_F(SongTest, ReplacementIsRefusedWithItsReasons) {
     };
     expectRefused(makeFiles("Music", {"x.mp3"})[0],
                   "Move or copy the replacement song to the same regular folder as the other "
-                  "songs. This app does not need Apple Music, Photos, or Pictures permissions.");
+                  "songs. This app does not need access to the Music or Pictures libraries.");
     expectRefused(songs[2], kUnsupportedReplacement);
     expectRefused(wizard.makeFolder("Desktop/Set/Inner.mp3"), kUnsupportedReplacement);
     expectRefused(makeFiles("Documents", {"y.mp3"})[0],

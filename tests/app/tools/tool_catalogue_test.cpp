@@ -38,6 +38,23 @@ TEST_F(CatalogueTest, OnThisMachineTheBundleMakesEveryRequiredRowReady) {
     ASSERT_TRUE(row(checks, "MP3 encoder").isReady) << testsupport::requiredProgramMessage("lame");
     EXPECT_EQ(row(checks, "MP3 encoder").status, "Bundled in this app:\n" + bin + "lame");
 
+    const ToolCheck& decoding = row(checks, "Audio decoding libraries");
+    EXPECT_TRUE(decoding.isReady);
+    EXPECT_EQ(decoding.command, "FFmpeg");
+    EXPECT_TRUE(decoding.status.startsWith("Used by the local renderer:\nlibavformat "))
+        << decoding.status.toStdString();
+    for (const char* library : {", libavcodec ", ", libavutil ", ", libswresample "}) {
+        EXPECT_TRUE(decoding.status.contains(library)) << library;
+    }
+    // This is a Debian machine: apt-get comes first of the managers looked for.
+    const auto aptGet = app::tools::commandLineToolPath("apt-get");
+    ASSERT_TRUE(aptGet) << "apt-get was not found on this machine";
+    const ToolCheck& packageManager = row(checks, "Package manager");
+    EXPECT_TRUE(packageManager.isReady);
+    EXPECT_EQ(packageManager.command, "apt-get");
+    EXPECT_EQ(packageManager.status, *aptGet);
+    EXPECT_TRUE(app::tools::optionalFallbackToolNames().contains("Package manager"));
+
     // Optional rows that are not ready (no agent, no Homebrew here) hold nothing up.
     testsupport::WizardFixture wizard;
     wizard.view->applyToolCheckResults(std::move(checks));
@@ -71,10 +88,57 @@ TEST_F(CatalogueTest, OwnBundleEnvironmentsAgentAndSkillFillTheirRows) {
               "audio python packages OK\n" + audioPython);
     EXPECT_FALSE(row(checks, "Music AI analysis packages").isReady);
     EXPECT_EQ(row(checks, "Music AI analysis packages").status,
-              "Optional fallback not configured on this Mac.");
+              "Optional fallback not configured on this computer.");
     EXPECT_EQ(row(checks, "Codex CLI").status, "Optional AI fallback ready:\n" + agent);
     EXPECT_TRUE(row(checks, "Codex login").isReady);
     EXPECT_EQ(row(checks, "Velvetcut skill").status, "Optional fallback skill ready:\n" + skill);
+}
+
+// Without the renderer, or with one that cannot name its FFmpeg libraries, the decoding
+// row is not ready; only a missing renderer holds Step 1.
+TEST_F(CatalogueTest, DecodingRowFollowsTheBundledRendererAndNeverBlocksOnItsOwn) {
+    testsupport::TemporaryFolder bundle;
+    const QString resources = testsupport::pathOf(bundle);
+    environment.resourceFolder = resources;
+    struct Case {
+        const char* renderer;  // bin/seamforge's script, or nullptr for none
+        bool rendererMissing;
+    };
+    const Case cases[] = {
+        {nullptr, true},
+        {"echo 'seamforge 4.8'; echo 'LAME 64bits version 3.100'", false},
+        {"echo 'FFmpeg libavformat 59.27.100'; exit 2", false},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.renderer ? test.renderer : "no renderer");
+        QFile::remove(resources + "/bin/seamforge");
+        if (test.renderer) testsupport::writeScript(resources + "/bin/seamforge", test.renderer);
+        std::vector<ToolCheck> checks = app::tools::buildToolChecks(environment);
+        const ToolCheck& decoding = row(checks, "Audio decoding libraries");
+        EXPECT_FALSE(decoding.isReady);
+        EXPECT_EQ(decoding.status, "Missing from app bundle. Reinstall Tunewright.");
+
+        testsupport::WizardFixture wizard;
+        wizard.view->applyToolCheckResults(std::move(checks));
+        EXPECT_EQ(wizard.view->state().missingToolNames,
+                  test.rendererMissing ? QStringList{"Local music renderer"} : QStringList{});
+    }
+}
+
+TEST(PackageManagerRow, ShowsTheFirstManagerFoundInOrderOrTheOptionalText) {
+    const auto shell = app::tools::commandLineToolPath("sh");
+    ASSERT_TRUE(shell);
+    const ToolCheck found =
+        app::tools::packageManagerCheck({"tunewright-no-such-manager", "sh", "bash"});
+    EXPECT_TRUE(found.isReady);
+    EXPECT_EQ(found.command, "sh");
+    EXPECT_EQ(found.status, *shell);
+
+    const ToolCheck missing =
+        app::tools::packageManagerCheck({"tunewright-no-such-manager", "tunewright-no-dnf"});
+    EXPECT_FALSE(missing.isReady);
+    EXPECT_EQ(missing.command, "tunewright-no-such-manager, tunewright-no-dnf");
+    EXPECT_EQ(missing.status, "Optional helper. Not required for local standalone edits.");
 }
 
 }  // namespace

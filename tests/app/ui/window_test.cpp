@@ -12,10 +12,12 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 #include "app/songs/edit_options.h"
@@ -23,6 +25,7 @@
 #include "app/ui/screen_card.h"
 #include "app/ui/wizard_header.h"
 #include "app/ui/wizard_window.h"
+#include "common/subprocess.h"
 #include "tests/app/support/wizard_test_helpers.h"
 #include "tests/app/ui/ui_test_support.h"
 
@@ -235,7 +238,7 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
     ASSERT_EQ(mp3s.size(), 1) << mp3s.join(", ").toStdString();
     ASSERT_FALSE(desktop().revealedPaths.empty());
     EXPECT_EQ(desktop().revealedPaths.back(), outputFolder + "/" + mp3s[0]);
-    EXPECT_EQ(state().status, "Complete. Showing the finished edit in Finder.");
+    EXPECT_EQ(state().status, "Complete. Showing the finished edit in the file manager.");
 
     click(QStringLiteral("Show Work Folder"));
     EXPECT_EQ(QDir(desktop().revealedPaths.back()).absolutePath(),
@@ -436,6 +439,127 @@ TEST(WindowUnderWindowManager, FirstShowKeepsTheWholeFrameOnTheScreen) {
     EXPECT_LE(frame.width(), area.width() - 32) << describe();
     EXPECT_GE(frame.width(), std::min(area.width() - 32, 1440)) << describe();
     wizard.view->waitForBackgroundWork();
+}
+
+// Every text a person or the agent reads on the way through an edit that the local engine
+// refuses: the screens, the pickers, the status lines, the tool rows, the run's details and
+// the hand-off files, down to what the diagnostics script prints. None may name another
+// platform's facilities.
+class PlatformWordsTest : public WindowTest {
+protected:
+    void collect(const std::string& where, const QString& text) { texts.push_back({where, text}); }
+    void collectScreen(const std::string& where) {
+        QCoreApplication::processEvents();
+        for (const QString& text : uitest::visibleLabelTexts(window.get())) collect(where, text);
+    }
+    void collectToolRows(const std::string& where) {
+        for (const app::tools::ToolCheck& check : state().toolChecks) {
+            collect(where, check.name + "\n" + check.command + "\n" + check.status);
+        }
+    }
+    void checkTools() {
+        view().refreshToolChecksInBackground();
+        ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCheckingTools; }, 60));
+    }
+    bool anyTextContains(const QString& phrase) const {
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const auto& text) { return text.second.contains(phrase); });
+    }
+
+    std::vector<std::pair<std::string, QString>> texts;
+};
+
+TEST_F(PlatformWordsTest, NoScreenStatusToolRowOrHandOffTextNamesAnotherPlatform) {
+    const QString realBundle = desktop().resourceFolderPath;
+    desktop().resourceFolderPath = wizard.makeFolder("Empty App");
+    openWindow();
+    checkTools();
+    collectScreen("Step 1 without the renderer");
+    collectToolRows("tool rows without the renderer");
+    desktop().resourceFolderPath = realBundle;
+    checkTools();
+    collectToolRows("tool rows");
+    collectScreen("Step 2");
+
+    // Refused picks: songs and a replacement from a media library, an output folder there.
+    const QString library = wizard.makeFolder("Desktop/Photos Library");
+    const QStringList blocked = uitest::writeSongs(library, {"Blocked.wav"}, 0.5);
+    desktop().answerNextPanel(blocked);
+    view().chooseSongFiles();
+    collect("blocked songs", state().status);
+    const QString songs = wizard.makeFolder("Desktop/Set");
+    uitest::writeSongs(songs, {"One.wav", "Two.wav"}, 0.5);
+    desktop().answerNextPanel({songs});
+    view().chooseSongFolder();
+    desktop().answerNextPanel(blocked);
+    view().replaceTrack(0);
+    collect("blocked replacement", state().status);
+    desktop().answerNextPanel({library});
+    view().chooseOutputFolder();
+    collect("blocked output folder", state().status);
+    for (const app::OpenPanelRequest& request : desktop().panelRequests) {
+        collect("picker", request.title + "\n" + request.prompt + "\n" + request.message);
+    }
+    for (const app::songs::AIAssistMode mode :
+         {app::songs::AIAssistMode::localOnly, app::songs::AIAssistMode::codexFallback,
+          app::songs::AIAssistMode::providerLater}) {
+        collect("assist mode", app::songs::title(mode) + "\n" + app::songs::detail(mode));
+    }
+
+    // An edit the engine refuses, with the agent chosen but not found.
+    const QString output = wizard.makeFolder("Desktop/Edits");
+    desktop().answerNextPanel({output});
+    view().chooseOutputFolder();
+    view().chooseAIAssistMode(app::songs::AIAssistMode::codexFallback);
+    view().setSongGuidanceText(state().tracks[1], "Add a tape stop at the end.");
+    collectScreen("Step 3");
+    view().createEdit();
+    ASSERT_TRUE(testsupport::waitUntil(
+        [&] { return !state().isCreatingEdit && state().showCreateProgressScreen; }, 30));
+    collect("refused edit", state().status + "\n" + state().createLog);
+    for (const app::run::InstallPhase& step : state().createSteps) collect("step", step.detail);
+    collectScreen("Step 4");
+
+    const QDir handoff(songs + "/Tunewright Setup");
+    for (const char* file :
+         {"velvetcut-prompt.md", "velvetcut-skill/SKILL.md", "README-FIRST.md"}) {
+        const QString text = testsupport::readText(handoff.filePath(file));
+        EXPECT_FALSE(text.isEmpty()) << file;
+        collect(file, text);
+    }
+    common::SubprocessOptions diagnostics;
+    diagnostics.executable = "/bin/bash";
+    diagnostics.arguments = {handoff.filePath("run-audio-diagnostics.sh").toStdString()};
+    const common::CapturedRun run = common::runAndCapture(diagnostics, 1 << 20);
+    EXPECT_TRUE(run.status.succeeded()) << run.output;
+    collect("diagnostics output", QString::fromStdString(run.output));
+
+    view().viewCreatedEdit();
+    collect("view edit without an edit", state().status);
+    uitest::writeSongs(output, {"Edit.mp3"}, 0.5);
+    view().viewCreatedEdit();
+    collect("view edit", state().status);
+    state().completedOutputFolder = output;
+    view().notifyChanged();
+    collectScreen("Step 4 complete");
+
+    // The scan reached the texts that once named the other platform's facilities.
+    for (const char* phrase :
+         {"in the file manager.", "on this computer", "slower computers", "Choose a regular folder",
+          "access to the Music or Pictures libraries", "The Music and Pictures libraries",
+          "Do not choose the Music or Pictures libraries", "Package manager",
+          "Audio decoding libraries\nFFmpeg\nUsed by the local renderer:\nlibavformat ",
+          "OK: Package manager -> "}) {
+        EXPECT_TRUE(anyTextContains(phrase)) << phrase;
+    }
+    const QRegularExpression otherPlatform(
+        QStringLiteral(R"(Finder|\bMacs?\b|macOS|Apple|AVFoundation|xcode|Photos)"));
+    for (const auto& [where, text] : texts) {
+        const QRegularExpressionMatch match = otherPlatform.match(text);
+        EXPECT_FALSE(match.hasMatch())
+            << where << ": \"" << match.captured().toStdString() << "\" in\n"
+            << text.toStdString();
+    }
 }
 
 }  // namespace

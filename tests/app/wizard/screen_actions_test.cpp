@@ -39,7 +39,7 @@ TEST_F(ScreenActionsTest, ViewEdit_ShowsTheNewestAudioFileOrElseTheFolder) {
     view().viewCreatedEdit();
     ASSERT_EQ(desktop().revealedPaths.size(), 1u);
     EXPECT_EQ(desktop().revealedPaths.back(), output);
-    EXPECT_EQ(state().status, "Complete. Showing the output folder in Finder.");
+    EXPECT_EQ(state().status, "Complete. Showing the output folder in the file manager.");
 
     const QDateTime now = QDateTime::currentDateTimeUtc();
     writeFile(output, "older - DJ edit.mp3", now.addSecs(-60));
@@ -47,7 +47,7 @@ TEST_F(ScreenActionsTest, ViewEdit_ShowsTheNewestAudioFileOrElseTheFolder) {
     writeFile(output, "edit-notes.md", now);  // newer, but not audio
     view().viewCreatedEdit();
     EXPECT_EQ(desktop().revealedPaths.back(), newest);
-    EXPECT_EQ(state().status, "Complete. Showing the finished edit in Finder.");
+    EXPECT_EQ(state().status, "Complete. Showing the finished edit in the file manager.");
 
     // The completed run's folder wins over a later choice of output folder.
     const QString completed = wizard.makeFolder("Desktop/Done");
