@@ -47,7 +47,8 @@ void removeQuietly(const std::filesystem::path& path) {
 
 }  // namespace
 
-void encodeMP3(const std::filesystem::path& wavPath, const std::filesystem::path& mp3Path) {
+void encodeMP3(const std::filesystem::path& wavPath, const std::filesystem::path& mp3Path,
+               const std::function<void(const std::filesystem::path&)>& finishTemporary) {
     const std::string lame = lameExecutablePath();
     if (!isExecutableFile(lame)) throw RenderError("Bundled LAME encoder was not found.");
 
@@ -58,6 +59,7 @@ void encodeMP3(const std::filesystem::path& wavPath, const std::filesystem::path
     try {
         runProcess(lame, {"-b", "320", "--cbr", "--quiet",
                           std::filesystem::absolute(wavPath).string(), temporaryPath.string()});
+        if (finishTemporary) finishTemporary(temporaryPath);
         std::filesystem::rename(temporaryPath, finalPath);
     } catch (...) {
         clearRunningTemporaryPath();
