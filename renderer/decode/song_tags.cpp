@@ -11,6 +11,7 @@
 #include <taglib/wavfile.h>
 
 #include <exception>
+#include <vector>
 
 #include "common/text.h"
 
@@ -93,14 +94,33 @@ std::optional<CoverPicture> coverOf(TagLib::File* file) {
     return std::nullopt;
 }
 
+// A WAV file's main tag is its ID3 chunk; most WAV files carry a RIFF INFO list instead.
+std::vector<const TagLib::Tag*> textTagsOf(const TagLib::FileRef& reference) {
+    std::vector<const TagLib::Tag*> tags{reference.tag()};
+    if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(reference.file())) {
+        if (wav->hasInfoTag()) tags.push_back(wav->InfoTag());
+    }
+    return tags;
+}
+
+std::string firstNonEmpty(const std::vector<const TagLib::Tag*>& tags,
+                          TagLib::String (TagLib::Tag::*field)() const) {
+    for (const TagLib::Tag* tag : tags) {
+        if (tag == nullptr) continue;
+        std::string text = cleanText((tag->*field)());
+        if (!text.empty()) return text;
+    }
+    return {};
+}
+
 SongTags readTags(const std::string& path) {
     const TagLib::FileRef reference(path.c_str(), false);
     SongTags tags;
-    if (reference.isNull() || reference.tag() == nullptr) return tags;
-    const TagLib::Tag* tag = reference.tag();
-    tags.title = cleanText(tag->title());
-    tags.artist = cleanText(tag->artist());
-    tags.album = cleanText(tag->album());
+    if (reference.isNull()) return tags;
+    const std::vector<const TagLib::Tag*> textTags = textTagsOf(reference);
+    tags.title = firstNonEmpty(textTags, &TagLib::Tag::title);
+    tags.artist = firstNonEmpty(textTags, &TagLib::Tag::artist);
+    tags.album = firstNonEmpty(textTags, &TagLib::Tag::album);
     tags.cover = coverOf(reference.file());
     return tags;
 }
