@@ -1,7 +1,10 @@
 #include "app/ui/create_edit_card.h"
 
+#include <QFileInfo>
 #include <cmath>
 
+#include "app/run/deliverables.h"
+#include "app/ui/edit_cover_art.h"
 #include "app/ui/screen_texts.h"
 #include "app/ui/symbols.h"
 #include "app/ui/wizard_style.h"
@@ -11,6 +14,7 @@ namespace app::ui {
 namespace {
 
 constexpr int kBarSteps = 1000;
+constexpr int kCoverSide = 72;  // pixels
 
 QProgressBar* makeBar(QWidget* parent) {
     auto* bar = new QProgressBar(parent);
@@ -56,6 +60,21 @@ CreateEditCard::CreateEditCard(ContentView& view, QWidget* parent) : ScreenCard(
     content()->addLayout(titleRow);
     description_ = makeLabel({}, QStringLiteral("body"), this);
     content()->addWidget(description_);
+
+    finishedEdit_ = new QWidget(this);
+    auto* finishedRow = new QHBoxLayout(finishedEdit_);
+    finishedRow->setContentsMargins(0, 0, 0, 0);
+    finishedRow->setSpacing(12);
+    finishedCover_ = new QLabel(finishedEdit_);
+    finishedCover_->setFixedSize(kCoverSide, kCoverSide);
+    finishedCover_->setAccessibleName(QStringLiteral("Cover art"));
+    finishedRow->addWidget(finishedCover_);
+    finishedName_ = makeLabel({}, QStringLiteral("headline"), finishedEdit_);
+    finishedName_->setObjectName(QStringLiteral("finishedEditName"));
+    finishedName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    finishedRow->addWidget(finishedName_, 1);
+    finishedEdit_->hide();
+    content()->addWidget(finishedEdit_);
 
     // The live status panel.
     QVBoxLayout* liveLayout = nullptr;
@@ -222,6 +241,27 @@ void CreateEditCard::refreshButtons() {
     }
 }
 
+// The edit is read again only when another file, or a rewritten one, is the newest.
+void CreateEditCard::refreshFinishedEdit() {
+    const std::optional<QString>& folder = view().state().completedOutputFolder;
+    const std::optional<QString> edit = folder ? run::newestAudioFile(*folder) : std::nullopt;
+    const QFileInfo file(edit.value_or(QString()));
+    const QString key =
+        edit ? *edit + QLatin1Char('|') + QString::number(file.lastModified().toMSecsSinceEpoch())
+             : QString();
+    if (key == shownEditKey_) return;
+    shownEditKey_ = key;
+    finishedEdit_->setVisible(edit.has_value());
+    if (!edit) return;
+    finishedName_->setText(file.fileName());
+    const QImage cover = editCoverArt(*edit);
+    finishedCover_->setVisible(!cover.isNull());
+    finishedCover_->setPixmap(cover.isNull() ? QPixmap()
+                                             : QPixmap::fromImage(cover.scaled(
+                                                   kCoverSide, kCoverSide, Qt::KeepAspectRatio,
+                                                   Qt::SmoothTransformation)));
+}
+
 void CreateEditCard::refresh() {
     const LabelledSymbol title = createEditTitle(view());
     title_->setText(title.text);
@@ -232,6 +272,7 @@ void CreateEditCard::refresh() {
     refreshLiveStatus();
     refreshPhaseRows();
     refreshButtons();
+    refreshFinishedEdit();
 }
 
 }  // namespace app::ui

@@ -29,10 +29,17 @@ private:
     void refreshPhaseRows();
     void refreshLiveStatus();
     void refreshButtons();
+    void refreshFinishedEdit();
 
     SymbolLabel* titleSymbol_;
     QLabel* title_;
     QLabel* description_;
+
+    // The finished edit: its cover (when it has one) beside its file name.
+    QWidget* finishedEdit_;
+    QLabel* finishedCover_;
+    QLabel* finishedName_;
+    QString shownEditKey_;
 
     SymbolLabel* liveSymbol_;
     QLabel* liveHeadline_;

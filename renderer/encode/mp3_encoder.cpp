@@ -48,7 +48,8 @@ void removeQuietly(const std::filesystem::path& path) {
 
 }  // namespace
 
-void encodeMP3(const std::filesystem::path& wavPath, const std::filesystem::path& mp3Path) {
+void encodeMP3(const std::filesystem::path& wavPath, const std::filesystem::path& mp3Path,
+               const std::function<void(const std::filesystem::path&)>& finishTemporary) {
     // A stop that ends a stuck run from the signal thread must not leave a partial MP3.
     static const bool registered = (addStopCleanupHook(removeTemporaryMP3OfRunningEncode), true);
     (void)registered;
@@ -62,6 +63,7 @@ void encodeMP3(const std::filesystem::path& wavPath, const std::filesystem::path
     try {
         runProcess(lame, {"-b", "320", "--cbr", "--quiet",
                           std::filesystem::absolute(wavPath).string(), temporaryPath.string()});
+        if (finishTemporary) finishTemporary(temporaryPath);
         std::filesystem::rename(temporaryPath, finalPath);
     } catch (...) {
         clearRunningTemporaryPath();

@@ -2,6 +2,7 @@
 // Encodes the finished WAV to a 320 kbps constant-bit-rate MP3 with the delivered LAME.
 
 #include <filesystem>
+#include <functional>
 
 namespace renderer {
 
@@ -10,8 +11,10 @@ namespace renderer {
 // earlier file at `mp3Path` is left as it was. Throws RenderError "Bundled LAME encoder
 // was not found." when the LAME path is not an executable file, LAME's trimmed output
 // (or "<name> failed") when it fails, and std::filesystem::filesystem_error when the
-// result cannot be moved into place.
-void encodeMP3(const std::filesystem::path& wavPath, const std::filesystem::path& mp3Path);
+// result cannot be moved into place. `finishTemporary`, when given, runs on LAME's finished
+// temporary file before it is moved into place; what it throws fails the encode the same way.
+void encodeMP3(const std::filesystem::path& wavPath, const std::filesystem::path& mp3Path,
+               const std::function<void(const std::filesystem::path&)>& finishTemporary = {});
 
 // Removes the temporary MP3 of the encode now running, if any. Async-signal-safe; the first
 // encode registers it as a stop clean-up hook. LAME should be ended first, or it may write again.

@@ -5,11 +5,14 @@
 #include <utility>
 #include <vector>
 
-#include "common/text.h"
 #include "audio/wav_file.h"
+#include "common/text.h"
 #include "renderer/cut/gain_and_ramps.h"
 #include "renderer/cut/song_cut.h"
+#include "renderer/decode/song_tags.h"
 #include "renderer/decode/source_audio.h"
+#include "renderer/encode/edit_tags.h"
+#include "renderer/encode/id3_tag.h"
 #include "renderer/encode/mp3_encoder.h"
 #include "renderer/join/echo_fade.h"
 #include "renderer/join/join_qc.h"
@@ -121,17 +124,30 @@ double applyEnding(SampleSpan output, common::FinalEndingEffect effect, long lon
     return 0.0;
 }
 
-// Writes the edit as the encoder's WAV, releases the samples while LAME runs, and returns
-// the finished MP3's absolute path.
+// The songs' own tags are read only now, when every song has decoded: a file that reached
+// here is a readable regular file.
+std::vector<EditSong> editSongs(const RenderJob& job, const CutSongs& cuts) {
+    std::vector<EditSong> songs;
+    for (size_t i = 0; i < job.tracks.size(); ++i) {
+        songs.push_back(
+            {readSongTags(job.tracks[i].path), cuts.tracks[i].name, cuts.segmentFrameCounts[i]});
+    }
+    return songs;
+}
+
+// Writes the edit as the encoder's WAV, releases the samples while LAME runs, tags LAME's
+// MP3 before it takes its final name, and returns the finished MP3's absolute path.
 std::filesystem::path encodeEdit(std::vector<int16_t> output, const RenderJob& job,
-                                 const WorkFolder& workFolder) {
+                                 const std::vector<EditSong>& songs, const WorkFolder& workFolder) {
     const std::filesystem::path wav = workFolder.path() / kRenderWavName;
     audio::writeWav(targetSampleRate, targetChannels, output, wav);
     std::vector<int16_t>().swap(output);
     throwIfStopRequested();
     const std::filesystem::path mp3 =
         std::filesystem::absolute(std::filesystem::path(job.outputFolder) / outputName(job.tracks));
-    encodeMP3(wav, mp3);
+    const EditTags tags = editTags(mp3.stem().string(), songs);
+    encodeMP3(wav, mp3,
+              [&](const std::filesystem::path& untagged) { writeEditTags(untagged, tags); });
     return mp3;
 }
 
@@ -148,6 +164,7 @@ void render(const RenderJob& job) {
 
     CutSongs cuts = cutEverySong(job, ending, workFolder);
     log("LOCAL_STEP cuts done");
+    const std::vector<EditSong> songs = editSongs(job, cuts);
 
     std::vector<int16_t> output = joinWithMatchedLevels(std::move(cuts.segments));
     FinishedRender finished;
@@ -161,7 +178,7 @@ void render(const RenderJob& job) {
     finished.appVersion = job.appVersion;
     throwIfStopRequested();
 
-    finished.mp3Path = encodeEdit(std::move(output), job, workFolder);
+    finished.mp3Path = encodeEdit(std::move(output), job, songs, workFolder);
     log("LOCAL_STEP render done");
     writeCompanionFiles(finished);
     throwIfStopRequested();

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QLabel>
 #include <algorithm>
 
 #include "app/ui/components.h"
+#include "app/ui/create_edit_card.h"
 #include "app/ui/instructions_card.h"
 #include "app/ui/screen_choice.h"
 #include "app/ui/screen_texts.h"
@@ -14,6 +17,8 @@
 #include "app/ui/window_fit.h"
 #include "tests/app/support/wizard_test_helpers.h"
 #include "tests/app/ui/ui_test_support.h"
+#include "tests/support/generated_audio.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
@@ -156,6 +161,42 @@ TEST_F(ScreensTest, ToolTiles_MarkOptionalToolsAndNameWhatIsMissing) {
     QPushButton* checking = uitest::findByAccessibleName<QPushButton>(&card, "Checking...");
     ASSERT_NE(checking, nullptr);
     EXPECT_FALSE(checking->isEnabled());
+}
+
+// The Complete screen names the finished edit and shows the cover its tag carries; an edit
+// without a cover shows its name alone, and a newer edit replaces what was shown.
+TEST_F(ScreensTest, CompleteScreen_ShowsTheFinishedEditsCoverBesideItsName) {
+    const QString folder = wizard.makeFolder(QStringLiteral("Music Edits"));
+    const std::filesystem::path out = folder.toStdString();
+    QImage cover(40, 20, QImage::Format_RGB32);
+    cover.fill(Qt::darkCyan);
+    ASSERT_TRUE(cover.save(QString::fromStdString((out / "cover.png").string())));
+    testsupport::writeTestWav(out / "tone.wav", testsupport::tone(0.5, 440.0, 0.5));
+    ASSERT_EQ(
+        testsupport::convertWithFfmpeg(out / "tone.wav", out / "Covered - DJ edit.mp3",
+                                       {"-i", (out / "cover.png").string(), "-map", "0", "-map",
+                                        "1", "-c:v", "copy", "-disposition:v", "attached_pic"}),
+        "");
+
+    app::ui::CreateEditCard card(view());
+    state().showCreateProgressScreen = true;
+    card.refresh();
+    EXPECT_EQ(uitest::findByAccessibleName<QLabel>(&card, "Cover art"), nullptr);
+
+    state().completedOutputFolder = folder;
+    card.refresh();
+    EXPECT_TRUE(uitest::visibleLabelTexts(&card).contains("Covered - DJ edit.mp3"));
+    QLabel* shown = uitest::findByAccessibleName<QLabel>(&card, "Cover art");
+    ASSERT_NE(shown, nullptr);
+    const QImage pixels = shown->pixmap().toImage();
+    ASSERT_FALSE(pixels.isNull());
+    EXPECT_EQ(pixels.width(), 2 * pixels.height());  // the picture's own shape, scaled
+    EXPECT_EQ(pixels.pixelColor(pixels.width() / 2, pixels.height() / 2), QColor(Qt::darkCyan));
+
+    ASSERT_EQ(testsupport::convertWithFfmpeg(out / "tone.wav", out / "Plain - DJ edit.mp3"), "");
+    card.refresh();
+    EXPECT_TRUE(uitest::visibleLabelTexts(&card).contains("Plain - DJ edit.mp3"));
+    EXPECT_EQ(uitest::findByAccessibleName<QLabel>(&card, "Cover art"), nullptr);
 }
 
 TEST_F(ScreensTest, GuidanceBoxes_AskPerPositionForOneTwoAndThreeSongs) {
