@@ -155,7 +155,7 @@ TEST_P(AgentSignIn, CreateEditStartsOnlyAnAgentNotKnownToBeSignedOut) {
         return expectAgentCompleted();
     }
     const QString refusal =
-        "Codex fallback is selected, but Codex was not found or is not signed in on this Mac.";
+        "Codex fallback is selected, but Codex was not found or is not signed in on this computer.";
     EXPECT_FALSE(QFile::exists(calls));
     EXPECT_EQ(stepStates(), QStringList({"Done", "Needs Attention", "Needs Attention", "Waiting",
                                          "Needs Attention"}));

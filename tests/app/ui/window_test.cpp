@@ -519,6 +519,13 @@ TEST_F(PlatformWordsTest, NoScreenStatusToolRowOrHandOffTextNamesAnotherPlatform
     collect("refused edit", state().status + "\n" + state().createLog);
     for (const app::run::InstallPhase& step : state().createSteps) collect("step", step.detail);
     collectScreen("Step 4");
+    // The agent's own description shows only while its run is on screen.
+    state().isCreatingEdit = true;
+    state().isUsingFastTimeRenderer = false;
+    view().notifyChanged();
+    collectScreen("Step 4 while the agent works");
+    state().isCreatingEdit = false;
+    view().notifyChanged();
 
     const QDir handoff(songs + "/Tunewright Setup");
     for (const char* file :
