@@ -1,12 +1,14 @@
 #include "renderer/run/render.h"
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <system_error>
 #include <utility>
 #include <vector>
 
-#include "common/text.h"
 #include "audio/wav_file.h"
+#include "common/text.h"
 #include "renderer/cut/gain_and_ramps.h"
 #include "renderer/cut/song_cut.h"
 #include "renderer/decode/source_audio.h"
@@ -16,9 +18,12 @@
 #include "renderer/join/loudness.h"
 #include "renderer/report/output_files.h"
 #include "renderer/report/output_name.h"
+#include "renderer/run/leftovers.h"
 #include "renderer/run/log.h"
 #include "renderer/run/render_error.h"
+#include "renderer/run/songs_side_by_side.h"
 #include "renderer/run/stop_request.h"
+#include "renderer/run/timeline.h"
 #include "renderer/run/work_folder.h"
 
 namespace renderer {
@@ -80,24 +85,32 @@ struct CutSongs {
     long long endingStartFrame = noEndingStartFrame;  // in the joined edit
 };
 
-// The decoded song never leaves this function, so it is released before the next one is
-// read; only its cut segment goes on.
+audio::WavAudio decodeSong(const TrackJob& track, int songNumber, const WorkFolder& workFolder) {
+    const TimelineStage stage("decode song " + std::to_string(songNumber));
+    requireSourceFile(track);
+    return loadSourceAudio(track.path, workFolder.path(), songNumber);
+}
+
+// The decoded song never leaves this function, so it is released as soon as it is cut;
+// only its cut segment goes on.
 SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan& ending,
                          const WorkFolder& workFolder) {
-    const TrackJob& track = job.tracks[static_cast<size_t>(songNumber - 1)];
-    requireSourceFile(track);
-    const audio::WavAudio song = loadSourceAudio(track.path, workFolder.path(), songNumber);
     throwIfStopRequested();
+    const TrackJob& track = job.tracks[static_cast<size_t>(songNumber - 1)];
+    const audio::WavAudio song = decodeSong(track, songNumber, workFolder);
+    throwIfStopRequested();
+    const TimelineStage stage("cut song " + std::to_string(songNumber));
     return cutSong(song.samples, track, songNumber, static_cast<int>(job.tracks.size()), ending);
 }
 
 CutSongs cutEverySong(const RenderJob& job, const EndingPlan& ending,
                       const WorkFolder& workFolder) {
+    std::vector<SongCut> songCuts = cutSongsSideBySide(
+        static_cast<int>(job.tracks.size()), songDecodeParallelism(),
+        [&](int songNumber) { return decodeAndCutSong(job, songNumber, ending, workFolder); });
     CutSongs cuts;
     long long framesBefore = 0;
-    for (int songNumber = 1; songNumber <= static_cast<int>(job.tracks.size()); ++songNumber) {
-        throwIfStopRequested();
-        SongCut cut = decodeAndCutSong(job, songNumber, ending, workFolder);
+    for (SongCut& cut : songCuts) {
         if (cut.endingStartFrame) cuts.endingStartFrame = framesBefore + *cut.endingStartFrame;
         const long long frames = frameCount(cut.segment);
         framesBefore += frames;
@@ -126,11 +139,15 @@ double applyEnding(SampleSpan output, common::FinalEndingEffect effect, long lon
 std::filesystem::path encodeEdit(std::vector<int16_t> output, const RenderJob& job,
                                  const WorkFolder& workFolder) {
     const std::filesystem::path wav = workFolder.path() / kRenderWavName;
-    audio::writeWav(targetSampleRate, targetChannels, output, wav);
-    std::vector<int16_t>().swap(output);
+    {
+        const TimelineStage stage("write edit WAV");
+        audio::writeWav(targetSampleRate, targetChannels, output, wav);
+        std::vector<int16_t>().swap(output);
+    }
     throwIfStopRequested();
     const std::filesystem::path mp3 =
         std::filesystem::absolute(std::filesystem::path(job.outputFolder) / outputName(job.tracks));
+    const TimelineStage stage("encode MP3");
     encodeMP3(wav, mp3);
     return mp3;
 }
@@ -138,17 +155,22 @@ std::filesystem::path encodeEdit(std::vector<int16_t> output, const RenderJob& j
 }  // namespace
 
 void render(const RenderJob& job) {
+    const TimelineStage wholeRun("render");
     throwIfStopRequested();
     checkTrackCount(job);
     refusePathsWithNul(job);
     createOutputFolder(job.outputFolder);
     const WorkFolder workFolder;
+    // Only renders that are gone: this one's folder is locked, as is every running one's.
+    removeLeftoverWorkFolders(workFolder.path().parent_path());
+    removeLeftoverPartialMP3s(job.outputFolder);
     log("LOCAL_STEP analyze starting");
     const EndingPlan ending = resolveEndingPlan(job);
 
     CutSongs cuts = cutEverySong(job, ending, workFolder);
     log("LOCAL_STEP cuts done");
 
+    std::optional<TimelineStage> joinStage(std::in_place, "join, ending and checks");
     std::vector<int16_t> output = joinWithMatchedLevels(std::move(cuts.segments));
     FinishedRender finished;
     finished.finalFadeSeconds = applyEnding(output, ending.effect, cuts.endingStartFrame);
@@ -159,6 +181,7 @@ void render(const RenderJob& job) {
     finished.effect = ending.effect;
     finished.tracks = std::move(cuts.tracks);
     finished.appVersion = job.appVersion;
+    joinStage.reset();
     throwIfStopRequested();
 
     finished.mp3Path = encodeEdit(std::move(output), job, workFolder);
