@@ -12,4 +12,10 @@ public:
     explicit AudioError(const std::string& message) : std::runtime_error(message) {}
 };
 
+// A WAV file whose samples end before its header says: whoever wrote it ran out of room.
+class TruncatedWavError : public AudioError {
+public:
+    using AudioError::AudioError;
+};
+
 }  // namespace audio

@@ -9,7 +9,8 @@ WavAudio loadMP3WithLame(const std::string& lame, const std::filesystem::path& s
     // Absolute paths, so that a file name starting with "-" is never read as an option.
     run(lame, {"--decode", "--quiet", std::filesystem::absolute(source).string(),
                std::filesystem::absolute(decodedWav).string()});
-    return loadWav(decodedWav);
+    // LAME exits 0 even when the disk filled up under it, leaving the full song's header.
+    return loadCompleteWav(decodedWav);
 }
 
 }  // namespace audio

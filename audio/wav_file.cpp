@@ -70,6 +70,7 @@ struct PcmData {
     PcmFormat format;
     size_t offset = 0;  // bytes from the start of the file
     size_t size = 0;    // bytes
+    uint32_t declaredSize = 0;
 };
 
 PcmData findPcmData(ConstByteSpan bytes) {
@@ -88,7 +89,7 @@ PcmData findPcmData(ConstByteSpan bytes) {
         if (hasTag(bytes, position, "fmt ") && body.size() >= kFmtBodyBytes) {
             format = readFmtBody(body);
         } else if (hasTag(bytes, position, "data")) {
-            return PcmData{format, bodyStart, body.size()};
+            return PcmData{format, bodyStart, body.size(), declaredSize};
         }
         position = bodyEnd + (declaredSize % 2);  // RIFF pads odd chunks with one byte
     }
@@ -133,9 +134,14 @@ WavAudio parseWav(ConstByteSpan bytes) {
     return decodeDataBody(bytes.subspan(data.offset, data.size), data.format);
 }
 
-WavAudio loadWav(const std::filesystem::path& path) {
+namespace {
+
+WavAudio loadWavFile(const std::filesystem::path& path, bool requireComplete) {
     FileSamples file = readFileAsSamples(path);
     const PcmData data = findPcmData(file.bytes());
+    if (requireComplete && data.size < data.declaredSize) {
+        throw TruncatedWavError("The WAV file " + path.string() + " ends before its header says.");
+    }
     if (std::endian::native != std::endian::little || data.offset % 2 != 0) {
         return decodeDataBody(file.bytes().subspan(data.offset, data.size), data.format);
     }
@@ -148,6 +154,12 @@ WavAudio loadWav(const std::filesystem::path& path) {
     samples.resize(data.size / 2);
     return convertToTargetFormat(std::move(samples), data.format.channels, data.format.sampleRate);
 }
+
+}  // namespace
+
+WavAudio loadWav(const std::filesystem::path& path) { return loadWavFile(path, false); }
+
+WavAudio loadCompleteWav(const std::filesystem::path& path) { return loadWavFile(path, true); }
 
 ByteBuffer wavHeader(int sampleRate, int channels, size_t sampleCount) {
     if (channels < 1 || static_cast<uint64_t>(channels) * 2 > 0xFFFF) {

@@ -21,6 +21,10 @@ WavAudio parseWav(ConstByteSpan bytes);
 // file was read into.
 WavAudio loadWav(const std::filesystem::path& path);
 
+// As loadWav, for a file this program had written for it: a "data" chunk that ends before
+// its declared size throws TruncatedWavError instead of yielding the part that is there.
+WavAudio loadCompleteWav(const std::filesystem::path& path);
+
 // The canonical 44-byte header for `sampleCount` interleaved 16-bit samples.
 // Throws AudioError when a header field cannot hold the value.
 ByteBuffer wavHeader(int sampleRate, int channels, size_t sampleCount);

@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -80,6 +81,86 @@ struct FileActions {
     ~FileActions() { posix_spawn_file_actions_destroy(&actions); }
 };
 
+// What the child of fork() needs, all prepared before the fork: after it, only
+// async-signal-safe calls are allowed.
+struct ForkPlan {
+    const char* executable;
+    char* const* argv;
+    char* const* envp;
+    const char* workingDirectory;  // nullptr: unchanged
+    bool stdinFromNullDevice;
+    bool ownProcessGroup;
+    int outputFd;
+    int errorReportFd;  // receives errno when the child cannot run the program
+    pid_t parent;
+};
+
+[[noreturn]] void failInChild(int reportFd) {
+    const int error = errno;
+    while (::write(reportFd, &error, sizeof error) < 0 && errno == EINTR) {
+    }
+    ::_exit(127);
+}
+
+[[noreturn]] void runInForkedChild(const ForkPlan& plan) {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // The parent may have died before the line above took effect.
+    if (::getppid() != plan.parent) ::_exit(127);
+    if (plan.ownProcessGroup) ::setpgid(0, 0);
+    if (plan.stdinFromNullDevice) {
+        const int null = ::open("/dev/null", O_RDONLY);
+        if (null < 0 || ::dup2(null, STDIN_FILENO) < 0) failInChild(plan.errorReportFd);
+        if (null != STDIN_FILENO) ::close(null);
+    }
+    if (::dup2(plan.outputFd, STDOUT_FILENO) < 0 || ::dup2(plan.outputFd, STDERR_FILENO) < 0) {
+        failInChild(plan.errorReportFd);
+    }
+    if (plan.workingDirectory != nullptr && ::chdir(plan.workingDirectory) != 0) {
+        failInChild(plan.errorReportFd);
+    }
+    // Every other descriptor closes; the report pipe closes on exec by itself.
+    if (plan.errorReportFd > STDERR_FILENO + 1) {
+        ::close_range(STDERR_FILENO + 1, static_cast<unsigned>(plan.errorReportFd) - 1, 0);
+    }
+    ::close_range(static_cast<unsigned>(plan.errorReportFd) + 1, ~0U, 0);
+    struct sigaction defaults {};
+    defaults.sa_handler = SIG_DFL;
+    for (int signal = 1; signal < NSIG; ++signal) {
+        if (signal != SIGKILL && signal != SIGSTOP) ::sigaction(signal, &defaults, nullptr);
+    }
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    ::execve(plan.executable, plan.argv, plan.envp);
+    failInChild(plan.errorReportFd);
+}
+
+// fork() and exec with a parent-death signal, which posix_spawn cannot set. Returns 0 and
+// the child's pid, or an errno value.
+int forkDyingWithParent(ForkPlan plan, pid_t& child) {
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0) return errno;
+    plan.errorReportFd = report[1];
+    plan.parent = ::getpid();
+    child = ::fork();
+    if (child == 0) runInForkedChild(plan);
+    const int forkError = child < 0 ? errno : 0;
+    ::close(report[1]);
+    int childError = 0;
+    ssize_t count = 0;
+    while ((count = ::read(report[0], &childError, sizeof childError)) < 0 && errno == EINTR) {
+    }
+    ::close(report[0]);
+    if (forkError != 0) return forkError;
+    if (count == sizeof childError) {
+        while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        child = -1;
+        return childError;
+    }
+    return 0;
+}
+
 }  // namespace
 
 Subprocess::Subprocess(SubprocessOptions options, OutputHandler onOutput)
@@ -133,8 +214,23 @@ std::optional<std::string> Subprocess::start() {
     std::vector<char*> envp = pointersTo(environmentStrings);
 
     pid_t child = -1;
-    const int error = ::posix_spawn(&child, options_.executable.c_str(), &files.actions,
-                                    &attributes.attributes, argv.data(), envp.data());
+    int error = 0;
+    if (options_.dieWithParent) {
+        const ForkPlan plan{
+            options_.executable.c_str(),
+            argv.data(),
+            envp.data(),
+            options_.workingDirectory ? options_.workingDirectory->c_str() : nullptr,
+            options_.stdinFromNullDevice,
+            options_.ownProcessGroup,
+            outputPipe[1],
+            -1,
+            0};
+        error = forkDyingWithParent(plan, child);
+    } else {
+        error = ::posix_spawn(&child, options_.executable.c_str(), &files.actions,
+                              &attributes.attributes, argv.data(), envp.data());
+    }
     ::close(outputPipe[1]);
     if (error != 0) {
         ::close(outputPipe[0]);

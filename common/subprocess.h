@@ -46,6 +46,10 @@ struct SubprocessOptions {
     // (the renderer's LAME) stays in its parent's group and a stop of the parent's group
     // reaches it too.
     bool ownProcessGroup = false;
+    // The kernel kills the child (SIGKILL) when the thread that started it ends, and so
+    // when the parent dies, even by SIGKILL. Only for a child that the starting thread
+    // waits for: a pool thread that retires would take the child with it.
+    bool dieWithParent = false;
 };
 
 class Subprocess {

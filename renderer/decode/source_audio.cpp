@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/audio_error.h"
 #include "audio/file_bytes.h"
 #include "audio/lame_decoder.h"
 #include "audio/platform_audio_reader.h"
@@ -39,8 +40,13 @@ audio::WavAudio loadSourceAudio(const std::filesystem::path& source,
     audio::requireRegularFile(source);
     const std::string extension = lowerCasedExtension(source);
     if (extension == "mp3") {
-        return loadMP3(source,
-                       workFolder / ("track-" + std::to_string(trackIndex) + "-lame-decoded.wav"));
+        try {
+            return loadMP3(
+                source, workFolder / ("track-" + std::to_string(trackIndex) + "-lame-decoded.wav"));
+        } catch (const audio::TruncatedWavError&) {
+            throw RenderError("Song " + std::to_string(trackIndex) +
+                              " was decoded only in part: the work folder ran out of space.");
+        }
     }
     if (extension == "wav") return audio::loadWav(source);
     return audio::loadAudio(source, throwIfStopRequested);

@@ -5,10 +5,12 @@
 #include <array>
 #include <atomic>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <system_error>
 
 #include "common/uuid.h"
+#include "renderer/run/owner_lock.h"
 #include "renderer/run/render_error.h"
 #include "renderer/run/run_process.h"
 #include "renderer/run/stop_request.h"
@@ -41,6 +43,16 @@ std::filesystem::path temporaryPathFor(const std::filesystem::path& mp3Path) {
     return mp3Path.parent_path() / name;
 }
 
+// Locked for the encode's life, so that a later render knows it from a killed render's
+// leftover. Without the lock the encode still runs: LAME reports an unwritable folder itself.
+std::unique_ptr<OwnerLock> lockTemporaryFile(const std::filesystem::path& path) {
+    try {
+        return std::make_unique<OwnerLock>(path);
+    } catch (const std::system_error&) {
+        return nullptr;
+    }
+}
+
 void removeQuietly(const std::filesystem::path& path) {
     std::error_code ignored;
     std::filesystem::remove(path, ignored);
@@ -61,6 +73,7 @@ void encodeMP3(const std::filesystem::path& wavPath, const std::filesystem::path
     const std::filesystem::path temporaryPath = temporaryPathFor(finalPath);
     publishRunningTemporaryPath(temporaryPath);
     try {
+        const std::unique_ptr<OwnerLock> inUse = lockTemporaryFile(temporaryPath);
         runProcess(lame, {"-b", "320", "--cbr", "--quiet",
                           std::filesystem::absolute(wavPath).string(), temporaryPath.string()});
         if (finishTemporary) finishTemporary(temporaryPath);

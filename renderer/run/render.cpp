@@ -1,6 +1,8 @@
 #include "renderer/run/render.h"
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -19,9 +21,12 @@
 #include "renderer/join/loudness.h"
 #include "renderer/report/output_files.h"
 #include "renderer/report/output_name.h"
+#include "renderer/run/leftovers.h"
 #include "renderer/run/log.h"
 #include "renderer/run/render_error.h"
+#include "renderer/run/songs_side_by_side.h"
 #include "renderer/run/stop_request.h"
+#include "renderer/run/timeline.h"
 #include "renderer/run/work_folder.h"
 
 namespace renderer {
@@ -83,24 +88,32 @@ struct CutSongs {
     long long endingStartFrame = noEndingStartFrame;  // in the joined edit
 };
 
-// The decoded song never leaves this function, so it is released before the next one is
-// read; only its cut segment goes on.
+audio::WavAudio decodeSong(const TrackJob& track, int songNumber, const WorkFolder& workFolder) {
+    const TimelineStage stage("decode song " + std::to_string(songNumber));
+    requireSourceFile(track);
+    return loadSourceAudio(track.path, workFolder.path(), songNumber);
+}
+
+// The decoded song never leaves this function, so it is released as soon as it is cut;
+// only its cut segment goes on.
 SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan& ending,
                          const WorkFolder& workFolder) {
-    const TrackJob& track = job.tracks[static_cast<size_t>(songNumber - 1)];
-    requireSourceFile(track);
-    const audio::WavAudio song = loadSourceAudio(track.path, workFolder.path(), songNumber);
     throwIfStopRequested();
+    const TrackJob& track = job.tracks[static_cast<size_t>(songNumber - 1)];
+    const audio::WavAudio song = decodeSong(track, songNumber, workFolder);
+    throwIfStopRequested();
+    const TimelineStage stage("cut song " + std::to_string(songNumber));
     return cutSong(song.samples, track, songNumber, static_cast<int>(job.tracks.size()), ending);
 }
 
 CutSongs cutEverySong(const RenderJob& job, const EndingPlan& ending,
                       const WorkFolder& workFolder) {
+    std::vector<SongCut> songCuts = cutSongsSideBySide(
+        static_cast<int>(job.tracks.size()), songDecodeParallelism(),
+        [&](int songNumber) { return decodeAndCutSong(job, songNumber, ending, workFolder); });
     CutSongs cuts;
     long long framesBefore = 0;
-    for (int songNumber = 1; songNumber <= static_cast<int>(job.tracks.size()); ++songNumber) {
-        throwIfStopRequested();
-        SongCut cut = decodeAndCutSong(job, songNumber, ending, workFolder);
+    for (SongCut& cut : songCuts) {
         if (cut.endingStartFrame) cuts.endingStartFrame = framesBefore + *cut.endingStartFrame;
         const long long frames = frameCount(cut.segment);
         framesBefore += frames;
@@ -140,12 +153,16 @@ std::vector<EditSong> editSongs(const RenderJob& job, const CutSongs& cuts) {
 std::filesystem::path encodeEdit(std::vector<int16_t> output, const RenderJob& job,
                                  const std::vector<EditSong>& songs, const WorkFolder& workFolder) {
     const std::filesystem::path wav = workFolder.path() / kRenderWavName;
-    audio::writeWav(targetSampleRate, targetChannels, output, wav);
-    std::vector<int16_t>().swap(output);
+    {
+        const TimelineStage stage("write edit WAV");
+        audio::writeWav(targetSampleRate, targetChannels, output, wav);
+        std::vector<int16_t>().swap(output);
+    }
     throwIfStopRequested();
     const std::filesystem::path mp3 =
         std::filesystem::absolute(std::filesystem::path(job.outputFolder) / outputName(job.tracks));
     const EditTags tags = editTags(mp3.stem().string(), songs);
+    const TimelineStage stage("encode MP3");
     encodeMP3(wav, mp3,
               [&](const std::filesystem::path& untagged) { writeEditTags(untagged, tags); });
     return mp3;
@@ -154,11 +171,15 @@ std::filesystem::path encodeEdit(std::vector<int16_t> output, const RenderJob& j
 }  // namespace
 
 void render(const RenderJob& job) {
+    const TimelineStage wholeRun("render");
     throwIfStopRequested();
     checkTrackCount(job);
     refusePathsWithNul(job);
     createOutputFolder(job.outputFolder);
     const WorkFolder workFolder;
+    // Only renders that are gone: this one's folder is locked, as is every running one's.
+    removeLeftoverWorkFolders(workFolder.path().parent_path());
+    removeLeftoverPartialMP3s(job.outputFolder);
     log("LOCAL_STEP analyze starting");
     const EndingPlan ending = resolveEndingPlan(job);
 
@@ -166,6 +187,7 @@ void render(const RenderJob& job) {
     log("LOCAL_STEP cuts done");
     const std::vector<EditSong> songs = editSongs(job, cuts);
 
+    std::optional<TimelineStage> joinStage(std::in_place, "join, ending and checks");
     std::vector<int16_t> output = joinWithMatchedLevels(std::move(cuts.segments));
     FinishedRender finished;
     finished.finalFadeSeconds = applyEnding(output, ending.effect, cuts.endingStartFrame);
@@ -176,6 +198,7 @@ void render(const RenderJob& job) {
     finished.effect = ending.effect;
     finished.tracks = std::move(cuts.tracks);
     finished.appVersion = job.appVersion;
+    joinStage.reset();
     throwIfStopRequested();
 
     finished.mp3Path = encodeEdit(std::move(output), job, songs, workFolder);

@@ -12,6 +12,7 @@
 #include "common/subprocess.h"
 #include "common/text.h"
 #include "renderer/report/utf8.h"
+#include "renderer/run/cancel_token.h"
 #include "renderer/run/render_error.h"
 #include "renderer/run/stop_request.h"
 
@@ -26,15 +27,25 @@ std::string runningExecutablePath() {
     return error ? std::string() : self.string();
 }
 
-// Registered for the whole life of the child, so that a stop can end it.
+// Registered for the whole life of the child, so that a stop, or the cancel of its song's
+// work, can end it.
 class RunningChildRegistration {
 public:
-    explicit RunningChildRegistration(std::shared_ptr<common::Subprocess> child) {
-        setRunningChild(std::move(child));
+    explicit RunningChildRegistration(const std::shared_ptr<common::Subprocess>& child)
+        : child_(child.get()), token_(currentCancelToken()) {
+        addRunningChild(child);
+        if (token_ != nullptr) token_->attach(child);
     }
-    ~RunningChildRegistration() { clearRunningChild(); }
+    ~RunningChildRegistration() {
+        if (token_ != nullptr) token_->detach();
+        removeRunningChild(child_);
+    }
     RunningChildRegistration(const RunningChildRegistration&) = delete;
     RunningChildRegistration& operator=(const RunningChildRegistration&) = delete;
+
+private:
+    const common::Subprocess* child_;
+    CancelToken* token_;
 };
 
 }  // namespace
@@ -44,6 +55,8 @@ std::string runProcess(const std::string& executable, const std::vector<std::str
     common::SubprocessOptions options;
     options.executable = executable;
     options.arguments = arguments;
+    // Nothing the renderer starts may outlive it, even when it is killed outright.
+    options.dieWithParent = true;
     std::mutex outputMutex;
     std::string output;
     const auto child =

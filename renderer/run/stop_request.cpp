@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "common/subprocess.h"
+#include "renderer/run/cancel_token.h"
 #include "renderer/run/log.h"
 #include "renderer/run/render_error.h"
 
@@ -36,7 +37,7 @@ enum class FinalLineWriter { none, renderThread, signalThread };
 
 struct StopState {
     std::mutex childMutex;
-    std::shared_ptr<common::Subprocess> child;
+    std::vector<std::shared_ptr<common::Subprocess>> children;  // songs decode side by side
     std::mutex workFolderMutex;
     std::optional<std::filesystem::path> workFolder;
     std::mutex cleanupMutex;
@@ -51,9 +52,20 @@ StopState& state() {
     return *instance;
 }
 
-std::shared_ptr<common::Subprocess> runningChild() {
+std::vector<std::shared_ptr<common::Subprocess>> runningChildren() {
     std::lock_guard guard(state().childMutex);
-    return state().child;
+    return state().children;
+}
+
+bool anyChildRunning() {
+    for (const auto& child : runningChildren()) {
+        if (child->isRunning()) return true;
+    }
+    return false;
+}
+
+void killRunningChildren() {
+    for (const auto& child : runningChildren()) child->kill();
 }
 
 bool finalLineClaimed() {
@@ -76,11 +88,10 @@ bool signalThreadEndsTheRun() {
 
 void killChildAfterDelay(Clock::time_point deadline) {
     while (Clock::now() < deadline) {
-        const std::shared_ptr<common::Subprocess> child = runningChild();
-        if (!child || !child->isRunning()) return;
+        if (!anyChildRunning()) return;
         std::this_thread::sleep_for(kPollInterval);
     }
-    if (const std::shared_ptr<common::Subprocess> child = runningChild()) child->kill();
+    killRunningChildren();
 }
 
 void removeWorkFolder() {
@@ -110,7 +121,7 @@ void endRunUnlessRenderThreadDoes(Clock::time_point deadline) {
         std::this_thread::sleep_for(kPollInterval);
     }
     if (!claimFinalLine(FinalLineWriter::signalThread)) return;
-    if (const std::shared_ptr<common::Subprocess> child = runningChild()) child->kill();
+    killRunningChildren();
     runCleanupHooks();
     removeWorkFolder();
     log("LOCAL_RENDER_FAILED " + std::string(renderStoppedMessage));
@@ -151,27 +162,33 @@ void startStopSignalHandling() {
 bool stopRequested() noexcept { return stopFlag.load(std::memory_order_acquire); }
 
 void throwIfStopRequested() {
-    if (stopRequested()) throw RenderError(std::string(renderStoppedMessage));
+    const CancelToken* token = currentCancelToken();
+    if (stopRequested() || (token != nullptr && token->cancelled())) {
+        throw RenderError(std::string(renderStoppedMessage));
+    }
 }
 
 void requestStop() {
     stopFlag.store(true, std::memory_order_release);
-    if (const std::shared_ptr<common::Subprocess> child = runningChild()) child->terminate();
+    for (const auto& child : runningChildren()) child->terminate();
 }
 
 void clearStopRequestForTesting() noexcept { stopFlag.store(false, std::memory_order_release); }
 
-void setRunningChild(std::shared_ptr<common::Subprocess> child) {
+void addRunningChild(std::shared_ptr<common::Subprocess> child) {
     std::lock_guard guard(state().childMutex);
-    state().child = std::move(child);
+    state().children.push_back(std::move(child));
 }
 
-void clearRunningChild() {
-    std::shared_ptr<common::Subprocess> previous;
-    {
-        std::lock_guard guard(state().childMutex);
-        previous.swap(state().child);
-    }
+void removeRunningChild(const common::Subprocess* child) {
+    std::shared_ptr<common::Subprocess> removed;  // released outside the lock
+    std::lock_guard guard(state().childMutex);
+    auto& children = state().children;
+    const auto found = std::find_if(children.begin(), children.end(),
+                                    [&](const auto& entry) { return entry.get() == child; });
+    if (found == children.end()) return;
+    removed = std::move(*found);
+    children.erase(found);
 }
 
 void addStopCleanupHook(StopCleanupHook hook) {

@@ -1,6 +1,6 @@
 #pragma once
 // Stopping a render from outside. One signal thread receives SIGTERM, SIGINT and SIGHUP: it
-// sets the stop flag and ends the running child program (SIGTERM, then SIGKILL 250 ms later).
+// sets the stop flag and ends every running child program (SIGTERM, then SIGKILL 250 ms later).
 // The render thread polls the flag at stage boundaries and in long loops and unwinds with a
 // RenderError, so RAII removes the work folder and other files of the run, and main writes the
 // one failure line. Should the render thread not reach its last line within a second of the
@@ -26,19 +26,21 @@ void startStopSignalHandling();
 // Thread-safe; lock-free.
 bool stopRequested() noexcept;
 
-// Throws RenderError(renderStoppedMessage) once a stop was requested.
+// Throws RenderError(renderStoppedMessage) once a stop was requested, or once the calling
+// thread's song work was cancelled (cancel_token.h).
 void throwIfStopRequested();
 
-// What the signal thread does first: sets the flag and sends SIGTERM to the running child.
+// What the signal thread does first: sets the flag and sends SIGTERM to every running child.
 void requestStop();
 
 // Tests that request a stop put the flag back with this.
 void clearStopRequestForTesting() noexcept;
 
-// The child a stop must end: runProcess registers each child before starting it and clears
-// it once the child has been waited for. Shared, so a stop never signals a freed object.
-void setRunningChild(std::shared_ptr<common::Subprocess> child);
-void clearRunningChild();
+// The children a stop must end (several while songs decode side by side): runProcess
+// registers each child once started and removes it once the child has been waited for.
+// Shared, so a stop never signals a freed object.
+void addRunningChild(std::shared_ptr<common::Subprocess> child);
+void removeRunningChild(const common::Subprocess* child);
 
 // Something the signal thread must undo when it ends a stuck run itself (such as a partial
 // output file). Runs on the signal thread after the child was killed, while the render thread

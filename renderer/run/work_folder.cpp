@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "common/uuid.h"
+#include "renderer/run/leftovers.h"
 #include "renderer/run/stop_request.h"
 
 namespace renderer {
@@ -19,15 +20,23 @@ std::filesystem::path systemTemporaryFolder() {
 }  // namespace
 
 WorkFolder::WorkFolder()
-    : path_(systemTemporaryFolder() / ("tunewright-local-" + common::makeUuidString())) {
+    : path_(systemTemporaryFolder() / (workFolderPrefix + common::makeUuidString())) {
     std::error_code error;
     std::filesystem::create_directories(path_, error);
     if (error) throw std::system_error(error, "Could not create the work folder " + path_.string());
     setActiveWorkFolder(path_);
+    try {
+        ownerLock_ = std::make_unique<OwnerLock>(path_ / workFolderLockName);
+    } catch (...) {
+        clearActiveWorkFolder();
+        std::filesystem::remove_all(path_, error);
+        throw;
+    }
 }
 
 WorkFolder::~WorkFolder() {
     clearActiveWorkFolder();
+    ownerLock_.reset();
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
 }

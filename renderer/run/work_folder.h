@@ -2,9 +2,13 @@
 // The run's private work folder: "tunewright-local-<UUID>" inside the system's
 // temporary folder (TMPDIR honoured), removed with everything inside when the
 // object goes away, whether the run succeeded or threw. While it exists, the stop handling
-// knows it, so a stop that has to end the run from the signal thread removes it too.
+// knows it, so a stop that has to end the run from the signal thread removes it too, and
+// its owner lock (leftovers.h) tells later renders that it is still in use.
 
 #include <filesystem>
+#include <memory>
+
+#include "renderer/run/owner_lock.h"
 
 namespace renderer {
 
@@ -20,6 +24,7 @@ public:
 
 private:
     std::filesystem::path path_;
+    std::unique_ptr<OwnerLock> ownerLock_;
 };
 
 }  // namespace renderer

@@ -96,3 +96,29 @@ TEST(WriteWav, WritesTheCanonicalHeaderAndRefusesADataSizeItCannotHold) {
 
 }  // namespace
 }  // namespace audio
+
+// A decoder that ran out of disk leaves the whole song's size in the header and only part
+// of the samples behind: the file written for us must be refused, a user's own WAV is read
+// as far as it goes.
+TEST(LoadCompleteWav, RefusesSamplesThatEndBeforeTheHeaderSays) {
+    testsupport::TemporaryFolder folder;
+    const std::string fmt = rawwav::chunk("fmt ", rawwav::fmtBody(1, 2, 44100, 16));
+    const std::string fourFrames = rawwav::samplesBody({1, -1, 2, -2, 3, -3, 4, -4});
+    const struct {
+        const char* name;
+        int64_t declaredBytes;
+        bool complete;
+    } cases[] = {{"exact", 16, true}, {"one byte short", 17, false}, {"half there", 32, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::filesystem::path path = folder / (std::string(c.name) + ".wav");
+        rawwav::writeFile(path,
+                          rawwav::riff(fmt + rawwav::chunk("data", fourFrames, c.declaredBytes)));
+        EXPECT_EQ(audio::loadWav(path).frameCount(), 4);
+        if (c.complete) {
+            EXPECT_EQ(audio::loadCompleteWav(path).samples, audio::loadWav(path).samples);
+        } else {
+            EXPECT_THROW(audio::loadCompleteWav(path), audio::TruncatedWavError);
+        }
+    }
+}

@@ -1,6 +1,7 @@
 #include "common/subprocess.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <chrono>
 #include <mutex>
@@ -18,7 +19,21 @@ common::SubprocessOptions shell(const std::string& script) {
     return options;
 }
 
-TEST(Subprocess, MergesStandardOutputAndErrorAndReportsExitCode) {
+// Both ways of starting a child (posix_spawn, and fork with a parent-death signal) must
+// behave alike; the parameter is `dieWithParent`.
+class SubprocessLaunch : public ::testing::TestWithParam<bool> {
+protected:
+    common::SubprocessOptions shell(const std::string& script) const {
+        common::SubprocessOptions options = ::shell(script);
+        options.dieWithParent = GetParam();
+        return options;
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(BothLaunches, SubprocessLaunch, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Fork" : "Spawn"; });
+
+TEST_P(SubprocessLaunch, MergesStandardOutputAndErrorAndReportsExitCode) {
     const common::CapturedRun run =
         common::runAndCapture(shell("echo out; echo err 1>&2; exit 3"), 1000);
     ASSERT_FALSE(run.startError);
@@ -27,8 +42,9 @@ TEST(Subprocess, MergesStandardOutputAndErrorAndReportsExitCode) {
     EXPECT_FALSE(run.status.succeeded());
 }
 
-TEST(Subprocess, MissingExecutableIsAReportedFailure) {
+TEST_P(SubprocessLaunch, MissingExecutableIsAReportedFailure) {
     common::SubprocessOptions options;
+    options.dieWithParent = GetParam();
     options.executable = "/no/such/program";
     const common::CapturedRun run = common::runAndCapture(options, 1000);
     ASSERT_TRUE(run.startError);
@@ -36,7 +52,7 @@ TEST(Subprocess, MissingExecutableIsAReportedFailure) {
     EXPECT_EQ(run.startError->find('\n'), std::string::npos);
 }
 
-TEST(Subprocess, UsesWorkingFolderEnvironmentAndNullInput) {
+TEST_P(SubprocessLaunch, UsesWorkingFolderEnvironmentAndNullInput) {
     testsupport::TemporaryFolder folder;
     common::SubprocessOptions options = shell("pwd; echo \"$TUNEWRIGHT_PROBE\"; cat; echo end");
     options.workingDirectory = folder.path().string();
@@ -47,24 +63,35 @@ TEST(Subprocess, UsesWorkingFolderEnvironmentAndNullInput) {
     EXPECT_TRUE(run.status.succeeded());
 }
 
-TEST(Subprocess, MissingWorkingFolderIsAReportedFailure) {
+TEST_P(SubprocessLaunch, MissingWorkingFolderIsAReportedFailure) {
     common::SubprocessOptions options = shell("true");
     options.workingDirectory = "/no/such/folder";
     EXPECT_TRUE(common::runAndCapture(options, 1000).startError);
 }
 
-TEST(Subprocess, KeepsOnlyTheNewestOutputBytes) {
+TEST_P(SubprocessLaunch, KeepsOnlyTheNewestOutputBytes) {
     const common::CapturedRun run =
         common::runAndCapture(shell("head -c 300000 /dev/zero | tr '\\0' a; printf END"), 1000);
     ASSERT_EQ(run.output.size(), 1000u);
     EXPECT_EQ(run.output.substr(997), "END");
 }
 
-TEST(Subprocess, ChildDoesNotInheritOtherDescriptors) {
+TEST_P(SubprocessLaunch, ChildDoesNotInheritOtherDescriptors) {
     // Only descriptors 0, 1 and 2 (plus the one ls opens itself) may be open in the child.
     const common::CapturedRun run = common::runAndCapture(shell("ls /proc/self/fd | wc -l"), 1000);
     ASSERT_FALSE(run.startError);
     EXPECT_LE(std::stoi(run.output), 4);
+}
+
+// The renderer's LAME must not outlive it: the kernel ends such a child as soon as the
+// thread that started it is gone, here a thread that returns without waiting.
+TEST(Subprocess, AChildThatDiesWithItsParentEndsWithTheStartingThread) {
+    common::SubprocessOptions options = shell("exec sleep 30");
+    options.dieWithParent = true;
+    common::Subprocess child(options);
+    std::thread([&] { ASSERT_FALSE(child.start().has_value()); }).join();
+    const common::ExitStatus status = child.waitForExit();
+    EXPECT_EQ(status.signal, SIGKILL);
 }
 
 TEST(Subprocess, TerminateEndsARunningChildAndIsRefusedAfterExit) {

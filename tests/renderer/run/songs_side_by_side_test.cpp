@@ -1,0 +1,214 @@
+// Songs decode side by side, yet a run ends as if they had been handled one after another:
+// the same edit, the same numbers, the same failure line, and nothing left running.
+
+#include "renderer/run/songs_side_by_side.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <chrono>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
+
+#include "renderer/run/render_error.h"
+#include "renderer/run/stop_request.h"
+#include "tests/renderer/seamforge_fixture.h"
+#include "tests/support/process_state.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using seamforgetest::Seamforge;
+using seamforgetest::Song;
+using seamforgetest::writeScript;
+
+// The analysis map without what differs between two runs of one job into two folders.
+nlohmann::json comparableAnalysis(const fs::path& outputFolder) {
+    nlohmann::json analysis =
+        nlohmann::json::parse(testsupport::readWholeFile(outputFolder / "analysis-map.json"));
+    analysis.erase("createdAt");
+    analysis.erase("outputFile");
+    return analysis;
+}
+
+class SongsSideBySide : public Seamforge {
+protected:
+    void encodeMp3(const fs::path& wav, const fs::path& mp3) {
+        common::SubprocessOptions options;
+        options.executable = bundledLame().string();
+        options.arguments = {"--quiet", wav.string(), mp3.string()};
+        ASSERT_TRUE(common::runAndCapture(options, 4096).status.succeeded());
+    }
+
+    // A stand-in LAME: for a source whose path holds a key of `behaviour`, runs that
+    // shell text; any other call goes to the real LAME.
+    std::string lameScript(const std::vector<std::pair<std::string, std::string>>& behaviour) {
+        std::string body = "case \"$3\" in\n";
+        for (const auto& [key, text] : behaviour) body += "*" + key + "*) " + text + " ;;\n";
+        body += "esac\nexec '" + bundledLame().string() + "' \"$@\"\n";
+        return writeScript(files / "stand-in-lame", body).string();
+    }
+
+    std::vector<Song> threeSongsOfEveryRoute() {
+        writeToneSongs();
+        encodeMp3(files / "one.wav", files / "one.mp3");
+        EXPECT_EQ(testsupport::convertWithFfmpeg(files / "two.wav", files / "two.flac"), "");
+        return {Song{files / "one.mp3", "0:00", "0:02"}, Song{files / "two.flac", "0:01", "0:03"},
+                Song{files / "three.wav", "0:00", "", "end around 0:02"}};
+    }
+
+    void writeToneSongs() {
+        seamforgetest::writeToneSong(files / "one.wav", 0.7, 4.0, 0.5, 330.0);
+        seamforgetest::writeToneSong(files / "two.wav", 1.3, 4.0, 0.2, 440.0);
+        seamforgetest::writeToneSong(files / "three.wav", 0.2, 4.0, 0.8, 550.0);
+    }
+
+    std::vector<pid_t> pidsIn(const std::vector<fs::path>& pidFiles) {
+        std::vector<pid_t> pids;
+        for (const fs::path& file : pidFiles) {
+            const std::optional<pid_t> pid = testsupport::readPidFile(file, 30.0);
+            EXPECT_TRUE(pid.has_value()) << file;
+            if (pid) pids.push_back(*pid);
+        }
+        return pids;
+    }
+};
+
+TEST_F(SongsSideBySide, GiveTheSameEditAndNumbersAsOneAfterAnother) {
+    const std::vector<Song> songs = threeSongsOfEveryRoute();
+    for (const char* effect : {"fade", "echoFade"}) {
+        SCOPED_TRACE(effect);
+        environment["SEAMFORGE_DECODE_THREADS"] = "1";
+        const fs::path serialMp3 = expectSuccess(runJob(editJob(songs, files / "serial", effect)));
+        environment["SEAMFORGE_DECODE_THREADS"] = "3";
+        const fs::path parallelMp3 =
+            expectSuccess(runJob(editJob(songs, files / "parallel", effect)));
+        ASSERT_FALSE(serialMp3.empty());
+        EXPECT_EQ(testsupport::readWholeFile(parallelMp3), testsupport::readWholeFile(serialMp3));
+        EXPECT_EQ(comparableAnalysis(files / "parallel"), comparableAnalysis(files / "serial"));
+        EXPECT_EQ(testsupport::readWholeFile(files / "parallel" / "qc-report.json"),
+                  testsupport::readWholeFile(files / "serial" / "qc-report.json"));
+    }
+}
+
+// Song 1 fails last, song 2 first; song 3 would decode for half a minute. Song 1's words
+// end the run, and song 3's decoder is ended rather than waited for.
+TEST_F(SongsSideBySide, TheFirstFailingSongsMessageWinsAndLaterWorkIsStopped) {
+    writeToneSongs();
+    for (const char* name : {"slow-broken.mp3", "quick-broken.mp3", "endless.mp3"}) {
+        encodeMp3(files / "one.wav", files / name);
+    }
+    environment["SEAMFORGE_DECODE_THREADS"] = "3";
+    environment["MUSIC_EDIT_LAME"] = lameScript(
+        {{"slow-broken", "sleep 1; echo 'song one is broken'; exit 1"},
+         {"quick-broken", "echo 'song two is broken'; exit 1"},
+         {"endless", "echo $$ > '" + (files / "endless.pid").string() + "'; exec sleep 30"}});
+    rawwav::writeFile(files / "job.json",
+                      editJob({Song{files / "slow-broken.mp3"}, Song{files / "quick-broken.mp3"},
+                               Song{files / "endless.mp3"}},
+                              files / "out"));
+    const common::CapturedRun run =
+        common::runAndCapture(commandFor({(files / "job.json").string()}), 1 << 20, 20s);
+    ASSERT_FALSE(run.timedOut) << "the render waited for a song it no longer needed";
+    expectFailure({run.status.code, run.output, takeStandardError()}, "song one is broken");
+    const std::optional<pid_t> endless = testsupport::readPidFile(files / "endless.pid", 0.1);
+    if (endless) {
+        EXPECT_TRUE(testsupport::processHasEnded(*endless));
+    }
+}
+
+TEST_F(SongsSideBySide, AStopWhileEverySongDecodesLeavesNoChildAndNoWorkFolder) {
+    writeToneSongs();
+    std::vector<Song> songs;
+    std::vector<fs::path> pidFiles;
+    for (const std::string name : {"a", "b", "c"}) {
+        encodeMp3(files / "one.wav", files / (name + ".mp3"));
+        songs.push_back(Song{files / (name + ".mp3")});
+        pidFiles.push_back(files / (name + ".pid"));
+    }
+    environment["SEAMFORGE_DECODE_THREADS"] = "3";
+    environment["MUSIC_EDIT_LAME"] =
+        writeScript(files / "hanging-lame",
+                    "name=$(basename \"$3\" .mp3)\n"
+                    "echo $$ > '" +
+                        files.path().string() + "'/$name.pid\nexec sleep 30\n")
+            .string();
+    rawwav::writeFile(files / "job.json", editJob(songs, files / "out"));
+    std::mutex outputMutex;
+    seamforgetest::SeamforgeRun stopped;
+    common::Subprocess seamforge(commandFor({(files / "job.json").string()}),
+                                 [&](std::string_view chunk) {
+                                     std::lock_guard guard(outputMutex);
+                                     stopped.standardOutput.append(chunk);
+                                 });
+    ASSERT_FALSE(seamforge.start().has_value());
+    const std::vector<pid_t> decoders = pidsIn(pidFiles);
+    ASSERT_EQ(decoders.size(), 3u) << "the songs did not decode side by side";
+    ::kill(seamforge.pid(), SIGTERM);
+    stopped.status = seamforge.waitForExit().code;
+    std::lock_guard guard(outputMutex);
+    stopped.standardError = takeStandardError();
+    expectFailure(stopped, std::string(renderer::renderStoppedMessage));
+    for (const pid_t decoder : decoders) EXPECT_TRUE(testsupport::processHasEnded(decoder));
+}
+
+// A LAME whose disk filled up exits 0 and leaves a WAV cut short; the render must not go on
+// with part of a song.
+TEST_F(SongsSideBySide, ADecodeCutShortByAFullDiskFailsNamingTheSong) {
+    writeToneSongs();
+    encodeMp3(files / "one.wav", files / "one.mp3");
+    encodeMp3(files / "two.wav", files / "two.mp3");
+    environment["MUSIC_EDIT_LAME"] = lameScript(
+        {{"two.mp3",
+          "'" + bundledLame().string() +
+              "' \"$@\" && head -c 100000 \"$4\" > \"$4.part\" && mv \"$4.part\" \"$4\"; "
+              "exit 0"}});
+    for (const char* threads : {"1", "2"}) {
+        SCOPED_TRACE(threads);
+        environment["SEAMFORGE_DECODE_THREADS"] = threads;
+        expectFailure(
+            runJob(editJob({Song{files / "one.mp3"}, Song{files / "two.mp3"}}, files / "out")),
+            "Song 2 was decoded only in part: the work folder ran out of space.");
+        EXPECT_TRUE(fs::is_empty(files / "out"));
+    }
+}
+
+// The same order rule, without processes: whichever song fails, the lowest number's error is
+// the one that comes out, and every cut arrives in song order.
+TEST(CutSongsSideBySide, KeepSongOrderAndRethrowTheLowestFailure) {
+    const auto cutNumbered = [](int songNumber) {
+        renderer::SongCut cut;
+        cut.segment.assign(static_cast<size_t>(songNumber * 2), static_cast<int16_t>(songNumber));
+        return cut;
+    };
+    for (const int threads : {1, 2, 3}) {
+        SCOPED_TRACE(threads);
+        const std::vector<renderer::SongCut> cuts =
+            renderer::cutSongsSideBySide(3, threads, cutNumbered);
+        ASSERT_EQ(cuts.size(), 3u);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(cuts[static_cast<size_t>(i)].segment.size(), 2u * (i + 1));
+
+        const auto failing = [&](int songNumber) -> renderer::SongCut {
+            if (songNumber == 2) {
+                std::this_thread::sleep_for(50ms);  // fails after song 3 has
+                throw renderer::RenderError("song 2 failed");
+            }
+            if (songNumber == 3) throw std::runtime_error("song 3 failed");
+            return cutNumbered(songNumber);
+        };
+        const auto failureMessage = [&](const auto& cutSong) -> std::string {
+            try {
+                renderer::cutSongsSideBySide(3, threads, cutSong);
+            } catch (const std::exception& error) {
+                return error.what();
+            }
+            return "no failure";
+        };
+        EXPECT_EQ(failureMessage(failing), "song 2 failed");
+    }
+}
+
+}  // namespace
