@@ -4,7 +4,7 @@
 
 #include "app/platform_words.h"
 #include "app/run/deliverables.h"
-#include "app/tools/codex_agent.h"
+#include "app/tools/agent_command.h"
 
 namespace app {
 

@@ -139,7 +139,7 @@ public:
                                      const QString& workingDirectory, const QString& outputFolder,
                                      const std::optional<QString>& codexFallbackPath);
 
-    // ---- The agent fallback run (app/run/codex_run.cpp) ----
+    // ---- The agent fallback run (app/run/agent_run.cpp) ----
     void runCodexEditInBackground(const QString& codexPath, const QString& prompt,
                                   const QString& workingDirectory, const QString& outputFolder);
 

@@ -13,7 +13,7 @@
 #include "app/run/run_files.h"
 #include "app/run/run_output.h"
 #include "app/run/run_support.h"
-#include "app/tools/codex_agent.h"
+#include "app/tools/agent_command.h"
 #include "app/wizard/content_view.h"
 
 namespace app {
