@@ -5,6 +5,7 @@
 #include "app/platform_words.h"
 #include "app/run/deliverables.h"
 #include "app/tools/agent_command.h"
+#include "app/wizard/run_posting_handle.h"
 
 namespace app {
 
@@ -37,6 +38,11 @@ void ContentView::runInBackground(std::function<void()> work) {
 
 void ContentView::postToInterface(std::function<void()> block) {
     QMetaObject::invokeMethod(this, std::move(block), Qt::QueuedConnection);
+}
+
+std::shared_ptr<const run::PostingHandle> ContentView::postingHandleForRun(int runNumber) {
+    return std::make_shared<RunPostingHandle>(
+        this, [this] { return currentRunNumber(); }, editRunController_, runNumber);
 }
 
 void ContentView::waitForBackgroundWork() { backgroundPool_.waitForDone(); }
