@@ -56,7 +56,7 @@ public:
     void createAnotherEdit();  // "Create Another Edit"
     void backToSetup();        // "Back to Setup"
 
-    // ---- Tool readiness (app/tools/tool_readiness.cpp) ----
+    // ---- Tool readiness (app/tools/tool_readiness.h) ----
     bool toolsReady() const;
     // Where the agent is (tools::codexExecutablePath unless a test replaced it).
     std::optional<QString> codexExecutablePath() const;
