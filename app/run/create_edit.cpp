@@ -78,7 +78,7 @@ void ContentView::createEdit() {
     state_.createSteps = run::defaultCreateSteps();
     state_.createLog = QStringLiteral("Preparing the songs.");
     state_.status = QStringLiteral("Creating the music edit...");
-    setCreateStep(QStringLiteral("prepare"), InstallPhaseState::running, 0.35,
+    setCreateStep(run::CreateStep::prepare, InstallPhaseState::running, 0.35,
                   QStringLiteral("Preparing the selected songs and output folder."));
     notifyChanged();
 
@@ -94,7 +94,7 @@ void ContentView::continueCreateEdit(bool rescanFolderIfNeeded, const QString& o
     if (!state_.isCreatingEdit) return;
 
     if (!exportHandoff(rescanFolderIfNeeded)) {
-        setCreateStep(QStringLiteral("prepare"), InstallPhaseState::failed, 1.0,
+        setCreateStep(run::CreateStep::prepare, InstallPhaseState::failed, 1.0,
                       QStringLiteral("Could not prepare the setup files."));
         markCreateStepFailed(QStringLiteral("The edit did not start."));
         state_.isCreatingEdit = false;
@@ -103,11 +103,11 @@ void ContentView::continueCreateEdit(bool rescanFolderIfNeeded, const QString& o
         notifyChanged();
         return;
     }
-    setCreateStep(QStringLiteral("prepare"), InstallPhaseState::done, 1.0,
+    setCreateStep(run::CreateStep::prepare, InstallPhaseState::done, 1.0,
                   QStringLiteral("Songs and output folder are ready."));
 
     if (!state_.selectedFolder) {
-        setCreateStep(QStringLiteral("analyze"), InstallPhaseState::failed, 1.0,
+        setCreateStep(run::CreateStep::analyze, InstallPhaseState::failed, 1.0,
                       QStringLiteral("The selected song folder was not found."));
         markCreateStepFailed(QStringLiteral("Choose the song files again, then try Create Edit."));
         state_.isCreatingEdit = false;
@@ -128,8 +128,8 @@ void ContentView::continueCreateEdit(bool rescanFolderIfNeeded, const QString& o
 
     if (eligibility.job) {
         state_.isUsingFastTimeRenderer = true;
-        setCreateStep(QStringLiteral("analyze"), InstallPhaseState::running, 0.18,
-                      progressDetail(QStringLiteral("analyze"), 0.18));
+        setCreateStep(run::CreateStep::analyze, InstallPhaseState::running, 0.18,
+                      progressDetail(run::CreateStep::analyze, 0.18));
         state_.createLog = QStringLiteral(
             "Standalone local engine: analyzing timing, notes, phrase structure, and clean cut "
             "points.");
@@ -138,15 +138,15 @@ void ContentView::continueCreateEdit(bool rescanFolderIfNeeded, const QString& o
     } else if (codexPath) {
         state_.isUsingFastTimeRenderer = false;
         const QString prompt = buildPrompt();
-        setCreateStep(QStringLiteral("analyze"), InstallPhaseState::running, 0.12,
-                      progressDetail(QStringLiteral("analyze"), 0.12));
+        setCreateStep(run::CreateStep::analyze, InstallPhaseState::running, 0.12,
+                      progressDetail(run::CreateStep::analyze, 0.12));
         state_.createLog =
-            eligibility.reason + QLatin1Char('\n') + progressLog(QStringLiteral("analyze"));
+            eligibility.reason + QLatin1Char('\n') + progressLog(run::CreateStep::analyze);
         notifyChanged();
         runCodexEditInBackground(*codexPath, prompt, songFolder, outputFolder);
     } else {
         const QString refusal = refusalMessage(state_.aiAssistMode);
-        setCreateStep(QStringLiteral("analyze"), InstallPhaseState::failed, 1.0,
+        setCreateStep(run::CreateStep::analyze, InstallPhaseState::failed, 1.0,
                       QStringLiteral("The background editing engine was not found."));
         markCreateStepFailed(refusal);
         state_.isCreatingEdit = false;

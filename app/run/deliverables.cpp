@@ -135,16 +135,17 @@ namespace app {
 
 void ContentView::showSavedDeliverablesProgress(const QString& file) {
     using run::InstallPhaseState;
-    setCreateStep(QStringLiteral("analyze"), InstallPhaseState::done, 1.0,
+    setCreateStep(run::CreateStep::analyze, InstallPhaseState::done, 1.0,
                   QStringLiteral("Audio analysis complete."));
-    setCreateStep(QStringLiteral("cuts"), InstallPhaseState::done, 1.0,
+    setCreateStep(run::CreateStep::cuts, InstallPhaseState::done, 1.0,
                   QStringLiteral("Edit points selected."));
-    setCreateStep(QStringLiteral("render"), InstallPhaseState::done, 1.0,
+    setCreateStep(run::CreateStep::render, InstallPhaseState::done, 1.0,
                   QStringLiteral("Continuous edit built."));
-    const auto save = std::find_if(state_.createSteps.begin(), state_.createSteps.end(),
-                                   [](const run::InstallPhase& step) { return step.id == "save"; });
+    const auto save = std::find_if(
+        state_.createSteps.begin(), state_.createSteps.end(),
+        [](const run::InstallPhase& step) { return step.id == run::CreateStep::save; });
     const double saveProgress = save != state_.createSteps.end() ? save->progress : 0.1;
-    setCreateStep(QStringLiteral("save"), InstallPhaseState::running, std::max(0.975, saveProgress),
+    setCreateStep(run::CreateStep::save, InstallPhaseState::running, std::max(0.975, saveProgress),
                   QStringLiteral("The 320 kbps MP3 file is saved. The editor is writing the final "
                                  "note and closing the job."));
     state_.lastEditActivityAt = now();

@@ -36,17 +36,19 @@ std::optional<InstallPhaseState> installPhaseStateFromRawValue(const QString& ra
 
 std::vector<InstallPhase> defaultCreateSteps() {
     return {
-        {"prepare", "Prepare Songs",
+        {CreateStep::prepare, "Prepare Songs",
          "Checking selected songs, output folder, and local edit work files.", 0.0,
          InstallPhaseState::pending},
-        {"analyze", "Analyze Audio",
+        {CreateStep::analyze, "Analyze Audio",
          "Scanning source audio, first notes, levels, beats, and song structure.", 0.0,
          InstallPhaseState::pending},
-        {"cuts", "Find Edit Points", "Comparing timing, beats, count, and clean join candidates.",
-         0.0, InstallPhaseState::pending},
-        {"render", "Build Edit", "Rendering the continuous 320 kbps MP3 and matching levels.", 0.0,
+        {CreateStep::cuts, "Find Edit Points",
+         "Comparing timing, beats, count, and clean join candidates.", 0.0,
          InstallPhaseState::pending},
-        {"save", "Save Files",
+        {CreateStep::render, "Build Edit",
+         "Rendering the continuous 320 kbps MP3 and matching levels.", 0.0,
+         InstallPhaseState::pending},
+        {CreateStep::save, "Save Files",
          "Verifying the MP3, writing edit notes, and saving files in the selected output folder.",
          0.0, InstallPhaseState::pending},
     };

@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "app/run/create_step.h"
+
 namespace app::run {
 
 enum class InstallPhaseState { pending, running, done, failed, stopped };
@@ -14,14 +16,14 @@ QString rawValue(InstallPhaseState state);
 std::optional<InstallPhaseState> installPhaseStateFromRawValue(const QString& raw);
 
 struct InstallPhase {
-    QString id;  // stable step key
+    CreateStep id = CreateStep::prepare;
     QString title;
     QString detail;
     double progress = 0.0;  // 0.0 to 1.0
     InstallPhaseState state = InstallPhaseState::pending;
 };
 
-// The five steps "prepare", "analyze", "cuts", "render", "save", all pending at 0.0.
+// The five steps in order, all pending at 0.0.
 std::vector<InstallPhase> defaultCreateSteps();
 
 // The colour of the live status panel.

@@ -62,18 +62,17 @@ QString ContentView::liveEditTimingText() const {
     QString estimate = QStringLiteral("calculating");
     const auto step = currentCreateStep();
     if (state_.isCreatingEdit && step) {
-        const QString& id = step->id;
+        using run::CreateStep;
+        const CreateStep id = step->id;
         if (state_.isUsingFastTimeRenderer) {
-            for (const char* known : {"prepare", "analyze", "cuts", "render", "save"}) {
-                if (id == QLatin1String(known)) estimate = QStringLiteral("usually under 1 minute");
-            }
-        } else if (id == QLatin1String("prepare") || id == QLatin1String("save")) {
+            estimate = QStringLiteral("usually under 1 minute");
+        } else if (id == CreateStep::prepare || id == CreateStep::save) {
             estimate = QStringLiteral("under 1 minute");
-        } else if (id == QLatin1String("analyze")) {
+        } else if (id == CreateStep::analyze) {
             estimate = QStringLiteral("about 1-3 minutes");
-        } else if (id == QLatin1String("cuts")) {
+        } else if (id == CreateStep::cuts) {
             estimate = QStringLiteral("about 1-2 minutes");
-        } else if (id == QLatin1String("render")) {
+        } else if (id == CreateStep::render) {
             estimate = QStringLiteral("about 1-4 minutes");
         }
     }

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/prepare/handoff_layout.h"
+#include "app/run/child_run.h"
 #include "app/run/deliverables.h"
 #include "app/run/run_files.h"
 #include "app/run/run_output.h"
@@ -68,10 +69,10 @@ void handOver(ContentView& view, const LocalRun& run, HandOver reason, const QSt
 
     if (run.codexFallbackPath) {
         const QString prompt = view.buildPrompt();
-        view.setCreateStep(QStringLiteral("analyze"), InstallPhaseState::running, 0.12,
-                           view.progressDetail(QStringLiteral("analyze"), 0.12));
+        view.setCreateStep(run::CreateStep::analyze, InstallPhaseState::running, 0.12,
+                           view.progressDetail(run::CreateStep::analyze, 0.12));
         if (reason == HandOver::rendererMissing) {
-            state.createLog = view.progressLog(QStringLiteral("analyze"));
+            state.createLog = view.progressLog(run::CreateStep::analyze);
         }
         view.notifyChanged();
         view.runCodexEditInBackground(*run.codexFallbackPath, prompt, run.workingDirectory,
@@ -119,13 +120,13 @@ void applySuccess(ContentView& view, const LocalRun& run) {
 void passToAgent(ContentView& view, const LocalRun& run, const QString& summary) {
     WizardState& state = view.state();
     state.isUsingFastTimeRenderer = false;
-    view.setCreateStep(QStringLiteral("analyze"), InstallPhaseState::running, 0.12,
-                       view.progressDetail(QStringLiteral("analyze"), 0.12));
-    view.setCreateStep(QStringLiteral("cuts"), InstallPhaseState::pending, 0.0,
+    view.setCreateStep(run::CreateStep::analyze, InstallPhaseState::running, 0.12,
+                       view.progressDetail(run::CreateStep::analyze, 0.12));
+    view.setCreateStep(run::CreateStep::cuts, InstallPhaseState::pending, 0.0,
                        QStringLiteral("Waiting for AI fallback to choose edit points."));
-    view.setCreateStep(QStringLiteral("render"), InstallPhaseState::pending, 0.0,
+    view.setCreateStep(run::CreateStep::render, InstallPhaseState::pending, 0.0,
                        QStringLiteral("Waiting for AI fallback to render the MP3."));
-    view.setCreateStep(QStringLiteral("save"), InstallPhaseState::pending, 0.0,
+    view.setCreateStep(run::CreateStep::save, InstallPhaseState::pending, 0.0,
                        QStringLiteral("Waiting for the finished MP3 and notes."));
     state.createLog = QStringLiteral(
         "Standalone local engine could not verify the edit. Switching to AI fallback.");
@@ -149,20 +150,17 @@ void applyFailure(ContentView& view, const QString& summary) {
     state.status = QStringLiteral("The fast render did not finish.");
 }
 
-void completeLocalRun(ContentView& view, const LocalRun& run,
-                      const std::shared_ptr<common::Subprocess>& process, bool success,
-                      bool cancelled, const QString& output) {
+void completeLocalRun(ContentView& view, const LocalRun& run, const run::ChildRunOutcome& outcome) {
     WizardState& state = view.state();
-    view.editRunController().clearIfCurrent(process);
-    if (cancelled) {
+    if (outcome.cancelled) {
         run::applyStoppedOutcome(view);
-    } else if (success) {
+    } else if (outcome.success) {
         applySuccess(view, run);
     } else if (run.codexFallbackPath) {
-        passToAgent(view, run, run::commandSummary(output));
+        passToAgent(view, run, run::commandSummary(outcome.output));
         return;  // the agent run owns the end of the run now
     } else {
-        applyFailure(view, run::commandSummary(output));
+        applyFailure(view, run::commandSummary(outcome.output));
     }
     closeLocalRun(state);
     view.notifyChanged();
@@ -183,84 +181,65 @@ common::SubprocessOptions engineOptions(const QString& rendererPath, const Local
     return options;
 }
 
-// The background body of one local run.
-void runEngine(ContentView& view, const LocalRun& run, const prepare::FastTimeRenderJob& job,
-               const QString& rendererPath, const QString& resourceFolder) {
-    run::EditRunController& controller = view.editRunController();
-    const QString workFolder = QFileInfo(run.jobFile).path();
-    std::optional<QString> error = run::createFolderWithParents(workFolder);
-    if (error) error = "Could not create " + workFolder + ": " + *error;
-    if (!error) {
-        error = run::writeTextFile(run.jobFile,
-                                   QString::fromStdString(prepare::encodeFastTimeRenderJob(job)));
-    }
-    if (error) {
-        run::postForRun(view, run.number, [&view, run, error] {
-            handOver(view, run, HandOver::jobNotWritten, *error);
-        });
-        return;
-    }
-
-    auto output = std::make_shared<run::CapturedOutput>();
+// The interface-thread handlers of one local run, then the lifecycle on a worker.
+run::ChildRun localChildRun(ContentView& view, const LocalRun& run, const QString& rendererPath,
+                            const QString& resourceFolder,
+                            const std::shared_ptr<const run::PostingHandle>& poster) {
     auto milestones = std::make_shared<run::EngineMilestoneReader>();
-    const QDateTime runStart = QDateTime::currentDateTimeUtc();
-    auto process = std::make_shared<common::Subprocess>(
-        engineOptions(rendererPath, run, resourceFolder),
-        [&view, output, milestones, number = run.number](std::string_view chunk) {
-            if (chunk.empty()) return;
-            output->append(chunk);
-            const std::vector<run::EngineMilestone> reached = milestones->feed(chunk);
-            run::postForRun(view, number, [&view, reached] {
-                view.state().lastEditActivityAt = view.now();
-                for (const run::EngineMilestone milestone : reached) {
-                    view.followEngineMilestone(milestone);
-                }
-                view.advanceVisibleEditProgress();
-                view.notifyChanged();
-            });
-        });
-
-    const bool attached = controller.attach(process, run.number);
-    run::postForRun(view, run.number, [&view] {
+    const auto followMilestones = [&view](const std::vector<run::EngineMilestone>& reached) {
+        view.state().lastEditActivityAt = view.now();
+        for (const run::EngineMilestone milestone : reached) view.followEngineMilestone(milestone);
+        view.advanceVisibleEditProgress();
+        view.notifyChanged();
+    };
+    const auto showActivity = [&view] {
+        view.state().lastEditActivityAt = view.now();
+        view.advanceVisibleEditProgress();
+        view.notifyChanged();
+    };
+    run::ChildRun child;
+    child.number = run.number;
+    child.options = engineOptions(rendererPath, run, resourceFolder);
+    child.pollIntervalSeconds = kMonitorIntervalSeconds;
+    child.onOutput = [poster, milestones, followMilestones](std::string_view chunk) {
+        const std::vector<run::EngineMilestone> reached = milestones->feed(chunk);
+        poster->post([followMilestones, reached] { followMilestones(reached); });
+    };
+    child.onPoll = [poster, showActivity](const std::shared_ptr<common::Subprocess>&,
+                                          const QDateTime&) { poster->post(showActivity); };
+    child.writeLog = [logFile = run.logFile](const QString& captured) {
+        run::writeTextFile(logFile, captured);
+    };
+    child.judge = [outputFolder = run.outputFolder](const common::ExitStatus& status,
+                                                    const QDateTime& startedAt) {
+        const bool fresh = run::freshCompletedAudioFile(outputFolder, startedAt, 0.0).has_value();
+        return status.succeeded() && fresh;
+    };
+    child.onAttached = [&view] {
         view.state().lastEditActivityAt = view.now();
         view.state().createLog = QStringLiteral(
             "Standalone local engine: scanning first notes, section notes, phrase boundaries, and "
             "typed targets.");
         view.notifyChanged();
-    });
-    if (!attached || controller.isCancellationRequested(run.number)) {
-        run::postForRun(view, run.number, [&view, run, process] {
-            completeLocalRun(view, run, process, false, true, QString());
-        });
-        return;
-    }
-    if (const std::optional<QString> startError =
-            run::startChild(controller, process, run.number)) {
-        run::postForRun(view, run.number, [&view, run, process, startError] {
-            view.editRunController().clearIfCurrent(process);
-            handOver(view, run, HandOver::processDidNotStart, *startError);
-        });
-        return;
-    }
+    };
+    child.onStartFailed = [&view, run](const QString& error) {
+        handOver(view, run, HandOver::processDidNotStart, error);
+    };
+    child.onComplete = [&view, run](const run::ChildRunOutcome& outcome) {
+        completeLocalRun(view, run, outcome);
+    };
+    return child;
+}
 
-    while (process->isRunning()) {
-        run::sleepSeconds(kMonitorIntervalSeconds);
-        run::postForRun(view, run.number, [&view] {
-            view.state().lastEditActivityAt = view.now();
-            view.advanceVisibleEditProgress();
-            view.notifyChanged();
-        });
+// Writes the render job; the reason when it could not (background thread).
+std::optional<QString> writeRenderJob(const QString& jobFile,
+                                      const prepare::FastTimeRenderJob& job) {
+    const QString workFolder = QFileInfo(jobFile).path();
+    if (std::optional<QString> error = run::createFolderWithParents(workFolder)) {
+        return "Could not create " + workFolder + ": " + *error;
     }
-    const common::ExitStatus status = process->waitForExit();
-    const QString captured = output->text();
-    run::writeTextFile(run.logFile, captured);
-
-    const bool fresh = run::freshCompletedAudioFile(run.outputFolder, runStart, 0.0).has_value();
-    const bool success = status.succeeded() && fresh;
-    const bool cancelled = controller.isCancellationRequested(run.number);
-    run::postForRun(view, run.number, [&view, run, process, success, cancelled, captured] {
-        completeLocalRun(view, run, process, success, cancelled, captured);
-    });
+    return run::writeTextFile(jobFile,
+                              QString::fromStdString(prepare::encodeFastTimeRenderJob(job)));
 }
 
 }  // namespace
@@ -281,16 +260,24 @@ void ContentView::runFastTimeEditInBackground(const prepare::FastTimeRenderJob& 
     run.logFile = workFolder.filePath(prepare::renderLogFileName);
     run.lastMessageFile = workFolder.filePath(prepare::codexLastMessageFileName);
 
+    const std::shared_ptr<const run::PostingHandle> poster = postingHandleForRun(run.number);
     const std::optional<QString> rendererPath = bundledToolPath(QStringLiteral("seamforge"));
     if (!rendererPath) {
-        run::postForRun(*this, run.number, [this, run] {
-            handOver(*this, run, HandOver::rendererMissing, QString());
-        });
+        poster->post([this, run] { handOver(*this, run, HandOver::rendererMissing, QString()); });
         return;
     }
-    const QString resourceFolder = services_.resourceFolder();
-    runInBackground([this, run, job, renderer = *rendererPath, resourceFolder] {
-        runEngine(*this, run, job, renderer, resourceFolder);
+    const run::ChildRun child =
+        localChildRun(*this, run, *rendererPath, services_.resourceFolder(), poster);
+    const auto jobNotWritten = [this, run](const QString& error) {
+        handOver(*this, run, HandOver::jobNotWritten, error);
+    };
+    runInBackground([child, job, jobFile = run.jobFile, jobNotWritten, poster,
+                     controller = sharedEditRunController()] {
+        if (const std::optional<QString> error = writeRenderJob(jobFile, job)) {
+            poster->post([jobNotWritten, error] { jobNotWritten(*error); });
+            return;
+        }
+        run::runChild(child, controller, poster);
     });
 }
 

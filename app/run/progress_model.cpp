@@ -12,6 +12,7 @@
 namespace app {
 namespace {
 
+using run::CreateStep;
 using run::InstallPhase;
 using run::InstallPhaseState;
 
@@ -19,26 +20,26 @@ constexpr int kCreateLogLines = 5;
 
 // How a step that moves by time advances while the engine or the agent works.
 struct VisibleProgressRule {
-    const char* id;
+    CreateStep id;
     double cap;
     double increment;
-    const char* next;  // nullptr: the step stays at its cap
+    std::optional<CreateStep> next;  // none: the step stays at its cap
 };
 
 constexpr std::array<VisibleProgressRule, 3> kVisibleProgressRules = {{
-    {"analyze", 0.95, 0.035, "cuts"},
-    {"cuts", 0.94, 0.032, "render"},
-    {"render", 0.92, 0.014, nullptr},
+    {CreateStep::analyze, 0.95, 0.035, CreateStep::cuts},
+    {CreateStep::cuts, 0.94, 0.032, CreateStep::render},
+    {CreateStep::render, 0.92, 0.014, std::nullopt},
 }};
 
-const VisibleProgressRule* ruleFor(const QString& id) {
+const VisibleProgressRule* ruleFor(CreateStep id) {
     for (const VisibleProgressRule& rule : kVisibleProgressRules) {
-        if (id == QLatin1String(rule.id)) return &rule;
+        if (id == rule.id) return &rule;
     }
     return nullptr;
 }
 
-InstallPhase* findStep(std::vector<InstallPhase>& steps, const QString& id) {
+InstallPhase* findStep(std::vector<InstallPhase>& steps, CreateStep id) {
     const auto found = std::find_if(steps.begin(), steps.end(),
                                     [&id](const InstallPhase& step) { return step.id == id; });
     return found == steps.end() ? nullptr : &*found;
@@ -58,7 +59,7 @@ bool anyStepIn(const std::vector<InstallPhase>& steps, InstallPhaseState state) 
 
 }  // namespace
 
-void ContentView::setCreateStep(const QString& id, run::InstallPhaseState state, double progress,
+void ContentView::setCreateStep(run::CreateStep id, run::InstallPhaseState state, double progress,
                                 const QString& detail) {
     InstallPhase* step = findStep(state_.createSteps, id);
     if (step == nullptr) return;
@@ -77,7 +78,7 @@ void ContentView::markCreateStepFailed(const QString& detail) {
         step->progress = 1.0;
         step->detail = detail;
     }
-    InstallPhase* save = findStep(steps, QStringLiteral("save"));
+    InstallPhase* save = findStep(steps, CreateStep::save);
     if (save != nullptr && save->state != InstallPhaseState::done) {
         save->state = InstallPhaseState::failed;
         save->progress = 1.0;
@@ -122,10 +123,10 @@ void ContentView::advanceVisibleEditProgress() {
 
     // The local engine announces its steps (followEngineMilestone); time alone moves the
     // agent's rows only, which nothing else reports.
-    const bool timeMovesToNext = rule.next != nullptr && !state_.isUsingFastTimeRenderer;
+    const bool timeMovesToNext = rule.next.has_value() && !state_.isUsingFastTimeRenderer;
     if (step.progress >= rule.cap) {
         if (timeMovesToNext) {
-            const QString next = QString::fromLatin1(rule.next);
+            const CreateStep next = *rule.next;
             step.state = InstallPhaseState::done;
             step.progress = 1.0;
             step.detail = QStringLiteral("Complete.");
@@ -135,7 +136,7 @@ void ContentView::advanceVisibleEditProgress() {
                 following->detail = progressDetail(next, 0.1);
             }
             state_.createLog = progressLog(next);
-        } else if (rule.next == nullptr) {
+        } else if (!rule.next) {
             state_.createLog = QStringLiteral(
                 "Still building and checking the edit. If this phase slows down, that is normal "
                 "while the MP3 is encoded, finalized, and verified.");
@@ -147,10 +148,10 @@ void ContentView::advanceVisibleEditProgress() {
 void ContentView::followEngineMilestone(run::EngineMilestone milestone) {
     if (!state_.isCreatingEdit || !state_.isUsingFastTimeRenderer) return;
     const bool cutsDone = milestone == run::EngineMilestone::cutsDone;
-    const QStringList finished =
-        cutsDone ? QStringList{"analyze", "cuts"} : QStringList{"analyze", "cuts", "render"};
-    const QString next = cutsDone ? QStringLiteral("render") : QStringLiteral("save");
-    for (const QString& id : finished) {
+    // Every step before the next one is finished.
+    const CreateStep next = cutsDone ? CreateStep::render : CreateStep::save;
+    for (const CreateStep id : {CreateStep::analyze, CreateStep::cuts, CreateStep::render}) {
+        if (id == next) break;
         InstallPhase* step = findStep(state_.createSteps, id);
         if (step == nullptr || step->state == InstallPhaseState::done) continue;
         step->state = InstallPhaseState::done;
@@ -167,15 +168,15 @@ void ContentView::followEngineMilestone(run::EngineMilestone milestone) {
     notifyChanged();
 }
 
-QString ContentView::progressDetail(const QString& id, double progress) const {
+QString ContentView::progressDetail(run::CreateStep id, double progress) const {
     const QString engine = state_.isUsingFastTimeRenderer ? QStringLiteral("the local engine")
                                                           : QStringLiteral("AI fallback");
-    if (id == QLatin1String("prepare")) {
+    if (id == CreateStep::prepare) {
         return QStringLiteral(
             "Right now the app is checking the selected songs, output folder, and local edit "
             "work files.");
     }
-    if (id == QLatin1String("analyze")) {
+    if (id == CreateStep::analyze) {
         if (progress < 0.35) {
             return "Right now " + engine +
                    " is scanning the audio files, finding the first real notes, and measuring "
@@ -189,12 +190,12 @@ QString ContentView::progressDetail(const QString& id, double progress) const {
                " is confirming the time targets and making sure the cut lands before the next "
                "lyric line when needed.";
     }
-    if (id == QLatin1String("cuts")) {
+    if (id == CreateStep::cuts) {
         return "Right now " + engine +
                " is scoring cut points close to the typed time and snapping to the nearest clean "
                "beat/bar instead of drifting into the next lyric.";
     }
-    if (id == QLatin1String("render")) {
+    if (id == CreateStep::render) {
         if (state_.isUsingFastTimeRenderer) {
             return QStringLiteral(
                 "Right now the app is encoding the continuous 320 kbps MP3, matching loudness, "
@@ -206,7 +207,7 @@ QString ContentView::progressDetail(const QString& id, double progress) const {
             "phase can take several minutes on full-song analysis, so a slow bar does not mean "
             "the app is frozen.");
     }
-    if (id == QLatin1String("save")) {
+    if (id == CreateStep::save) {
         return "Right now " + engine +
                " is verifying the 320 kbps MP3, writing edit notes, and saving everything in the "
                "selected output folder. Final verification can take a little time.";
@@ -214,9 +215,9 @@ QString ContentView::progressDetail(const QString& id, double progress) const {
     return QStringLiteral("Right now the app is monitoring the local editor.");
 }
 
-QString ContentView::progressLog(const QString& id) const {
+QString ContentView::progressLog(run::CreateStep id) const {
     const bool local = state_.isUsingFastTimeRenderer;
-    if (id == QLatin1String("analyze")) {
+    if (id == CreateStep::analyze) {
         return local ? QStringLiteral(
                            "Standalone local engine: scanning first notes, beats, phrase cues, and "
                            "clean cut points.")
@@ -224,7 +225,7 @@ QString ContentView::progressLog(const QString& id) const {
                            "AI fallback: scanning first notes, beats, and clean cut points near "
                            "the typed times.");
     }
-    if (id == QLatin1String("cuts")) {
+    if (id == CreateStep::cuts) {
         return local ? QStringLiteral(
                            "Standalone local engine: choosing clean beat/bar and phrase-boundary "
                            "cut points.")
@@ -232,7 +233,7 @@ QString ContentView::progressLog(const QString& id) const {
                            "AI fallback: choosing the nearest clean beat/bar around the typed "
                            "target.");
     }
-    if (id == QLatin1String("render")) {
+    if (id == CreateStep::render) {
         return local ? QStringLiteral(
                            "Standalone local engine: encoding the MP3. A slower final stretch is "
                            "normal while the file is finalized and checked.")
@@ -240,7 +241,7 @@ QString ContentView::progressLog(const QString& id) const {
                            "Rendering the continuous MP3. If this takes a while, AI fallback is "
                            "still exporting and verifying audio.");
     }
-    if (id == QLatin1String("save")) {
+    if (id == CreateStep::save) {
         return QStringLiteral(
             "Verifying audio, writing notes, and closing the job. This can take a little time "
             "near the end.");
@@ -272,12 +273,13 @@ std::optional<run::InstallPhase> ContentView::currentCreateStep() const {
 
 QString ContentView::currentEditWorkLabel() const {
     const std::optional<InstallPhase> step = currentCreateStep();
-    const QString id = step ? step->id : QString();
-    if (id == QLatin1String("prepare")) return QStringLiteral("preparing the song files");
-    if (id == QLatin1String("analyze")) return QStringLiteral("analyzing the songs");
-    if (id == QLatin1String("cuts")) return QStringLiteral("finding edit points");
-    if (id == QLatin1String("render")) return QStringLiteral("building the MP3");
-    if (id == QLatin1String("save")) return QStringLiteral("saving and verifying files");
+    if (!step) return QStringLiteral("starting the edit");
+    const CreateStep id = step->id;
+    if (id == CreateStep::prepare) return QStringLiteral("preparing the song files");
+    if (id == CreateStep::analyze) return QStringLiteral("analyzing the songs");
+    if (id == CreateStep::cuts) return QStringLiteral("finding edit points");
+    if (id == CreateStep::render) return QStringLiteral("building the MP3");
+    if (id == CreateStep::save) return QStringLiteral("saving and verifying files");
     return QStringLiteral("starting the edit");
 }
 

@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "app/platform_words.h"
-#include "app/tools/codex_agent.h"
+#include "app/tools/agent_command.h"
 #include "common/subprocess.h"
 
 namespace app::tools {

@@ -195,7 +195,7 @@ void CreateEditCard::rebuildPhaseRows() {
 void CreateEditCard::refreshPhaseRows() {
     const auto& steps = view().state().createSteps;
     QString key;
-    for (const run::InstallPhase& phase : steps) key += phase.id + QLatin1Char('|');
+    for (const run::InstallPhase& phase : steps) key += run::rawValue(phase.id) + QLatin1Char('|');
     if (key != shownPhasesKey_ || phaseRows_.size() != steps.size()) {
         shownPhasesKey_ = key;
         rebuildPhaseRows();

@@ -4,7 +4,10 @@
 
 #include "app/platform_words.h"
 #include "app/run/deliverables.h"
-#include "app/tools/codex_agent.h"
+#include "app/tools/agent_command.h"
+#include "app/tools/tool_probes.h"
+#include "app/tools/tool_readiness.h"
+#include "app/wizard/run_posting_handle.h"
 
 namespace app {
 
@@ -37,6 +40,11 @@ void ContentView::runInBackground(std::function<void()> work) {
 
 void ContentView::postToInterface(std::function<void()> block) {
     QMetaObject::invokeMethod(this, std::move(block), Qt::QueuedConnection);
+}
+
+std::shared_ptr<const run::PostingHandle> ContentView::postingHandleForRun(int runNumber) {
+    return std::make_shared<RunPostingHandle>(
+        this, [this] { return currentRunNumber(); }, editRunController_, runNumber);
 }
 
 void ContentView::waitForBackgroundWork() { backgroundPool_.waitForDone(); }
@@ -91,6 +99,46 @@ void ContentView::createAnotherEdit() {
 void ContentView::backToSetup() {
     state_.showCreateProgressScreen = false;
     notifyChanged();
+}
+
+// ---- Tool readiness ----
+
+bool ContentView::toolsReady() const { return tools::toolsReady(state_); }
+
+std::optional<QString> ContentView::bundledToolPath(const QString& name) const {
+    return tools::bundledToolPath(services_.resourceFolder(), name);
+}
+
+std::optional<QString> ContentView::lameProgramPath() const {
+    return tools::lameProgramPath(services_.resourceFolder());
+}
+
+tools::ToolEnvironment ContentView::toolEnvironment() const {
+    tools::ToolEnvironment environment;
+    environment.resourceFolder = services_.resourceFolder();
+    environment.homeFolder = services_.homeFolder();
+    environment.documentsFolder = services_.documentsFolder();
+    environment.selectedFolder = state_.selectedFolder;
+    environment.codexLocator = codexLocator_;
+    return environment;
+}
+
+void ContentView::applyToolCheckResults(std::vector<tools::ToolCheck> checks) {
+    tools::applyToolCheckResults(state_, std::move(checks), songFolderReady());
+    notifyChanged();
+}
+
+void ContentView::refreshToolChecksInBackground() {
+    if (state_.isCheckingTools) return;
+    state_.isCheckingTools = true;
+    notifyChanged();
+    // The probes get a snapshot: background work never reads the state.
+    runInBackground([this, environment = toolEnvironment()] {
+        std::vector<tools::ToolCheck> checks = tools::buildToolChecks(environment);
+        postToInterface([this, checks = std::move(checks)]() mutable {
+            applyToolCheckResults(std::move(checks));
+        });
+    });
 }
 
 void ContentView::setCodexLocatorForTesting(std::function<std::optional<QString>()> locator) {

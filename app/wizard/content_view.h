@@ -20,6 +20,7 @@
 #include "app/run/edit_run_controller.h"
 #include "app/run/engine_milestones.h"
 #include "app/run/install_phase.h"
+#include "app/run/posting_handle.h"
 #include "app/songs/edit_options.h"
 #include "app/tools/tool_probes.h"
 #include "app/wizard/platform_services.h"
@@ -38,6 +39,10 @@ public:
     const WizardState& state() const { return state_; }
     PlatformServices& services() const { return services_; }
     run::EditRunController& editRunController() const { return *editRunController_; }
+    // For background bodies, which may outlive nothing but need the controller.
+    std::shared_ptr<run::EditRunController> sharedEditRunController() const {
+        return editRunController_;
+    }
 
     // Emits changed(); every operation calls it after changing the state.
     void notifyChanged();
@@ -51,7 +56,7 @@ public:
     void createAnotherEdit();  // "Create Another Edit"
     void backToSetup();        // "Back to Setup"
 
-    // ---- Tool readiness (app/tools/tool_readiness.cpp) ----
+    // ---- Tool readiness (app/tools/tool_readiness.h) ----
     bool toolsReady() const;
     // Where the agent is (tools::codexExecutablePath unless a test replaced it).
     std::optional<QString> codexExecutablePath() const;
@@ -108,15 +113,15 @@ public:
     QString buildPrompt() const;
 
     // ---- Progress model (app/run/progress_model.cpp) ----
-    void setCreateStep(const QString& id, run::InstallPhaseState state, double progress,
+    void setCreateStep(run::CreateStep id, run::InstallPhaseState state, double progress,
                        const QString& detail);
     void markCreateStepFailed(const QString& detail);
     void markCreateStepStopped(const QString& detail);
     void advanceVisibleEditProgress();
     // The local engine finished a step: the rows before it are done and the next one runs.
     void followEngineMilestone(run::EngineMilestone milestone);
-    QString progressDetail(const QString& id, double progress) const;
-    QString progressLog(const QString& id) const;
+    QString progressDetail(run::CreateStep id, double progress) const;
+    QString progressLog(run::CreateStep id) const;
     void appendCreateLog(const QString& line);
     std::optional<run::InstallPhase> currentCreateStep() const;
     QString currentEditWorkLabel() const;
@@ -139,7 +144,7 @@ public:
                                      const QString& workingDirectory, const QString& outputFolder,
                                      const std::optional<QString>& codexFallbackPath);
 
-    // ---- The agent fallback run (app/run/codex_run.cpp) ----
+    // ---- The agent fallback run (app/run/agent_run.cpp) ----
     void runCodexEditInBackground(const QString& codexPath, const QString& prompt,
                                   const QString& workingDirectory, const QString& outputFolder);
 
@@ -153,6 +158,8 @@ public:
     void runInBackground(std::function<void()> work);
     // Queues `block` onto the interface thread; blocks run in the order posted.
     void postToInterface(std::function<void()> block);
+    // The posting handle of edit run `runNumber`: drops blocks once the run is superseded.
+    std::shared_ptr<const run::PostingHandle> postingHandleForRun(int runNumber);
     // The number of the current edit run; completion handlers of an earlier
     // run compare it and do nothing when it has moved on.
     int currentRunNumber() const { return runNumber_; }

@@ -48,7 +48,8 @@ struct WizardState {
     bool isCheckingTools = false;
 
     // The one-line status message.
-    QString status = QStringLiteral("Checking the complete music-edit setup before choosing songs.");
+    QString status =
+        QStringLiteral("Checking the complete music-edit setup before choosing songs.");
 
     // Preparation and runs.
     std::optional<QString> handoffFolder;

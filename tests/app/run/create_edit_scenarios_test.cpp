@@ -192,7 +192,7 @@ TEST_F(CreateEditScenario, ProgressFollowsTheEnginesStepLines) {
     ASSERT_TRUE(testsupport::waitUntil(
         [&] { return step("save").state == app::run::InstallPhaseState::running; }, 10));
     EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Done", "Installing"}));
-    EXPECT_EQ(step("save").detail, view().progressDetail("save", 0.1));
+    EXPECT_EQ(step("save").detail, view().progressDetail(app::run::CreateStep::save, 0.1));
 
     writeFile(gate + "3", "");
     ASSERT_TRUE(waitForEnd());

@@ -21,7 +21,8 @@ protected:
     }
 
     void run(const char* id, double progress) {
-        view().setCreateStep(id, InstallPhaseState::running, progress, "working");
+        view().setCreateStep(app::run::createStepFromRawValue(id).value(),
+                             InstallPhaseState::running, progress, "working");
     }
     // Advances until `id` is no longer running; the number of advances it took.
     int advancesUntilDone(const char* id) {
@@ -84,14 +85,14 @@ TEST_F(ProgressModel, LocalEngineRowsMoveOnTheEnginesStepsOnly) {
     EXPECT_EQ(step("cuts").detail, "Complete.");
     EXPECT_EQ(step("render").state, InstallPhaseState::running);
     EXPECT_DOUBLE_EQ(step("render").progress, 0.1);
-    EXPECT_EQ(state().createLog, view().progressLog("render"));
+    EXPECT_EQ(state().createLog, view().progressLog(app::run::CreateStep::render));
 
     view().followEngineMilestone(app::run::EngineMilestone::renderDone);
     view().followEngineMilestone(app::run::EngineMilestone::cutsDone);  // late: changes nothing
     EXPECT_EQ(step("render").state, InstallPhaseState::done);
     EXPECT_EQ(step("save").state, InstallPhaseState::running);
-    EXPECT_EQ(step("save").detail, view().progressDetail("save", 0.1));
-    EXPECT_EQ(state().createLog, view().progressLog("save"));
+    EXPECT_EQ(step("save").detail, view().progressDetail(app::run::CreateStep::save, 0.1));
+    EXPECT_EQ(state().createLog, view().progressLog(app::run::CreateStep::save));
     for (int advance = 0; advance < 10; ++advance) view().advanceVisibleEditProgress();
     EXPECT_DOUBLE_EQ(step("save").progress, 0.1);
 
@@ -155,7 +156,7 @@ TEST_F(ProgressModel, VisibleProgressNeedsARunningTimedStep) {
 }
 
 TEST_F(ProgressModel, StoppingKeepsTheRunningStepBelowFullAndLabelsTheWaitingOnes) {
-    view().setCreateStep("prepare", InstallPhaseState::done, 1.0, "Ready.");
+    view().setCreateStep(app::run::CreateStep::prepare, InstallPhaseState::done, 1.0, "Ready.");
     run("analyze", 0.995);
     view().markCreateStepStopped("Stopped by the user.");
     EXPECT_EQ(step("analyze").state, InstallPhaseState::stopped);
@@ -189,13 +190,13 @@ TEST_F(ProgressModel, CurrentStepPrefersRunningThenFailedThenStoppedThenLastDone
     EXPECT_EQ(view().currentEditWorkLabel(), "starting the edit");
     step("prepare").state = InstallPhaseState::done;
     step("analyze").state = InstallPhaseState::done;
-    EXPECT_EQ(view().currentCreateStep()->id, "analyze");
+    EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::analyze);
     step("save").state = InstallPhaseState::stopped;
-    EXPECT_EQ(view().currentCreateStep()->id, "save");
+    EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::save);
     step("render").state = InstallPhaseState::failed;
-    EXPECT_EQ(view().currentCreateStep()->id, "render");
+    EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::render);
     step("cuts").state = InstallPhaseState::running;
-    EXPECT_EQ(view().currentCreateStep()->id, "cuts");
+    EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::cuts);
     EXPECT_EQ(view().currentEditWorkLabel(), "finding edit points");
 }
 
@@ -226,7 +227,7 @@ TEST_F(ProgressModel, TheStallNoticeAppearsOnlyAfterThreeMinutesWithoutActivity)
     state().isUsingFastTimeRenderer = true;
     run("render", 0.5);
     clock = kNow.addSecs(180);
-    EXPECT_EQ(view().liveEditMessage(), view().progressDetail("render", 0.5));
+    EXPECT_EQ(view().liveEditMessage(), view().progressDetail(app::run::CreateStep::render, 0.5));
     clock = kNow.addSecs(181);
     EXPECT_EQ(view().liveEditMessage(),
               "Still working on building the mp3. No new local-engine or output-file activity "
@@ -238,7 +239,7 @@ TEST_F(ProgressModel, TheStallNoticeAppearsOnlyAfterThreeMinutesWithoutActivity)
               "ago");
 
     state().lastEditActivityAt = kNow.addSecs(100);
-    EXPECT_EQ(view().liveEditMessage(), view().progressDetail("render", 0.5));
+    EXPECT_EQ(view().liveEditMessage(), view().progressDetail(app::run::CreateStep::render, 0.5));
 
     // A stopped, failed or completed run never shows it.
     state().lastEditActivityAt = kNow;
@@ -310,3 +311,15 @@ TEST(CapturedOutput, KeepsTheNewestFiftyThousandCharacters) {
 }
 
 }  // namespace
+
+TEST(CreateStepKeys, EveryStepRoundTripsThroughItsKeyAndUnknownKeysAreRefused) {
+    QStringList keys;
+    for (const app::run::CreateStep step : app::run::allCreateSteps) {
+        keys << app::run::rawValue(step);
+        EXPECT_EQ(app::run::createStepFromRawValue(app::run::rawValue(step)), step);
+    }
+    EXPECT_EQ(keys, QStringList({"prepare", "analyze", "cuts", "render", "save"}));
+    for (const char* unknown : {"", "Analyze", "saving", "prepare "}) {
+        EXPECT_FALSE(app::run::createStepFromRawValue(QString::fromLatin1(unknown))) << unknown;
+    }
+}

@@ -103,7 +103,8 @@ TEST_F(RealEngineRun, StopWhileEncodingEndsTheEngineAndItsWork) {
 
     QStringList stopped;
     for (const auto& step : state().createSteps) {
-        if (step.state == app::run::InstallPhaseState::stopped) stopped << step.id;
+        if (step.state == app::run::InstallPhaseState::stopped)
+            stopped << app::run::rawValue(step.id);
     }
     EXPECT_EQ(stopped.size(), 2) << stopped.join(' ').toStdString();
     EXPECT_EQ(state().status, "Edit stopped. You can go back and make changes.");

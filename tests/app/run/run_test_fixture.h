@@ -117,7 +117,7 @@ protected:
     }
     app::run::InstallPhase& step(const QString& id) {
         for (auto& candidate : state().createSteps) {
-            if (candidate.id == id) return candidate;
+            if (app::run::rawValue(candidate.id) == id) return candidate;
         }
         static app::run::InstallPhase none;
         ADD_FAILURE() << "no step " << id.toStdString();

@@ -95,7 +95,8 @@ TEST_F(ScreensTest, Step4AfterAStopOrFailure_TitleAndSubtitleAreTheLiveStatus) {
     state().showCreateProgressScreen = true;
     state().createSteps = app::run::defaultCreateSteps();
     state().isCreatingEdit = true;
-    view().setCreateStep("analyze", app::run::InstallPhaseState::running, 0.4, "working");
+    view().setCreateStep(app::run::CreateStep::analyze, app::run::InstallPhaseState::running, 0.4,
+                         "working");
     EXPECT_EQ(app::ui::createEditTitle(view()).text, "Creating your music edit");
 
     struct Case {
@@ -108,7 +109,8 @@ TEST_F(ScreensTest, Step4AfterAStopOrFailure_TitleAndSubtitleAreTheLiveStatus) {
     };
     for (const Case& test : cases) {
         state().createSteps = app::run::defaultCreateSteps();
-        view().setCreateStep("analyze", app::run::InstallPhaseState::running, 0.4, "working");
+        view().setCreateStep(app::run::CreateStep::analyze, app::run::InstallPhaseState::running,
+                             0.4, "working");
         test.end(view());
         state().isCreatingEdit = false;
         const app::ui::LabelledSymbol title = app::ui::createEditTitle(view());

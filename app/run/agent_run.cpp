@@ -9,11 +9,12 @@
 #include <memory>
 
 #include "app/prepare/handoff_layout.h"
+#include "app/run/child_run.h"
 #include "app/run/deliverables.h"
 #include "app/run/run_files.h"
 #include "app/run/run_output.h"
 #include "app/run/run_support.h"
-#include "app/tools/codex_agent.h"
+#include "app/tools/agent_command.h"
 #include "app/wizard/content_view.h"
 
 namespace app {
@@ -34,17 +35,15 @@ struct AgentRun {
     std::optional<QString> agentLogFile;
 };
 
-struct AgentResult {
-    bool success = false;
-    bool cancelled = false;
+// What the watch of a running agent found; written by the background body before
+// the completion is posted, read by the completion.
+struct AgentWatch {
+    std::optional<SteadyClock::time_point> firstSighting;
     bool appEndedAgent = false;
-    QString output;
 };
 
-void applyStartFailure(ContentView& view, const std::shared_ptr<common::Subprocess>& process,
-                       const QString& error) {
+void applyStartFailure(ContentView& view, const QString& error) {
     WizardState& state = view.state();
-    view.editRunController().clearIfCurrent(process);
     view.markCreateStepFailed(error);
     state.completedOutputFolder.reset();
     state.createLog = QStringLiteral(
@@ -88,16 +87,14 @@ void applyFailure(ContentView& view, const QString& summary) {
         "The background edit did not finish. A log was saved in the Tunewright Setup folder.");
 }
 
-void completeAgentRun(ContentView& view, const AgentRun& run,
-                      const std::shared_ptr<common::Subprocess>& process,
-                      const AgentResult& result) {
-    view.editRunController().clearIfCurrent(process);
-    if (result.cancelled) {
+void completeAgentRun(ContentView& view, const AgentRun& run, const run::ChildRunOutcome& outcome,
+                      bool appEndedAgent) {
+    if (outcome.cancelled) {
         run::applyStoppedOutcome(view);
-    } else if (result.success) {
-        applySuccess(view, run, result.appEndedAgent);
+    } else if (outcome.success) {
+        applySuccess(view, run, appEndedAgent);
     } else {
-        applyFailure(view, run::commandSummary(result.output));
+        applyFailure(view, run::commandSummary(outcome.output));
     }
     view.state().isCreatingEdit = false;
     view.notifyChanged();
@@ -155,88 +152,77 @@ void writeAgentLog(const AgentRun& run, const QString& captured) {
     run::writeTextFile(*run.agentLogFile, text);
 }
 
-// Watches the running agent until it ends; true when the app ended it itself.
-bool monitorAgent(ContentView& view, const AgentRun& run,
-                  const std::shared_ptr<common::Subprocess>& process, const QDateTime& runStart) {
-    run::EditRunController& controller = view.editRunController();
-    std::optional<SteadyClock::time_point> firstSighting;
-    bool appEndedAgent = false;
-    while (process->isRunning()) {
-        run::sleepSeconds(editProgressPollInterval);
-        // After Stop only the agent's exit is awaited.
-        if (controller.isCancellationRequested(run.number)) continue;
+// One look at the running agent (background thread): its activity, and a finished,
+// stable MP3, which it gets a few seconds to finish its notes after.
+void watchAgent(const AgentRun& run, AgentWatch& watch, run::EditRunController& controller,
+                const run::PostingHandle& poster,
+                const std::function<void(std::optional<QDateTime>)>& showActivity,
+                const std::function<void(QString)>& showSaved,
+                const std::shared_ptr<common::Subprocess>& process, const QDateTime& runStart) {
+    // After Stop only the agent's exit is awaited.
+    if (controller.isCancellationRequested(run.number)) return;
 
-        const std::optional<QDateTime> activity =
-            run::latestGeneratedActivityDate(activityFolders(run));
-        run::postForRun(view, run.number, [&view, activity] {
+    const std::optional<QDateTime> activity =
+        run::latestGeneratedActivityDate(activityFolders(run));
+    poster.post([showActivity, activity] { showActivity(activity); });
+
+    const std::optional<QString> found = stableDeliverable(run, runStart);
+    if (!found) return;
+    const QString deliverable = run::copyDeliverableToOutputIfNeeded(*found, run.outputFolder);
+    if (!watch.firstSighting) {
+        watch.firstSighting = SteadyClock::now();
+        poster.post([showSaved, deliverable] { showSaved(deliverable); });
+    } else if (!watch.appEndedAgent &&
+               SteadyClock::now() - *watch.firstSighting >=
+                   std::chrono::duration<double>(completedDeliverablesGracePeriod)) {
+        // The agent has had its chance to finish its notes; what it started goes too.
+        watch.appEndedAgent = controller.terminateThenKill(process);
+    }
+}
+
+// The interface-thread handlers of one agent run and its watch.
+run::ChildRun agentChildRun(ContentView& view, const AgentRun& run,
+                            const std::shared_ptr<run::EditRunController>& controller,
+                            const std::shared_ptr<const run::PostingHandle>& poster) {
+    auto watch = std::make_shared<AgentWatch>();
+    const std::function<void(std::optional<QDateTime>)> showActivity =
+        [&view](std::optional<QDateTime> activity) {
             std::optional<QDateTime>& last = view.state().lastEditActivityAt;
             if (activity && (!last || *activity > *last)) last = activity;
             view.advanceVisibleEditProgress();
             view.notifyChanged();
-        });
+        };
+    const std::function<void(QString)> showSaved = [&view](const QString& deliverable) {
+        view.showSavedDeliverablesProgress(deliverable);
+    };
+    const auto advance = [&view] { view.advanceVisibleEditProgress(); };
 
-        const std::optional<QString> found = stableDeliverable(run, runStart);
-        if (!found) continue;
-        const QString deliverable = run::copyDeliverableToOutputIfNeeded(*found, run.outputFolder);
-        if (!firstSighting) {
-            firstSighting = SteadyClock::now();
-            run::postForRun(view, run.number, [&view, deliverable] {
-                view.showSavedDeliverablesProgress(deliverable);
-            });
-        } else if (!appEndedAgent &&
-                   SteadyClock::now() - *firstSighting >=
-                       std::chrono::duration<double>(completedDeliverablesGracePeriod)) {
-            // The agent has had its chance to finish its notes; what it started goes too.
-            appEndedAgent = controller.terminateThenKill(process);
-        }
-    }
-    return appEndedAgent;
-}
-
-// The background body of one agent run.
-void runAgent(ContentView& view, const AgentRun& run) {
-    run::EditRunController& controller = view.editRunController();
-    auto output = std::make_shared<run::CapturedOutput>();
-    const QDateTime runStart = QDateTime::currentDateTimeUtc();
-    auto process = std::make_shared<common::Subprocess>(
-        agentOptions(run), [&view, output, number = run.number](std::string_view chunk) {
-            if (chunk.empty()) return;
-            output->append(chunk);
-            // The agent's chatter moves the bars but is no sign of real work.
-            run::postForRun(view, number, [&view] { view.advanceVisibleEditProgress(); });
-        });
-
-    const bool attached = controller.attach(process, run.number);
-    run::postForRun(view, run.number, [&view] {
+    run::ChildRun child;
+    child.number = run.number;
+    child.options = agentOptions(run);
+    child.pollIntervalSeconds = editProgressPollInterval;
+    // The agent's chatter moves the bars but is no sign of real work.
+    child.onOutput = [poster, advance](std::string_view) { poster->post(advance); };
+    child.onPoll = [run, watch, controller, poster, showActivity, showSaved](
+                       const std::shared_ptr<common::Subprocess>& process,
+                       const QDateTime& startedAt) {
+        watchAgent(run, *watch, *controller, *poster, showActivity, showSaved, process, startedAt);
+    };
+    child.writeLog = [run](const QString& captured) { writeAgentLog(run, captured); };
+    child.judge = [run, watch](const common::ExitStatus& status, const QDateTime& startedAt) {
+        // Looked for even when the app ended the agent: it brings a song-folder MP3 over.
+        const bool deliverableFound = finalDeliverableFound(run, startedAt);
+        return watch->appEndedAgent || (status.succeeded() && deliverableFound);
+    };
+    child.onAttached = [&view] {
         view.state().lastEditActivityAt = view.now();
         view.notifyChanged();
-    });
-    if (!attached || controller.isCancellationRequested(run.number)) {
-        AgentResult stopped;
-        stopped.cancelled = true;
-        run::postForRun(view, run.number, [&view, run, process, stopped] {
-            completeAgentRun(view, run, process, stopped);
-        });
-        return;
-    }
-    if (const std::optional<QString> error = run::startChild(controller, process, run.number)) {
-        run::postForRun(view, run.number,
-                        [&view, process, error] { applyStartFailure(view, process, *error); });
-        return;
-    }
-
-    AgentResult result;
-    result.appEndedAgent = monitorAgent(view, run, process, runStart);
-    const common::ExitStatus status = process->waitForExit();
-    result.output = output->text();
-    writeAgentLog(run, result.output);
-
-    const bool deliverableFound = finalDeliverableFound(run, runStart);
-    result.success = result.appEndedAgent || (status.succeeded() && deliverableFound);
-    result.cancelled = controller.isCancellationRequested(run.number);
-    run::postForRun(view, run.number, [&view, run, process, result] {
-        completeAgentRun(view, run, process, result);
-    });
+    };
+    child.onStartFailed = [&view](const QString& error) { applyStartFailure(view, error); };
+    child.onComplete = [&view, run, watch](const run::ChildRunOutcome& outcome) {
+        completeAgentRun(view, run, outcome, watch->appEndedAgent);
+    };
+    return child;
 }
 
 }  // namespace
@@ -256,7 +242,11 @@ void ContentView::runCodexEditInBackground(const QString& codexPath, const QStri
         run.lastMessageFile = handoff.filePath(prepare::codexLastMessageFileName);
         run.agentLogFile = handoff.filePath(prepare::backgroundCodexLogFileName);
     }
-    runInBackground([this, run] { runAgent(*this, run); });
+    const std::shared_ptr<run::EditRunController> controller = sharedEditRunController();
+    const std::shared_ptr<const run::PostingHandle> poster = postingHandleForRun(run.number);
+    runInBackground([child = agentChildRun(*this, run, controller, poster), controller, poster] {
+        run::runChild(child, controller, poster);
+    });
 }
 
 }  // namespace app

@@ -1,4 +1,4 @@
-#include "app/tools/codex_agent.h"
+#include "app/tools/agent_command.h"
 
 #include <QDir>
 

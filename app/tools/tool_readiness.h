@@ -1,0 +1,17 @@
+#pragma once
+// Tool readiness: the Step 1 rows, what is missing and the status they set.
+
+#include <vector>
+
+#include "app/tools/tool_check.h"
+#include "app/wizard/wizard_state.h"
+
+namespace app::tools {
+
+bool toolsReady(const WizardState& state);
+
+// Takes the rows of a finished check (interface thread). `songFolderReady` tells
+// which Step 2 status follows when nothing is missing.
+void applyToolCheckResults(WizardState& state, std::vector<ToolCheck> checks, bool songFolderReady);
+
+}  // namespace app::tools
