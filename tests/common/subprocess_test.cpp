@@ -148,11 +148,18 @@ TEST(Subprocess, DestroyingARunningChildKillsAndReapsIt) {
 
 // A child in a group of its own that starts a grandchild, writes the grandchild's pid to
 // `pidFile` and then runs `rest`. The grandchild ignores SIGTERM when `stubborn`.
+// A child in its own group that starts a grandchild, then runs `childSetup` (e.g. its own
+// trap), then `rest`. The pid file appears only when both are ready, so no signal the test
+// sends after reading it can arrive before a trap is set.
 common::SubprocessOptions groupWithGrandchild(const std::filesystem::path& pidFile, bool stubborn,
+                                              const std::string& childSetup,
                                               const std::string& rest) {
-    const std::string grandchild = stubborn ? "(trap '' TERM; exec sleep 60) &" : "sleep 60 &";
+    const std::string part = "'" + pidFile.string() + ".part'";
+    const std::string grandchild = std::string(stubborn ? "trap '' TERM; " : "trap - TERM; ") +
+                                   "exec sh -c 'echo $$ > \"$0\"; exec sleep 60' " + part;
     common::SubprocessOptions options =
-        shell(grandchild + " echo $! > '" + pidFile.string() + "'; " + rest);
+        shell("(" + grandchild + ") & while [ ! -s " + part + " ]; do sleep 0.01; done; " +
+              childSetup + " mv " + part + " '" + pidFile.string() + "'; " + rest);
     options.ownProcessGroup = true;
     return options;
 }
@@ -162,7 +169,7 @@ TEST(SubprocessGroup, SignalsReachWhatTheChildStartedWhileItRuns) {
     const auto pidFile = folder.path() / "grandchild.pid";
     // The child itself ignores SIGTERM: only the kill ends it.
     common::Subprocess child(
-        groupWithGrandchild(pidFile, false, "trap '' TERM; while :; do sleep 0.05; done"));
+        groupWithGrandchild(pidFile, false, "trap '' TERM;", "while :; do sleep 0.05; done"));
     ASSERT_FALSE(child.start());
     const std::optional<pid_t> grandchild = testsupport::readPidFile(pidFile);
     ASSERT_TRUE(grandchild);
@@ -180,7 +187,7 @@ TEST(SubprocessGroup, SignalsReachWhatTheChildStartedWhileItRuns) {
 TEST(SubprocessGroup, KillReachesAStubbornGrandchildAfterTheChildHasEnded) {
     testsupport::TemporaryFolder folder;
     const auto pidFile = folder.path() / "grandchild.pid";
-    common::Subprocess child(groupWithGrandchild(pidFile, true, "exit 0"));
+    common::Subprocess child(groupWithGrandchild(pidFile, true, "", "exit 0"));
     ASSERT_FALSE(child.start());
     EXPECT_TRUE(child.waitForExit().succeeded());
     const std::optional<pid_t> grandchild = testsupport::readPidFile(pidFile);
@@ -213,7 +220,7 @@ TEST(SubprocessTimeout, AChildThatRunsOutIsKilledWithItsGroupAndReported) {
     const auto pidFile = folder.path() / "grandchild.pid";
     const auto started = std::chrono::steady_clock::now();
     const common::CapturedRun run =
-        common::runAndCapture(groupWithGrandchild(pidFile, true, "echo partial; wait"), 1000,
+        common::runAndCapture(groupWithGrandchild(pidFile, true, "", "echo partial; wait"), 1000,
                               std::chrono::milliseconds(300));
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
     EXPECT_TRUE(run.timedOut);
