@@ -24,6 +24,9 @@ ContentView::~ContentView() {
     editRunController_->cancel();
     backgroundPool_.waitForDone();
     editRunController_->finishPendingKills();
+    // The run's completion, which would release its child, was dropped with this view; the
+    // child's output callback holds a poster that holds the controller, so release it here.
+    editRunController_->reset();
 }
 
 void ContentView::notifyChanged() { emit changed(); }
