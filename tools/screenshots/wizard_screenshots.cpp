@@ -27,6 +27,17 @@ constexpr int kShotWidth = 900;
 constexpr int kWindowWidth = 1080;
 constexpr int kWindowHeight = 800;
 
+// Quality 0: the smallest file zlib can make.
+bool savePicture(const QImage& shot, const QString& path) {
+    if (!shot.convertToFormat(QImage::Format_RGB32).save(path, "PNG", 0)) {
+        std::fprintf(stderr, "wizard_screenshots: could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("wizard_screenshots: wrote %s\n", qPrintable(path));
+    std::fflush(stdout);
+    return true;
+}
+
 // Grows the window until its whole card shows without scrolling, then saves it.
 bool saveScreen(app::ui::WizardWindow& window, const QString& path) {
     window.resize(kWindowWidth, kWindowHeight);
@@ -42,14 +53,7 @@ bool saveScreen(app::ui::WizardWindow& window, const QString& path) {
     const QImage shot = window.grab(QRect(0, 0, window.width(), std::min(bottom, window.height())))
                             .toImage()
                             .scaledToWidth(kShotWidth, Qt::SmoothTransformation);
-    // Quality 0: the smallest file zlib can make.
-    if (!shot.convertToFormat(QImage::Format_RGB32).save(path, "PNG", 0)) {
-        std::fprintf(stderr, "wizard_screenshots: could not write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("wizard_screenshots: wrote %s\n", qPrintable(path));
-    std::fflush(stdout);
-    return true;
+    return savePicture(shot, path);
 }
 
 // The window moves on to Step 2 as soon as a check finds every required piece, so Step 1 with
@@ -77,13 +81,7 @@ bool saveStepOneCard(app::ui::WizardWindow& window, const QString& path) {
     tools->hide();
     current->show();
     QCoreApplication::processEvents();
-    if (!shot.convertToFormat(QImage::Format_RGB32).save(path, "PNG", 0)) {
-        std::fprintf(stderr, "wizard_screenshots: could not write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("wizard_screenshots: wrote %s\n", qPrintable(path));
-    std::fflush(stdout);
-    return true;
+    return savePicture(shot, path);
 }
 
 void typeInto(QWidget* root, const QString& objectName, const QString& text) {
