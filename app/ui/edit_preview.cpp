@@ -59,7 +59,7 @@ void EditPreview::showEdit(const QString& editFile) {
     reading_ = std::make_unique<QFutureWatcher<Decoded>>();
     connect(reading_.get(), &QFutureWatcherBase::finished, this, [this] {
         const Decoded decoded = reading_->result();
-        reading_.reset();
+        reading_.release()->deleteLater();  // this runs inside the watcher's own signal
         applyDecoded(decoded);
     });
     reading_->setFuture(QtConcurrent::run([path, cancelled] {
