@@ -23,6 +23,7 @@ QString buttonText(int id) {
 }  // namespace
 
 EditPreview::EditPreview(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("editPreview"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(8);
@@ -47,13 +48,14 @@ void EditPreview::showEdit(const QString& editFile) {
     edit_.reset();
     joins_.reset();
     waveform_->clear();
+    showMessage({});
     rebuildButtons();
     setVisible(!editFile.isEmpty());
     if (editFile.isEmpty()) return;
 
     const std::filesystem::path path = editFile.toStdString();
     joins_ = readEditJoinMap(path);
-    message_->setText(QStringLiteral("Reading the finished edit..."));
+    showMessage(QStringLiteral("Reading the finished edit..."));
     auto cancelled = std::make_shared<std::atomic<bool>>(false);
     cancelled_ = cancelled;
     reading_ = std::make_unique<QFutureWatcher<Decoded>>();
@@ -89,20 +91,23 @@ void EditPreview::cancelReading() {
 void EditPreview::applyDecoded(const Decoded& decoded) {
     cancelled_.reset();
     if (!decoded.edit) {
-        message_->setText(QStringLiteral("The finished edit could not be read: ") + decoded.error);
+        showMessage(QStringLiteral("The finished edit could not be read: ") + decoded.error);
         return;
     }
     edit_ = decoded.edit;
-    message_->clear();
-    message_->hide();
+    showMessage({});
     waveform_->setEdit(decoded.envelope, edit_->duration(), joins_);
     rebuildButtons();
+}
+
+void EditPreview::showMessage(const QString& text) {
+    message_->setText(text);
+    message_->setVisible(!text.isEmpty());
 }
 
 void EditPreview::rebuildButtons() {
     clearLayout(buttonRow_);
     buttons_.clear();
-    message_->setVisible(!message_->text().isEmpty());
     if (!edit_ || !joins_) return;
     std::vector<int> ids;
     for (size_t join = 1; join <= joins_->joinSeconds.size(); ++join) {
@@ -125,6 +130,7 @@ void EditPreview::refreshButtons() {
     for (QPushButton* button : buttons_) {
         button->setEnabled(canPlay);
         button->setAccessibleDescription(canPlay ? QString() : noOutputDescription());
+        button->setToolTip(canPlay ? QString() : noOutputDescription());
     }
     if (!joins_) return;
     for (size_t i = 0; i < buttons_.size(); ++i) {

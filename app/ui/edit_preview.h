@@ -47,6 +47,7 @@ private:
     };
     void cancelReading();
     void applyDecoded(const Decoded& decoded);
+    void showMessage(const QString& text);  // an empty text hides the line
     void rebuildButtons();
     void refreshButtons();
     void togglePreview(int id);
