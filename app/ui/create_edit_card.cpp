@@ -113,6 +113,9 @@ CreateEditCard::CreateEditCard(ContentView& view, QWidget* parent) : ScreenCard(
     listLayout->addLayout(phasesLayout_);
     content()->addWidget(list);
 
+    preview_ = new EditPreview(this);
+    content()->addWidget(preview_);
+
     // The short log.
     QVBoxLayout* logLayout = nullptr;
     QFrame* logFrame = makePanel(QStringLiteral("log"), &logLayout, this);
@@ -252,6 +255,7 @@ void CreateEditCard::refreshFinishedEdit() {
     if (key == shownEditKey_) return;
     shownEditKey_ = key;
     finishedEdit_->setVisible(edit.has_value());
+    preview_->showEdit(edit.value_or(QString()));
     if (!edit) return;
     finishedName_->setText(file.fileName());
     const QImage cover = editCoverArt(*edit);

@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <vector>
 
+#include "app/ui/edit_preview.h"
 #include "app/ui/screen_card.h"
 
 namespace app::ui {
@@ -50,6 +51,9 @@ private:
     QVBoxLayout* phasesLayout_;
     std::vector<PhaseRow> phaseRows_;
     QString shownPhasesKey_;
+
+    // The finished edit's waveform and join previews, below the progress list.
+    EditPreview* preview_;
 
     QLabel* log_;
 

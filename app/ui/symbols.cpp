@@ -185,6 +185,16 @@ const std::map<QString, Glyph>& glyphs() {
              c.stroke(hook);
              c.fill(circle(12, 17.2, 1.2));
          }},
+        {"play.circle",
+         [](Canvas& c) {
+             c.stroke(circle(12, 12, 9));
+             QPainterPath triangle;
+             triangle.moveTo(9.8, 8.2);
+             triangle.lineTo(16.2, 12);
+             triangle.lineTo(9.8, 15.8);
+             triangle.closeSubpath();
+             c.fill(triangle);
+         }},
         {"stop.circle",
          [](Canvas& c) {
              c.stroke(circle(12, 12, 9));

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/ui/edit_preview.h"
 #include "app/ui/screen_card.h"
 #include "app/ui/tools_card.h"
 #include "app/ui/wizard_window.h"
@@ -148,6 +149,17 @@ int main(int argc, char* argv[]) {
     if (!finished || !view.state().completedOutputFolder) {
         std::fprintf(stderr, "wizard_screenshots: the edit did not complete: %s\n",
                      qPrintable(view.state().createLog));
+        ok = false;
+    }
+    // The waveform is read in the background once the screen shows the finished edit.
+    const auto waveformRead = [&window] {
+        // The panel has no meta-object of its own, so it is found by name, not by type.
+        const auto* preview = dynamic_cast<const app::ui::EditPreview*>(
+            window.findChild<QWidget*>(QStringLiteral("editPreview")));
+        return preview && preview->decodedEdit() != nullptr;
+    };
+    if (!testsupport::waitUntil(waveformRead, 60)) {
+        std::fprintf(stderr, "wizard_screenshots: the finished edit's waveform was not read\n");
         ok = false;
     }
     ok = saveScreen(window, outputFolder + QStringLiteral("/wizard-step4-complete.png")) && ok;

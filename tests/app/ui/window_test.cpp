@@ -232,6 +232,18 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
         << shownTexts.join(" | ").toStdString();
     EXPECT_EQ(uitest::findByAccessibleName<QPushButton>(&shown, QStringLiteral("Stop Edit")),
               nullptr);
+    // Below the progress list: the edit's waveform and, once it is read, its join's buttons.
+    EXPECT_NE(uitest::findByAccessibleName<QWidget>(&shown, QStringLiteral("Edit waveform")),
+              nullptr);
+    ASSERT_TRUE(testsupport::waitUntil(
+        [&] {
+            return uitest::findByAccessibleName<QPushButton>(&shown, QStringLiteral("Play Ending"));
+        },
+        30));
+    EXPECT_NE(uitest::findByAccessibleName<QPushButton>(&shown, QStringLiteral("Play Join 1")),
+              nullptr);
+    EXPECT_EQ(uitest::findByAccessibleName<QPushButton>(&shown, QStringLiteral("Play Join 2")),
+              nullptr);
 
     click(QStringLiteral("View Edit"));
     const QStringList mp3s = QDir(outputFolder).entryList({QStringLiteral("*.mp3")}, QDir::Files);

@@ -1,0 +1,409 @@
+// The finished edit's waveform, its join marks and the join previews on the Complete screen.
+
+#include "app/ui/edit_preview.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QImage>
+#include <QPushButton>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <set>
+
+#include "app/ui/create_edit_card.h"
+#include "app/ui/edit_join_map.h"
+#include "app/ui/peak_envelope.h"
+#include "app/ui/preview_range.h"
+#include "common/subprocess.h"
+#include "tests/app/support/wizard_test_helpers.h"
+#include "tests/app/ui/ui_test_support.h"
+#include "tests/support/generated_audio.h"
+#include "tests/support/test_files.h"
+
+namespace {
+
+using app::ui::EditJoinMap;
+using app::ui::FrameRange;
+
+// An analysis map as the local engine writes it, for songs whose spans are `spans` seconds long
+// and cut in at `cutIn` seconds; `fadeStart` is the last song's ending start in file time.
+std::string analysisMap(const std::string& outputFile, const std::vector<double>& spans,
+                        double cutIn, std::optional<double> fadeStart) {
+    std::string tracks;
+    for (size_t i = 0; i < spans.size(); ++i) {
+        if (!tracks.empty()) tracks += ",";
+        tracks += "{\"track\": " + std::to_string(i + 1) +
+                  ", \"selectedDuration\": " + std::to_string(spans[i]) +
+                  ", \"selectedStartFileTime\": " + std::to_string(cutIn);
+        if (fadeStart && i + 1 == spans.size()) {
+            tracks += ", \"finalFadeStartFileTime\": " + std::to_string(*fadeStart);
+        }
+        tracks += "}";
+    }
+    return "{\"renderer\": \"Tunewright local engine\", \"outputFile\": \"" + outputFile +
+           "\", \"tracks\": [" + tracks + "]}";
+}
+
+// ---- Reading the analysis map ----------------------------------------------------------------
+
+TEST(EditJoinMap, JoinsAreTheSpansLaidEndToEndAndTheEndingSitsInTheLastSpan) {
+    struct Case {
+        const char* name;
+        std::vector<double> spans;
+        double cutIn;
+        std::optional<double> fadeStart;
+        std::vector<double> joins;
+        std::optional<double> ending;
+    };
+    const Case cases[] = {
+        {"three songs, fade", {8.0, 4.0, 8.0}, 30.0, 35.0, {8.0, 12.0}, 17.0},
+        {"two songs, no ending", {10.5, 6.25}, 1.0, std::nullopt, {10.5}, std::nullopt},
+        {"one song, fade", {20.0}, 2.0, 14.0, {}, 12.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto map =
+            app::ui::parseEditJoinMap(analysisMap("/o/e.mp3", c.spans, c.cutIn, c.fadeStart));
+        ASSERT_TRUE(map.has_value());
+        ASSERT_EQ(map->joinSeconds.size(), c.joins.size());
+        for (size_t i = 0; i < c.joins.size(); ++i) {
+            EXPECT_NEAR(map->joinSeconds[i], c.joins[i], 1e-6);
+        }
+        ASSERT_EQ(map->endingStartSeconds.has_value(), c.ending.has_value());
+        if (c.ending) {
+            EXPECT_NEAR(*map->endingStartSeconds, *c.ending, 1e-6);
+        }
+    }
+}
+
+TEST(EditJoinMap, AnythingButTheLocalEnginesMapIsNoMap) {
+    const std::string good = analysisMap("/o/e.mp3", {4.0, 4.0}, 0.0, std::nullopt);
+    std::string agent = good;
+    agent.replace(agent.find("Tunewright local engine"), 23, "a helper script");
+    const char* const broken[] = {
+        "",
+        "not json",
+        "[]",
+        "{\"renderer\": \"Tunewright local engine\"}",
+        "{\"renderer\": \"Tunewright local engine\", \"tracks\": []}",
+        "{\"renderer\": \"Tunewright local engine\", \"tracks\": [{\"selectedDuration\": 3}]}",
+        "{\"renderer\": \"Tunewright local engine\", \"tracks\": [{\"selectedDuration\": \"3\", "
+        "\"selectedStartFileTime\": 0}]}",
+        "{\"renderer\": \"Tunewright local engine\", \"tracks\": [{\"selectedDuration\": -1, "
+        "\"selectedStartFileTime\": 0}]}",
+    };
+    ASSERT_TRUE(app::ui::parseEditJoinMap(good).has_value());
+    EXPECT_FALSE(app::ui::parseEditJoinMap(agent).has_value());
+    for (const char* text : broken) {
+        SCOPED_TRACE(text);
+        EXPECT_FALSE(app::ui::parseEditJoinMap(text).has_value());
+    }
+}
+
+// A map left by an earlier local edit must not mark another program's edit in the same folder.
+TEST(EditJoinMap, BelongsOnlyToTheMp3ItNamesAndNotToANewerOne) {
+    testsupport::TemporaryFolder folder;
+    const auto edit = folder / "Mine - DJ edit.mp3";
+    testsupport::writeTestWav(edit, testsupport::silence(0.1));  // contents do not matter here
+    const auto mapFile = folder / "analysis-map.json";
+    auto writeMap = [&](const std::string& outputFile) {
+        std::ofstream(mapFile) << analysisMap(outputFile, {2.0, 2.0}, 0.0, std::nullopt);
+    };
+
+    writeMap(edit.string());
+    EXPECT_TRUE(app::ui::readEditJoinMap(edit).has_value());
+    writeMap((folder / "Other - DJ edit.mp3").string());
+    EXPECT_FALSE(app::ui::readEditJoinMap(edit).has_value());
+
+    writeMap(edit.string());
+    std::filesystem::last_write_time(
+        edit, std::filesystem::last_write_time(mapFile) + std::chrono::minutes(5));
+    EXPECT_FALSE(app::ui::readEditJoinMap(edit).has_value());
+
+    std::filesystem::remove(mapFile);
+    EXPECT_FALSE(app::ui::readEditJoinMap(edit).has_value());
+}
+
+// ---- Envelope and preview ranges -------------------------------------------------------------
+
+TEST(PeakEnvelope, SilentAndLoudStretchesShowAsFlatAndFullColumns) {
+    // 1 s silence, 1 s tone at half scale, 1 s silence: 30 columns of 0.1 s each.
+    const auto samples = testsupport::concatenate(
+        {testsupport::silence(1.0), testsupport::tone(1.0, 441.0, 0.5), testsupport::silence(1.0)});
+    const auto envelope = app::ui::peakEnvelope(samples, 2, 30);
+    ASSERT_EQ(envelope.size(), 30u);
+    for (int column = 0; column < 30; ++column) {
+        SCOPED_TRACE(column);
+        const bool loud = column >= 10 && column < 20;
+        const auto& peak = envelope[static_cast<size_t>(column)];
+        EXPECT_NEAR(peak.high, loud ? 0.5 : 0.0, 0.01);
+        EXPECT_NEAR(peak.low, loud ? -0.5 : 0.0, 0.01);
+    }
+    EXPECT_TRUE(app::ui::peakEnvelope({}, 2, 30).empty());
+    EXPECT_TRUE(app::ui::peakEnvelope(samples, 2, 0).empty());
+}
+
+TEST(PreviewRange, FourSecondsAroundEachJoinAndTheEndingToTheEnd) {
+    constexpr int rate = 44100;
+    constexpr long long frames = 20LL * rate;
+    struct Case {
+        const char* name;
+        FrameRange range;
+        FrameRange expected;
+    };
+    const Case cases[] = {
+        {"join in the middle",
+         app::ui::joinPreviewRange(8.0, frames, rate),
+         {4LL * rate, 12LL * rate}},
+        {"join near the start",
+         app::ui::joinPreviewRange(1.5, frames, rate),
+         {0, 55LL * rate / 10}},
+        {"join near the end", app::ui::joinPreviewRange(18.0, frames, rate), {14LL * rate, frames}},
+        {"ending", app::ui::endingPreviewRange(17.0, frames, rate), {17LL * rate, frames}},
+        {"ending past the end", app::ui::endingPreviewRange(25.0, frames, rate), {frames, frames}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.range.startFrame, c.expected.startFrame);
+        EXPECT_EQ(c.range.endFrame, c.expected.endFrame);
+    }
+}
+
+// ---- The preview panel with a real MP3 ---------------------------------------------------------
+
+// A 20 s edit: a loud song 1 (0-8 s), a silent song 2 (8-12 s), a loud song 3 (12-20 s) whose
+// fade starts at 17 s.
+class EditPreviewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testsupport::ensureApplication();
+        ASSERT_FALSE(testsupport::findProgram("ffmpeg").empty())
+            << testsupport::requiredProgramMessage("ffmpeg");
+        const auto wav = folder / "edit.wav";
+        testsupport::writeTestWav(
+            wav,
+            testsupport::concatenate({testsupport::tone(8.0, 220.0, 0.8), testsupport::silence(4.0),
+                                      testsupport::tone(8.0, 330.0, 0.8)}));
+        ASSERT_EQ(testsupport::convertWithFfmpeg(wav, edit), "");
+    }
+
+    void writeOurMap() {
+        std::ofstream(folder / "analysis-map.json")
+            << analysisMap(edit.string(), {8.0, 4.0, 8.0}, 0.0, 5.0);
+    }
+
+    // Shows the edit and waits for the background read.
+    void showEdit() {
+        preview.resize(kWidth, 200);
+        preview.showEdit(QString::fromStdString(edit.string()));
+        ASSERT_TRUE(testsupport::waitUntil([&] { return !preview.isReading(); }, 30.0));
+        ASSERT_NE(preview.decodedEdit(), nullptr);
+        preview.waveform()->resize(kWidth, preview.waveform()->height());
+    }
+
+    // The pixel columns drawn fully in the mark colour along the waveform's bottom row.
+    std::set<int> markColumns() {
+        const QImage picture = preview.waveform()->grab().toImage();
+        std::set<int> columns;
+        const QRgb mark = app::ui::EditWaveform::markColor().rgb();
+        for (int x = 0; x < picture.width(); ++x) {
+            if (picture.pixel(x, picture.height() - 1) == mark) columns.insert(x);
+        }
+        return columns;
+    }
+
+    // How far from the middle row the waveform reaches at column x, as a fraction of half height.
+    double reachAt(int x) {
+        const QImage picture = preview.waveform()->grab().toImage();
+        const QRgb background = picture.pixel(x, 0);
+        int reached = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            if (picture.pixel(x, y) != background) {
+                reached = std::max(reached, std::abs(y - picture.height() / 2));
+            }
+        }
+        return reached / (picture.height() / 2.0);
+    }
+
+    QPushButton* button(const QString& name) {
+        return uitest::findByAccessibleName<QPushButton>(&preview, name);
+    }
+
+    static constexpr int kWidth = 400;  // 50 ms of the edit per column
+    testsupport::TemporaryFolder folder;
+    std::filesystem::path edit = folder / "One into Two into Three - continuous DJ edit.mp3";
+    app::ui::EditPreview preview;
+};
+
+TEST_F(EditPreviewTest, WaveformShowsTheLoudAndSilentStretchesOfTheDecodedMp3) {
+    showEdit();
+    EXPECT_NEAR(preview.decodedEdit()->duration(), 20.0, 0.1);
+    EXPECT_EQ(uitest::accessibleName(preview.waveform()), "Edit waveform");
+    const int width = preview.waveform()->width();
+    for (const double seconds : {2.0, 6.0, 14.0, 18.0}) {
+        SCOPED_TRACE(seconds);
+        EXPECT_GT(reachAt(static_cast<int>(seconds / 20.0 * width)), 0.6);
+    }
+    for (const double seconds : {9.0, 10.0, 11.0}) {
+        SCOPED_TRACE(seconds);
+        EXPECT_LT(reachAt(static_cast<int>(seconds / 20.0 * width)), 0.05);
+    }
+}
+
+TEST_F(EditPreviewTest, JoinMarksSitAtTheAnalysisMapsPositions) {
+    writeOurMap();
+    showEdit();
+    const int width = preview.waveform()->width();
+    const std::set<int> marks = markColumns();
+    ASSERT_EQ(marks.size(), 2u);
+    const double expected[] = {8.0 / 20.0 * width, 12.0 / 20.0 * width};
+    int i = 0;
+    for (const int column : marks) EXPECT_LE(std::abs(column - expected[i++]), 1.0);
+
+    // The ending's shade starts at 17 s: the silent-looking background changes colour there.
+    const QImage picture = preview.waveform()->grab().toImage();
+    const int endingColumn = static_cast<int>(17.0 / 20.0 * width);
+    EXPECT_NE(picture.pixel(endingColumn + 2, 0), picture.pixel(endingColumn - 2, 0));
+    EXPECT_EQ(picture.pixel(endingColumn - 10, 0), picture.pixel(endingColumn - 2, 0));
+}
+
+// Where the machine has an audio output, a press plays the stretch and a second press stops it;
+// where it has none, every button is disabled and says why.
+TEST_F(EditPreviewTest, PlayButtonsPlayAndStopOrSayThereIsNoOutput) {
+    writeOurMap();
+    showEdit();
+    QPushButton* join1 = button("Play Join 1");
+    QPushButton* join2 = button("Play Join 2");
+    QPushButton* ending = button("Play Ending");
+    ASSERT_NE(join1, nullptr);
+    ASSERT_NE(join2, nullptr);
+    ASSERT_NE(ending, nullptr);
+    EXPECT_EQ(button("Play Join 3"), nullptr);
+    for (QPushButton* b : {join1, join2, ending})
+        EXPECT_EQ(b->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+
+    if (!app::ui::JoinPreviewPlayer::audioOutputAvailable()) {
+        std::cout << "[ path     ] no audio output: checking the disabled buttons\n";
+        for (QPushButton* b : {join1, join2, ending}) {
+            EXPECT_FALSE(b->isEnabled());
+            EXPECT_EQ(b->accessibleDescription(), "No audio output found.");
+        }
+        return;
+    }
+    std::cout << "[ path     ] audio output found: playing through QAudioSink\n";
+    // The press action clicks the way a person does, after a short animation, so each press
+    // is followed until the player has taken it.
+    auto press = [&](QPushButton* b, std::optional<int> playing) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(b);
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_TRUE(testsupport::waitUntil(
+            [&] { return preview.player().playingId() == playing; }, 5.0))
+            << b->text().toStdString();
+    };
+    press(join1, 1);
+    EXPECT_EQ(join1->text().remove('&'), "Stop Join 1");
+    press(join2, 2);
+    EXPECT_EQ(join1->text().remove('&'), "Play Join 1");
+    press(join2, std::nullopt);
+    press(ending, -1);
+    // A stretch that is left to play ends by itself and its button reads Play again.
+    EXPECT_TRUE(testsupport::waitUntil([&] { return !preview.player().playingId(); }, 10.0));
+    EXPECT_EQ(ending->text().remove('&'), "Play Ending");
+    press(join1, 1);
+    preview.hide();  // another screen
+    EXPECT_FALSE(preview.player().playingId().has_value());
+}
+
+TEST_F(EditPreviewTest, AnAgentsEditShowsTheWaveformWithoutMarksOrButtons) {
+    for (const std::string& map : {std::string(), std::string("{ not json"),
+                                   std::string("{\"renderer\": \"codex\", \"tracks\": []}")}) {
+        SCOPED_TRACE(map);
+        if (map.empty()) {
+            std::filesystem::remove(folder / "analysis-map.json");
+        } else {
+            std::ofstream(folder / "analysis-map.json") << map;
+        }
+        showEdit();
+        EXPECT_GT(reachAt(kWidth / 10), 0.6);  // the waveform is there
+        EXPECT_TRUE(markColumns().empty());
+        EXPECT_TRUE(preview.findChildren<QPushButton*>().isEmpty());
+    }
+}
+
+// The marks come from what the real engine wrote for a three-song edit with a fade.
+TEST(EditPreviewOfARealEdit, AThreeSongEditShowsTwoJoinMarksTheEndingAndItsButtons) {
+    testsupport::ensureApplication();
+    testsupport::TemporaryFolder folder;
+    std::string tracks;
+    double frequency = 220.0;
+    for (const char* name : {"One", "Two", "Three"}) {
+        const auto song = folder / (std::string(name) + ".wav");
+        testsupport::writeTestWav(song, testsupport::concatenate({testsupport::silence(0.5),
+                                                                  testsupport::tone(8.0, frequency,
+                                                                                    0.5)}));
+        frequency *= 1.25;
+        if (!tracks.empty()) tracks += ",";
+        tracks += "{\"path\": \"" + song.string() + "\", \"name\": \"" + name +
+                  "\", \"startTime\": \"0:01\", \"endTime\": \"0:05\", \"note\": \"\"}";
+    }
+    const auto edits = folder / "edits";
+    std::ofstream(folder / "job.json")
+        << "{\"appVersion\": \"test\", \"outputFolder\": \"" << edits.string()
+        << "\", \"finalFadeOut\": true, \"finalEndingEffect\": \"fade\", \"tracks\": ["
+        << tracks << "]}";
+    common::SubprocessOptions engine;
+    engine.executable = (testsupport::bundleBinFolder() / "seamforge").string();
+    engine.arguments = {(folder / "job.json").string()};
+    engine.environmentOverrides["MUSIC_EDIT_LAME"] =
+        (testsupport::bundleBinFolder() / "lame").string();
+    const common::CapturedRun run = common::runAndCapture(engine, 1 << 20);
+    ASSERT_TRUE(run.status.succeeded()) << run.output;
+    const auto edit = edits / "One into Two into Three - continuous DJ edit.mp3";
+    const auto joins = app::ui::readEditJoinMap(edit);
+    ASSERT_TRUE(joins.has_value());
+    ASSERT_EQ(joins->joinSeconds.size(), 2u);
+    ASSERT_TRUE(joins->endingStartSeconds.has_value());
+
+    app::ui::EditPreview preview;
+    preview.resize(600, 200);
+    preview.showEdit(QString::fromStdString(edit.string()));
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !preview.isReading(); }, 30.0));
+    ASSERT_NE(preview.decodedEdit(), nullptr);
+    app::ui::EditWaveform& waveform = *preview.waveform();
+    const QImage picture = waveform.grab().toImage();
+    const double duration = preview.decodedEdit()->duration();
+    const QRgb mark = app::ui::EditWaveform::markColor().rgb();
+    for (const double seconds : joins->joinSeconds) {
+        const int column = app::ui::EditWaveform::columnAt(seconds, duration, picture.width());
+        EXPECT_EQ(picture.pixel(column, picture.height() - 1), mark) << seconds;
+    }
+    const int ending =
+        app::ui::EditWaveform::columnAt(*joins->endingStartSeconds, duration, picture.width());
+    EXPECT_NE(picture.pixel(ending + 3, 0), picture.pixel(ending - 3, 0));
+    for (const char* name : {"Play Join 1", "Play Join 2", "Play Ending"}) {
+        EXPECT_NE(uitest::findByAccessibleName<QPushButton>(&preview, name), nullptr) << name;
+    }
+}
+
+// The Complete screen shows the finished edit's waveform once the edit is complete.
+class CompleteScreenPreview : public testsupport::WizardTest {};
+
+TEST_F(CompleteScreenPreview, ShowsTheWaveformOnlyOnceTheEditIsComplete) {
+    const QString folder = wizard.makeFolder(QStringLiteral("Music Edits"));
+    const std::filesystem::path out = folder.toStdString();
+    testsupport::writeTestWav(out / "tone.wav", testsupport::tone(1.0, 440.0, 0.5));
+    ASSERT_EQ(testsupport::convertWithFfmpeg(out / "tone.wav", out / "Tone - DJ edit.mp3"), "");
+
+    app::ui::CreateEditCard card(view());
+    state().showCreateProgressScreen = true;
+    card.refresh();
+    EXPECT_EQ(uitest::findByAccessibleName<QWidget>(&card, "Edit waveform"), nullptr);
+    state().completedOutputFolder = folder;
+    card.refresh();
+    EXPECT_NE(uitest::findByAccessibleName<QWidget>(&card, "Edit waveform"), nullptr);
+}
+
+}  // namespace
