@@ -4,6 +4,9 @@
 
 #include "app/platform_words.h"
 #include "app/run/deliverables.h"
+#include "app/songs/edit_settings.h"
+#include "app/songs/media_library_paths.h"
+#include "app/songs/song_selection.h"
 #include "app/tools/agent_command.h"
 #include "app/tools/tool_probes.h"
 #include "app/tools/tool_readiness.h"
@@ -147,5 +150,100 @@ void ContentView::refreshToolChecksInBackground() {
 void ContentView::setCodexLocatorForTesting(std::function<std::optional<QString>()> locator) {
     codexLocator_ = std::move(locator);
 }
+
+// ---- Song selection ----
+
+bool ContentView::songFolderReady() const { return songs::songFolderReady(state_); }
+bool ContentView::canChooseSongs() { return songs::canChooseSongs(*this); }
+void ContentView::chooseSongFiles() { songs::chooseSongFiles(*this); }
+void ContentView::chooseSongFolder() { songs::chooseSongFolder(*this); }
+
+void ContentView::handleAudioFileSelection(const QStringList& paths) {
+    songs::handleAudioFileSelection(*this, paths);
+}
+
+void ContentView::handleSongFolderSelection(const QString& path) {
+    songs::handleSongFolderSelection(*this, path);
+}
+
+void ContentView::scanSelectedFolder() { songs::scanSelectedFolder(*this); }
+void ContentView::clearSongs() { songs::clearSongs(*this); }
+void ContentView::replaceTrack(int index) { songs::replaceTrack(*this, index); }
+void ContentView::moveTrack(int index, int offset) { songs::moveTrack(*this, index, offset); }
+
+bool ContentView::isBlockedMediaLibraryPath(const QString& path) const {
+    return songs::isBlockedMediaLibraryPath(path, services_.homeFolder());
+}
+
+QString ContentView::privacySafePickerStartDirectory(
+    const std::optional<QString>& preferred) const {
+    return songs::privacySafePickerStartDirectory(state_, services_, preferred);
+}
+
+QString ContentView::songPickerStartDirectory() const {
+    return songs::songPickerStartDirectory(state_, services_);
+}
+
+void ContentView::resetProgress() {
+    state_.completedOutputFolder.reset();
+    state_.showCreateProgressScreen = false;
+    state_.createSteps.clear();
+    state_.createLog.clear();
+    state_.editStartedAt.reset();
+    state_.lastEditActivityAt.reset();
+    // A stopped run may still be ending: its late updates must not reach the new selection.
+    if (!state_.isCreatingEdit) editRunController().reset();
+}
+
+// ---- Edit settings ----
+
+QString ContentView::songStartTime(const songs::TrackFile& track) const {
+    return songs::songStartTime(state_, track);
+}
+
+QString ContentView::songEndTime(const songs::TrackFile& track) const {
+    return songs::songEndTime(state_, track);
+}
+
+QString ContentView::songGuidanceText(const songs::TrackFile& track) const {
+    return songs::songGuidanceText(state_, track);
+}
+
+void ContentView::setSongStartTime(const songs::TrackFile& track, const QString& text) {
+    songs::setSongStartTime(*this, track, text);
+}
+
+void ContentView::setSongEndTime(const songs::TrackFile& track, const QString& text) {
+    songs::setSongEndTime(*this, track, text);
+}
+
+void ContentView::setSongGuidanceText(const songs::TrackFile& track, const QString& text) {
+    songs::setSongGuidanceText(*this, track, text);
+}
+
+void ContentView::syncSongGuidance() { songs::syncSongGuidance(state_); }
+void ContentView::syncSongTimingFields() { songs::syncSongTimingFields(state_); }
+
+void ContentView::refreshStarterGuidanceAfterOrderChange(
+    const std::vector<songs::TrackFile>& oldTracks) {
+    songs::refreshStarterGuidanceAfterOrderChange(state_, oldTracks);
+}
+
+void ContentView::chooseFinalEndingEffect(common::FinalEndingEffect effect) {
+    songs::chooseFinalEndingEffect(*this, effect);
+}
+
+void ContentView::chooseAIAssistMode(songs::AIAssistMode mode) {
+    songs::chooseAIAssistMode(*this, mode);
+}
+
+void ContentView::saveAIAssistPreferences() { songs::saveAIAssistPreferences(state_, services_); }
+
+void ContentView::openAIProviderConnection(const songs::AIProviderConnection& provider) {
+    songs::openAIProviderConnection(*this, provider);
+}
+
+void ContentView::chooseOutputFolder() { songs::chooseOutputFolder(*this); }
+void ContentView::restorePreferences() { songs::restorePreferences(*this); }
 
 }  // namespace app

@@ -22,22 +22,23 @@
 #include "app/run/install_phase.h"
 #include "app/run/posting_handle.h"
 #include "app/songs/edit_options.h"
+#include "app/songs/song_context.h"
 #include "app/tools/tool_probes.h"
 #include "app/wizard/platform_services.h"
 #include "app/wizard/wizard_state.h"
 
 namespace app {
 
-class ContentView : public QObject {
+class ContentView : public QObject, private songs::SongContext {
     Q_OBJECT
 
 public:
     explicit ContentView(PlatformServices& services, QObject* parent = nullptr);
     ~ContentView() override;
 
-    WizardState& state() { return state_; }
+    WizardState& state() override { return state_; }
     const WizardState& state() const { return state_; }
-    PlatformServices& services() const { return services_; }
+    PlatformServices& services() const override { return services_; }
     run::EditRunController& editRunController() const { return *editRunController_; }
     // For background bodies, which may outlive nothing but need the controller.
     std::shared_ptr<run::EditRunController> sharedEditRunController() const {
@@ -45,7 +46,7 @@ public:
     }
 
     // Emits changed(); every operation calls it after changing the state.
-    void notifyChanged();
+    void notifyChanged() override;
 
     // ---- Start-up and screen actions (app/wizard/content_view.cpp) ----
     // Restores the two preferences and starts the tool check.
@@ -68,9 +69,9 @@ public:
     // A snapshot of what the background probes need to know.
     tools::ToolEnvironment toolEnvironment() const;
     void applyToolCheckResults(std::vector<tools::ToolCheck> checks);
-    void refreshToolChecksInBackground();
+    void refreshToolChecksInBackground() override;
 
-    // ---- Song selection (app/songs/song_selection.cpp) ----
+    // ---- Song selection (app/songs/song_selection.h) ----
     bool songFolderReady() const;
     bool canChooseSongs();
     void chooseSongFiles();
@@ -85,9 +86,9 @@ public:
     QString privacySafePickerStartDirectory(const std::optional<QString>& preferred) const;
     QString songPickerStartDirectory() const;
     // Clears the traces of an earlier edit run ("the progress reset").
-    void resetProgress();
+    void resetProgress() override;
 
-    // ---- Edit settings (app/songs/edit_settings.cpp) ----
+    // ---- Edit settings (app/songs/edit_settings.h) ----
     // The text field bindings: reading gives "0:00" / empty text by default,
     // writing stores the text exactly as typed under the song's path.
     QString songStartTime(const songs::TrackFile& track) const;
