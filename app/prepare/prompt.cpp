@@ -5,7 +5,6 @@
 #include "app/prepare/note_portion.h"
 #include "app/prepare/prompt_rules.h"
 #include "app/songs/edit_options.h"
-#include "app/wizard/content_view.h"
 
 namespace app::prepare {
 namespace {
@@ -184,9 +183,3 @@ QString buildPrompt(const WizardState& state) {
 }
 
 }  // namespace app::prepare
-
-namespace app {
-
-QString ContentView::buildPrompt() const { return prepare::buildPrompt(state_); }
-
-}  // namespace app

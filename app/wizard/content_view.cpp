@@ -3,6 +3,9 @@
 #include <QMetaObject>
 
 #include "app/platform_words.h"
+#include "app/prepare/eligibility.h"
+#include "app/prepare/handoff_export.h"
+#include "app/prepare/prompt.h"
 #include "app/run/deliverables.h"
 #include "app/songs/edit_settings.h"
 #include "app/songs/media_library_paths.h"
@@ -245,5 +248,20 @@ void ContentView::openAIProviderConnection(const songs::AIProviderConnection& pr
 
 void ContentView::chooseOutputFolder() { songs::chooseOutputFolder(*this); }
 void ContentView::restorePreferences() { songs::restorePreferences(*this); }
+
+// ---- Edit preparation ----
+
+prepare::FastTimeEligibility ContentView::fastTimeEligibility(const QString& outputFolder) const {
+    return prepare::fastTimeEligibility(state_, outputFolder);
+}
+
+bool ContentView::exportHandoff(bool rescanFolderIfNeeded) {
+    const bool exported = prepare::exportHandoff(
+        state_, [this, rescanFolderIfNeeded] { songs::refreshSongList(*this, rescanFolderIfNeeded); });
+    notifyChanged();
+    return exported;
+}
+
+QString ContentView::buildPrompt() const { return prepare::buildPrompt(state_); }
 
 }  // namespace app

@@ -108,7 +108,7 @@ public:
     // Restores "reelhopperAIAssistMode" and "tunewrightFinalEndingEffect".
     void restorePreferences();
 
-    // ---- Edit preparation (app/prepare/) ----
+    // ---- Edit preparation (app/prepare/eligibility.h, handoff_export.h, prompt.h) ----
     prepare::FastTimeEligibility fastTimeEligibility(const QString& outputFolder) const;
     bool exportHandoff(bool rescanFolderIfNeeded);
     QString buildPrompt() const;
