@@ -40,14 +40,10 @@ bool exportHandoff(WizardState& state, const std::function<void()>& refreshSongL
         createFolder(handoff.path());
         createFolder(handoff.filePath(skillFolderName));
         write(buildPrompt(state), handoff.filePath(promptFileName), false);
-        write(diagnosticsScript(songFolder),
-                       handoff.filePath(diagnosticsScriptFileName), true);
-        write(
-            skillText(),
-            handoff.filePath(skillFolderName + QLatin1Char('/') + skillFileName),
-            false);
-        write(readmeText(songFolder, state.outputFolder),
-                       handoff.filePath(readmeFileName), false);
+        write(diagnosticsScript(songFolder), handoff.filePath(diagnosticsScriptFileName), true);
+        write(skillText(), handoff.filePath(skillFolderName + QLatin1Char('/') + skillFileName),
+              false);
+        write(readmeText(songFolder, state.outputFolder), handoff.filePath(readmeFileName), false);
     } catch (const std::exception& error) {
         return finish(QStringLiteral("Could not create music edit setup files: ") +
                           QString::fromLocal8Bit(error.what()),

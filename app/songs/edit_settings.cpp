@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "app/prepare/note_portion.h"
 #include "app/platform_words.h"
+#include "app/prepare/note_portion.h"
 #include "app/songs/media_library_paths.h"
 #include "app/songs/song_selection.h"
 #include "app/songs/starter_guidance.h"

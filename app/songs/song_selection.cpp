@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "app/prepare/note_portion.h"
 #include "app/platform_words.h"
+#include "app/prepare/note_portion.h"
 #include "app/songs/audio_files.h"
 #include "app/songs/edit_settings.h"
 #include "app/songs/media_library_paths.h"
@@ -140,9 +140,8 @@ void handleAudioFileSelection(SongContext& context, const QStringList& paths) {
         state.status = kEditRunningMessage;
     } else if (paths.isEmpty()) {
         state.status = QStringLiteral("Choose 1, 2, or 3 audio files.");
-    } else if (std::any_of(paths.begin(), paths.end(), [&context](const QString& path) {
-                   return isBlocked(context, path);
-               })) {
+    } else if (std::any_of(paths.begin(), paths.end(),
+                           [&context](const QString& path) { return isBlocked(context, path); })) {
         state.status = kBlockedSongsMessage;
     } else {
         QStringList kept;
@@ -247,7 +246,8 @@ void refreshSongList(SongContext& context, bool rescanFolderIfNeeded) {
         scanSelectedFolder(context);
         return;
     }
-    std::erase_if(state.tracks, [](const TrackFile& track) { return !QFileInfo::exists(track.url); });
+    std::erase_if(state.tracks,
+                  [](const TrackFile& track) { return !QFileInfo::exists(track.url); });
     syncSongGuidance(state);
 }
 

@@ -1,12 +1,18 @@
 #include "app/wizard/content_view.h"
 
 #include <QMetaObject>
+#include <QTimer>
 
 #include "app/platform_words.h"
 #include "app/prepare/eligibility.h"
 #include "app/prepare/handoff_export.h"
 #include "app/prepare/prompt.h"
+#include "app/run/agent_run.h"
+#include "app/run/create_edit.h"
 #include "app/run/deliverables.h"
+#include "app/run/live_status.h"
+#include "app/run/local_engine_run.h"
+#include "app/run/progress_model.h"
 #include "app/songs/edit_settings.h"
 #include "app/songs/media_library_paths.h"
 #include "app/songs/song_selection.h"
@@ -49,6 +55,11 @@ void ContentView::runInBackground(std::function<void()> work) {
 
 void ContentView::postToInterface(std::function<void()> block) {
     QMetaObject::invokeMethod(this, std::move(block), Qt::QueuedConnection);
+}
+
+void ContentView::runLater(int milliseconds, std::function<void()> block) {
+    // With this view as the timer's context, a view destroyed meanwhile runs nothing.
+    QTimer::singleShot(milliseconds, this, std::move(block));
 }
 
 std::shared_ptr<const run::PostingHandle> ContentView::postingHandleForRun(int runNumber) {
@@ -187,15 +198,10 @@ QString ContentView::songPickerStartDirectory() const {
     return songs::songPickerStartDirectory(state_, services_);
 }
 
-void ContentView::resetProgress() {
-    state_.completedOutputFolder.reset();
-    state_.showCreateProgressScreen = false;
-    state_.createSteps.clear();
-    state_.createLog.clear();
-    state_.editStartedAt.reset();
-    state_.lastEditActivityAt.reset();
-    // A stopped run may still be ending: its late updates must not reach the new selection.
-    if (!state_.isCreatingEdit) editRunController().reset();
+void ContentView::resetProgress() { run::resetProgress(state_, *editRunController_); }
+
+void ContentView::refreshSongList(bool rescanFolderIfNeeded) {
+    songs::refreshSongList(*this, rescanFolderIfNeeded);
 }
 
 // ---- Edit settings ----
@@ -257,11 +263,89 @@ prepare::FastTimeEligibility ContentView::fastTimeEligibility(const QString& out
 
 bool ContentView::exportHandoff(bool rescanFolderIfNeeded) {
     const bool exported = prepare::exportHandoff(
-        state_, [this, rescanFolderIfNeeded] { songs::refreshSongList(*this, rescanFolderIfNeeded); });
+        state_, [this, rescanFolderIfNeeded] { refreshSongList(rescanFolderIfNeeded); });
     notifyChanged();
     return exported;
 }
 
 QString ContentView::buildPrompt() const { return prepare::buildPrompt(state_); }
+
+// ---- Progress model ----
+
+void ContentView::setCreateStep(run::CreateStep id, run::InstallPhaseState state, double progress,
+                                const QString& detail) {
+    run::setCreateStep(*this, id, state, progress, detail);
+}
+
+void ContentView::markCreateStepFailed(const QString& detail) {
+    run::markCreateStepFailed(*this, detail);
+}
+
+void ContentView::markCreateStepStopped(const QString& detail) {
+    run::markCreateStepStopped(*this, detail);
+}
+
+void ContentView::advanceVisibleEditProgress() { run::advanceVisibleEditProgress(*this); }
+
+void ContentView::followEngineMilestone(run::EngineMilestone milestone) {
+    run::followEngineMilestone(*this, milestone);
+}
+
+QString ContentView::progressDetail(run::CreateStep id, double progress) const {
+    return run::progressDetail(state_, id, progress);
+}
+
+QString ContentView::progressLog(run::CreateStep id) const { return run::progressLog(state_, id); }
+void ContentView::appendCreateLog(const QString& line) { run::appendCreateLog(*this, line); }
+
+std::optional<run::InstallPhase> ContentView::currentCreateStep() const {
+    return run::currentCreateStep(state_);
+}
+
+QString ContentView::currentEditWorkLabel() const { return run::currentEditWorkLabel(state_); }
+
+QString ContentView::elapsedText(const std::optional<QDateTime>& since) const {
+    return run::elapsedText(since, now());
+}
+
+bool ContentView::createHasFailed() const { return run::createHasFailed(state_); }
+bool ContentView::createWasStopped() const { return run::createWasStopped(state_); }
+double ContentView::overallProgress() const { return run::overallProgress(state_); }
+QString ContentView::liveEditHeadline() const { return run::liveEditHeadline(state_); }
+QString ContentView::liveEditMessage() const { return run::liveEditMessage(state_, now()); }
+QString ContentView::liveEditSymbolName() const { return run::liveEditSymbolName(state_); }
+
+run::StatusColor ContentView::liveEditStatusColor() const {
+    return run::liveEditStatusColor(state_);
+}
+
+QString ContentView::liveEditTimingText() const { return run::liveEditTimingText(state_, now()); }
+void ContentView::stopCreateEdit() { run::stopCreateEdit(*this); }
+void ContentView::backToInstructions() { run::backToInstructions(*this); }
+
+// ---- Create Edit and the runs ----
+
+void ContentView::createEdit() { run::createEdit(*this); }
+
+void ContentView::continueCreateEdit(bool rescanFolderIfNeeded, const QString& outputFolder) {
+    run::continueCreateEdit(*this, rescanFolderIfNeeded, outputFolder);
+}
+
+void ContentView::runFastTimeEditInBackground(const prepare::FastTimeRenderJob& job,
+                                              const QString& workingDirectory,
+                                              const QString& outputFolder,
+                                              const std::optional<QString>& codexFallbackPath) {
+    run::startLocalEngineRun(*this, job, workingDirectory, outputFolder, codexFallbackPath);
+}
+
+void ContentView::runCodexEditInBackground(const QString& codexPath, const QString& prompt,
+                                           const QString& workingDirectory,
+                                           const QString& outputFolder) {
+    run::startAgentRun(*this, codexPath, prompt, workingDirectory, outputFolder);
+}
+
+void ContentView::showSavedDeliverablesProgress(const QString& file) {
+    run::showSavedDeliverablesProgress(*this, file);
+}
 
 }  // namespace app
