@@ -7,7 +7,7 @@
 #include <QUrl>
 
 #include "app/platform_words.h"
-#include "app/prepare/note_portion.h"
+#include "app/songs/default_notes.h"
 #include "app/songs/media_library_paths.h"
 #include "app/songs/song_selection.h"
 #include "app/songs/starter_guidance.h"
@@ -21,7 +21,7 @@ const QString kDefaultStartTime = QStringLiteral("0:00");
 
 // An untouched note is replaced when songs change places; the user's own words stay.
 bool isUntouchedNote(const QString& note, const QString& formerStarterText) {
-    return note == formerStarterText || note.trimmed().isEmpty() || prepare::isDefaultNote(note);
+    return note == formerStarterText || note.trimmed().isEmpty() || isDefaultNote(note);
 }
 
 // Stores `text` under `path`. A changed value means the finished edit no longer matches
@@ -80,7 +80,7 @@ void syncSongGuidance(WizardState& state) {
         const auto existing = state.songGuidance.constFind(path);
         // A default left from another position or song count is replaced by this one's.
         const bool keepsExisting =
-            existing != state.songGuidance.constEnd() && !prepare::isDefaultNote(*existing);
+            existing != state.songGuidance.constEnd() && !isDefaultNote(*existing);
         guidance.insert(path, keepsExisting ? *existing : starterGuidance(index, total));
     }
     state.songGuidance = std::move(guidance);

@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "app/platform_words.h"
-#include "app/prepare/note_portion.h"
 #include "app/songs/audio_files.h"
+#include "app/songs/default_notes.h"
 #include "app/songs/edit_settings.h"
 #include "app/songs/media_library_paths.h"
 #include "app/songs/starter_guidance.h"
@@ -318,7 +318,7 @@ void replaceTrack(SongContext& context, int index) {
     const QString oldStart = state.songStartTimes.value(oldPath, QStringLiteral("0:00"));
     const QString oldEnd = state.songEndTimes.value(oldPath);
     // Any default text (this position's starter included, trimmed) is not the user's own.
-    const bool noteIsOwn = !oldNote.trimmed().isEmpty() && !prepare::isDefaultNote(oldNote);
+    const bool noteIsOwn = !oldNote.trimmed().isEmpty() && !isDefaultNote(oldNote);
 
     state.tracks[static_cast<size_t>(index)] = TrackFile::forPath(newPath);
     state.usedDirectSongSelection = true;
