@@ -46,7 +46,10 @@ void createEdit(RunContext& context) {
     };
 
     if (!state.selectedFolder) return refuse(QStringLiteral("Choose 1, 2, or 3 songs first."));
-    context.refreshSongList(true);
+    // A folder's list is scanned again; a list picked or ordered by hand only loses songs
+    // whose files are gone, since a scan would sort it by file name.
+    const bool rescanFolderIfNeeded = true;
+    context.refreshSongList(rescanFolderIfNeeded);
 
     const size_t songCount = state.tracks.size();
     if (songCount == 0) {
