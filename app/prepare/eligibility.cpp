@@ -3,7 +3,6 @@
 #include "app/prepare/advanced_request.h"
 #include "app/prepare/note_portion.h"
 #include "app/prepare/time_text.h"
-#include "app/wizard/content_view.h"
 
 namespace app::prepare {
 namespace {
@@ -74,11 +73,3 @@ FastTimeEligibility fastTimeEligibility(const WizardState& state, const QString&
 }
 
 }  // namespace app::prepare
-
-namespace app {
-
-prepare::FastTimeEligibility ContentView::fastTimeEligibility(const QString& outputFolder) const {
-    return prepare::fastTimeEligibility(state_, outputFolder);
-}
-
-}  // namespace app

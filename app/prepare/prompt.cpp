@@ -2,10 +2,9 @@
 
 #include <QStringList>
 
-#include "app/prepare/note_portion.h"
 #include "app/prepare/prompt_rules.h"
+#include "app/songs/default_notes.h"
 #include "app/songs/edit_options.h"
-#include "app/wizard/content_view.h"
 
 namespace app::prepare {
 namespace {
@@ -71,7 +70,7 @@ QString editApproachHeading() {
 QString guidanceLine(const WizardState& state, int index) {
     const songs::TrackFile& track = state.tracks[static_cast<size_t>(index)];
     QString note = state.songGuidance.value(track.url).trimmed();
-    if (note.isEmpty()) note = noNoteGuidance(index, songCount(state));
+    if (note.isEmpty()) note = songs::noNoteGuidance(index, songCount(state));
     QString start = state.songStartTimes.value(track.url).trimmed();
     if (start.isEmpty()) start = QStringLiteral("0:00");
     QString end = state.songEndTimes.value(track.url).trimmed();
@@ -110,7 +109,7 @@ QString wizardDefaultLines(const WizardState& state) {
     for (int index = 0; index < songCount(state); ++index) {
         lines << QString::number(index + 1) + QStringLiteral(". ") +
                      state.tracks[static_cast<size_t>(index)].name() + QStringLiteral(": ") +
-                     wizardDefaultGuidance(index, songCount(state));
+                     songs::wizardDefaultGuidance(index, songCount(state));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -184,9 +183,3 @@ QString buildPrompt(const WizardState& state) {
 }
 
 }  // namespace app::prepare
-
-namespace app {
-
-QString ContentView::buildPrompt() const { return prepare::buildPrompt(state_); }
-
-}  // namespace app

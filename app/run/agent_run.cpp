@@ -3,24 +3,26 @@
 // brings the MP3 into the output folder and ends the agent itself a few seconds
 // after the MP3 is safely there.
 
+#include "app/run/agent_run.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <chrono>
 #include <memory>
 
 #include "app/prepare/handoff_layout.h"
 #include "app/run/child_run.h"
 #include "app/run/deliverables.h"
+#include "app/run/progress_model.h"
 #include "app/run/run_files.h"
 #include "app/run/run_output.h"
 #include "app/run/run_support.h"
 #include "app/tools/agent_command.h"
-#include "app/wizard/content_view.h"
 
-namespace app {
+namespace app::run {
 namespace {
 
-using run::InstallPhaseState;
 using SteadyClock = std::chrono::steady_clock;
 
 // Everything an agent run needs to know, fixed on the interface thread when it starts.
@@ -42,41 +44,41 @@ struct AgentWatch {
     bool appEndedAgent = false;
 };
 
-void applyStartFailure(ContentView& view, const QString& error) {
-    WizardState& state = view.state();
-    view.markCreateStepFailed(error);
+void applyStartFailure(RunContext& context, const QString& error) {
+    WizardState& state = context.state();
+    markCreateStepFailed(context, error);
     state.completedOutputFolder.reset();
     state.createLog = QStringLiteral(
         "The background editor could not start.\nMake sure Codex is installed and signed in, "
         "then try Create Edit again.");
     state.status = "The background editor could not start: " + error;
     state.isCreatingEdit = false;
-    view.notifyChanged();
+    context.notifyChanged();
 }
 
-void applySuccess(ContentView& view, const AgentRun& run, bool appEndedAgent) {
-    WizardState& state = view.state();
+void applySuccess(RunContext& context, const AgentRun& run, bool appEndedAgent) {
+    WizardState& state = context.state();
     if (appEndedAgent && run.lastMessageFile) {
-        run::writeTextFile(*run.lastMessageFile,
-                           "Complete. The finished MP3 and edit notes are saved in:\n" +
-                               run.outputFolder + QLatin1Char('\n'));
+        writeTextFile(*run.lastMessageFile,
+                      "Complete. The finished MP3 and edit notes are saved in:\n" +
+                          run.outputFolder + QLatin1Char('\n'));
     }
-    run::markEditStepsDone(
-        view, QStringLiteral("Audio analysis complete."), QStringLiteral("Edit points selected."),
-        QStringLiteral("Continuous edit built."),
-        QStringLiteral("320 kbps MP3 file saved in the selected output folder."));
+    markEditStepsDone(context, QStringLiteral("Audio analysis complete."),
+                      QStringLiteral("Edit points selected."),
+                      QStringLiteral("Continuous edit built."),
+                      QStringLiteral("320 kbps MP3 file saved in the selected output folder."));
     state.completedOutputFolder = run.outputFolder;
     state.createLog = "Complete. Your edit is ready in:\n" + run.outputFolder;
     state.status =
         QStringLiteral("Complete. Your edit is ready. Click View Edit to open the finished file.");
 }
 
-void applyFailure(ContentView& view, const QString& summary) {
-    WizardState& state = view.state();
-    view.markCreateStepFailed(summary.isEmpty()
-                                  ? QStringLiteral("The background editor stopped before a "
-                                                   "verified MP3 and edit notes were found.")
-                                  : summary);
+void applyFailure(RunContext& context, const QString& summary) {
+    WizardState& state = context.state();
+    markCreateStepFailed(context, summary.isEmpty()
+                                      ? QStringLiteral("The background editor stopped before a "
+                                                       "verified MP3 and edit notes were found.")
+                                      : summary);
     state.completedOutputFolder.reset();
     state.createLog = summary.isEmpty()
                           ? QStringLiteral(
@@ -87,27 +89,27 @@ void applyFailure(ContentView& view, const QString& summary) {
         "The background edit did not finish. A log was saved in the Tunewright Setup folder.");
 }
 
-void completeAgentRun(ContentView& view, const AgentRun& run, const run::ChildRunOutcome& outcome,
+void completeAgentRun(RunContext& context, const AgentRun& run, const ChildRunOutcome& outcome,
                       bool appEndedAgent) {
     if (outcome.cancelled) {
-        run::applyStoppedOutcome(view);
+        applyStoppedOutcome(context);
     } else if (outcome.success) {
-        applySuccess(view, run, appEndedAgent);
+        applySuccess(context, run, appEndedAgent);
     } else {
-        applyFailure(view, run::commandSummary(outcome.output));
+        applyFailure(context, commandSummary(outcome.output));
     }
-    view.state().isCreatingEdit = false;
-    view.notifyChanged();
+    context.state().isCreatingEdit = false;
+    context.notifyChanged();
 }
 
 common::SubprocessOptions agentOptions(const AgentRun& run) {
     common::SubprocessOptions options;
-    options.executable = run::localPath(run.codexPath);
+    options.executable = localPath(run.codexPath);
     for (const QString& argument :
          tools::codexEditArguments(run.workingDirectory, run.lastMessageFile, run.prompt)) {
         options.arguments.push_back(argument.toStdString());
     }
-    options.workingDirectory = run::localPath(run.workingDirectory);
+    options.workingDirectory = localPath(run.workingDirectory);
     options.stdinFromNullDevice = true;
     options.ownProcessGroup = true;  // a stop reaches the agent's own children too
     return options;
@@ -124,7 +126,7 @@ QStringList activityFolders(const AgentRun& run) {
 std::optional<QString> stableDeliverable(const AgentRun& run, const QDateTime& runStart) {
     for (const QString& folder : {run.outputFolder, run.workingDirectory}) {
         if (auto found =
-                run::freshCompletedAudioFile(folder, runStart, completedDeliverablesStablePeriod)) {
+                freshCompletedAudioFile(folder, runStart, completedDeliverablesStablePeriod)) {
             return found;
         }
     }
@@ -133,9 +135,9 @@ std::optional<QString> stableDeliverable(const AgentRun& run, const QDateTime& r
 
 // The last look once the agent has ended: no stability wait.
 bool finalDeliverableFound(const AgentRun& run, const QDateTime& runStart) {
-    if (run::freshCompletedAudioFile(run.outputFolder, runStart, 0.0)) return true;
-    if (auto found = run::freshCompletedAudioFile(run.workingDirectory, runStart, 0.0)) {
-        run::copyDeliverableToOutputIfNeeded(*found, run.outputFolder);
+    if (freshCompletedAudioFile(run.outputFolder, runStart, 0.0)) return true;
+    if (auto found = freshCompletedAudioFile(run.workingDirectory, runStart, 0.0)) {
+        copyDeliverableToOutputIfNeeded(*found, run.outputFolder);
         return true;
     }
     return false;
@@ -149,26 +151,25 @@ void writeAgentLog(const AgentRun& run, const QString& captured) {
             : "No terminal output was captured from Codex. The app monitored generated files and "
               "verified the selected output folder instead.\nOutput folder: " +
                   run.outputFolder + QLatin1Char('\n');
-    run::writeTextFile(*run.agentLogFile, text);
+    writeTextFile(*run.agentLogFile, text);
 }
 
 // One look at the running agent (background thread): its activity, and a finished,
 // stable MP3, which it gets a few seconds to finish its notes after.
-void watchAgent(const AgentRun& run, AgentWatch& watch, run::EditRunController& controller,
-                const run::PostingHandle& poster,
+void watchAgent(const AgentRun& run, AgentWatch& watch, EditRunController& controller,
+                const PostingHandle& poster,
                 const std::function<void(std::optional<QDateTime>)>& showActivity,
                 const std::function<void(QString)>& showSaved,
                 const std::shared_ptr<common::Subprocess>& process, const QDateTime& runStart) {
     // After Stop only the agent's exit is awaited.
     if (controller.isCancellationRequested(run.number)) return;
 
-    const std::optional<QDateTime> activity =
-        run::latestGeneratedActivityDate(activityFolders(run));
+    const std::optional<QDateTime> activity = latestGeneratedActivityDate(activityFolders(run));
     poster.post([showActivity, activity] { showActivity(activity); });
 
     const std::optional<QString> found = stableDeliverable(run, runStart);
     if (!found) return;
-    const QString deliverable = run::copyDeliverableToOutputIfNeeded(*found, run.outputFolder);
+    const QString deliverable = copyDeliverableToOutputIfNeeded(*found, run.outputFolder);
     if (!watch.firstSighting) {
         watch.firstSighting = SteadyClock::now();
         poster.post([showSaved, deliverable] { showSaved(deliverable); });
@@ -181,23 +182,23 @@ void watchAgent(const AgentRun& run, AgentWatch& watch, run::EditRunController& 
 }
 
 // The interface-thread handlers of one agent run and its watch.
-run::ChildRun agentChildRun(ContentView& view, const AgentRun& run,
-                            const std::shared_ptr<run::EditRunController>& controller,
-                            const std::shared_ptr<const run::PostingHandle>& poster) {
+ChildRun agentChildRun(RunContext& context, const AgentRun& run,
+                       const std::shared_ptr<EditRunController>& controller,
+                       const std::shared_ptr<const PostingHandle>& poster) {
     auto watch = std::make_shared<AgentWatch>();
     const std::function<void(std::optional<QDateTime>)> showActivity =
-        [&view](std::optional<QDateTime> activity) {
-            std::optional<QDateTime>& last = view.state().lastEditActivityAt;
+        [&context](std::optional<QDateTime> activity) {
+            std::optional<QDateTime>& last = context.state().lastEditActivityAt;
             if (activity && (!last || *activity > *last)) last = activity;
-            view.advanceVisibleEditProgress();
-            view.notifyChanged();
+            advanceVisibleEditProgress(context);
+            context.notifyChanged();
         };
-    const std::function<void(QString)> showSaved = [&view](const QString& deliverable) {
-        view.showSavedDeliverablesProgress(deliverable);
+    const std::function<void(QString)> showSaved = [&context](const QString& deliverable) {
+        showSavedDeliverablesProgress(context, deliverable);
     };
-    const auto advance = [&view] { view.advanceVisibleEditProgress(); };
+    const auto advance = [&context] { advanceVisibleEditProgress(context); };
 
-    run::ChildRun child;
+    ChildRun child;
     child.number = run.number;
     child.options = agentOptions(run);
     child.pollIntervalSeconds = editProgressPollInterval;
@@ -214,39 +215,60 @@ run::ChildRun agentChildRun(ContentView& view, const AgentRun& run,
         const bool deliverableFound = finalDeliverableFound(run, startedAt);
         return watch->appEndedAgent || (status.succeeded() && deliverableFound);
     };
-    child.onAttached = [&view] {
-        view.state().lastEditActivityAt = view.now();
-        view.notifyChanged();
+    child.onAttached = [&context] {
+        context.state().lastEditActivityAt = context.now();
+        context.notifyChanged();
     };
-    child.onStartFailed = [&view](const QString& error) { applyStartFailure(view, error); };
-    child.onComplete = [&view, run, watch](const run::ChildRunOutcome& outcome) {
-        completeAgentRun(view, run, outcome, watch->appEndedAgent);
+    child.onStartFailed = [&context](const QString& error) { applyStartFailure(context, error); };
+    child.onComplete = [&context, run, watch](const ChildRunOutcome& outcome) {
+        completeAgentRun(context, run, outcome, watch->appEndedAgent);
     };
     return child;
 }
 
 }  // namespace
 
-void ContentView::runCodexEditInBackground(const QString& codexPath, const QString& prompt,
-                                           const QString& workingDirectory,
-                                           const QString& outputFolder) {
+void startAgentRun(RunContext& context, const QString& codexPath, const QString& prompt,
+                   const QString& workingDirectory, const QString& outputFolder) {
+    const WizardState& state = context.state();
     AgentRun run;
-    run.number = currentRunNumber();
+    run.number = context.currentRunNumber();
     run.codexPath = codexPath;
     run.prompt = prompt;
     run.workingDirectory = workingDirectory;
     run.outputFolder = outputFolder;
-    run.handoffFolder = state_.handoffFolder;
-    if (state_.handoffFolder) {
-        const QDir handoff(*state_.handoffFolder);
+    run.handoffFolder = state.handoffFolder;
+    if (state.handoffFolder) {
+        const QDir handoff(*state.handoffFolder);
         run.lastMessageFile = handoff.filePath(prepare::codexLastMessageFileName);
         run.agentLogFile = handoff.filePath(prepare::backgroundCodexLogFileName);
     }
-    const std::shared_ptr<run::EditRunController> controller = sharedEditRunController();
-    const std::shared_ptr<const run::PostingHandle> poster = postingHandleForRun(run.number);
-    runInBackground([child = agentChildRun(*this, run, controller, poster), controller, poster] {
-        run::runChild(child, controller, poster);
-    });
+    const std::shared_ptr<EditRunController> controller = context.sharedEditRunController();
+    const std::shared_ptr<const PostingHandle> poster = context.postingHandleForRun(run.number);
+    context.runInBackground([child = agentChildRun(context, run, controller, poster), controller,
+                             poster] { runChild(child, controller, poster); });
 }
 
-}  // namespace app
+void showSavedDeliverablesProgress(RunContext& context, const QString& file) {
+    WizardState& state = context.state();
+    setCreateStep(context, CreateStep::analyze, InstallPhaseState::done, 1.0,
+                  QStringLiteral("Audio analysis complete."));
+    setCreateStep(context, CreateStep::cuts, InstallPhaseState::done, 1.0,
+                  QStringLiteral("Edit points selected."));
+    setCreateStep(context, CreateStep::render, InstallPhaseState::done, 1.0,
+                  QStringLiteral("Continuous edit built."));
+    const auto save =
+        std::find_if(state.createSteps.begin(), state.createSteps.end(),
+                     [](const InstallPhase& step) { return step.id == CreateStep::save; });
+    const double saveProgress = save != state.createSteps.end() ? save->progress : 0.1;
+    setCreateStep(context, CreateStep::save, InstallPhaseState::running,
+                  std::max(0.975, saveProgress),
+                  QStringLiteral("The 320 kbps MP3 file is saved. The editor is writing the final "
+                                 "note and closing the job."));
+    state.lastEditActivityAt = context.now();
+    state.createLog = "320 kbps MP3 file saved:\n" + QFileInfo(file).fileName() +
+                      "\nWriting final notes and closing. This should finish shortly.";
+    context.notifyChanged();
+}
+
+}  // namespace app::run

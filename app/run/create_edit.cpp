@@ -1,18 +1,19 @@
 // Create Edit: checks the selection and the output folder, resets the progress
 // model, writes the hand-off files and hands the edit to the local engine or the agent.
 
-#include <QFileInfo>
-#include <QTimer>
+#include "app/run/create_edit.h"
 
 #include "app/platform_words.h"
+#include "app/prepare/eligibility.h"
+#include "app/prepare/prompt.h"
+#include "app/run/agent_run.h"
+#include "app/run/local_engine_run.h"
+#include "app/run/progress_model.h"
 #include "app/run/run_files.h"
 #include "app/tools/tool_probes.h"
-#include "app/wizard/content_view.h"
 
-namespace app {
+namespace app::run {
 namespace {
-
-using run::InstallPhaseState;
 
 // The pause that lets the progress screen draw before the file work starts.
 constexpr int kPreparePauseMs = 150;
@@ -36,125 +37,126 @@ QString refusalMessage(songs::AIAssistMode mode) {
 
 }  // namespace
 
-void ContentView::createEdit() {
-    if (state_.isCreatingEdit) return;
-    const auto refuse = [this](const QString& status) {
-        state_.status = status;
-        notifyChanged();
+void createEdit(RunContext& context) {
+    WizardState& state = context.state();
+    if (state.isCreatingEdit) return;
+    const auto refuse = [&context, &state](const QString& status) {
+        state.status = status;
+        context.notifyChanged();
     };
 
-    if (!state_.selectedFolder) return refuse(QStringLiteral("Choose 1, 2, or 3 songs first."));
+    if (!state.selectedFolder) return refuse(QStringLiteral("Choose 1, 2, or 3 songs first."));
+    // A folder's list is scanned again; a list picked or ordered by hand only loses songs
+    // whose files are gone, since a scan would sort it by file name.
+    const bool rescanFolderIfNeeded = true;
+    context.refreshSongList(rescanFolderIfNeeded);
 
-    // A folder scan sorts by file name: it would undo songs picked one by one or reordered.
-    if (!state_.usedDirectSongSelection && !state_.manualTrackOrder) {
-        scanSelectedFolder();
-    } else {
-        std::erase_if(state_.tracks,
-                      [](const songs::TrackFile& track) { return !QFileInfo::exists(track.url); });
-        syncSongGuidance();
-    }
-
-    const size_t songCount = state_.tracks.size();
+    const size_t songCount = state.tracks.size();
     if (songCount == 0) {
         return refuse(QStringLiteral("No audio files found. Add 1, 2, or 3 songs first."));
     }
     if (songCount > 3) return refuse(QStringLiteral("This setup expects 1, 2, or 3 source songs."));
-    if (!state_.outputFolder) {
+    if (!state.outputFolder) {
         return refuse(QStringLiteral("Choose an output folder before creating the edit."));
     }
-    const QString outputFolder = *state_.outputFolder;
-    if (const std::optional<QString> error = run::createFolderWithParents(outputFolder)) {
+    const QString outputFolder = *state.outputFolder;
+    if (const std::optional<QString> error = createFolderWithParents(outputFolder)) {
         return refuse("Could not use that output folder: " + *error);
     }
 
-    const int runNumber = beginNewRun();
-    state_.isCreatingEdit = true;
-    state_.showCreateProgressScreen = true;
-    state_.completedOutputFolder.reset();
-    state_.isUsingFastTimeRenderer = false;
-    editRunController().prepareForNewRun(runNumber);
-    state_.editStartedAt = now();
-    state_.lastEditActivityAt = state_.editStartedAt;
-    state_.createSteps = run::defaultCreateSteps();
-    state_.createLog = QStringLiteral("Preparing the songs.");
-    state_.status = QStringLiteral("Creating the music edit...");
-    setCreateStep(run::CreateStep::prepare, InstallPhaseState::running, 0.35,
+    const int runNumber = context.beginNewRun();
+    state.isCreatingEdit = true;
+    state.showCreateProgressScreen = true;
+    state.completedOutputFolder.reset();
+    state.isUsingFastTimeRenderer = false;
+    context.sharedEditRunController()->prepareForNewRun(runNumber);
+    state.editStartedAt = context.now();
+    state.lastEditActivityAt = state.editStartedAt;
+    state.createSteps = defaultCreateSteps();
+    state.createLog = QStringLiteral("Preparing the songs.");
+    state.status = QStringLiteral("Creating the music edit...");
+    setCreateStep(context, CreateStep::prepare, InstallPhaseState::running, 0.35,
                   QStringLiteral("Preparing the selected songs and output folder."));
-    notifyChanged();
+    context.notifyChanged();
 
-    const bool rescan = !state_.usedDirectSongSelection && !state_.manualTrackOrder;
-    QTimer::singleShot(kPreparePauseMs, this, [this, runNumber, rescan, outputFolder] {
+    const bool rescan = !state.usedDirectSongSelection && !state.manualTrackOrder;
+    context.runLater(kPreparePauseMs, [&context, runNumber, rescan, outputFolder] {
         // A Stop, Back and new Create Edit inside the pause must not continue this run.
-        if (currentRunNumber() != runNumber) return;
-        continueCreateEdit(rescan, outputFolder);
+        if (context.currentRunNumber() != runNumber) return;
+        continueCreateEdit(context, rescan, outputFolder);
     });
 }
 
-void ContentView::continueCreateEdit(bool rescanFolderIfNeeded, const QString& outputFolder) {
-    if (!state_.isCreatingEdit) return;
+void continueCreateEdit(RunContext& context, bool rescanFolderIfNeeded,
+                        const QString& outputFolder) {
+    WizardState& state = context.state();
+    if (!state.isCreatingEdit) return;
 
-    if (!exportHandoff(rescanFolderIfNeeded)) {
-        setCreateStep(run::CreateStep::prepare, InstallPhaseState::failed, 1.0,
+    if (!context.exportHandoff(rescanFolderIfNeeded)) {
+        setCreateStep(context, CreateStep::prepare, InstallPhaseState::failed, 1.0,
                       QStringLiteral("Could not prepare the setup files."));
-        markCreateStepFailed(QStringLiteral("The edit did not start."));
-        state_.isCreatingEdit = false;
-        state_.createLog = QStringLiteral(
+        markCreateStepFailed(context, QStringLiteral("The edit did not start."));
+        state.isCreatingEdit = false;
+        state.createLog = QStringLiteral(
             "Setup files could not be prepared. Check the selected songs and try again.");
-        notifyChanged();
+        context.notifyChanged();
         return;
     }
-    setCreateStep(run::CreateStep::prepare, InstallPhaseState::done, 1.0,
+    setCreateStep(context, CreateStep::prepare, InstallPhaseState::done, 1.0,
                   QStringLiteral("Songs and output folder are ready."));
 
-    if (!state_.selectedFolder) {
-        setCreateStep(run::CreateStep::analyze, InstallPhaseState::failed, 1.0,
+    if (!state.selectedFolder) {
+        setCreateStep(context, CreateStep::analyze, InstallPhaseState::failed, 1.0,
                       QStringLiteral("The selected song folder was not found."));
-        markCreateStepFailed(QStringLiteral("Choose the song files again, then try Create Edit."));
-        state_.isCreatingEdit = false;
-        state_.createLog = QStringLiteral(
+        markCreateStepFailed(context,
+                             QStringLiteral("Choose the song files again, then try Create Edit."));
+        state.isCreatingEdit = false;
+        state.createLog = QStringLiteral(
             "The selected song folder was not found. Choose the song files again, then try "
             "Create Edit.");
-        state_.status = QStringLiteral("The selected song folder was not found.");
-        notifyChanged();
+        state.status = QStringLiteral("The selected song folder was not found.");
+        context.notifyChanged();
         return;
     }
-    const QString songFolder = *state_.selectedFolder;
+    const QString songFolder = *state.selectedFolder;
 
-    const prepare::FastTimeEligibility eligibility = fastTimeEligibility(outputFolder);
+    const prepare::FastTimeEligibility eligibility =
+        prepare::fastTimeEligibility(state, outputFolder);
     // An agent that Step 1 found not signed in would only retry its connection for ever.
-    const bool codexUsable = state_.aiAssistMode == songs::AIAssistMode::codexFallback &&
-                             !tools::codexKnownNotSignedIn(state_.toolChecks);
-    const std::optional<QString> codexPath = codexUsable ? codexExecutablePath() : std::nullopt;
+    const bool codexUsable = state.aiAssistMode == songs::AIAssistMode::codexFallback &&
+                             !tools::codexKnownNotSignedIn(state.toolChecks);
+    const std::optional<QString> codexPath =
+        codexUsable ? context.codexExecutablePath() : std::nullopt;
 
     if (eligibility.job) {
-        state_.isUsingFastTimeRenderer = true;
-        setCreateStep(run::CreateStep::analyze, InstallPhaseState::running, 0.18,
-                      progressDetail(run::CreateStep::analyze, 0.18));
-        state_.createLog = QStringLiteral(
+        state.isUsingFastTimeRenderer = true;
+        setCreateStep(context, CreateStep::analyze, InstallPhaseState::running, 0.18,
+                      progressDetail(state, CreateStep::analyze, 0.18));
+        state.createLog = QStringLiteral(
             "Standalone local engine: analyzing timing, notes, phrase structure, and clean cut "
             "points.");
-        notifyChanged();
-        runFastTimeEditInBackground(*eligibility.job, songFolder, outputFolder, codexPath);
+        context.notifyChanged();
+        startLocalEngineRun(context, *eligibility.job, songFolder, outputFolder, codexPath);
     } else if (codexPath) {
-        state_.isUsingFastTimeRenderer = false;
-        const QString prompt = buildPrompt();
-        setCreateStep(run::CreateStep::analyze, InstallPhaseState::running, 0.12,
-                      progressDetail(run::CreateStep::analyze, 0.12));
-        state_.createLog =
-            eligibility.reason + QLatin1Char('\n') + progressLog(run::CreateStep::analyze);
-        notifyChanged();
-        runCodexEditInBackground(*codexPath, prompt, songFolder, outputFolder);
+        state.isUsingFastTimeRenderer = false;
+        const QString prompt = prepare::buildPrompt(state);
+        setCreateStep(context, CreateStep::analyze, InstallPhaseState::running, 0.12,
+                      progressDetail(state, CreateStep::analyze, 0.12));
+        state.createLog =
+            eligibility.reason + QLatin1Char('\n') + progressLog(state, CreateStep::analyze);
+        context.notifyChanged();
+        startAgentRun(context, *codexPath, prompt, songFolder, outputFolder);
     } else {
-        const QString refusal = refusalMessage(state_.aiAssistMode);
-        setCreateStep(run::CreateStep::analyze, InstallPhaseState::failed, 1.0,
+        const QString refusal = refusalMessage(state.aiAssistMode);
+        setCreateStep(context, CreateStep::analyze, InstallPhaseState::failed, 1.0,
                       QStringLiteral("The background editing engine was not found."));
-        markCreateStepFailed(refusal);
-        state_.isCreatingEdit = false;
-        state_.createLog = "The local engine could not handle this edit. " + eligibility.reason +
-                           QLatin1Char('\n') + refusal;
-        state_.status = QStringLiteral("The local engine needs AI help for this edit.");
-        notifyChanged();
+        markCreateStepFailed(context, refusal);
+        state.isCreatingEdit = false;
+        state.createLog = "The local engine could not handle this edit. " + eligibility.reason +
+                          QLatin1Char('\n') + refusal;
+        state.status = QStringLiteral("The local engine needs AI help for this edit.");
+        context.notifyChanged();
     }
 }
 
-}  // namespace app
+}  // namespace app::run

@@ -10,7 +10,6 @@
 #include <system_error>
 
 #include "app/songs/audio_files.h"
-#include "app/wizard/content_view.h"
 
 namespace app::run {
 namespace {
@@ -130,28 +129,3 @@ std::optional<QString> newestAudioFile(const QString& folder) {
 }
 
 }  // namespace app::run
-
-namespace app {
-
-void ContentView::showSavedDeliverablesProgress(const QString& file) {
-    using run::InstallPhaseState;
-    setCreateStep(run::CreateStep::analyze, InstallPhaseState::done, 1.0,
-                  QStringLiteral("Audio analysis complete."));
-    setCreateStep(run::CreateStep::cuts, InstallPhaseState::done, 1.0,
-                  QStringLiteral("Edit points selected."));
-    setCreateStep(run::CreateStep::render, InstallPhaseState::done, 1.0,
-                  QStringLiteral("Continuous edit built."));
-    const auto save = std::find_if(
-        state_.createSteps.begin(), state_.createSteps.end(),
-        [](const run::InstallPhase& step) { return step.id == run::CreateStep::save; });
-    const double saveProgress = save != state_.createSteps.end() ? save->progress : 0.1;
-    setCreateStep(run::CreateStep::save, InstallPhaseState::running, std::max(0.975, saveProgress),
-                  QStringLiteral("The 320 kbps MP3 file is saved. The editor is writing the final "
-                                 "note and closing the job."));
-    state_.lastEditActivityAt = now();
-    state_.createLog = "320 kbps MP3 file saved:\n" + QFileInfo(file).fileName() +
-                       "\nWriting final notes and closing. This should finish shortly.";
-    notifyChanged();
-}
-
-}  // namespace app

@@ -3,68 +3,68 @@
 
 #include "app/run/live_status.h"
 
-#include "app/wizard/content_view.h"
+#include "app/run/progress_model.h"
 
-namespace app {
+namespace app::run {
 
-QString ContentView::liveEditHeadline() const {
-    if (state_.completedOutputFolder) return QStringLiteral("Complete");
-    if (createHasFailed()) return QStringLiteral("Problem found");
-    if (createWasStopped()) return QStringLiteral("Edit stopped");
-    if (const auto step = currentCreateStep()) return step->title;
+QString liveEditHeadline(const WizardState& state) {
+    if (state.completedOutputFolder) return QStringLiteral("Complete");
+    if (createHasFailed(state)) return QStringLiteral("Problem found");
+    if (createWasStopped(state)) return QStringLiteral("Edit stopped");
+    if (const auto step = currentCreateStep(state)) return step->title;
     return QStringLiteral("Standing by");
 }
 
-QString ContentView::liveEditMessage() const {
-    if (state_.completedOutputFolder) {
+QString liveEditMessage(const WizardState& state, const QDateTime& now) {
+    if (state.completedOutputFolder) {
         return QStringLiteral(
             "The finished MP3 and edit notes are saved in the selected output folder.");
     }
-    if (createHasFailed()) {
+    if (createHasFailed(state)) {
         return QStringLiteral(
             "The app stopped the run and saved the error details in the work folder. Use Show "
             "Work Folder if you need the log.");
     }
-    if (createWasStopped()) {
+    if (createWasStopped(state)) {
         return QStringLiteral(
             "The background edit was cancelled. Go back to change a song, note, edit approach, "
             "output folder, or final ending effect.");
     }
-    if (!state_.isCreatingEdit) {
+    if (!state.isCreatingEdit) {
         return QStringLiteral("Click Create Edit when the notes and output folder are ready.");
     }
-    const std::optional<QDateTime>& lastActivity = state_.lastEditActivityAt;
-    if (lastActivity && lastActivity->msecsTo(now()) > run::stallNoticeSeconds * 1000) {
-        return "Still working on " + currentEditWorkLabel().toLower() +
+    const std::optional<QDateTime>& lastActivity = state.lastEditActivityAt;
+    if (lastActivity && lastActivity->msecsTo(now) > stallNoticeSeconds * 1000) {
+        return "Still working on " + currentEditWorkLabel(state).toLower() +
                ". No new local-engine or output-file activity has appeared for " +
-               elapsedText(lastActivity) +
+               elapsedText(lastActivity, now) +
                ". You can keep waiting or use Stop Edit if it stays here too long.";
     }
-    if (const auto step = currentCreateStep()) return progressDetail(step->id, step->progress);
+    if (const auto step = currentCreateStep(state))
+        return progressDetail(state, step->id, step->progress);
     return QStringLiteral("Starting the background editor and preparing the work folder.");
 }
 
-QString ContentView::liveEditSymbolName() const {
-    if (state_.completedOutputFolder) return QStringLiteral("checkmark.seal.fill");
-    if (createHasFailed()) return QStringLiteral("exclamationmark.triangle.fill");
-    if (createWasStopped()) return QStringLiteral("stop.circle.fill");
+QString liveEditSymbolName(const WizardState& state) {
+    if (state.completedOutputFolder) return QStringLiteral("checkmark.seal.fill");
+    if (createHasFailed(state)) return QStringLiteral("exclamationmark.triangle.fill");
+    if (createWasStopped(state)) return QStringLiteral("stop.circle.fill");
     return QStringLiteral("dot.radiowaves.left.and.right");
 }
 
-run::StatusColor ContentView::liveEditStatusColor() const {
-    if (state_.completedOutputFolder) return run::StatusColor::green;
-    if (createHasFailed()) return run::StatusColor::red;
-    if (createWasStopped()) return run::StatusColor::orange;
-    return run::StatusColor::amber;
+StatusColor liveEditStatusColor(const WizardState& state) {
+    if (state.completedOutputFolder) return StatusColor::green;
+    if (createHasFailed(state)) return StatusColor::red;
+    if (createWasStopped(state)) return StatusColor::orange;
+    return StatusColor::amber;
 }
 
-QString ContentView::liveEditTimingText() const {
+QString liveEditTimingText(const WizardState& state, const QDateTime& now) {
     QString estimate = QStringLiteral("calculating");
-    const auto step = currentCreateStep();
-    if (state_.isCreatingEdit && step) {
-        using run::CreateStep;
+    const auto step = currentCreateStep(state);
+    if (state.isCreatingEdit && step) {
         const CreateStep id = step->id;
-        if (state_.isUsingFastTimeRenderer) {
+        if (state.isUsingFastTimeRenderer) {
             estimate = QStringLiteral("usually under 1 minute");
         } else if (id == CreateStep::prepare || id == CreateStep::save) {
             estimate = QStringLiteral("under 1 minute");
@@ -76,8 +76,9 @@ QString ContentView::liveEditTimingText() const {
             estimate = QStringLiteral("about 1-4 minutes");
         }
     }
-    return "Elapsed: " + elapsedText(state_.editStartedAt) + " | Estimated remaining: " + estimate +
-           " | Last activity: " + elapsedText(state_.lastEditActivityAt) + " ago";
+    return "Elapsed: " + elapsedText(state.editStartedAt, now) +
+           " | Estimated remaining: " + estimate +
+           " | Last activity: " + elapsedText(state.lastEditActivityAt, now) + " ago";
 }
 
-}  // namespace app
+}  // namespace app::run

@@ -1,7 +1,12 @@
 #pragma once
-// Fixed texts of the live status panel on the progress screen.
+// The live status panel of the progress screen: headline, message, symbol, colour
+// and timing line, all derived from the run state.
 
+#include <QDateTime>
 #include <QString>
+
+#include "app/run/install_phase.h"
+#include "app/wizard/wizard_state.h"
 
 namespace app::run {
 
@@ -12,5 +17,11 @@ inline constexpr qint64 stallNoticeSeconds = 180;
 inline const QString liveEditMonitoringNote = QStringLiteral(
     "The app is still monitoring local engine output, generated files, and the finished MP3 "
     "while this runs.");
+
+QString liveEditHeadline(const WizardState& state);
+QString liveEditMessage(const WizardState& state, const QDateTime& now);
+QString liveEditSymbolName(const WizardState& state);
+StatusColor liveEditStatusColor(const WizardState& state);
+QString liveEditTimingText(const WizardState& state, const QDateTime& now);
 
 }  // namespace app::run

@@ -1,20 +1,17 @@
 // The Step 4 progress model: the five step rows, their time-driven movement, the
 // short log, and Stop and Back.
 
+#include "app/run/progress_model.h"
+
 #include <QStringList>
 #include <algorithm>
 #include <array>
 
 #include "app/run/run_output.h"
 #include "app/run/run_support.h"
-#include "app/wizard/content_view.h"
 
-namespace app {
+namespace app::run {
 namespace {
-
-using run::CreateStep;
-using run::InstallPhase;
-using run::InstallPhaseState;
 
 constexpr int kCreateLogLines = 5;
 
@@ -59,18 +56,18 @@ bool anyStepIn(const std::vector<InstallPhase>& steps, InstallPhaseState state) 
 
 }  // namespace
 
-void ContentView::setCreateStep(run::CreateStep id, run::InstallPhaseState state, double progress,
-                                const QString& detail) {
-    InstallPhase* step = findStep(state_.createSteps, id);
+void setCreateStep(RunContext& context, CreateStep id, InstallPhaseState state, double progress,
+                   const QString& detail) {
+    InstallPhase* step = findStep(context.state().createSteps, id);
     if (step == nullptr) return;
     step->state = state;
     step->progress = progress;
     step->detail = detail;
-    notifyChanged();
+    context.notifyChanged();
 }
 
-void ContentView::markCreateStepFailed(const QString& detail) {
-    std::vector<InstallPhase>& steps = state_.createSteps;
+void markCreateStepFailed(RunContext& context, const QString& detail) {
+    std::vector<InstallPhase>& steps = context.state().createSteps;
     InstallPhase* step = firstStepIn(steps, InstallPhaseState::running);
     if (step == nullptr) step = firstStepIn(steps, InstallPhaseState::pending);
     if (step != nullptr) {
@@ -84,11 +81,11 @@ void ContentView::markCreateStepFailed(const QString& detail) {
         save->progress = 1.0;
         save->detail = detail;
     }
-    notifyChanged();
+    context.notifyChanged();
 }
 
-void ContentView::markCreateStepStopped(const QString& detail) {
-    std::vector<InstallPhase>& steps = state_.createSteps;
+void markCreateStepStopped(RunContext& context, const QString& detail) {
+    std::vector<InstallPhase>& steps = context.state().createSteps;
     if (InstallPhase* running = firstStepIn(steps, InstallPhaseState::running)) {
         running->state = InstallPhaseState::stopped;
         running->progress = std::min(running->progress, 0.98);
@@ -103,12 +100,13 @@ void ContentView::markCreateStepStopped(const QString& detail) {
             step.detail = QStringLiteral("Not run because the edit was stopped.");
         }
     }
-    notifyChanged();
+    context.notifyChanged();
 }
 
-void ContentView::advanceVisibleEditProgress() {
-    if (!state_.isCreatingEdit) return;
-    std::vector<InstallPhase>& steps = state_.createSteps;
+void advanceVisibleEditProgress(RunContext& context) {
+    WizardState& state = context.state();
+    if (!state.isCreatingEdit) return;
+    std::vector<InstallPhase>& steps = state.createSteps;
     const auto moving = std::find_if(steps.begin(), steps.end(), [](const InstallPhase& step) {
         return step.state == InstallPhaseState::running && ruleFor(step.id) != nullptr;
     });
@@ -117,13 +115,13 @@ void ContentView::advanceVisibleEditProgress() {
     InstallPhase& step = *moving;
     const VisibleProgressRule& rule = *ruleFor(step.id);
     step.progress = std::min(step.progress + rule.increment, rule.cap);
-    step.detail = progressDetail(step.id, step.progress);
-    state_.createLog = progressLog(step.id);
-    ++state_.createStatusTick;
+    step.detail = progressDetail(state, step.id, step.progress);
+    state.createLog = progressLog(state, step.id);
+    ++state.createStatusTick;
 
     // The local engine announces its steps (followEngineMilestone); time alone moves the
     // agent's rows only, which nothing else reports.
-    const bool timeMovesToNext = rule.next.has_value() && !state_.isUsingFastTimeRenderer;
+    const bool timeMovesToNext = rule.next.has_value() && !state.isUsingFastTimeRenderer;
     if (step.progress >= rule.cap) {
         if (timeMovesToNext) {
             const CreateStep next = *rule.next;
@@ -133,44 +131,45 @@ void ContentView::advanceVisibleEditProgress() {
             if (InstallPhase* following = findStep(steps, next)) {
                 following->state = InstallPhaseState::running;
                 following->progress = 0.1;
-                following->detail = progressDetail(next, 0.1);
+                following->detail = progressDetail(state, next, 0.1);
             }
-            state_.createLog = progressLog(next);
+            state.createLog = progressLog(state, next);
         } else if (!rule.next) {
-            state_.createLog = QStringLiteral(
+            state.createLog = QStringLiteral(
                 "Still building and checking the edit. If this phase slows down, that is normal "
                 "while the MP3 is encoded, finalized, and verified.");
         }
     }
-    notifyChanged();
+    context.notifyChanged();
 }
 
-void ContentView::followEngineMilestone(run::EngineMilestone milestone) {
-    if (!state_.isCreatingEdit || !state_.isUsingFastTimeRenderer) return;
-    const bool cutsDone = milestone == run::EngineMilestone::cutsDone;
+void followEngineMilestone(RunContext& context, EngineMilestone milestone) {
+    WizardState& state = context.state();
+    if (!state.isCreatingEdit || !state.isUsingFastTimeRenderer) return;
+    const bool cutsDone = milestone == EngineMilestone::cutsDone;
     // Every step before the next one is finished.
     const CreateStep next = cutsDone ? CreateStep::render : CreateStep::save;
     for (const CreateStep id : {CreateStep::analyze, CreateStep::cuts, CreateStep::render}) {
         if (id == next) break;
-        InstallPhase* step = findStep(state_.createSteps, id);
+        InstallPhase* step = findStep(state.createSteps, id);
         if (step == nullptr || step->state == InstallPhaseState::done) continue;
         step->state = InstallPhaseState::done;
         step->progress = 1.0;
         step->detail = QStringLiteral("Complete.");
     }
-    InstallPhase* following = findStep(state_.createSteps, next);
+    InstallPhase* following = findStep(state.createSteps, next);
     if (following != nullptr && following->state == InstallPhaseState::pending) {
         following->state = InstallPhaseState::running;
         following->progress = 0.1;
-        following->detail = progressDetail(next, 0.1);
-        state_.createLog = progressLog(next);
+        following->detail = progressDetail(state, next, 0.1);
+        state.createLog = progressLog(state, next);
     }
-    notifyChanged();
+    context.notifyChanged();
 }
 
-QString ContentView::progressDetail(run::CreateStep id, double progress) const {
-    const QString engine = state_.isUsingFastTimeRenderer ? QStringLiteral("the local engine")
-                                                          : QStringLiteral("AI fallback");
+QString progressDetail(const WizardState& state, CreateStep id, double progress) {
+    const QString engine = state.isUsingFastTimeRenderer ? QStringLiteral("the local engine")
+                                                         : QStringLiteral("AI fallback");
     if (id == CreateStep::prepare) {
         return QStringLiteral(
             "Right now the app is checking the selected songs, output folder, and local edit "
@@ -196,7 +195,7 @@ QString ContentView::progressDetail(run::CreateStep id, double progress) const {
                "beat/bar instead of drifting into the next lyric.";
     }
     if (id == CreateStep::render) {
-        if (state_.isUsingFastTimeRenderer) {
+        if (state.isUsingFastTimeRenderer) {
             return QStringLiteral(
                 "Right now the app is encoding the continuous 320 kbps MP3, matching loudness, "
                 "trimming silence, and checking the join. If this bar slows near the end, that is "
@@ -215,8 +214,8 @@ QString ContentView::progressDetail(run::CreateStep id, double progress) const {
     return QStringLiteral("Right now the app is monitoring the local editor.");
 }
 
-QString ContentView::progressLog(run::CreateStep id) const {
-    const bool local = state_.isUsingFastTimeRenderer;
+QString progressLog(const WizardState& state, CreateStep id) {
+    const bool local = state.isUsingFastTimeRenderer;
     if (id == CreateStep::analyze) {
         return local ? QStringLiteral(
                            "Standalone local engine: scanning first notes, beats, phrase cues, and "
@@ -249,19 +248,21 @@ QString ContentView::progressLog(run::CreateStep id) const {
     return QStringLiteral("Monitoring local engine and generated files.");
 }
 
-void ContentView::appendCreateLog(const QString& line) {
-    const QStringList lines = run::nonBlankLines(state_.createLog + QLatin1Char('\n') + line);
-    state_.createLog =
+void appendCreateLog(RunContext& context, const QString& line) {
+    WizardState& state = context.state();
+    const QStringList lines = nonBlankLines(state.createLog + QLatin1Char('\n') + line);
+    state.createLog =
         lines.mid(std::max<qsizetype>(0, lines.size() - kCreateLogLines)).join(QLatin1Char('\n'));
-    notifyChanged();
+    context.notifyChanged();
 }
 
-std::optional<run::InstallPhase> ContentView::currentCreateStep() const {
-    const std::vector<InstallPhase>& steps = state_.createSteps;
-    for (InstallPhaseState state :
+std::optional<InstallPhase> currentCreateStep(const WizardState& state) {
+    const std::vector<InstallPhase>& steps = state.createSteps;
+    for (InstallPhaseState wanted :
          {InstallPhaseState::running, InstallPhaseState::failed, InstallPhaseState::stopped}) {
-        const auto found = std::find_if(steps.begin(), steps.end(),
-                                        [state](const auto& step) { return step.state == state; });
+        const auto found = std::find_if(steps.begin(), steps.end(), [wanted](const auto& step) {
+            return step.state == wanted;
+        });
         if (found != steps.end()) return *found;
     }
     const auto lastDone = std::find_if(steps.rbegin(), steps.rend(), [](const InstallPhase& step) {
@@ -271,8 +272,8 @@ std::optional<run::InstallPhase> ContentView::currentCreateStep() const {
     return std::nullopt;
 }
 
-QString ContentView::currentEditWorkLabel() const {
-    const std::optional<InstallPhase> step = currentCreateStep();
+QString currentEditWorkLabel(const WizardState& state) {
+    const std::optional<InstallPhase> step = currentCreateStep(state);
     if (!step) return QStringLiteral("starting the edit");
     const CreateStep id = step->id;
     if (id == CreateStep::prepare) return QStringLiteral("preparing the song files");
@@ -283,52 +284,65 @@ QString ContentView::currentEditWorkLabel() const {
     return QStringLiteral("starting the edit");
 }
 
-QString ContentView::elapsedText(const std::optional<QDateTime>& since) const {
+QString elapsedText(const std::optional<QDateTime>& since, const QDateTime& now) {
     if (!since) return QStringLiteral("0:00");
-    const qint64 seconds = std::max<qint64>(0, since->msecsTo(now()) / 1000);
+    const qint64 seconds = std::max<qint64>(0, since->msecsTo(now) / 1000);
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-bool ContentView::createHasFailed() const {
-    return anyStepIn(state_.createSteps, InstallPhaseState::failed);
+bool createHasFailed(const WizardState& state) {
+    return anyStepIn(state.createSteps, InstallPhaseState::failed);
 }
 
-bool ContentView::createWasStopped() const {
-    return anyStepIn(state_.createSteps, InstallPhaseState::stopped);
+bool createWasStopped(const WizardState& state) {
+    return anyStepIn(state.createSteps, InstallPhaseState::stopped);
 }
 
-double ContentView::overallProgress() const {
-    const std::vector<InstallPhase>& steps = state_.createSteps;
+double overallProgress(const WizardState& state) {
+    const std::vector<InstallPhase>& steps = state.createSteps;
     if (steps.empty()) return 0.0;
     double total = 0.0;
     for (const InstallPhase& step : steps) total += step.progress;
     return total / static_cast<double>(steps.size());
 }
 
-void ContentView::stopCreateEdit() {
-    if (!state_.isCreatingEdit) return;
-    editRunController().cancel();
-    state_.isCreatingEdit = false;
-    state_.isUsingFastTimeRenderer = false;
-    state_.lastEditActivityAt = now();
-    run::applyStoppedOutcome(*this);
-    notifyChanged();
+void stopCreateEdit(RunContext& context) {
+    WizardState& state = context.state();
+    if (!state.isCreatingEdit) return;
+    context.sharedEditRunController()->cancel();
+    state.isCreatingEdit = false;
+    state.isUsingFastTimeRenderer = false;
+    state.lastEditActivityAt = context.now();
+    applyStoppedOutcome(context);
+    context.notifyChanged();
 }
 
-void ContentView::backToInstructions() {
-    if (state_.isCreatingEdit) {
-        state_.status = QStringLiteral("Stop the edit before going back to change the setup.");
+void backToInstructions(RunContext& context) {
+    WizardState& state = context.state();
+    if (state.isCreatingEdit) {
+        state.status = QStringLiteral("Stop the edit before going back to change the setup.");
     } else {
-        state_.showCreateProgressScreen = false;
-        state_.status =
-            state_.completedOutputFolder
+        state.showCreateProgressScreen = false;
+        state.status =
+            state.completedOutputFolder
                 ? QStringLiteral(
                       "Back on Step 3. The finished edit is still available from View Edit.")
                 : QStringLiteral(
                       "Back on Step 3. Review the notes, edit approach, output folder, or final "
                       "ending effect.");
     }
-    notifyChanged();
+    context.notifyChanged();
 }
 
-}  // namespace app
+void resetProgress(WizardState& state, EditRunController& controller) {
+    state.completedOutputFolder.reset();
+    state.showCreateProgressScreen = false;
+    state.createSteps.clear();
+    state.createLog.clear();
+    state.editStartedAt.reset();
+    state.lastEditActivityAt.reset();
+    // A stopped run may still be ending: its late updates must not reach the new selection.
+    if (!state.isCreatingEdit) controller.reset();
+}
+
+}  // namespace app::run

@@ -3,17 +3,15 @@
 
 #include <QString>
 
-namespace app {
-class ContentView;
-}
+#include "app/run/run_context.h"
 
 namespace app::run {
 
 // The stopped outcome of a run (interface thread): steps, log and status.
-void applyStoppedOutcome(ContentView& view);
+void applyStoppedOutcome(RunContext& context);
 
 // Marks the four steps after Prepare done, each with its finished detail (interface thread).
-void markEditStepsDone(ContentView& view, const QString& analyze, const QString& cuts,
+void markEditStepsDone(RunContext& context, const QString& analyze, const QString& cuts,
                        const QString& render, const QString& save);
 
 }  // namespace app::run

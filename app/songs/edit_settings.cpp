@@ -1,15 +1,18 @@
-// ContentView's edit settings: per-song times and notes, the edit options, the two stored
-// preferences and the output folder.
+// Edit settings: per-song times and notes, the edit options, the two stored preferences
+// and the output folder.
+
+#include "app/songs/edit_settings.h"
 
 #include <QFileInfo>
 #include <QUrl>
 
-#include "app/prepare/note_portion.h"
 #include "app/platform_words.h"
+#include "app/songs/default_notes.h"
+#include "app/songs/media_library_paths.h"
+#include "app/songs/song_selection.h"
 #include "app/songs/starter_guidance.h"
-#include "app/wizard/content_view.h"
 
-namespace app {
+namespace app::songs {
 namespace {
 
 const QString kAIAssistModeKey = QStringLiteral("reelhopperAIAssistMode");
@@ -18,7 +21,7 @@ const QString kDefaultStartTime = QStringLiteral("0:00");
 
 // An untouched note is replaced when songs change places; the user's own words stay.
 bool isUntouchedNote(const QString& note, const QString& formerStarterText) {
-    return note == formerStarterText || note.trimmed().isEmpty() || prepare::isDefaultNote(note);
+    return note == formerStarterText || note.trimmed().isEmpty() || isDefaultNote(note);
 }
 
 // Stores `text` under `path`. A changed value means the finished edit no longer matches
@@ -30,7 +33,7 @@ void storeSetting(WizardState& state, QHash<QString, QString>& settings, const Q
     settings.insert(path, text);
 }
 
-std::optional<int> firstPosition(const std::vector<songs::TrackFile>& tracks, const QString& path) {
+std::optional<int> firstPosition(const std::vector<TrackFile>& tracks, const QString& path) {
     for (size_t position = 0; position < tracks.size(); ++position) {
         if (tracks[position].url == path) return static_cast<int>(position);
     }
@@ -39,116 +42,122 @@ std::optional<int> firstPosition(const std::vector<songs::TrackFile>& tracks, co
 
 }  // namespace
 
-QString ContentView::songStartTime(const songs::TrackFile& track) const {
-    return state_.songStartTimes.value(track.url, kDefaultStartTime);
+QString songStartTime(const WizardState& state, const TrackFile& track) {
+    return state.songStartTimes.value(track.url, kDefaultStartTime);
 }
 
-QString ContentView::songEndTime(const songs::TrackFile& track) const {
-    return state_.songEndTimes.value(track.url);
+QString songEndTime(const WizardState& state, const TrackFile& track) {
+    return state.songEndTimes.value(track.url);
 }
 
-QString ContentView::songGuidanceText(const songs::TrackFile& track) const {
-    return state_.songGuidance.value(track.url);
+QString songGuidanceText(const WizardState& state, const TrackFile& track) {
+    return state.songGuidance.value(track.url);
 }
 
-void ContentView::setSongStartTime(const songs::TrackFile& track, const QString& text) {
-    storeSetting(state_, state_.songStartTimes, track.url, text);
-    notifyChanged();
+void setSongStartTime(SongContext& context, const TrackFile& track, const QString& text) {
+    WizardState& state = context.state();
+    storeSetting(state, state.songStartTimes, track.url, text);
+    context.notifyChanged();
 }
 
-void ContentView::setSongEndTime(const songs::TrackFile& track, const QString& text) {
-    storeSetting(state_, state_.songEndTimes, track.url, text);
-    notifyChanged();
+void setSongEndTime(SongContext& context, const TrackFile& track, const QString& text) {
+    WizardState& state = context.state();
+    storeSetting(state, state.songEndTimes, track.url, text);
+    context.notifyChanged();
 }
 
-void ContentView::setSongGuidanceText(const songs::TrackFile& track, const QString& text) {
-    storeSetting(state_, state_.songGuidance, track.url, text);
-    notifyChanged();
+void setSongGuidanceText(SongContext& context, const TrackFile& track, const QString& text) {
+    WizardState& state = context.state();
+    storeSetting(state, state.songGuidance, track.url, text);
+    context.notifyChanged();
 }
 
-void ContentView::syncSongGuidance() {
-    const int total = static_cast<int>(state_.tracks.size());
+void syncSongGuidance(WizardState& state) {
+    const int total = static_cast<int>(state.tracks.size());
     QHash<QString, QString> guidance;
     for (int index = 0; index < total; ++index) {
-        const QString& path = state_.tracks[static_cast<size_t>(index)].url;
-        const auto existing = state_.songGuidance.constFind(path);
+        const QString& path = state.tracks[static_cast<size_t>(index)].url;
+        const auto existing = state.songGuidance.constFind(path);
         // A default left from another position or song count is replaced by this one's.
         const bool keepsExisting =
-            existing != state_.songGuidance.constEnd() && !prepare::isDefaultNote(*existing);
-        guidance.insert(path, keepsExisting ? *existing : songs::starterGuidance(index, total));
+            existing != state.songGuidance.constEnd() && !isDefaultNote(*existing);
+        guidance.insert(path, keepsExisting ? *existing : starterGuidance(index, total));
     }
-    state_.songGuidance = std::move(guidance);
+    state.songGuidance = std::move(guidance);
 }
 
-void ContentView::syncSongTimingFields() {
+void syncSongTimingFields(WizardState& state) {
     QHash<QString, QString> startTimes;
     QHash<QString, QString> endTimes;
-    for (const songs::TrackFile& track : state_.tracks) {
-        const QString start = state_.songStartTimes.value(track.url).trimmed();
+    for (const TrackFile& track : state.tracks) {
+        const QString start = state.songStartTimes.value(track.url).trimmed();
         startTimes.insert(track.url, start.isEmpty() ? kDefaultStartTime : start);
-        endTimes.insert(track.url, state_.songEndTimes.value(track.url));
+        endTimes.insert(track.url, state.songEndTimes.value(track.url));
     }
-    state_.songStartTimes = std::move(startTimes);
-    state_.songEndTimes = std::move(endTimes);
+    state.songStartTimes = std::move(startTimes);
+    state.songEndTimes = std::move(endTimes);
 }
 
-void ContentView::refreshStarterGuidanceAfterOrderChange(
-    const std::vector<songs::TrackFile>& oldTracks) {
+void refreshStarterGuidanceAfterOrderChange(WizardState& state,
+                                            const std::vector<TrackFile>& oldTracks) {
     const int oldTotal = static_cast<int>(oldTracks.size());
-    const int total = static_cast<int>(state_.tracks.size());
+    const int total = static_cast<int>(state.tracks.size());
     for (int index = 0; index < total; ++index) {
-        const QString& path = state_.tracks[static_cast<size_t>(index)].url;
+        const QString& path = state.tracks[static_cast<size_t>(index)].url;
         const std::optional<int> oldIndex = firstPosition(oldTracks, path);
-        const QString formerStarter =
-            oldIndex ? songs::starterGuidance(*oldIndex, oldTotal) : QString();
-        if (isUntouchedNote(state_.songGuidance.value(path), formerStarter)) {
-            state_.songGuidance.insert(path, songs::starterGuidance(index, total));
+        const QString formerStarter = oldIndex ? starterGuidance(*oldIndex, oldTotal) : QString();
+        if (isUntouchedNote(state.songGuidance.value(path), formerStarter)) {
+            state.songGuidance.insert(path, starterGuidance(index, total));
         }
     }
 }
 
-void ContentView::chooseFinalEndingEffect(common::FinalEndingEffect effect) {
-    if (effect != state_.finalEndingEffect) state_.completedOutputFolder.reset();
-    state_.finalEndingEffect = effect;
-    services_.setPreference(kFinalEndingEffectKey, QString::fromLatin1(common::rawValue(effect)));
-    notifyChanged();
+void chooseFinalEndingEffect(SongContext& context, common::FinalEndingEffect effect) {
+    WizardState& state = context.state();
+    if (effect != state.finalEndingEffect) state.completedOutputFolder.reset();
+    state.finalEndingEffect = effect;
+    context.services().setPreference(kFinalEndingEffectKey,
+                                     QString::fromLatin1(common::rawValue(effect)));
+    context.notifyChanged();
 }
 
-void ContentView::chooseAIAssistMode(songs::AIAssistMode mode) {
-    state_.aiAssistMode = mode;
-    saveAIAssistPreferences();
-    notifyChanged();
+void chooseAIAssistMode(SongContext& context, AIAssistMode mode) {
+    context.state().aiAssistMode = mode;
+    saveAIAssistPreferences(context.state(), context.services());
+    context.notifyChanged();
 }
 
-void ContentView::saveAIAssistPreferences() {
-    services_.setPreference(kAIAssistModeKey, songs::id(state_.aiAssistMode));
+void saveAIAssistPreferences(const WizardState& state, PlatformServices& services) {
+    services.setPreference(kAIAssistModeKey, id(state.aiAssistMode));
 }
 
-void ContentView::openAIProviderConnection(const songs::AIProviderConnection& provider) {
-    state_.aiAssistMode = songs::AIAssistMode::providerLater;
-    saveAIAssistPreferences();
-    state_.aiConnectionMessage = provider.message;
+void openAIProviderConnection(SongContext& context, const AIProviderConnection& provider) {
+    WizardState& state = context.state();
+    state.aiAssistMode = AIAssistMode::providerLater;
+    saveAIAssistPreferences(state, context.services());
+    state.aiConnectionMessage = provider.message;
     if (provider.setupURL) {
         const QUrl address(*provider.setupURL, QUrl::StrictMode);
         if (address.isValid() && !address.scheme().isEmpty()) {
-            services_.openWebAddress(*provider.setupURL);
+            context.services().openWebAddress(*provider.setupURL);
         }
     }
-    notifyChanged();
+    context.notifyChanged();
 }
 
-void ContentView::chooseOutputFolder() {
-    if (!songFolderReady()) {
-        state_.status =
-            QStringLiteral("Choose 1, 2, or 3 songs before choosing the output folder.");
-        notifyChanged();
-        return;
+void chooseOutputFolder(SongContext& context) {
+    WizardState& state = context.state();
+    PlatformServices& services = context.services();
+    const auto refuse = [&context, &state](const QString& status) {
+        state.status = status;
+        context.notifyChanged();
+    };
+    if (!songFolderReady(state)) {
+        return refuse(QStringLiteral("Choose 1, 2, or 3 songs before choosing the output folder."));
     }
-    if (state_.isCreatingEdit) {
+    if (state.isCreatingEdit) {
         // A new output folder resets the progress, which would hide the running edit.
-        state_.status = QStringLiteral("Stop the edit before going back to change the setup.");
-        notifyChanged();
-        return;
+        return refuse(QStringLiteral("Stop the edit before going back to change the setup."));
     }
     OpenPanelRequest request;
     request.title = QStringLiteral("Choose where the finished edit should be saved");
@@ -156,42 +165,42 @@ void ContentView::chooseOutputFolder() {
     request.message =
         QStringLiteral("Choose where this app should save the finished MP3 and edit notes.");
     request.startDirectory = privacySafePickerStartDirectory(
-        state_.outputFolder ? state_.outputFolder : state_.selectedFolder);
+        state, services, state.outputFolder ? state.outputFolder : state.selectedFolder);
     request.canChooseFiles = false;
     request.canChooseDirectories = true;
     request.allowsMultipleSelection = false;
     request.canCreateDirectories = true;
 
-    const QStringList chosen = services_.runOpenPanel(request);
+    const QStringList chosen = services.runOpenPanel(request);
     if (chosen.isEmpty() || chosen.front().isEmpty()) return;
     const QString folder = chosen.front();
-    if (isBlockedMediaLibraryPath(folder) || !QFileInfo(folder).isDir()) {
-        state_.status =
+    if (isBlockedMediaLibraryPath(folder, services.homeFolder()) || !QFileInfo(folder).isDir()) {
+        return refuse(
             "Choose a regular output folder in Desktop, Downloads, or Documents. This app does not "
             "need " +
-            platform_words::mediaLibraryAccess() + ".";
-        notifyChanged();
-        return;
+            platform_words::mediaLibraryAccess() + ".");
     }
-    state_.outputFolder = folder;
-    resetProgress();
-    state_.status =
+    state.outputFolder = folder;
+    context.resetProgress();
+    state.status =
         QStringLiteral("Output folder selected. Add any timing notes, then click Create Edit.");
-    notifyChanged();
+    context.notifyChanged();
 }
 
-void ContentView::restorePreferences() {
-    if (const auto stored = services_.preference(kAIAssistModeKey)) {
-        if (const auto mode = songs::aiAssistModeFromRawValue(*stored)) state_.aiAssistMode = *mode;
+void restorePreferences(SongContext& context) {
+    WizardState& state = context.state();
+    const PlatformServices& services = context.services();
+    if (const auto stored = services.preference(kAIAssistModeKey)) {
+        if (const auto mode = aiAssistModeFromRawValue(*stored)) state.aiAssistMode = *mode;
     }
-    if (const auto stored = services_.preference(kFinalEndingEffectKey)) {
+    if (const auto stored = services.preference(kFinalEndingEffectKey)) {
         const QByteArray raw = stored->toUtf8();
         if (const auto effect = common::finalEndingEffectFromRawValue(
                 std::string_view(raw.constData(), static_cast<size_t>(raw.size())))) {
-            state_.finalEndingEffect = *effect;
+            state.finalEndingEffect = *effect;
         }
     }
-    notifyChanged();
+    context.notifyChanged();
 }
 
-}  // namespace app
+}  // namespace app::songs

@@ -1,17 +1,20 @@
-// ContentView's song selection: picking, scanning, replacing, moving and clearing songs.
+// Song selection: picking, scanning, replacing, moving and clearing songs.
+
+#include "app/songs/song_selection.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
-#include "app/prepare/note_portion.h"
 #include "app/platform_words.h"
 #include "app/songs/audio_files.h"
+#include "app/songs/default_notes.h"
+#include "app/songs/edit_settings.h"
 #include "app/songs/media_library_paths.h"
 #include "app/songs/starter_guidance.h"
-#include "app/wizard/content_view.h"
+#include "app/tools/tool_probes.h"
 
-namespace app {
+namespace app::songs {
 namespace {
 
 const QString kBlockedSongsMessage =
@@ -43,7 +46,7 @@ OpenPanelRequest songFilesPanel(const QString& startDirectory) {
     request.canChooseFiles = true;
     request.canChooseDirectories = false;
     request.allowsMultipleSelection = true;
-    request.allowedExtensions = songs::audioFileTypes();
+    request.allowedExtensions = audioFileTypes();
     return request;
 }
 
@@ -72,312 +75,319 @@ OpenPanelRequest replacementPanel(int index, const QString& startDirectory) {
     request.canChooseFiles = true;
     request.canChooseDirectories = false;
     request.allowsMultipleSelection = false;
-    request.allowedExtensions = songs::audioFileTypes();
+    request.allowedExtensions = audioFileTypes();
     return request;
 }
 
-std::vector<songs::TrackFile> tracksFor(const QStringList& paths) {
-    std::vector<songs::TrackFile> tracks;
-    for (const QString& path : paths) tracks.push_back(songs::TrackFile::forPath(path));
+std::vector<TrackFile> tracksFor(const QStringList& paths) {
+    std::vector<TrackFile> tracks;
+    for (const QString& path : paths) tracks.push_back(TrackFile::forPath(path));
     return tracks;
 }
 
-}  // namespace
-
-bool ContentView::songFolderReady() const {
-    const size_t count = state_.tracks.size();
-    return state_.selectedFolder.has_value() && count >= 1 && count <= 3;
+bool isBlocked(const SongContext& context, const QString& path) {
+    return isBlockedMediaLibraryPath(path, context.services().homeFolder());
 }
 
-bool ContentView::canChooseSongs() {
-    if (state_.isCreatingEdit) {
-        state_.status = kEditRunningMessage;
-        notifyChanged();
+}  // namespace
+bool songFolderReady(const WizardState& state) {
+    const size_t count = state.tracks.size();
+    return state.selectedFolder.has_value() && count >= 1 && count <= 3;
+}
+
+bool canChooseSongs(SongContext& context) {
+    WizardState& state = context.state();
+    if (state.isCreatingEdit) {
+        state.status = kEditRunningMessage;
+        context.notifyChanged();
         return false;
     }
-    if (state_.toolChecks.empty()) refreshToolChecksInBackground();
+    if (state.toolChecks.empty()) context.refreshToolChecksInBackground();
+    const QString resourceFolder = context.services().resourceFolder();
     QStringList missing;
-    if (!bundledToolPath(QStringLiteral("seamforge"))) missing << "Local music renderer";
-    if (!lameProgramPath()) missing << "MP3 encoder";
+    if (!tools::bundledToolPath(resourceFolder, QStringLiteral("seamforge"))) {
+        missing << "Local music renderer";
+    }
+    if (!tools::lameProgramPath(resourceFolder)) missing << "MP3 encoder";
     if (missing.isEmpty()) return true;
-    state_.status = "Missing local engine setup: " + missing.join(", ") +
-                    ". Reinstall Tunewright or contact support.";
-    notifyChanged();
+    state.status = "Missing local engine setup: " + missing.join(", ") +
+                   ". Reinstall Tunewright or contact support.";
+    context.notifyChanged();
     return false;
 }
 
-void ContentView::chooseSongFiles() {
-    if (!canChooseSongs()) return;
-    const QStringList chosen = services_.runOpenPanel(songFilesPanel(songPickerStartDirectory()));
+void chooseSongFiles(SongContext& context) {
+    if (!canChooseSongs(context)) return;
+    const QStringList chosen = context.services().runOpenPanel(
+        songFilesPanel(songPickerStartDirectory(context.state(), context.services())));
     if (chosen.isEmpty()) return;
-    handleAudioFileSelection(chosen);
-    refreshToolChecksInBackground();
+    handleAudioFileSelection(context, chosen);
+    context.refreshToolChecksInBackground();
 }
 
-void ContentView::chooseSongFolder() {
-    if (!canChooseSongs()) return;
-    const QStringList chosen = services_.runOpenPanel(songFolderPanel(songPickerStartDirectory()));
+void chooseSongFolder(SongContext& context) {
+    if (!canChooseSongs(context)) return;
+    const QStringList chosen = context.services().runOpenPanel(
+        songFolderPanel(songPickerStartDirectory(context.state(), context.services())));
     if (chosen.isEmpty()) return;
-    handleSongFolderSelection(chosen.front());
-    refreshToolChecksInBackground();
+    handleSongFolderSelection(context, chosen.front());
+    context.refreshToolChecksInBackground();
 }
 
-void ContentView::handleAudioFileSelection(const QStringList& paths) {
-    if (state_.isCreatingEdit) {
-        state_.status = kEditRunningMessage;
+void handleAudioFileSelection(SongContext& context, const QStringList& paths) {
+    WizardState& state = context.state();
+    if (state.isCreatingEdit) {
+        state.status = kEditRunningMessage;
     } else if (paths.isEmpty()) {
-        state_.status = QStringLiteral("Choose 1, 2, or 3 audio files.");
-    } else if (std::any_of(paths.begin(), paths.end(), [this](const QString& path) {
-                   return isBlockedMediaLibraryPath(path);
-               })) {
-        state_.status = kBlockedSongsMessage;
+        state.status = QStringLiteral("Choose 1, 2, or 3 audio files.");
+    } else if (std::any_of(paths.begin(), paths.end(),
+                           [&context](const QString& path) { return isBlocked(context, path); })) {
+        state.status = kBlockedSongsMessage;
     } else {
         QStringList kept;
         for (const QString& path : paths) {
-            if (!isExistingDirectory(path) && songs::hasSupportedAudioExtension(path)) {
+            if (!isExistingDirectory(path) && hasSupportedAudioExtension(path)) {
                 kept << QDir::cleanPath(path);
             }
         }
-        kept = songs::sortedByFileName(kept);
+        kept = sortedByFileName(kept);
         if (kept.isEmpty()) {
-            state_.status = QStringLiteral(
+            state.status = QStringLiteral(
                 "No supported audio files were selected. Supported: MP3, WAV, AIFF, M4A, FLAC, "
                 "AAC.");
         } else if (const QString folder = parentFolder(kept.front());
                    std::any_of(kept.begin(), kept.end(), [&folder](const QString& path) {
                        return parentFolder(path) != folder;
                    })) {
-            state_.status = QStringLiteral(
+            state.status = QStringLiteral(
                 "Choose songs from one folder so the setup files can be created beside them.");
         } else {
-            state_.selectedFolder = folder;
-            state_.outputFolder.reset();
-            resetProgress();
-            state_.usedDirectSongSelection = true;
-            state_.manualTrackOrder = false;
-            state_.tracks = tracksFor(kept);
-            syncSongGuidance();
-            syncSongTimingFields();
+            state.selectedFolder = folder;
+            state.outputFolder.reset();
+            context.resetProgress();
+            state.usedDirectSongSelection = true;
+            state.manualTrackOrder = false;
+            state.tracks = tracksFor(kept);
+            syncSongGuidance(state);
+            syncSongTimingFields(state);
             const qsizetype count = kept.size();
-            state_.status = count <= 3
-                                ? kStepTwoNeedsOutputMessage
-                                : "Selected " + QString::number(count) + " supported audio file" +
-                                      (count == 1 ? "" : "s") + ". Choose 1, 2, or 3 songs.";
+            state.status = count <= 3
+                               ? kStepTwoNeedsOutputMessage
+                               : "Selected " + QString::number(count) + " supported audio file" +
+                                     (count == 1 ? "" : "s") + ". Choose 1, 2, or 3 songs.";
         }
     }
-    notifyChanged();
+    context.notifyChanged();
 }
 
-void ContentView::handleSongFolderSelection(const QString& path) {
-    if (state_.isCreatingEdit) {
-        state_.status = kEditRunningMessage;
-    } else if (isBlockedMediaLibraryPath(path)) {
-        state_.status = kBlockedSongsMessage;
+void handleSongFolderSelection(SongContext& context, const QString& path) {
+    WizardState& state = context.state();
+    if (state.isCreatingEdit) {
+        state.status = kEditRunningMessage;
+    } else if (isBlocked(context, path)) {
+        state.status = kBlockedSongsMessage;
     } else if (!isExistingDirectory(path)) {
-        state_.status =
+        state.status =
             QStringLiteral("Choose a regular folder that contains 1, 2, or 3 audio files.");
     } else {
-        state_.usedDirectSongSelection = false;
-        state_.selectedFolder = QDir::cleanPath(path);
-        state_.outputFolder.reset();
-        resetProgress();
-        state_.manualTrackOrder = false;
-        syncSongTimingFields();
-        scanSelectedFolder();  // sets the status and notifies
+        state.usedDirectSongSelection = false;
+        state.selectedFolder = QDir::cleanPath(path);
+        state.outputFolder.reset();
+        context.resetProgress();
+        state.manualTrackOrder = false;
+        syncSongTimingFields(state);
+        scanSelectedFolder(context);  // sets the status and notifies
         return;
     }
-    notifyChanged();
+    context.notifyChanged();
 }
 
-void ContentView::scanSelectedFolder() {
-    if (!state_.selectedFolder) {
-        state_.status = QStringLiteral("Choose a folder first.");
-    } else if (isBlockedMediaLibraryPath(*state_.selectedFolder)) {
-        state_.status = kBlockedSongsMessage;
+void scanSelectedFolder(SongContext& context) {
+    WizardState& state = context.state();
+    if (!state.selectedFolder) {
+        state.status = QStringLiteral("Choose a folder first.");
+    } else if (isBlocked(context, *state.selectedFolder)) {
+        state.status = kBlockedSongsMessage;
     } else {
-        state_.usedDirectSongSelection = false;
-        state_.manualTrackOrder = false;
+        state.usedDirectSongSelection = false;
+        state.manualTrackOrder = false;
         // Files only: a folder named like a song cannot be rendered. Without QDir::Hidden,
         // hidden entries are skipped; an unreadable folder lists as empty.
         const QFileInfoList entries =
-            QDir(*state_.selectedFolder).entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
+            QDir(*state.selectedFolder).entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
         QStringList songPaths;
         for (const QFileInfo& entry : entries) {
-            if (songs::hasSupportedAudioExtension(entry.fileName())) {
+            if (hasSupportedAudioExtension(entry.fileName())) {
                 songPaths << QDir::cleanPath(entry.filePath());
             }
         }
-        songPaths = songs::sortedByFileName(songPaths);
-        state_.tracks = tracksFor(songPaths);
-        syncSongGuidance();
-        syncSongTimingFields();
+        songPaths = sortedByFileName(songPaths);
+        state.tracks = tracksFor(songPaths);
+        syncSongGuidance(state);
+        syncSongTimingFields(state);
         const qsizetype count = songPaths.size();
         if (count == 0) {
-            state_.status = QStringLiteral("No supported audio files found in that folder.");
+            state.status = QStringLiteral("No supported audio files found in that folder.");
         } else if (count > 3) {
-            state_.status = "Found " + QString::number(count) +
-                            " audio files. This app expects 1, 2, or 3 source songs.";
+            state.status = "Found " + QString::number(count) +
+                           " audio files. This app expects 1, 2, or 3 source songs.";
         } else {
-            state_.status =
-                state_.outputFolder ? kStepTwoWithOutputMessage : kStepTwoNeedsOutputMessage;
+            state.status =
+                state.outputFolder ? kStepTwoWithOutputMessage : kStepTwoNeedsOutputMessage;
         }
     }
-    notifyChanged();
+    context.notifyChanged();
 }
 
-void ContentView::clearSongs() {
-    if (state_.isCreatingEdit) {
-        // Forgetting the run's process now would leave it running with no way to stop it.
-        state_.status = kEditRunningMessage;
-        notifyChanged();
+void refreshSongList(SongContext& context, bool rescanFolderIfNeeded) {
+    WizardState& state = context.state();
+    // A folder scan sorts by file name: it would undo songs picked one by one or reordered.
+    if (rescanFolderIfNeeded && !state.usedDirectSongSelection && !state.manualTrackOrder) {
+        scanSelectedFolder(context);
         return;
     }
-    state_.selectedFolder.reset();
-    state_.outputFolder.reset();
-    state_.tracks.clear();
-    state_.songGuidance.clear();
-    state_.songStartTimes.clear();
-    state_.songEndTimes.clear();
-    state_.usedDirectSongSelection = false;
-    state_.manualTrackOrder = false;
-    state_.handoffFolder.reset();
-    resetProgress();
-    state_.isUsingFastTimeRenderer = false;
-    editRunController().reset();
-    state_.status = QStringLiteral("Song selection cleared. Choose 1, 2, or 3 songs again.");
-    notifyChanged();
-    refreshToolChecksInBackground();
+    std::erase_if(state.tracks,
+                  [](const TrackFile& track) { return !QFileInfo::exists(track.url); });
+    syncSongGuidance(state);
 }
 
-void ContentView::replaceTrack(int index) {
-    const int count = static_cast<int>(state_.tracks.size());
-    if (index < 0 || index >= count || state_.isCreatingEdit) return;
+void clearSongs(SongContext& context) {
+    WizardState& state = context.state();
+    if (state.isCreatingEdit) {
+        // Forgetting the run's process now would leave it running with no way to stop it.
+        state.status = kEditRunningMessage;
+        context.notifyChanged();
+        return;
+    }
+    state.selectedFolder.reset();
+    state.outputFolder.reset();
+    state.tracks.clear();
+    state.songGuidance.clear();
+    state.songStartTimes.clear();
+    state.songEndTimes.clear();
+    state.usedDirectSongSelection = false;
+    state.manualTrackOrder = false;
+    state.handoffFolder.reset();
+    // No edit runs here, so this also ends the claim of a stopped run that is still ending.
+    context.resetProgress();
+    state.isUsingFastTimeRenderer = false;
+    state.status = QStringLiteral("Song selection cleared. Choose 1, 2, or 3 songs again.");
+    context.notifyChanged();
+    context.refreshToolChecksInBackground();
+}
 
-    const QString oldPath = state_.tracks[static_cast<size_t>(index)].url;
-    const QStringList chosen = services_.runOpenPanel(
-        replacementPanel(index, privacySafePickerStartDirectory(parentFolder(oldPath))));
+void replaceTrack(SongContext& context, int index) {
+    WizardState& state = context.state();
+    const int count = static_cast<int>(state.tracks.size());
+    if (index < 0 || index >= count || state.isCreatingEdit) return;
+
+    const QString oldPath = state.tracks[static_cast<size_t>(index)].url;
+    const QStringList chosen = context.services().runOpenPanel(replacementPanel(
+        index, privacySafePickerStartDirectory(state, context.services(), parentFolder(oldPath))));
     if (chosen.isEmpty() || chosen.front().isEmpty()) return;
     const QString newPath = QDir::cleanPath(chosen.front());
 
-    if (isBlockedMediaLibraryPath(newPath)) {
-        state_.status =
+    const auto refuse = [&context, &state](const QString& status) {
+        state.status = status;
+        context.notifyChanged();
+    };
+    if (isBlocked(context, newPath)) {
+        return refuse(
             "Move or copy the replacement song to the same regular folder as the other songs. "
             "This app does not need " +
-            platform_words::mediaLibraryAccess() + ".";
-        notifyChanged();
-        return;
+            platform_words::mediaLibraryAccess() + ".");
     }
-    if (isExistingDirectory(newPath) || !songs::hasSupportedAudioExtension(newPath)) {
-        state_.status =
-            QStringLiteral("Choose a supported audio file: MP3, WAV, AIFF, M4A, FLAC, or AAC.");
-        notifyChanged();
-        return;
+    if (isExistingDirectory(newPath) || !hasSupportedAudioExtension(newPath)) {
+        return refuse(
+            QStringLiteral("Choose a supported audio file: MP3, WAV, AIFF, M4A, FLAC, or AAC."));
     }
-    if (state_.selectedFolder && parentFolder(newPath) != QDir::cleanPath(*state_.selectedFolder)) {
-        state_.status = QStringLiteral(
-            "Choose the replacement song from the same folder as the other selected songs.");
-        notifyChanged();
-        return;
+    if (state.selectedFolder && parentFolder(newPath) != QDir::cleanPath(*state.selectedFolder)) {
+        return refuse(QStringLiteral(
+            "Choose the replacement song from the same folder as the other selected songs."));
     }
     for (int other = 0; other < count; ++other) {
-        if (other != index && state_.tracks[static_cast<size_t>(other)].url == newPath) {
-            state_.status = QStringLiteral(
+        if (other != index && state.tracks[static_cast<size_t>(other)].url == newPath) {
+            return refuse(QStringLiteral(
                 "That song is already selected. Choose a different song or use the arrows to "
-                "reorder.");
-            notifyChanged();
-            return;
+                "reorder."));
         }
     }
 
-    const QString starter = songs::starterGuidance(index, count);
-    const QString oldNote = state_.songGuidance.value(oldPath);
-    const QString oldStart = state_.songStartTimes.value(oldPath, QStringLiteral("0:00"));
-    const QString oldEnd = state_.songEndTimes.value(oldPath);
+    const QString starter = starterGuidance(index, count);
+    const QString oldNote = state.songGuidance.value(oldPath);
+    const QString oldStart = state.songStartTimes.value(oldPath, QStringLiteral("0:00"));
+    const QString oldEnd = state.songEndTimes.value(oldPath);
     // Any default text (this position's starter included, trimmed) is not the user's own.
-    const bool noteIsOwn = !oldNote.trimmed().isEmpty() && !prepare::isDefaultNote(oldNote);
+    const bool noteIsOwn = !oldNote.trimmed().isEmpty() && !isDefaultNote(oldNote);
 
-    state_.tracks[static_cast<size_t>(index)] = songs::TrackFile::forPath(newPath);
-    state_.usedDirectSongSelection = true;
-    state_.manualTrackOrder = true;
-    resetProgress();
-    state_.songGuidance.remove(oldPath);
-    state_.songStartTimes.remove(oldPath);
-    state_.songEndTimes.remove(oldPath);
-    state_.songGuidance.insert(newPath, noteIsOwn ? oldNote : starter);
-    state_.songStartTimes.insert(newPath,
-                                 oldStart.trimmed().isEmpty() ? QStringLiteral("0:00") : oldStart);
-    state_.songEndTimes.insert(newPath, oldEnd);
-    syncSongGuidance();
-    syncSongTimingFields();
-    state_.status = "Song " + QString::number(index + 1) +
-                    " replaced. Review the notes, then choose an output folder or click Create "
-                    "Edit.";
-    notifyChanged();
+    state.tracks[static_cast<size_t>(index)] = TrackFile::forPath(newPath);
+    state.usedDirectSongSelection = true;
+    state.manualTrackOrder = true;
+    context.resetProgress();
+    state.songGuidance.remove(oldPath);
+    state.songStartTimes.remove(oldPath);
+    state.songEndTimes.remove(oldPath);
+    state.songGuidance.insert(newPath, noteIsOwn ? oldNote : starter);
+    state.songStartTimes.insert(newPath,
+                                oldStart.trimmed().isEmpty() ? QStringLiteral("0:00") : oldStart);
+    state.songEndTimes.insert(newPath, oldEnd);
+    syncSongGuidance(state);
+    syncSongTimingFields(state);
+    state.status = "Song " + QString::number(index + 1) +
+                   " replaced. Review the notes, then choose an output folder or click Create "
+                   "Edit.";
+    context.notifyChanged();
 }
 
-void ContentView::moveTrack(int index, int offset) {
-    const int count = static_cast<int>(state_.tracks.size());
+void moveTrack(SongContext& context, int index, int offset) {
+    WizardState& state = context.state();
+    const int count = static_cast<int>(state.tracks.size());
     const int target = index + offset;
     if (index < 0 || index >= count || target < 0 || target >= count) return;
-    if (state_.isCreatingEdit) {
-        state_.status = kEditRunningMessage;
-        notifyChanged();
+    if (state.isCreatingEdit) {
+        state.status = kEditRunningMessage;
+        context.notifyChanged();
         return;
     }
-    const std::vector<songs::TrackFile> oldTracks = state_.tracks;
-    std::swap(state_.tracks[static_cast<size_t>(index)],
-              state_.tracks[static_cast<size_t>(target)]);
-    state_.manualTrackOrder = true;
-    refreshStarterGuidanceAfterOrderChange(oldTracks);
-    resetProgress();
-    state_.status =
-        state_.outputFolder
+    const std::vector<TrackFile> oldTracks = state.tracks;
+    std::swap(state.tracks[static_cast<size_t>(index)], state.tracks[static_cast<size_t>(target)]);
+    state.manualTrackOrder = true;
+    refreshStarterGuidanceAfterOrderChange(state, oldTracks);
+    context.resetProgress();
+    state.status =
+        state.outputFolder
             ? QStringLiteral("Song order updated. Add any timing notes, then click Create Edit.")
             : QStringLiteral("Song order updated. Add timing notes, then choose an output folder.");
-    notifyChanged();
+    context.notifyChanged();
 }
 
-bool ContentView::isBlockedMediaLibraryPath(const QString& path) const {
-    return songs::isBlockedMediaLibraryPath(path, services_.homeFolder());
-}
-
-QString ContentView::privacySafePickerStartDirectory(
-    const std::optional<QString>& preferred) const {
-    const auto acceptable = [this](const QString& folder) {
-        return !folder.isEmpty() && !isBlockedMediaLibraryPath(folder) &&
+QString privacySafePickerStartDirectory(const WizardState& state, const PlatformServices& services,
+                                        const std::optional<QString>& preferred) {
+    const QString homeFolder = services.homeFolder();
+    const auto acceptable = [&homeFolder](const QString& folder) {
+        return !folder.isEmpty() && !isBlockedMediaLibraryPath(folder, homeFolder) &&
                isExistingDirectory(folder);
     };
     std::vector<QString> candidates;
     if (preferred) candidates.push_back(*preferred);
-    if (state_.selectedFolder) candidates.push_back(*state_.selectedFolder);
-    if (!state_.tracks.empty()) candidates.push_back(parentFolder(state_.tracks.front().url));
+    if (state.selectedFolder) candidates.push_back(*state.selectedFolder);
+    if (!state.tracks.empty()) candidates.push_back(parentFolder(state.tracks.front().url));
     for (const QString& candidate : candidates) {
         if (candidate.isEmpty()) continue;
         const QString folder = isExistingDirectory(candidate) ? candidate : parentFolder(candidate);
         if (acceptable(folder)) return folder;
     }
-    for (const QString& folder : {services_.desktopFolder(), services_.downloadsFolder(),
-                                  services_.documentsFolder(), services_.homeFolder()}) {
+    for (const QString& folder : {services.desktopFolder(), services.downloadsFolder(),
+                                  services.documentsFolder(), homeFolder}) {
         if (acceptable(folder)) return folder;
     }
     return QStringLiteral("/");
 }
 
-QString ContentView::songPickerStartDirectory() const {
-    std::optional<QString> preferred = state_.selectedFolder;
-    if (!preferred && !state_.tracks.empty()) preferred = parentFolder(state_.tracks.front().url);
-    return privacySafePickerStartDirectory(preferred);
+QString songPickerStartDirectory(const WizardState& state, const PlatformServices& services) {
+    std::optional<QString> preferred = state.selectedFolder;
+    if (!preferred && !state.tracks.empty()) preferred = parentFolder(state.tracks.front().url);
+    return privacySafePickerStartDirectory(state, services, preferred);
 }
 
-void ContentView::resetProgress() {
-    state_.completedOutputFolder.reset();
-    state_.showCreateProgressScreen = false;
-    state_.createSteps.clear();
-    state_.createLog.clear();
-    state_.editStartedAt.reset();
-    state_.lastEditActivityAt.reset();
-    // A stopped run may still be ending: its late updates must not reach the new selection.
-    if (!state_.isCreatingEdit) editRunController().reset();
-}
-
-}  // namespace app
+}  // namespace app::songs

@@ -1,9 +1,21 @@
 #include "app/wizard/content_view.h"
 
 #include <QMetaObject>
+#include <QTimer>
 
 #include "app/platform_words.h"
+#include "app/prepare/eligibility.h"
+#include "app/prepare/handoff_export.h"
+#include "app/prepare/prompt.h"
+#include "app/run/agent_run.h"
+#include "app/run/create_edit.h"
 #include "app/run/deliverables.h"
+#include "app/run/live_status.h"
+#include "app/run/local_engine_run.h"
+#include "app/run/progress_model.h"
+#include "app/songs/edit_settings.h"
+#include "app/songs/media_library_paths.h"
+#include "app/songs/song_selection.h"
 #include "app/tools/agent_command.h"
 #include "app/tools/tool_probes.h"
 #include "app/tools/tool_readiness.h"
@@ -43,6 +55,11 @@ void ContentView::runInBackground(std::function<void()> work) {
 
 void ContentView::postToInterface(std::function<void()> block) {
     QMetaObject::invokeMethod(this, std::move(block), Qt::QueuedConnection);
+}
+
+void ContentView::runLater(int milliseconds, std::function<void()> block) {
+    // With this view as the timer's context, a view destroyed meanwhile runs nothing.
+    QTimer::singleShot(milliseconds, this, std::move(block));
 }
 
 std::shared_ptr<const run::PostingHandle> ContentView::postingHandleForRun(int runNumber) {
@@ -146,6 +163,189 @@ void ContentView::refreshToolChecksInBackground() {
 
 void ContentView::setCodexLocatorForTesting(std::function<std::optional<QString>()> locator) {
     codexLocator_ = std::move(locator);
+}
+
+// ---- Song selection ----
+
+bool ContentView::songFolderReady() const { return songs::songFolderReady(state_); }
+bool ContentView::canChooseSongs() { return songs::canChooseSongs(*this); }
+void ContentView::chooseSongFiles() { songs::chooseSongFiles(*this); }
+void ContentView::chooseSongFolder() { songs::chooseSongFolder(*this); }
+
+void ContentView::handleAudioFileSelection(const QStringList& paths) {
+    songs::handleAudioFileSelection(*this, paths);
+}
+
+void ContentView::handleSongFolderSelection(const QString& path) {
+    songs::handleSongFolderSelection(*this, path);
+}
+
+void ContentView::scanSelectedFolder() { songs::scanSelectedFolder(*this); }
+void ContentView::clearSongs() { songs::clearSongs(*this); }
+void ContentView::replaceTrack(int index) { songs::replaceTrack(*this, index); }
+void ContentView::moveTrack(int index, int offset) { songs::moveTrack(*this, index, offset); }
+
+bool ContentView::isBlockedMediaLibraryPath(const QString& path) const {
+    return songs::isBlockedMediaLibraryPath(path, services_.homeFolder());
+}
+
+QString ContentView::privacySafePickerStartDirectory(
+    const std::optional<QString>& preferred) const {
+    return songs::privacySafePickerStartDirectory(state_, services_, preferred);
+}
+
+QString ContentView::songPickerStartDirectory() const {
+    return songs::songPickerStartDirectory(state_, services_);
+}
+
+void ContentView::resetProgress() { run::resetProgress(state_, *editRunController_); }
+
+void ContentView::refreshSongList(bool rescanFolderIfNeeded) {
+    songs::refreshSongList(*this, rescanFolderIfNeeded);
+}
+
+// ---- Edit settings ----
+
+QString ContentView::songStartTime(const songs::TrackFile& track) const {
+    return songs::songStartTime(state_, track);
+}
+
+QString ContentView::songEndTime(const songs::TrackFile& track) const {
+    return songs::songEndTime(state_, track);
+}
+
+QString ContentView::songGuidanceText(const songs::TrackFile& track) const {
+    return songs::songGuidanceText(state_, track);
+}
+
+void ContentView::setSongStartTime(const songs::TrackFile& track, const QString& text) {
+    songs::setSongStartTime(*this, track, text);
+}
+
+void ContentView::setSongEndTime(const songs::TrackFile& track, const QString& text) {
+    songs::setSongEndTime(*this, track, text);
+}
+
+void ContentView::setSongGuidanceText(const songs::TrackFile& track, const QString& text) {
+    songs::setSongGuidanceText(*this, track, text);
+}
+
+void ContentView::syncSongGuidance() { songs::syncSongGuidance(state_); }
+void ContentView::syncSongTimingFields() { songs::syncSongTimingFields(state_); }
+
+void ContentView::refreshStarterGuidanceAfterOrderChange(
+    const std::vector<songs::TrackFile>& oldTracks) {
+    songs::refreshStarterGuidanceAfterOrderChange(state_, oldTracks);
+}
+
+void ContentView::chooseFinalEndingEffect(common::FinalEndingEffect effect) {
+    songs::chooseFinalEndingEffect(*this, effect);
+}
+
+void ContentView::chooseAIAssistMode(songs::AIAssistMode mode) {
+    songs::chooseAIAssistMode(*this, mode);
+}
+
+void ContentView::saveAIAssistPreferences() { songs::saveAIAssistPreferences(state_, services_); }
+
+void ContentView::openAIProviderConnection(const songs::AIProviderConnection& provider) {
+    songs::openAIProviderConnection(*this, provider);
+}
+
+void ContentView::chooseOutputFolder() { songs::chooseOutputFolder(*this); }
+void ContentView::restorePreferences() { songs::restorePreferences(*this); }
+
+// ---- Edit preparation ----
+
+prepare::FastTimeEligibility ContentView::fastTimeEligibility(const QString& outputFolder) const {
+    return prepare::fastTimeEligibility(state_, outputFolder);
+}
+
+bool ContentView::exportHandoff(bool rescanFolderIfNeeded) {
+    const bool exported = prepare::exportHandoff(
+        state_, [this, rescanFolderIfNeeded] { refreshSongList(rescanFolderIfNeeded); });
+    notifyChanged();
+    return exported;
+}
+
+QString ContentView::buildPrompt() const { return prepare::buildPrompt(state_); }
+
+// ---- Progress model ----
+
+void ContentView::setCreateStep(run::CreateStep id, run::InstallPhaseState state, double progress,
+                                const QString& detail) {
+    run::setCreateStep(*this, id, state, progress, detail);
+}
+
+void ContentView::markCreateStepFailed(const QString& detail) {
+    run::markCreateStepFailed(*this, detail);
+}
+
+void ContentView::markCreateStepStopped(const QString& detail) {
+    run::markCreateStepStopped(*this, detail);
+}
+
+void ContentView::advanceVisibleEditProgress() { run::advanceVisibleEditProgress(*this); }
+
+void ContentView::followEngineMilestone(run::EngineMilestone milestone) {
+    run::followEngineMilestone(*this, milestone);
+}
+
+QString ContentView::progressDetail(run::CreateStep id, double progress) const {
+    return run::progressDetail(state_, id, progress);
+}
+
+QString ContentView::progressLog(run::CreateStep id) const { return run::progressLog(state_, id); }
+void ContentView::appendCreateLog(const QString& line) { run::appendCreateLog(*this, line); }
+
+std::optional<run::InstallPhase> ContentView::currentCreateStep() const {
+    return run::currentCreateStep(state_);
+}
+
+QString ContentView::currentEditWorkLabel() const { return run::currentEditWorkLabel(state_); }
+
+QString ContentView::elapsedText(const std::optional<QDateTime>& since) const {
+    return run::elapsedText(since, now());
+}
+
+bool ContentView::createHasFailed() const { return run::createHasFailed(state_); }
+bool ContentView::createWasStopped() const { return run::createWasStopped(state_); }
+double ContentView::overallProgress() const { return run::overallProgress(state_); }
+QString ContentView::liveEditHeadline() const { return run::liveEditHeadline(state_); }
+QString ContentView::liveEditMessage() const { return run::liveEditMessage(state_, now()); }
+QString ContentView::liveEditSymbolName() const { return run::liveEditSymbolName(state_); }
+
+run::StatusColor ContentView::liveEditStatusColor() const {
+    return run::liveEditStatusColor(state_);
+}
+
+QString ContentView::liveEditTimingText() const { return run::liveEditTimingText(state_, now()); }
+void ContentView::stopCreateEdit() { run::stopCreateEdit(*this); }
+void ContentView::backToInstructions() { run::backToInstructions(*this); }
+
+// ---- Create Edit and the runs ----
+
+void ContentView::createEdit() { run::createEdit(*this); }
+
+void ContentView::continueCreateEdit(bool rescanFolderIfNeeded, const QString& outputFolder) {
+    run::continueCreateEdit(*this, rescanFolderIfNeeded, outputFolder);
+}
+
+void ContentView::runFastTimeEditInBackground(const prepare::FastTimeRenderJob& job,
+                                              const QString& workingDirectory,
+                                              const QString& outputFolder,
+                                              const std::optional<QString>& codexFallbackPath) {
+    run::startLocalEngineRun(*this, job, workingDirectory, outputFolder, codexFallbackPath);
+}
+
+void ContentView::runCodexEditInBackground(const QString& codexPath, const QString& prompt,
+                                           const QString& workingDirectory,
+                                           const QString& outputFolder) {
+    run::startAgentRun(*this, codexPath, prompt, workingDirectory, outputFolder);
+}
+
+void ContentView::showSavedDeliverablesProgress(const QString& file) {
+    run::showSavedDeliverablesProgress(*this, file);
 }
 
 }  // namespace app

@@ -3,10 +3,12 @@
 //
 // ContentView lives on the interface thread. Every operation reads and writes
 // `state()` there and emits changed() when it is done. The operations are
-// implemented by subsystem: app/tools (tool readiness), app/songs (song selection
-// and edit settings), app/prepare (eligibility and hand-off files), app/run (the
-// progress model, the runs and deliverable monitoring). Background work never
-// touches the state: it posts blocks back with postToInterface(), in order.
+// implemented by subsystem, each forwarded to in one line: app/tools (tool
+// readiness), app/songs (song selection and edit settings, through the SongContext
+// this view provides), app/prepare (eligibility and hand-off files), app/run (the
+// progress model, the runs and deliverable monitoring, through the RunContext this
+// view provides). Background work never touches the state: it posts blocks back
+// with postToInterface() or a run's posting handle, in order.
 
 #include <QDateTime>
 #include <QObject>
@@ -21,31 +23,33 @@
 #include "app/run/engine_milestones.h"
 #include "app/run/install_phase.h"
 #include "app/run/posting_handle.h"
+#include "app/run/run_context.h"
 #include "app/songs/edit_options.h"
+#include "app/songs/song_context.h"
 #include "app/tools/tool_probes.h"
 #include "app/wizard/platform_services.h"
 #include "app/wizard/wizard_state.h"
 
 namespace app {
 
-class ContentView : public QObject {
+class ContentView : public QObject, private songs::SongContext, private run::RunContext {
     Q_OBJECT
 
 public:
     explicit ContentView(PlatformServices& services, QObject* parent = nullptr);
     ~ContentView() override;
 
-    WizardState& state() { return state_; }
+    WizardState& state() override { return state_; }
     const WizardState& state() const { return state_; }
-    PlatformServices& services() const { return services_; }
+    PlatformServices& services() const override { return services_; }
     run::EditRunController& editRunController() const { return *editRunController_; }
     // For background bodies, which may outlive nothing but need the controller.
-    std::shared_ptr<run::EditRunController> sharedEditRunController() const {
+    std::shared_ptr<run::EditRunController> sharedEditRunController() const override {
         return editRunController_;
     }
 
     // Emits changed(); every operation calls it after changing the state.
-    void notifyChanged();
+    void notifyChanged() override;
 
     // ---- Start-up and screen actions (app/wizard/content_view.cpp) ----
     // Restores the two preferences and starts the tool check.
@@ -59,7 +63,7 @@ public:
     // ---- Tool readiness (app/tools/tool_readiness.h) ----
     bool toolsReady() const;
     // Where the agent is (tools::codexExecutablePath unless a test replaced it).
-    std::optional<QString> codexExecutablePath() const;
+    std::optional<QString> codexExecutablePath() const override;
     void setCodexLocatorForTesting(std::function<std::optional<QString>()> locator);
     std::optional<QString> bundledToolPath(const QString& name) const;
     // The LAME that Step 1 accepts and the engine is given: the bundle's, else the
@@ -68,9 +72,9 @@ public:
     // A snapshot of what the background probes need to know.
     tools::ToolEnvironment toolEnvironment() const;
     void applyToolCheckResults(std::vector<tools::ToolCheck> checks);
-    void refreshToolChecksInBackground();
+    void refreshToolChecksInBackground() override;
 
-    // ---- Song selection (app/songs/song_selection.cpp) ----
+    // ---- Song selection (app/songs/song_selection.h) ----
     bool songFolderReady() const;
     bool canChooseSongs();
     void chooseSongFiles();
@@ -85,9 +89,9 @@ public:
     QString privacySafePickerStartDirectory(const std::optional<QString>& preferred) const;
     QString songPickerStartDirectory() const;
     // Clears the traces of an earlier edit run ("the progress reset").
-    void resetProgress();
+    void resetProgress() override;
 
-    // ---- Edit settings (app/songs/edit_settings.cpp) ----
+    // ---- Edit settings (app/songs/edit_settings.h) ----
     // The text field bindings: reading gives "0:00" / empty text by default,
     // writing stores the text exactly as typed under the song's path.
     QString songStartTime(const songs::TrackFile& track) const;
@@ -107,12 +111,12 @@ public:
     // Restores "reelhopperAIAssistMode" and "tunewrightFinalEndingEffect".
     void restorePreferences();
 
-    // ---- Edit preparation (app/prepare/) ----
+    // ---- Edit preparation (app/prepare/eligibility.h, handoff_export.h, prompt.h) ----
     prepare::FastTimeEligibility fastTimeEligibility(const QString& outputFolder) const;
-    bool exportHandoff(bool rescanFolderIfNeeded);
+    bool exportHandoff(bool rescanFolderIfNeeded) override;
     QString buildPrompt() const;
 
-    // ---- Progress model (app/run/progress_model.cpp) ----
+    // ---- Progress model (app/run/progress_model.h, live_status.h) ----
     void setCreateStep(run::CreateStep id, run::InstallPhaseState state, double progress,
                        const QString& detail);
     void markCreateStepFailed(const QString& detail);
@@ -137,34 +141,32 @@ public:
     void stopCreateEdit();
     void backToInstructions();
 
-    // ---- Create Edit and the local engine run (app/run/create_edit.cpp) ----
+    // ---- Create Edit and the local engine run (app/run/create_edit.h, local_engine_run.h) ----
     void createEdit();
     void continueCreateEdit(bool rescanFolderIfNeeded, const QString& outputFolder);
     void runFastTimeEditInBackground(const prepare::FastTimeRenderJob& job,
                                      const QString& workingDirectory, const QString& outputFolder,
                                      const std::optional<QString>& codexFallbackPath);
 
-    // ---- The agent fallback run (app/run/agent_run.cpp) ----
+    // ---- The agent fallback run (app/run/agent_run.h) ----
     void runCodexEditInBackground(const QString& codexPath, const QString& prompt,
                                   const QString& workingDirectory, const QString& outputFolder);
-
-    // ---- Deliverables (app/run/deliverables.cpp) ----
     void showSavedDeliverablesProgress(const QString& file);
 
     // ---- Time and threads ----
-    QDateTime now() const;
+    QDateTime now() const override;
     void setClockForTesting(std::function<QDateTime()> clock);
     // Runs `work` on a background worker (never on the interface thread).
-    void runInBackground(std::function<void()> work);
+    void runInBackground(std::function<void()> work) override;
     // Queues `block` onto the interface thread; blocks run in the order posted.
     void postToInterface(std::function<void()> block);
     // The posting handle of edit run `runNumber`: drops blocks once the run is superseded.
-    std::shared_ptr<const run::PostingHandle> postingHandleForRun(int runNumber);
+    std::shared_ptr<const run::PostingHandle> postingHandleForRun(int runNumber) override;
     // The number of the current edit run; completion handlers of an earlier
     // run compare it and do nothing when it has moved on.
-    int currentRunNumber() const { return runNumber_; }
+    int currentRunNumber() const override { return runNumber_; }
     // Starts a new edit run and returns its number.
-    int beginNewRun() { return ++runNumber_; }
+    int beginNewRun() override { return ++runNumber_; }
     // Waits until no background work is left (for tests and shutdown).
     void waitForBackgroundWork();
 
@@ -172,6 +174,11 @@ signals:
     void changed();
 
 private:
+    // What only the run's orchestration asks for.
+    QString resourceFolder() const override { return services_.resourceFolder(); }
+    void refreshSongList(bool rescanFolderIfNeeded) override;
+    void runLater(int milliseconds, std::function<void()> block) override;
+
     PlatformServices& services_;
     WizardState state_;
     std::shared_ptr<run::EditRunController> editRunController_;

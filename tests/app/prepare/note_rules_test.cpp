@@ -2,15 +2,16 @@
 
 #include "app/prepare/advanced_request.h"
 #include "app/prepare/note_portion.h"
+#include "app/songs/default_notes.h"
 #include "app/songs/starter_guidance.h"
 
 namespace {
 
 using app::prepare::asksForAdvancedRequest;
 using app::prepare::customFastTimeNotePortion;
-using app::prepare::noNoteGuidance;
-using app::prepare::wizardDefaultGuidance;
+using app::songs::noNoteGuidance;
 using app::songs::starterGuidance;
+using app::songs::wizardDefaultGuidance;
 
 TEST(CustomFastTimeNotePortion, DefaultTextsOfThePositionCountAsNoNote) {
     for (int total = 1; total <= 3; ++total) {
@@ -43,7 +44,7 @@ TEST(CustomFastTimeNotePortion, ADefaultOfAnyPositionAndCountIsNoNote) {
         for (int index = 0; index < total; ++index) {
             for (const QString& text : {starterGuidance(index, total), noNoteGuidance(index, total),
                                         wizardDefaultGuidance(index, total)}) {
-                EXPECT_TRUE(app::prepare::isDefaultNote("\n " + text + " \r\n"));
+                EXPECT_TRUE(app::songs::isDefaultNote("\n " + text + " \r\n"));
                 EXPECT_EQ(customFastTimeNotePortion(text, 0, 2), "") << text.toStdString();
                 EXPECT_EQ(customFastTimeNotePortion(text + "\n", 2, 3), "") << text.toStdString();
             }
@@ -52,7 +53,7 @@ TEST(CustomFastTimeNotePortion, ADefaultOfAnyPositionAndCountIsNoNote) {
     for (const QString& typed :
          {QString(), QStringLiteral("   "), QStringLiteral("End time 0:02"),
           starterGuidance(0, 3) + " Then cut.", starterGuidance(0, 1).toLower()}) {
-        EXPECT_FALSE(app::prepare::isDefaultNote(typed)) << typed.toStdString();
+        EXPECT_FALSE(app::songs::isDefaultNote(typed)) << typed.toStdString();
     }
 }
 

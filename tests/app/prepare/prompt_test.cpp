@@ -4,17 +4,17 @@
 
 #include <QRegularExpression>
 
-#include "app/prepare/note_portion.h"
 #include "app/prepare/skill_text.h"
+#include "app/songs/default_notes.h"
 #include "app/songs/edit_options.h"
 
 namespace {
 
 using app::WizardState;
 using app::prepare::buildPrompt;
-using app::prepare::noNoteGuidance;
-using app::prepare::wizardDefaultGuidance;
+using app::songs::noNoteGuidance;
 using app::songs::TrackFile;
+using app::songs::wizardDefaultGuidance;
 
 const QString kNoOutputFolder = "[choose the output folder before creating the edit]";
 

@@ -1,0 +1,19 @@
+#pragma once
+// The agent run: hands the whole edit to the outside agent and judges it by the files
+// it leaves.
+
+#include <QString>
+
+#include "app/run/run_context.h"
+
+namespace app::run {
+
+// Runs the agent at `codexPath` with `prompt` for the current run, in
+// `workingDirectory` (the song folder).
+void startAgentRun(RunContext& context, const QString& codexPath, const QString& prompt,
+                   const QString& workingDirectory, const QString& outputFolder);
+
+// The agent's MP3 is saved: the timed steps are done and Save waits for the notes.
+void showSavedDeliverablesProgress(RunContext& context, const QString& file);
+
+}  // namespace app::run

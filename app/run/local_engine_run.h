@@ -1,0 +1,19 @@
+#pragma once
+// The local engine run: writes the render job, runs seamforge on it in the background
+// and judges the result by the exit status and a fresh finished MP3. When the engine
+// cannot take or finish the edit, the run passes to the agent if one is given.
+
+#include <QString>
+#include <optional>
+
+#include "app/prepare/fast_time_job.h"
+#include "app/run/run_context.h"
+
+namespace app::run {
+
+// Runs `job` for the current run, in `workingDirectory` (the song folder).
+void startLocalEngineRun(RunContext& context, const prepare::FastTimeRenderJob& job,
+                         const QString& workingDirectory, const QString& outputFolder,
+                         const std::optional<QString>& codexFallbackPath);
+
+}  // namespace app::run

@@ -1,0 +1,26 @@
+#pragma once
+// What the song operations work on: the wizard's state, the desktop, and the three
+// reactions that belong to other parts of the wizard. The view provides it; every
+// call happens on the interface thread.
+
+#include "app/wizard/platform_services.h"
+#include "app/wizard/wizard_state.h"
+
+namespace app::songs {
+
+class SongContext {
+public:
+    virtual WizardState& state() = 0;
+    virtual PlatformServices& services() const = 0;
+    // Tells the screens the state changed.
+    virtual void notifyChanged() = 0;
+    // Forgets the traces of an earlier edit run (its steps, log and progress screen).
+    virtual void resetProgress() = 0;
+    // Starts a check of the tools in the background unless one is running.
+    virtual void refreshToolChecksInBackground() = 0;
+
+protected:
+    ~SongContext() = default;
+};
+
+}  // namespace app::songs
