@@ -5,6 +5,7 @@
 #include <string>
 
 #include "renderer/analysis/first_note.h"
+#include "renderer/analysis/signal_analysis.h"
 #include "renderer/analysis/zero_crossing.h"
 #include "renderer/cut/gain_and_ramps.h"
 #include "renderer/job/time_targets.h"
@@ -149,6 +150,7 @@ SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, 
     SongCut cut;
     cut.segment = cutSegment(samples, startFrame, songEnd.renderEndFrame, songEnd.padFrames);
     applyMicroFades(cut.segment);
+    cut.level = segmentRMS(cut.segment);
     // The reports and the audio take the ending's start from this one frame.
     if (songEnd.fadeStartFrame) cut.endingStartFrame = *songEnd.fadeStartFrame - startFrame;
 
