@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "audio/large_buffer.h"
 #include "renderer/analysis/first_note.h"
 #include "renderer/analysis/signal_analysis.h"
 #include "renderer/analysis/zero_crossing.h"
@@ -105,7 +106,8 @@ std::vector<int16_t> cutSegment(ConstSampleSpan samples, long long startFrame,
     const long long endSample =
         std::max(std::min(renderEndFrame, frames) * targetChannels, firstSample + targetChannels);
     std::vector<int16_t> segment;
-    segment.reserve(static_cast<size_t>(endSample - firstSample + padFrames * targetChannels));
+    audio::reserveLargeBuffer(
+        segment, static_cast<size_t>(endSample - firstSample + padFrames * targetChannels));
     segment.assign(samples.begin() + firstSample, samples.begin() + endSample);
     segment.resize(segment.size() + static_cast<size_t>(padFrames * targetChannels), 0);
     return segment;

@@ -4,6 +4,7 @@
 #include <bit>
 #include <filesystem>
 #include <optional>
+#include <semaphore>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -89,19 +90,36 @@ struct CutSongs {
     long long endingStartFrame = noEndingStartFrame;  // in the joined edit
 };
 
-audio::WavAudio decodeSong(const TrackJob& track, int songNumber, const WorkFolder& workFolder) {
+// A slot among the songs allowed to hold their audio in memory, held for its scope.
+class MemorySlot {
+public:
+    explicit MemorySlot(std::counting_semaphore<>& slots) : slots_(slots) { slots_.acquire(); }
+    ~MemorySlot() { slots_.release(); }
+    MemorySlot(const MemorySlot&) = delete;
+    MemorySlot& operator=(const MemorySlot&) = delete;
+
+private:
+    std::counting_semaphore<>& slots_;
+};
+
+SourceOnDisk decodeSong(const TrackJob& track, int songNumber, const WorkFolder& workFolder) {
     const TimelineStage stage("decode song " + std::to_string(songNumber));
     requireSourceFile(track);
-    return loadSourceAudio(track.path, workFolder.path(), songNumber);
+    return decodeSourceToDisk(track.path, workFolder.path(), songNumber);
 }
 
-// The decoded song never leaves this function, so it is released as soon as it is cut;
-// only its cut segment goes on.
+// The song's audio never leaves this function, so it is released, with its memory slot, as
+// soon as it is cut; only its cut segment goes on.
 SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan& ending,
-                         const WorkFolder& workFolder) {
+                         const WorkFolder& workFolder, std::counting_semaphore<>& memorySlots) {
     throwIfStopRequested();
     const TrackJob& track = job.tracks[static_cast<size_t>(songNumber - 1)];
-    const audio::WavAudio song = decodeSong(track, songNumber, workFolder);
+    const SourceOnDisk onDisk = decodeSong(track, songNumber, workFolder);
+    throwIfStopRequested();
+    const MemorySlot slot(memorySlots);
+    std::optional<TimelineStage> readStage(std::in_place, "read song " + std::to_string(songNumber));
+    const audio::WavAudio song = readSourceIntoMemory(onDisk);
+    readStage.reset();
     throwIfStopRequested();
     const TimelineStage stage("cut song " + std::to_string(songNumber));
     return cutSong(song.samples, track, songNumber, static_cast<int>(job.tracks.size()), ending);
@@ -109,9 +127,11 @@ SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan&
 
 CutSongs cutEverySong(const RenderJob& job, const EndingPlan& ending,
                       const WorkFolder& workFolder) {
+    std::counting_semaphore<> memorySlots(songsInMemoryAtOnce());
     std::vector<SongCut> songCuts = cutSongsSideBySide(
-        static_cast<int>(job.tracks.size()), songDecodeParallelism(),
-        [&](int songNumber) { return decodeAndCutSong(job, songNumber, ending, workFolder); });
+        static_cast<int>(job.tracks.size()), songDecodeParallelism(), [&](int songNumber) {
+            return decodeAndCutSong(job, songNumber, ending, workFolder, memorySlots);
+        });
     CutSongs cuts;
     long long framesBefore = 0;
     for (SongCut& cut : songCuts) {
