@@ -21,8 +21,8 @@ using RunProgram =
 void decodeMP3WithLame(const std::string& lame, const std::filesystem::path& source,
                        const std::filesystem::path& decodedWav, const RunProgram& run);
 
-// decodeMP3WithLame, then reads it back as loadCompleteWav does (TruncatedWavError for a short decode),
-// converted to targetSampleRate stereo.
+// decodeMP3WithLame, then reads it back as loadCompleteWav does (TruncatedWavError for a short
+// decode), converted to targetSampleRate stereo.
 WavAudio loadMP3WithLame(const std::string& lame, const std::filesystem::path& source,
                          const std::filesystem::path& decodedWav, const RunProgram& run);
 

@@ -32,10 +32,11 @@ SourceOnDisk decodeSourceToDisk(const std::filesystem::path& source,
     const std::string lame = lameExecutablePath();
     if (!isExecutableFile(lame)) throw RenderError("Bundled LAME decoder was not found.");
     song.file = workFolder / ("track-" + std::to_string(trackIndex) + "-lame-decoded.wav");
-    audio::decodeMP3WithLame(lame, source, song.file,
-                             [](const std::string& program, const std::vector<std::string>& arguments) {
-                                 runProcess(program, arguments);
-                             });
+    audio::decodeMP3WithLame(
+        lame, source, song.file,
+        [](const std::string& program, const std::vector<std::string>& arguments) {
+            runProcess(program, arguments);
+        });
     return song;
 }
 

@@ -120,7 +120,8 @@ void FinishedEdit::copySamples(size_t first, SampleSpan out) const {
         const auto next = std::upper_bound(segmentStarts_.begin(), segmentStarts_.end(), position);
         const auto index = static_cast<size_t>(next - segmentStarts_.begin()) - 1;
         const size_t segmentEnd = segmentStarts_[index] + segments_[index].size();
-        const size_t count = std::min(std::min(segmentEnd, endingStart_) - position, out.size() - done);
+        const size_t count =
+            std::min(std::min(segmentEnd, endingStart_) - position, out.size() - done);
         const int16_t* source = segments_[index].data() + (position - segmentStarts_[index]);
         const std::vector<int16_t>& table = tables_[index];
         for (size_t k = 0; k < count; ++k) out[done + k] = lookUp(table, source[k]);

@@ -117,7 +117,8 @@ SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan&
     const SourceOnDisk onDisk = decodeSong(track, songNumber, workFolder);
     throwIfStopRequested();
     const MemorySlot slot(memorySlots);
-    std::optional<TimelineStage> readStage(std::in_place, "read song " + std::to_string(songNumber));
+    std::optional<TimelineStage> readStage(std::in_place,
+                                           "read song " + std::to_string(songNumber));
     const audio::WavAudio song = readSourceIntoMemory(onDisk);
     readStage.reset();
     throwIfStopRequested();

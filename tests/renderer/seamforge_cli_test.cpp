@@ -182,8 +182,8 @@ TEST_F(Seamforge, LameProblemsFailOnOneLineAndKeepAnEarlierEdit) {
                                    "echo half an mp3 > \"$6\"\necho 'Could not encode: disk full'\n"
                                    "exit 1\n");
     // Half a second of edit is more than a pipe holds, so the unread rest is noticed.
-    const fs::path quittingEncoder = seamforgetest::writeScript(
-        files / "quitting-lame", "echo not an mp3 > \"$6\"\nexit 0\n");
+    const fs::path quittingEncoder =
+        seamforgetest::writeScript(files / "quitting-lame", "echo not an mp3 > \"$6\"\nexit 0\n");
 
     struct LameCase {
         std::string lame;

@@ -81,8 +81,7 @@ TEST(FinishedEdit, ReadsOutTheEditJoinedEndedAndNormalisedWhole) {
         SCOPED_TRACE("an echo reading across a join");
         const Samples shortSong = testsupport::concatenate(
             {testsupport::tone(0.1, 660.0, 0.7), testsupport::silence(4.0)});
-        expectSameAsWhole({quiet, loud, shortSong}, FinalEndingEffect::echoFade,
-                          twoSongs + 4410);
+        expectSameAsWhole({quiet, loud, shortSong}, FinalEndingEffect::echoFade, twoSongs + 4410);
     }
     {
         SCOPED_TRACE("an echo with too little before it, which fades instead");
