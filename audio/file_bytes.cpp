@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "audio/audio_error.h"
+#include "audio/large_buffer.h"
 
 namespace audio {
 namespace {
@@ -48,7 +49,9 @@ size_t readWholeFile(const std::filesystem::path& path, std::vector<Element>& st
     // Room for one byte more than the size, so that the end is seen without growing; a file
     // that grows meanwhile is read on into a larger buffer.
     constexpr size_t kMinimumGrowthBytes = 65536;
-    storage.resize(static_cast<size_t>(status.st_size) / sizeof(Element) + 1);
+    const size_t elements = static_cast<size_t>(status.st_size) / sizeof(Element) + 1;
+    reserveLargeBuffer(storage, elements);
+    storage.resize(elements);
     size_t used = 0;
     while (true) {
         const size_t capacity = storage.size() * sizeof(Element);

@@ -17,8 +17,12 @@ using RunProgram =
     std::function<void(const std::string& program, const std::vector<std::string>& arguments)>;
 
 // Has `run` start `lame` to turn the MP3 `source` into the WAV `decodedWav` (replaced if
-// present), then reads it back as loadCompleteWav does (TruncatedWavError for a short decode),
-// converted to targetSampleRate stereo.
+// present), and nothing more.
+void decodeMP3WithLame(const std::string& lame, const std::filesystem::path& source,
+                       const std::filesystem::path& decodedWav, const RunProgram& run);
+
+// decodeMP3WithLame, then reads it back as loadCompleteWav does (TruncatedWavError for a short
+// decode), converted to targetSampleRate stereo.
 WavAudio loadMP3WithLame(const std::string& lame, const std::filesystem::path& source,
                          const std::filesystem::path& decodedWav, const RunProgram& run);
 

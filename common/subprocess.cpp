@@ -89,6 +89,7 @@ struct ForkPlan {
     char* const* envp;
     const char* workingDirectory;  // nullptr: unchanged
     bool stdinFromNullDevice;
+    int inputFd;  // becomes standard input when not negative
     bool ownProcessGroup;
     int outputFd;
     int errorReportFd;  // receives errno when the child cannot run the program
@@ -107,7 +108,9 @@ struct ForkPlan {
     // The parent may have died before the line above took effect.
     if (::getppid() != plan.parent) ::_exit(127);
     if (plan.ownProcessGroup) ::setpgid(0, 0);
-    if (plan.stdinFromNullDevice) {
+    if (plan.inputFd >= 0) {
+        if (::dup2(plan.inputFd, STDIN_FILENO) < 0) failInChild(plan.errorReportFd);
+    } else if (plan.stdinFromNullDevice) {
         const int null = ::open("/dev/null", O_RDONLY);
         if (null < 0 || ::dup2(null, STDIN_FILENO) < 0) failInChild(plan.errorReportFd);
         if (null != STDIN_FILENO) ::close(null);
@@ -175,6 +178,7 @@ Subprocess::~Subprocess() {
     }
     finishReader();
     closeIfOpen(readFd_);
+    closeIfOpen(inputFd_);
     closeIfOpen(wakeReadFd_);
     closeIfOpen(wakeWriteFd_);
 }
@@ -193,8 +197,17 @@ std::optional<std::string> Subprocess::start() {
         return what + std::strerror(error);
     }
 
+    int inputPipe[2] = {-1, -1};
+    if (options_.stdinFromPipe && ::pipe2(inputPipe, O_CLOEXEC) != 0) {
+        const int error = errno;
+        for (int fd : {outputPipe[0], outputPipe[1], wakePipe[0], wakePipe[1]}) ::close(fd);
+        return what + std::strerror(error);
+    }
+
     FileActions files;
-    if (options_.stdinFromNullDevice) {
+    if (options_.stdinFromPipe) {
+        posix_spawn_file_actions_adddup2(&files.actions, inputPipe[0], STDIN_FILENO);
+    } else if (options_.stdinFromNullDevice) {
         posix_spawn_file_actions_addopen(&files.actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     }
     posix_spawn_file_actions_adddup2(&files.actions, outputPipe[1], STDOUT_FILENO);
@@ -222,6 +235,7 @@ std::optional<std::string> Subprocess::start() {
             envp.data(),
             options_.workingDirectory ? options_.workingDirectory->c_str() : nullptr,
             options_.stdinFromNullDevice,
+            inputPipe[0],
             options_.ownProcessGroup,
             outputPipe[1],
             -1,
@@ -232,7 +246,9 @@ std::optional<std::string> Subprocess::start() {
                               &attributes.attributes, argv.data(), envp.data());
     }
     ::close(outputPipe[1]);
+    closeIfOpen(inputPipe[0]);
     if (error != 0) {
+        closeIfOpen(inputPipe[1]);
         ::close(outputPipe[0]);
         ::close(wakePipe[0]);
         ::close(wakePipe[1]);
@@ -244,6 +260,7 @@ std::optional<std::string> Subprocess::start() {
         pid_ = child;
     }
     readFd_ = outputPipe[0];
+    inputFd_ = inputPipe[1];
     wakeReadFd_ = wakePipe[0];
     wakeWriteFd_ = wakePipe[1];
     reader_ = std::thread([this] { readOutput(); });
@@ -275,6 +292,37 @@ void Subprocess::readOutput() {
         if (onOutput_) onOutput_(std::string_view(buffer, static_cast<size_t>(count)));
     }
 }
+
+bool Subprocess::writeInput(std::string_view bytes) {
+    if (inputFd_ < 0) return false;
+    // A child that stops reading would otherwise end this whole process with SIGPIPE. The
+    // signal is blocked in this thread only, and the one a failed write raised is taken
+    // back before the mask is restored.
+    sigset_t pipeSignal;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    sigset_t previous;
+    ::pthread_sigmask(SIG_BLOCK, &pipeSignal, &previous);
+    bool written = true;
+    while (!bytes.empty()) {
+        const ssize_t count = ::write(inputFd_, bytes.data(), bytes.size());
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) {
+            if (errno == EPIPE) {
+                const timespec noWait{};
+                ::sigtimedwait(&pipeSignal, nullptr, &noWait);
+            }
+            written = false;
+            break;
+        }
+        bytes.remove_prefix(static_cast<size_t>(count));
+    }
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    if (!written) closeIfOpen(inputFd_);
+    return written;
+}
+
+void Subprocess::closeInput() { closeIfOpen(inputFd_); }
 
 void Subprocess::finishReader() {
     std::lock_guard<std::mutex> guard(readerMutex_);

@@ -41,6 +41,9 @@ struct SubprocessOptions {
     // Added to (or replacing entries of) the parent's environment.
     std::map<std::string, std::string> environmentOverrides;
     bool stdinFromNullDevice = true;  // otherwise the parent's standard input is shared
+    // The parent feeds the child's standard input through writeInput() and closeInput();
+    // takes the place of stdinFromNullDevice.
+    bool stdinFromPipe = false;
     // The child leads a new process group; terminate() and kill() then signal the whole
     // group, also after the child itself has ended. Off by default so that a helper
     // (the renderer's LAME) stays in its parent's group and a stop of the parent's group
@@ -71,6 +74,13 @@ public:
     // As waitForExit(), but gives up after `timeout`: nothing when the child still runs.
     std::optional<ExitStatus> waitForExitFor(std::chrono::milliseconds timeout);
 
+    // With stdinFromPipe: writes all of `bytes` to the child's standard input, blocking while
+    // the pipe is full. False, once the child no longer reads (it closed its input or ended),
+    // for this and every later call; the parent is never ended by SIGPIPE for it.
+    bool writeInput(std::string_view bytes);
+    // Gives the child end of file on its standard input. Later calls do nothing.
+    void closeInput();
+
     bool isRunning();
     // The polite termination signal (SIGTERM) and the kill signal (SIGKILL), to the
     // child or, with `ownProcessGroup`, to every process of its group. Both return
@@ -94,6 +104,7 @@ private:
     OutputHandler onOutput_;
     pid_t pid_ = -1;
     int readFd_ = -1;
+    int inputFd_ = -1;
     int wakeReadFd_ = -1;
     int wakeWriteFd_ = -1;
     std::thread reader_;

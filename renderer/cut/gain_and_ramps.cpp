@@ -31,11 +31,17 @@ void applyGain(SampleSpan samples, double gain) {
     // A whole song holds far more samples than there are 16-bit values: scaling each value
     // once and looking the results up gives the same samples several times faster than
     // rounding every sample (whose conversions do not vectorise on baseline x86-64).
+    const std::vector<int16_t> scaled = gainTable(gain);
+    for (int16_t& sample : samples) sample = scaled[static_cast<size_t>(sample + 32768)];
+}
+
+std::vector<int16_t> gainTable(double gain) {
     std::vector<int16_t> scaled(kSampleValueCount);
     for (int value = -32768; value <= 32767; ++value) {
-        scaled[static_cast<size_t>(value + 32768)] = clampInt16(gain * value);
+        scaled[static_cast<size_t>(value + 32768)] =
+            gain > 0.0 && gain != 1.0 ? clampInt16(gain * value) : static_cast<int16_t>(value);
     }
-    for (int16_t& sample : samples) sample = scaled[static_cast<size_t>(sample + 32768)];
+    return scaled;
 }
 
 void applyMicroFades(SampleSpan samples) {

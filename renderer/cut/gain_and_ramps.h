@@ -3,7 +3,9 @@
 // through clampInt16; the buffer's length never changes. Never fail; nothing allocates
 // except applyGain on a buffer of 65536 samples or more (one 128 KiB table per call).
 
+#include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "renderer/run/constants.h"
 
@@ -19,6 +21,9 @@ inline constexpr long long minimumEndingTailFrames =
 // Scales every sample by `gain`. A gain that is not above 0 (or NaN) or exactly 1.0
 // changes nothing.
 void applyGain(SampleSpan samples, double gain);
+
+// What applyGain makes of every 16-bit value v, at index v + 32768 (65536 entries).
+std::vector<int16_t> gainTable(double gain);
 
 // Linear de-click ramps of n = min(frames / 2, 176) frames: frame k of the head is scaled
 // by k / n (so frame 0 becomes silent), frame k of the last n frames by 1 − k / n (so

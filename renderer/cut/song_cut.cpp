@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <string>
 
+#include "audio/large_buffer.h"
 #include "renderer/analysis/first_note.h"
+#include "renderer/analysis/signal_analysis.h"
 #include "renderer/analysis/zero_crossing.h"
 #include "renderer/cut/gain_and_ramps.h"
 #include "renderer/job/time_targets.h"
@@ -104,7 +106,8 @@ std::vector<int16_t> cutSegment(ConstSampleSpan samples, long long startFrame,
     const long long endSample =
         std::max(std::min(renderEndFrame, frames) * targetChannels, firstSample + targetChannels);
     std::vector<int16_t> segment;
-    segment.reserve(static_cast<size_t>(endSample - firstSample + padFrames * targetChannels));
+    audio::reserveLargeBuffer(
+        segment, static_cast<size_t>(endSample - firstSample + padFrames * targetChannels));
     segment.assign(samples.begin() + firstSample, samples.begin() + endSample);
     segment.resize(segment.size() + static_cast<size_t>(padFrames * targetChannels), 0);
     return segment;
@@ -149,6 +152,7 @@ SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, 
     SongCut cut;
     cut.segment = cutSegment(samples, startFrame, songEnd.renderEndFrame, songEnd.padFrames);
     applyMicroFades(cut.segment);
+    cut.level = segmentRMS(cut.segment);
     // The reports and the audio take the ending's start from this one frame.
     if (songEnd.fadeStartFrame) cut.endingStartFrame = *songEnd.fadeStartFrame - startFrame;
 

@@ -21,35 +21,42 @@ std::string lowerCasedExtension(const std::filesystem::path& path) {
     return common::asciiLower(extension.empty() ? extension : extension.substr(1));
 }
 
-audio::WavAudio loadMP3(const std::filesystem::path& source,
-                        const std::filesystem::path& decodedWav) {
-    const std::string lame = lameExecutablePath();
-    if (!isExecutableFile(lame)) throw RenderError("Bundled LAME decoder was not found.");
-    return audio::loadMP3WithLame(
-        lame, source, decodedWav,
-        [](const std::string& program, const std::vector<std::string>& arguments) {
-            runProcess(program, arguments);
-        });
-}
-
 }  // namespace
 
-audio::WavAudio loadSourceAudio(const std::filesystem::path& source,
+SourceOnDisk decodeSourceToDisk(const std::filesystem::path& source,
                                 const std::filesystem::path& workFolder, int trackIndex) {
     // Folders, pipes and devices are refused before any reader could block on them.
     audio::requireRegularFile(source);
-    const std::string extension = lowerCasedExtension(source);
-    if (extension == "mp3") {
+    SourceOnDisk song{source, lowerCasedExtension(source), trackIndex};
+    if (song.route != "mp3") return song;
+    const std::string lame = lameExecutablePath();
+    if (!isExecutableFile(lame)) throw RenderError("Bundled LAME decoder was not found.");
+    song.file = workFolder / ("track-" + std::to_string(trackIndex) + "-lame-decoded.wav");
+    audio::decodeMP3WithLame(
+        lame, source, song.file,
+        [](const std::string& program, const std::vector<std::string>& arguments) {
+            runProcess(program, arguments);
+        });
+    return song;
+}
+
+audio::WavAudio readSourceIntoMemory(const SourceOnDisk& song) {
+    if (song.route == "mp3") {
         try {
-            return loadMP3(
-                source, workFolder / ("track-" + std::to_string(trackIndex) + "-lame-decoded.wav"));
+            // LAME exits 0 even when the disk filled up under it, leaving the full song's header.
+            return audio::loadCompleteWav(song.file);
         } catch (const audio::TruncatedWavError&) {
-            throw RenderError("Song " + std::to_string(trackIndex) +
+            throw RenderError("Song " + std::to_string(song.trackIndex) +
                               " was decoded only in part: the work folder ran out of space.");
         }
     }
-    if (extension == "wav") return audio::loadWav(source);
-    return audio::loadAudio(source, throwIfStopRequested);
+    if (song.route == "wav") return audio::loadWav(song.file);
+    return audio::loadAudio(song.file, throwIfStopRequested);
+}
+
+audio::WavAudio loadSourceAudio(const std::filesystem::path& source,
+                                const std::filesystem::path& workFolder, int trackIndex) {
+    return readSourceIntoMemory(decodeSourceToDisk(source, workFolder, trackIndex));
 }
 
 }  // namespace renderer

@@ -60,7 +60,7 @@ void removeQuietly(const std::filesystem::path& path) {
 
 }  // namespace
 
-void encodeMP3(const std::filesystem::path& wavPath, const std::filesystem::path& mp3Path,
+void encodeMP3(const ChildInputWriter& writeWav, const std::filesystem::path& mp3Path,
                const std::function<void(const std::filesystem::path&)>& finishTemporary) {
     // A stop that ends a stuck run from the signal thread must not leave a partial MP3.
     static const bool registered = (addStopCleanupHook(removeTemporaryMP3OfRunningEncode), true);
@@ -74,8 +74,9 @@ void encodeMP3(const std::filesystem::path& wavPath, const std::filesystem::path
     publishRunningTemporaryPath(temporaryPath);
     try {
         const std::unique_ptr<OwnerLock> inUse = lockTemporaryFile(temporaryPath);
-        runProcess(lame, {"-b", "320", "--cbr", "--quiet",
-                          std::filesystem::absolute(wavPath).string(), temporaryPath.string()});
+        // "-": the WAV comes on standard input, so it is never written to disk.
+        runProcessWithInput(lame, {"-b", "320", "--cbr", "--quiet", "-", temporaryPath.string()},
+                            writeWav);
         if (finishTemporary) finishTemporary(temporaryPath);
         std::filesystem::rename(temporaryPath, finalPath);
     } catch (...) {

@@ -1,8 +1,11 @@
 #pragma once
-// Encodes the finished WAV to a 320 kbps constant-bit-rate MP3 with the delivered LAME.
+// Encodes the finished edit to a 320 kbps constant-bit-rate MP3 with the delivered LAME, which
+// reads the edit as a WAV on its standard input while it is being produced.
 
 #include <filesystem>
 #include <functional>
+
+#include "renderer/run/run_process.h"
 
 namespace renderer {
 
@@ -13,7 +16,8 @@ namespace renderer {
 // (or "<name> failed") when it fails, and std::filesystem::filesystem_error when the
 // result cannot be moved into place. `finishTemporary`, when given, runs on LAME's finished
 // temporary file before it is moved into place; what it throws fails the encode the same way.
-void encodeMP3(const std::filesystem::path& wavPath, const std::filesystem::path& mp3Path,
+// `writeWav` writes the whole WAV file (header and samples) into the sink it is given.
+void encodeMP3(const ChildInputWriter& writeWav, const std::filesystem::path& mp3Path,
                const std::function<void(const std::filesystem::path&)>& finishTemporary = {});
 
 // Removes the temporary MP3 of the encode now running, if any. Async-signal-safe; the first

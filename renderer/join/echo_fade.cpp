@@ -9,7 +9,6 @@
 namespace renderer {
 namespace {
 
-constexpr long long kSourceFrames = static_cast<long long>(targetSampleRate * 0.32);
 constexpr long long kShortestSourceFrames = static_cast<long long>(targetSampleRate * 0.08);
 constexpr double kSourceTilt = -0.22;
 constexpr double kEnvelopeExponent = 1.3;
@@ -24,7 +23,7 @@ double applyEchoFade(SampleSpan samples, long long startFrame) {
     const auto frames = static_cast<long long>(samples.size() / targetChannels);
     if (startFrame < 0 || startFrame >= frames - minimumEndingTailFrames) return 0.0;
     const long long tailFrames = frames - startFrame;
-    const long long sourceFrames = std::min(startFrame, kSourceFrames);
+    const long long sourceFrames = std::min(startFrame, echoSourceFrames);
     if (sourceFrames <= kShortestSourceFrames) return applyFinalFade(samples, startFrame);
     const long long sourceStart = startFrame - sourceFrames;
 

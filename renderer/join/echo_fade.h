@@ -24,6 +24,9 @@ inline constexpr std::array<EchoTap, 7> echoTaps{{
     {3.3, 0.03},
 }};
 
+// Frames before the tail that the echo repeats: truncate(targetSampleRate × 0.32) = 14112.
+inline constexpr long long echoSourceFrames = static_cast<long long>(targetSampleRate * 0.32);
+
 // truncate(targetSampleRate × delaySeconds) in double precision: 1.38 s is 60857 frames.
 long long echoTapDelayFrames(const EchoTap& tap);
 

@@ -20,13 +20,19 @@ bool isDeadAir(const TransitionCheck& check) {
     return check.rmsFirst020 < deadAirThresholdRMS && check.peakFirst020 < deadAirThresholdPeak;
 }
 
-std::vector<TransitionCheck> checkJoins(ConstSampleSpan output,
+std::vector<TransitionCheck> checkJoins(const FinishedEdit& edit,
                                         std::span<const long long> segmentFrameCounts) {
     std::vector<TransitionCheck> checks;
+    const auto sampleCount = static_cast<long long>(edit.sampleCount());
     long long joinFrame = 0;
     for (size_t j = 0; j + 1 < segmentFrameCounts.size(); ++j) {
         joinFrame += segmentFrameCounts[j];
-        checks.push_back(measureJoin(output, joinFrame, static_cast<int>(j) + 1));
+        // Only the window is read out of the edit.
+        const long long first = std::min(joinFrame * targetChannels, sampleCount);
+        const long long end = std::min((joinFrame + joinCheckFrames) * targetChannels, sampleCount);
+        std::vector<int16_t> window(static_cast<size_t>(end - first));
+        edit.copySamples(static_cast<size_t>(first), window);
+        checks.push_back(measureJoin(window, 0, static_cast<int>(j) + 1));
     }
     if (std::any_of(checks.begin(), checks.end(), isDeadAir)) {
         throw RenderError(

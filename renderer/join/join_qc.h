@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "renderer/join/finished_edit.h"
 #include "renderer/report/render_report.h"
 #include "renderer/run/constants.h"
 
@@ -22,7 +23,7 @@ bool isDeadAir(const TransitionCheck& check);
 // Measures the join after each segment but the last, given the segments' frame counts in
 // play order; empty for a single segment. Only after all are measured, throws RenderError
 // "QC rejected a join because the next song entrance looked like dead air." when any is.
-std::vector<TransitionCheck> checkJoins(ConstSampleSpan output,
+std::vector<TransitionCheck> checkJoins(const FinishedEdit& edit,
                                         std::span<const long long> segmentFrameCounts);
 
 }  // namespace renderer

@@ -1,7 +1,10 @@
 #include "renderer/run/render.h"
 
+#include <algorithm>
+#include <bit>
 #include <filesystem>
 #include <optional>
+#include <semaphore>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -16,9 +19,8 @@
 #include "renderer/encode/edit_tags.h"
 #include "renderer/encode/id3_tag.h"
 #include "renderer/encode/mp3_encoder.h"
-#include "renderer/join/echo_fade.h"
+#include "renderer/join/finished_edit.h"
 #include "renderer/join/join_qc.h"
-#include "renderer/join/loudness.h"
 #include "renderer/report/output_files.h"
 #include "renderer/report/output_name.h"
 #include "renderer/run/leftovers.h"
@@ -33,7 +35,6 @@ namespace renderer {
 namespace {
 
 constexpr size_t kMaxTracks = 3;
-constexpr const char* kRenderWavName = "tunewright-local-render.wav";
 
 void checkTrackCount(const RenderJob& job) {
     if (job.tracks.empty() || job.tracks.size() > kMaxTracks) {
@@ -83,24 +84,43 @@ long long frameCount(const std::vector<int16_t>& samples) {
 // What the songs hand on once every one is cut.
 struct CutSongs {
     std::vector<std::vector<int16_t>> segments;  // play order
+    std::vector<double> segmentLevels;
     std::vector<long long> segmentFrameCounts;
     std::vector<TrackAnalysis> tracks;
     long long endingStartFrame = noEndingStartFrame;  // in the joined edit
 };
 
-audio::WavAudio decodeSong(const TrackJob& track, int songNumber, const WorkFolder& workFolder) {
+// A slot among the songs allowed to hold their audio in memory, held for its scope.
+class MemorySlot {
+public:
+    explicit MemorySlot(std::counting_semaphore<>& slots) : slots_(slots) { slots_.acquire(); }
+    ~MemorySlot() { slots_.release(); }
+    MemorySlot(const MemorySlot&) = delete;
+    MemorySlot& operator=(const MemorySlot&) = delete;
+
+private:
+    std::counting_semaphore<>& slots_;
+};
+
+SourceOnDisk decodeSong(const TrackJob& track, int songNumber, const WorkFolder& workFolder) {
     const TimelineStage stage("decode song " + std::to_string(songNumber));
     requireSourceFile(track);
-    return loadSourceAudio(track.path, workFolder.path(), songNumber);
+    return decodeSourceToDisk(track.path, workFolder.path(), songNumber);
 }
 
-// The decoded song never leaves this function, so it is released as soon as it is cut;
-// only its cut segment goes on.
+// The song's audio never leaves this function, so it is released, with its memory slot, as
+// soon as it is cut; only its cut segment goes on.
 SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan& ending,
-                         const WorkFolder& workFolder) {
+                         const WorkFolder& workFolder, std::counting_semaphore<>& memorySlots) {
     throwIfStopRequested();
     const TrackJob& track = job.tracks[static_cast<size_t>(songNumber - 1)];
-    const audio::WavAudio song = decodeSong(track, songNumber, workFolder);
+    const SourceOnDisk onDisk = decodeSong(track, songNumber, workFolder);
+    throwIfStopRequested();
+    const MemorySlot slot(memorySlots);
+    std::optional<TimelineStage> readStage(std::in_place,
+                                           "read song " + std::to_string(songNumber));
+    const audio::WavAudio song = readSourceIntoMemory(onDisk);
+    readStage.reset();
     throwIfStopRequested();
     const TimelineStage stage("cut song " + std::to_string(songNumber));
     return cutSong(song.samples, track, songNumber, static_cast<int>(job.tracks.size()), ending);
@@ -108,9 +128,11 @@ SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan&
 
 CutSongs cutEverySong(const RenderJob& job, const EndingPlan& ending,
                       const WorkFolder& workFolder) {
+    std::counting_semaphore<> memorySlots(songsInMemoryAtOnce());
     std::vector<SongCut> songCuts = cutSongsSideBySide(
-        static_cast<int>(job.tracks.size()), songDecodeParallelism(),
-        [&](int songNumber) { return decodeAndCutSong(job, songNumber, ending, workFolder); });
+        static_cast<int>(job.tracks.size()), songDecodeParallelism(), [&](int songNumber) {
+            return decodeAndCutSong(job, songNumber, ending, workFolder, memorySlots);
+        });
     CutSongs cuts;
     long long framesBefore = 0;
     for (SongCut& cut : songCuts) {
@@ -119,22 +141,10 @@ CutSongs cutEverySong(const RenderJob& job, const EndingPlan& ending,
         framesBefore += frames;
         cuts.segmentFrameCounts.push_back(frames);
         cuts.segments.push_back(std::move(cut.segment));
+        cuts.segmentLevels.push_back(cut.level);
         cuts.tracks.push_back(std::move(cut.analysis));
     }
     return cuts;
-}
-
-// Returns the seconds of ending actually applied; noEndingStartFrame applies none.
-double applyEnding(SampleSpan output, common::FinalEndingEffect effect, long long startFrame) {
-    switch (effect) {
-        case common::FinalEndingEffect::fade:
-            return applyFinalFade(output, startFrame);
-        case common::FinalEndingEffect::echoFade:
-            return applyEchoFade(output, startFrame);
-        case common::FinalEndingEffect::none:
-            break;
-    }
-    return 0.0;
 }
 
 // The songs' own tags are read only now, when every song has decoded: a file that reached
@@ -148,22 +158,38 @@ std::vector<EditSong> editSongs(const RenderJob& job, const CutSongs& cuts) {
     return songs;
 }
 
-// Writes the edit as the encoder's WAV, releases the samples while LAME runs, tags LAME's
-// MP3 before it takes its final name, and returns the finished MP3's absolute path.
-std::filesystem::path encodeEdit(std::vector<int16_t> output, const RenderJob& job,
-                                 const std::vector<EditSong>& songs, const WorkFolder& workFolder) {
-    const std::filesystem::path wav = workFolder.path() / kRenderWavName;
-    {
-        const TimelineStage stage("write edit WAV");
-        audio::writeWav(targetSampleRate, targetChannels, output, wav);
-        std::vector<int16_t>().swap(output);
+// The edit as the encoder's WAV: the canonical header, then the samples in blocks, each
+// finished just before it goes out.
+void writeEditWav(const FinishedEdit& edit, const ChildInputSink& sink) {
+    const audio::ByteBuffer header =
+        audio::wavHeader(targetSampleRate, targetChannels, edit.sampleCount());
+    if (!sink({reinterpret_cast<const char*>(header.data()), header.size()})) return;
+    constexpr size_t kBlockSamples = 65536;
+    std::vector<int16_t> block(kBlockSamples);
+    for (size_t first = 0; first < edit.sampleCount(); first += kBlockSamples) {
+        throwIfStopRequested();
+        const size_t count = std::min(kBlockSamples, edit.sampleCount() - first);
+        const SampleSpan samples = SampleSpan(block).first(count);
+        edit.copySamples(first, samples);
+        if constexpr (std::endian::native == std::endian::big) {
+            for (int16_t& sample : samples) {
+                const auto bits = static_cast<uint16_t>(sample);
+                sample = static_cast<int16_t>(static_cast<uint16_t>((bits << 8) | (bits >> 8)));
+            }
+        }
+        if (!sink({reinterpret_cast<const char*>(samples.data()), count * 2})) return;
     }
-    throwIfStopRequested();
+}
+
+// LAME reads the edit as it is finished, so it is never written to disk; its MP3 is tagged
+// before it takes its final name. Returns the finished MP3's absolute path.
+std::filesystem::path encodeEdit(const FinishedEdit& edit, const RenderJob& job,
+                                 const std::vector<EditSong>& songs) {
     const std::filesystem::path mp3 =
         std::filesystem::absolute(std::filesystem::path(job.outputFolder) / outputName(job.tracks));
     const EditTags tags = editTags(mp3.stem().string(), songs);
     const TimelineStage stage("encode MP3");
-    encodeMP3(wav, mp3,
+    encodeMP3([&](const ChildInputSink& sink) { writeEditWav(edit, sink); }, mp3,
               [&](const std::filesystem::path& untagged) { writeEditTags(untagged, tags); });
     return mp3;
 }
@@ -188,12 +214,14 @@ void render(const RenderJob& job) {
     const std::vector<EditSong> songs = editSongs(job, cuts);
 
     std::optional<TimelineStage> joinStage(std::in_place, "join, ending and checks");
-    std::vector<int16_t> output = joinWithMatchedLevels(std::move(cuts.segments));
+    const FinishedEdit edit(std::move(cuts.segments), cuts.segmentLevels, ending.effect,
+                            cuts.endingStartFrame);
     FinishedRender finished;
-    finished.finalFadeSeconds = applyEnding(output, ending.effect, cuts.endingStartFrame);
-    finished.peakAfterNormalize = normalizePeak(output);
-    finished.transitionChecks = checkJoins(output, cuts.segmentFrameCounts);
-    finished.finalDuration = static_cast<double>(frameCount(output)) / targetSampleRate;
+    finished.finalFadeSeconds = edit.finalFadeSeconds();
+    finished.peakAfterNormalize = edit.peakAfterNormalize();
+    finished.transitionChecks = checkJoins(edit, cuts.segmentFrameCounts);
+    finished.finalDuration =
+        static_cast<double>(edit.sampleCount() / targetChannels) / targetSampleRate;
     finished.trackCount = static_cast<int>(job.tracks.size());
     finished.effect = ending.effect;
     finished.tracks = std::move(cuts.tracks);
@@ -201,7 +229,7 @@ void render(const RenderJob& job) {
     joinStage.reset();
     throwIfStopRequested();
 
-    finished.mp3Path = encodeEdit(std::move(output), job, songs, workFolder);
+    finished.mp3Path = encodeEdit(edit, job, songs);
     log("LOCAL_STEP render done");
     writeCompanionFiles(finished);
     throwIfStopRequested();

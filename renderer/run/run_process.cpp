@@ -51,10 +51,17 @@ private:
 }  // namespace
 
 std::string runProcess(const std::string& executable, const std::vector<std::string>& arguments) {
+    return runProcessWithInput(executable, arguments, nullptr);
+}
+
+std::string runProcessWithInput(const std::string& executable,
+                                const std::vector<std::string>& arguments,
+                                const ChildInputWriter& writeInput) {
     throwIfStopRequested();
     common::SubprocessOptions options;
     options.executable = executable;
     options.arguments = arguments;
+    options.stdinFromPipe = static_cast<bool>(writeInput);
     // Nothing the renderer starts may outlive it, even when it is killed outright.
     options.dieWithParent = true;
     std::mutex outputMutex;
@@ -73,18 +80,36 @@ std::string runProcess(const std::string& executable, const std::vector<std::str
     const RunningChildRegistration registration(child);
     // A stop that came before the registration could not reach this child.
     if (stopRequested()) child->kill();
+    bool inputRefused = false;
+    if (writeInput) {
+        try {
+            writeInput([&](std::string_view bytes) {
+                inputRefused = inputRefused || !child->writeInput(bytes);
+                return !inputRefused;
+            });
+        } catch (...) {
+            child->kill();
+            child->waitForExit();
+            throw;
+        }
+        child->closeInput();
+    }
     const common::ExitStatus status = child->waitForExit();
     throwIfStopRequested();
 
     // The reader thread has finished; the lock only orders its last append before this read.
     std::lock_guard guard(outputMutex);
     const std::string text = isValidUtf8(output) ? output : std::string();
+    const std::string name = std::filesystem::path(executable).filename().string();
+    if (status.succeeded() && inputRefused) {
+        throw RenderError(name + " did not read all of its input.");
+    }
     if (status.succeeded()) return text;
     // The child's lines read as one sentence on the renderer's one failure line.
     const std::string message =
         common::trim(common::replaceAll(common::replaceAll(text, "\r", " "), "\n", " "));
     if (!message.empty()) throw RenderError(message);
-    throw RenderError(std::filesystem::path(executable).filename().string() + " failed");
+    throw RenderError(name + " failed");
 }
 
 std::string bundledLamePath() {

@@ -1,7 +1,9 @@
 #pragma once
 // How the renderer runs its child programs (LAME), and where it finds LAME.
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace renderer {
@@ -14,6 +16,18 @@ namespace renderer {
 // reason when the child cannot start. Registers the child with the stop handling, so a
 // stop ends it; a stop before or during the run throws RenderError(renderStoppedMessage).
 std::string runProcess(const std::string& executable, const std::vector<std::string>& arguments);
+
+// Hands bytes on to a child's standard input; false once the child no longer reads them.
+using ChildInputSink = std::function<bool(std::string_view bytes)>;
+using ChildInputWriter = std::function<void(const ChildInputSink& sink)>;
+
+// As runProcess, with the child's standard input on a pipe that `writeInput` fills on the
+// calling thread while the child runs; the pipe is closed when it returns. When it throws,
+// the child is killed and its error goes on. A child that stopped reading before the end yet
+// exits 0 fails with RenderError "<file name> did not read all of its input."
+std::string runProcessWithInput(const std::string& executable,
+                                const std::vector<std::string>& arguments,
+                                const ChildInputWriter& writeInput);
 
 // The file named "lame" in the folder that holds the running renderer executable.
 std::string bundledLamePath();

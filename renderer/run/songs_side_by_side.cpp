@@ -90,7 +90,12 @@ int songDecodeParallelism() {
         const int threads = std::atoi(configured);
         if (threads > 0) return threads;
     }
-    return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    return std::numeric_limits<int>::max();
+}
+
+int songsInMemoryAtOnce() {
+    const int cores = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    return std::min(cores, songDecodeParallelism());
 }
 
 }  // namespace renderer

@@ -17,7 +17,13 @@ std::vector<SongCut> cutSongsSideBySide(int songCount, int maxParallel,
                                         const std::function<SongCut(int songNumber)>& cutSong);
 
 // How many songs decode at once: SEAMFORGE_DECODE_THREADS when it holds a positive number
-// (1 decodes one song after another), else the number of processor cores.
+// (1 decodes one song after another), else every song. LAME decodes to disk, so its children
+// hold no audio of ours, and with more children than cores no core waits for the next song.
 int songDecodeParallelism();
+
+// How many songs may hold their decoded audio in memory at once: the number of processor
+// cores, and never more than decode at once. Bounds the renderer's peak memory whatever the
+// number of songs.
+int songsInMemoryAtOnce();
 
 }  // namespace renderer

@@ -42,6 +42,33 @@ TEST_P(SubprocessLaunch, MergesStandardOutputAndErrorAndReportsExitCode) {
     EXPECT_FALSE(run.status.succeeded());
 }
 
+// Input larger than a pipe holds, so that the writer must wait for the child; a child that
+// stops reading turns later writes into a refusal, not a SIGPIPE that ends the parent.
+TEST_P(SubprocessLaunch, FeedsStandardInputThroughAPipe) {
+    const std::string input(1 << 20, 'x');
+    std::mutex outputMutex;
+    size_t received = 0;
+    common::SubprocessOptions counting = shell("wc -c");
+    counting.stdinFromPipe = true;
+    common::Subprocess reader(counting, [&](std::string_view chunk) {
+        std::lock_guard guard(outputMutex);
+        received = std::stoul(std::string(chunk));
+    });
+    ASSERT_FALSE(reader.start());
+    EXPECT_TRUE(reader.writeInput(input));
+    reader.closeInput();
+    EXPECT_TRUE(reader.waitForExit().succeeded());
+    EXPECT_EQ(received, input.size());
+
+    common::SubprocessOptions quitting = shell("head -c 10 >/dev/null");
+    quitting.stdinFromPipe = true;
+    common::Subprocess quitter(quitting);
+    ASSERT_FALSE(quitter.start());
+    EXPECT_FALSE(quitter.writeInput(input));
+    EXPECT_FALSE(quitter.writeInput("more"));
+    EXPECT_TRUE(quitter.waitForExit().succeeded());
+}
+
 TEST_P(SubprocessLaunch, MissingExecutableIsAReportedFailure) {
     common::SubprocessOptions options;
     options.dieWithParent = GetParam();

@@ -181,6 +181,9 @@ TEST_F(Seamforge, LameProblemsFailOnOneLineAndKeepAnEarlierEdit) {
         seamforgetest::writeScript(files / "failing-lame",
                                    "echo half an mp3 > \"$6\"\necho 'Could not encode: disk full'\n"
                                    "exit 1\n");
+    // Half a second of edit is more than a pipe holds, so the unread rest is noticed.
+    const fs::path quittingEncoder =
+        seamforgetest::writeScript(files / "quitting-lame", "echo not an mp3 > \"$6\"\nexit 0\n");
 
     struct LameCase {
         std::string lame;
@@ -194,6 +197,7 @@ TEST_F(Seamforge, LameProblemsFailOnOneLineAndKeepAnEarlierEdit) {
         {falseProgram.string(), "song.MP3", "false failed"},  // silent: named by its file
         {(files / "no-such-lame").string(), "song.wav", "Bundled LAME encoder was not found."},
         {failingEncoder.string(), "song.wav", "Could not encode: disk full"},
+        {quittingEncoder.string(), "song.wav", "quitting-lame did not read all of its input."},
     };
     for (const LameCase& lame : cases) {
         SCOPED_TRACE(lame.lame + " " + lame.song);

@@ -6,10 +6,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/subprocess.h"
@@ -56,6 +58,14 @@ inline fs::path writeScript(const fs::path& path, const std::string& body) {
     rawwav::writeFile(path, "#!/bin/sh\n" + body);
     fs::permissions(path, fs::perms::owner_all);
     return path;
+}
+
+// Feeds the encoder a WAV that is already on disk.
+inline std::function<void(const std::function<bool(std::string_view)>&)> wavFile(
+    const fs::path& path) {
+    return [path](const std::function<bool(std::string_view)>& sink) {
+        sink(testsupport::readWholeFile(path));
+    };
 }
 
 // A WAV song: `leadSeconds` of silence, then a tone of `amplitude` (fraction of full scale).

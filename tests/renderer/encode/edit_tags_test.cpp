@@ -351,8 +351,8 @@ TEST_F(EditTagWriter, DeathTestAFullDiskKeepsTheEarlierEditAndNoPartialFile) {
         const rlimit limit{lameBytes, lameBytes};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) std::_Exit(3);
         try {
-            renderer::encodeMP3(folder / "edit.wav", folder / "out" / "edit.mp3",
-                                [this](const fs::path& untagged) {
+            renderer::encodeMP3(seamforgetest::wavFile(folder / "edit.wav"),
+                                folder / "out" / "edit.mp3", [this](const fs::path& untagged) {
                                     renderer::writeEditTags(untagged, fullTags());
                                 });
         } catch (const renderer::RenderError& error) {

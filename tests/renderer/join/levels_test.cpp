@@ -7,7 +7,9 @@
 #include <limits>
 
 #include "renderer/analysis/signal_analysis.h"
+#include "renderer/cut/gain_and_ramps.h"
 #include "renderer/cut/sample_math.h"
+#include "renderer/join/finished_edit.h"
 #include "renderer/join/join_qc.h"
 #include "renderer/join/loudness.h"
 #include "renderer/run/render_error.h"
@@ -55,17 +57,30 @@ TEST(LevelMatch, TargetsTheUpperMedianAndKeepsGainsBetweenHalfAndDouble) {
     EXPECT_DOUBLE_EQ(levelMatchGain(0.2, 0.0), 1.0);
 }
 
+// One segment is its own level-match target, so only the peak rule changes it.
+FinishedEdit oneSegmentEdit(const Samples& samples) {
+    const double level = segmentRMS(samples);
+    return FinishedEdit({samples}, std::span(&level, 1), common::FinalEndingEffect::none,
+                        noEndingStartFrame);
+}
+
+Samples finishedSamples(const FinishedEdit& edit) {
+    Samples samples(edit.sampleCount());
+    edit.copySamples(0, samples);
+    return samples;
+}
+
 TEST(PeakCeiling, OnlyLowersAnEditAboveTheCeilingAndRefusesSilence) {
-    Samples justBelow{30145, -100};  // 0.91998 of full scale
-    EXPECT_DOUBLE_EQ(normalizePeak(justBelow), 30145 / 32767.0);
-    EXPECT_EQ(justBelow, (Samples{30145, -100}));
+    const FinishedEdit justBelow = oneSegmentEdit({30145, -100});  // 0.91998 of full scale
+    EXPECT_DOUBLE_EQ(justBelow.peakAfterNormalize(), 30145 / 32767.0);
+    EXPECT_EQ(finishedSamples(justBelow), (Samples{30145, -100}));
 
-    Samples fullScale{32767, -16384, -32768};
-    EXPECT_NEAR(normalizePeak(fullScale), 0.92, 0.5 / 32767.0);
-    EXPECT_EQ(fullScale[1], -15073);  // -16384 × 0.92 / (32768 / 32767)
+    const FinishedEdit fullScale = oneSegmentEdit({32767, -16384, -32768, 0});
+    EXPECT_NEAR(fullScale.peakAfterNormalize(), 0.92, 0.5 / 32767.0);
+    EXPECT_EQ(finishedSamples(fullScale)[1], -15073);  // -16384 × 0.92 / (32768 / 32767)
 
-    for (Samples silent : {Samples{}, Samples(64, 0)}) {
-        EXPECT_THAT([&] { normalizePeak(silent); },
+    for (const Samples& silent : {Samples{}, Samples(64, 0)}) {
+        EXPECT_THAT([&] { oneSegmentEdit(silent); },
                     ::testing::ThrowsMessage<RenderError>("Rendered audio is silent."))
             << silent.size() << " samples";
     }
@@ -97,8 +112,9 @@ TEST(JoinQC, MeasuresTheFirst8820FramesOfEachEntrance) {
     EXPECT_DOUBLE_EQ(click.rmsFirst020, 8192 / 32767.0 / std::sqrt(8820.0));  // half in mono
 
     // A single song has no join; the silent entrance is refused.
-    EXPECT_TRUE(checkJoins(first, std::vector<long long>{22050}).empty());
-    EXPECT_THROW(checkJoins(output, std::vector<long long>{22050, 30870, 22050}), RenderError);
+    EXPECT_TRUE(checkJoins(oneSegmentEdit(first), std::vector<long long>{22050}).empty());
+    EXPECT_THROW(checkJoins(oneSegmentEdit(output), std::vector<long long>{22050, 30870, 22050}),
+                 RenderError);
 }
 
 }  // namespace

@@ -116,8 +116,9 @@ TEST(StopRequest, RemovesTheTemporaryMP3OfTheRunningEncode) {
              1);
     testsupport::writeTestWav(folder / "render.wav", testsupport::tone(0.1, 440.0, 0.5));
     std::thread encode([&] {
-        EXPECT_THROW(renderer::encodeMP3(folder / "render.wav", folder / "x.mp3"),
-                     renderer::RenderError);
+        EXPECT_THROW(
+            renderer::encodeMP3(seamforgetest::wavFile(folder / "render.wav"), folder / "x.mp3"),
+            renderer::RenderError);
     });
     EXPECT_TRUE(waitForFile(started));
     renderer::removeTemporaryMP3OfRunningEncode();
