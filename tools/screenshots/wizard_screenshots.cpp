@@ -39,8 +39,8 @@ bool savePicture(const QImage& shot, const QString& path) {
     return true;
 }
 
-// Grows the window until its whole card shows without scrolling, then saves it.
-bool saveScreen(app::ui::WizardWindow& window, const QString& path) {
+// Grows the window from its usual size until its whole card shows without scrolling.
+void growUntilNothingScrolls(app::ui::WizardWindow& window) {
     window.resize(kWindowWidth, kWindowHeight);
     QCoreApplication::processEvents();
     QScrollBar* scrollBar = window.scrollArea()->verticalScrollBar();
@@ -48,6 +48,11 @@ bool saveScreen(app::ui::WizardWindow& window, const QString& path) {
         window.resize(kWindowWidth, window.height() + scrollBar->maximum());
         QCoreApplication::processEvents();
     }
+}
+
+// Saves the whole current card, on a window grown to show it.
+bool saveScreen(app::ui::WizardWindow& window, const QString& path) {
+    growUntilNothingScrolls(window);
     // Nothing below the card: the picture ends one margin under it.
     QWidget* card = window.currentCard();
     const int bottom = card->mapTo(&window, QPoint(0, card->height())).y() + 32;
@@ -66,13 +71,7 @@ bool saveStepOneCard(app::ui::WizardWindow& window, const QString& path) {
     current->hide();
     tools->refresh();
     tools->show();
-    window.resize(kWindowWidth, kWindowHeight);
-    QCoreApplication::processEvents();
-    QScrollBar* scrollBar = window.scrollArea()->verticalScrollBar();
-    for (int attempt = 0; attempt < 5 && scrollBar->maximum() > 0; ++attempt) {
-        window.resize(kWindowWidth, window.height() + scrollBar->maximum());
-        QCoreApplication::processEvents();
-    }
+    growUntilNothingScrolls(window);
     const int top = std::max(0, tools->mapTo(&window, QPoint(0, 0)).y() - 12);
     const int bottom =
         std::min(window.height(), tools->mapTo(&window, QPoint(0, tools->height())).y() + 32);
