@@ -47,6 +47,21 @@ std::string analysisMap(const std::string& outputFile, const std::vector<double>
            "\", \"tracks\": [" + tracks + "]}";
 }
 
+// Shows `edit` and waits for the background read and for the buttons it adds: a layout shows
+// a button added to a visible panel on the next turn of the event loop, not at once.
+bool showAndWait(app::ui::EditPreview& preview, const std::filesystem::path& edit) {
+    preview.showEdit(QString::fromStdString(edit.string()));
+    return testsupport::waitUntil(
+        [&] {
+            if (preview.isReading()) return false;
+            for (const QPushButton* button : preview.findChildren<QPushButton*>()) {
+                if (button->isHidden()) return false;
+            }
+            return true;
+        },
+        30.0);
+}
+
 // ---- Reading the analysis map ----------------------------------------------------------------
 
 TEST(EditJoinMap, JoinsAreTheSpansLaidEndToEndAndTheEndingSitsInTheLastSpan) {
@@ -195,11 +210,10 @@ protected:
             << analysisMap(edit.string(), {8.0, 4.0, 8.0}, 0.0, 5.0);
     }
 
-    // Shows the edit and waits for the background read.
+    // Shows the edit at the test width.
     void showEdit() {
         preview.resize(kWidth, 200);
-        preview.showEdit(QString::fromStdString(edit.string()));
-        ASSERT_TRUE(testsupport::waitUntil([&] { return !preview.isReading(); }, 30.0));
+        ASSERT_TRUE(showAndWait(preview, edit));
         ASSERT_NE(preview.decodedEdit(), nullptr);
         preview.waveform()->resize(kWidth, preview.waveform()->height());
     }
@@ -369,8 +383,7 @@ TEST(EditPreviewOfARealEdit, AThreeSongEditShowsTwoJoinMarksTheEndingAndItsButto
 
     app::ui::EditPreview preview;
     preview.resize(600, 200);
-    preview.showEdit(QString::fromStdString(edit.string()));
-    ASSERT_TRUE(testsupport::waitUntil([&] { return !preview.isReading(); }, 30.0));
+    ASSERT_TRUE(showAndWait(preview, edit));
     ASSERT_NE(preview.decodedEdit(), nullptr);
     app::ui::EditWaveform& waveform = *preview.waveform();
     const QImage picture = waveform.grab().toImage();
