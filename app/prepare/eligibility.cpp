@@ -2,7 +2,7 @@
 
 #include "app/prepare/advanced_request.h"
 #include "app/prepare/note_portion.h"
-#include "app/prepare/time_text.h"
+#include "common/typed_time.h"
 
 namespace app::prepare {
 namespace {
@@ -11,6 +11,11 @@ namespace {
 constexpr double kMinimumCutSeconds = 0.25;
 
 FastTimeEligibility refusal(const QString& reason) { return FastTimeEligibility{{}, reason}; }
+
+// The renderer's own reading, so that a time the check accepts is cut where it says.
+std::optional<double> typedSeconds(const QString& text) {
+    return common::parseTime(text.toStdString());
+}
 
 QString songReason(int number, const QString& problem) {
     return QStringLiteral("AI fallback: song %1 %2").arg(number).arg(problem);
@@ -38,13 +43,13 @@ FastTimeEligibility fastTimeEligibility(const WizardState& state, const QString&
         if (start.isEmpty()) start = QStringLiteral("0:00");
         const QString end = state.songEndTimes.value(track.url).trimmed();
 
-        const std::optional<double> startSeconds = parseTimeSeconds(start);
+        const std::optional<double> startSeconds = typedSeconds(start);
         if (!startSeconds) {
             return refusal(
                 songReason(number, QStringLiteral("start time is not a simple timestamp.")));
         }
         if (!end.isEmpty()) {
-            const std::optional<double> endSeconds = parseTimeSeconds(end);
+            const std::optional<double> endSeconds = typedSeconds(end);
             if (!endSeconds) {
                 return refusal(
                     songReason(number, QStringLiteral("end time is not a simple timestamp.")));

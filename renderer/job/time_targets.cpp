@@ -1,16 +1,12 @@
 #include "renderer/job/time_targets.h"
 
-#include <locale.h>
-#include <stdlib.h>
 #include <unicode/regex.h>
 #include <unicode/unistr.h>
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "common/text.h"
 #include "renderer/run/constants.h"
@@ -30,75 +26,6 @@ constexpr const char* kNoteTimePattern =
 
 bool contains(std::string_view text, std::string_view word) {
     return text.find(word) != std::string_view::npos;
-}
-
-// Only what a decimal literal can hold; strtod alone would also take "0x1A", "inf" and
-// "nan(...)".
-bool hasOnlyDecimalLiteralCharacters(std::string_view piece) {
-    return piece.find_first_not_of("0123456789+-.eE") == std::string_view::npos;
-}
-
-// A decimal floating-point literal in the "C" locale's syntax, whatever locale the process
-// runs in; the whole piece must be consumed.
-std::optional<double> parseNumber(std::string_view piece) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    if (cLocale == nullptr || piece.empty() || !hasOnlyDecimalLiteralCharacters(piece)) {
-        return std::nullopt;
-    }
-    const std::string text(piece);
-    char* end = nullptr;
-    const double value = strtod_l(text.c_str(), &end, cLocale);
-    // Not finite is not a number: an infinite time would pass every later comparison and
-    // break the JSON reports.
-    if (end != text.c_str() + text.size() || !std::isfinite(value)) return std::nullopt;
-    return value;
-}
-
-std::vector<std::string_view> split(std::string_view text, char separator, bool keepEmpty) {
-    std::vector<std::string_view> pieces;
-    size_t begin = 0;
-    while (true) {
-        const size_t end = text.find(separator, begin);
-        const std::string_view piece = text.substr(begin, end - begin);
-        if (keepEmpty || !piece.empty()) pieces.push_back(piece);
-        if (end == std::string_view::npos) return pieces;
-        begin = end + 1;
-    }
-}
-
-// "1:05.5" or "1:02:03": each piece non-negative, no upper limit ("1:75" is 135).
-std::optional<double> colonTime(std::string_view text) {
-    const std::vector<std::string_view> pieces = split(text, ':', false);
-    if (pieces.size() != 2 && pieces.size() != 3) return std::nullopt;
-    double total = 0.0;
-    for (const std::string_view piece : pieces) {
-        const std::optional<double> value = parseNumber(piece);
-        if (!value || *value < 0.0) return std::nullopt;
-        total = total * 60.0 + *value;
-    }
-    return total;
-}
-
-// "1.30" is one minute thirty; anything else with a dot is left to the plain form.
-std::optional<double> minutesDotSeconds(std::string_view text) {
-    const std::vector<std::string_view> pieces = split(text, '.', true);
-    if (pieces.size() != 2 || pieces[1].size() != 2) return std::nullopt;
-    const std::optional<double> minutes = parseNumber(pieces[0]);
-    const std::optional<double> seconds = parseNumber(pieces[1]);
-    if (!minutes || !seconds || *minutes < 0.0 || *seconds < 0.0 || *seconds >= 60.0) {
-        return std::nullopt;
-    }
-    return *minutes * 60.0 + *seconds;
-}
-
-std::optional<double> readTime(std::string_view text) {
-    if (contains(text, ":")) return colonTime(text);
-    if (contains(text, ".")) {
-        if (const std::optional<double> seconds = minutesDotSeconds(text)) return seconds;
-    }
-    const std::optional<double> seconds = parseNumber(text);
-    if (!seconds || *seconds < 0.0) return std::nullopt;
-    return seconds;
 }
 
 const icu::RegexPattern* noteTimePattern() {
@@ -125,19 +52,6 @@ double sectionGuess(std::string_view note, double availableSeconds, bool followe
 }
 
 }  // namespace
-
-std::optional<double> parseTime(std::string_view text) {
-    std::string cleaned = common::asciiLower(common::trim(text));
-    if (cleaned.empty()) return std::nullopt;
-    std::erase(cleaned, ' ');
-    cleaned = common::replaceAll(common::replaceAll(cleaned, "seconds", "s"), "sec", "s");
-    if (!cleaned.empty() && cleaned.back() == 's') cleaned.pop_back();
-
-    const std::optional<double> seconds = readTime(cleaned);
-    // Finite pieces can still combine to infinity ("1e307:0:0").
-    if (!seconds || !std::isfinite(*seconds)) return std::nullopt;
-    return seconds;
-}
 
 std::optional<double> noteTime(std::string_view note) {
     const icu::RegexPattern* pattern = noteTimePattern();

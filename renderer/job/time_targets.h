@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "common/typed_time.h"
 #include "renderer/job/render_job.h"
 
 namespace renderer {
@@ -14,11 +15,8 @@ inline constexpr std::string_view endReasonTypedTime = "typed_time";
 inline constexpr std::string_view endReasonNoteTime = "note_time";
 inline constexpr std::string_view endReasonLocalTimeGuess = "local_time_guess";
 
-// Reads "42", "42s", "42 sec", "1:30", "01:30.25", "1:02:03", "1.30" (minutes.seconds,
-// 90 s) or "2.5" as seconds, at least 0. Numbers are read as the "C" locale reads them,
-// whatever the process locale; a value that is not finite ("inf", "nan", "1e999") is
-// not a number.
-std::optional<double> parseTime(std::string_view text);
+// The typed-time reader the wizard's check uses too, so both read a time the same way.
+using common::parseTime;
 
 // The first time in the note that parseTime accepts ("fade out at 2:10" gives 130), or
 // nothing.
