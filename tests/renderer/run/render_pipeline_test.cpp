@@ -320,4 +320,32 @@ TEST_F(RenderPipeline, AnEntranceInDeadAirIsRefusedBeforeAnythingIsWritten) {
     EXPECT_TRUE(fs::is_empty(output()));
 }
 
+// A DC offset under a soft tone never crosses zero, so each cut lands near ±0.4 of full scale,
+// one song above zero and the next below: only the de-click ramps keep the join from jumping
+// between the two, a click many times steeper than anything in the music itself.
+TEST_F(RenderPipeline, AJoinFarFromAnyZeroCrossingDoesNotClick) {
+    for (const auto& [name, offset] : {std::pair{"above.wav", 0.5}, std::pair{"below.wav", -0.5}}) {
+        Samples song = testsupport::tone(2.0, 440.0, 0.1);
+        for (int16_t& sample : song) sample = static_cast<int16_t>(sample + offset * 32767);
+        testsupport::writeTestWav(files / name, song);
+    }
+    const Edit edit = render({Song{files / "above.wav", "0:00.5", "0:01.5"},
+                              Song{files / "below.wav", "0:00.5", "0:01.5"}},
+                             "none");
+    const Samples& decoded = edit.decoded;
+    const auto steepestStep = [&](long long fromFrame, long long toFrame) {
+        int steepest = 0;
+        for (long long frame = fromFrame + 1; frame < toFrame; ++frame) {
+            const auto at = static_cast<size_t>(2 * frame);
+            steepest = std::max(steepest, std::abs(decoded[at] - decoded[at - 2]));
+        }
+        return steepest;
+    };
+    const long long join =
+        std::llround(edit.map["tracks"][0]["selectedDuration"].get<double>() * kRate);
+    const int music = steepestStep(join / 2 - 2205, join / 2 + 2205);  // 0.1 s of song 1
+    ASSERT_GT(music, 0);
+    EXPECT_LT(steepestStep(join - 441, join + 441), 3 * music);
+}
+
 }  // namespace
