@@ -34,6 +34,7 @@ FastTimeEligibility fastTimeEligibility(const WizardState& state, const QString&
     job.outputFolder = outputFolder;
     job.finalFadeOut = state.finalEndingEffect != common::FinalEndingEffect::none;
     job.finalEndingEffect = QString::fromUtf8(common::rawValue(state.finalEndingEffect));
+    job.snapToBeat = state.snapToBeat;
 
     for (int index = 0; index < total; ++index) {
         const songs::TrackFile& track = state.tracks[static_cast<size_t>(index)];

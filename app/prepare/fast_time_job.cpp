@@ -27,6 +27,7 @@ std::string encodeFastTimeRenderJob(const FastTimeRenderJob& job) {
     object["outputFolder"] = utf8(job.outputFolder);
     object["finalFadeOut"] = job.finalFadeOut;
     object["finalEndingEffect"] = utf8(job.finalEndingEffect);
+    if (job.snapToBeat) object["snapToBeat"] = true;
     nlohmann::ordered_json tracks = nlohmann::ordered_json::array();
     for (const FastTimeTrackJob& track : job.tracks) tracks.push_back(encodeTrack(track));
     object["tracks"] = std::move(tracks);

@@ -21,6 +21,7 @@ struct FastTimeRenderJob {
     QString outputFolder;
     bool finalFadeOut = true;
     QString finalEndingEffect;
+    bool snapToBeat = false;  // written only when true, so a job without it reads as before
     std::vector<FastTimeTrackJob> tracks;
 };
 

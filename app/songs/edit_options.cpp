@@ -84,6 +84,18 @@ const std::array<AIProviderConnection, 4>& AIProviderConnection::all() {
     return providers;
 }
 
+QString snapToBeatTitle(bool snapToBeat) {
+    return snapToBeat ? QStringLiteral("On") : QStringLiteral("Off");
+}
+
+QString snapToBeatDetail(bool snapToBeat) {
+    return snapToBeat
+               ? QStringLiteral(
+                     "Moves each cut to just before the nearest beat when the "
+                     "song has a steady beat.")
+               : QStringLiteral("Cuts stay on the nearest zero crossing to the typed times.");
+}
+
 QString title(common::FinalEndingEffect effect) {
     return QString::fromLatin1(common::title(effect));
 }

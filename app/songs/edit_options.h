@@ -38,6 +38,10 @@ struct AIProviderConnection {
     static const std::array<AIProviderConnection, 4>& all();
 };
 
+// The beat-snap choice as the Step 3 buttons show it: "On" or "Off", and what it does.
+QString snapToBeatTitle(bool snapToBeat);
+QString snapToBeatDetail(bool snapToBeat);
+
 // An ending effect as the Step 3 buttons show it.
 QString title(common::FinalEndingEffect effect);
 QString symbolName(common::FinalEndingEffect effect);

@@ -1,4 +1,4 @@
-// Edit settings: per-song times and notes, the edit options, the two stored preferences
+// Edit settings: per-song times and notes, the edit options, the three stored preferences
 // and the output folder.
 
 #include "app/songs/edit_settings.h"
@@ -17,6 +17,7 @@ namespace {
 
 const QString kAIAssistModeKey = QStringLiteral("reelhopperAIAssistMode");
 const QString kFinalEndingEffectKey = QStringLiteral("tunewrightFinalEndingEffect");
+const QString kSnapToBeatKey = QStringLiteral("tunewrightSnapToBeat");
 const QString kDefaultStartTime = QStringLiteral("0:00");
 
 // An untouched note is replaced when songs change places; the user's own words stay.
@@ -121,6 +122,15 @@ void chooseFinalEndingEffect(SongContext& context, common::FinalEndingEffect eff
     context.notifyChanged();
 }
 
+void chooseSnapToBeat(SongContext& context, bool snapToBeat) {
+    WizardState& state = context.state();
+    if (snapToBeat != state.snapToBeat) state.completedOutputFolder.reset();
+    state.snapToBeat = snapToBeat;
+    context.services().setPreference(kSnapToBeatKey,
+                                     snapToBeat ? QStringLiteral("true") : QStringLiteral("false"));
+    context.notifyChanged();
+}
+
 void chooseAIAssistMode(SongContext& context, AIAssistMode mode) {
     context.state().aiAssistMode = mode;
     saveAIAssistPreferences(context.state(), context.services());
@@ -198,6 +208,11 @@ void restorePreferences(SongContext& context) {
         if (const auto effect = common::finalEndingEffectFromRawValue(
                 std::string_view(raw.constData(), static_cast<size_t>(raw.size())))) {
             state.finalEndingEffect = *effect;
+        }
+    }
+    if (const auto stored = services.preference(kSnapToBeatKey)) {
+        if (*stored == QLatin1String("true") || *stored == QLatin1String("false")) {
+            state.snapToBeat = *stored == QLatin1String("true");
         }
     }
     context.notifyChanged();

@@ -1,5 +1,5 @@
 #pragma once
-// Edit settings: per-song times and notes, the edit options, the two stored
+// Edit settings: per-song times and notes, the edit options, the three stored
 // preferences and the output folder.
 
 #include <QString>
@@ -30,11 +30,13 @@ void refreshStarterGuidanceAfterOrderChange(WizardState& state,
                                             const std::vector<TrackFile>& oldTracks);
 
 void chooseFinalEndingEffect(SongContext& context, common::FinalEndingEffect effect);
+void chooseSnapToBeat(SongContext& context, bool snapToBeat);
 void chooseAIAssistMode(SongContext& context, AIAssistMode mode);
 void saveAIAssistPreferences(const WizardState& state, PlatformServices& services);
 void openAIProviderConnection(SongContext& context, const AIProviderConnection& provider);
 void chooseOutputFolder(SongContext& context);
-// Restores "reelhopperAIAssistMode" and "tunewrightFinalEndingEffect".
+// Restores "reelhopperAIAssistMode", "tunewrightFinalEndingEffect" and
+// "tunewrightSnapToBeat".
 void restorePreferences(SongContext& context);
 
 }  // namespace app::songs

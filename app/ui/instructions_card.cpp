@@ -7,6 +7,23 @@
 #include "app/wizard/content_view.h"
 
 namespace app::ui {
+namespace {
+
+// Follows the checked state, not only the click: Space and a screen reader's Toggle change
+// it too. A click also confirms the choice already made, which stores it again.
+template <typename Choice, typename Chosen, typename Choose>
+void followChoices(QButtonGroup* group, QObject* context, Chosen chosen, Choose choose) {
+    QObject::connect(group, &QButtonGroup::idClicked, context,
+                     [choose](int id) { choose(static_cast<Choice>(id)); });
+    QObject::connect(group, &QButtonGroup::idToggled, context,
+                     [chosen, choose](int id, bool checked) {
+                         if (checked && static_cast<Choice>(id) != chosen()) {
+                             choose(static_cast<Choice>(id));
+                         }
+                     });
+}
+
+}  // namespace
 
 InstructionsCard::InstructionsCard(ContentView& view, QWidget* parent)
     : ScreenCard(3, view, parent) {
@@ -34,6 +51,7 @@ InstructionsCard::InstructionsCard(ContentView& view, QWidget* parent)
 
     content()->addWidget(buildOutputFolderPanel());
     content()->addWidget(buildEndingEffectPanel());
+    content()->addWidget(buildSnapToBeatPanel());
     content()->addWidget(buildAIAssistPanel());
 
     content()->addWidget(makeLabel(QStringLiteral("Create Edit will move to a progress screen and "
@@ -125,20 +143,38 @@ QWidget* InstructionsCard::buildEndingEffectPanel() {
         effectGroup_->addButton(button, static_cast<int>(effect));
         row->addWidget(button);
     }
-    // The checked state, not only the click: Space and a screen reader's Toggle change it
-    // too. A click also confirms the choice already made, which stores it again.
-    connect(effectGroup_, &QButtonGroup::idClicked, this, [this](int id) {
-        this->view().chooseFinalEndingEffect(static_cast<common::FinalEndingEffect>(id));
-    });
-    connect(effectGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        const auto effect = static_cast<common::FinalEndingEffect>(id);
-        if (checked && effect != this->view().state().finalEndingEffect) {
-            this->view().chooseFinalEndingEffect(effect);
-        }
-    });
+    followChoices<common::FinalEndingEffect>(
+        effectGroup_, this, [this] { return this->view().state().finalEndingEffect; },
+        [this](common::FinalEndingEffect effect) { this->view().chooseFinalEndingEffect(effect); });
     layout->addLayout(row);
     effectDetail_ = makeLabel({}, QStringLiteral("body"), panel);
     layout->addWidget(effectDetail_);
+    return panel;
+}
+
+QWidget* InstructionsCard::buildSnapToBeatPanel() {
+    QVBoxLayout* layout = nullptr;
+    QFrame* panel = makePanel(QStringLiteral("panel"), &layout, this);
+    const QString heading = QStringLiteral("Snap cuts to the beat");
+    layout->addWidget(makeLabel(heading, QStringLiteral("headline"), panel));
+    snapGroup_ = new QButtonGroup(panel);
+    snapGroup_->setExclusive(true);
+    auto* row = new AdaptiveButtonRow;
+    for (const bool snapToBeat : {true, false}) {
+        QPushButton* button =
+            makeButton(songs::snapToBeatTitle(snapToBeat), {}, QStringLiteral("choice"));
+        button->setCheckable(true);
+        // "On" alone says nothing to a screen reader; the ending effect has an "Off" too.
+        button->setAccessibleName(heading + QStringLiteral(": ") + button->text());
+        snapGroup_->addButton(button, snapToBeat ? 1 : 0);
+        row->addWidget(button);
+    }
+    followChoices<bool>(
+        snapGroup_, this, [this] { return this->view().state().snapToBeat; },
+        [this](bool snapToBeat) { this->view().chooseSnapToBeat(snapToBeat); });
+    layout->addLayout(row);
+    snapDetail_ = makeLabel({}, QStringLiteral("body"), panel);
+    layout->addWidget(snapDetail_);
     return panel;
 }
 
@@ -159,15 +195,9 @@ QWidget* InstructionsCard::buildAIAssistPanel() {
         modeGroup_->addButton(button, static_cast<int>(mode));
         modes->addWidget(button);
     }
-    connect(modeGroup_, &QButtonGroup::idClicked, this, [this](int id) {
-        this->view().chooseAIAssistMode(static_cast<songs::AIAssistMode>(id));
-    });
-    connect(modeGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        const auto mode = static_cast<songs::AIAssistMode>(id);
-        if (checked && mode != this->view().state().aiAssistMode) {
-            this->view().chooseAIAssistMode(mode);
-        }
-    });
+    followChoices<songs::AIAssistMode>(
+        modeGroup_, this, [this] { return this->view().state().aiAssistMode; },
+        [this](songs::AIAssistMode mode) { this->view().chooseAIAssistMode(mode); });
     layout->addLayout(modes);
     modeDetail_ = makeLabel({}, QStringLiteral("body"), panel);
     layout->addWidget(modeDetail_);
@@ -245,6 +275,8 @@ void InstructionsCard::refreshOptions() {
         chosen->setChecked(true);
     }
     effectDetail_->setText(songs::detail(state.finalEndingEffect));
+    snapGroup_->button(state.snapToBeat ? 1 : 0)->setChecked(true);
+    snapDetail_->setText(songs::snapToBeatDetail(state.snapToBeat));
     if (QAbstractButton* chosen = modeGroup_->button(static_cast<int>(state.aiAssistMode))) {
         chosen->setChecked(true);
     }

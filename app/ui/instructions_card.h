@@ -1,6 +1,6 @@
 #pragma once
 // Step 3: the timing rule, one guidance box per song, the output folder, the
-// ending effect and AI assist options, and the Create Edit button.
+// ending effect, beat snap and AI assist options, and the Create Edit button.
 
 #include <QButtonGroup>
 #include <vector>
@@ -21,6 +21,7 @@ public:
 private:
     QWidget* buildOutputFolderPanel();
     QWidget* buildEndingEffectPanel();
+    QWidget* buildSnapToBeatPanel();
     QWidget* buildAIAssistPanel();
     void rebuildGuidanceBoxes();
     void refreshOutputFolder();
@@ -39,6 +40,8 @@ private:
 
     QButtonGroup* effectGroup_;
     QLabel* effectDetail_;
+    QButtonGroup* snapGroup_;
+    QLabel* snapDetail_;
     QButtonGroup* modeGroup_;
     QLabel* modeDetail_;
     QLabel* connectionMessage_;

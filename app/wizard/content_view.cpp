@@ -242,6 +242,8 @@ void ContentView::chooseFinalEndingEffect(common::FinalEndingEffect effect) {
     songs::chooseFinalEndingEffect(*this, effect);
 }
 
+void ContentView::chooseSnapToBeat(bool snapToBeat) { songs::chooseSnapToBeat(*this, snapToBeat); }
+
 void ContentView::chooseAIAssistMode(songs::AIAssistMode mode) {
     songs::chooseAIAssistMode(*this, mode);
 }

@@ -52,7 +52,7 @@ public:
     void notifyChanged() override;
 
     // ---- Start-up and screen actions (app/wizard/content_view.cpp) ----
-    // Restores the two preferences and starts the tool check.
+    // Restores the stored preferences and starts the tool check.
     void startUp();
     void viewCreatedEdit();    // "View Edit"
     void showWorkFolder();     // "Show Work Folder"
@@ -104,11 +104,13 @@ public:
     void syncSongTimingFields();
     void refreshStarterGuidanceAfterOrderChange(const std::vector<songs::TrackFile>& oldTracks);
     void chooseFinalEndingEffect(common::FinalEndingEffect effect);
+    void chooseSnapToBeat(bool snapToBeat);
     void chooseAIAssistMode(songs::AIAssistMode mode);
     void saveAIAssistPreferences();
     void openAIProviderConnection(const songs::AIProviderConnection& provider);
     void chooseOutputFolder();
-    // Restores "reelhopperAIAssistMode" and "tunewrightFinalEndingEffect".
+    // Restores "reelhopperAIAssistMode", "tunewrightFinalEndingEffect" and
+    // "tunewrightSnapToBeat".
     void restorePreferences();
 
     // ---- Edit preparation (app/prepare/eligibility.h, handoff_export.h, prompt.h) ----

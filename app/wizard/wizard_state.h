@@ -38,6 +38,7 @@ struct WizardState {
 
     // Edit options.
     common::FinalEndingEffect finalEndingEffect = common::FinalEndingEffect::fade;
+    bool snapToBeat = true;  // the local engine moves cuts to just before a steady beat
     songs::AIAssistMode aiAssistMode = songs::AIAssistMode::codexFallback;
     QString aiConnectionMessage;
     std::optional<QString> outputFolder;

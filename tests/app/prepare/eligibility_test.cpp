@@ -48,6 +48,7 @@ TEST(FastTimeEligibility, BuildsTheJobFromTrimmedTimesAndCustomNotes) {
     EXPECT_EQ(job.outputFolder, "/out/edits");
     EXPECT_TRUE(job.finalFadeOut);
     EXPECT_EQ(job.finalEndingEffect, "echoFade");
+    EXPECT_TRUE(job.snapToBeat);
     ASSERT_EQ(job.tracks.size(), 2u);
     EXPECT_EQ(job.tracks[0].path, "/a.mp3");
     EXPECT_EQ(job.tracks[0].name, "a.mp3");
@@ -58,7 +59,9 @@ TEST(FastTimeEligibility, BuildsTheJobFromTrimmedTimesAndCustomNotes) {
     EXPECT_EQ(job.tracks[1].note, "Keep The Horns");
 
     state.finalEndingEffect = common::FinalEndingEffect::none;
+    state.snapToBeat = false;
     EXPECT_FALSE(fastTimeEligibility(state, "/out").job->finalFadeOut);
+    EXPECT_FALSE(fastTimeEligibility(state, "/out").job->snapToBeat);
 
     const auto custom = fastTimeEligibility(
         stateWith({{{}, {}, starterGuidance(0, 1) + " Cut on the downbeat"}}), "/o");

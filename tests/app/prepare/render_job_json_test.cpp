@@ -32,8 +32,15 @@ TEST(FastTimeRenderJobJson, IsCompactInDeclarationOrderWithEscapedSlashes) {
               R"("startTime":"1:05","endTime":"2:10","note":""}]})");
 }
 
+// Beat snap adds one key; without it the job is what it always was (above).
 TEST(FastTimeRenderJobJson, IsReadBackByTheRenderer) {
-    const renderer::RenderJob job = renderer::decodeRenderJob(encodeFastTimeRenderJob(sampleJob()));
+    FastTimeRenderJob snapped = sampleJob();
+    snapped.snapToBeat = true;
+    const std::string text = encodeFastTimeRenderJob(snapped);
+    EXPECT_NE(text.find(R"("finalEndingEffect":"none","snapToBeat":true,"tracks":[)"),
+              std::string::npos)
+        << text;
+    const renderer::RenderJob job = renderer::decodeRenderJob(text);
     EXPECT_EQ(job.outputFolder, "/home/dj/Edits");
     EXPECT_EQ(job.finalEndingEffect, std::optional<std::string>("none"));
     ASSERT_EQ(job.tracks.size(), 2u);

@@ -254,6 +254,7 @@ TEST_P(EngineHandOver, RendererEndsWithoutMp3) {
             .object();
     EXPECT_EQ(job["outputFolder"].toString(), outputFolder);
     EXPECT_EQ(job["tracks"].toArray().size(), 2);
+    EXPECT_EQ(job["snapToBeat"], true);  // the default choice
     EXPECT_EQ(readText(handoffFile("fast-time-render-log.txt")),
               "LOCAL_STEP reading\n\n  LOCAL_STEP cutting  \nLOCAL_RENDER_OK\n");
     EXPECT_TRUE(logHistory.contains(

@@ -36,23 +36,29 @@ TEST_F(SongTest, TimesAreStoredAsTypedAndTidiedByTheSync) {
 }
 
 TEST_F(SongTest, ChoicesAreStoredAndRestoredOnlyWhenKnown) {
+    EXPECT_TRUE(state().snapToBeat);
     view().chooseFinalEndingEffect(FinalEndingEffect::echoFade);
     view().chooseAIAssistMode(AIAssistMode::providerLater);
+    view().chooseSnapToBeat(false);
     EXPECT_EQ(desktop().preferences["tunewrightFinalEndingEffect"], "echoFade");
     EXPECT_EQ(desktop().preferences["reelhopperAIAssistMode"], "providerLater");
+    EXPECT_EQ(desktop().preferences["tunewrightSnapToBeat"], "false");
 
     testsupport::WizardFixture restarted;
     restarted.services->preferences = desktop().preferences;
     restarted.view->restorePreferences();
     EXPECT_EQ(restarted.view->state().aiAssistMode, AIAssistMode::providerLater);
     EXPECT_EQ(restarted.view->state().finalEndingEffect, FinalEndingEffect::echoFade);
+    EXPECT_FALSE(restarted.view->state().snapToBeat);
 
     testsupport::WizardFixture unknown;
     unknown.services->preferences["reelhopperAIAssistMode"] = "auto";
     unknown.services->preferences["tunewrightFinalEndingEffect"] = "Fade";
+    unknown.services->preferences["tunewrightSnapToBeat"] = "0";
     unknown.view->restorePreferences();
     EXPECT_EQ(unknown.view->state().aiAssistMode, AIAssistMode::codexFallback);
     EXPECT_EQ(unknown.view->state().finalEndingEffect, FinalEndingEffect::fade);
+    EXPECT_TRUE(unknown.view->state().snapToBeat);
 }
 
 TEST_F(SongTest, ProviderLinksSwitchToTheProviderModeAndOpenOnlyRealAddresses) {

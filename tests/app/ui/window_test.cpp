@@ -342,6 +342,27 @@ TEST_F(WindowTest, ChoiceButtonsFollowTheScreenReadersToggle) {
     EXPECT_EQ(state().finalEndingEffect, common::FinalEndingEffect::echoFade);
     EXPECT_EQ(checkedTitles({"Off", "Fade", "Echo/Fade"}), QStringList({"Echo/Fade"}));
 
+    // Beat snap, On by default: Toggle turns it off. Tab enters a group of choices once, as
+    // it does the endings, so it leads from the endings to the snap and on to AI assist.
+    const char* snapOn = "Snap cuts to the beat: On";
+    const char* snapOff = "Snap cuts to the beat: Off";
+    ASSERT_TRUE(state().snapToBeat);
+    accessibleToggle(button(snapOff));
+    EXPECT_FALSE(state().snapToBeat);
+    EXPECT_EQ(desktop().preferences["tunewrightSnapToBeat"], "false");
+    EXPECT_EQ(checkedTitles({snapOn, snapOff}), QStringList({snapOff}));
+    EXPECT_TRUE(
+        uitest::visibleLabelTexts(window.get()).contains(app::songs::snapToBeatDetail(false)));
+    const auto tabTo = [](const char* name) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(uitest::accessibleName(QApplication::focusWidget()), name);
+    };
+    tabTo(snapOn);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(state().snapToBeat);
+    EXPECT_EQ(desktop().preferences["tunewrightSnapToBeat"], "true");
+    tabTo("Local Only");
+
     accessibleToggle(button(QStringLiteral("Local Only")));
     EXPECT_EQ(state().aiAssistMode, app::songs::AIAssistMode::localOnly);
     EXPECT_EQ(desktop().preferences["reelhopperAIAssistMode"],
