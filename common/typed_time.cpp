@@ -96,7 +96,7 @@ std::optional<double> parseTime(std::string_view text) {
     }
     // Finite pieces can still combine to infinity ("1e307:0:0").
     if (!seconds || *seconds < 0.0 || !std::isfinite(*seconds)) return std::nullopt;
-    return seconds;
+    return *seconds + 0.0;  // "-0" is 0, not the -0.0 that reports would print with its sign
 }
 
 }  // namespace common

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -48,6 +49,7 @@ TEST(ParseTime, ReadsEveryAcceptedForm) {
     EXPECT_EQ(parseTime("1:30\u00A0"), 90.0);
     EXPECT_EQ(parseTime("\u2009 42\u202F"), 42.0);
     EXPECT_EQ(parseTime("\u30001.30 s\u0085\n"), 1.3);
+    EXPECT_FALSE(std::signbit(parseTime("-0").value_or(-1.0)));
 }
 
 TEST(ParseTime, RefusesWhatIsNotATime) {
