@@ -5,9 +5,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QDBusVirtualObject>
 #include <QDialog>
 #include <QDir>
@@ -529,7 +529,8 @@ TEST(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRai
     EXPECT_EQ(call[4].toString(), "One into Two - continuous DJ edit.mp3");
     EXPECT_TRUE(call[5].toStringList().contains("default"));
     const QVariantMap hints = qdbus_cast<QVariantMap>(call[6]);
-    EXPECT_TRUE(hints.contains("image-data"));  // the window's icon, installed or not
+    // The window's icon, installed or not: width, height, stride, alpha, bits, channels, pixels.
+    EXPECT_EQ(hints.value("image-data").value<QDBusArgument>().currentSignature(), "(iiibiiay)");
 
     QDBusMessage activated = QDBusMessage::createSignal(
         QStringLiteral("/org/freedesktop/Notifications"),
