@@ -32,14 +32,32 @@ QVariant iconPixels(const QIcon& icon) {
     if (icon.isNull()) return {};
     const QImage image =
         icon.pixmap(kImageSide, kImageSide).toImage().convertToFormat(QImage::Format_RGBA8888);
+    const int rowStride = static_cast<int>(image.bytesPerLine());
+    const bool hasAlpha = true;
+    const int bitsPerSample = 8;
+    const int channels = 4;
     QDBusArgument pixels;
     pixels.beginStructure();
-    pixels << image.width() << image.height() << static_cast<int>(image.bytesPerLine()) << true << 8
-           << 4
+    pixels << image.width() << image.height() << rowStride << hasAlpha << bitsPerSample << channels
            << QByteArray(reinterpret_cast<const char*>(image.constBits()),
                          static_cast<qsizetype>(image.sizeInBytes()));
     pixels.endStructure();
     return QVariant::fromValue(pixels);
+}
+
+// The finished MP3's file name, else the songs' titles joined by " into ".
+QString editName(const ContentView& view) {
+    const WizardState& state = view.state();
+    if (state.completedOutputFolder) {
+        if (const auto edit = run::newestAudioFile(*state.completedOutputFolder)) {
+            return QFileInfo(*edit).fileName();
+        }
+    }
+    QStringList titles;
+    for (const songs::TrackFile& track : state.tracks) {
+        titles << QFileInfo(track.url).completeBaseName();
+    }
+    return titles.join(QStringLiteral(" into "));
 }
 
 }  // namespace
@@ -67,20 +85,6 @@ void DesktopNotification::listenForActions(bool listen) {
     } else {
         bus_.disconnect(kService, kPath, kInterface, signal, this, slot);
     }
-}
-
-QString DesktopNotification::editName(const ContentView& view) {
-    const WizardState& state = view.state();
-    if (state.completedOutputFolder) {
-        if (const auto edit = run::newestAudioFile(*state.completedOutputFolder)) {
-            return QFileInfo(*edit).fileName();
-        }
-    }
-    QStringList titles;
-    for (const songs::TrackFile& track : state.tracks) {
-        titles << QFileInfo(track.url).completeBaseName();
-    }
-    return titles.join(QStringLiteral(" into "));
 }
 
 // Each run is settled once: an end seen while the window is active needs no notification,

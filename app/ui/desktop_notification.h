@@ -26,10 +26,6 @@ public:
     // Notifies through `bus` from now on (a test's private bus).
     void useBus(const QDBusConnection& bus);
 
-    // The name the notification gives for the edit of the current state: the finished MP3's
-    // file name, else the songs' titles joined by " into ".
-    static QString editName(const ContentView& view);
-
 private slots:
     void actionInvoked(uint id, const QString& actionKey);
 
