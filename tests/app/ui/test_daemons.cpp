@@ -1,5 +1,6 @@
 #include "tests/app/ui/test_daemons.h"
 
+#include <QByteArray>
 #include <QDeadlineTimer>
 #include <QThread>
 
@@ -64,7 +65,6 @@ PrivateSessionBus::PrivateSessionBus()
 }
 
 HeadlessSoundServer::HeadlessSoundServer() {
-    if (qEnvironmentVariableIsSet("PULSE_SERVER")) previousServer_ = qgetenv("PULSE_SERVER");
     const std::string folder = folder_.path().string();
     const std::string socket = folder + "/native";
     // -n: none of the machine's own configuration, so no hardware and no other sockets.
@@ -77,14 +77,6 @@ HeadlessSoundServer::HeadlessSoundServer() {
     daemon_ = std::make_unique<TestDaemon>("pulseaudio", options);
     if (daemon_->waitUntilReady([&] { return std::filesystem::exists(socket); }, 10)) {
         qputenv("PULSE_SERVER", QByteArray::fromStdString("unix:" + socket));
-    }
-}
-
-HeadlessSoundServer::~HeadlessSoundServer() {
-    if (previousServer_) {
-        qputenv("PULSE_SERVER", *previousServer_);
-    } else {
-        qunsetenv("PULSE_SERVER");
     }
 }
 

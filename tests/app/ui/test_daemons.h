@@ -4,12 +4,10 @@
 // ends with the object, or with the test process however it ends, so none outlives a test.
 // Each says in error() what is missing when it could not start; a test asserts on it.
 
-#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <string>
 
 #include "common/subprocess.h"
@@ -47,12 +45,11 @@ private:
     QString address_;
 };
 
-// PulseAudio with one null sink; while it lives, this process's sound clients (PULSE_SERVER)
-// reach it and no other server.
+// PulseAudio with one null sink; from now on this process's sound clients (PULSE_SERVER) reach
+// it and no other server.
 class HeadlessSoundServer {
 public:
     HeadlessSoundServer();
-    ~HeadlessSoundServer();
     const std::string& error() const { return daemon_->error(); }
 
     // Points this process's sound clients at a socket nothing listens on.
@@ -61,7 +58,6 @@ public:
 private:
     testsupport::TemporaryFolder folder_;
     std::unique_ptr<TestDaemon> daemon_;
-    std::optional<QByteArray> previousServer_;
 };
 
 }  // namespace uitest
