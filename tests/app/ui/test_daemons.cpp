@@ -67,10 +67,11 @@ PrivateSessionBus::PrivateSessionBus()
 HeadlessSoundServer::HeadlessSoundServer() {
     const std::string folder = folder_.path().string();
     const std::string socket = folder + "/native";
-    // -n: none of the machine's own configuration, so no hardware and no other sockets.
+    // -n: none of the machine's own configuration, so no hardware and no other sockets; no
+    // shared memory, which containers often have little of.
     common::SubprocessOptions options =
         withArguments({"--daemonize=no", "--exit-idle-time=-1", "-n", "--use-pid-file=no",
-                       "--log-target=stderr", "--load=module-null-sink",
+                       "--log-target=stderr", "--disable-shm=yes", "--load=module-null-sink",
                        "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
     options.environmentOverrides = {
         {"HOME", folder}, {"XDG_RUNTIME_DIR", folder}, {"XDG_CONFIG_HOME", folder}};
