@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "app/ui/create_edit_card.h"
+#include "app/ui/desktop_notification.h"
 #include "app/ui/instructions_card.h"
 #include "app/ui/songs_card.h"
 #include "app/ui/symbols.h"
@@ -89,6 +90,7 @@ WizardWindow::WizardWindow(ContentView& view, QWidget* parent) : QMainWindow(par
     }
 
     connect(&view_, &ContentView::changed, this, &WizardWindow::refresh);
+    desktopNotification_ = new DesktopNotification(view_, *this);
     refresh();
 }
 

@@ -23,6 +23,7 @@ class ToolsCard;
 class SongsCard;
 class InstructionsCard;
 class CreateEditCard;
+class DesktopNotification;
 
 class WizardWindow : public QMainWindow {
 public:
@@ -46,6 +47,7 @@ public:
     CreateEditCard* createEditCard() const { return createEditCard_; }
     QScrollArea* scrollArea() const { return scrollArea_; }
     bool headerScrollsWithCard() const { return headerScrolls_; }
+    DesktopNotification* desktopNotification() const { return desktopNotification_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -65,6 +67,7 @@ private:
     SongsCard* songsCard_;
     InstructionsCard* instructionsCard_;
     CreateEditCard* createEditCard_;
+    DesktopNotification* desktopNotification_;
     WizardScreen currentScreen_ = WizardScreen::tools;
     bool headerScrolls_ = false;
     bool shownOnce_ = false;

@@ -10,7 +10,6 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <set>
 
 #include "app/ui/create_edit_card.h"
@@ -19,6 +18,7 @@
 #include "app/ui/preview_range.h"
 #include "common/subprocess.h"
 #include "tests/app/support/wizard_test_helpers.h"
+#include "tests/app/ui/test_daemons.h"
 #include "tests/app/ui/ui_test_support.h"
 #include "tests/support/generated_audio.h"
 #include "tests/support/test_files.h"
@@ -245,6 +245,7 @@ protected:
     QPushButton* button(const QString& name) {
         return uitest::findByAccessibleName<QPushButton>(&preview, name);
     }
+    std::vector<QPushButton*> playButtons();
 
     static constexpr int kWidth = 400;  // 50 ms of the edit per column
     testsupport::TemporaryFolder folder;
@@ -284,37 +285,44 @@ TEST_F(EditPreviewTest, JoinMarksSitAtTheAnalysisMapsPositions) {
     EXPECT_EQ(picture.pixel(endingColumn - 10, 0), picture.pixel(endingColumn - 2, 0));
 }
 
-// Where the machine has an audio output, a press plays the stretch and a second press stops it;
-// where it has none, every button is disabled and says why.
-TEST_F(EditPreviewTest, PlayButtonsPlayAndStopOrSayThereIsNoOutput) {
+// Qt asks the sound server for its outputs once per process and keeps that answer.
+constexpr const char* kOncePerProcess =
+    " (Qt reads the outputs once per process: run each Play-button test on its own, as ctest does)";
+
+// Play Join 1, Play Join 2 and Play Ending, reachable by Tab; no button for a third join.
+std::vector<QPushButton*> EditPreviewTest::playButtons() {
     writeOurMap();
     showEdit();
-    QPushButton* join1 = button("Play Join 1");
-    QPushButton* join2 = button("Play Join 2");
-    QPushButton* ending = button("Play Ending");
-    ASSERT_NE(join1, nullptr);
-    ASSERT_NE(join2, nullptr);
-    ASSERT_NE(ending, nullptr);
-    EXPECT_EQ(button("Play Join 3"), nullptr);
-    for (QPushButton* b : {join1, join2, ending})
-        EXPECT_EQ(b->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
-
-    if (!app::ui::JoinPreviewPlayer::audioOutputAvailable()) {
-        std::cout << "[ path     ] no audio output: checking the disabled buttons\n";
-        for (QPushButton* b : {join1, join2, ending}) {
-            EXPECT_FALSE(b->isEnabled());
-            EXPECT_EQ(b->accessibleDescription(), "No audio output found.");
-        }
-        return;
+    std::vector<QPushButton*> buttons;
+    for (const char* name : {"Play Join 1", "Play Join 2", "Play Ending"}) {
+        buttons.push_back(button(name));
+        EXPECT_NE(buttons.back(), nullptr) << name;
+        if (buttons.back() == nullptr) return {};
+        EXPECT_EQ(buttons.back()->focusPolicy() & Qt::TabFocus, Qt::TabFocus) << name;
     }
-    std::cout << "[ path     ] audio output found: playing through QAudioSink\n";
+    EXPECT_EQ(button("Play Join 3"), nullptr);
+    return buttons;
+}
+
+// A press plays the stretch and a second press stops it, through a real sound server.
+TEST_F(EditPreviewTest, PlayButtonsPlayAndStopTheirStretch) {
+    const uitest::HeadlessSoundServer server;
+    ASSERT_EQ(server.error(), "");
+    ASSERT_TRUE(testsupport::waitUntil(app::ui::JoinPreviewPlayer::audioOutputAvailable, 10))
+        << "the sound server's null sink is not seen as an audio output" << kOncePerProcess;
+    const std::vector<QPushButton*> buttons = playButtons();
+    ASSERT_EQ(buttons.size(), 3u);
+    QPushButton* join1 = buttons[0];
+    QPushButton* join2 = buttons[1];
+    QPushButton* ending = buttons[2];
     // The press action clicks the way a person does, after a short animation, so each press
     // is followed until the player has taken it.
     auto press = [&](QPushButton* b, std::optional<int> playing) {
+        EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(b);
         accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        EXPECT_TRUE(testsupport::waitUntil(
-            [&] { return preview.player().playingId() == playing; }, 5.0))
+        EXPECT_TRUE(
+            testsupport::waitUntil([&] { return preview.player().playingId() == playing; }, 5.0))
             << b->text().toStdString();
     };
     press(join1, 1);
@@ -329,6 +337,16 @@ TEST_F(EditPreviewTest, PlayButtonsPlayAndStopOrSayThereIsNoOutput) {
     press(join1, 1);
     preview.hide();  // another screen
     EXPECT_FALSE(preview.player().playingId().has_value());
+}
+
+TEST_F(EditPreviewTest, PlayButtonsAreDisabledAndSaySoWithoutASoundServer) {
+    uitest::HeadlessSoundServer::pointAtNoServer(folder);
+    ASSERT_FALSE(app::ui::JoinPreviewPlayer::audioOutputAvailable())
+        << "an audio output is seen" << kOncePerProcess;
+    for (QPushButton* b : playButtons()) {
+        EXPECT_FALSE(b->isEnabled());
+        EXPECT_EQ(b->accessibleDescription(), "No audio output found.");
+    }
 }
 
 TEST_F(EditPreviewTest, AnAgentsEditShowsTheWaveformWithoutMarksOrButtons) {
@@ -355,9 +373,9 @@ TEST(EditPreviewOfARealEdit, AThreeSongEditShowsTwoJoinMarksTheEndingAndItsButto
     double frequency = 220.0;
     for (const char* name : {"One", "Two", "Three"}) {
         const auto song = folder / (std::string(name) + ".wav");
-        testsupport::writeTestWav(song, testsupport::concatenate({testsupport::silence(0.5),
-                                                                  testsupport::tone(8.0, frequency,
-                                                                                    0.5)}));
+        testsupport::writeTestWav(
+            song, testsupport::concatenate(
+                      {testsupport::silence(0.5), testsupport::tone(8.0, frequency, 0.5)}));
         frequency *= 1.25;
         if (!tracks.empty()) tracks += ",";
         tracks += "{\"path\": \"" + song.string() + "\", \"name\": \"" + name +
@@ -366,8 +384,8 @@ TEST(EditPreviewOfARealEdit, AThreeSongEditShowsTwoJoinMarksTheEndingAndItsButto
     const auto edits = folder / "edits";
     std::ofstream(folder / "job.json")
         << "{\"appVersion\": \"test\", \"outputFolder\": \"" << edits.string()
-        << "\", \"finalFadeOut\": true, \"finalEndingEffect\": \"fade\", \"tracks\": ["
-        << tracks << "]}";
+        << "\", \"finalFadeOut\": true, \"finalEndingEffect\": \"fade\", \"tracks\": [" << tracks
+        << "]}";
     common::SubprocessOptions engine;
     engine.executable = (testsupport::bundleBinFolder() / "seamforge").string();
     engine.arguments = {(folder / "job.json").string()};

@@ -5,6 +5,10 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -21,12 +25,14 @@
 #include <functional>
 
 #include "app/songs/edit_options.h"
+#include "app/ui/desktop_notification.h"
 #include "app/ui/qt_platform_services.h"
 #include "app/ui/screen_card.h"
 #include "app/ui/wizard_header.h"
 #include "app/ui/wizard_window.h"
 #include "common/subprocess.h"
 #include "tests/app/support/wizard_test_helpers.h"
+#include "tests/app/ui/test_daemons.h"
 #include "tests/app/ui/ui_test_support.h"
 
 namespace {
@@ -472,6 +478,96 @@ TEST(WindowUnderWindowManager, FirstShowKeepsTheWholeFrameOnTheScreen) {
     EXPECT_LE(frame.width(), area.width() - 32) << describe();
     EXPECT_GE(frame.width(), std::min(area.width() - 32, 1440)) << describe();
     wizard.view->waitForBackgroundWork();
+}
+
+// The desktop's notification service, as far as the wizard uses it: Notify answers with an
+// id and is recorded; the test sends ActionInvoked itself.
+class StandInNotificationService : public QDBusVirtualObject {
+public:
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        if (message.member() != QLatin1String("Notify")) return false;
+        calls.push_back(message.arguments());
+        connection.send(message.createReply(QVariant::fromValue(kId)));
+        return true;
+    }
+    QString introspect(const QString&) const override { return {}; }
+
+    static constexpr uint kId = 41;
+    std::vector<QVariantList> calls;
+};
+
+// An edit that ends while another window is active is told through the session bus, once;
+// activating the notification brings the wizard's window back to the front.
+TEST(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRaisesTheWindow) {
+    ASSERT_EQ(QGuiApplication::platformName(), "xcb")
+        << "run through tests/app/ui/run_under_window_manager.sh (needs xvfb and openbox)";
+    const uitest::PrivateSessionBus bus;
+    ASSERT_EQ(bus.error(), "");
+    testsupport::WizardFixture wizard;
+    app::ContentView& view = *wizard.view;
+    view.setCodexLocatorForTesting([] { return std::optional<QString>(); });
+    view.state().isCheckingTools = true;  // the real check is another test's subject
+    app::tools::ToolCheck engine;
+    engine.isReady = true;
+    view.applyToolCheckResults({engine});
+    wizard.services->answerNextPanel(
+        uitest::writeSongs(wizard.makeFolder("Desktop/Set"),
+                           {QStringLiteral("One.wav"), QStringLiteral("Two.wav")}, 0.5));
+    view.chooseSongFiles();
+    wizard.services->answerNextPanel({wizard.makeFolder("Desktop/Edits")});
+    view.chooseOutputFolder();
+
+    app::ui::WizardWindow window(view);
+    window.desktopNotification()->useBus(QDBusConnection::connectToBus(bus.address(), "wizard"));
+    window.show();
+    QWidget elsewhere;  // the window a person switched to
+    elsewhere.setWindowTitle(QStringLiteral("Another program"));
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return elsewhere.isActiveWindow(); }, 10));
+
+    // With no service on the bus, a stopped edit goes nowhere and nothing waits for it.
+    view.createEdit();
+    view.stopCreateEdit();
+    ASSERT_EQ(view.liveEditHeadline(), "Edit stopped");
+
+    StandInNotificationService service;
+    QDBusConnection standIn = QDBusConnection::connectToBus(bus.address(), "stand-in");
+    ASSERT_TRUE(standIn.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    ASSERT_TRUE(
+        standIn.registerVirtualObject(QStringLiteral("/org/freedesktop/Notifications"), &service));
+    view.createEdit();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !view.state().isCreatingEdit; }, 60));
+    ASSERT_TRUE(view.state().completedOutputFolder) << view.state().createLog.toStdString();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !service.calls.empty(); }, 10));
+    testsupport::waitUntil([] { return false; }, 0.3);  // a second call would come now
+    ASSERT_EQ(service.calls.size(), 1u);
+    const QVariantList& call = service.calls[0];
+    ASSERT_EQ(call.size(), 8);
+    EXPECT_EQ(call[0].toString(), "Tunewright");
+    EXPECT_EQ(call[2].toString(), "velvetcut-setup");  // the installed icon's name
+    EXPECT_EQ(call[3].toString(), "Complete");
+    EXPECT_EQ(call[4].toString(), "One into Two - continuous DJ edit.mp3");
+    EXPECT_TRUE(call[5].toStringList().contains("default"));
+    const QVariantMap hints = qdbus_cast<QVariantMap>(call[6]);
+    // The window's icon, installed or not: width, height, stride, alpha, bits, channels, pixels.
+    EXPECT_EQ(hints.value("image-data").value<QDBusArgument>().currentSignature(), "(iiibiiay)");
+
+    QDBusMessage activated = QDBusMessage::createSignal(
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"));
+    activated << StandInNotificationService::kId << QStringLiteral("default");
+    ASSERT_TRUE(standIn.send(activated));
+    EXPECT_TRUE(testsupport::waitUntil([&] { return window.isActiveWindow(); }, 10))
+        << "the notification did not bring the window back";
+
+    // Seen as it ends: nothing more to tell.
+    view.createEdit();
+    view.stopCreateEdit();
+    testsupport::waitUntil([] { return false; }, 0.3);
+    EXPECT_EQ(service.calls.size(), 1u);
+    QDBusConnection::disconnectFromBus("stand-in");
+    QDBusConnection::disconnectFromBus("wizard");
 }
 
 // Every text a person or the agent reads on the way through an edit that the local engine
