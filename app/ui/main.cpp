@@ -1,6 +1,8 @@
-// VelvetcutSetup: the Tunewright wizard. "--quit-after-first-show" opens the
-// window, waits until its first screen is shown, prints one line and quits
-// (used to check that the program starts on a real display).
+// VelvetcutSetup: the Tunewright wizard. Two check modes print to standard output and quit:
+// "--quit-after-first-show" once the first screen is shown (the program starts on a real
+// display), "--report-tool-check" once the Step 1 check has ended, with one "name: status"
+// line per tool and then the screen the window moved on to (an installed copy finds its
+// own engine and encoder).
 
 #include <QApplication>
 #include <QTimer>
@@ -34,6 +36,25 @@ int main(int argc, char* argv[]) {
             std::fflush(stdout);
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         });
+    }
+    if (QApplication::arguments().contains(QStringLiteral("--report-tool-check"))) {
+        // Connected after the window's own refresh, so the header already shows the new step.
+        QObject::connect(
+            &view, &app::ContentView::changed, &window,
+            [&view, &window, reported = false]() mutable {
+                const app::WizardState& state = view.state();
+                if (reported || state.isCheckingTools || state.toolChecks.empty()) return;
+                reported = true;
+                for (const app::tools::ToolCheck& check : state.toolChecks) {
+                    QString status = check.status;
+                    std::printf("%s: %s\n", qPrintable(check.name),
+                                qPrintable(status.replace(QLatin1Char('\n'), QLatin1Char(' '))));
+                }
+                std::printf("VelvetcutSetup shows \"%s\"\n",
+                            qPrintable(window.header()->stepPill()));
+                std::fflush(stdout);
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            });
     }
     window.show();
     return QApplication::exec();
