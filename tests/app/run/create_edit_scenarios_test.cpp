@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include "app/songs/starter_guidance.h"
 #include "tests/app/run/run_test_fixture.h"
@@ -23,14 +21,6 @@ struct JobTrack {
 
 class CreateEditScenario : public runtest::RunTest {
 protected:
-    // A bundle whose engine runs `body` and whose encoder is a stand-in, so that picking
-    // songs is allowed.
-    void useFakeEngine(const QByteArray& body) {
-        const QString resources = useResourceFolder("FakeBundle");
-        writeScript(resources + "/bin/seamforge", body);
-        writeScript(resources + "/bin/lame", "exit 0");
-    }
-
     void chooseFolder(const QString& folder) {
         desktop().answerNextPanel({folder});
         view().chooseSongFolder();
@@ -42,11 +32,8 @@ protected:
 
     // The songs and notes of the job the last run wrote, in play order.
     std::vector<JobTrack> jobTracks() {
-        const QJsonObject job =
-            QJsonDocument::fromJson(readText(handoffFile("fast-time-render-job.json")).toUtf8())
-                .object();
         std::vector<JobTrack> tracks;
-        for (const QJsonValue& track : job.value("tracks").toArray()) {
+        for (const QJsonValue& track : job().value("tracks").toArray()) {
             tracks.push_back(
                 {QFileInfo(track["path"].toString()).fileName(), track["note"].toString()});
         }
@@ -70,7 +57,7 @@ protected:
 };
 
 TEST_F(CreateEditScenario, AMovedSongOrderFromAFolderIsTheOrderOfTheEdit) {
-    useFakeEngine("exit 2");
+    useFakeEngine("exit 2", true);
     testsupport::writeSongs(songFolder, {"a song.wav", "b song.wav"}, 0.3, 0.0);
     chooseFolder(songFolder);
     ASSERT_EQ(state().tracks.size(), 2u) << state().status.toStdString();
@@ -84,7 +71,7 @@ TEST_F(CreateEditScenario, AMovedSongOrderFromAFolderIsTheOrderOfTheEdit) {
 }
 
 TEST_F(CreateEditScenario, AMovedFolderOrderStillLosesASongDeletedBeforeCreateEdit) {
-    useFakeEngine("exit 2");
+    useFakeEngine("exit 2", true);
     const QStringList songs =
         testsupport::writeSongs(songFolder, {"a.wav", "b.wav", "c.wav"}, 0.3, 0.0);
     chooseFolder(songFolder);
@@ -98,7 +85,7 @@ TEST_F(CreateEditScenario, AMovedFolderOrderStillLosesASongDeletedBeforeCreateEd
 }
 
 TEST_F(CreateEditScenario, NarrowingThreePickedSongsToTwoDropsTheirThreeSongDefaults) {
-    useFakeEngine("exit 2");
+    useFakeEngine("exit 2", true);
     const QStringList songs =
         testsupport::writeSongs(songFolder, {"one.wav", "two.wav", "three.wav"}, 0.3, 0.0);
     chooseFiles(songs);
@@ -114,7 +101,7 @@ TEST_F(CreateEditScenario, NarrowingThreePickedSongsToTwoDropsTheirThreeSongDefa
 }
 
 TEST_F(CreateEditScenario, ASongDeletedFromAScannedFolderLeavesNoStaleDefault) {
-    useFakeEngine("exit 2");
+    useFakeEngine("exit 2", true);
     const QStringList songs =
         testsupport::writeSongs(songFolder, {"one.wav", "two.wav", "three.wav"}, 0.3, 0.0);
     chooseFolder(songFolder);
@@ -128,7 +115,7 @@ TEST_F(CreateEditScenario, ASongDeletedFromAScannedFolderLeavesNoStaleDefault) {
 }
 
 TEST_F(CreateEditScenario, AnEffectAskedBesideANegatedClauseIsNotMadeLocally) {
-    useFakeEngine("exit 2");
+    useFakeEngine("exit 2", true);
     chooseFiles(testsupport::writeSongs(songFolder, {"one.wav", "two.wav"}, 0.3, 0.0));
     view().setSongGuidanceText(state().tracks[0], "tape stop into song 2, no gap");
     createWithOutputFolder();
@@ -142,7 +129,7 @@ TEST_F(CreateEditScenario, AnEffectAskedBesideANegatedClauseIsNotMadeLocally) {
 }
 
 TEST_F(CreateEditScenario, AToolCheckEndingAfterStopLeavesTheStoppedStatus) {
-    useFakeEngine("echo started\nexec sleep 30");
+    useFakeEngine("echo started\nexec sleep 30", true);
     state().isCheckingTools = false;
     chooseFiles(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
     ASSERT_TRUE(state().isCheckingTools);  // the pick started the check
@@ -162,11 +149,12 @@ TEST_F(CreateEditScenario, AToolCheckEndingAfterStopLeavesTheStoppedStatus) {
 TEST_F(CreateEditScenario, ProgressFollowsTheEnginesStepLines) {
     const QString gate = wizard.homePath() + "/gate";
     useFakeEngine("wait_for() { while [ ! -e '" + gate.toUtf8() +
-                  "'$1 ]; do sleep 0.02; done; }\n"
-                  "echo 'LOCAL_STEP analyze starting'\nwait_for 1\n"
-                  "echo 'LOCAL_STEP cuts done'\nwait_for 2\n" +
-                  runtest::writeDeliverableInto("'" + outputFolder.toUtf8() + "'") +
-                  "echo 'LOCAL_STEP render done'\nwait_for 3\necho 'LOCAL_RENDER_OK x'\n");
+                      "'$1 ]; do sleep 0.02; done; }\n"
+                      "echo 'LOCAL_STEP analyze starting'\nwait_for 1\n"
+                      "echo 'LOCAL_STEP cuts done'\nwait_for 2\n" +
+                      runtest::writeDeliverableInto("'" + outputFolder.toUtf8() + "'") +
+                      "echo 'LOCAL_STEP render done'\nwait_for 3\necho 'LOCAL_RENDER_OK x'\n",
+                  true);
     chooseFiles(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
     state().outputFolder = outputFolder;
     view().createEdit();

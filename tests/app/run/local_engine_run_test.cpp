@@ -3,8 +3,6 @@
 #include <unistd.h>
 
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include "app/tools/tool_probes.h"
 #include "tests/app/run/run_test_fixture.h"
@@ -22,11 +20,6 @@ const QString kLocalOnlyRefusal =
 
 class LocalEngineRun : public runtest::RunTest {
 protected:
-    // A resource folder whose bin/seamforge runs `body`.
-    QString useFakeEngine(const QByteArray& body) {
-        const QString resources = useResourceFolder("FakeBundle");
-        return writeScript(resources + "/bin/seamforge", body);
-    }
     QString markerPath() const { return QDir(wizard.homePath()).filePath("engine-call.txt"); }
 };
 
@@ -140,7 +133,7 @@ TEST_F(LocalEngineRun, AJobFileThatCannotBeWrittenStartsNothing) {
 TEST_F(LocalEngineRun, AnEditTheEngineRefusesNeedsTheAgent) {
     useFakeEngine("touch '" + markerPath().toUtf8() + "'");
     pickSongs(2);
-    view().setSongGuidanceText(state().tracks[1], "Add a tape stop at the end.");
+    askForAnEffect(1);
     ASSERT_TRUE(createAndFinish());
     EXPECT_FALSE(QFile::exists(markerPath()));
     EXPECT_EQ(stepStates(), QStringList({"Done", "Needs Attention", "Needs Attention", "Waiting",
@@ -249,11 +242,8 @@ TEST_P(EngineHandOver, RendererEndsWithoutMp3) {
     EXPECT_EQ(call[2], songFolder);
     EXPECT_TRUE(call[3].endsWith("lame")) << call[3].toStdString();
     EXPECT_EQ(call[4], "/dev/null");
-    const QJsonObject job =
-        QJsonDocument::fromJson(readText(handoffFile("fast-time-render-job.json")).toUtf8())
-            .object();
-    EXPECT_EQ(job["outputFolder"].toString(), outputFolder);
-    EXPECT_EQ(job["tracks"].toArray().size(), 2);
+    EXPECT_EQ(job()["outputFolder"].toString(), outputFolder);
+    EXPECT_EQ(job()["tracks"].toArray().size(), 2);
     EXPECT_EQ(readText(handoffFile("fast-time-render-log.txt")),
               "LOCAL_STEP reading\n\n  LOCAL_STEP cutting  \nLOCAL_RENDER_OK\n");
     EXPECT_TRUE(logHistory.contains(

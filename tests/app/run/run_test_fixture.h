@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include "tests/app/support/wizard_test_helpers.h"
 
@@ -85,6 +87,27 @@ protected:
         QDir().mkpath(folder + "/bin");
         desktop().resourceFolderPath = folder;
         return folder;
+    }
+    // A bundle whose engine runs `body`; returns the engine's path. With `withLame` its
+    // encoder is a stand-in, so that picking songs through the panels is allowed.
+    QString useFakeEngine(const QByteArray& body, bool withLame = false) {
+        const QString resources = useResourceFolder("FakeBundle");
+        if (withLame) writeScript(resources + "/bin/lame", "exit 0");
+        return writeScript(resources + "/bin/seamforge", body);
+    }
+    // A note on the song that only the agent can carry out.
+    void askForAnEffect(size_t track = 0) {
+        view().setSongGuidanceText(state().tracks[track], "Add a tape stop at the end.");
+    }
+
+    // The render job the last run wrote.
+    QJsonObject job() const {
+        return QJsonDocument::fromJson(readText(handoffFile("fast-time-render-job.json")).toUtf8())
+            .object();
+    }
+    // The process id a script wrote into `file`; 0 while there is none.
+    static pid_t pidIn(const QString& file) {
+        return static_cast<pid_t>(readText(file).trimmed().toLongLong());
     }
 
     // Creates the edit and waits until the run has ended (or `timeoutSeconds` passed).
