@@ -56,20 +56,6 @@ protected:
     }
 };
 
-TEST_F(CreateEditScenario, AMovedSongOrderFromAFolderIsTheOrderOfTheEdit) {
-    useFakeEngine("exit 2", true);
-    testsupport::writeSongs(songFolder, {"a song.wav", "b song.wav"}, 0.3, 0.0);
-    chooseFolder(songFolder);
-    ASSERT_EQ(state().tracks.size(), 2u) << state().status.toStdString();
-
-    view().moveTrack(1, -1);
-    createWithOutputFolder();
-
-    EXPECT_EQ(jobFileNames(), QStringList({"b song.wav", "a song.wav"}));
-    // Both notes are still the defaults of their new places: nothing the person typed.
-    EXPECT_EQ(jobNotes(), QStringList({"", ""}));
-}
-
 TEST_F(CreateEditScenario, AMovedFolderOrderStillLosesASongDeletedBeforeCreateEdit) {
     useFakeEngine("exit 2", true);
     const QStringList songs =
@@ -114,18 +100,30 @@ TEST_F(CreateEditScenario, ASongDeletedFromAScannedFolderLeavesNoStaleDefault) {
     EXPECT_EQ(view().songGuidanceText(state().tracks[1]), app::songs::starterGuidance(1, 2));
 }
 
+// With Local Only, an edit the engine cannot make is refused before the engine starts.
 TEST_F(CreateEditScenario, AnEffectAskedBesideANegatedClauseIsNotMadeLocally) {
     useFakeEngine("exit 2", true);
     chooseFiles(testsupport::writeSongs(songFolder, {"one.wav", "two.wav"}, 0.3, 0.0));
-    view().setSongGuidanceText(state().tracks[0], "tape stop into song 2, no gap");
+    view().setSongGuidanceText(state().tracks[1], "tape stop into song 3, no gap");
     createWithOutputFolder();
     EXPECT_FALSE(QFile::exists(handoffFile("fast-time-render-job.json")));
+    const QString refusal =
+        "AI assist is set to Local Only. Change AI assist fallback to Codex or a configured "
+        "provider for difficult edits.";
+    EXPECT_EQ(stepStates(), QStringList({"Done", "Needs Attention", "Needs Attention", "Waiting",
+                                         "Needs Attention"}));
+    EXPECT_EQ(step("analyze").detail, "The background editing engine was not found.");
+    EXPECT_EQ(step("cuts").detail, refusal);
+    EXPECT_EQ(state().createLog,
+              "The local engine could not handle this edit. AI fallback: song 2 note asks for an "
+              "effect, vocal isolation, beatmatching, or another advanced request.\n" +
+                  refusal);
     EXPECT_EQ(state().status, "The local engine needs AI help for this edit.");
 
     view().backToInstructions();
-    view().setSongGuidanceText(state().tracks[0], "no pause, just cut");
+    view().setSongGuidanceText(state().tracks[1], "no pause, just cut");
     createWithOutputFolder();
-    EXPECT_EQ(jobNotes(), QStringList({"no pause, just cut", ""}));
+    EXPECT_EQ(jobNotes(), QStringList({"", "no pause, just cut"}));
 }
 
 TEST_F(CreateEditScenario, AToolCheckEndingAfterStopLeavesTheStoppedStatus) {

@@ -14,10 +14,6 @@ using runtest::writeDeliverableInto;
 using runtest::writeFile;
 using runtest::writeScript;
 
-const QString kLocalOnlyRefusal =
-    "AI assist is set to Local Only. Change AI assist fallback to Codex or a configured provider "
-    "for difficult edits.";
-
 class LocalEngineRun : public runtest::RunTest {
 protected:
     QString markerPath() const { return QDir(wizard.homePath()).filePath("engine-call.txt"); }
@@ -128,23 +124,6 @@ TEST_F(LocalEngineRun, AJobFileThatCannotBeWrittenStartsNothing) {
                                                   handoffFile("fast-time-render-job.json")))
         << step("analyze").detail.toStdString();
     EXPECT_EQ(state().status, "The fast renderer could not start.");
-}
-
-TEST_F(LocalEngineRun, AnEditTheEngineRefusesNeedsTheAgent) {
-    useFakeEngine("touch '" + markerPath().toUtf8() + "'");
-    pickSongs(2);
-    askForAnEffect(1);
-    ASSERT_TRUE(createAndFinish());
-    EXPECT_FALSE(QFile::exists(markerPath()));
-    EXPECT_EQ(stepStates(), QStringList({"Done", "Needs Attention", "Needs Attention", "Waiting",
-                                         "Needs Attention"}));
-    EXPECT_EQ(step("analyze").detail, "The background editing engine was not found.");
-    EXPECT_EQ(step("cuts").detail, kLocalOnlyRefusal);
-    EXPECT_EQ(state().createLog,
-              "The local engine could not handle this edit. AI fallback: song 2 note asks for an "
-              "effect, vocal isolation, beatmatching, or another advanced request.\n" +
-                  kLocalOnlyRefusal);
-    EXPECT_EQ(state().status, "The local engine needs AI help for this edit.");
 }
 
 // The cases where the engine cannot take or finish the edit, each once with an agent
