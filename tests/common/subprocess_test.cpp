@@ -130,27 +130,6 @@ TEST(Subprocess, TerminateEndsARunningChildAndIsRefusedAfterExit) {
     EXPECT_FALSE(child.kill());
 }
 
-TEST(Subprocess, KillEndsAChildThatIgnoresTermination) {
-    std::mutex mutex;
-    std::string output;
-    common::Subprocess watched(shell("trap '' TERM; echo ready; while :; do sleep 0.05; done"),
-                               [&](std::string_view chunk) {
-                                   std::lock_guard<std::mutex> guard(mutex);
-                                   output.append(chunk);
-                               });
-    ASSERT_FALSE(watched.start());
-    for (int i = 0; i < 200; ++i) {
-        std::lock_guard<std::mutex> guard(mutex);
-        if (!output.empty()) break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    watched.terminate();
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_TRUE(watched.isRunning());
-    EXPECT_TRUE(watched.kill());
-    EXPECT_EQ(watched.waitForExit().signal, SIGKILL);
-}
-
 TEST(Subprocess, WaitReturnsWhenAGrandchildKeepsThePipeOpen) {
     const auto started = std::chrono::steady_clock::now();
     const common::CapturedRun run =

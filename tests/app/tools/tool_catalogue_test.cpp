@@ -65,13 +65,8 @@ TEST_F(CatalogueTest, OnThisMachineTheBundleMakesEveryRequiredRowReady) {
         EXPECT_TRUE(decoding.status.contains(library)) << library;
     }
     // This is a Debian machine: apt-get comes first of the managers looked for.
-    const auto aptGet = app::tools::commandLineToolPath("apt-get");
-    ASSERT_TRUE(aptGet) << "apt-get was not found on this machine";
-    const ToolCheck& packageManager = row(checks, "Package manager");
-    EXPECT_TRUE(packageManager.isReady);
-    EXPECT_EQ(packageManager.command, "apt-get");
-    EXPECT_EQ(packageManager.status, *aptGet);
-    EXPECT_TRUE(app::tools::optionalFallbackToolNames().contains("Package manager"));
+    EXPECT_EQ(row(checks, "Package manager").command, "apt-get");
+    EXPECT_EQ(row(checks, "Package manager").status, app::tools::commandLineToolPath("apt-get"));
 
     // Optional rows that are not ready (no agent, no Homebrew here) hold nothing up.
     EXPECT_EQ(missing(checks), QStringList());
