@@ -85,6 +85,7 @@ struct SignInCase {
     const char* loginAnswer;  // the agent's answer to `login status`
     bool checkFinished;
     bool agentStarts;
+    bool checkFoundTheAgent = true;  // the check's agent row; without it nothing is known
 };
 // Test names and failure messages show the case's name.
 void PrintTo(const SignInCase& value, std::ostream* out) { *out << value.name; }
@@ -104,7 +105,7 @@ TEST_P(AgentSignIn, CreateEditStartsOnlyAnAgentNotKnownToBeSignedOut) {
         // The agent rows of Step 1's check, the sign-in probed for real.
         app::tools::ToolCheck found;
         found.name = "Codex CLI";
-        found.isReady = true;
+        found.isReady = GetParam().checkFoundTheAgent;
         view().applyToolCheckResults({found, app::tools::codexLoginCheck(agent)});
     }
     pickSongs(1);
@@ -130,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SignInCase{"NotSignedIn", "echo 'Not logged in'; exit 1", true, false},
                       SignInCase{"SilentlyNotSignedIn", "exit 1", true, false},
                       SignInCase{"SignedIn", "echo 'Logged in using ChatGPT'; exit 0", true, true},
-                      SignInCase{"CheckNotFinished", "echo 'Not logged in'; exit 1", false, true}),
+                      SignInCase{"CheckNotFinished", "echo 'Not logged in'; exit 1", false, true},
+                      SignInCase{"AgentNotFoundByTheCheck", "exit 1", true, true, false}),
     [](const ::testing::TestParamInfo<SignInCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

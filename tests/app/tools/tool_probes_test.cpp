@@ -111,23 +111,6 @@ TEST(CodexLoginCheck, ExitStatusDecidesReadinessAndOutputDecidesText) {
     EXPECT_EQ(hanging.status, "Optional fallback not signed in.");
 }
 
-// Rows of a finished check, by what they say about the agent.
-TEST(CodexKnownNotSignedIn, OnlyAFoundAgentWithAFailedSignInCounts) {
-    const auto rows = [](bool agentFound, bool signedIn) {
-        app::tools::ToolCheck agent;
-        agent.name = "Codex CLI";
-        agent.isReady = agentFound;
-        app::tools::ToolCheck login;
-        login.name = "Codex login";
-        login.isReady = signedIn;
-        return std::vector<app::tools::ToolCheck>{agent, login};
-    };
-    EXPECT_TRUE(app::tools::codexKnownNotSignedIn(rows(true, false)));
-    EXPECT_FALSE(app::tools::codexKnownNotSignedIn(rows(true, true)));
-    EXPECT_FALSE(app::tools::codexKnownNotSignedIn(rows(false, false)));  // no agent at all
-    EXPECT_FALSE(app::tools::codexKnownNotSignedIn({}));                  // no check finished
-}
-
 // A probe gets a limited time: a login profile that hangs makes the command-line lookup
 // find nothing rather than wait, and what the profile started is killed with it.
 TEST(ProbeTimeout, AHangingProbeCountsAsNotFoundAndLeavesNothingRunning) {
