@@ -10,14 +10,7 @@
 
 namespace {
 
-using runtest::readText;
 using runtest::writeFile;
-using runtest::writeScript;
-
-struct JobTrack {
-    QString fileName;
-    QString note;
-};
 
 class CreateEditScenario : public runtest::RunTest {
 protected:
@@ -30,23 +23,17 @@ protected:
         view().chooseSongFiles();
     }
 
-    // The songs and notes of the job the last run wrote, in play order.
-    std::vector<JobTrack> jobTracks() {
-        std::vector<JobTrack> tracks;
-        for (const QJsonValue& track : job().value("tracks").toArray()) {
-            tracks.push_back(
-                {QFileInfo(track["path"].toString()).fileName(), track["note"].toString()});
-        }
-        return tracks;
-    }
-    QStringList jobFileNames() {
+    // The file names and the notes of the job's songs, in play order.
+    QStringList jobFileNames() const {
         QStringList names;
-        for (const JobTrack& track : jobTracks()) names << track.fileName;
+        for (const QJsonValue& track : job()["tracks"].toArray()) {
+            names << QFileInfo(track["path"].toString()).fileName();
+        }
         return names;
     }
-    QStringList jobNotes() {
+    QStringList jobNotes() const {
         QStringList notes;
-        for (const JobTrack& track : jobTracks()) notes << track.note;
+        for (const QJsonValue& track : job()["tracks"].toArray()) notes << track["note"].toString();
         return notes;
     }
 

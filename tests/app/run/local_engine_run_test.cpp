@@ -12,7 +12,6 @@ namespace {
 using runtest::readText;
 using runtest::writeDeliverableInto;
 using runtest::writeFile;
-using runtest::writeScript;
 
 class LocalEngineRun : public runtest::RunTest {
 protected:
