@@ -81,19 +81,17 @@ protected:
         return writeScript(wizard.makeFolder("agent") + "/codex", kAgentPreamble + body);
     }
 
-    // A resource folder of its own whose bin/ holds the given programs.
+    // A resource folder of its own with an empty bin/, for the test to fill.
     QString useResourceFolder(const QString& name) {
-        const QString folder = wizard.makeFolder(name);
-        QDir().mkpath(folder + "/bin");
-        desktop().resourceFolderPath = folder;
-        return folder;
+        return desktop().resourceFolderPath =
+                   testsupport::writeFakeBundle(wizard.makeFolder(name), {});
     }
-    // A bundle whose engine runs `body`; returns the engine's path. With `withLame` its
-    // encoder is a stand-in, so that picking songs through the panels is allowed.
-    QString useFakeEngine(const QByteArray& body, bool withLame = false) {
-        const QString resources = useResourceFolder("FakeBundle");
-        if (withLame) writeScript(resources + "/bin/lame", "exit 0");
-        return writeScript(resources + "/bin/seamforge", body);
+    // A bundle whose engine runs `body`. With `withLame` its encoder is a stand-in, so that
+    // picking songs through the panels is allowed.
+    void useFakeEngine(const QByteArray& body, bool withLame = false) {
+        desktop().resourceFolderPath = testsupport::writeFakeBundle(
+            wizard.makeFolder("FakeBundle"), body,
+            withLame ? testsupport::BundledLame::standIn : testsupport::BundledLame::none);
     }
     // A note on the song that only the agent can carry out.
     void askForAnEffect(size_t track = 0) {
