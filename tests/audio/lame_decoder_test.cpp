@@ -8,7 +8,6 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "common/subprocess.h"
 #include "tests/support/generated_audio.h"
 #include "tests/support/test_files.h"
 
@@ -17,29 +16,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs the program for real and remembers how it was called.
-struct RecordingRunner {
-    std::vector<std::string> arguments;
-
-    void operator()(const std::string& program, const std::vector<std::string>& given) {
-        arguments = given;
-        common::SubprocessOptions options;
-        options.executable = program;
-        options.arguments = given;
-        const common::CapturedRun run = common::runAndCapture(std::move(options), 10000);
-        if (run.startError) throw std::runtime_error(*run.startError);
-        if (!run.status.succeeded()) throw std::runtime_error(run.output);
-    }
-};
-
 class LameDecoder : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(fs::exists(lame)) << testsupport::requiredProgramMessage("lame");
     }
 
-    const std::string lame = (testsupport::bundleBinFolder() / "lame").string();
+    const std::string lame = testsupport::bundledLame().string();
     testsupport::TemporaryFolder folder;
+    std::vector<std::string> calledWith;
+    // Runs the program for real and remembers how it was called.
+    const RunProgram run = [this](const std::string& program,
+                                  const std::vector<std::string>& arguments) {
+        calledWith = arguments;
+        const std::string failure = testsupport::runProgram(program, arguments);
+        if (!failure.empty()) throw std::runtime_error(failure);
+    };
 };
 
 // A mono 22.05 kHz song comes back as 44.1 kHz stereo, and a name that starts with "-" reaches
@@ -47,20 +39,16 @@ protected:
 TEST_F(LameDecoder, DecodesTheSongAndConvertsItToTheTargetForm) {
     testsupport::writeTestWav(folder / "mono.wav", testsupport::tone(1.0, 440.0, 0.5, 22050, 1),
                               22050, 1);
-    RecordingRunner encode;
-    encode(lame, {"--quiet", (folder / "mono.wav").string(), (folder / "-song.mp3").string()});
+    ASSERT_EQ(testsupport::runProgram(lame, {"--quiet", (folder / "mono.wav").string(),
+                                             (folder / "-song.mp3").string()}),
+              "");
 
     const fs::path previous = fs::current_path();
     fs::current_path(folder.path());
-    RecordingRunner run;
-    const WavAudio audio =
-        loadMP3WithLame(lame, "-song.mp3", "decoded.wav",
-                        [&](const std::string& program, const std::vector<std::string>& arguments) {
-                            run(program, arguments);
-                        });
+    const WavAudio audio = loadMP3WithLame(lame, "-song.mp3", "decoded.wav", run);
     fs::current_path(previous);
 
-    EXPECT_EQ(run.arguments,
+    EXPECT_EQ(calledWith,
               (std::vector<std::string>{"--decode", "--quiet", (folder / "-song.mp3").string(),
                                         (folder / "decoded.wav").string()}));
     EXPECT_EQ(audio.sampleRate, 44100);
@@ -82,13 +70,8 @@ TEST_F(LameDecoder, DecodesTheSongAndConvertsItToTheTargetForm) {
 TEST_F(LameDecoder, AFailedDecodeIsReportedNotAStaleFileRead) {
     testsupport::writeTestWav(folder / "decoded.wav", testsupport::tone(0.1, 440.0, 0.5));
     std::ofstream(folder / "not-an-mp3.mp3") << "no audio in here\n";
-    RecordingRunner run;
-    EXPECT_THROW(
-        loadMP3WithLame(lame, folder / "not-an-mp3.mp3", folder / "decoded.wav",
-                        [&](const std::string& program, const std::vector<std::string>& arguments) {
-                            run(program, arguments);
-                        }),
-        std::runtime_error);
+    EXPECT_THROW(loadMP3WithLame(lame, folder / "not-an-mp3.mp3", folder / "decoded.wav", run),
+                 std::runtime_error);
 }
 
 }  // namespace

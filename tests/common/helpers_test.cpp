@@ -39,14 +39,13 @@ TEST(IsoTime, WholeSecondsInUtcWithZ) {
     EXPECT_EQ(common::iso8601Utc(moment), "2025-12-06T22:28:59Z");
 }
 
-TEST(FinalEndingEffect, RawValuesTitlesAndTails) {
-    using common::FinalEndingEffect;
-    EXPECT_EQ(common::rawValue(FinalEndingEffect::echoFade), "echoFade");
-    EXPECT_EQ(common::title(FinalEndingEffect::echoFade), "Echo/Fade");
-    EXPECT_EQ(common::title(FinalEndingEffect::none), "Off");
-    EXPECT_EQ(common::tailSeconds(FinalEndingEffect::echoFade), 4.0);
-    EXPECT_EQ(common::tailSeconds(FinalEndingEffect::fade), 2.0);
-    EXPECT_EQ(common::finalEndingEffectFromRawValue("fade"), FinalEndingEffect::fade);
+// The raw value is what job files and saved preferences hold; titles and tails are checked
+// where the notes and the renderer use them.
+TEST(FinalEndingEffect, RawValuesReadBackExactly) {
+    for (const common::FinalEndingEffect effect : common::kAllFinalEndingEffects) {
+        EXPECT_EQ(common::finalEndingEffectFromRawValue(common::rawValue(effect)), effect);
+    }
+    EXPECT_EQ(common::rawValue(common::FinalEndingEffect::echoFade), "echoFade");
     EXPECT_FALSE(common::finalEndingEffectFromRawValue("Fade"));
 }
 

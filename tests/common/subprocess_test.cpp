@@ -69,14 +69,17 @@ TEST_P(SubprocessLaunch, FeedsStandardInputThroughAPipe) {
     EXPECT_TRUE(quitter.waitForExit().succeeded());
 }
 
-TEST_P(SubprocessLaunch, MissingExecutableIsAReportedFailure) {
-    common::SubprocessOptions options;
-    options.dieWithParent = GetParam();
+TEST_P(SubprocessLaunch, AMissingExecutableOrWorkingFolderIsAReportedFailure) {
+    common::SubprocessOptions options = shell("true");
     options.executable = "/no/such/program";
     const common::CapturedRun run = common::runAndCapture(options, 1000);
     ASSERT_TRUE(run.startError);
     EXPECT_NE(run.startError->find("/no/such/program"), std::string::npos);
     EXPECT_EQ(run.startError->find('\n'), std::string::npos);
+
+    options = shell("true");
+    options.workingDirectory = "/no/such/folder";
+    EXPECT_TRUE(common::runAndCapture(options, 1000).startError);
 }
 
 TEST_P(SubprocessLaunch, UsesWorkingFolderEnvironmentAndNullInput) {
@@ -88,12 +91,6 @@ TEST_P(SubprocessLaunch, UsesWorkingFolderEnvironmentAndNullInput) {
     ASSERT_FALSE(run.startError);
     EXPECT_EQ(run.output, folder.path().string() + "\nprobe value\nend\n");
     EXPECT_TRUE(run.status.succeeded());
-}
-
-TEST_P(SubprocessLaunch, MissingWorkingFolderIsAReportedFailure) {
-    common::SubprocessOptions options = shell("true");
-    options.workingDirectory = "/no/such/folder";
-    EXPECT_TRUE(common::runAndCapture(options, 1000).startError);
 }
 
 TEST_P(SubprocessLaunch, KeepsOnlyTheNewestOutputBytes) {
@@ -133,27 +130,6 @@ TEST(Subprocess, TerminateEndsARunningChildAndIsRefusedAfterExit) {
     EXPECT_FALSE(child.kill());
 }
 
-TEST(Subprocess, KillEndsAChildThatIgnoresTermination) {
-    std::mutex mutex;
-    std::string output;
-    common::Subprocess watched(shell("trap '' TERM; echo ready; while :; do sleep 0.05; done"),
-                               [&](std::string_view chunk) {
-                                   std::lock_guard<std::mutex> guard(mutex);
-                                   output.append(chunk);
-                               });
-    ASSERT_FALSE(watched.start());
-    for (int i = 0; i < 200; ++i) {
-        std::lock_guard<std::mutex> guard(mutex);
-        if (!output.empty()) break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    watched.terminate();
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_TRUE(watched.isRunning());
-    EXPECT_TRUE(watched.kill());
-    EXPECT_EQ(watched.waitForExit().signal, SIGKILL);
-}
-
 TEST(Subprocess, WaitReturnsWhenAGrandchildKeepsThePipeOpen) {
     const auto started = std::chrono::steady_clock::now();
     const common::CapturedRun run =
@@ -173,11 +149,9 @@ TEST(Subprocess, DestroyingARunningChildKillsAndReapsIt) {
     EXPECT_NE(::kill(pid, 0), 0);  // neither running nor a zombie
 }
 
-// A child in a group of its own that starts a grandchild, writes the grandchild's pid to
-// `pidFile` and then runs `rest`. The grandchild ignores SIGTERM when `stubborn`.
 // A child in its own group that starts a grandchild, then runs `childSetup` (e.g. its own
-// trap), then `rest`. The pid file appears only when both are ready, so no signal the test
-// sends after reading it can arrive before a trap is set.
+// trap), then `rest`; the grandchild ignores SIGTERM when `stubborn`. Its pid reaches `pidFile`
+// only when both are ready, so no signal the test sends after reading it beats a trap.
 common::SubprocessOptions groupWithGrandchild(const std::filesystem::path& pidFile, bool stubborn,
                                               const std::string& childSetup,
                                               const std::string& rest) {
@@ -202,10 +176,7 @@ TEST(SubprocessGroup, SignalsReachWhatTheChildStartedWhileItRuns) {
     ASSERT_TRUE(grandchild);
 
     EXPECT_TRUE(child.terminate());
-    for (int i = 0; i < 100 && !testsupport::processHasEnded(*grandchild); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    EXPECT_TRUE(testsupport::processHasEnded(*grandchild));
+    EXPECT_TRUE(testsupport::waitForProcessEnd(*grandchild));
     EXPECT_TRUE(child.isRunning());
     EXPECT_TRUE(child.kill());
     EXPECT_EQ(child.waitForExit().signal, SIGKILL);
@@ -226,10 +197,7 @@ TEST(SubprocessGroup, KillReachesAStubbornGrandchildAfterTheChildHasEnded) {
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_FALSE(testsupport::processHasEnded(*grandchild)) << "SIGTERM is ignored";
     EXPECT_TRUE(child.kill());
-    for (int i = 0; i < 100 && !testsupport::processHasEnded(*grandchild); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    EXPECT_TRUE(testsupport::processHasEnded(*grandchild));
+    EXPECT_TRUE(testsupport::waitForProcessEnd(*grandchild));
 }
 
 TEST(SubprocessGroup, WithoutAGroupOfItsOwnTheChildSharesTheParentsGroup) {
@@ -255,10 +223,7 @@ TEST(SubprocessTimeout, AChildThatRunsOutIsKilledWithItsGroupAndReported) {
     EXPECT_FALSE(run.status.succeeded());
     const std::optional<pid_t> grandchild = testsupport::readPidFile(pidFile);
     ASSERT_TRUE(grandchild);
-    for (int i = 0; i < 100 && !testsupport::processHasEnded(*grandchild); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    EXPECT_TRUE(testsupport::processHasEnded(*grandchild));
+    EXPECT_TRUE(testsupport::waitForProcessEnd(*grandchild));
 
     // A child that ends in time is not touched by the timeout.
     const common::CapturedRun quick =

@@ -19,6 +19,16 @@ bool processHasEnded(pid_t pid) {
     return state == 'Z' || state == 'X';
 }
 
+bool waitForProcessEnd(pid_t pid, double timeoutSeconds) {
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
+    while (!processHasEnded(pid)) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
 std::optional<pid_t> readPidFile(const std::filesystem::path& file, double timeoutSeconds) {
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);

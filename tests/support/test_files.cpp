@@ -10,7 +10,8 @@
 namespace testsupport {
 
 TemporaryFolder::TemporaryFolder()
-    : path_(std::filesystem::temp_directory_path() / ("tunewright-test-" + common::makeUuidString())) {
+    : path_(std::filesystem::temp_directory_path() /
+            ("tunewright-test-" + common::makeUuidString())) {
     std::filesystem::create_directories(path_);
 }
 
@@ -44,14 +45,21 @@ std::string convertWithFfmpeg(const std::filesystem::path& source,
                               const std::vector<std::string>& outputArguments) {
     const std::filesystem::path ffmpeg = findProgram("ffmpeg");
     if (ffmpeg.empty()) return requiredProgramMessage("ffmpeg");
+    std::vector<std::string> arguments = {"-nostdin", "-hide_banner", "-loglevel",    "error",
+                                          "-y",       "-i",           source.string()};
+    arguments.insert(arguments.end(), outputArguments.begin(), outputArguments.end());
+    arguments.push_back(destination.string());
+    return runProgram(ffmpeg, arguments);
+}
+
+std::string runProgram(const std::filesystem::path& program,
+                       const std::vector<std::string>& arguments) {
     common::SubprocessOptions options;
-    options.executable = ffmpeg.string();
-    options.arguments = {"-nostdin", "-hide_banner", "-loglevel", "error", "-y", "-i", source.string()};
-    options.arguments.insert(options.arguments.end(), outputArguments.begin(), outputArguments.end());
-    options.arguments.push_back(destination.string());
+    options.executable = program.string();
+    options.arguments = arguments;
     const common::CapturedRun run = common::runAndCapture(options, 1 << 20);
     if (run.startError) return *run.startError;
-    if (!run.status.succeeded()) return "ffmpeg failed: " + run.output;
+    if (!run.status.succeeded()) return program.filename().string() + " failed: " + run.output;
     return {};
 }
 
@@ -63,5 +71,7 @@ std::string readWholeFile(const std::filesystem::path& path) {
 }
 
 std::filesystem::path bundleBinFolder() { return TUNEWRIGHT_BUNDLE_BIN_DIR; }
+
+std::filesystem::path bundledLame() { return bundleBinFolder() / "lame"; }
 
 }  // namespace testsupport

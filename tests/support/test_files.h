@@ -35,9 +35,16 @@ std::string convertWithFfmpeg(const std::filesystem::path& source,
                               const std::filesystem::path& destination,
                               const std::vector<std::string>& outputArguments = {});
 
+// Runs `program` with `arguments` and waits for it; returns why it could not start or its
+// output when it failed, an empty text on success.
+std::string runProgram(const std::filesystem::path& program,
+                       const std::vector<std::string>& arguments);
+
 std::string readWholeFile(const std::filesystem::path& path);
 
 // The build tree's bundle folder holding seamforge, lame and VelvetcutSetup.
 std::filesystem::path bundleBinFolder();
+// The build tree's LAME, the one seamforge is bundled with.
+std::filesystem::path bundledLame();
 
 }  // namespace testsupport

@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "app/prepare/diagnostics_script.h"
-#include "app/prepare/readme_text.h"
 #include "app/prepare/skill_text.h"
 #include "tests/app/support/wizard_test_helpers.h"
 #include "tests/support/generated_audio.h"
@@ -46,6 +45,8 @@ TEST_F(HandoffExport, WritesTheFourFilesAndReplacesThemOnTheNextExport) {
     EXPECT_EQ(state().status, "Created standalone edit work files in " + handoff.path());
     EXPECT_TRUE(readText(handoff.filePath("velvetcut-prompt.md"))
                     .contains("[choose the output folder before creating the edit]"));
+    EXPECT_TRUE(readText(handoff.filePath("README-FIRST.md"))
+                    .contains("Output folder:\n\n[choose the output folder in Tunewright Setup]"));
     testsupport::writeFile(handoff.filePath("fast-time-render-log.txt"), "");  // a run's file
 
     state().outputFolder = wizard.makeFolder("Desktop/Edits");
@@ -54,8 +55,15 @@ TEST_F(HandoffExport, WritesTheFourFilesAndReplacesThemOnTheNextExport) {
     EXPECT_EQ(readText(handoff.filePath("run-audio-diagnostics.sh")),
               app::prepare::diagnosticsScript(folder));
     EXPECT_EQ(readText(handoff.filePath("velvetcut-skill/SKILL.md")), app::prepare::skillText());
-    EXPECT_EQ(readText(handoff.filePath("README-FIRST.md")),
-              app::prepare::readmeText(folder, state().outputFolder));
+    // The README names both folders and the files beside it that it tells the person to run.
+    const QString readme = readText(handoff.filePath("README-FIRST.md"));
+    EXPECT_TRUE(readme.startsWith("# Tunewright Setup\n\nSource folder:\n\n" + folder +
+                                  "\n\nOutput folder:\n\n" + *state().outputFolder +
+                                  "\n\nStart here:\n\n1. "))
+        << readme.toStdString();
+    EXPECT_TRUE(
+        readme.contains("run `run-audio-diagnostics.sh` if it exists, then open "
+                        "`velvetcut-prompt.md`"));
     struct stat info {};
     ASSERT_EQ(::stat(handoff.filePath("run-audio-diagnostics.sh").toStdString().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0755u);

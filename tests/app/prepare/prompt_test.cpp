@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 
+#include "app/prepare/handoff_layout.h"
 #include "app/prepare/skill_text.h"
 #include "app/songs/default_notes.h"
 #include "app/songs/edit_options.h"
@@ -12,11 +13,18 @@ namespace {
 
 using app::WizardState;
 using app::prepare::buildPrompt;
-using app::songs::noNoteGuidance;
 using app::songs::TrackFile;
-using app::songs::wizardDefaultGuidance;
+using common::FinalEndingEffect;
 
 const QString kNoOutputFolder = "[choose the output folder before creating the edit]";
+// Every heading line, in order.
+const QString kPromptHeadings =
+    "# Tunewright Setup|## Source Folder|## Output Folder|## Source Songs|## Continuous Edit Rule|"
+    "## Edit Approach|## Timing / Edit Guidance|## Wizard Defaults To Apply Unless Notes Override|"
+    "## Final Ending Effect|## Time-Specific Shorten / Fade Rule|## Incoming Song Start Rule|"
+    "## Bride Timestamp / Version Offset Rule|## Production Standard|## Background App Rules|"
+    "## Analysis Map And Efficiency Rules|## Required Workflow|## Suggested Commands|"
+    "## Output Rules";
 
 WizardState twoSongs() {
     WizardState state;
@@ -31,133 +39,114 @@ WizardState twoSongs() {
     return state;
 }
 
-// Fails at the first piece that is missing or out of order.
-void expectInOrder(const QString& text, const QStringList& pieces) {
-    qsizetype from = 0;
-    for (const QString& piece : pieces) {
-        const qsizetype at = text.indexOf(piece, from);
-        ASSERT_GE(at, 0) << "missing or out of order: " << piece.toStdString();
-        from = at + piece.size();
+QString headings(const QString& text) {
+    static const QRegularExpression heading(QStringLiteral("^#+ .*$"),
+                                            QRegularExpression::MultilineOption);
+    QStringList found;
+    for (auto it = heading.globalMatch(text); it.hasNext();) found << it.next().captured();
+    return found.join('|');
+}
+
+// The body under `heading`, up to the next heading of any level.
+QString section(const QString& text, const QString& heading) {
+    const qsizetype start = text.indexOf("\n" + heading + "\n");
+    EXPECT_GE(start, 0) << heading.toStdString();
+    const qsizetype bodyStart = start + heading.size() + 2;
+    const qsizetype end = text.indexOf("\n#", bodyStart);
+    return text.mid(bodyStart, end < 0 ? -1 : end - bodyStart).trimmed();
+}
+
+// The numbered list of a section must count 1, 2, 3, ... with no gap or repeat.
+void expectNumberedFromOne(const QString& body) {
+    static const QRegularExpression item(QStringLiteral("^(\\d+)\\. "),
+                                         QRegularExpression::MultilineOption);
+    int expected = 1;
+    for (auto it = item.globalMatch(body); it.hasNext(); ++expected) {
+        ASSERT_EQ(it.next().captured(1).toInt(), expected);
+    }
+    EXPECT_GT(expected, 10) << "the workflow lost its items";
+}
+
+TEST(BuildPrompt, InsertsTheFoldersSongsTimesAndNotesUnderTheirHeadings) {
+    const QString prompt = buildPrompt(twoSongs());
+    EXPECT_EQ(headings(prompt), kPromptHeadings);
+    EXPECT_EQ(section(prompt, "## Source Folder"), "/home/dj/Songs");
+    EXPECT_EQ(section(prompt, "## Output Folder"), "/home/dj/Edits");
+    EXPECT_EQ(section(prompt, "## Source Songs"),
+              "1. a.mp3\n   Path: /home/dj/Songs/a.mp3\n2. b.flac\n   Path: /home/dj/Songs/b.flac");
+    EXPECT_TRUE(section(prompt, "## Continuous Edit Rule").startsWith("There are 2 source songs."));
+    EXPECT_EQ(section(prompt, "## Edit Approach"),
+              "Time Based Edit\n\n" +
+                  app::songs::promptInstruction(app::songs::EditTimingMode::timeBased));
+
+    // Trimmed times and notes; an empty field reads 0:00, "not provided" or the no-note text.
+    const QStringList guidance = section(prompt, "## Timing / Edit Guidance").split('\n');
+    ASSERT_EQ(guidance.size(), 2);
+    EXPECT_TRUE(
+        guidance[0].startsWith("1. a.mp3: Start time target: 0:05. End time target: 1:04."));
+    EXPECT_TRUE(guidance[0].endsWith(". Notes: end after the first chorus"));
+    EXPECT_TRUE(guidance[1].startsWith(
+        "2. b.flac: Start time target: 0:00. End time target: not provided."));
+    EXPECT_TRUE(guidance[1].endsWith(". Notes: " + app::songs::noNoteGuidance(1, 2)));
+    EXPECT_EQ(section(prompt, "## Wizard Defaults To Apply Unless Notes Override"),
+              "1. a.mp3: " + app::songs::wizardDefaultGuidance(0, 2) +
+                  "\n2. b.flac: " + app::songs::wizardDefaultGuidance(1, 2));
+
+    // The output folder is named where it is introduced, where the workflow creates it and last.
+    EXPECT_EQ(prompt.count("/home/dj/Edits"), 3);
+    EXPECT_TRUE(prompt.endsWith("\n\n`/home/dj/Edits`"));
+    expectNumberedFromOne(section(prompt, "## Required Workflow"));
+    // The paragraphs without a heading of their own.
+    EXPECT_TRUE(section(prompt, "## Production Standard").contains("use a fast practical path"));
+    EXPECT_TRUE(
+        section(prompt, "## Analysis Map And Efficiency Rules").contains("map.json` compact"));
+    EXPECT_TRUE(section(prompt, "## Required Workflow").contains("\n11. Use the fast Time Based"));
+}
+
+TEST(BuildPrompt, WithoutFoldersOrSongsUsesPlaceholdersUnderTheSameHeadings) {
+    const QString prompt = buildPrompt(WizardState());
+    EXPECT_EQ(headings(prompt), kPromptHeadings);
+    EXPECT_EQ(section(prompt, "## Source Folder"), "[choose the folder containing the songs]");
+    EXPECT_EQ(section(prompt, "## Source Songs"), "- No songs scanned yet.");
+    EXPECT_TRUE(section(prompt, "## Continuous Edit Rule").startsWith("The folder should contain"));
+    EXPECT_TRUE(section(prompt, "## Timing / Edit Guidance").startsWith("No specific times"));
+    EXPECT_EQ(prompt.count(kNoOutputFolder), 3);
+    EXPECT_TRUE(prompt.endsWith("`" + kNoOutputFolder + "`"));
+}
+
+// The agent is told the same ending the local renderer would make.
+TEST(BuildPrompt, TheEndingSectionFollowsTheChosenEffectAndItsTail) {
+    WizardState state = twoSongs();
+    for (const FinalEndingEffect effect : common::kAllFinalEndingEffects) {
+        state.finalEndingEffect = effect;
+        const QString rule = section(buildPrompt(state), "## Final Ending Effect");
+        EXPECT_EQ(rule, app::prepare::endingEffectRule(effect));
+        const QString tail =
+            QString("about %1 additional seconds").arg(common::tailSeconds(effect));
+        EXPECT_EQ(rule.contains(tail), effect != FinalEndingEffect::none) << rule.toStdString();
     }
 }
 
-QStringList workflowItemNumbers(const QString& text, const QString& section,
-                                const QString& nextSection) {
-    const qsizetype start = text.indexOf(section);
-    const qsizetype end = text.indexOf(nextSection, start);
-    EXPECT_GE(start, 0);
-    EXPECT_GT(end, start);
-    const QString body = text.mid(start, end - start);
-    QStringList numbers;
-    static const QRegularExpression item(QStringLiteral("^(\\d+)\\. "),
-                                         QRegularExpression::MultilineOption);
-    for (auto it = item.globalMatch(body); it.hasNext();) numbers << it.next().captured(1);
-    return numbers;
-}
-
-QStringList oneToTwentySeven() {
-    QStringList numbers;
-    for (int n = 1; n <= 27; ++n) numbers << QString::number(n);
-    return numbers;
-}
-
-TEST(BuildPrompt, OpensWithFoldersSongsAndTheCountRule) {
-    const QString prompt = buildPrompt(twoSongs());
-    const QString head =
-        "# Tunewright Setup\n\nYou are helping create one continuous, DJ-ready music edit from a "
-        "folder of source songs.\n\n## Source Folder\n\n/home/dj/Songs\n\n## Output Folder\n\n"
-        "/home/dj/Edits\n\n## Source Songs\n\n1. a.mp3\n   Path: /home/dj/Songs/a.mp3\n2. b.flac\n"
-        "   Path: /home/dj/Songs/b.flac\n\n## Continuous Edit Rule\n\nThere are 2 source songs. "
-        "Create one continuous output that moves naturally from song 1 into song 2.\n\n"
-        "## Edit Approach\n\nTime Based Edit\n\n" +
-        app::songs::promptInstruction(app::songs::EditTimingMode::timeBased) +
-        "\n\n## Timing / Edit Guidance\n\n1. a.mp3: Start time target: 0:05. End time target: "
-        "1:04.";
-    EXPECT_TRUE(prompt.startsWith(head)) << prompt.left(head.size() + 40).toStdString();
-}
-
-TEST(BuildPrompt, GuidanceUsesTheNoNoteTextAndNotProvidedForEmptyFields) {
-    const QString prompt = buildPrompt(twoSongs());
-    EXPECT_TRUE(
-        prompt.contains(". Notes: end after the first chorus\n2. b.flac: Start time target: "
-                        "0:00. End time target: not provided. Treat these"));
-    EXPECT_TRUE(prompt.contains(
-        "Notes: " + noNoteGuidance(1, 2) +
-        "\n\n## Wizard Defaults To Apply Unless Notes Override\n\n1. a.mp3: " +
-        wizardDefaultGuidance(0, 2) + "\n2. b.flac: " + wizardDefaultGuidance(1, 2) +
-        "\n\n## Final Ending Effect\n\n"));
-}
-
-TEST(BuildPrompt, CarriesEveryBlockInOrder) {
-    WizardState state = twoSongs();
-    state.finalEndingEffect = common::FinalEndingEffect::none;
-    const QString prompt = buildPrompt(state);
-    expectInOrder(
-        prompt,
-        {"## Timing / Edit Guidance", "## Wizard Defaults To Apply Unless Notes Override",
-         "## Final Ending Effect\n\nDo not add a final fade-out or echo tail unless the song notes "
-         "explicitly ask for one. End on the final clean phrase ending.\n\n"
-         "## Time-Specific Shorten / Fade Rule\n\n",
-         "\n\n## Incoming Song Start Rule\n\n", "\n\n## Bride Timestamp / Version Offset Rule\n\n",
-         "\n\n## Production Standard\n\n",
-         "\n\nFor Time Based Edit with typed start/end targets, use a fast practical path first.",
-         "\n\n## Background App Rules\n\n",
-         "\n\n## Analysis Map And Efficiency Rules\n\nFor clear Time Based edits, keep "
-         "`analysis-map.json` compact:",
-         "\n\n## Required Workflow\n\n1. ",
-         "Create the output folder if it does not already exist: `/home/dj/Edits`.\n3. ",
-         "\n11. Use the fast Time Based path first:",
-         "\n\n## Suggested Commands\n\n- Diagnose songs and setup, only when the background app "
-         "created this helper: `bash \"Tunewright Setup/run-audio-diagnostics.sh\"`\n",
-         "- If the bundled local renderer or bundled LAME encoder is missing, tell the buyer to "
-         "reinstall Tunewright or contact support.",
-         "\n\n## Output Rules\n\nSave all generated files inside:\n\n`/home/dj/Edits`"});
-    EXPECT_TRUE(prompt.endsWith("inside:\n\n`/home/dj/Edits`"));
-    EXPECT_EQ(workflowItemNumbers(prompt, "## Required Workflow", "## Suggested Commands"),
-              oneToTwentySeven());
-}
-
-TEST(BuildPrompt, WithoutFoldersOrSongsUsesPlaceholdersInTheSameOrder) {
-    WizardState state;
-    state.finalEndingEffect = common::FinalEndingEffect::fade;
-    const QString prompt = buildPrompt(state);
-    EXPECT_EQ(prompt.count(kNoOutputFolder), 3);
-    expectInOrder(
-        prompt,
-        {"## Source Folder\n\n[choose the folder containing the songs]\n\n",
-         "## Output Folder\n\n" + kNoOutputFolder, "## Source Songs\n\n- No songs scanned yet.\n\n",
-         "## Continuous Edit Rule\n\nThe folder should contain 1, 2, or 3 songs. If it "
-         "does not, stop and ask the user which files to use.\n\n",
-         "## Timing / Edit Guidance\n\nNo specific times or general edit idea was "
-         "provided. Analyze the songs and choose the best musical transition area.\n\n",
-         "Override\n\nApply the standard phrase-complete first-chorus workflow.\n\n",
-         "## Final Ending Effect\n\nApply the final fade-out only at the ending of the "
-         "finished edit.",
-         "## Required Workflow", "## Output Rules"});
-    EXPECT_TRUE(prompt.endsWith("`" + kNoOutputFolder + "`"));
-
-    state.finalEndingEffect = common::FinalEndingEffect::echoFade;
-    EXPECT_TRUE(buildPrompt(state).contains(
-        "Let the repeated word tail fade for about 4 additional seconds."));
-}
-
-TEST(SkillText, OpensWithFrontMatterAndKeepsItsSectionsInOrder) {
+// The texts name the hand-off files by the names the export writes them under.
+TEST(SkillText, KeepsItsSectionsAndNamesTheHandoffFilesAndTails) {
     const QString skill = app::prepare::skillText();
-    EXPECT_TRUE(skill.startsWith(
-        "---\nname: velvetcut\ndescription: Use when a user wants Codex to create a continuous, "
-        "professional DJ-ready or radio-ready music edit from a folder containing 1 to 3 songs, "
-        "with clean natural transitions, phrase-complete joins, and no gaps, transition fades, or "
-        "crossfades by default.\n---\n\n# Velvetcut\n\nThis skill gives Codex the repeatable "
-        "fallback workflow for continuous audio edits when Tunewright asks for extra help beyond "
-        "the bundled local renderer.\n"));
-    expectInOrder(skill,
-                  {"\n## When To Use\n", "\n## First Questions\n", "\n## Tooling\n",
-                   "\n## App Handoff Defaults\n", "\n## Production Standard\n",
-                   "\n## Analysis Map And Efficiency\n", "\n## Workflow\n", "\n## Default\n"});
-    EXPECT_EQ(workflowItemNumbers(skill, "\n## Workflow\n", "Useful commands:"),
-              oneToTwentySeven());
-    EXPECT_GT(skill.size(), 15000);
-    EXPECT_LT(skill.size(), 19000);
+    EXPECT_TRUE(skill.startsWith("---\nname: velvetcut\ndescription: "));
+    EXPECT_EQ(headings(skill),
+              "# Velvetcut|## When To Use|## First Questions|## Tooling|## App Handoff Defaults|"
+              "## Production Standard|## Analysis Map And Efficiency|## Workflow|## Default");
+    expectNumberedFromOne(section(skill, "## Workflow").section("Useful commands:", 0, 0));
+    EXPECT_TRUE(skill.contains(QString("a fade for about %1 seconds after the endpoint, an "
+                                       "echo/fade for about %2 seconds")
+                                   .arg(common::tailSeconds(FinalEndingEffect::fade))
+                                   .arg(common::tailSeconds(FinalEndingEffect::echoFade))));
+
+    using namespace app::prepare;
+    const QString diagnostics = handoffFolderName + "/" + diagnosticsScriptFileName;
+    EXPECT_TRUE(skill.contains("`bash \"" + diagnostics + "\"`"));
+    EXPECT_TRUE(buildPrompt(twoSongs()).contains("`bash \"" + diagnostics + "\"`"));
+    for (const QString& name : {promptFileName, renderJobFileName, renderLogFileName}) {
+        EXPECT_TRUE(skill.contains("`" + name + "`")) << name.toStdString();
+    }
 }
 
 }  // namespace

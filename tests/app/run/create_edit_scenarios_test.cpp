@@ -4,33 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include "app/songs/starter_guidance.h"
 #include "tests/app/run/run_test_fixture.h"
 
 namespace {
 
-using runtest::readText;
 using runtest::writeFile;
-using runtest::writeScript;
-
-struct JobTrack {
-    QString fileName;
-    QString note;
-};
 
 class CreateEditScenario : public runtest::RunTest {
 protected:
-    // A bundle whose engine runs `body` and whose encoder is a stand-in, so that picking
-    // songs is allowed.
-    void useFakeEngine(const QByteArray& body) {
-        const QString resources = useResourceFolder("FakeBundle");
-        writeScript(resources + "/bin/seamforge", body);
-        writeScript(resources + "/bin/lame", "exit 0");
-    }
-
     void chooseFolder(const QString& folder) {
         desktop().answerNextPanel({folder});
         view().chooseSongFolder();
@@ -40,26 +23,17 @@ protected:
         view().chooseSongFiles();
     }
 
-    // The songs and notes of the job the last run wrote, in play order.
-    std::vector<JobTrack> jobTracks() {
-        const QJsonObject job =
-            QJsonDocument::fromJson(readText(handoffFile("fast-time-render-job.json")).toUtf8())
-                .object();
-        std::vector<JobTrack> tracks;
-        for (const QJsonValue& track : job.value("tracks").toArray()) {
-            tracks.push_back(
-                {QFileInfo(track["path"].toString()).fileName(), track["note"].toString()});
-        }
-        return tracks;
-    }
-    QStringList jobFileNames() {
+    // The file names and the notes of the job's songs, in play order.
+    QStringList jobFileNames() const {
         QStringList names;
-        for (const JobTrack& track : jobTracks()) names << track.fileName;
+        for (const QJsonValue& track : job()["tracks"].toArray()) {
+            names << QFileInfo(track["path"].toString()).fileName();
+        }
         return names;
     }
-    QStringList jobNotes() {
+    QStringList jobNotes() const {
         QStringList notes;
-        for (const JobTrack& track : jobTracks()) notes << track.note;
+        for (const QJsonValue& track : job()["tracks"].toArray()) notes << track["note"].toString();
         return notes;
     }
 
@@ -69,22 +43,8 @@ protected:
     }
 };
 
-TEST_F(CreateEditScenario, AMovedSongOrderFromAFolderIsTheOrderOfTheEdit) {
-    useFakeEngine("exit 2");
-    testsupport::writeSongs(songFolder, {"a song.wav", "b song.wav"}, 0.3, 0.0);
-    chooseFolder(songFolder);
-    ASSERT_EQ(state().tracks.size(), 2u) << state().status.toStdString();
-
-    view().moveTrack(1, -1);
-    createWithOutputFolder();
-
-    EXPECT_EQ(jobFileNames(), QStringList({"b song.wav", "a song.wav"}));
-    // Both notes are still the defaults of their new places: nothing the person typed.
-    EXPECT_EQ(jobNotes(), QStringList({"", ""}));
-}
-
 TEST_F(CreateEditScenario, AMovedFolderOrderStillLosesASongDeletedBeforeCreateEdit) {
-    useFakeEngine("exit 2");
+    useFakeEngine("exit 2", true);
     const QStringList songs =
         testsupport::writeSongs(songFolder, {"a.wav", "b.wav", "c.wav"}, 0.3, 0.0);
     chooseFolder(songFolder);
@@ -98,7 +58,7 @@ TEST_F(CreateEditScenario, AMovedFolderOrderStillLosesASongDeletedBeforeCreateEd
 }
 
 TEST_F(CreateEditScenario, NarrowingThreePickedSongsToTwoDropsTheirThreeSongDefaults) {
-    useFakeEngine("exit 2");
+    useFakeEngine("exit 2", true);
     const QStringList songs =
         testsupport::writeSongs(songFolder, {"one.wav", "two.wav", "three.wav"}, 0.3, 0.0);
     chooseFiles(songs);
@@ -114,7 +74,7 @@ TEST_F(CreateEditScenario, NarrowingThreePickedSongsToTwoDropsTheirThreeSongDefa
 }
 
 TEST_F(CreateEditScenario, ASongDeletedFromAScannedFolderLeavesNoStaleDefault) {
-    useFakeEngine("exit 2");
+    useFakeEngine("exit 2", true);
     const QStringList songs =
         testsupport::writeSongs(songFolder, {"one.wav", "two.wav", "three.wav"}, 0.3, 0.0);
     chooseFolder(songFolder);
@@ -127,22 +87,34 @@ TEST_F(CreateEditScenario, ASongDeletedFromAScannedFolderLeavesNoStaleDefault) {
     EXPECT_EQ(view().songGuidanceText(state().tracks[1]), app::songs::starterGuidance(1, 2));
 }
 
+// With Local Only, an edit the engine cannot make is refused before the engine starts.
 TEST_F(CreateEditScenario, AnEffectAskedBesideANegatedClauseIsNotMadeLocally) {
-    useFakeEngine("exit 2");
+    useFakeEngine("exit 2", true);
     chooseFiles(testsupport::writeSongs(songFolder, {"one.wav", "two.wav"}, 0.3, 0.0));
-    view().setSongGuidanceText(state().tracks[0], "tape stop into song 2, no gap");
+    view().setSongGuidanceText(state().tracks[1], "tape stop into song 3, no gap");
     createWithOutputFolder();
     EXPECT_FALSE(QFile::exists(handoffFile("fast-time-render-job.json")));
+    const QString refusal =
+        "AI assist is set to Local Only. Change AI assist fallback to Codex or a configured "
+        "provider for difficult edits.";
+    EXPECT_EQ(stepStates(), QStringList({"Done", "Needs Attention", "Needs Attention", "Waiting",
+                                         "Needs Attention"}));
+    EXPECT_EQ(step("analyze").detail, "The background editing engine was not found.");
+    EXPECT_EQ(step("cuts").detail, refusal);
+    EXPECT_EQ(state().createLog,
+              "The local engine could not handle this edit. AI fallback: song 2 note asks for an "
+              "effect, vocal isolation, beatmatching, or another advanced request.\n" +
+                  refusal);
     EXPECT_EQ(state().status, "The local engine needs AI help for this edit.");
 
     view().backToInstructions();
-    view().setSongGuidanceText(state().tracks[0], "no pause, just cut");
+    view().setSongGuidanceText(state().tracks[1], "no pause, just cut");
     createWithOutputFolder();
-    EXPECT_EQ(jobNotes(), QStringList({"no pause, just cut", ""}));
+    EXPECT_EQ(jobNotes(), QStringList({"", "no pause, just cut"}));
 }
 
 TEST_F(CreateEditScenario, AToolCheckEndingAfterStopLeavesTheStoppedStatus) {
-    useFakeEngine("echo started\nexec sleep 30");
+    useFakeEngine("echo started\nexec sleep 30", true);
     state().isCheckingTools = false;
     chooseFiles(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
     ASSERT_TRUE(state().isCheckingTools);  // the pick started the check
@@ -162,11 +134,12 @@ TEST_F(CreateEditScenario, AToolCheckEndingAfterStopLeavesTheStoppedStatus) {
 TEST_F(CreateEditScenario, ProgressFollowsTheEnginesStepLines) {
     const QString gate = wizard.homePath() + "/gate";
     useFakeEngine("wait_for() { while [ ! -e '" + gate.toUtf8() +
-                  "'$1 ]; do sleep 0.02; done; }\n"
-                  "echo 'LOCAL_STEP analyze starting'\nwait_for 1\n"
-                  "echo 'LOCAL_STEP cuts done'\nwait_for 2\n" +
-                  runtest::writeDeliverableInto("'" + outputFolder.toUtf8() + "'") +
-                  "echo 'LOCAL_STEP render done'\nwait_for 3\necho 'LOCAL_RENDER_OK x'\n");
+                      "'$1 ]; do sleep 0.02; done; }\n"
+                      "echo 'LOCAL_STEP analyze starting'\nwait_for 1\n"
+                      "echo 'LOCAL_STEP cuts done'\nwait_for 2\n" +
+                      runtest::writeDeliverableInto("'" + outputFolder.toUtf8() + "'") +
+                      "echo 'LOCAL_STEP render done'\nwait_for 3\necho 'LOCAL_RENDER_OK x'\n",
+                  true);
     chooseFiles(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
     state().outputFolder = outputFolder;
     view().createEdit();

@@ -1,11 +1,10 @@
 // Create Edit with the real seamforge and the real LAME of the build tree's bundle.
 
 #include <gtest/gtest.h>
-#include <signal.h>
 
 #include "app/run/deliverables.h"
 #include "tests/app/run/run_test_fixture.h"
-#include "tests/support/test_files.h"
+#include "tests/support/process_state.h"
 
 namespace {
 
@@ -101,20 +100,14 @@ TEST_F(RealEngineRun, StopWhileEncodingEndsTheEngineAndItsWork) {
     view().stopCreateEdit();
     ASSERT_TRUE(waitForEnd(10));
 
-    QStringList stopped;
-    for (const auto& step : state().createSteps) {
-        if (step.state == app::run::InstallPhaseState::stopped)
-            stopped << app::run::rawValue(step.id);
-    }
-    EXPECT_EQ(stopped.size(), 2) << stopped.join(' ').toStdString();
+    EXPECT_EQ(stepStates().count("Stopped"), 2) << stepStates().join(' ').toStdString();
     EXPECT_EQ(state().status, "Edit stopped. You can go back and make changes.");
     EXPECT_EQ(state().createLog,
               "Edit stopped. Go back to change anything, then click Create Edit again.");
     EXPECT_FALSE(state().completedOutputFolder);
     EXPECT_TRUE(QDir(temporary).isEmpty());
     EXPECT_FALSE(app::run::newestAudioFile(outputFolder));
-    const auto lamePid = static_cast<pid_t>(readText(lameStarted).trimmed().toLongLong());
-    EXPECT_TRUE(testsupport::waitUntil([&] { return ::kill(lamePid, 0) != 0; }, 5));
+    EXPECT_TRUE(testsupport::waitForProcessEnd(pidIn(lameStarted)));
     EXPECT_TRUE(readText(handoffFile("fast-time-render-log.txt")).contains("LOCAL_RENDER_FAILED"));
 }
 

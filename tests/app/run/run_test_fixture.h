@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include "tests/app/support/wizard_test_helpers.h"
 
@@ -79,12 +81,31 @@ protected:
         return writeScript(wizard.makeFolder("agent") + "/codex", kAgentPreamble + body);
     }
 
-    // A resource folder of its own whose bin/ holds the given programs.
+    // A resource folder of its own with an empty bin/, for the test to fill.
     QString useResourceFolder(const QString& name) {
-        const QString folder = wizard.makeFolder(name);
-        QDir().mkpath(folder + "/bin");
-        desktop().resourceFolderPath = folder;
-        return folder;
+        return desktop().resourceFolderPath =
+                   testsupport::writeFakeBundle(wizard.makeFolder(name), {});
+    }
+    // A bundle whose engine runs `body`. With `withLame` its encoder is a stand-in, so that
+    // picking songs through the panels is allowed.
+    void useFakeEngine(const QByteArray& body, bool withLame = false) {
+        desktop().resourceFolderPath = testsupport::writeFakeBundle(
+            wizard.makeFolder("FakeBundle"), body,
+            withLame ? testsupport::BundledLame::standIn : testsupport::BundledLame::none);
+    }
+    // A note on the song that only the agent can carry out.
+    void askForAnEffect(size_t track = 0) {
+        view().setSongGuidanceText(state().tracks[track], "Add a tape stop at the end.");
+    }
+
+    // The render job the last run wrote.
+    QJsonObject job() const {
+        return QJsonDocument::fromJson(readText(handoffFile("fast-time-render-job.json")).toUtf8())
+            .object();
+    }
+    // The process id a script wrote into `file`; 0 while there is none.
+    static pid_t pidIn(const QString& file) {
+        return static_cast<pid_t>(readText(file).trimmed().toLongLong());
     }
 
     // Creates the edit and waits until the run has ended (or `timeoutSeconds` passed).

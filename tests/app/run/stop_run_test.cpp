@@ -2,7 +2,6 @@
 // the child and whatever the child started, even when both ignore SIGTERM.
 
 #include <gtest/gtest.h>
-#include <signal.h>
 
 #include <QElapsedTimer>
 
@@ -39,45 +38,45 @@ protected:
                childPidFile().toUtf8() + "'\nwhile :; do sleep 0.2; done\n";
     }
 
-    void startRun(Runner runner) {
+    // Starts the run and waits until the child and the grandchild have noted their pids.
+    void startRun(Runner runner, const QByteArray& agentBefore = {}) {
         if (runner == Runner::localEngine) {
-            const QString resources = useResourceFolder("StubbornBundle");
-            runtest::writeScript(resources + "/bin/seamforge", stubbornChild());
+            useFakeEngine(stubbornChild());
             pickSongs(1);
         } else {
-            useAgent(makeAgent(stubbornChild()));
+            useAgent(makeAgent(stubbornChild(agentBefore)));
             pickSongs(1);
-            view().setSongGuidanceText(state().tracks[0], "Add a tape stop at the end.");
+            askForAnEffect();
         }
         view().createEdit();
         ASSERT_TRUE(state().isCreatingEdit);
+        ASSERT_TRUE(testsupport::waitUntil(
+            [&] { return pidIn(childPidFile()) > 0 && pidIn(grandchildPidFile()) > 0; }, 10));
+        child = pidIn(childPidFile());
+        grandchild = pidIn(grandchildPidFile());
     }
 
-    static pid_t pidIn(const QString& file) {
-        return static_cast<pid_t>(readText(file).trimmed().toLongLong());
-    }
-    bool bothStarted() const { return pidIn(childPidFile()) > 0 && pidIn(grandchildPidFile()) > 0; }
+    pid_t child = 0;
+    pid_t grandchild = 0;
 };
 
 TEST_P(StopRun, EndsTheChildAndTheGrandchildItStarted) {
-    startRun(GetParam().runner);
-    ASSERT_TRUE(testsupport::waitUntil([&] { return bothStarted(); }, 10));
-    const pid_t child = pidIn(childPidFile());
-    const pid_t grandchild = pidIn(grandchildPidFile());
-
+    ASSERT_NO_FATAL_FAILURE(startRun(GetParam().runner));
     QElapsedTimer timer;
     timer.start();
     if (GetParam().ending == Ending::stop) {
         view().stopCreateEdit();
         ASSERT_TRUE(waitForEnd(15));
+        EXPECT_EQ(stepStates(), QStringList({"Done", "Stopped", "Stopped", "Waiting", "Waiting"}));
         EXPECT_EQ(state().status, "Edit stopped. You can go back and make changes.");
+        EXPECT_FALSE(state().completedOutputFolder);
     } else {
         wizard.view.reset();  // what closing the window does to the view
     }
     // Both ignore SIGTERM: only the kill 2 s later ends them.
     EXPECT_GE(timer.elapsed(), 1500);
-    EXPECT_TRUE(testsupport::waitUntil([&] { return processHasEnded(child); }, 5));
-    EXPECT_TRUE(testsupport::waitUntil([&] { return processHasEnded(grandchild); }, 5));
+    EXPECT_TRUE(testsupport::waitForProcessEnd(child));
+    EXPECT_TRUE(testsupport::waitForProcessEnd(grandchild));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -89,22 +88,25 @@ INSTANTIATE_TEST_SUITE_P(
                       StopCase{"AgentWindowClosed", Runner::agent, Ending::windowCloses}),
     [](const ::testing::TestParamInfo<StopCase>& info) { return std::string(info.param.name); });
 
-// The agent left a finished MP3 but goes on, and so does what it started: after the grace
-// period both are ended and the run counts as complete.
-TEST_F(StopRun, TheGracePeriodEndsAStubbornAgentAndItsGrandchild) {
-    useAgent(makeAgent(stubbornChild(writeDeliverableInto("\"$out\""))));
-    pickSongs(1);
-    view().setSongGuidanceText(state().tracks[0], "Add a tape stop at the end.");
-    view().createEdit();
-    ASSERT_TRUE(state().isCreatingEdit);
-    ASSERT_TRUE(testsupport::waitUntil([&] { return bothStarted(); }, 10));
-    const pid_t child = pidIn(childPidFile());
-    const pid_t grandchild = pidIn(grandchildPidFile());
+// The agent left a finished MP3 but goes on, and so does what it started: once the files
+// have stayed unchanged for 5 s the saved file shows, after 5 s of grace both are ended
+// and the run counts as complete.
+TEST_F(StopRun, TheGracePeriodEndsAStubbornAgentAndItsGrandchildAsASuccess) {
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_NO_FATAL_FAILURE(startRun(Runner::agent, writeDeliverableInto("\"$out\"")));
+    ASSERT_TRUE(testsupport::waitUntil(
+        [&] { return step("save").state == app::run::InstallPhaseState::running; }, 20));
+    EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Done", "Installing"}));
+    EXPECT_TRUE(state().createLog.startsWith("320 kbps MP3 file saved:\nMix - DJ edit.mp3\n"));
 
     ASSERT_TRUE(waitForEnd(40));
+    EXPECT_GE(timer.elapsed(), 9000);  // 5 s stable + 5 s grace, less the 1 s check step
     expectAgentCompleted();
+    EXPECT_EQ(readText(handoffFile("codex-last-message.txt")),
+              "Complete. The finished MP3 and edit notes are saved in:\n" + outputFolder + "\n");
     EXPECT_TRUE(processHasEnded(child));
-    EXPECT_TRUE(testsupport::waitUntil([&] { return processHasEnded(grandchild); }, 5));
+    EXPECT_TRUE(testsupport::waitForProcessEnd(grandchild));
 }
 
 }  // namespace

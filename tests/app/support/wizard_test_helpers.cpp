@@ -48,6 +48,16 @@ QStringList writeSongs(const QString& folder, const QStringList& names, double t
     return paths;
 }
 
+QString writeFakeBundle(const QString& folder, const QByteArray& engineBody, BundledLame lame) {
+    QDir().mkpath(folder + "/bin");
+    if (!engineBody.isEmpty()) writeScript(folder + "/bin/seamforge", engineBody);
+    if (lame == BundledLame::standIn) writeScript(folder + "/bin/lame", "exit 0");
+    if (lame == BundledLame::buildTrees) {
+        EXPECT_TRUE(QFile::link(buildTreeResourceFolder() + "/bin/lame", folder + "/bin/lame"));
+    }
+    return folder;
+}
+
 void ensureApplication() {
     if (QCoreApplication::instance() != nullptr) return;
     static int argc = 1;

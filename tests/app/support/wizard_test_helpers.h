@@ -37,6 +37,14 @@ QString writeScript(const QString& path, const QByteArray& body);
 QStringList writeSongs(const QString& folder, const QStringList& names, double toneSeconds = 6.0,
                        double silenceSeconds = 1.5);
 
+// The LAME beside a fake bundle's engine: none, a script that does nothing, or a link to
+// the build tree's real one.
+enum class BundledLame { none, standIn, buildTrees };
+// Makes `folder` a resource folder whose bin/seamforge runs `engineBody` (no engine when it
+// is empty), with the LAME asked for; returns `folder`.
+QString writeFakeBundle(const QString& folder, const QByteArray& engineBody,
+                        BundledLame lame = BundledLame::none);
+
 // Makes sure a QCoreApplication exists (tests run without a main of their own).
 void ensureApplication();
 
