@@ -152,7 +152,11 @@ SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, 
     SongCut cut;
     cut.segment = cutSegment(samples, startFrame, songEnd.renderEndFrame, songEnd.padFrames);
     applyMicroFades(cut.segment);
-    cut.level = segmentRMS(cut.segment);
+    // The echo's silence is no part of the song's loudness: counted in, it would make the
+    // last song measure quieter than it is and level matching would turn it up.
+    const size_t audioSamples =
+        cut.segment.size() - static_cast<size_t>(songEnd.padFrames * targetChannels);
+    cut.level = segmentRMS(ConstSampleSpan(cut.segment).first(audioSamples));
     // The reports and the audio take the ending's start from this one frame.
     if (songEnd.fadeStartFrame) cut.endingStartFrame = *songEnd.fadeStartFrame - startFrame;
 

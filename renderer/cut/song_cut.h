@@ -19,8 +19,8 @@ inline constexpr double startGuardSeconds = 0.1;
 
 struct SongCut {
     std::vector<int16_t> segment;  // interleaved stereo, cut, padded and ramped
-    double level = 0.0;            // segmentRMS of `segment`, measured while songs still run
-                                   // side by side
+    double level = 0.0;            // segmentRMS of `segment` without the echo's appended
+                                   // silence, measured while songs still run side by side
     TrackAnalysis analysis;
     // Frames into `segment` where the ending effect starts; only on the last song, and only
     // when it can carry the ending.
