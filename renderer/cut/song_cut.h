@@ -28,10 +28,11 @@ struct SongCut {
 };
 
 // Cuts the decoded song `samples` (targetSampleRate stereo) for song number `songNumber`
-// (1-based) of `songCount`. Throws RenderError "Track N needs a clear start time." when the
-// typed start does not parse, and "Track N has no audio to cut." when the song holds no
-// whole frame.
+// (1-based) of `songCount`; with `onTheBeat` both cuts then move to just before their nearest
+// beat where the beat is steady (beat_snap.h). Throws RenderError "Track N needs a clear start
+// time." when the typed start does not parse, and "Track N has no audio to cut." when the song
+// holds no whole frame.
 SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, int songCount,
-                const EndingPlan& ending);
+                const EndingPlan& ending, bool onTheBeat = false);
 
 }  // namespace renderer
