@@ -1,7 +1,8 @@
 #pragma once
 // Finds the beats of a stretch of a song with an onset detection function and a tempo tracker
 // (Queen Mary DSP: complex spectral difference, then TempoTrackV2). Pure and thread-safe; never
-// fails: a stretch without a beat, or too short to hold one, gives no beats.
+// fails: a stretch too short to hold a beat, or whose beats do not stand out from the rest of
+// its onsets (a pad, speech, noise), gives no beats.
 
 #include <vector>
 

@@ -130,19 +130,20 @@ CutBeatSnap keptCut(long long frame) {
 }
 
 // Both cuts moved to their beats. Cuts close enough for their contexts to overlap share one
-// analysis, which then costs less than two.
-std::pair<BeatSnap, BeatSnap> snapCutsToBeat(ConstSampleSpan samples, long long startFrame,
-                                             long long endFrame) {
+// analysis, which then costs less than two. The silence before the first note is left out: the
+// tracker would lay beats of its own over it.
+std::pair<BeatSnap, BeatSnap> snapCutsToBeat(ConstSampleSpan samples, long long firstFrame,
+                                             long long startFrame, long long endFrame) {
     const long long context = secondsToFrames(kBeatContextSeconds);
+    const auto beatsBetween = [&](long long from, long long to) {
+        return trackBeats(samples, std::max(from, firstFrame), to);
+    };
     if (endFrame - startFrame <= 2 * context) {
-        const std::vector<double> beats =
-            trackBeats(samples, startFrame - context, endFrame + context);
+        const std::vector<double> beats = beatsBetween(startFrame - context, endFrame + context);
         return {snapToBeat(samples, startFrame, beats), snapToBeat(samples, endFrame, beats)};
     }
-    const std::vector<double> startBeats =
-        trackBeats(samples, startFrame - context, startFrame + context);
-    const std::vector<double> endBeats =
-        trackBeats(samples, endFrame - context, endFrame + context);
+    const std::vector<double> startBeats = beatsBetween(startFrame - context, startFrame + context);
+    const std::vector<double> endBeats = beatsBetween(endFrame - context, endFrame + context);
     return {snapToBeat(samples, startFrame, startBeats), snapToBeat(samples, endFrame, endBeats)};
 }
 
@@ -183,7 +184,7 @@ SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, 
     long long startFrame = crossingStart;
     long long endFrame = crossingEnd;
     if (onTheBeat) {
-        const auto [start, end] = snapCutsToBeat(samples, crossingStart, crossingEnd);
+        const auto [start, end] = snapCutsToBeat(samples, firstFrame, crossingStart, crossingEnd);
         beatSnap = {cutBeatSnap(crossingStart, start), cutBeatSnap(crossingEnd, end)};
         startFrame = start.frame;
         endFrame = end.frame;
