@@ -7,13 +7,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <string>
 
+#include "audio/wav_file.h"
 #include "renderer/analysis/beat_grid.h"
 #include "renderer/analysis/beat_tracker.h"
 #include "renderer/cut/song_cut.h"
 #include "tests/support/beat_songs.h"
+#include "tests/support/test_files.h"
 
 namespace renderer {
 namespace {
@@ -38,6 +42,33 @@ std::vector<double> steadyBeats(double firstSeconds, double periodSeconds, int c
     for (int i = 0; i < count; ++i) beats.push_back(firstSeconds + i * periodSeconds);
     return beats;
 }
+
+// How many cuts moved, and how far each moved one lies before the next true beat.
+struct SnapTally {
+    int cuts = 0;
+    std::vector<double> aheads;  // seconds, of the moved cuts
+
+    void add(const std::vector<double>& trueBeats, double cutSeconds, bool moved) {
+        ++cuts;
+        if (moved) aheads.push_back(secondsBeforeNextBeat(trueBeats, cutSeconds));
+    }
+    double shareJustBefore() const {
+        const auto within =
+            std::count_if(aheads.begin(), aheads.end(), [](double a) { return a <= 0.025; });
+        return aheads.empty() ? 0.0 : static_cast<double>(within) / std::ssize(aheads);
+    }
+    // The share of moved cuts 0..25 ms before a true beat, printed with the median and 95th
+    // percentile of how far before it they lie.
+    double report(const std::string& what) {
+        std::sort(aheads.begin(), aheads.end());
+        if (aheads.empty()) return 0.0;
+        std::cout << what << ": moved " << aheads.size() << " of " << cuts << " cuts; "
+                  << shareJustBefore() * 100 << " % lie 0..25 ms before a true beat; median "
+                  << aheads[aheads.size() / 2] * 1000 << " ms, 95th percentile "
+                  << aheads[aheads.size() * 95 / 100] * 1000 << " ms before it\n";
+        return shareJustBefore();
+    }
+};
 
 TEST(BeatGrid, FitsSteadyBeatsThroughTheirJitterAndRefusesUnsteadyOnes) {
     // 128 BPM with the tracker's step-sized jitter: the fit lands far closer than a step.
@@ -111,9 +142,7 @@ TEST(BeatSnap, SnappedCutsLieJustBeforeATrueBeat) {
                           {124, 1.21, 0}, {128, 1.44, 0},  {138, 1.02, 0},  {150, 1.37, 0},
                           {163, 1.18, 0}, {175, 1.26, 0},  {118, 1.09, 130}};
     const char* const typedTimes[][2] = {{"0:02.37", "0:09.71"}, {"0:13.05", "0:41.52"}};
-    std::vector<double> aheads;
-    int cuts = 0;
-    int onTheBeat = 0;
+    SnapTally tally;
     for (const Case& c : cases) {
         const BeatSong song =
             testsupport::beatSong(50.0, c.tempoBpm, c.firstBeatSeconds, c.endTempoBpm);
@@ -124,26 +153,66 @@ TEST(BeatSnap, SnappedCutsLieJustBeforeATrueBeat) {
                         EndingPlan{}, true);
             for (const CutBeatSnap& snap :
                  {cut.analysis.beatSnap.start, cut.analysis.beatSnap.end}) {
-                ++cuts;
                 const double moved = std::abs(snap.toFileTime - snap.fromFileTime);
                 EXPECT_LE(moved, std::min(maximumSnapSeconds, 30.0 / c.tempoBpm) + 1e-9) << where;
-                if (!snap.keptBecause.empty()) continue;
-                EXPECT_NEAR(*snap.tempoBpm, c.tempoBpm, c.endTempoBpm > 0 ? 12.0 : 1.0) << where;
-                const double ahead = secondsBeforeNextBeat(song.beatSeconds, snap.toFileTime);
-                aheads.push_back(ahead);
-                if (justBeforeABeat(song.beatSeconds, snap.toFileTime)) ++onTheBeat;
+                tally.add(song.beatSeconds, snap.toFileTime, snap.keptBecause.empty());
+                if (snap.tempoBpm) {
+                    EXPECT_NEAR(*snap.tempoBpm, c.tempoBpm, c.endTempoBpm > 0 ? 12.0 : 1.0)
+                        << where;
+                }
             }
         }
     }
-    std::sort(aheads.begin(), aheads.end());
-    ASSERT_FALSE(aheads.empty());
-    const double share = static_cast<double>(onTheBeat) / static_cast<double>(aheads.size());
-    std::cout << "snapped " << aheads.size() << " of " << cuts << " cuts; " << share * 100
-              << " % lie 0..25 ms before a true beat; median " << aheads[aheads.size() / 2] * 1000
-              << " ms, 95th percentile " << aheads[aheads.size() * 95 / 100] * 1000
-              << " ms before it\n";
-    EXPECT_GE(share, 0.95);
-    EXPECT_GE(static_cast<double>(aheads.size()) / cuts, 0.9) << "too many cuts stayed";
+    EXPECT_GE(tally.report("generated songs"), 0.95);
+    EXPECT_GE(static_cast<double>(tally.aheads.size()) / tally.cuts, 0.9) << "too many cuts stayed";
+}
+
+struct RecordedSong {
+    std::filesystem::path source;
+    std::vector<double> beats;
+};
+
+// A fixture of tests/renderer/cut/recorded_beats: "# source: PATH (...)", comments, then one
+// beat time a line.
+RecordedSong recordedSong(const std::string& name) {
+    std::ifstream file(std::string(TUNEWRIGHT_SOURCE_DIR) + "/tests/renderer/cut/recorded_beats/" +
+                       name + ".txt");
+    RecordedSong song;
+    const std::string sourceTag = "# source: ";
+    for (std::string line; std::getline(file, line);) {
+        if (line.starts_with(sourceTag)) {
+            song.source =
+                line.substr(sourceTag.size(), line.find(' ', sourceTag.size()) - sourceTag.size());
+        } else if (!line.starts_with("#")) {
+            song.beats.push_back(std::stod(line));
+        }
+    }
+    return song;
+}
+
+// Two tracker songs of a game's music, with beats marked by an independent tool: cuts every
+// 2.9 s over their first minute, each with its own beat analysis around it.
+TEST(BeatSnap, CutsInRecordedSongsLieJustBeforeTheirMarkedBeats) {
+    SnapTally tally;
+    for (const char* name : {"goin_march", "pingus-3"}) {
+        const RecordedSong song = recordedSong(name);
+        ASSERT_TRUE(std::filesystem::exists(song.source))
+            << song.source << " is missing: install pingus-data (scripts/install-deps)";
+        const testsupport::TemporaryFolder folder;
+        ASSERT_EQ(testsupport::convertWithFfmpeg(song.source, folder / "song.wav",
+                                                 {"-t", "60", "-ar", "44100", "-ac", "2"}),
+                  "");
+        const testsupport::Samples samples = audio::loadWav(folder / "song.wav").samples;
+        const long long context = 15 * 44100;
+        for (double seconds = 3.1; seconds < 56.0; seconds += 2.9) {
+            const long long frame = std::llround(seconds * kRate);
+            const BeatSnap snap =
+                snapToBeat(samples, frame, trackBeats(samples, frame - context, frame + context));
+            tally.add(song.beats, snap.frame / kRate, snap.keptBecause.empty());
+        }
+    }
+    EXPECT_GE(tally.report("recorded songs"), 0.95);
+    EXPECT_GE(static_cast<double>(tally.aheads.size()) / tally.cuts, 0.5) << "too many cuts stayed";
 }
 
 }  // namespace
