@@ -1,7 +1,8 @@
 #pragma once
 // One song's part of the edit: where its cut starts and ends (typed or inferred times after
-// its first musical note, moved to nearby zero crossings), the cut samples with the padding
-// and de-click ramps, and the analysis record that describes all of it. Pure; single song.
+// its first musical note, moved to nearby zero crossings, and when asked to just before their
+// beats), the cut samples with the padding and de-click ramps, and the analysis record that
+// describes all of it. Pure; single song.
 
 #include <optional>
 #include <vector>
