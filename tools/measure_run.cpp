@@ -3,10 +3,10 @@
 //
 //   measure_run REPORT_FILE command [arguments...]
 //
-// The command's output passes through. Appends one line "<seconds> <peak KiB>" to
-// REPORT_FILE, where the peak is the largest resident set of the command and the children it
-// waited for (ru_maxrss of wait4). Exits with the command's status (1 when it could not start,
-// 128 + n when signal n ended it).
+// The command's output passes through. Appends one line "<seconds> <peak KiB> <CPU seconds>"
+// to REPORT_FILE, where the peak is the largest resident set of the command and the children it
+// waited for (ru_maxrss of wait4), and the CPU time is theirs, user and system, on every core.
+// Exits with the command's status (1 when it could not start, 128 + n when signal n ended it).
 
 #include <spawn.h>
 #include <sys/resource.h>
@@ -44,7 +44,10 @@ int main(int argc, char** argv) {
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
 
     std::ofstream report(argv[1], std::ios::app);
-    report << elapsed.count() << " " << usage.ru_maxrss << "\n";
+    const double cpuSeconds =
+        static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+        static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    report << elapsed.count() << " " << usage.ru_maxrss << " " << cpuSeconds << "\n";
     if (!report) {
         std::fprintf(stderr, "measure_run: could not write %s\n", argv[1]);
         return 1;

@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "audio/large_buffer.h"
+#include "renderer/analysis/beat_tracker.h"
 #include "renderer/analysis/first_note.h"
 #include "renderer/analysis/signal_analysis.h"
 #include "renderer/analysis/zero_crossing.h"
+#include "renderer/cut/beat_snap.h"
 #include "renderer/cut/gain_and_ramps.h"
 #include "renderer/job/time_targets.h"
 #include "renderer/run/render_error.h"
@@ -113,6 +117,36 @@ std::vector<int16_t> cutSegment(ConstSampleSpan samples, long long startFrame,
     return segment;
 }
 
+// Seconds of song analysed on each side of a cut for its beat.
+constexpr double kBeatContextSeconds = 15.0;
+
+CutBeatSnap cutBeatSnap(long long fromFrame, const BeatSnap& snap) {
+    return {framesToSeconds(fromFrame), framesToSeconds(snap.frame), snap.tempoBpm,
+            std::string(snap.keptBecause)};
+}
+
+CutBeatSnap keptCut(long long frame) {
+    return {framesToSeconds(frame), framesToSeconds(frame), std::nullopt, std::string(snapOff)};
+}
+
+// Both cuts moved to their beats. Cuts close enough for their contexts to overlap share one
+// analysis, which then costs less than two. The silence before the first note is left out: the
+// tracker would lay beats of its own over it.
+std::pair<BeatSnap, BeatSnap> snapCutsToBeat(ConstSampleSpan samples, long long firstFrame,
+                                             long long startFrame, long long endFrame) {
+    const long long context = secondsToFrames(kBeatContextSeconds);
+    const auto beatsBetween = [&](long long from, long long to) {
+        return trackBeats(samples, std::max(from, firstFrame), to);
+    };
+    if (endFrame - startFrame <= 2 * context) {
+        const std::vector<double> beats = beatsBetween(startFrame - context, endFrame + context);
+        return {snapToBeat(samples, startFrame, beats), snapToBeat(samples, endFrame, beats)};
+    }
+    const std::vector<double> startBeats = beatsBetween(startFrame - context, startFrame + context);
+    const std::vector<double> endBeats = beatsBetween(endFrame - context, endFrame + context);
+    return {snapToBeat(samples, startFrame, startBeats), snapToBeat(samples, endFrame, endBeats)};
+}
+
 TrackAnalysis trackAnalysis(const TrackJob& track, int songNumber, double duration,
                             long long firstFrame, const CutTargets& targets) {
     TrackAnalysis analysis;
@@ -134,7 +168,7 @@ TrackAnalysis trackAnalysis(const TrackJob& track, int songNumber, double durati
 }  // namespace
 
 SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, int songCount,
-                const EndingPlan& ending) {
+                const EndingPlan& ending, bool onTheBeat) {
     const auto frames = static_cast<long long>(samples.size() / targetChannels);
     if (frames < 1)
         throw RenderError("Track " + std::to_string(songNumber) + " has no audio to cut.");
@@ -142,21 +176,36 @@ SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, 
     const long long firstFrame = firstMusicalFrame(samples, targetSampleRate);
     const CutTargets targets = cutTargets(track, firstFrame, duration, songNumber, songCount);
 
-    const long long startFrame =
+    const long long crossingStart =
         nearestZeroCrossingFrame(samples, secondsToFrames(targets.startFileTime));
-    const long long endFrame =
-        std::max(nearestZeroCrossingFrame(samples, secondsToFrames(targets.endFileTime)),
-                 startFrame + minimumCutFrames);
+    const long long crossingEnd =
+        nearestZeroCrossingFrame(samples, secondsToFrames(targets.endFileTime));
+    TrackBeatSnap beatSnap{keptCut(crossingStart), keptCut(crossingEnd)};
+    long long startFrame = crossingStart;
+    long long endFrame = crossingEnd;
+    if (onTheBeat) {
+        const auto [start, end] = snapCutsToBeat(samples, firstFrame, crossingStart, crossingEnd);
+        beatSnap = {cutBeatSnap(crossingStart, start), cutBeatSnap(crossingEnd, end)};
+        startFrame = start.frame;
+        endFrame = end.frame;
+    }
+    endFrame = std::max(endFrame, startFrame + minimumCutFrames);
+    beatSnap.end.toFileTime = framesToSeconds(endFrame);
     const SongEnding songEnd = songEnding(ending, songNumber == songCount, endFrame, frames);
 
     SongCut cut;
     cut.segment = cutSegment(samples, startFrame, songEnd.renderEndFrame, songEnd.padFrames);
     applyMicroFades(cut.segment);
-    cut.level = segmentRMS(cut.segment);
+    // The echo's silence is no part of the song's loudness: counted in, it would make the
+    // last song measure quieter than it is and level matching would turn it up.
+    const size_t audioSamples =
+        cut.segment.size() - static_cast<size_t>(songEnd.padFrames * targetChannels);
+    cut.level = segmentRMS(ConstSampleSpan(cut.segment).first(audioSamples));
     // The reports and the audio take the ending's start from this one frame.
     if (songEnd.fadeStartFrame) cut.endingStartFrame = *songEnd.fadeStartFrame - startFrame;
 
     cut.analysis = trackAnalysis(track, songNumber, duration, firstFrame, targets);
+    cut.analysis.beatSnap = beatSnap;
     cut.analysis.selectedStartFileTime = framesToSeconds(startFrame);
     cut.analysis.selectedEndFileTime = framesToSeconds(endFrame);
     cut.analysis.renderedEndFileTime = framesToSeconds(songEnd.renderEndFrame + songEnd.padFrames);

@@ -1,7 +1,8 @@
 #pragma once
 // One song's part of the edit: where its cut starts and ends (typed or inferred times after
-// its first musical note, moved to nearby zero crossings), the cut samples with the padding
-// and de-click ramps, and the analysis record that describes all of it. Pure; single song.
+// its first musical note, moved to nearby zero crossings, and when asked to just before their
+// beats), the cut samples with the padding and de-click ramps, and the analysis record that
+// describes all of it. Pure; single song.
 
 #include <optional>
 #include <vector>
@@ -19,8 +20,8 @@ inline constexpr double startGuardSeconds = 0.1;
 
 struct SongCut {
     std::vector<int16_t> segment;  // interleaved stereo, cut, padded and ramped
-    double level = 0.0;            // segmentRMS of `segment`, measured while songs still run
-                                   // side by side
+    double level = 0.0;            // segmentRMS of `segment` without the echo's appended
+                                   // silence, measured while songs still run side by side
     TrackAnalysis analysis;
     // Frames into `segment` where the ending effect starts; only on the last song, and only
     // when it can carry the ending.
@@ -28,10 +29,11 @@ struct SongCut {
 };
 
 // Cuts the decoded song `samples` (targetSampleRate stereo) for song number `songNumber`
-// (1-based) of `songCount`. Throws RenderError "Track N needs a clear start time." when the
-// typed start does not parse, and "Track N has no audio to cut." when the song holds no
-// whole frame.
+// (1-based) of `songCount`; with `onTheBeat` both cuts then move to just before their nearest
+// beat where the beat is steady (beat_snap.h). Throws RenderError "Track N needs a clear start
+// time." when the typed start does not parse, and "Track N has no audio to cut." when the song
+// holds no whole frame.
 SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, int songCount,
-                const EndingPlan& ending);
+                const EndingPlan& ending, bool onTheBeat = false);
 
 }  // namespace renderer

@@ -69,6 +69,11 @@ RenderJob decodeRenderJob(std::string_view jsonText) {
         if (!effect->is_string()) throwUnreadable("\"finalEndingEffect\" must be a string.");
         job.finalEndingEffect = effect->get<std::string>();
     }
+    const auto snap = root.find("snapToBeat");
+    if (snap != root.end() && !snap->is_null()) {
+        if (!snap->is_boolean()) throwUnreadable("\"snapToBeat\" must be true or false.");
+        job.snapToBeat = snap->get<bool>();
+    }
     const json& tracks = requiredValue(root, "tracks", "");
     if (!tracks.is_array()) throwUnreadable("\"tracks\" must be an array.");
     for (size_t i = 0; i < tracks.size(); ++i) job.tracks.push_back(decodeTrack(tracks[i], i));

@@ -1,6 +1,7 @@
 #pragma once
 // The render job: the renderer's only input, one JSON object (keys in any order,
-// unknown keys ignored, every listed key required except "finalEndingEffect").
+// unknown keys ignored, every listed key required except "finalEndingEffect" and
+// "snapToBeat").
 
 #include <optional>
 #include <string>
@@ -25,6 +26,7 @@ struct RenderJob {
     bool finalFadeOut = false;
     std::optional<std::string> finalEndingEffect;
     std::vector<TrackJob> tracks;
+    bool snapToBeat = false;  // move every cut to just before its nearest beat
 };
 
 // Throws std::runtime_error with a one-line description when the text is not JSON,

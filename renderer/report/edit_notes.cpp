@@ -2,9 +2,13 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "common/atomic_file.h"
+#include "renderer/job/time_targets.h"
 
 namespace renderer {
 namespace {
@@ -35,6 +39,29 @@ std::string songLine(const TrackAnalysis& track) {
     return line;
 }
 
+// "m:ss.mmm", with a "-" before a time ahead of musical zero.
+std::string minutesAndSeconds(double seconds) {
+    const auto millis = static_cast<long long>(std::llround(std::abs(seconds) * 1000.0));
+    std::array<char, 40> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%s%lld:%02lld.%03lld",
+                  seconds < 0.0 && millis > 0 ? "-" : "", millis / 60000, millis / 1000 % 60,
+                  millis % 1000);
+    return buffer.data();
+}
+
+// "Song 1 ends on the beat at 0:12.480 (0.112 s after the typed 0:12.368), 124 BPM.", in
+// times after musical zero, as the user typed them; nothing when the cut did not move.
+std::optional<std::string> beatLine(const TrackAnalysis& track, const CutBeatSnap& snap,
+                                    std::string_view verb, double requested, bool typed) {
+    if (!snap.keptBecause.empty() || !snap.tempoBpm) return std::nullopt;
+    const double onBeat = snap.toFileTime - track.firstNoteTime;
+    const double moved = onBeat - requested;
+    return "- Song " + std::to_string(track.track) + " " + std::string(verb) + " on the beat at " +
+           minutesAndSeconds(onBeat) + " (" + fixedDecimals(std::abs(moved), 3) + " s " +
+           (moved < 0.0 ? "before" : "after") + " the " + (typed ? "typed " : "planned ") +
+           minutesAndSeconds(requested) + "), " + fixedDecimals(*snap.tempoBpm, 0) + " BPM.";
+}
+
 }  // namespace
 
 std::string editNotesText(const EditNotes& notes) {
@@ -53,6 +80,14 @@ std::string editNotesText(const EditNotes& notes) {
         "Cut points:",
     };
     for (const TrackAnalysis& track : notes.tracks) lines.push_back(songLine(track));
+    for (const TrackAnalysis& track : notes.tracks) {
+        const bool endTyped = track.endReason == endReasonTypedTime;
+        for (const auto& line :
+             {beatLine(track, track.beatSnap.start, "starts", track.requestedStart, true),
+              beatLine(track, track.beatSnap.end, "ends", track.requestedEnd, endTyped)}) {
+            if (line) lines.push_back(*line);
+        }
+    }
     lines.insert(lines.end(), {
                                   "",
                                   "QC:",

@@ -10,6 +10,32 @@ void to_json(nlohmann::json& json, const TransitionCheck& check) {
     };
 }
 
+namespace {
+
+nlohmann::json cutBeatSnapJson(const CutBeatSnap& snap) {
+    nlohmann::json json = {
+        {"moved", snap.keptBecause.empty()},
+        {"fromFileTime", snap.fromFileTime},
+        {"toFileTime", snap.toFileTime},
+    };
+    if (snap.tempoBpm) json["tempoBpm"] = *snap.tempoBpm;
+    if (!snap.keptBecause.empty()) json["keptBecause"] = snap.keptBecause;
+    return json;
+}
+
+// The track's tempo is the one found at its start, else at its end.
+nlohmann::json beatSnapJson(const TrackBeatSnap& snap) {
+    nlohmann::json json = {{"start", cutBeatSnapJson(snap.start)},
+                           {"end", cutBeatSnapJson(snap.end)}};
+    if (const std::optional<double> tempo =
+            snap.start.tempoBpm ? snap.start.tempoBpm : snap.end.tempoBpm) {
+        json["tempoBpm"] = *tempo;
+    }
+    return json;
+}
+
+}  // namespace
+
 void to_json(nlohmann::json& json, const TrackAnalysis& track) {
     json = {
         {"track", track.track},
@@ -29,6 +55,7 @@ void to_json(nlohmann::json& json, const TrackAnalysis& track) {
         {"finalFadeExtraSeconds", track.finalFadeExtraSeconds},
         {"selectedDuration", track.selectedDuration},
         {"note", track.note},
+        {"beatSnap", beatSnapJson(track.beatSnap)},
     };
     // Absent rather than null on songs without an ending.
     if (track.finalFadeStartFileTime) {

@@ -19,6 +19,19 @@ struct TransitionCheck {
     double rmsFirst020 = 0.0;
 };
 
+// Where one cut went when the job asked for cuts on the beat.
+struct CutBeatSnap {
+    double fromFileTime = 0.0;        // the zero-crossing cut
+    double toFileTime = 0.0;          // the cut as made; equal to fromFileTime when kept
+    std::optional<double> tempoBpm;   // of the steady beat around the cut, when there is one
+    std::string keptBecause = "off";  // empty when moved; else "off", "no steady beat", "too far"
+};
+
+struct TrackBeatSnap {
+    CutBeatSnap start;
+    CutBeatSnap end;
+};
+
 struct TrackAnalysis {
     int track = 0;  // 1-based
     std::string name;
@@ -38,6 +51,7 @@ struct TrackAnalysis {
     double finalFadeExtraSeconds = 0.0;
     double selectedDuration = 0.0;
     std::string note;
+    TrackBeatSnap beatSnap;
 };
 
 struct StatsPayload {

@@ -123,7 +123,8 @@ SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan&
     readStage.reset();
     throwIfStopRequested();
     const TimelineStage stage("cut song " + std::to_string(songNumber));
-    return cutSong(song.samples, track, songNumber, static_cast<int>(job.tracks.size()), ending);
+    return cutSong(song.samples, track, songNumber, static_cast<int>(job.tracks.size()), ending,
+                   job.snapToBeat);
 }
 
 CutSongs cutEverySong(const RenderJob& job, const EndingPlan& ending,

@@ -120,9 +120,10 @@ protected:
         return run({(files / "job.json").string()});
     }
 
-    // A job built as JSON, so that any file name or note is escaped properly.
+    // A job built as JSON, so that any file name or note is escaped properly. "snapToBeat" is
+    // written only when true, as an older wizard's job would leave it out.
     static std::string editJob(const std::vector<Song>& songs, const fs::path& outputFolder,
-                               const std::string& effect = "fade") {
+                               const std::string& effect = "fade", bool snapToBeat = false) {
         nlohmann::json tracks = nlohmann::json::array();
         for (const Song& song : songs) {
             tracks.push_back({{"path", song.path.string()},
@@ -131,12 +132,13 @@ protected:
                               {"endTime", song.endTime},
                               {"note", song.note}});
         }
-        return nlohmann::json{{"appVersion", "4.8"},
+        nlohmann::json job = {{"appVersion", "4.8"},
                               {"outputFolder", outputFolder.string()},
                               {"finalFadeOut", effect != "none"},
                               {"finalEndingEffect", effect},
-                              {"tracks", tracks}}
-            .dump();
+                              {"tracks", tracks}};
+        if (snapToBeat) job["snapToBeat"] = true;
+        return job.dump();
     }
 
     bool temporaryFolderIsEmpty() const { return fs::is_empty(temporary.path()); }

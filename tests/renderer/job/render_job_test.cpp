@@ -29,17 +29,19 @@ TEST(DecodeRenderJob, AcceptsAnyKeyOrderAndUnknownKeysAndTakesANullEffectAsAbsen
                          "name": "", "path": "/music/b.flac", "bpm": 120 } ],
           "futureKey": {"nested": [1, 2]}, "finalFadeOut": false,
           "outputFolder": "\/Users\/me\/Edits", "finalEndingEffect": "echoFade",
-          "appVersion": "4.8 (12)" })json";
+          "appVersion": "4.8 (12)", "snapToBeat": true })json";
     const RenderJob job = decodeRenderJob(text);
     EXPECT_EQ(std::tie(job.appVersion, job.outputFolder, job.finalFadeOut),
               std::make_tuple("4.8 (12)", "/Users/me/Edits", false));
     EXPECT_EQ(job.finalEndingEffect, "echoFade");
+    EXPECT_TRUE(job.snapToBeat);
     ASSERT_EQ(job.tracks.size(), 1u);
     const TrackJob& track = job.tracks[0];
     EXPECT_EQ(std::tie(track.path, track.name, track.startTime, track.endTime, track.note),
               std::make_tuple("/music/b.flac", "", "42s", "1:05.5", "intro"));
 
     EXPECT_FALSE(decodeRenderJob(jobText("", kTrack)).finalEndingEffect.has_value());
+    EXPECT_FALSE(decodeRenderJob(jobText("", kTrack)).snapToBeat);
     EXPECT_FALSE(
         decodeRenderJob(jobText(R"("finalEndingEffect":null,)", kTrack)).finalEndingEffect);
     EXPECT_TRUE(decodeRenderJob(jobText("", "")).tracks.empty());  // counted later, by render
@@ -62,6 +64,7 @@ TEST(DecodeRenderJob, RefusesMissingKeysWrongTypesAndNonJsonOnOneLine) {
         jobText("", R"({"path":"/a.wav","name":"","startTime":"0","endTime":"","note":[]})"),
         jobText("", R"({"path":null,"name":"","startTime":"0","endTime":"","note":""})"),
         jobText(R"("finalEndingEffect":3,)", kTrack),
+        jobText(R"("snapToBeat":"yes",)", kTrack),
         "{\"appVersion\":\"\xff\",\"outputFolder\":\"/o\",\"finalFadeOut\":true,\"tracks\":[]}",
     };
     using namespace ::testing;

@@ -9,6 +9,7 @@
 #include "renderer/analysis/signal_analysis.h"
 #include "renderer/cut/gain_and_ramps.h"
 #include "renderer/cut/sample_math.h"
+#include "renderer/cut/song_cut.h"
 #include "renderer/join/finished_edit.h"
 #include "renderer/join/join_qc.h"
 #include "renderer/join/loudness.h"
@@ -18,6 +19,7 @@
 namespace renderer {
 namespace {
 
+using common::FinalEndingEffect;
 using testsupport::Samples;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
@@ -83,6 +85,44 @@ TEST(PeakCeiling, OnlyLowersAnEditAboveTheCeilingAndRefusesSilence) {
         EXPECT_THAT([&] { oneSegmentEdit(silent); },
                     ::testing::ThrowsMessage<RenderError>("Rendered audio is silent."))
             << silent.size() << " samples";
+    }
+}
+
+// Whatever the ending adds after the last song (the fade's extra audio, the echo's silence)
+// must not change how loud that song is made: it is measured on its own audio.
+TEST(LevelMatch, TwoEquallyLoudSongsStayEquallyLoudWithEveryEndingAndCutLength) {
+    const Samples songs[] = {testsupport::tone(10.0, 330.0, 0.4),
+                             testsupport::tone(10.0, 440.0, 0.4)};
+    for (const FinalEndingEffect effect :
+         {FinalEndingEffect::none, FinalEndingEffect::fade, FinalEndingEffect::echoFade}) {
+        for (const char* end : {"0:01", "0:02", "0:05"}) {
+            SCOPED_TRACE(std::string(common::rawValue(effect)) + " to " + end);
+            const EndingPlan plan{effect, common::tailSeconds(effect)};
+            std::vector<std::vector<int16_t>> segments;
+            std::vector<double> levels;
+            long long endingStart = noEndingStartFrame;
+            for (int song = 1; song <= 2; ++song) {
+                SongCut cut =
+                    cutSong(songs[song - 1], TrackJob{"/s.wav", "", "0", end, ""}, song, 2, plan);
+                if (cut.endingStartFrame) {
+                    endingStart =
+                        static_cast<long long>(segments[0].size() / 2) + *cut.endingStartFrame;
+                }
+                levels.push_back(cut.level);
+                segments.push_back(std::move(cut.segment));
+            }
+            const size_t firstSongSamples = segments[0].size();
+            const FinishedEdit edit(std::move(segments), levels, effect, endingStart);
+            const Samples output = finishedSamples(edit);
+            const size_t secondSongEnd = endingStart == noEndingStartFrame
+                                             ? output.size()
+                                             : static_cast<size_t>(endingStart) * 2;
+            const ConstSampleSpan all(output);
+            const double first = segmentRMS(all.first(firstSongSamples));
+            const double second =
+                segmentRMS(all.subspan(firstSongSamples, secondSongEnd - firstSongSamples));
+            EXPECT_NEAR(20.0 * std::log10(second / first), 0.0, 0.5);
+        }
     }
 }
 

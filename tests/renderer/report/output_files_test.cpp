@@ -26,7 +26,8 @@ using testsupport::readWholeFile;
 using testsupport::TemporaryFolder;
 
 // Times that round at the third and second decimals, and a name that is not ASCII; the
-// second song carries an echo ending.
+// second song carries an echo ending. Song 1 starts on the beat just ahead of musical zero and
+// song 2 ends on the beat after its typed end; their other cuts stayed.
 std::vector<TrackAnalysis> twoSongsWithEchoEnding() {
     return {
         {.track = 1,
@@ -35,22 +36,25 @@ std::vector<TrackAnalysis> twoSongsWithEchoEnding() {
          .firstNoteTime = 1.2,
          .requestedEnd = 62.5,
          .endReason = "note_time",
-         .selectedStartFileTime = 1.2004,
+         .selectedStartFileTime = 1.1904,
          .selectedEndFileTime = 63.7,
          .finalFadeStartFileTime = {},
-         .note = {}},
+         .note = {},
+         .beatSnap = {.start = {1.2004, 1.1904, 128.0, ""}, .end = {63.7, 63.7, 92.0, "too far"}}},
         {.track = 2,
          .name = "Caf\u00e9 / Closer",
          .path = {},
          .requestedStart = 12.3456,
-         .requestedEnd = 95,
+         .requestedEnd = 94.888,
          .endReason = "typed_time",
          .selectedStartFileTime = 12.3456,
          .selectedEndFileTime = 95.0004,
          .renderedEndFileTime = 99.0004,
          .finalFadeStartFileTime = 95.0004,
          .finalEndingEffect = "Echo/Fade",
-         .note = {}},
+         .note = {},
+         .beatSnap = {.start = {12.3456, 12.3456, {}, "no steady beat"},
+                      .end = {95.1, 95.0004, 124.4, ""}}},
     };
 }
 
@@ -63,10 +67,12 @@ const char* const kExpectedNotes =
     "decisions without external AI assistance.\n\n"
     "Cut points:\n"
     "- Song 1 Opening Song: requested start 0.00s; end target 62.50s from musical zero "
-    "(note_time); selected file 1.200s to 63.700s; first-note offset 1.200s.\n"
-    "- Song 2 Caf\u00e9 / Closer: requested start 12.35s; end target 95.00s from musical zero "
+    "(note_time); selected file 1.190s to 63.700s; first-note offset 1.200s.\n"
+    "- Song 2 Caf\u00e9 / Closer: requested start 12.35s; end target 94.89s from musical zero "
     "(typed_time); selected file 12.346s to 95.000s; first-note offset 0.000s. Echo/Fade "
-    "starts at 95.000s and renders through 99.000s.\n\n"
+    "starts at 95.000s and renders through 99.000s.\n"
+    "- Song 1 starts on the beat at -0:00.010 (0.010 s before the typed 0:00.000), 128 BPM.\n"
+    "- Song 2 ends on the beat at 1:35.000 (0.112 s after the typed 1:34.888), 124 BPM.\n\n"
     "QC:\n- Exported one 320 kbps MP3.\n- Used first-note detection, zero-crossing placement, "
     "and short de-click ramps at edit edges.\n- Checked the first 0.20 seconds after every join "
     "for dead air.\n- Normalized peak level to avoid clipping.\n";
@@ -81,7 +87,8 @@ std::string keysOf(const json& object) {
 // What the wizard and its users read: every song carries these keys, and only the song
 // that carries the ending adds "finalFadeStartFileTime" after "finalFadeExtraSeconds".
 const std::string kTrackKeys =
-    "duration endReason finalEndingEffect finalFadeExtraSeconds firstNoteTime name note path "
+    "beatSnap duration endReason finalEndingEffect finalFadeExtraSeconds firstNoteTime name note "
+    "path "
     "renderedEndFileTime requestedEnd requestedStart selectedDuration selectedEndFileTime "
     "selectedStartFileTime targetEndFileTime targetStartFileTime track";
 
@@ -145,6 +152,13 @@ TEST(CompanionFiles, WriteEveryKeyWithItsTypeAndValue) {
     EXPECT_EQ(tracks[0]["name"], "Opening Song");
     EXPECT_EQ(tracks[0]["finalEndingEffect"], "Off");
     EXPECT_EQ(tracks[1]["finalFadeStartFileTime"], 95.0004);
+    // A moved cut has no reason to stay; the track's tempo is its start's, else its end's.
+    EXPECT_EQ(tracks[1]["beatSnap"], json::parse(R"({"tempoBpm": 124.4,
+        "start": {"moved": false, "fromFileTime": 12.3456, "toFileTime": 12.3456,
+                  "keptBecause": "no steady beat"},
+        "end": {"moved": true, "fromFileTime": 95.1, "toFileTime": 95.0004, "tempoBpm": 124.4}})"));
+    EXPECT_EQ(tracks[0]["beatSnap"]["tempoBpm"], 128.0);
+    EXPECT_EQ(tracks[0]["beatSnap"]["end"]["keptBecause"], "too far");
     EXPECT_EQ(readWholeFile(folder / "edit-notes.md"), kExpectedNotes);
 }
 

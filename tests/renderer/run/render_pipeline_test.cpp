@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -10,6 +11,7 @@
 #include "renderer/analysis/signal_analysis.h"
 #include "renderer/run/run_process.h"
 #include "tests/renderer/seamforge_fixture.h"
+#include "tests/support/beat_songs.h"
 
 namespace {
 
@@ -81,9 +83,10 @@ protected:
 
     // Renders and checks what only a whole run can show: the files agree with each other
     // and with the decoded edit. Their exact form is the companion files' own tests' business.
-    Edit render(const std::vector<Song>& songs, const std::string& effect) {
+    Edit render(const std::vector<Song>& songs, const std::string& effect,
+                bool snapToBeat = false) {
         Edit edit;
-        edit.mp3 = expectSuccess(runJob(editJob(songs, output(), effect)));
+        edit.mp3 = expectSuccess(runJob(editJob(songs, output(), effect, snapToBeat)));
         runLame({"--decode", "--quiet", edit.mp3.string(), (files / "decoded.wav").string()});
         edit.decoded = audio::loadWav(files / "decoded.wav").samples;
         edit.map = readJson(output() / "analysis-map.json");
@@ -199,6 +202,56 @@ TEST_F(RenderPipeline, ThreeSongsOfThreeTypesJoinEndToStart) {
     EXPECT_NEAR(three["selectedDuration"].get<double>(), 0.1, 0.035);
     EXPECT_FALSE(three.contains("finalFadeStartFileTime"));
     EXPECT_EQ(edit.map["finalFadeSeconds"], 0.0);
+}
+
+// Three songs of three tempos: every cut moves to just before a beat of its own song, the
+// echo starts on the beat, and the reports and notes say where each cut went.
+TEST_F(RenderPipeline, SongsOfThreeTemposJoinJustBeforeTheirBeats) {
+    const double tempos[] = {96.0, 128.0, 170.0};
+    std::vector<std::vector<double>> beats;
+    std::vector<Song> songs;
+    const char* const typed[][2] = {
+        {"0:03.2", "0:14.9"}, {"0:05.55", "0:12.1"}, {"0:02.9", "0:11.3"}};
+    for (size_t i = 0; i < 3; ++i) {
+        const testsupport::BeatSong song = testsupport::beatSong(25.0, tempos[i], 1.0 + 0.17 * i);
+        const fs::path path = files / ("beat" + std::to_string(i + 1) + ".wav");
+        testsupport::writeTestWav(path, song.samples);
+        beats.push_back(song.beatSeconds);
+        songs.push_back(Song{path, typed[i][0], typed[i][1]});
+    }
+    const Edit edit = render(songs, "echoFade", true);
+    const std::string notes = testsupport::readWholeFile(output() / "edit-notes.md");
+    for (size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(tempos[i]);
+        const json& track = edit.map["tracks"][i];
+        const json& snap = track["beatSnap"];
+        EXPECT_NEAR(snap["tempoBpm"].get<double>(), tempos[i], 1.0);
+        for (const char* cut : {"start", "end"}) {
+            ASSERT_EQ(snap[cut]["moved"], true) << cut;
+            const double to = snap[cut]["toFileTime"].get<double>();
+            EXPECT_EQ(to, track[cut == std::string("start") ? "selectedStartFileTime"
+                                                            : "selectedEndFileTime"]);
+            const auto next = std::lower_bound(beats[i].begin(), beats[i].end(), to);
+            ASSERT_NE(next, beats[i].end());
+            EXPECT_LE(*next - to, 0.025) << cut;
+        }
+        const std::string number = std::to_string(i + 1);
+        EXPECT_NE(notes.find("- Song " + number + " starts on the beat at "), std::string::npos);
+        EXPECT_NE(notes.find("- Song " + number + " ends on the beat at "), std::string::npos);
+    }
+    EXPECT_EQ(edit.map["tracks"][2]["finalFadeStartFileTime"],
+              edit.map["tracks"][2]["selectedEndFileTime"]);
+
+    // Without the key, every cut stays on its zero crossing and says why.
+    const Edit plain = render(songs, "echoFade");
+    for (const json& track : plain.map["tracks"]) {
+        for (const char* cut : {"start", "end"}) {
+            EXPECT_EQ(track["beatSnap"][cut]["keptBecause"], "off");
+            EXPECT_EQ(track["beatSnap"][cut]["fromFileTime"], track["beatSnap"][cut]["toFileTime"]);
+        }
+    }
+    EXPECT_EQ(testsupport::readWholeFile(output() / "edit-notes.md").find("on the beat"),
+              std::string::npos);
 }
 
 // What the reports say about the end of the last song is what the edit holds: its rendered
