@@ -102,10 +102,13 @@ TEST_F(ScreensTest, Step4AfterAStopOrFailure_TitleAndSubtitleAreTheLiveStatus) {
     struct Case {
         void (*end)(app::ContentView&);
         const char* headline;
+        const char* pill;
     };
     const Case cases[] = {
-        {[](app::ContentView& v) { v.markCreateStepStopped("Stopped by you."); }, "Edit stopped"},
-        {[](app::ContentView& v) { v.markCreateStepFailed("Broke."); }, "Problem found"},
+        {[](app::ContentView& v) { v.markCreateStepStopped("Stopped by you."); }, "Edit stopped",
+         "Step 4 of 4: Stopped"},
+        {[](app::ContentView& v) { v.markCreateStepFailed("Broke."); }, "Problem found",
+         "Step 4 of 4: Failed"},
     };
     for (const Case& test : cases) {
         state().createSteps = app::run::defaultCreateSteps();
@@ -118,6 +121,7 @@ TEST_F(ScreensTest, Step4AfterAStopOrFailure_TitleAndSubtitleAreTheLiveStatus) {
         EXPECT_EQ(title.symbolName, view().liveEditSymbolName());
         EXPECT_EQ(app::ui::createEditDescription(view()), "");
         const app::ui::HeaderTexts header = app::ui::headerFor(view());
+        EXPECT_EQ(header.stepPill, test.pill);
         EXPECT_EQ(header.subtitle, view().liveEditMessage());
         EXPECT_NE(header.subtitle, "");
     }
@@ -145,9 +149,29 @@ TEST_F(ScreensTest, FourSongs_KeepStep2AndAskForOneToThree) {
 
 TEST_F(ScreensTest, ToolTiles_MarkOptionalToolsAndNameWhatIsMissing) {
     app::ui::ToolsCard card(view());
+    // SymbolLabel has no meta-object of its own: found among the labels by its type.
+    const auto marksIn = [](QWidget* root) {
+        std::vector<app::ui::SymbolLabel*> marks;
+        for (QLabel* label : root->findChildren<QLabel*>()) {
+            if (auto* mark = dynamic_cast<app::ui::SymbolLabel*>(label)) marks.push_back(mark);
+        }
+        return marks;
+    };
+    // The tile's mark: symbol, what a screen reader says for it, and the tile's description.
+    const auto markOf = [&](const QString& tileName) {
+        auto* tile = uitest::findByAccessibleName<QFrame>(&card, tileName);
+        if (tile == nullptr || marksIn(tile).empty()) return QStringList{"no tile " + tileName};
+        app::ui::SymbolLabel* mark = marksIn(tile).front();
+        return QStringList{mark->symbolName(), uitest::accessibleName(mark),
+                           tile->accessibleDescription()};
+    };
     toolsReady(false);
     state().isCheckingTools = false;
     card.refresh();
+    // Only a row that holds Step 1 is red; a missing helper is neutral.
+    EXPECT_EQ(markOf("Local music renderer"), QStringList({"xmark.circle.fill", "Missing", ""}));
+    EXPECT_EQ(markOf("Git (optional)"),
+              QStringList({"minus.circle", "Not installed", "optional, not installed"}));
     const QStringList texts = uitest::visibleLabelTexts(&card);
     EXPECT_TRUE(texts.contains("Git (optional)"));
     EXPECT_TRUE(texts.contains("Setup needed"));
@@ -160,6 +184,12 @@ TEST_F(ScreensTest, ToolTiles_MarkOptionalToolsAndNameWhatIsMissing) {
     state().isCheckingTools = true;
     card.refresh();
     EXPECT_FALSE(uitest::visibleLabelTexts(&card).contains("Setup needed"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the earlier tiles
+    EXPECT_EQ(markOf("Local music renderer"), QStringList({"checkmark.circle.fill", "Ready", ""}));
+    for (app::ui::SymbolLabel* mark : marksIn(&card)) {
+        EXPECT_NE(mark->symbolName(), "xmark.circle.fill")
+            << uitest::accessibleName(mark).toStdString();
+    }
     QPushButton* checking = uitest::findByAccessibleName<QPushButton>(&card, "Checking...");
     ASSERT_NE(checking, nullptr);
     EXPECT_FALSE(checking->isEnabled());
@@ -294,7 +324,7 @@ TEST(Symbols, EveryNameTheScreensUseIsDrawn) {
             "arrow.triangle.2.circlepath.circle.fill stop.circle.fill stop.circle chevron.left "
             "plus.circle folder.badge.gearshape speaker.fill speaker.wave.2.fill waveform.path.ecg "
             "sparkles diamond link exclamationmark.triangle.fill dot.radiowaves.left.and.right "
-            "arrow.up arrow.down clock")
+            "arrow.up arrow.down clock minus.circle")
             .split(' ');
     const QImage fallback = app::ui::symbolPixmap("no.such.symbol", Qt::white, 24).toImage();
     for (const QString& name : used) {
