@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/run/deliverables.h"
+#include "app/run/live_status.h"
 #include "app/ui/edit_cover_art.h"
 #include "app/ui/screen_texts.h"
 #include "app/ui/symbols.h"
@@ -97,10 +98,8 @@ CreateEditCard::CreateEditCard(ContentView& view, QWidget* parent) : ScreenCard(
     liveLayout->addWidget(overallBar_);
     liveTiming_ = makeLabel({}, QStringLiteral("mono"), live);
     liveLayout->addWidget(liveTiming_);
-    liveLayout->addWidget(makeLabel(QStringLiteral("The app is still monitoring local engine "
-                                                   "output, generated files, and the finished MP3 "
-                                                   "while this runs."),
-                                    QStringLiteral("caption"), live));
+    monitoringNote_ = makeLabel(run::liveEditMonitoringNote, QStringLiteral("caption"), live);
+    liveLayout->addWidget(monitoringNote_);
     content()->addWidget(live);
 
     // The progress list.
@@ -226,6 +225,7 @@ void CreateEditCard::refreshLiveStatus() {
     liveHeadline_->setText(model.liveEditHeadline());
     liveMessage_->setText(model.liveEditMessage());
     liveTiming_->setText(model.liveEditTimingText());
+    monitoringNote_->setVisible(model.state().isCreatingEdit);
     setBar(overallBar_, model.overallProgress());
     setStyleRole(overallBar_, styleRoleFor(color));
     log_->setText(model.state().createLog);

@@ -46,6 +46,7 @@ private:
     QLabel* liveHeadline_;
     QLabel* liveMessage_;
     QLabel* liveTiming_;
+    QLabel* monitoringNote_;  // shown only while a run goes on
     QProgressBar* overallBar_;
 
     QVBoxLayout* phasesLayout_;

@@ -151,6 +151,7 @@ void ContentView::applyToolCheckResults(std::vector<tools::ToolCheck> checks) {
 void ContentView::refreshToolChecksInBackground() {
     if (state_.isCheckingTools) return;
     state_.isCheckingTools = true;
+    state_.statusAtToolCheckStart = state_.status;
     notifyChanged();
     // The probes get a snapshot: background work never reads the state.
     runInBackground([this, environment = toolEnvironment()] {

@@ -16,10 +16,13 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
 #include <functional>
 
+#include "app/run/live_status.h"
 #include "app/songs/edit_options.h"
 #include "app/ui/qt_platform_services.h"
 #include "app/ui/screen_card.h"
@@ -263,10 +266,18 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
 }
 
 TEST_F(WindowTest, CtrlReturnNeverStopsAnEditAndStep4SaysWhenItStopped) {
-    openOnStep3WithEngine("echo started\nexec sleep 30");
+    openOnStep3WithEngine("echo 'LOCAL_STEP cuts done'\nexec sleep 30");
     QTest::keyClick(window.get(), Qt::Key_Return, Qt::ControlModifier);
-    ASSERT_TRUE(testsupport::waitUntil([&] { return state().createLog.contains("scanning"); }, 10))
+    // The rows the engine's step line finished read as a finished edit's rows do.
+    ASSERT_TRUE(testsupport::waitUntil(
+        [&] {
+            return uitest::visibleLabelTexts(window.get())
+                .contains("Timing and phrase targets snapped to clean cut points.");
+        },
+        10))
         << state().createLog.toStdString();
+    EXPECT_TRUE(uitest::visibleLabelTexts(window.get())
+                    .contains("Local audio and structure scan complete."));
     EXPECT_EQ(window->currentScreen(), WizardScreen::createEdit);
 
     // The same keys pressed again, as a person double-pressing Create Edit would.
@@ -278,12 +289,18 @@ TEST_F(WindowTest, CtrlReturnNeverStopsAnEditAndStep4SaysWhenItStopped) {
     EXPECT_FALSE(stop->isDefault());
     const QStringList creating = uitest::visibleLabelTexts(window.get());
     EXPECT_TRUE(creating.contains("Creating your music edit"));
+    EXPECT_TRUE(creating.contains(app::run::liveEditMonitoringNote));
 
     QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier);  // the Alt shortcut of Stop Edit
     ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCreatingEdit; }, 5));
     const QStringList shown = uitest::visibleLabelTexts(window.get());
     EXPECT_FALSE(shown.contains("Creating your music edit")) << shown.join(" | ").toStdString();
     EXPECT_EQ(shown.count("Edit stopped"), 2);  // the card title and the live headline
+    // Nothing runs: no "Creating", no estimate, no monitoring.
+    EXPECT_EQ(pill(), "Step 4 of 4: Stopped");
+    EXPECT_FALSE(shown.contains(app::run::liveEditMonitoringNote));
+    EXPECT_EQ(shown.filter(QRegularExpression("^Elapsed: \\d+:\\d\\d$")).size(), 1)
+        << shown.join(" | ").toStdString();
     EXPECT_EQ(window->header()->subtitle(), view().liveEditMessage());
     EXPECT_FALSE(window->header()->subtitle().contains("Keep this app open"));
     EXPECT_EQ(state().status, "Edit stopped. You can go back and make changes.");
@@ -297,10 +314,21 @@ TEST_F(WindowTest, BackFromAFinishedEditKeepsViewEditOnStep3UntilASettingChanges
     ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCreatingEdit; }, 20));
     ASSERT_TRUE(state().completedOutputFolder.has_value()) << state().createLog.toStdString();
 
+    // A tool check that started before Back and ends after it leaves Back's line alone.
+    std::atomic<bool> checkMayEnd{false};
+    view().setCodexLocatorForTesting([&checkMayEnd]() -> std::optional<QString> {
+        for (int wait = 0; wait < 1000 && !checkMayEnd; ++wait) QThread::msleep(10);
+        return std::nullopt;
+    });
+    state().isCheckingTools = false;
+    view().refreshToolChecksInBackground();
     click(QStringLiteral("Back"));
+    checkMayEnd = true;
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCheckingTools; }, 60));
     ASSERT_EQ(window->currentScreen(), WizardScreen::instructions);
     EXPECT_EQ(state().status,
               "Back on Step 3. The finished edit is still available from View Edit.");
+    EXPECT_EQ(window->header()->status(), state().status);
     click(QStringLiteral("View Edit"));
     ASSERT_FALSE(desktop().revealedPaths.empty());
     EXPECT_EQ(desktop().revealedPaths.back(), outputFolder + "/Set - DJ edit.mp3");
