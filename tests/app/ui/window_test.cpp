@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <atomic>
 #include <functional>
@@ -324,6 +325,26 @@ TEST_F(WindowTest, CtrlReturnNeverStopsAnEditAndStep4SaysWhenItStopped) {
     EXPECT_EQ(window->header()->subtitle(), view().liveEditMessage());
     EXPECT_FALSE(window->header()->subtitle().contains("Keep this app open"));
     EXPECT_EQ(state().status, "Edit stopped. You can go back and make changes.");
+}
+
+// A person types the last note and presses Ctrl+Return at once, while the window system has
+// not yet given the window its activation back (a dialog just closed, a busy machine): the
+// keys still press Create Edit and leave the note as typed.
+TEST_F(WindowTest, CtrlReturnInTheLastNoteCreatesTheEditBeforeTheWindowIsActiveAgain) {
+    openOnStep3WithEngine("exit 2");
+    typeInto(QStringLiteral("Song 2 note"), QStringLiteral("Fade out slowly."));
+    QWidget* note = field(QStringLiteral("Song 2 note"));
+    note->setFocus();
+    // The window system's focus is still elsewhere when the keys reach the field.
+    QWindow elsewhere;
+    elsewhere.show();
+    elsewhere.requestActivate();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    ASSERT_EQ(QApplication::activeWindow(), nullptr);
+    QTest::keyClick(note, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_TRUE(testsupport::waitUntil(
+        [&] { return window->currentScreen() == WizardScreen::createEdit; }, 5));
+    EXPECT_EQ(view().songGuidanceText(state().tracks[1]), "Fade out slowly.");
 }
 
 TEST_F(WindowTest, BackFromAFinishedEditKeepsViewEditOnStep3UntilASettingChanges) {
