@@ -140,6 +140,7 @@ tools::ToolEnvironment ContentView::toolEnvironment() const {
     environment.documentsFolder = services_.documentsFolder();
     environment.selectedFolder = state_.selectedFolder;
     environment.codexLocator = codexLocator_;
+    environment.lookups = toolLookups_;
     return environment;
 }
 
@@ -160,6 +161,10 @@ void ContentView::refreshToolChecksInBackground() {
             applyToolCheckResults(std::move(checks));
         });
     });
+}
+
+void ContentView::setToolLookupsForTesting(tools::ToolLookups lookups) {
+    toolLookups_ = std::move(lookups);
 }
 
 void ContentView::setCodexLocatorForTesting(std::function<std::optional<QString>()> locator) {

@@ -15,6 +15,7 @@
 #include "app/ui/symbols.h"
 #include "app/ui/tools_card.h"
 #include "app/ui/window_fit.h"
+#include "tests/app/support/neutral_install.h"
 #include "tests/app/support/wizard_test_helpers.h"
 #include "tests/app/ui/ui_test_support.h"
 #include "tests/support/generated_audio.h"
@@ -193,6 +194,27 @@ TEST_F(ScreensTest, ToolTiles_MarkOptionalToolsAndNameWhatIsMissing) {
     QPushButton* checking = uitest::findByAccessibleName<QPushButton>(&card, "Checking...");
     ASSERT_NE(checking, nullptr);
     EXPECT_FALSE(checking->isEnabled());
+}
+
+// Step 1 as the README's picture shows it: the real check over the neutral install reads as
+// ready and names nothing of the machine the picture is made on.
+TEST_F(ScreensTest, Step1Picture_ShowsTheNeutralInstallAsReadyAndNothingOfThisMachine) {
+    view().setToolLookupsForTesting(testsupport::neutralInstall());
+    view().setCodexLocatorForTesting([] { return std::optional<QString>(); });
+    state().isCheckingTools = false;
+    view().refreshToolChecksInBackground();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCheckingTools; }, 60));
+    EXPECT_TRUE(view().toolsReady());
+    app::ui::ToolsCard card(view());
+    card.refresh();
+    const QStringList texts = uitest::visibleLabelTexts(&card);
+    EXPECT_TRUE(texts.contains("Bundled in this app:\n/opt/tunewright/bin/seamforge"));
+    EXPECT_TRUE(texts.contains("/usr/bin/git"));
+    EXPECT_TRUE(texts.contains("Optional helper. Not required for local standalone edits."));
+    EXPECT_EQ(testsupport::machineSpecificTexts(texts), QStringList());
+    // The check itself: the build folder in a row's text is caught.
+    const QString built = testsupport::buildTreeResourceFolder() + "/bin/seamforge";
+    EXPECT_EQ(testsupport::machineSpecificTexts({"ready", built}), QStringList({built}));
 }
 
 // The Complete screen names the finished edit and shows the cover its tag carries; an edit
