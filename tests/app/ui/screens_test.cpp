@@ -150,21 +150,17 @@ TEST_F(ScreensTest, FourSongs_KeepStep2AndAskForOneToThree) {
 
 TEST_F(ScreensTest, ToolTiles_MarkOptionalToolsAndNameWhatIsMissing) {
     app::ui::ToolsCard card(view());
-    // SymbolLabel has no meta-object of its own: found among the labels by its type.
-    const auto marksIn = [](QWidget* root) {
-        std::vector<app::ui::SymbolLabel*> marks;
-        for (QLabel* label : root->findChildren<QLabel*>()) {
-            if (auto* mark = dynamic_cast<app::ui::SymbolLabel*>(label)) marks.push_back(mark);
-        }
-        return marks;
-    };
-    // The tile's mark: symbol, what a screen reader says for it, and the tile's description.
-    const auto markOf = [&](const QString& tileName) {
+    // The tile's mark (symbol, what a screen reader says for it) and the tile's description.
+    // SymbolLabel has no meta-object of its own: it is told from the other labels by its type.
+    const auto markOf = [&card](const QString& tileName) {
         auto* tile = uitest::findByAccessibleName<QFrame>(&card, tileName);
-        if (tile == nullptr || marksIn(tile).empty()) return QStringList{"no tile " + tileName};
-        app::ui::SymbolLabel* mark = marksIn(tile).front();
-        return QStringList{mark->symbolName(), uitest::accessibleName(mark),
-                           tile->accessibleDescription()};
+        for (QLabel* label : tile ? tile->findChildren<QLabel*>() : QList<QLabel*>()) {
+            if (auto* mark = dynamic_cast<app::ui::SymbolLabel*>(label)) {
+                return QStringList{mark->symbolName(), uitest::accessibleName(mark),
+                                   tile->accessibleDescription()};
+            }
+        }
+        return QStringList{"no tile " + tileName};
     };
     toolsReady(false);
     state().isCheckingTools = false;
@@ -187,10 +183,6 @@ TEST_F(ScreensTest, ToolTiles_MarkOptionalToolsAndNameWhatIsMissing) {
     EXPECT_FALSE(uitest::visibleLabelTexts(&card).contains("Setup needed"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the earlier tiles
     EXPECT_EQ(markOf("Local music renderer"), QStringList({"checkmark.circle.fill", "Ready", ""}));
-    for (app::ui::SymbolLabel* mark : marksIn(&card)) {
-        EXPECT_NE(mark->symbolName(), "xmark.circle.fill")
-            << uitest::accessibleName(mark).toStdString();
-    }
     QPushButton* checking = uitest::findByAccessibleName<QPushButton>(&card, "Checking...");
     ASSERT_NE(checking, nullptr);
     EXPECT_FALSE(checking->isEnabled());
