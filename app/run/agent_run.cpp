@@ -52,7 +52,7 @@ void applyStartFailure(RunContext& context, const QString& error) {
         "The background editor could not start.\nMake sure Codex is installed and signed in, "
         "then try Create Edit again.");
     state.status = "The background editor could not start: " + error;
-    state.isCreatingEdit = false;
+    endEditRun(context);
     context.notifyChanged();
 }
 
@@ -63,10 +63,7 @@ void applySuccess(RunContext& context, const AgentRun& run, bool appEndedAgent) 
                       "Complete. The finished MP3 and edit notes are saved in:\n" +
                           run.outputFolder + QLatin1Char('\n'));
     }
-    markEditStepsDone(context, QStringLiteral("Audio analysis complete."),
-                      QStringLiteral("Edit points selected."),
-                      QStringLiteral("Continuous edit built."),
-                      QStringLiteral("320 kbps MP3 file saved in the selected output folder."));
+    markEditStepsDone(context, false);
     state.completedOutputFolder = run.outputFolder;
     state.createLog = "Complete. Your edit is ready in:\n" + run.outputFolder;
     state.status =
@@ -98,7 +95,7 @@ void completeAgentRun(RunContext& context, const AgentRun& run, const ChildRunOu
     } else {
         applyFailure(context, commandSummary(outcome.output));
     }
-    context.state().isCreatingEdit = false;
+    endEditRun(context);
     context.notifyChanged();
 }
 
@@ -251,12 +248,9 @@ void startAgentRun(RunContext& context, const QString& codexPath, const QString&
 
 void showSavedDeliverablesProgress(RunContext& context, const QString& file) {
     WizardState& state = context.state();
-    setCreateStep(context, CreateStep::analyze, InstallPhaseState::done, 1.0,
-                  QStringLiteral("Audio analysis complete."));
-    setCreateStep(context, CreateStep::cuts, InstallPhaseState::done, 1.0,
-                  QStringLiteral("Edit points selected."));
-    setCreateStep(context, CreateStep::render, InstallPhaseState::done, 1.0,
-                  QStringLiteral("Continuous edit built."));
+    for (const CreateStep id : {CreateStep::analyze, CreateStep::cuts, CreateStep::render}) {
+        setCreateStep(context, id, InstallPhaseState::done, 1.0, completedStepDetail(id, false));
+    }
     const auto save =
         std::find_if(state.createSteps.begin(), state.createSteps.end(),
                      [](const InstallPhase& step) { return step.id == CreateStep::save; });

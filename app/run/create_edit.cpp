@@ -71,6 +71,7 @@ void createEdit(RunContext& context) {
     state.isUsingFastTimeRenderer = false;
     context.sharedEditRunController()->prepareForNewRun(runNumber);
     state.editStartedAt = context.now();
+    state.editEndedAt.reset();
     state.lastEditActivityAt = state.editStartedAt;
     state.createSteps = defaultCreateSteps();
     state.createLog = QStringLiteral("Preparing the songs.");
@@ -96,21 +97,21 @@ void continueCreateEdit(RunContext& context, bool rescanFolderIfNeeded,
         setCreateStep(context, CreateStep::prepare, InstallPhaseState::failed, 1.0,
                       QStringLiteral("Could not prepare the setup files."));
         markCreateStepFailed(context, QStringLiteral("The edit did not start."));
-        state.isCreatingEdit = false;
+        endEditRun(context);
         state.createLog = QStringLiteral(
             "Setup files could not be prepared. Check the selected songs and try again.");
         context.notifyChanged();
         return;
     }
     setCreateStep(context, CreateStep::prepare, InstallPhaseState::done, 1.0,
-                  QStringLiteral("Songs and output folder are ready."));
+                  completedStepDetail(CreateStep::prepare, true));
 
     if (!state.selectedFolder) {
         setCreateStep(context, CreateStep::analyze, InstallPhaseState::failed, 1.0,
                       QStringLiteral("The selected song folder was not found."));
         markCreateStepFailed(context,
                              QStringLiteral("Choose the song files again, then try Create Edit."));
-        state.isCreatingEdit = false;
+        endEditRun(context);
         state.createLog = QStringLiteral(
             "The selected song folder was not found. Choose the song files again, then try "
             "Create Edit.");
@@ -151,7 +152,7 @@ void continueCreateEdit(RunContext& context, bool rescanFolderIfNeeded,
         setCreateStep(context, CreateStep::analyze, InstallPhaseState::failed, 1.0,
                       QStringLiteral("The background editing engine was not found."));
         markCreateStepFailed(context, refusal);
-        state.isCreatingEdit = false;
+        endEditRun(context);
         state.createLog = "The local engine could not handle this edit. " + eligibility.reason +
                           QLatin1Char('\n') + refusal;
         state.status = QStringLiteral("The local engine needs AI help for this edit.");

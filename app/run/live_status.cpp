@@ -60,9 +60,13 @@ StatusColor liveEditStatusColor(const WizardState& state) {
 }
 
 QString liveEditTimingText(const WizardState& state, const QDateTime& now) {
+    // Once nothing runs there is nothing left to estimate or wait for: the run's length stays.
+    if (!state.isCreatingEdit) {
+        return "Elapsed: " + elapsedText(state.editStartedAt, state.editEndedAt.value_or(now));
+    }
     QString estimate = QStringLiteral("calculating");
     const auto step = currentCreateStep(state);
-    if (state.isCreatingEdit && step) {
+    if (step) {
         const CreateStep id = step->id;
         if (state.isUsingFastTimeRenderer) {
             estimate = QStringLiteral("usually under 1 minute");

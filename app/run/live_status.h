@@ -13,7 +13,7 @@ namespace app::run {
 // Seconds without a sign of life before the panel shows the stall notice.
 inline constexpr qint64 stallNoticeSeconds = 180;
 
-// The small note the panel always shows under its timing line.
+// The small note the panel shows under its timing line while a run goes on.
 inline const QString liveEditMonitoringNote = QStringLiteral(
     "The app is still monitoring local engine output, generated files, and the finished MP3 "
     "while this runs.");
@@ -22,6 +22,7 @@ QString liveEditHeadline(const WizardState& state);
 QString liveEditMessage(const WizardState& state, const QDateTime& now);
 QString liveEditSymbolName(const WizardState& state);
 StatusColor liveEditStatusColor(const WizardState& state);
+// While a run goes on: elapsed, estimate and last activity; afterwards the elapsed time alone.
 QString liveEditTimingText(const WizardState& state, const QDateTime& now);
 
 }  // namespace app::run

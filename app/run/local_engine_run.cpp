@@ -92,13 +92,13 @@ void handOver(RunContext& context, const LocalRun& run, HandOver reason, const Q
         state.completedOutputFolder.reset();
     }
     state.status = QString::fromUtf8(texts.status);
-    state.isCreatingEdit = false;
+    endEditRun(context);
     context.notifyChanged();
 }
 
-void closeLocalRun(WizardState& state) {
-    state.isCreatingEdit = false;
-    state.isUsingFastTimeRenderer = false;
+void closeLocalRun(RunContext& context) {
+    endEditRun(context);
+    context.state().isUsingFastTimeRenderer = false;
 }
 
 void applySuccess(RunContext& context, const LocalRun& run) {
@@ -107,11 +107,7 @@ void applySuccess(RunContext& context, const LocalRun& run) {
                   "Complete. Standalone local engine saved the finished MP3 and edit notes "
                   "in:\n" +
                       run.outputFolder + QLatin1Char('\n'));
-    markEditStepsDone(
-        context, QStringLiteral("Local audio and structure scan complete."),
-        QStringLiteral("Timing and phrase targets snapped to clean cut points."),
-        QStringLiteral("Continuous 320 kbps MP3 built."),
-        QStringLiteral("MP3, edit notes, and QC files saved in the selected output folder."));
+    markEditStepsDone(context, true);
     state.completedOutputFolder = run.outputFolder;
     state.createLog =
         "Complete. Standalone local engine finished without AI fallback.\n" + run.outputFolder;
@@ -154,7 +150,6 @@ void applyFailure(RunContext& context, const QString& summary) {
 }
 
 void completeLocalRun(RunContext& context, const LocalRun& run, const ChildRunOutcome& outcome) {
-    WizardState& state = context.state();
     if (outcome.cancelled) {
         applyStoppedOutcome(context);
     } else if (outcome.success) {
@@ -165,7 +160,7 @@ void completeLocalRun(RunContext& context, const LocalRun& run, const ChildRunOu
     } else {
         applyFailure(context, commandSummary(outcome.output));
     }
-    closeLocalRun(state);
+    closeLocalRun(context);
     context.notifyChanged();
 }
 

@@ -127,7 +127,7 @@ void advanceVisibleEditProgress(RunContext& context) {
             const CreateStep next = *rule.next;
             step.state = InstallPhaseState::done;
             step.progress = 1.0;
-            step.detail = QStringLiteral("Complete.");
+            step.detail = completedStepDetail(step.id, false);
             if (InstallPhase* following = findStep(steps, next)) {
                 following->state = InstallPhaseState::running;
                 following->progress = 0.1;
@@ -155,7 +155,7 @@ void followEngineMilestone(RunContext& context, EngineMilestone milestone) {
         if (step == nullptr || step->state == InstallPhaseState::done) continue;
         step->state = InstallPhaseState::done;
         step->progress = 1.0;
-        step->detail = QStringLiteral("Complete.");
+        step->detail = completedStepDetail(id, true);
     }
     InstallPhase* following = findStep(state.createSteps, next);
     if (following != nullptr && following->state == InstallPhaseState::pending) {
@@ -212,6 +212,28 @@ QString progressDetail(const WizardState& state, CreateStep id, double progress)
                "selected output folder. Final verification can take a little time.";
     }
     return QStringLiteral("Right now the app is monitoring the local editor.");
+}
+
+QString completedStepDetail(CreateStep id, bool localEngine) {
+    switch (id) {
+        case CreateStep::prepare:
+            return QStringLiteral("Songs and output folder are ready.");
+        case CreateStep::analyze:
+            return localEngine ? QStringLiteral("Local audio and structure scan complete.")
+                               : QStringLiteral("Audio analysis complete.");
+        case CreateStep::cuts:
+            return localEngine
+                       ? QStringLiteral("Timing and phrase targets snapped to clean cut points.")
+                       : QStringLiteral("Edit points selected.");
+        case CreateStep::render:
+            return localEngine ? QStringLiteral("Continuous 320 kbps MP3 built.")
+                               : QStringLiteral("Continuous edit built.");
+        case CreateStep::save:
+            break;
+    }
+    return localEngine ? QStringLiteral(
+                             "MP3, edit notes, and QC files saved in the selected output folder.")
+                       : QStringLiteral("320 kbps MP3 file saved in the selected output folder.");
 }
 
 QString progressLog(const WizardState& state, CreateStep id) {
@@ -306,11 +328,16 @@ double overallProgress(const WizardState& state) {
     return total / static_cast<double>(steps.size());
 }
 
+void endEditRun(RunContext& context) {
+    context.state().isCreatingEdit = false;
+    context.state().editEndedAt = context.now();
+}
+
 void stopCreateEdit(RunContext& context) {
     WizardState& state = context.state();
     if (!state.isCreatingEdit) return;
     context.sharedEditRunController()->cancel();
-    state.isCreatingEdit = false;
+    endEditRun(context);
     state.isUsingFastTimeRenderer = false;
     state.lastEditActivityAt = context.now();
     applyStoppedOutcome(context);
@@ -340,6 +367,7 @@ void resetProgress(WizardState& state, EditRunController& controller) {
     state.createSteps.clear();
     state.createLog.clear();
     state.editStartedAt.reset();
+    state.editEndedAt.reset();
     state.lastEditActivityAt.reset();
     // A stopped run may still be ending: its late updates must not reach the new selection.
     if (!state.isCreatingEdit) controller.reset();

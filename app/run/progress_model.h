@@ -25,12 +25,16 @@ void advanceVisibleEditProgress(RunContext& context);
 void followEngineMilestone(RunContext& context, EngineMilestone milestone);
 // Keeps the last few non-blank lines.
 void appendCreateLog(RunContext& context, const QString& line);
+// The run is over, whichever way: nothing runs any more and its elapsed time stops.
+void endEditRun(RunContext& context);
 void stopCreateEdit(RunContext& context);
 void backToInstructions(RunContext& context);
 // Clears the traces of an earlier edit run ("the progress reset"); does not notify.
 void resetProgress(WizardState& state, EditRunController& controller);
 
 QString progressDetail(const WizardState& state, CreateStep id, double progress);
+// What a finished step reads, for the local engine or the agent, however it finished.
+QString completedStepDetail(CreateStep id, bool localEngine);
 QString progressLog(const WizardState& state, CreateStep id);
 std::optional<InstallPhase> currentCreateStep(const WizardState& state);
 QString currentEditWorkLabel(const WizardState& state);

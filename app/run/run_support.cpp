@@ -13,12 +13,12 @@ void applyStoppedOutcome(RunContext& context) {
     state.status = QStringLiteral("Edit stopped. You can go back and make changes.");
 }
 
-void markEditStepsDone(RunContext& context, const QString& analyze, const QString& cuts,
-                       const QString& render, const QString& save) {
-    setCreateStep(context, CreateStep::analyze, InstallPhaseState::done, 1.0, analyze);
-    setCreateStep(context, CreateStep::cuts, InstallPhaseState::done, 1.0, cuts);
-    setCreateStep(context, CreateStep::render, InstallPhaseState::done, 1.0, render);
-    setCreateStep(context, CreateStep::save, InstallPhaseState::done, 1.0, save);
+void markEditStepsDone(RunContext& context, bool localEngine) {
+    for (const CreateStep id :
+         {CreateStep::analyze, CreateStep::cuts, CreateStep::render, CreateStep::save}) {
+        setCreateStep(context, id, InstallPhaseState::done, 1.0,
+                      completedStepDetail(id, localEngine));
+    }
 }
 
 }  // namespace app::run

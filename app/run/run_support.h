@@ -10,8 +10,8 @@ namespace app::run {
 // The stopped outcome of a run (interface thread): steps, log and status.
 void applyStoppedOutcome(RunContext& context);
 
-// Marks the four steps after Prepare done, each with its finished detail (interface thread).
-void markEditStepsDone(RunContext& context, const QString& analyze, const QString& cuts,
-                       const QString& render, const QString& save);
+// Marks the four steps after Prepare done, each with the finished detail of the local
+// engine or the agent (interface thread).
+void markEditStepsDone(RunContext& context, bool localEngine);
 
 }  // namespace app::run

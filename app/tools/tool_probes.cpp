@@ -46,6 +46,22 @@ std::optional<QString> firstExecutable(const QStringList& candidates) {
     return std::nullopt;
 }
 
+std::optional<QString> findBundled(const ToolEnvironment& environment, const QString& name) {
+    if (environment.lookups.bundledTool) return environment.lookups.bundledTool(name);
+    return bundledToolPath(environment.resourceFolder, name);
+}
+
+std::optional<QString> findOnCommandLine(const ToolEnvironment& environment, const QString& name) {
+    if (environment.lookups.commandLineTool) return environment.lookups.commandLineTool(name);
+    return commandLineToolPath(name, environment.probeTimeout);
+}
+
+CommandResult runProbe(const ToolEnvironment& environment, const QString& executable,
+                       const QStringList& arguments) {
+    if (environment.lookups.probe) return environment.lookups.probe(executable, arguments);
+    return runCommandResult(executable, arguments, std::nullopt, environment.probeTimeout);
+}
+
 ToolCheck makeCheck(const QString& name, const QString& command, const QString& status,
                     bool isReady) {
     ToolCheck check;
@@ -57,7 +73,7 @@ ToolCheck makeCheck(const QString& name, const QString& command, const QString& 
 }
 
 ToolCheck rendererCheck(const ToolEnvironment& environment) {
-    const auto path = bundledToolPath(environment.resourceFolder, QStringLiteral("seamforge"));
+    const auto path = findBundled(environment, QStringLiteral("seamforge"));
     return makeCheck(QStringLiteral("Local music renderer"), QStringLiteral("seamforge"),
                      path ? kBundledPrefix + *path
                           : QStringLiteral("Missing from app bundle. Reinstall Tunewright."),
@@ -65,10 +81,9 @@ ToolCheck rendererCheck(const ToolEnvironment& environment) {
 }
 
 // The renderer names the FFmpeg libraries it was built with on its "FFmpeg ..." version line.
-std::optional<QString> ffmpegVersionsOf(const QString& renderer,
-                                        std::chrono::milliseconds timeout) {
-    const CommandResult result =
-        runCommandResult(renderer, {QStringLiteral("--version")}, std::nullopt, timeout);
+std::optional<QString> ffmpegVersionsOf(const ToolEnvironment& environment,
+                                        const QString& renderer) {
+    const CommandResult result = runProbe(environment, renderer, {QStringLiteral("--version")});
     if (!result.succeeded) return std::nullopt;
     for (const QString& line : result.output.split(QLatin1Char('\n'))) {
         const QString trimmed = line.trimmed();
@@ -80,9 +95,9 @@ std::optional<QString> ffmpegVersionsOf(const QString& renderer,
 }
 
 ToolCheck audioDecodingCheck(const ToolEnvironment& environment) {
-    const auto renderer = bundledToolPath(environment.resourceFolder, QStringLiteral("seamforge"));
+    const auto renderer = findBundled(environment, QStringLiteral("seamforge"));
     const std::optional<QString> versions =
-        renderer ? ffmpegVersionsOf(*renderer, environment.probeTimeout) : std::nullopt;
+        renderer ? ffmpegVersionsOf(environment, *renderer) : std::nullopt;
     return makeCheck(kAudioDecodingName, QStringLiteral("FFmpeg"),
                      versions ? "Used by the local renderer:\n" + *versions
                               : QStringLiteral("Missing from app bundle. Reinstall Tunewright."),
@@ -91,9 +106,9 @@ ToolCheck audioDecodingCheck(const ToolEnvironment& environment) {
 
 ToolCheck optionalToolCheck(const ToolEnvironment& environment, const QString& name,
                             const QString& command, bool appResourcesFirst) {
-    const std::optional<QString> bundled = bundledToolPath(environment.resourceFolder, command);
+    const std::optional<QString> bundled = findBundled(environment, command);
     std::optional<QString> found = appResourcesFirst ? bundled : std::nullopt;
-    if (!found) found = commandLineToolPath(command, environment.probeTimeout);
+    if (!found) found = findOnCommandLine(environment, command);
     if (!found) {
         return makeCheck(name, command,
                          optionalFallbackToolNames().contains(name) ? kOptionalHelperText
@@ -104,8 +119,9 @@ ToolCheck optionalToolCheck(const ToolEnvironment& environment, const QString& n
 }
 
 ToolCheck encoderCheck(const ToolEnvironment& environment) {
-    const auto bundled = bundledToolPath(environment.resourceFolder, QStringLiteral("lame"));
-    const auto found = lameProgramPath(environment.resourceFolder, environment.probeTimeout);
+    // As lameProgramPath: the bundle's, else the one on the command line.
+    const auto bundled = findBundled(environment, QStringLiteral("lame"));
+    const auto found = bundled ? bundled : findOnCommandLine(environment, QStringLiteral("lame"));
     QString status = QStringLiteral("Missing bundled LAME encoder. Reinstall Tunewright.");
     if (found) status = bundled == found ? kBundledPrefix + *found : *found;
     return makeCheck(QStringLiteral("MP3 encoder"), QStringLiteral("bundled lame"), status,
@@ -113,15 +129,13 @@ ToolCheck encoderCheck(const ToolEnvironment& environment) {
 }
 
 // Without an environment of its own, the system's python3.11 is asked.
-ToolCheck pythonPackagesCheck(const QString& name, const std::optional<QString>& interpreter,
-                              const QString& commandWithoutInterpreter, const QString& importLine,
-                              std::chrono::milliseconds timeout) {
+ToolCheck pythonPackagesCheck(const ToolEnvironment& environment, const QString& name,
+                              const std::optional<QString>& interpreter,
+                              const QString& commandWithoutInterpreter, const QString& importLine) {
     const CommandResult result =
-        interpreter ? runCommandResult(*interpreter, {QStringLiteral("-c"), importLine},
-                                       std::nullopt, timeout)
-                    : runCommandResult(
-                          kBash, {QStringLiteral("-lc"), "python3.11 -c \"" + importLine + "\""},
-                          std::nullopt, timeout);
+        interpreter ? runProbe(environment, *interpreter, {QStringLiteral("-c"), importLine})
+                    : runProbe(environment, kBash,
+                               {QStringLiteral("-lc"), "python3.11 -c \"" + importLine + "\""});
     const QString command = interpreter ? *interpreter : commandWithoutInterpreter;
     if (!result.succeeded) return makeCheck(name, command, kNotConfiguredText, false);
     const QString where = interpreter ? *interpreter : QStringLiteral("system python3");
@@ -266,8 +280,14 @@ const QStringList& packageManagers() {
 }
 
 ToolCheck packageManagerCheck(const QStringList& managers, std::chrono::milliseconds timeout) {
+    ToolEnvironment environment;
+    environment.probeTimeout = timeout;
+    return packageManagerCheck(managers, environment);
+}
+
+ToolCheck packageManagerCheck(const QStringList& managers, const ToolEnvironment& environment) {
     for (const QString& manager : managers) {
-        if (const std::optional<QString> path = commandLineToolPath(manager, timeout)) {
+        if (const std::optional<QString> path = findOnCommandLine(environment, manager)) {
             return makeCheck(QStringLiteral("Package manager"), manager, *path, true);
         }
     }
@@ -277,12 +297,18 @@ ToolCheck packageManagerCheck(const QStringList& managers, std::chrono::millisec
 
 ToolCheck codexLoginCheck(const std::optional<QString>& codexPath,
                           std::chrono::milliseconds timeout) {
+    ToolEnvironment environment;
+    environment.probeTimeout = timeout;
+    return codexLoginCheck(codexPath, environment);
+}
+
+ToolCheck codexLoginCheck(const std::optional<QString>& codexPath,
+                          const ToolEnvironment& environment) {
     const QString name = QStringLiteral("Codex login");
     const QString command = QStringLiteral("codex login status");
     if (!codexPath) return makeCheck(name, command, kNeededOnlyForCodexText, false);
     // The exit status decides readiness; the output alone decides the text.
-    const CommandResult result =
-        runCommandResult(*codexPath, codexLoginStatusArguments(), std::nullopt, timeout);
+    const CommandResult result = runProbe(environment, *codexPath, codexLoginStatusArguments());
     const QString output = result.output.trimmed();
     QString status = QStringLiteral("Optional fallback not signed in.");
     if (!output.isEmpty()) {
@@ -305,7 +331,7 @@ bool codexKnownNotSignedIn(const std::vector<ToolCheck>& checks) {
 
 std::vector<ToolCheck> buildToolChecks(const ToolEnvironment& environment) {
     std::vector<ToolCheck> checks;
-    checks.push_back(packageManagerCheck(packageManagers(), environment.probeTimeout));
+    checks.push_back(packageManagerCheck(packageManagers(), environment));
     checks.push_back(rendererCheck(environment));
     checks.push_back(audioDecodingCheck(environment));
 
@@ -327,19 +353,20 @@ std::vector<ToolCheck> buildToolChecks(const ToolEnvironment& environment) {
     }
 
     checks.push_back(encoderCheck(environment));
-    checks.push_back(pythonPackagesCheck(
-        QStringLiteral("Python audio packages"), pythonAudioEnvironmentPythonPath(environment),
-        QStringLiteral("audio venv import check"), kAudioPackagesImport, environment.probeTimeout));
-    checks.push_back(pythonPackagesCheck(QStringLiteral("Music AI analysis packages"),
+    checks.push_back(pythonPackagesCheck(environment, QStringLiteral("Python audio packages"),
+                                         pythonAudioEnvironmentPythonPath(environment),
+                                         QStringLiteral("audio venv import check"),
+                                         kAudioPackagesImport));
+    checks.push_back(pythonPackagesCheck(environment, QStringLiteral("Music AI analysis packages"),
                                          musicAIEnvironmentPythonPath(environment),
                                          QStringLiteral("music AI venv import check"),
-                                         kMusicAIPackagesImport, environment.probeTimeout));
+                                         kMusicAIPackagesImport));
 
     const std::optional<QString> codexPath = environment.codexLocator
                                                  ? environment.codexLocator()
                                                  : codexExecutablePath(environment.probeTimeout);
     checks.push_back(codexCheck(codexPath));
-    checks.push_back(codexLoginCheck(codexPath, environment.probeTimeout));
+    checks.push_back(codexLoginCheck(codexPath, environment));
     checks.push_back(skillCheck(environment));
     return checks;
 }

@@ -18,6 +18,14 @@ namespace app::tools {
 // started and counts as not succeeded.
 inline constexpr std::chrono::milliseconds defaultProbeTimeout{10'000};
 
+// Where the check finds tools and how it runs its probes. An empty member looks at this
+// machine; the screenshot maker fills them to draw the same neutral install everywhere.
+struct ToolLookups {
+    std::function<std::optional<QString>(const QString& name)> bundledTool;
+    std::function<std::optional<QString>(const QString& name)> commandLineTool;
+    std::function<CommandResult(const QString& executable, const QStringList& arguments)> probe;
+};
+
 // What the probes need to know, captured on the interface thread before they run.
 struct ToolEnvironment {
     QString resourceFolder;
@@ -27,6 +35,7 @@ struct ToolEnvironment {
     // Finds the agent; when empty, codexExecutablePath() is used.
     std::function<std::optional<QString>()> codexLocator;
     std::chrono::milliseconds probeTimeout = defaultProbeTimeout;
+    ToolLookups lookups;
 };
 
 // A regular file (after following links) that this process may execute.
@@ -64,6 +73,7 @@ const QStringList& packageManagers();
 // The "Package manager" row: the path of the first of `managers` on the command line.
 ToolCheck packageManagerCheck(const QStringList& managers,
                               std::chrono::milliseconds timeout = defaultProbeTimeout);
+ToolCheck packageManagerCheck(const QStringList& managers, const ToolEnvironment& environment);
 
 // The 17 rows in catalogue order.
 std::vector<ToolCheck> buildToolChecks(const ToolEnvironment& environment);
@@ -71,6 +81,8 @@ std::vector<ToolCheck> buildToolChecks(const ToolEnvironment& environment);
 // The "Codex login" row for the agent at `codexPath` (runs its sign-in probe).
 ToolCheck codexLoginCheck(const std::optional<QString>& codexPath,
                           std::chrono::milliseconds timeout = defaultProbeTimeout);
+ToolCheck codexLoginCheck(const std::optional<QString>& codexPath,
+                          const ToolEnvironment& environment);
 
 // True when the rows of a finished check show the agent found but its sign-in probe
 // failed; false without rows (no check has finished yet).

@@ -3,6 +3,7 @@
 #include "app/tools/tool_readiness.h"
 
 #include <QStringList>
+#include <utility>
 
 #include "app/tools/tool_probes.h"
 
@@ -22,10 +23,12 @@ void applyToolCheckResults(WizardState& state, std::vector<ToolCheck> checks,
         }
     }
     state.isCheckingTools = false;
+    const std::optional<QString> statusAtStart = std::exchange(state.statusAtToolCheckStart, {});
 
-    // A check started by a song pick can end during the run that followed: the run's
-    // progress or outcome is what the status line reports then.
+    // A check started by a song pick can end during the run that followed, or after the
+    // person went on (Back, another pick): what they did since is what the line reports.
     if (state.isCreatingEdit || state.showCreateProgressScreen) return;
+    if (statusAtStart && *statusAtStart != state.status) return;
     const bool nothingMissing = state.missingToolNames.isEmpty();
     if (!state.selectedFolder) {
         state.status =

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/run/deliverables.h"
+#include "app/run/live_status.h"
 #include "app/ui/edit_cover_art.h"
 #include "app/ui/screen_texts.h"
 #include "app/ui/symbols.h"
@@ -76,6 +77,10 @@ CreateEditCard::CreateEditCard(ContentView& view, QWidget* parent) : ScreenCard(
     finishedEdit_->hide();
     content()->addWidget(finishedEdit_);
 
+    // The finished edit's waveform and join previews, right under its name.
+    preview_ = new EditPreview(this);
+    content()->addWidget(preview_);
+
     // The live status panel.
     QVBoxLayout* liveLayout = nullptr;
     QFrame* live = makePanel(QStringLiteral("panel"), &liveLayout, this);
@@ -95,26 +100,30 @@ CreateEditCard::CreateEditCard(ContentView& view, QWidget* parent) : ScreenCard(
     overallBar_ = makeBar(live);
     overallBar_->setAccessibleName(QStringLiteral("Overall progress"));
     liveLayout->addWidget(overallBar_);
+    // Once the edit is complete the progress list folds into the line beside the timing, so
+    // the edit itself stays in view on a small screen; the line opens the list again.
+    auto* timingRow = new QHBoxLayout;
     liveTiming_ = makeLabel({}, QStringLiteral("mono"), live);
-    liveLayout->addWidget(liveTiming_);
-    liveLayout->addWidget(makeLabel(QStringLiteral("The app is still monitoring local engine "
-                                                   "output, generated files, and the finished MP3 "
-                                                   "while this runs."),
-                                    QStringLiteral("caption"), live));
+    timingRow->addWidget(liveTiming_, 1);
+    foldToggle_ = makeButton({}, QStringLiteral("checkmark.circle.fill"), {}, live);
+    foldToggle_->setCheckable(true);
+    foldToggle_->hide();
+    timingRow->addWidget(foldToggle_);
+    liveLayout->addLayout(timingRow);
+    monitoringNote_ = makeLabel(run::liveEditMonitoringNote, QStringLiteral("caption"), live);
+    liveLayout->addWidget(monitoringNote_);
     content()->addWidget(live);
 
     // The progress list.
     QVBoxLayout* listLayout = nullptr;
-    QFrame* list = makePanel(QStringLiteral("panel"), &listLayout, this);
-    listLayout->addWidget(
-        makeLabel(QStringLiteral("Music edit progress"), QStringLiteral("headline"), list));
+    progressList_ = makePanel(QStringLiteral("panel"), &listLayout, this);
+    listLayout->addWidget(makeLabel(QStringLiteral("Music edit progress"),
+                                    QStringLiteral("headline"), progressList_));
     phasesLayout_ = new QVBoxLayout;
     phasesLayout_->setSpacing(12);
     listLayout->addLayout(phasesLayout_);
-    content()->addWidget(list);
-
-    preview_ = new EditPreview(this);
-    content()->addWidget(preview_);
+    content()->addWidget(progressList_);
+    connect(foldToggle_, &QPushButton::toggled, progressList_, &QWidget::setVisible);
 
     // The short log.
     QVBoxLayout* logLayout = nullptr;
@@ -217,6 +226,16 @@ void CreateEditCard::refreshPhaseRows() {
         setStyleRole(row.bar,
                      mark.styleRole == QLatin1String("accent") ? QString() : mark.styleRole);
     }
+
+    const bool folds = view().state().completedOutputFolder.has_value();
+    if (folds) {
+        updateButton(foldToggle_, QStringLiteral("All %1 steps complete").arg(steps.size()),
+                     QStringLiteral("checkmark.circle.fill"), {});
+    } else {
+        foldToggle_->setChecked(false);  // the next complete edit starts folded again
+    }
+    foldToggle_->setVisible(folds);
+    progressList_->setVisible(!folds || foldToggle_->isChecked());
 }
 
 void CreateEditCard::refreshLiveStatus() {
@@ -226,6 +245,7 @@ void CreateEditCard::refreshLiveStatus() {
     liveHeadline_->setText(model.liveEditHeadline());
     liveMessage_->setText(model.liveEditMessage());
     liveTiming_->setText(model.liveEditTimingText());
+    monitoringNote_->setVisible(model.state().isCreatingEdit);
     setBar(overallBar_, model.overallProgress());
     setStyleRole(overallBar_, styleRoleFor(color));
     log_->setText(model.state().createLog);

@@ -46,13 +46,17 @@ private:
     QLabel* liveHeadline_;
     QLabel* liveMessage_;
     QLabel* liveTiming_;
+    QLabel* monitoringNote_;  // shown only while a run goes on
     QProgressBar* overallBar_;
 
+    // "All 5 steps complete": the folded list of a complete edit; checked shows the list.
+    QPushButton* foldToggle_;
+    QFrame* progressList_;
     QVBoxLayout* phasesLayout_;
     std::vector<PhaseRow> phaseRows_;
     QString shownPhasesKey_;
 
-    // The finished edit's waveform and join previews, below the progress list.
+    // The finished edit's waveform and join previews, under its name.
     EditPreview* preview_;
 
     QLabel* log_;

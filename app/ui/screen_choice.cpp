@@ -25,7 +25,9 @@ HeaderTexts headerFor(const ContentView& view) {
                     QStringLiteral("Step 4 of 4: Complete")};
             }
             if (runEndedWithoutEdit(view)) {
-                return {view.liveEditMessage(), QStringLiteral("Step 4 of 4: Creating")};
+                return {view.liveEditMessage(), view.createHasFailed()
+                                                    ? QStringLiteral("Step 4 of 4: Failed")
+                                                    : QStringLiteral("Step 4 of 4: Stopped")};
             }
             return {QStringLiteral("Creating the finished edit. Keep this app open while the "
                                    "progress bars run."),

@@ -185,6 +185,11 @@ const std::map<QString, Glyph>& glyphs() {
              c.stroke(hook);
              c.fill(circle(12, 17.2, 1.2));
          }},
+        {"minus.circle",
+         [](Canvas& c) {
+             c.stroke(circle(12, 12, 9));
+             c.stroke(polyline({{7.5, 12}, {16.5, 12}}));
+         }},
         {"play.circle",
          [](Canvas& c) {
              c.stroke(circle(12, 12, 9));

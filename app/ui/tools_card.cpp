@@ -10,8 +10,27 @@ namespace {
 
 constexpr int kTileColumns = 3;
 
-// One tool: its name (with " (optional)" for the fallback tools), the ready or
-// missing symbol, what was probed and the status text.
+struct TileMark {
+    QString symbolName;
+    QColor color;
+    QString word;  // what a screen reader says for the mark
+};
+
+// Red and the failure mark only for a row that holds Step 1: a missing optional helper
+// is not a fault of a working install.
+TileMark tileMark(const tools::ToolCheck& check) {
+    if (check.isReady) {
+        return {QStringLiteral("checkmark.circle.fill"), palette::success(),
+                QStringLiteral("Ready")};
+    }
+    if (tools::countsAsMissing(check)) {
+        return {QStringLiteral("xmark.circle.fill"), palette::danger(), QStringLiteral("Missing")};
+    }
+    return {QStringLiteral("minus.circle"), palette::text(0.42), QStringLiteral("Not installed")};
+}
+
+// One tool: its name (with " (optional)" for the fallback tools), its mark, what was
+// probed and the status text.
 QFrame* makeToolCheckTile(const tools::ToolCheck& check, QWidget* parent) {
     QVBoxLayout* column = nullptr;
     QFrame* tile = makePanel(QStringLiteral("panel"), &column, parent);
@@ -20,10 +39,9 @@ QFrame* makeToolCheckTile(const tools::ToolCheck& check, QWidget* parent) {
     auto* top = new QHBoxLayout;
     top->setSpacing(8);
     auto* symbol = new SymbolLabel(16, tile);
-    symbol->setSymbol(check.isReady ? QStringLiteral("checkmark.circle.fill")
-                                    : QStringLiteral("xmark.circle.fill"),
-                      check.isReady ? palette::success() : palette::danger());
-    symbol->setAccessibleName(check.isReady ? QStringLiteral("Ready") : QStringLiteral("Missing"));
+    const TileMark mark = tileMark(check);
+    symbol->setSymbol(mark.symbolName, mark.color);
+    symbol->setAccessibleName(mark.word);
     top->addWidget(symbol, 0, Qt::AlignTop);
     const bool optional = tools::optionalFallbackToolNames().contains(check.name);
     QLabel* name = makeLabel(check.name + (optional ? QStringLiteral(" (optional)") : QString()),
@@ -36,6 +54,9 @@ QFrame* makeToolCheckTile(const tools::ToolCheck& check, QWidget* parent) {
     column->addWidget(status);
     column->addStretch(1);
     tile->setAccessibleName(name->text());
+    if (optional && !check.isReady) {
+        tile->setAccessibleDescription(QStringLiteral("optional, not installed"));
+    }
     return tile;
 }
 

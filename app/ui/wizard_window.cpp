@@ -2,12 +2,12 @@
 
 #include <QPainter>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QTimer>
 
 #include "app/ui/create_edit_card.h"
 #include "app/ui/desktop_notification.h"
 #include "app/ui/instructions_card.h"
+#include "app/ui/main_button_keys.h"
 #include "app/ui/songs_card.h"
 #include "app/ui/symbols.h"
 #include "app/ui/tools_card.h"
@@ -83,11 +83,7 @@ WizardWindow::WizardWindow(ContentView& view, QWidget* parent) : QMainWindow(par
     setCentralWidget(root);
 
     // The main button of each screen: Ctrl+Return (a plain Return belongs to the fields).
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
-        auto* shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this, &WizardWindow::pressMainButton);
-    }
+    new MainButtonKeys(this, [this] { pressMainButton(); });
 
     connect(&view_, &ContentView::changed, this, &WizardWindow::refresh);
     desktopNotification_ = new DesktopNotification(view_, *this);

@@ -140,6 +140,7 @@ tools::ToolEnvironment ContentView::toolEnvironment() const {
     environment.documentsFolder = services_.documentsFolder();
     environment.selectedFolder = state_.selectedFolder;
     environment.codexLocator = codexLocator_;
+    environment.lookups = toolLookups_;
     return environment;
 }
 
@@ -151,6 +152,7 @@ void ContentView::applyToolCheckResults(std::vector<tools::ToolCheck> checks) {
 void ContentView::refreshToolChecksInBackground() {
     if (state_.isCheckingTools) return;
     state_.isCheckingTools = true;
+    state_.statusAtToolCheckStart = state_.status;
     notifyChanged();
     // The probes get a snapshot: background work never reads the state.
     runInBackground([this, environment = toolEnvironment()] {
@@ -159,6 +161,10 @@ void ContentView::refreshToolChecksInBackground() {
             applyToolCheckResults(std::move(checks));
         });
     });
+}
+
+void ContentView::setToolLookupsForTesting(tools::ToolLookups lookups) {
+    toolLookups_ = std::move(lookups);
 }
 
 void ContentView::setCodexLocatorForTesting(std::function<std::optional<QString>()> locator) {

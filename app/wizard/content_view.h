@@ -65,6 +65,8 @@ public:
     // Where the agent is (tools::codexExecutablePath unless a test replaced it).
     std::optional<QString> codexExecutablePath() const override;
     void setCodexLocatorForTesting(std::function<std::optional<QString>()> locator);
+    // Where the tool check looks (this machine unless replaced).
+    void setToolLookupsForTesting(tools::ToolLookups lookups);
     std::optional<QString> bundledToolPath(const QString& name) const;
     // The LAME that Step 1 accepts and the engine is given: the bundle's, else the
     // command line's (may run a login shell).
@@ -187,6 +189,7 @@ private:
     std::function<QDateTime()> clock_;
     QThreadPool backgroundPool_;
     std::function<std::optional<QString>()> codexLocator_;
+    tools::ToolLookups toolLookups_;
     int runNumber_ = 0;
 };
 

@@ -47,6 +47,8 @@ struct WizardState {
     std::vector<tools::ToolCheck> toolChecks;
     QStringList missingToolNames;
     bool isCheckingTools = false;
+    // The status line when the running check started: the only one its result may replace.
+    std::optional<QString> statusAtToolCheckStart;
 
     // The one-line status message.
     QString status =
@@ -61,6 +63,7 @@ struct WizardState {
     int createStatusTick = 0;
     std::optional<QString> completedOutputFolder;
     std::optional<QDateTime> editStartedAt;
+    std::optional<QDateTime> editEndedAt;  // set once the run is over, whichever way
     std::optional<QDateTime> lastEditActivityAt;
     bool isUsingFastTimeRenderer = false;
 };

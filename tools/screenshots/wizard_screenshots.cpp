@@ -1,7 +1,8 @@
 // Renders the four wizard screens offscreen from a scripted session over the
 // fake desktop and saves one PNG per screen (900 pixels wide) into the folder
-// given as the only argument. The edit of the last screen is made by the real
-// engine in the build tree.
+// given as the only argument. Step 1 shows a neutral install; the edit of the
+// last screen is made by the real engine in the build tree. A picture whose
+// texts name this machine (its build folder, the user's home) is not saved.
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include "app/ui/wizard_window.h"
 #include "app/wizard/content_view.h"
 #include "tests/app/support/fake_platform_services.h"
+#include "tests/app/support/neutral_install.h"
 #include "tests/app/support/wizard_test_helpers.h"
 #include "tests/app/ui/ui_test_support.h"
 
@@ -28,8 +30,14 @@ constexpr int kShotWidth = 900;
 constexpr int kWindowWidth = 1080;
 constexpr int kWindowHeight = 800;
 
-// Quality 0: the smallest file zlib can make.
-bool savePicture(const QImage& shot, const QString& path) {
+// Quality 0: the smallest file zlib can make. `shown` is what the picture shows.
+bool savePicture(const QImage& shot, QWidget* shown, const QString& path) {
+    const QStringList named = testsupport::machineSpecificTexts(uitest::visibleLabelTexts(shown));
+    if (!named.isEmpty()) {
+        std::fprintf(stderr, "wizard_screenshots: %s would show this machine: %s\n",
+                     qPrintable(path), qPrintable(named.join(QStringLiteral(" | "))));
+        return false;
+    }
     if (!shot.convertToFormat(QImage::Format_RGB32).save(path, "PNG", 0)) {
         std::fprintf(stderr, "wizard_screenshots: could not write %s\n", qPrintable(path));
         return false;
@@ -59,7 +67,7 @@ bool saveScreen(app::ui::WizardWindow& window, const QString& path) {
     const QImage shot = window.grab(QRect(0, 0, window.width(), std::min(bottom, window.height())))
                             .toImage()
                             .scaledToWidth(kShotWidth, Qt::SmoothTransformation);
-    return savePicture(shot, path);
+    return savePicture(shot, &window, path);
 }
 
 // The window moves on to Step 2 as soon as a check finds every required piece, so Step 1 with
@@ -78,10 +86,11 @@ bool saveStepOneCard(app::ui::WizardWindow& window, const QString& path) {
     const QImage shot = window.grab(QRect(0, top, window.width(), bottom - top))
                             .toImage()
                             .scaledToWidth(kShotWidth, Qt::SmoothTransformation);
+    const bool saved = savePicture(shot, tools, path);
     tools->hide();
     current->show();
     QCoreApplication::processEvents();
-    return savePicture(shot, path);
+    return saved;
 }
 
 void typeInto(QWidget* root, const QString& objectName, const QString& text) {
@@ -116,6 +125,8 @@ int main(int argc, char* argv[]) {
     };
     testsupport::FakePlatformServices desktop(home.path());
     app::ContentView view(desktop);
+    view.setToolLookupsForTesting(testsupport::neutralInstall());
+    view.setCodexLocatorForTesting([] { return std::optional<QString>(); });
     desktop.screenFrame = QRect(0, 0, 1600, 1000);
 
     // Steps 1 and 2 as a working install shows them.

@@ -43,7 +43,7 @@ TEST_F(ProgressModel, VisibleProgressMovesEachAgentStepToItsCapAndHandsOver) {
     EXPECT_EQ(advancesUntilDone("analyze"), 22);
     EXPECT_EQ(step("analyze").state, InstallPhaseState::done);
     EXPECT_DOUBLE_EQ(step("analyze").progress, 1.0);
-    EXPECT_EQ(step("analyze").detail, "Complete.");
+    EXPECT_EQ(step("analyze").detail, "Audio analysis complete.");
     EXPECT_EQ(step("cuts").state, InstallPhaseState::running);
     EXPECT_DOUBLE_EQ(step("cuts").progress, 0.1);
     EXPECT_EQ(state().createLog,
@@ -82,7 +82,9 @@ TEST_F(ProgressModel, LocalEngineRowsMoveOnTheEnginesStepsOnly) {
     view().followEngineMilestone(app::run::EngineMilestone::cutsDone);
     EXPECT_EQ(step("analyze").state, InstallPhaseState::done);
     EXPECT_EQ(step("cuts").state, InstallPhaseState::done);
-    EXPECT_EQ(step("cuts").detail, "Complete.");
+    // Each row reads what it reads when the finished edit marks it done.
+    EXPECT_EQ(step("analyze").detail, "Local audio and structure scan complete.");
+    EXPECT_EQ(step("cuts").detail, "Timing and phrase targets snapped to clean cut points.");
     EXPECT_EQ(step("render").state, InstallPhaseState::running);
     EXPECT_DOUBLE_EQ(step("render").progress, 0.1);
     EXPECT_EQ(state().createLog, view().progressLog(app::run::CreateStep::render));
@@ -90,6 +92,7 @@ TEST_F(ProgressModel, LocalEngineRowsMoveOnTheEnginesStepsOnly) {
     view().followEngineMilestone(app::run::EngineMilestone::renderDone);
     view().followEngineMilestone(app::run::EngineMilestone::cutsDone);  // late: changes nothing
     EXPECT_EQ(step("render").state, InstallPhaseState::done);
+    EXPECT_EQ(step("render").detail, "Continuous 320 kbps MP3 built.");
     EXPECT_EQ(step("save").state, InstallPhaseState::running);
     EXPECT_EQ(step("save").detail, view().progressDetail(app::run::CreateStep::save, 0.1));
     EXPECT_EQ(state().createLog, view().progressLog(app::run::CreateStep::save));
@@ -251,6 +254,12 @@ TEST_F(ProgressModel, TheStallNoticeAppearsOnlyAfterThreeMinutesWithoutActivity)
     EXPECT_EQ(view().liveEditMessage(),
               "The background edit was cancelled. Go back to change a song, note, edit "
               "approach, output folder, or final ending effect.");
+
+    // Once the run is over the line is its length alone, and the length stays.
+    clock = kNow.addSecs(200);
+    view().stopCreateEdit();
+    clock = kNow.addSecs(500);
+    EXPECT_EQ(view().liveEditTimingText(), "Elapsed: 3:20");
 }
 
 TEST_F(ProgressModel, LivePanelPutsCompletionBeforeFailureBeforeStop) {

@@ -15,6 +15,7 @@
 #include "app/ui/symbols.h"
 #include "app/ui/tools_card.h"
 #include "app/ui/window_fit.h"
+#include "tests/app/support/neutral_install.h"
 #include "tests/app/support/wizard_test_helpers.h"
 #include "tests/app/ui/ui_test_support.h"
 #include "tests/support/generated_audio.h"
@@ -102,10 +103,13 @@ TEST_F(ScreensTest, Step4AfterAStopOrFailure_TitleAndSubtitleAreTheLiveStatus) {
     struct Case {
         void (*end)(app::ContentView&);
         const char* headline;
+        const char* pill;
     };
     const Case cases[] = {
-        {[](app::ContentView& v) { v.markCreateStepStopped("Stopped by you."); }, "Edit stopped"},
-        {[](app::ContentView& v) { v.markCreateStepFailed("Broke."); }, "Problem found"},
+        {[](app::ContentView& v) { v.markCreateStepStopped("Stopped by you."); }, "Edit stopped",
+         "Step 4 of 4: Stopped"},
+        {[](app::ContentView& v) { v.markCreateStepFailed("Broke."); }, "Problem found",
+         "Step 4 of 4: Failed"},
     };
     for (const Case& test : cases) {
         state().createSteps = app::run::defaultCreateSteps();
@@ -118,6 +122,7 @@ TEST_F(ScreensTest, Step4AfterAStopOrFailure_TitleAndSubtitleAreTheLiveStatus) {
         EXPECT_EQ(title.symbolName, view().liveEditSymbolName());
         EXPECT_EQ(app::ui::createEditDescription(view()), "");
         const app::ui::HeaderTexts header = app::ui::headerFor(view());
+        EXPECT_EQ(header.stepPill, test.pill);
         EXPECT_EQ(header.subtitle, view().liveEditMessage());
         EXPECT_NE(header.subtitle, "");
     }
@@ -145,9 +150,25 @@ TEST_F(ScreensTest, FourSongs_KeepStep2AndAskForOneToThree) {
 
 TEST_F(ScreensTest, ToolTiles_MarkOptionalToolsAndNameWhatIsMissing) {
     app::ui::ToolsCard card(view());
+    // The tile's mark (symbol, what a screen reader says for it) and the tile's description.
+    // SymbolLabel has no meta-object of its own: it is told from the other labels by its type.
+    const auto markOf = [&card](const QString& tileName) {
+        auto* tile = uitest::findByAccessibleName<QFrame>(&card, tileName);
+        for (QLabel* label : tile ? tile->findChildren<QLabel*>() : QList<QLabel*>()) {
+            if (auto* mark = dynamic_cast<app::ui::SymbolLabel*>(label)) {
+                return QStringList{mark->symbolName(), uitest::accessibleName(mark),
+                                   tile->accessibleDescription()};
+            }
+        }
+        return QStringList{"no tile " + tileName};
+    };
     toolsReady(false);
     state().isCheckingTools = false;
     card.refresh();
+    // Only a row that holds Step 1 is red; a missing helper is neutral.
+    EXPECT_EQ(markOf("Local music renderer"), QStringList({"xmark.circle.fill", "Missing", ""}));
+    EXPECT_EQ(markOf("Git (optional)"),
+              QStringList({"minus.circle", "Not installed", "optional, not installed"}));
     const QStringList texts = uitest::visibleLabelTexts(&card);
     EXPECT_TRUE(texts.contains("Git (optional)"));
     EXPECT_TRUE(texts.contains("Setup needed"));
@@ -160,9 +181,32 @@ TEST_F(ScreensTest, ToolTiles_MarkOptionalToolsAndNameWhatIsMissing) {
     state().isCheckingTools = true;
     card.refresh();
     EXPECT_FALSE(uitest::visibleLabelTexts(&card).contains("Setup needed"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the earlier tiles
+    EXPECT_EQ(markOf("Local music renderer"), QStringList({"checkmark.circle.fill", "Ready", ""}));
     QPushButton* checking = uitest::findByAccessibleName<QPushButton>(&card, "Checking...");
     ASSERT_NE(checking, nullptr);
     EXPECT_FALSE(checking->isEnabled());
+}
+
+// Step 1 as the README's picture shows it: the real check over the neutral install reads as
+// ready and names nothing of the machine the picture is made on.
+TEST_F(ScreensTest, Step1Picture_ShowsTheNeutralInstallAsReadyAndNothingOfThisMachine) {
+    view().setToolLookupsForTesting(testsupport::neutralInstall());
+    view().setCodexLocatorForTesting([] { return std::optional<QString>(); });
+    state().isCheckingTools = false;
+    view().refreshToolChecksInBackground();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCheckingTools; }, 60));
+    EXPECT_TRUE(view().toolsReady());
+    app::ui::ToolsCard card(view());
+    card.refresh();
+    const QStringList texts = uitest::visibleLabelTexts(&card);
+    EXPECT_TRUE(texts.contains("Bundled in this app:\n/opt/tunewright/bin/seamforge"));
+    EXPECT_TRUE(texts.contains("/usr/bin/git"));
+    EXPECT_TRUE(texts.contains("Optional helper. Not required for local standalone edits."));
+    EXPECT_EQ(testsupport::machineSpecificTexts(texts), QStringList());
+    // The check itself: the build folder in a row's text is caught.
+    const QString built = testsupport::buildTreeResourceFolder() + "/bin/seamforge";
+    EXPECT_EQ(testsupport::machineSpecificTexts({"ready", built}), QStringList({built}));
 }
 
 // The Complete screen names the finished edit and shows the cover its tag carries; an edit
@@ -294,7 +338,7 @@ TEST(Symbols, EveryNameTheScreensUseIsDrawn) {
             "arrow.triangle.2.circlepath.circle.fill stop.circle.fill stop.circle chevron.left "
             "plus.circle folder.badge.gearshape speaker.fill speaker.wave.2.fill waveform.path.ecg "
             "sparkles diamond link exclamationmark.triangle.fill dot.radiowaves.left.and.right "
-            "arrow.up arrow.down clock")
+            "arrow.up arrow.down clock minus.circle")
             .split(' ');
     const QImage fallback = app::ui::symbolPixmap("no.such.symbol", Qt::white, 24).toImage();
     for (const QString& name : used) {

@@ -20,10 +20,14 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
+#include <atomic>
 #include <functional>
 
+#include "app/run/live_status.h"
 #include "app/songs/edit_options.h"
 #include "app/ui/desktop_notification.h"
 #include "app/ui/qt_platform_services.h"
@@ -177,6 +181,7 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
     const QStringList songs = uitest::writeSongs(
         songFolder, {QStringLiteral("First Song.wav"), QStringLiteral("Second Song.wav")});
 
+    desktop().screenFrame = QRect(0, 0, 1366, 768);  // a common laptop screen
     app::ui::WizardWindow& shown = openWindow();
     EXPECT_EQ(pill(), "Step 1 of 4: Tools");
     ASSERT_TRUE(testsupport::waitUntil([&] { return view().toolsReady(); }, 60))
@@ -232,24 +237,43 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
     ASSERT_TRUE(state().completedOutputFolder.has_value()) << state().status.toStdString() << "\n"
                                                            << state().createLog.toStdString();
     EXPECT_EQ(pill(), "Step 4 of 4: Complete");
-    const QStringList shownTexts = uitest::visibleLabelTexts(&shown);
-    EXPECT_TRUE(shownTexts.contains("Complete"));
-    EXPECT_EQ(shownTexts.count("Complete"), 1 + 1 + 5)  // title, headline, five step marks
-        << shownTexts.join(" | ").toStdString();
+    const auto stepMarksShown = [&] {
+        return uitest::visibleLabelTexts(&shown).count("Complete") - 2;  // title and headline
+    };
+    EXPECT_EQ(stepMarksShown(), 0) << "the finished rows fold into one line";
     EXPECT_EQ(uitest::findByAccessibleName<QPushButton>(&shown, QStringLiteral("Stop Edit")),
               nullptr);
-    // Below the progress list: the edit's waveform and, once it is read, its join's buttons.
-    EXPECT_NE(uitest::findByAccessibleName<QWidget>(&shown, QStringLiteral("Edit waveform")),
-              nullptr);
+    // Under the edit's name: its waveform and, once it is read, its join's buttons.
     ASSERT_TRUE(testsupport::waitUntil(
         [&] {
             return uitest::findByAccessibleName<QPushButton>(&shown, QStringLiteral("Play Ending"));
         },
         30));
-    EXPECT_NE(uitest::findByAccessibleName<QPushButton>(&shown, QStringLiteral("Play Join 1")),
-              nullptr);
     EXPECT_EQ(uitest::findByAccessibleName<QPushButton>(&shown, QStringLiteral("Play Join 2")),
               nullptr);
+    // On that screen the edit is in view without scrolling.
+    QCoreApplication::processEvents();
+    QWidget* viewport = shown.scrollArea()->viewport();
+    for (QWidget* part :
+         {static_cast<QWidget*>(shown.findChild<QLabel*>(QStringLiteral("finishedEditName"))),
+          uitest::findByAccessibleName<QWidget>(&shown, QStringLiteral("Edit waveform")),
+          static_cast<QWidget*>(button(QStringLiteral("Play Join 1"))),
+          static_cast<QWidget*>(button(QStringLiteral("Play Ending"))),
+          static_cast<QWidget*>(button(QStringLiteral("View Edit")))}) {
+        ASSERT_NE(part, nullptr);
+        const QRect where(part->mapTo(viewport, QPoint(0, 0)), part->size());
+        EXPECT_TRUE(viewport->rect().contains(where))
+            << uitest::accessibleName(part).toStdString() << " at y " << where.y() << " to "
+            << where.bottom() << " in a view " << viewport->height() << " high";
+    }
+    // The folded line opens with the keyboard and closes with the screen reader's action.
+    QPushButton* fold = button(QStringLiteral("All 5 steps complete"));
+    ASSERT_NE(fold, nullptr);
+    fold->setFocus();
+    QTest::keyClick(fold, Qt::Key_Space);
+    EXPECT_EQ(stepMarksShown(), 5);
+    accessibleToggle(fold);
+    EXPECT_EQ(stepMarksShown(), 0);
 
     click(QStringLiteral("View Edit"));
     const QStringList mp3s = QDir(outputFolder).entryList({QStringLiteral("*.mp3")}, QDir::Files);
@@ -269,10 +293,18 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
 }
 
 TEST_F(WindowTest, CtrlReturnNeverStopsAnEditAndStep4SaysWhenItStopped) {
-    openOnStep3WithEngine("echo started\nexec sleep 30");
+    openOnStep3WithEngine("echo 'LOCAL_STEP cuts done'\nexec sleep 30");
     QTest::keyClick(window.get(), Qt::Key_Return, Qt::ControlModifier);
-    ASSERT_TRUE(testsupport::waitUntil([&] { return state().createLog.contains("scanning"); }, 10))
+    // The rows the engine's step line finished read as a finished edit's rows do.
+    ASSERT_TRUE(testsupport::waitUntil(
+        [&] {
+            return uitest::visibleLabelTexts(window.get())
+                .contains("Timing and phrase targets snapped to clean cut points.");
+        },
+        10))
         << state().createLog.toStdString();
+    EXPECT_TRUE(uitest::visibleLabelTexts(window.get())
+                    .contains("Local audio and structure scan complete."));
     EXPECT_EQ(window->currentScreen(), WizardScreen::createEdit);
 
     // The same keys pressed again, as a person double-pressing Create Edit would.
@@ -284,15 +316,41 @@ TEST_F(WindowTest, CtrlReturnNeverStopsAnEditAndStep4SaysWhenItStopped) {
     EXPECT_FALSE(stop->isDefault());
     const QStringList creating = uitest::visibleLabelTexts(window.get());
     EXPECT_TRUE(creating.contains("Creating your music edit"));
+    EXPECT_TRUE(creating.contains(app::run::liveEditMonitoringNote));
 
     QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier);  // the Alt shortcut of Stop Edit
     ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCreatingEdit; }, 5));
     const QStringList shown = uitest::visibleLabelTexts(window.get());
     EXPECT_FALSE(shown.contains("Creating your music edit")) << shown.join(" | ").toStdString();
     EXPECT_EQ(shown.count("Edit stopped"), 2);  // the card title and the live headline
+    // Nothing runs: no "Creating", no estimate, no monitoring.
+    EXPECT_EQ(pill(), "Step 4 of 4: Stopped");
+    EXPECT_FALSE(shown.contains(app::run::liveEditMonitoringNote));
+    EXPECT_EQ(shown.filter(QRegularExpression("^Elapsed: \\d+:\\d\\d$")).size(), 1)
+        << shown.join(" | ").toStdString();
     EXPECT_EQ(window->header()->subtitle(), view().liveEditMessage());
     EXPECT_FALSE(window->header()->subtitle().contains("Keep this app open"));
     EXPECT_EQ(state().status, "Edit stopped. You can go back and make changes.");
+}
+
+// A person types the last note and presses Ctrl+Return at once, while the window system has
+// not yet given the window its activation back (a dialog just closed, a busy machine): the
+// keys still press Create Edit and leave the note as typed.
+TEST_F(WindowTest, CtrlReturnInTheLastNoteCreatesTheEditBeforeTheWindowIsActiveAgain) {
+    openOnStep3WithEngine("exit 2");
+    typeInto(QStringLiteral("Song 2 note"), QStringLiteral("Fade out slowly."));
+    QWidget* note = field(QStringLiteral("Song 2 note"));
+    note->setFocus();
+    // The window system's focus is still elsewhere when the keys reach the field.
+    QWindow elsewhere;
+    elsewhere.show();
+    elsewhere.requestActivate();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    ASSERT_EQ(QApplication::activeWindow(), nullptr);
+    QTest::keyClick(note, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_TRUE(testsupport::waitUntil(
+        [&] { return window->currentScreen() == WizardScreen::createEdit; }, 5));
+    EXPECT_EQ(view().songGuidanceText(state().tracks[1]), "Fade out slowly.");
 }
 
 TEST_F(WindowTest, BackFromAFinishedEditKeepsViewEditOnStep3UntilASettingChanges) {
@@ -303,10 +361,21 @@ TEST_F(WindowTest, BackFromAFinishedEditKeepsViewEditOnStep3UntilASettingChanges
     ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCreatingEdit; }, 20));
     ASSERT_TRUE(state().completedOutputFolder.has_value()) << state().createLog.toStdString();
 
+    // A tool check that started before Back and ends after it leaves Back's line alone.
+    std::atomic<bool> checkMayEnd{false};
+    view().setCodexLocatorForTesting([&checkMayEnd]() -> std::optional<QString> {
+        for (int wait = 0; wait < 1000 && !checkMayEnd; ++wait) QThread::msleep(10);
+        return std::nullopt;
+    });
+    state().isCheckingTools = false;
+    view().refreshToolChecksInBackground();
     click(QStringLiteral("Back"));
+    checkMayEnd = true;
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCheckingTools; }, 60));
     ASSERT_EQ(window->currentScreen(), WizardScreen::instructions);
     EXPECT_EQ(state().status,
               "Back on Step 3. The finished edit is still available from View Edit.");
+    EXPECT_EQ(window->header()->status(), state().status);
     click(QStringLiteral("View Edit"));
     ASSERT_FALSE(desktop().revealedPaths.empty());
     EXPECT_EQ(desktop().revealedPaths.back(), outputFolder + "/Set - DJ edit.mp3");

@@ -1,0 +1,41 @@
+#include "tests/app/support/neutral_install.h"
+
+#include <QDir>
+
+#include "tests/app/support/fake_platform_services.h"
+
+namespace testsupport {
+
+app::tools::ToolLookups neutralInstall() {
+    app::tools::ToolLookups lookups;
+    lookups.bundledTool = [](const QString& name) -> std::optional<QString> {
+        if (name != QLatin1String("seamforge") && name != QLatin1String("lame")) return {};
+        return neutralAppFolder + "/bin/" + name;
+    };
+    lookups.commandLineTool = [](const QString& name) -> std::optional<QString> {
+        if (!QStringList({"apt-get", "git", "ffmpeg", "ffprobe"}).contains(name)) return {};
+        return "/usr/bin/" + name;
+    };
+    // Python and the agent are absent; the renderer answers as the build tree's does.
+    lookups.probe = [](const QString& executable, const QStringList& arguments) {
+        if (executable != neutralAppFolder + "/bin/seamforge") return app::tools::CommandResult{};
+        return app::tools::runCommandResult(buildTreeResourceFolder() + "/bin/seamforge",
+                                            arguments);
+    };
+    return lookups;
+}
+
+QStringList machineSpecificTexts(const QStringList& texts) {
+    QStringList places = {buildTreeResourceFolder()};
+    // A home of "/" would match every path.
+    if (QDir::homePath() != QDir::rootPath()) places << QDir::homePath();
+    QStringList found;
+    for (const QString& text : texts) {
+        for (const QString& place : places) {
+            if (text.contains(place)) found << text;
+        }
+    }
+    return found;
+}
+
+}  // namespace testsupport
