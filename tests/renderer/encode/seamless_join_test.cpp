@@ -1,0 +1,239 @@
+// An edit encoded in pieces side by side and joined at splice frames must decode, with every
+// common decoder, like the same edit encoded in one LAME run: the same length, the same
+// quality overall and at every splice, and a header that says so.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+
+#include "audio/wav_file.h"
+#include "renderer/encode/encode_pieces.h"
+#include "renderer/encode/lame_info_header.h"
+#include "renderer/encode/mp3_encoder.h"
+#include "tests/renderer/seamforge_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using renderer::EncodedPiece;
+using renderer::kSamplesPerMp3Frame;
+using testsupport::Samples;
+
+// Broadband like music, with a loud burst every half second: the encoder leans on its
+// reservoir in nearly every frame and switches block types at the bursts.
+Samples musicLike(double seconds) {
+    Samples samples = testsupport::noise(seconds, 1.0, 7);
+    for (size_t i = 0; i < samples.size(); ++i) {
+        const double t = static_cast<double>(i / 2) / 44100.0;
+        const double noiseLevel = std::fmod(t, 0.5) < 0.1 ? 0.5 : 0.12;
+        const double toneHz = 220.0 * (1 + static_cast<int>(t * 2) % 5);
+        samples[i] = static_cast<int16_t>(
+            std::lround(samples[i] * noiseLevel +
+                        0.25 * 32767.0 * std::sin(2 * std::numbers::pi * toneHz * t)));
+    }
+    return samples;
+}
+
+struct Decoded {
+    Samples samples;
+    std::string complaints;  // whatever the decoder said beyond its usual lines
+};
+
+// Runs a decoder and keeps what it says, less its progress and banner lines.
+std::string run(const std::string& program, const std::vector<std::string>& arguments) {
+    common::SubprocessOptions options;
+    options.executable = testsupport::findProgram(program).string();
+    EXPECT_FALSE(options.executable.empty()) << testsupport::requiredProgramMessage(program);
+    options.arguments = arguments;
+    const common::CapturedRun done = common::runAndCapture(options, 1 << 20);
+    std::string complaints = done.status.succeeded() ? "" : program + " failed\n";
+    std::string line;
+    for (const char c : done.output + "\n") {
+        if (c != '\n' && c != '\r') {
+            line += c;
+            continue;
+        }
+        // Banners, progress and file details; what is left is a complaint.
+        const bool usual = line.empty() || line.starts_with("\t") || line.starts_with("Frame#") ||
+                           line.starts_with("input:") || line.starts_with("output:") ||
+                           line.starts_with("skipping ") || line.starts_with("Directory:") ||
+                           line.starts_with("High Performance") ||
+                           line.starts_with("Playing MPEG") || line.starts_with("MPEG 1.0") ||
+                           line.find("Decoding of") != std::string::npos;
+        if (!usual) complaints += line + "\n";
+        line.clear();
+    }
+    return complaints;
+}
+
+// The three decoders players are built on, each honouring the header's delay and padding.
+std::vector<std::pair<std::string, Decoded>> decodeEverywhere(const fs::path& mp3) {
+    const fs::path wav = mp3.string() + ".wav";
+    std::vector<std::pair<std::string, Decoded>> decoded;
+    Decoded lame;
+    lame.complaints = run("lame", {"--decode", mp3.string(), wav.string()});
+    lame.samples = audio::loadWav(wav).samples;
+    decoded.emplace_back("lame", lame);
+    Decoded ffmpeg;
+    ffmpeg.complaints = run("ffmpeg", {"-nostdin", "-v", "warning", "-y", "-i", mp3.string(),
+                                       "-c:a", "pcm_s16le", wav.string()});
+    ffmpeg.samples = audio::loadWav(wav).samples;
+    decoded.emplace_back("ffmpeg", ffmpeg);
+    Decoded mpg123;
+    mpg123.complaints = run("mpg123", {"-w", wav.string(), mp3.string()});
+    mpg123.samples = audio::loadWav(wav).samples;
+    decoded.emplace_back("mpg123", mpg123);
+    return decoded;
+}
+
+struct Fidelity {
+    double snrDb = 0.0;
+    double largestError = 0.0;  // fraction of full scale
+};
+
+// How close `decoded` is to `edit` over frames [firstFrame, firstFrame + frameCount).
+Fidelity fidelity(const Samples& edit, const Samples& decoded, long long firstFrame,
+                  long long frameCount) {
+    double signal = 0.0;
+    double error = 0.0;
+    Fidelity result;
+    for (auto i = static_cast<size_t>(firstFrame * 2);
+         i < static_cast<size_t>((firstFrame + frameCount) * 2); ++i) {
+        const double original = edit[i];
+        const double difference = original - decoded[i];
+        signal += original * original;
+        error += difference * difference;
+        result.largestError = std::max(result.largestError, std::abs(difference) / 32767.0);
+    }
+    result.snrDb = 10.0 * std::log10(signal / std::max(error, 1.0));
+    return result;
+}
+
+class SeamlessJoin : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("MUSIC_EDIT_LAME", (testsupport::bundleBinFolder() / "lame").c_str(), 1);
+        audio = {edit.size(), [this](size_t first, renderer::SampleSpan out) {
+                     std::copy_n(edit.begin() + static_cast<std::ptrdiff_t>(first), out.size(),
+                                 out.begin());
+                 }};
+        renderer::runLameEncoder(
+            [&](const renderer::ChildInputSink& sink) {
+                renderer::writeEditWav(audio, 0, audio.frameCount(), sink);
+            },
+            onePass);
+        plan = renderer::planPieces(audio.frameCount(), 3);
+        pieces = renderer::encodePieces(audio, plan, folder.path());
+        const auto chosen = renderer::chooseSpliceFrames(pieces, plan);
+        ASSERT_TRUE(chosen.has_value()) << "no splice frame fits";
+        splices = *chosen;
+    }
+    void TearDown() override { ::unsetenv("MUSIC_EDIT_LAME"); }
+
+    fs::path join(const std::string& name, renderer::ReservoirBytes reservoir) {
+        renderer::JoinedMp3 joined = renderer::joinPieces(pieces, splices, reservoir);
+        renderer::writeJoinedMp3(joined, audio.frameCount(), folder / name);
+        return folder / name;
+    }
+
+    // The two 1152-frame windows that meet at each splice, in decoded frames.
+    std::vector<long long> spliceWindowStarts() const {
+        std::vector<long long> starts;
+        for (const long long splice : splices) {
+            const long long decodedStart =
+                splice * kSamplesPerMp3Frame - renderer::kLameStartDelaySamples;
+            starts.push_back(decodedStart - kSamplesPerMp3Frame);
+            starts.push_back(decodedStart);
+        }
+        return starts;
+    }
+
+    // Empty when the joined edit matches the one-pass encode at every splice window.
+    std::string seamFaults(const Samples& joined, const Samples& single) const {
+        const Fidelity whole = fidelity(edit, single, 0, audio.frameCount());
+        std::string faults;
+        for (const long long start : spliceWindowStarts()) {
+            const Fidelity ours = fidelity(edit, joined, start, kSamplesPerMp3Frame);
+            const Fidelity theirs = fidelity(edit, single, start, kSamplesPerMp3Frame);
+            if (ours.snrDb < theirs.snrDb - 3.0 || ours.largestError > whole.largestError) {
+                faults += "window at " + std::to_string(start) + ": " + std::to_string(ours.snrDb) +
+                          " dB against " + std::to_string(theirs.snrDb) + " dB, error " +
+                          std::to_string(ours.largestError) + "\n";
+            }
+        }
+        return faults;
+    }
+
+    testsupport::TemporaryFolder folder;
+    const Samples edit = musicLike(12.0);
+    renderer::EditAudio audio;
+    const fs::path onePass = folder / "one-pass.mp3";
+    std::vector<renderer::PiecePlan> plan;
+    std::vector<EncodedPiece> pieces;
+    std::vector<long long> splices;
+};
+
+TEST_F(SeamlessJoin, DecodesLikeOneEncodeWithEveryDecoder) {
+    ASSERT_EQ(splices.size(), 2u);
+    const fs::path joined = join("joined.mp3", renderer::ReservoirBytes::move);
+    const auto ours = decodeEverywhere(joined);
+    const auto theirs = decodeEverywhere(onePass);
+    for (size_t d = 0; d < ours.size(); ++d) {
+        SCOPED_TRACE(ours[d].first);
+        EXPECT_EQ(ours[d].second.complaints, "");
+        EXPECT_EQ(theirs[d].second.complaints, "");
+        ASSERT_EQ(ours[d].second.samples.size(), edit.size());
+        ASSERT_EQ(theirs[d].second.samples.size(), edit.size());
+        const double snr = fidelity(edit, ours[d].second.samples, 0, audio.frameCount()).snrDb;
+        EXPECT_NEAR(snr, fidelity(edit, theirs[d].second.samples, 0, audio.frameCount()).snrDb,
+                    0.1);
+        EXPECT_EQ(seamFaults(ours[d].second.samples, theirs[d].second.samples), "");
+    }
+    // Without its reservoir bytes the incoming piece's first frame decodes the outgoing
+    // piece's bytes: the seam check must see that.
+    const auto plain = decodeEverywhere(join("plain.mp3", renderer::ReservoirBytes::leave));
+    EXPECT_NE(seamFaults(plain[0].second.samples, theirs[0].second.samples), "");
+}
+
+// The rewritten header says what LAME's own header says for the same audio, and its seek
+// table points into the frame where each percent of the audio starts.
+TEST_F(SeamlessJoin, TheHeaderMatchesAOnePassEncodesHeader) {
+    const std::string joinedText =
+        testsupport::readWholeFile(join("joined.mp3", renderer::ReservoirBytes::move));
+    const std::string singleText = testsupport::readWholeFile(onePass);
+    const std::vector<uint8_t> joined(joinedText.begin(), joinedText.end());
+    const std::vector<uint8_t> single(singleText.begin(), singleText.end());
+    const auto joinedFrames = renderer::parseMp3Frames(joined);
+    const auto singleFrames = renderer::parseMp3Frames(single);
+    ASSERT_TRUE(joinedFrames && singleFrames);
+    const auto ours = renderer::readLameInfo(joined, joinedFrames->front());
+    const auto theirs = renderer::readLameInfo(single, singleFrames->front());
+    ASSERT_TRUE(ours && theirs);
+    EXPECT_EQ(ours->audioFrames, theirs->audioFrames);
+    EXPECT_EQ(ours->delaySamples, theirs->delaySamples);
+    EXPECT_EQ(ours->paddingSamples, theirs->paddingSamples);
+
+    // LAME's own CRCs, recomputed, prove the CRC; ours are then checked the same way.
+    const size_t lame = 156;  // the LAME extension with all four Info fields present
+    for (const auto& [bytes, frames] :
+         {std::pair(&single, &*singleFrames), std::pair(&joined, &*joinedFrames)}) {
+        const std::span<const uint8_t> all(*bytes);
+        const auto at = [&](size_t offset) { return all[offset] << 8 | all[offset + 1]; };
+        EXPECT_EQ(at(lame + 32), renderer::crc16Arc(all.subspan((*frames)[1].offset)));
+        EXPECT_EQ(at(lame + 34), renderer::crc16Arc(all.first(lame + 34)));
+    }
+    // Peak and ReplayGain described one piece only: written as not set.
+    EXPECT_EQ(std::vector<uint8_t>(joined.begin() + lame + 11, joined.begin() + lame + 19),
+              std::vector<uint8_t>(8, 0));
+    for (size_t i = 0; i < 100; ++i) {
+        const size_t entry = joined[52 + i];
+        const size_t frame = static_cast<size_t>(ours->audioFrames) * i / 100;
+        const size_t start = (*joinedFrames)[1 + frame].offset;
+        EXPECT_LE(entry * joined.size() / 256, start) << i;
+        EXPECT_GT((entry + 1) * joined.size() / 256, start) << i;
+    }
+}
+
+}  // namespace
