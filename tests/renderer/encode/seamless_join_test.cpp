@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
-#include <numbers>
 
 #include "audio/wav_file.h"
 #include "renderer/encode/encode_pieces.h"
@@ -20,21 +20,7 @@ namespace fs = std::filesystem;
 using renderer::EncodedPiece;
 using renderer::kSamplesPerMp3Frame;
 using testsupport::Samples;
-
-// Broadband like music, with a loud burst every half second: the encoder leans on its
-// reservoir in nearly every frame and switches block types at the bursts.
-Samples musicLike(double seconds) {
-    Samples samples = testsupport::noise(seconds, 1.0, 7);
-    for (size_t i = 0; i < samples.size(); ++i) {
-        const double t = static_cast<double>(i / 2) / 44100.0;
-        const double noiseLevel = std::fmod(t, 0.5) < 0.1 ? 0.5 : 0.12;
-        const double toneHz = 220.0 * (1 + static_cast<int>(t * 2) % 5);
-        samples[i] = static_cast<int16_t>(
-            std::lround(samples[i] * noiseLevel +
-                        0.25 * 32767.0 * std::sin(2 * std::numbers::pi * toneHz * t)));
-    }
-    return samples;
-}
+using namespace std::chrono_literals;
 
 struct Decoded {
     Samples samples;
@@ -167,7 +153,7 @@ protected:
     }
 
     testsupport::TemporaryFolder folder;
-    const Samples edit = musicLike(12.0);
+    const Samples edit = testsupport::musicLike(12.0);
     renderer::EditAudio audio;
     const fs::path onePass = folder / "one-pass.mp3";
     std::vector<renderer::PiecePlan> plan;
@@ -233,6 +219,81 @@ TEST_F(SeamlessJoin, TheHeaderMatchesAOnePassEncodesHeader) {
         const size_t start = (*joinedFrames)[1 + frame].offset;
         EXPECT_LE(entry * joined.size() / 256, start) << i;
         EXPECT_GT((entry + 1) * joined.size() / 256, start) << i;
+    }
+}
+
+// The pieces route through the real seamforge.
+class SeamforgePieces : public seamforgetest::Seamforge {
+protected:
+    void SetUp() override {
+        Seamforge::SetUp();
+        testsupport::writeTestWav(files / "song.wav", testsupport::musicLike(12.0));
+        environment["SEAMFORGE_ENCODE_PIECES"] = "3";
+    }
+
+    // A stand-in LAME: for a piece whose MP3 path holds a key of `behaviour`, runs that shell
+    // text; every other call goes to the real LAME.
+    std::string lameScript(const std::vector<std::pair<std::string, std::string>>& behaviour) {
+        std::string body = "case \"$6\" in\n";
+        for (const auto& [key, text] : behaviour) body += "*" + key + "*) " + text + " ;;\n";
+        body += "esac\nexec '" + bundledLame().string() + "' \"$@\"\n";
+        return seamforgetest::writeScript(files / "stand-in-lame", body).string();
+    }
+
+    std::string job(const fs::path& out) {
+        return editJob({seamforgetest::Song{files / "song.wav", "0:00", "0:11"}}, out, "none");
+    }
+};
+
+// A first piece without a reservoir leaves no free bytes for the next one to take over in:
+// the edit is encoded again in one pass, as one piece would have been, and the timeline says so.
+TEST_F(SeamforgePieces, FallBackToOnePassWhenNoSpliceFrameFits) {
+    environment["MUSIC_EDIT_LAME"] =
+        lameScript({{"piece-1", "exec '" + bundledLame().string() + "' --nores \"$@\""}});
+    environment["SEAMFORGE_TIMELINE"] = (files / "timeline.txt").string();
+    const fs::path fallback = expectSuccess(runJob(job(files / "fallback")));
+    environment["SEAMFORGE_ENCODE_PIECES"] = "1";
+    const fs::path onePass = expectSuccess(runJob(job(files / "one-pass")));
+    ASSERT_FALSE(fallback.empty());
+    EXPECT_EQ(testsupport::readWholeFile(fallback), testsupport::readWholeFile(onePass));
+    const std::string timeline = testsupport::readWholeFile(files / "timeline.txt");
+    EXPECT_NE(timeline.find("start encode piece 3"), std::string::npos) << timeline;
+    EXPECT_NE(timeline.find("start encode in one pass: no splice frame fits"), std::string::npos)
+        << timeline;
+}
+
+// A piece that fails, or that LAME leaves cut short (it exits 0 when the disk is full), fails
+// the render with one line; a piece still encoding is ended, not waited for, and an earlier
+// edit stays as it was.
+TEST_F(SeamforgePieces, AFailingOrShortPieceFailsTheRenderAndKeepsTheEarlierEdit) {
+    const fs::path out = files / "out";
+    fs::create_directory(out);
+    const std::string earlier(5000, '\x33');
+    rawwav::writeFile(out / "song - DJ edit.mp3", earlier);
+    rawwav::writeFile(files / "job.json", job(out));
+    const std::string realLame = "'" + bundledLame().string() + "' \"$@\"";
+    const std::string cutShort =
+        "The edit's MP3 was encoded only in part: the work folder ran out of space.";
+    struct Fault {
+        std::string firstPiece;
+        std::string secondPiece;
+        std::string message;
+    };
+    for (const Fault& fault : std::vector<Fault>{
+             {"exec sleep 30", "echo 'piece two: disk full'; exit 1", "piece two: disk full"},
+             {"exec " + realLame,
+              realLame + " && head -c 100000 \"$6\" > \"$6.cut\" && mv \"$6.cut\" \"$6\"; exit 0",
+              cutShort},
+             {"exec " + realLame, realLame + " && printf x >> \"$6\"; exit 0", cutShort}}) {
+        SCOPED_TRACE(fault.message);
+        environment["MUSIC_EDIT_LAME"] =
+            lameScript({{"piece-1", fault.firstPiece}, {"piece-2", fault.secondPiece}});
+        const common::CapturedRun run =
+            common::runAndCapture(commandFor({(files / "job.json").string()}), 1 << 20, 20s);
+        ASSERT_FALSE(run.timedOut) << "the render waited for a piece it no longer needed";
+        expectFailure({run.status.code, run.output, takeStandardError()}, fault.message);
+        EXPECT_EQ(seamforgetest::entryNames(out), std::vector<std::string>{"song - DJ edit.mp3"});
+        EXPECT_EQ(testsupport::readWholeFile(out / "song - DJ edit.mp3"), earlier);
     }
 }
 
