@@ -1,6 +1,7 @@
 #include "renderer/encode/encode_pieces.h"
 
 #include <fcntl.h>
+#include <sched.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -79,10 +80,18 @@ void writeWholeFile(const std::filesystem::path& path, std::span<const uint8_t> 
     if (::close(descriptor) != 0) throwWriteError(errno);
 }
 
+// The cores this process may run on, which a container or taskset may keep below the machine's.
+int availableCores() {
+    cpu_set_t cores;
+    CPU_ZERO(&cores);
+    if (::sched_getaffinity(0, sizeof cores, &cores) == 0) return std::max(1, CPU_COUNT(&cores));
+    return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
 }  // namespace
 
 int encodePieceCount(long long editFrames) {
-    int wanted = std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    int wanted = availableCores();
     double minimumSeconds = kDefaultMinimumPieceSeconds;
     if (const char* configured = std::getenv("SEAMFORGE_ENCODE_PIECES")) {
         if (const int forced = std::atoi(configured); forced > 0) {

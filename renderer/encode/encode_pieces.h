@@ -24,8 +24,8 @@ struct PiecePlan {
 };
 
 // How many pieces an edit of `editFrames` is encoded in: SEAMFORGE_ENCODE_PIECES when it holds
-// a positive number, else one per processor core. Pieces are never shorter than 20 s by
-// default (so a short edit stays one piece) nor than 2 s when the number is forced.
+// a positive number, else one per processor core this process may use. Pieces are never shorter
+// than 20 s by default (so a short edit stays one piece) nor than 2 s when the number is forced.
 int encodePieceCount(long long editFrames);
 
 // `pieceCount` pieces of about equal length, back to back at whole MP3 frames.
