@@ -21,7 +21,7 @@ void encodeMP3(const ChildInputWriter& writeWav, const std::filesystem::path& mp
                const std::function<void(const std::filesystem::path&)>& finishTemporary = {});
 
 // As encodeMP3, for any way of making the untagged MP3: `writeUntagged` writes it at the
-// temporary path it is given (which exists, empty and locked, and must be written in place).
+// temporary path it is given, in place (the file may already exist, locked as in use).
 void writeMP3Atomically(const std::function<void(const std::filesystem::path&)>& writeUntagged,
                         const std::filesystem::path& mp3Path,
                         const std::function<void(const std::filesystem::path&)>& finishTemporary);

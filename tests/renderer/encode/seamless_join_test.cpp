@@ -222,6 +222,37 @@ TEST_F(SeamlessJoin, TheHeaderMatchesAOnePassEncodesHeader) {
     }
 }
 
+// Pieces start whole MP3 frames into the edit, cover it, and overlap their neighbours by more
+// than the splice window, which keeps clear of both pieces' first and last frames.
+TEST(PlanPieces, LineUpWithWholeFramesAndOverlapAroundEverySplice) {
+    const long long second = 44100;
+    ::unsetenv("SEAMFORGE_ENCODE_PIECES");
+    EXPECT_EQ(renderer::encodePieceCount(39 * second), 1);  // under 20 s a piece: one pass
+    ::setenv("SEAMFORGE_ENCODE_PIECES", "4", 1);
+    EXPECT_EQ(renderer::encodePieceCount(360 * second), 4);
+    EXPECT_EQ(renderer::encodePieceCount(5 * second), 2);  // never under 2 s a piece
+    ::unsetenv("SEAMFORGE_ENCODE_PIECES");
+    for (const auto& [frames, count] : {std::pair(360 * second + 77, 4), std::pair(4 * second, 2),
+                                        std::pair(45 * second + 1151, 2)}) {
+        SCOPED_TRACE(frames);
+        const std::vector<renderer::PiecePlan> plan = renderer::planPieces(frames, count);
+        ASSERT_EQ(plan.size(), static_cast<size_t>(count));
+        EXPECT_EQ(plan.front().firstFrame, 0);
+        EXPECT_EQ(plan.back().firstFrame + plan.back().frameCount, frames);
+        for (size_t k = 1; k < plan.size(); ++k) {
+            const renderer::PiecePlan& before = plan[k - 1];
+            const renderer::PiecePlan& piece = plan[k];
+            EXPECT_EQ(piece.firstFrame % kSamplesPerMp3Frame, 0);
+            EXPECT_LE(piece.firstSpliceMp3Frame, piece.lastSpliceMp3Frame);
+            EXPECT_GE(piece.firstSpliceMp3Frame * kSamplesPerMp3Frame,
+                      piece.firstFrame + 2 * kSamplesPerMp3Frame);
+            EXPECT_LE((piece.lastSpliceMp3Frame + 2) * kSamplesPerMp3Frame,
+                      before.firstFrame + before.frameCount);
+            EXPECT_GT(piece.firstSpliceMp3Frame, before.lastSpliceMp3Frame);
+        }
+    }
+}
+
 // The pieces route through the real seamforge.
 class SeamforgePieces : public seamforgetest::Seamforge {
 protected:
