@@ -62,6 +62,8 @@ EncodedPiece readPiece(const std::filesystem::path& path, const PiecePlan& plan)
     throw RenderError(std::string("Could not write the edit's MP3: ") + std::strerror(error));
 }
 
+// Not flushed to the disk here: the tag is written in front of these bytes next, and that
+// write is flushed.
 void writeWholeFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
     const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (descriptor < 0) throwWriteError(errno);
@@ -72,7 +74,6 @@ void writeWholeFile(const std::filesystem::path& path, std::span<const uint8_t> 
             if (written <= 0) throwWriteError(written < 0 ? errno : ENOSPC);
             bytes = bytes.subspan(static_cast<size_t>(written));
         }
-        if (::fsync(descriptor) != 0) throwWriteError(errno);
     } catch (...) {
         ::close(descriptor);
         throw;

@@ -43,7 +43,7 @@ std::optional<std::vector<long long>> chooseSpliceFrames(const std::vector<Encod
                                                          const std::vector<PiecePlan>& plan);
 
 // Rewrites the joined stream's LAME header for `editFrames`, checks that every frame finds its
-// data, and writes it to `mp3Path` (checked and flushed; RenderError on failure).
+// data, and writes it to `mp3Path` (every write checked; RenderError on failure).
 void writeJoinedMp3(JoinedMp3& joined, long long editFrames, const std::filesystem::path& mp3Path);
 
 // Writes the edit's untagged MP3 at `mp3Path`: from pieces side by side when `plan` has more

@@ -1,6 +1,7 @@
 #include "renderer/encode/lame_info_header.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "renderer/run/render_error.h"
@@ -46,11 +47,20 @@ constexpr size_t kExtensionSize = 36;
 }  // namespace
 
 uint16_t crc16Arc(std::span<const uint8_t> bytes, uint16_t crc) {
-    for (const uint8_t byte : bytes) {
-        crc ^= byte;
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc & 1) ? static_cast<uint16_t>((crc >> 1) ^ 0xA001) : (crc >> 1);
+    // One table look-up a byte: the music CRC covers the whole edit.
+    static constexpr std::array<uint16_t, 256> table = [] {
+        std::array<uint16_t, 256> entries{};
+        for (unsigned byte = 0; byte < 256; ++byte) {
+            auto value = static_cast<uint16_t>(byte);
+            for (int bit = 0; bit < 8; ++bit) {
+                value = (value & 1) ? static_cast<uint16_t>((value >> 1) ^ 0xA001) : (value >> 1);
+            }
+            entries[byte] = value;
         }
+        return entries;
+    }();
+    for (const uint8_t byte : bytes) {
+        crc = static_cast<uint16_t>((crc >> 8) ^ table[(crc ^ byte) & 0xFF]);
     }
     return crc;
 }
