@@ -37,11 +37,13 @@ std::filesystem::path piecePath(const std::filesystem::path& workFolder, size_t 
     return workFolder / ("edit-piece-" + std::to_string(index + 1) + ".mp3");
 }
 
-// A piece that LAME did not finish (a full disk leaves its exit status at 0) must not be joined.
-EncodedPiece readPiece(const std::filesystem::path& path, const PiecePlan& plan) {
+// An encode that LAME did not finish (a full disk leaves its exit status at 0) must be neither
+// joined nor delivered: its frames must be whole and hold exactly `frameCount` edit frames.
+EncodedPiece readEncode(const std::filesystem::path& path, long long firstFrame,
+                        long long frameCount) {
     EncodedPiece piece;
     piece.bytes = audio::readFileBytes(path);
-    piece.firstMp3Frame = plan.firstFrame / kSamplesPerMp3Frame;
+    piece.firstMp3Frame = firstFrame / kSamplesPerMp3Frame;
     std::optional<std::vector<Mp3Frame>> frames = parseMp3Frames(piece.bytes);
     const std::optional<LameInfo> info =
         frames && !frames->empty() ? readLameInfo(piece.bytes, frames->front()) : std::nullopt;
@@ -49,11 +51,8 @@ EncodedPiece readPiece(const std::filesystem::path& path, const PiecePlan& plan)
         info && info->audioFrames == static_cast<long long>(frames->size()) - 1 &&
         info->delaySamples == kLameStartDelaySamples &&
         info->audioFrames * kSamplesPerMp3Frame - info->delaySamples - info->paddingSamples ==
-            plan.frameCount;
-    if (!whole) {
-        throw RenderError(
-            "The edit's MP3 was encoded only in part: the work folder ran out of space.");
-    }
+            frameCount;
+    if (!whole) throw RenderError(std::string(encodedOnlyInPartMessage));
     piece.frames = std::move(*frames);
     return piece;
 }
@@ -157,7 +156,8 @@ std::vector<EncodedPiece> encodePieces(const EditAudio& edit, const std::vector<
     if (failure) std::rethrow_exception(failure);
     std::vector<EncodedPiece> pieces;
     for (size_t k = 0; k < plan.size(); ++k) {
-        pieces.push_back(readPiece(piecePath(workFolder, k), plan[k]));
+        pieces.push_back(
+            readEncode(piecePath(workFolder, k), plan[k].firstFrame, plan[k].frameCount));
         std::error_code ignored;
         std::filesystem::remove(piecePath(workFolder, k), ignored);
     }
@@ -201,6 +201,7 @@ void encodeEditMP3(const EditAudio& edit, const std::vector<PiecePlan>& plan,
     runLameEncoder(
         [&](const ChildInputSink& sink) { writeEditWav(edit, 0, edit.frameCount(), sink); },
         mp3Path);
+    readEncode(mp3Path, 0, edit.frameCount());
 }
 
 }  // namespace renderer

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "renderer/encode/edit_wav_stream.h"
@@ -23,6 +24,9 @@ struct PiecePlan {
     long long lastSpliceMp3Frame = 0;
 };
 
+inline constexpr std::string_view encodedOnlyInPartMessage =
+    "The edit's MP3 was encoded only in part (is the disk full?).";
+
 // How many pieces an edit of `editFrames` is encoded in: SEAMFORGE_ENCODE_PIECES when it holds
 // a positive number, else one per processor core this process may use. Pieces are never shorter
 // than 20 s by default (so a short edit stays one piece) nor than 2 s when the number is forced.
@@ -34,7 +38,7 @@ std::vector<PiecePlan> planPieces(long long editFrames, int pieceCount);
 // Runs one LAME per piece side by side (each with the options of a one-pass encode, the
 // piece's WAV on its standard input, its MP3 in `workFolder`) and reads back what each wrote.
 // Fails with the first piece's error to happen, once every other piece has been ended; a
-// piece that exited 0 without all its frames fails with RenderError.
+// piece that exited 0 without all its frames fails with RenderError(encodedOnlyInPartMessage).
 std::vector<EncodedPiece> encodePieces(const EditAudio& edit, const std::vector<PiecePlan>& plan,
                                        const std::filesystem::path& workFolder);
 
@@ -47,7 +51,8 @@ std::optional<std::vector<long long>> chooseSpliceFrames(const std::vector<Encod
 void writeJoinedMp3(JoinedMp3& joined, long long editFrames, const std::filesystem::path& mp3Path);
 
 // Writes the edit's untagged MP3 at `mp3Path`: from pieces side by side when `plan` has more
-// than one, else, or when no splice frame fits (said in the timeline), in one LAME pass.
+// than one, else, or when no splice frame fits (said in the timeline), in one LAME pass. An
+// encode that LAME left short fails with RenderError(encodedOnlyInPartMessage).
 void encodeEditMP3(const EditAudio& edit, const std::vector<PiecePlan>& plan,
                    const std::filesystem::path& workFolder, const std::filesystem::path& mp3Path);
 

@@ -303,8 +303,7 @@ TEST_F(SeamforgePieces, AFailingOrShortPieceFailsTheRenderAndKeepsTheEarlierEdit
     rawwav::writeFile(out / "song - DJ edit.mp3", earlier);
     rawwav::writeFile(files / "job.json", job(out));
     const std::string realLame = "'" + bundledLame().string() + "' \"$@\"";
-    const std::string cutShort =
-        "The edit's MP3 was encoded only in part: the work folder ran out of space.";
+    const std::string cutShort(renderer::encodedOnlyInPartMessage);
     struct Fault {
         std::string firstPiece;
         std::string secondPiece;
