@@ -32,7 +32,8 @@ inline constexpr std::string_view encodedOnlyInPartMessage =
 // than 20 s by default (so a short edit stays one piece) nor than 2 s when the number is forced.
 int encodePieceCount(long long editFrames);
 
-// `pieceCount` pieces of about equal length, back to back at whole MP3 frames.
+// `pieceCount` pieces of about equal length, back to back at whole MP3 frames; each must get
+// at least 2 s of the edit, as encodePieceCount sees to.
 std::vector<PiecePlan> planPieces(long long editFrames, int pieceCount);
 
 // Runs one LAME per piece side by side (each with the options of a one-pass encode, the
