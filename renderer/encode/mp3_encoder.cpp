@@ -62,11 +62,25 @@ void removeQuietly(const std::filesystem::path& path) {
 
 void encodeMP3(const ChildInputWriter& writeWav, const std::filesystem::path& mp3Path,
                const std::function<void(const std::filesystem::path&)>& finishTemporary) {
+    writeMP3Atomically(
+        [&](const std::filesystem::path& untagged) { runLameEncoder(writeWav, untagged); }, mp3Path,
+        finishTemporary);
+}
+
+void runLameEncoder(const ChildInputWriter& writeWav, const std::filesystem::path& outputPath) {
+    // "-": the WAV comes on standard input, so it is never written to disk.
+    runProcessWithInput(lameExecutablePath(),
+                        {"-b", "320", "--cbr", "--quiet", "-", outputPath.string()}, writeWav);
+}
+
+void writeMP3Atomically(const std::function<void(const std::filesystem::path&)>& writeUntagged,
+                        const std::filesystem::path& mp3Path,
+                        const std::function<void(const std::filesystem::path&)>& finishTemporary) {
     // A stop that ends a stuck run from the signal thread must not leave a partial MP3.
     static const bool registered = (addStopCleanupHook(removeTemporaryMP3OfRunningEncode), true);
     (void)registered;
-    const std::string lame = lameExecutablePath();
-    if (!isExecutableFile(lame)) throw RenderError("Bundled LAME encoder was not found.");
+    if (!isExecutableFile(lameExecutablePath()))
+        throw RenderError("Bundled LAME encoder was not found.");
 
     // Absolute paths, so a name starting with "-" can never be read as an option.
     const std::filesystem::path finalPath = std::filesystem::absolute(mp3Path);
@@ -74,9 +88,7 @@ void encodeMP3(const ChildInputWriter& writeWav, const std::filesystem::path& mp
     publishRunningTemporaryPath(temporaryPath);
     try {
         const std::unique_ptr<OwnerLock> inUse = lockTemporaryFile(temporaryPath);
-        // "-": the WAV comes on standard input, so it is never written to disk.
-        runProcessWithInput(lame, {"-b", "320", "--cbr", "--quiet", "-", temporaryPath.string()},
-                            writeWav);
+        writeUntagged(temporaryPath);
         if (finishTemporary) finishTemporary(temporaryPath);
         std::filesystem::rename(temporaryPath, finalPath);
     } catch (...) {

@@ -20,6 +20,16 @@ namespace renderer {
 void encodeMP3(const ChildInputWriter& writeWav, const std::filesystem::path& mp3Path,
                const std::function<void(const std::filesystem::path&)>& finishTemporary = {});
 
+// As encodeMP3, for any way of making the untagged MP3: `writeUntagged` writes it at the
+// temporary path it is given, in place (the file may already exist, locked as in use).
+void writeMP3Atomically(const std::function<void(const std::filesystem::path&)>& writeUntagged,
+                        const std::filesystem::path& mp3Path,
+                        const std::function<void(const std::filesystem::path&)>& finishTemporary);
+
+// One run of the delivered LAME with the edit's options (-b 320 --cbr), reading the WAV that
+// `writeWav` writes and writing `outputPath`. Fails as runProcessWithInput does.
+void runLameEncoder(const ChildInputWriter& writeWav, const std::filesystem::path& outputPath);
+
 // Removes the temporary MP3 of the encode now running, if any. Async-signal-safe; the first
 // encode registers it as a stop clean-up hook. LAME should be ended first, or it may write again.
 void removeTemporaryMP3OfRunningEncode() noexcept;

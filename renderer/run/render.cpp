@@ -1,7 +1,6 @@
 #include "renderer/run/render.h"
 
 #include <algorithm>
-#include <bit>
 #include <filesystem>
 #include <optional>
 #include <semaphore>
@@ -17,6 +16,8 @@
 #include "renderer/decode/song_tags.h"
 #include "renderer/decode/source_audio.h"
 #include "renderer/encode/edit_tags.h"
+#include "renderer/encode/edit_wav_stream.h"
+#include "renderer/encode/encode_pieces.h"
 #include "renderer/encode/id3_tag.h"
 #include "renderer/encode/mp3_encoder.h"
 #include "renderer/join/finished_edit.h"
@@ -159,39 +160,25 @@ std::vector<EditSong> editSongs(const RenderJob& job, const CutSongs& cuts) {
     return songs;
 }
 
-// The edit as the encoder's WAV: the canonical header, then the samples in blocks, each
-// finished just before it goes out.
-void writeEditWav(const FinishedEdit& edit, const ChildInputSink& sink) {
-    const audio::ByteBuffer header =
-        audio::wavHeader(targetSampleRate, targetChannels, edit.sampleCount());
-    if (!sink({reinterpret_cast<const char*>(header.data()), header.size()})) return;
-    constexpr size_t kBlockSamples = 65536;
-    std::vector<int16_t> block(kBlockSamples);
-    for (size_t first = 0; first < edit.sampleCount(); first += kBlockSamples) {
-        throwIfStopRequested();
-        const size_t count = std::min(kBlockSamples, edit.sampleCount() - first);
-        const SampleSpan samples = SampleSpan(block).first(count);
-        edit.copySamples(first, samples);
-        if constexpr (std::endian::native == std::endian::big) {
-            for (int16_t& sample : samples) {
-                const auto bits = static_cast<uint16_t>(sample);
-                sample = static_cast<int16_t>(static_cast<uint16_t>((bits << 8) | (bits >> 8)));
-            }
-        }
-        if (!sink({reinterpret_cast<const char*>(samples.data()), count * 2})) return;
-    }
-}
-
-// LAME reads the edit as it is finished, so it is never written to disk; its MP3 is tagged
-// before it takes its final name. Returns the finished MP3's absolute path.
+// LAME reads the edit as it is finished, so it is never written to disk; a long edit is
+// encoded in pieces side by side. The MP3 is tagged before it takes its final name. Returns
+// the finished MP3's absolute path.
 std::filesystem::path encodeEdit(const FinishedEdit& edit, const RenderJob& job,
-                                 const std::vector<EditSong>& songs) {
+                                 const std::vector<EditSong>& songs, const WorkFolder& workFolder) {
     const std::filesystem::path mp3 =
         std::filesystem::absolute(std::filesystem::path(job.outputFolder) / outputName(job.tracks));
     const EditTags tags = editTags(mp3.stem().string(), songs);
     const TimelineStage stage("encode MP3");
-    encodeMP3([&](const ChildInputSink& sink) { writeEditWav(edit, sink); }, mp3,
-              [&](const std::filesystem::path& untagged) { writeEditTags(untagged, tags); });
+    const EditAudio audio{edit.sampleCount(), [&edit](size_t firstSample, SampleSpan out) {
+                              edit.copySamples(firstSample, out);
+                          }};
+    const std::vector<PiecePlan> plan =
+        planPieces(audio.frameCount(), encodePieceCount(audio.frameCount()));
+    writeMP3Atomically(
+        [&](const std::filesystem::path& untagged) {
+            encodeEditMP3(audio, plan, workFolder.path(), untagged);
+        },
+        mp3, [&](const std::filesystem::path& untagged) { writeEditTags(untagged, tags); });
     return mp3;
 }
 
@@ -230,7 +217,7 @@ void render(const RenderJob& job) {
     joinStage.reset();
     throwIfStopRequested();
 
-    finished.mp3Path = encodeEdit(edit, job, songs);
+    finished.mp3Path = encodeEdit(edit, job, songs, workFolder);
     log("LOCAL_STEP render done");
     writeCompanionFiles(finished);
     throwIfStopRequested();

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "common/text.h"
+#include "renderer/encode/encode_pieces.h"
 #include "tests/renderer/seamforge_fixture.h"
 
 namespace {
@@ -184,6 +185,10 @@ TEST_F(Seamforge, LameProblemsFailOnOneLineAndKeepAnEarlierEdit) {
     // Half a second of edit is more than a pipe holds, so the unread rest is noticed.
     const fs::path quittingEncoder =
         seamforgetest::writeScript(files / "quitting-lame", "echo not an mp3 > \"$6\"\nexit 0\n");
+    // LAME exits 0 when the disk fills up: its cut-off MP3 must not become the edit.
+    const fs::path shortEncoder = seamforgetest::writeScript(
+        files / "short-lame",
+        "'" + bundledLame().string() + "' \"$@\" && truncate -s 2000 \"$6\"\n");
 
     struct LameCase {
         std::string lame;
@@ -198,6 +203,7 @@ TEST_F(Seamforge, LameProblemsFailOnOneLineAndKeepAnEarlierEdit) {
         {(files / "no-such-lame").string(), "song.wav", "Bundled LAME encoder was not found."},
         {failingEncoder.string(), "song.wav", "Could not encode: disk full"},
         {quittingEncoder.string(), "song.wav", "quitting-lame did not read all of its input."},
+        {shortEncoder.string(), "song.wav", std::string(renderer::encodedOnlyInPartMessage)},
     };
     for (const LameCase& lame : cases) {
         SCOPED_TRACE(lame.lame + " " + lame.song);

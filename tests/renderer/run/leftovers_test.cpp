@@ -7,6 +7,7 @@
 #include <signal.h>
 
 #include <chrono>
+#include <sstream>
 #include <thread>
 
 #include "renderer/run/owner_lock.h"
@@ -78,28 +79,47 @@ TEST_F(Leftovers, OnlyThoseOfEndedRendersAreRemovedWhenARenderStarts) {
     EXPECT_EQ(std::count(outputs.begin(), outputs.end(), "notes.partial-" + kDeadUuid), 1);
 }
 
-// SIGKILL gives seamforge no chance to clean up: its LAME must still die with it, and the
-// next render into the same folder removes what the killed one left.
+// SIGKILL gives seamforge no chance to clean up: its LAME must still die with it, every one
+// of them when the edit is encoded in pieces, and the next render into the same folder
+// removes what the killed one left.
 TEST_F(Leftovers, AKilledRenderTakesItsEncoderAlongAndTheNextRenderTidiesUp) {
-    seamforgetest::writeToneSong(files / "Song.wav", 0.5, 2.0, 0.5);
-    const fs::path pidFile = files / "encoder.pid";
+    seamforgetest::writeToneSong(files / "Song.wav", 0.5, 5.0, 0.5);
+    const fs::path pidFile = files / "encoders.pid";
     environment["MUSIC_EDIT_LAME"] =
         seamforgetest::writeScript(
             files / "hanging-lame",
-            "echo partial > \"$6\"\necho $$ > '" + pidFile.string() + "'\nexec sleep 30\n")
+            "echo partial > \"$6\"\necho $$ >> '" + pidFile.string() + "'\nexec sleep 30\n")
             .string();
-    rawwav::writeFile(files / "job.json", editJob({Song{files / "Song.wav"}}, files / "out"));
-    common::Subprocess seamforge(commandFor({(files / "job.json").string()}));
-    ASSERT_FALSE(seamforge.start().has_value());
-    const std::optional<pid_t> encoder = testsupport::readPidFile(pidFile, 30.0);
-    ASSERT_TRUE(encoder.has_value());
-    seamforge.kill();
-    EXPECT_EQ(seamforge.waitForExit().signal, SIGKILL);
-    EXPECT_TRUE(pollUntilEnded(*encoder)) << "LAME outlived the killed renderer";
+    rawwav::writeFile(files / "job.json",
+                      editJob({Song{files / "Song.wav", "0:00", "0:04.5"}}, files / "out"));
+    for (const int pieces : {1, 2}) {
+        SCOPED_TRACE(pieces);
+        fs::remove(pidFile);
+        environment["SEAMFORGE_ENCODE_PIECES"] = std::to_string(pieces);
+        common::Subprocess seamforge(commandFor({(files / "job.json").string()}));
+        ASSERT_FALSE(seamforge.start().has_value());
+        std::vector<pid_t> encoders;
+        for (int waited = 0; encoders.size() < static_cast<size_t>(pieces) && waited < 3000;
+             ++waited) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            std::istringstream lines(fs::exists(pidFile) ? testsupport::readWholeFile(pidFile)
+                                                         : "");
+            encoders.clear();
+            for (pid_t pid = 0; lines >> pid;) encoders.push_back(pid);
+        }
+        ASSERT_EQ(encoders.size(), static_cast<size_t>(pieces));
+        seamforge.kill();
+        EXPECT_EQ(seamforge.waitForExit().signal, SIGKILL);
+        for (const pid_t encoder : encoders) {
+            EXPECT_TRUE(pollUntilEnded(encoder)) << "LAME outlived the killed renderer";
+        }
+    }
     ASSERT_FALSE(temporaryFolderIsEmpty());
-    ASSERT_EQ(entryNames(files / "out").size(), 1u);  // the hidden partial MP3
+    // The last killed render's hidden partial MP3: it removed the one before it left.
+    ASSERT_EQ(entryNames(files / "out").size(), 1u);
 
     environment["MUSIC_EDIT_LAME"] = bundledLame().string();
+    environment.erase("SEAMFORGE_ENCODE_PIECES");
     const fs::path mp3 = expectSuccess(runJob(editJob({Song{files / "Song.wav"}}, files / "out")));
     EXPECT_EQ(entryNames(files / "out"),
               (std::vector<std::string>{"Song - DJ edit.mp3", "analysis-map.json", "edit-notes.md",

@@ -158,6 +158,7 @@ TEST_F(RenderPipeline, TwoSongsAreEvenedOutAndTheLastFadesForTwoMoreSeconds) {
     // RMS 0.1 and 0.4: the target is 0.4, the first song gets 2.0 (4.0 capped).
     writeToneSong(files / "quiet.wav", 0.0, 3.0, 0.1 * std::sqrt(2.0));
     writeToneSong(files / "loud.wav", 0.0, 5.0, 0.4 * std::sqrt(2.0), 330.0);
+    environment["SEAMFORGE_ENCODE_PIECES"] = "2";  // joined pieces keep every sample in place
     const Edit edit =
         render({Song{files / "quiet.wav", "0", "2"}, Song{files / "loud.wav", "0", "2"}}, "fade");
     const Samples& decoded = edit.decoded;

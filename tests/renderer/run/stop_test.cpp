@@ -79,16 +79,21 @@ protected:
     }
 };
 
+// In one piece, or in two side by side.
 TEST_F(Stop, DuringTheEncodeKeepsTheEarlierEditAndLeavesNoPartialFile) {
-    writeToneSong(files / "Song.wav", 0.5, 3.0, 0.5);
+    writeToneSong(files / "Song.wav", 0.5, 5.0, 0.5);
     fs::create_directory(files / "out");
     const std::string earlier(5000, '\x33');
     rawwav::writeFile(files / "out" / "Song - DJ edit.mp3", earlier);
-    expectCleanStop(editJob({Song{files / "Song.wav", "0:00", "0:02"}}, files / "out"), SIGTERM,
-                    true, {"LOCAL_STEP analyze starting", "LOCAL_STEP cuts done"});
-    EXPECT_EQ(seamforgetest::entryNames(files / "out"),
-              std::vector<std::string>{"Song - DJ edit.mp3"});
-    EXPECT_EQ(testsupport::readWholeFile(files / "out" / "Song - DJ edit.mp3"), earlier);
+    for (const char* pieces : {"1", "2"}) {
+        SCOPED_TRACE(pieces);
+        environment["SEAMFORGE_ENCODE_PIECES"] = pieces;
+        expectCleanStop(editJob({Song{files / "Song.wav", "0:00", "0:04.5"}}, files / "out"),
+                        SIGTERM, true, {"LOCAL_STEP analyze starting", "LOCAL_STEP cuts done"});
+        EXPECT_EQ(seamforgetest::entryNames(files / "out"),
+                  std::vector<std::string>{"Song - DJ edit.mp3"});
+        EXPECT_EQ(testsupport::readWholeFile(files / "out" / "Song - DJ edit.mp3"), earlier);
+    }
 }
 
 TEST_F(Stop, EveryStopSignalEndsADecodeAndRemovesTheWorkFolder) {
