@@ -218,16 +218,11 @@ protected:
         taggedsongs::writeCover(folder / "cover.png");
         coverBytes = testsupport::readWholeFile(folder / "cover.png");
         testsupport::writeTestWav(folder / "edit.wav", testsupport::tone(2.0, 330.0, 0.5));
-        common::SubprocessOptions options;
-        options.executable = (testsupport::bundleBinFolder() / "lame").string();
-        options.arguments = {"-b",
-                             "320",
-                             "--cbr",
-                             "--quiet",
-                             (folder / "edit.wav").string(),
-                             (folder / "lame.mp3").string()};
-        ASSERT_TRUE(common::runAndCapture(options, 1 << 16).status.succeeded())
-            << testsupport::requiredProgramMessage("lame");
+        ASSERT_EQ(
+            testsupport::runProgram(testsupport::bundledLame(), {"-b", "320", "--cbr", "--quiet",
+                                                                 (folder / "edit.wav").string(),
+                                                                 (folder / "lame.mp3").string()}),
+            "");
     }
 
     renderer::EditTags fullTags() const {
@@ -344,7 +339,7 @@ TEST_F(EditTagWriter, DeathTestAFullDiskKeepsTheEarlierEditAndNoPartialFile) {
     const auto lameBytes = static_cast<rlim_t>(fs::file_size(folder / "lame.mp3"));
     fs::create_directory(folder / "out");
     rawwav::writeFile(folder / "out" / "edit.mp3", "the earlier edit");
-    const std::string lame = (testsupport::bundleBinFolder() / "lame").string();
+    const std::string lame = testsupport::bundledLame().string();
     const auto encodeOnAFullDisk = [&] {
         ::setenv("MUSIC_EDIT_LAME", lame.c_str(), 1);
         ::signal(SIGXFSZ, SIG_IGN);
