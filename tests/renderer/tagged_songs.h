@@ -22,17 +22,12 @@ namespace fs = std::filesystem;
 // A small PNG: its bytes must reach the edit unchanged.
 inline void writeCover(const fs::path& path, const std::string& color = "red",
                        const std::string& size = "64x64") {
-    common::SubprocessOptions options;
-    options.executable = testsupport::findProgram("ffmpeg").string();
-    options.arguments = {"-nostdin",   "-loglevel",
-                         "error",      "-y",
-                         "-f",         "lavfi",
-                         "-i",         "color=c=" + color + ":s=" + size + ",noise=alls=100:allf=u",
-                         "-frames:v",  "1",
-                         path.string()};
-    const common::CapturedRun run = common::runAndCapture(options, 1 << 16);
-    ASSERT_TRUE(run.status.succeeded())
-        << testsupport::requiredProgramMessage("ffmpeg") << run.output;
+    ASSERT_EQ(testsupport::runProgram(testsupport::findProgram("ffmpeg"),
+                                      {"-nostdin", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                       "color=c=" + color + ":s=" + size + ",noise=alls=100:allf=u",
+                                       "-frames:v", "1", path.string()}),
+              "")
+        << testsupport::requiredProgramMessage("ffmpeg");
 }
 
 // ffmpeg options that set a song's title, artist and album; empty values are left out.
@@ -104,11 +99,9 @@ inline std::string frameText(TagLib::ID3v2::Tag& tag, const char* id) {
 
 // Decodes an MP3 with the real LAME and returns the WAV's bytes.
 inline std::string decodeWithLame(const fs::path& mp3, const fs::path& wav) {
-    common::SubprocessOptions options;
-    options.executable = (testsupport::bundleBinFolder() / "lame").string();
-    options.arguments = {"--decode", "--quiet", mp3.string(), wav.string()};
-    const common::CapturedRun run = common::runAndCapture(options, 1 << 16);
-    EXPECT_TRUE(run.status.succeeded()) << run.output;
+    EXPECT_EQ(testsupport::runProgram(testsupport::bundledLame(),
+                                      {"--decode", "--quiet", mp3.string(), wav.string()}),
+              "");
     return testsupport::readWholeFile(wav);
 }
 

@@ -62,11 +62,6 @@ TEST(FastTimeEligibility, BuildsTheJobFromTrimmedTimesAndCustomNotes) {
     state.snapToBeat = false;
     EXPECT_FALSE(fastTimeEligibility(state, "/out").job->finalFadeOut);
     EXPECT_FALSE(fastTimeEligibility(state, "/out").job->snapToBeat);
-
-    const auto custom = fastTimeEligibility(
-        stateWith({{{}, {}, starterGuidance(0, 1) + " Cut on the downbeat"}}), "/o");
-    ASSERT_TRUE(custom.job);
-    EXPECT_EQ(custom.job->tracks[0].note, "Cut on the downbeat");
 }
 
 TEST(FastTimeEligibility, AcceptsSimpleTimesAndPlainNotesElseNamesTheFirstProblem) {
@@ -106,12 +101,10 @@ TEST(FastTimeEligibility, AcceptsSimpleTimesAndPlainNotesElseNamesTheFirstProble
 // One table for both programs: the wizard's check must read a typed start exactly as the
 // renderer cuts it, or an edit it sends to the local engine lands somewhere else.
 TEST(FastTimeEligibility, ReadsATypedStartAsTheRendererCutsIt) {
+    // A few forms that read differently (seconds unit, dotted minutes, Unicode spaces); the
+    // reader's full table is its own test.
     const std::vector<std::pair<const char*, std::optional<double>>> cases = {
-        {"0.50s", 0.5},  {"1.30s", 1.3},       {"1:30s", 90.0},
-        {"1.30", 90.0},  {"90 seconds", 90.0}, {"2.05 Sec", 2.05},
-        {"1:75", 135.0}, {"1.5", 1.5},         {"\u00A01:30\u2009", 90.0},
-        {"-5", {}},      {"abc", {}},          {"0x1A", {}},
-        {"1:30ss", {}},  {"inf", {}},
+        {"1.30s", 1.3}, {"1.30", 90.0}, {"\u00A01:30\u2009", 90.0}, {"-5", {}}, {"0x1A", {}},
     };
     const testsupport::Samples song = testsupport::tone(1.0, 440.0, 0.5);
     const QString start1 = "AI fallback: song 1 start time is not a simple timestamp.";

@@ -22,32 +22,38 @@ FastTimeRenderJob sampleJob() {
     return job;
 }
 
-TEST(FastTimeRenderJobJson, IsCompactInDeclarationOrderWithEscapedSlashes) {
-    EXPECT_EQ(encodeFastTimeRenderJob(sampleJob()),
-              R"({"appVersion":"4.8","outputFolder":"\/home\/dj\/Edits","finalFadeOut":false,)"
-              R"("finalEndingEffect":"none","tracks":[)"
-              R"({"path":"\/home\/dj\/Songs\/One \"Live\".mp3","name":"One \"Live\".mp3",)"
-              R"("startTime":"0:00","endTime":"","note":"end on \\ the horn\nthen stop"},)"
-              R"({"path":"\/home\/dj\/Songs\/Zwei – Ö.flac","name":"Zwei – Ö.flac",)"
-              R"("startTime":"1:05","endTime":"2:10","note":""}]})");
-}
+// Compact, keys in declaration order, slashes escaped; beat snap adds its one key only when on.
+TEST(FastTimeRenderJobJson, IsCompactInDeclarationOrderAndReadBackByTheRenderer) {
+    const std::string plain = encodeFastTimeRenderJob(sampleJob());
+    for (const char* loose : {"\n", "\": ", ", \"", "{ ", "[ "}) {
+        EXPECT_EQ(plain.find(loose), std::string::npos) << "'" << loose << "' in " << plain;
+    }
+    EXPECT_EQ(plain.find("snapToBeat"), std::string::npos);
+    EXPECT_NE(plain.find(R"("outputFolder":"\/home\/dj\/Edits")"), std::string::npos) << plain;
+    size_t at = 0;
+    for (const char* key : {"appVersion", "outputFolder", "finalFadeOut", "finalEndingEffect",
+                            "tracks", "path", "name", "startTime", "endTime", "note"}) {
+        const size_t next = plain.find("\"" + std::string(key) + "\":", at);
+        ASSERT_NE(next, std::string::npos) << key << " out of order in " << plain;
+        at = next;
+    }
 
-// Beat snap adds one key; without it the job is what it always was (above).
-TEST(FastTimeRenderJobJson, IsReadBackByTheRenderer) {
     FastTimeRenderJob snapped = sampleJob();
     snapped.snapToBeat = true;
     const std::string text = encodeFastTimeRenderJob(snapped);
     EXPECT_NE(text.find(R"("finalEndingEffect":"none","snapToBeat":true,"tracks":[)"),
               std::string::npos)
         << text;
-    const renderer::RenderJob job = renderer::decodeRenderJob(text);
-    EXPECT_EQ(job.outputFolder, "/home/dj/Edits");
-    EXPECT_EQ(job.finalEndingEffect, std::optional<std::string>("none"));
-    ASSERT_EQ(job.tracks.size(), 2u);
-    EXPECT_EQ(job.tracks[0].path, "/home/dj/Songs/One \"Live\".mp3");
-    EXPECT_EQ(job.tracks[0].note, "end on \\ the horn\nthen stop");
-    EXPECT_EQ(job.tracks[1].name, "Zwei – Ö.flac");
-    EXPECT_EQ(job.tracks[1].endTime, "2:10");
+    for (const std::string& encoded : {plain, text}) {
+        const renderer::RenderJob job = renderer::decodeRenderJob(encoded);
+        EXPECT_EQ(job.outputFolder, "/home/dj/Edits");
+        EXPECT_EQ(job.finalEndingEffect, std::optional<std::string>("none"));
+        ASSERT_EQ(job.tracks.size(), 2u);
+        EXPECT_EQ(job.tracks[0].path, "/home/dj/Songs/One \"Live\".mp3");
+        EXPECT_EQ(job.tracks[0].note, "end on \\ the horn\nthen stop");
+        EXPECT_EQ(job.tracks[1].name, "Zwei – Ö.flac");
+        EXPECT_EQ(job.tracks[1].endTime, "2:10");
+    }
 }
 
 }  // namespace

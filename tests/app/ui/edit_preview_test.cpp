@@ -16,7 +16,6 @@
 #include "app/ui/edit_join_map.h"
 #include "app/ui/peak_envelope.h"
 #include "app/ui/preview_range.h"
-#include "common/subprocess.h"
 #include "tests/app/support/wizard_test_helpers.h"
 #include "tests/app/ui/test_daemons.h"
 #include "tests/app/ui/ui_test_support.h"
@@ -362,60 +361,6 @@ TEST_F(EditPreviewTest, AnAgentsEditShowsTheWaveformWithoutMarksOrButtons) {
         EXPECT_GT(reachAt(kWidth / 10), 0.6);  // the waveform is there
         EXPECT_TRUE(markColumns().empty());
         EXPECT_TRUE(preview.findChildren<QPushButton*>().isEmpty());
-    }
-}
-
-// The marks come from what the real engine wrote for a three-song edit with a fade.
-TEST(EditPreviewOfARealEdit, AThreeSongEditShowsTwoJoinMarksTheEndingAndItsButtons) {
-    testsupport::ensureApplication();
-    testsupport::TemporaryFolder folder;
-    std::string tracks;
-    double frequency = 220.0;
-    for (const char* name : {"One", "Two", "Three"}) {
-        const auto song = folder / (std::string(name) + ".wav");
-        testsupport::writeTestWav(
-            song, testsupport::concatenate(
-                      {testsupport::silence(0.5), testsupport::tone(8.0, frequency, 0.5)}));
-        frequency *= 1.25;
-        if (!tracks.empty()) tracks += ",";
-        tracks += "{\"path\": \"" + song.string() + "\", \"name\": \"" + name +
-                  "\", \"startTime\": \"0:01\", \"endTime\": \"0:05\", \"note\": \"\"}";
-    }
-    const auto edits = folder / "edits";
-    std::ofstream(folder / "job.json")
-        << "{\"appVersion\": \"test\", \"outputFolder\": \"" << edits.string()
-        << "\", \"finalFadeOut\": true, \"finalEndingEffect\": \"fade\", \"tracks\": [" << tracks
-        << "]}";
-    common::SubprocessOptions engine;
-    engine.executable = (testsupport::bundleBinFolder() / "seamforge").string();
-    engine.arguments = {(folder / "job.json").string()};
-    engine.environmentOverrides["MUSIC_EDIT_LAME"] =
-        (testsupport::bundleBinFolder() / "lame").string();
-    const common::CapturedRun run = common::runAndCapture(engine, 1 << 20);
-    ASSERT_TRUE(run.status.succeeded()) << run.output;
-    const auto edit = edits / "One into Two into Three - continuous DJ edit.mp3";
-    const auto joins = app::ui::readEditJoinMap(edit);
-    ASSERT_TRUE(joins.has_value());
-    ASSERT_EQ(joins->joinSeconds.size(), 2u);
-    ASSERT_TRUE(joins->endingStartSeconds.has_value());
-
-    app::ui::EditPreview preview;
-    preview.resize(600, 200);
-    ASSERT_TRUE(showAndWait(preview, edit));
-    ASSERT_NE(preview.decodedEdit(), nullptr);
-    app::ui::EditWaveform& waveform = *preview.waveform();
-    const QImage picture = waveform.grab().toImage();
-    const double duration = preview.decodedEdit()->duration();
-    const QRgb mark = app::ui::EditWaveform::markColor().rgb();
-    for (const double seconds : joins->joinSeconds) {
-        const int column = app::ui::EditWaveform::columnAt(seconds, duration, picture.width());
-        EXPECT_EQ(picture.pixel(column, picture.height() - 1), mark) << seconds;
-    }
-    const int ending =
-        app::ui::EditWaveform::columnAt(*joins->endingStartSeconds, duration, picture.width());
-    EXPECT_NE(picture.pixel(ending + 3, 0), picture.pixel(ending - 3, 0));
-    for (const char* name : {"Play Join 1", "Play Join 2", "Play Ending"}) {
-        EXPECT_NE(uitest::findByAccessibleName<QPushButton>(&preview, name), nullptr) << name;
     }
 }
 
