@@ -10,7 +10,7 @@ namespace {
 // The end must lie more than this past the start; anything shorter cannot hold a cut.
 constexpr double kMinimumCutSeconds = 0.25;
 
-FastTimeEligibility refusal(const QString& reason) { return FastTimeEligibility{{}, reason}; }
+LocalEngineEligibility refusal(const QString& reason) { return LocalEngineEligibility{{}, reason}; }
 
 // The renderer's own reading, so that a time the check accepts is cut where it says.
 std::optional<double> typedSeconds(const QString& text) {
@@ -23,13 +23,14 @@ QString songReason(int number, const QString& problem) {
 
 }  // namespace
 
-FastTimeEligibility fastTimeEligibility(const WizardState& state, const QString& outputFolder) {
+LocalEngineEligibility localEngineEligibility(const WizardState& state,
+                                              const QString& outputFolder) {
     const int total = static_cast<int>(state.tracks.size());
     if (total < 1 || total > 3) {
         return refusal(QStringLiteral("AI fallback: the selected song count is not 1, 2, or 3."));
     }
 
-    FastTimeRenderJob job;
+    RenderJob job;
     job.appVersion = appVersion;
     job.outputFolder = outputFolder;
     job.finalFadeOut = state.finalEndingEffect != common::FinalEndingEffect::none;
@@ -61,18 +62,18 @@ FastTimeEligibility fastTimeEligibility(const WizardState& state, const QString&
             }
         }
 
-        const QString note =
-            customFastTimeNotePortion(state.songGuidance.value(track.url).trimmed(), index, total);
+        const QString note = customLocalEngineNotePortion(
+            state.songGuidance.value(track.url).trimmed(), index, total);
         if (asksForAdvancedRequest(note)) {
             return refusal(songReason(
                 number, QStringLiteral("note asks for an effect, vocal isolation, beatmatching, or "
                                        "another advanced request.")));
         }
 
-        job.tracks.push_back(FastTimeTrackJob{track.url, track.name(), start, end, note});
+        job.tracks.push_back(TrackJob{track.url, track.name(), start, end, note});
     }
 
-    return FastTimeEligibility{
+    return LocalEngineEligibility{
         std::move(job),
         QStringLiteral("Standalone local engine: using typed times, local structure cues, and "
                        "phrase-aware cut detection.")};

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "app/prepare/fast_time_job.h"
+#include "app/prepare/render_job.h"
 #include "app/wizard/wizard_state.h"
 
 namespace app::prepare {
@@ -11,6 +11,7 @@ namespace app::prepare {
 // One pass over the songs in order: the first song that fails decides the
 // refusal reason and later songs are not examined. Reads the state only.
 // `outputFolder` is the path written into the job.
-FastTimeEligibility fastTimeEligibility(const WizardState& state, const QString& outputFolder);
+LocalEngineEligibility localEngineEligibility(const WizardState& state,
+                                              const QString& outputFolder);
 
 }  // namespace app::prepare

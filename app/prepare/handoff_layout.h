@@ -15,7 +15,7 @@ inline const QString readmeFileName = QStringLiteral("README-FIRST.md");
 // Written by the runs, not by the export.
 inline const QString renderJobFileName = QStringLiteral("fast-time-render-job.json");
 inline const QString renderLogFileName = QStringLiteral("fast-time-render-log.txt");
-inline const QString codexLastMessageFileName = QStringLiteral("codex-last-message.txt");
-inline const QString backgroundCodexLogFileName = QStringLiteral("background-codex-log.txt");
+inline const QString agentLastMessageFileName = QStringLiteral("codex-last-message.txt");
+inline const QString backgroundAgentLogFileName = QStringLiteral("background-codex-log.txt");
 
 }  // namespace app::prepare

@@ -7,7 +7,7 @@
 
 namespace app::prepare {
 
-QString customFastTimeNotePortion(const QString& note, int index, int total) {
+QString customLocalEngineNotePortion(const QString& note, int index, int total) {
     // A default of another position or song count would otherwise pass as typed words,
     // and the times in it would be read as the person's own.
     if (songs::isDefaultNote(note)) return {};

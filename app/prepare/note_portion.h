@@ -9,6 +9,6 @@ namespace app::prepare {
 // The note trimmed, with the starter text, then the no-note text, then the
 // earlier default text of the position removed (whole, as a prefix, or their
 // first exact occurrence), the rest trimmed after each removal.
-QString customFastTimeNotePortion(const QString& note, int index, int total);
+QString customLocalEngineNotePortion(const QString& note, int index, int total);
 
 }  // namespace app::prepare

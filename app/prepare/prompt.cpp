@@ -175,7 +175,7 @@ QString buildPrompt(const WizardState& state) {
     prompt += joinCheckAndWorkflowStart();
     prompt += output;
     prompt += workflowMiddle();
-    prompt += fastTimeBasedPathItem();
+    prompt += localEngineBasedPathItem();
     prompt += workflowEndCommandsAndOutputRules();
     prompt += output;
     prompt += QStringLiteral("`");

@@ -81,7 +81,7 @@ QString workflowMiddle() {
 11. )txt");
 }
 
-QString fastTimeBasedPathItem() {
+QString localEngineBasedPathItem() {
     return QStringLiteral(
         R"txt(Use the fast Time Based path first: for each join, measure only a few seconds around the resolved target, score at least three candidate cut points, keep the best one, and move on. Do not run stem separation, speech recognition, online lyric lookups, or a full song-structure analysis unless a song note asks for that detail, and do not write a large bespoke renderer script. If an `analysis-map.json` or `edit-notes.md` from an earlier attempt is in the output folder, read it first and reuse whatever still matches the songs.)txt");
 }

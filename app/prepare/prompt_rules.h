@@ -21,7 +21,7 @@ QString joinCheckAndWorkflowStart();
 // From the closing backquote after the output folder to "11. ".
 QString workflowMiddle();
 // Workflow item 11.
-QString fastTimeBasedPathItem();
+QString localEngineBasedPathItem();
 // Items 12 to 27, the suggested commands and the output rules up to the opening backquote.
 QString workflowEndCommandsAndOutputRules();
 

@@ -18,7 +18,7 @@
 #include "app/run/run_files.h"
 #include "app/run/run_output.h"
 #include "app/run/run_support.h"
-#include "app/tools/agent_command.h"
+#include "app/tool_check/agent_command.h"
 
 namespace app::run {
 namespace {
@@ -28,7 +28,7 @@ using SteadyClock = std::chrono::steady_clock;
 // Everything an agent run needs to know, fixed on the interface thread when it starts.
 struct AgentRun {
     int number = 0;
-    QString codexPath;
+    QString agentPath;
     QString prompt;
     QString workingDirectory;  // the song folder
     QString outputFolder;
@@ -101,9 +101,9 @@ void completeAgentRun(RunContext& context, const AgentRun& run, const ChildRunOu
 
 common::SubprocessOptions agentOptions(const AgentRun& run) {
     common::SubprocessOptions options;
-    options.executable = localPath(run.codexPath);
+    options.executable = localPath(run.agentPath);
     for (const QString& argument :
-         tools::codexEditArguments(run.workingDirectory, run.lastMessageFile, run.prompt)) {
+         tools::agentEditArguments(run.workingDirectory, run.lastMessageFile, run.prompt)) {
         options.arguments.push_back(argument.toStdString());
     }
     options.workingDirectory = localPath(run.workingDirectory);
@@ -225,20 +225,20 @@ ChildRun agentChildRun(RunContext& context, const AgentRun& run,
 
 }  // namespace
 
-void startAgentRun(RunContext& context, const QString& codexPath, const QString& prompt,
+void startAgentRun(RunContext& context, const QString& agentPath, const QString& prompt,
                    const QString& workingDirectory, const QString& outputFolder) {
     const WizardState& state = context.state();
     AgentRun run;
     run.number = context.currentRunNumber();
-    run.codexPath = codexPath;
+    run.agentPath = agentPath;
     run.prompt = prompt;
     run.workingDirectory = workingDirectory;
     run.outputFolder = outputFolder;
     run.handoffFolder = state.handoffFolder;
     if (state.handoffFolder) {
         const QDir handoff(*state.handoffFolder);
-        run.lastMessageFile = handoff.filePath(prepare::codexLastMessageFileName);
-        run.agentLogFile = handoff.filePath(prepare::backgroundCodexLogFileName);
+        run.lastMessageFile = handoff.filePath(prepare::agentLastMessageFileName);
+        run.agentLogFile = handoff.filePath(prepare::backgroundAgentLogFileName);
     }
     const std::shared_ptr<EditRunController> controller = context.sharedEditRunController();
     const std::shared_ptr<const PostingHandle> poster = context.postingHandleForRun(run.number);
@@ -249,13 +249,13 @@ void startAgentRun(RunContext& context, const QString& codexPath, const QString&
 void showSavedDeliverablesProgress(RunContext& context, const QString& file) {
     WizardState& state = context.state();
     for (const CreateStep id : {CreateStep::analyze, CreateStep::cuts, CreateStep::render}) {
-        setCreateStep(context, id, InstallPhaseState::done, 1.0, completedStepDetail(id, false));
+        setCreateStep(context, id, ProgressRowState::done, 1.0, completedStepDetail(id, false));
     }
     const auto save =
         std::find_if(state.createSteps.begin(), state.createSteps.end(),
-                     [](const InstallPhase& step) { return step.id == CreateStep::save; });
+                     [](const ProgressRow& step) { return step.id == CreateStep::save; });
     const double saveProgress = save != state.createSteps.end() ? save->progress : 0.1;
-    setCreateStep(context, CreateStep::save, InstallPhaseState::running,
+    setCreateStep(context, CreateStep::save, ProgressRowState::running,
                   std::max(0.975, saveProgress),
                   QStringLiteral("The 320 kbps MP3 file is saved. The editor is writing the final "
                                  "note and closing the job."));

@@ -8,9 +8,9 @@
 
 namespace app::run {
 
-// Runs the agent at `codexPath` with `prompt` for the current run, in
+// Runs the agent at `agentPath` with `prompt` for the current run, in
 // `workingDirectory` (the song folder).
-void startAgentRun(RunContext& context, const QString& codexPath, const QString& prompt,
+void startAgentRun(RunContext& context, const QString& agentPath, const QString& prompt,
                    const QString& workingDirectory, const QString& outputFolder);
 
 // The agent's MP3 is saved: the timed steps are done and Save waits for the notes.

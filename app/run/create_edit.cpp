@@ -10,7 +10,7 @@
 #include "app/run/local_engine_run.h"
 #include "app/run/progress_model.h"
 #include "app/run/run_files.h"
-#include "app/tools/tool_probes.h"
+#include "app/tool_check/tool_probes.h"
 
 namespace app::run {
 namespace {
@@ -24,7 +24,7 @@ QString refusalMessage(songs::AIAssistMode mode) {
             return QStringLiteral(
                 "AI assist is set to Local Only. Change AI assist fallback to Codex or a "
                 "configured provider for difficult edits.");
-        case songs::AIAssistMode::codexFallback:
+        case songs::AIAssistMode::agentFallback:
             return "Codex fallback is selected, but Codex was not found or is not signed in on " +
                    platform_words::thisComputer() + ".";
         case songs::AIAssistMode::providerLater:
@@ -68,7 +68,7 @@ void createEdit(RunContext& context) {
     state.isCreatingEdit = true;
     state.showCreateProgressScreen = true;
     state.completedOutputFolder.reset();
-    state.isUsingFastTimeRenderer = false;
+    state.isUsingLocalEngine = false;
     context.sharedEditRunController()->prepareForNewRun(runNumber);
     state.editStartedAt = context.now();
     state.editEndedAt.reset();
@@ -76,7 +76,7 @@ void createEdit(RunContext& context) {
     state.createSteps = defaultCreateSteps();
     state.createLog = QStringLiteral("Preparing the songs.");
     state.status = QStringLiteral("Creating the music edit...");
-    setCreateStep(context, CreateStep::prepare, InstallPhaseState::running, 0.35,
+    setCreateStep(context, CreateStep::prepare, ProgressRowState::running, 0.35,
                   QStringLiteral("Preparing the selected songs and output folder."));
     context.notifyChanged();
 
@@ -94,7 +94,7 @@ void continueCreateEdit(RunContext& context, bool rescanFolderIfNeeded,
     if (!state.isCreatingEdit) return;
 
     if (!context.exportHandoff(rescanFolderIfNeeded)) {
-        setCreateStep(context, CreateStep::prepare, InstallPhaseState::failed, 1.0,
+        setCreateStep(context, CreateStep::prepare, ProgressRowState::failed, 1.0,
                       QStringLiteral("Could not prepare the setup files."));
         markCreateStepFailed(context, QStringLiteral("The edit did not start."));
         endEditRun(context);
@@ -103,11 +103,11 @@ void continueCreateEdit(RunContext& context, bool rescanFolderIfNeeded,
         context.notifyChanged();
         return;
     }
-    setCreateStep(context, CreateStep::prepare, InstallPhaseState::done, 1.0,
+    setCreateStep(context, CreateStep::prepare, ProgressRowState::done, 1.0,
                   completedStepDetail(CreateStep::prepare, true));
 
     if (!state.selectedFolder) {
-        setCreateStep(context, CreateStep::analyze, InstallPhaseState::failed, 1.0,
+        setCreateStep(context, CreateStep::analyze, ProgressRowState::failed, 1.0,
                       QStringLiteral("The selected song folder was not found."));
         markCreateStepFailed(context,
                              QStringLiteral("Choose the song files again, then try Create Edit."));
@@ -121,35 +121,35 @@ void continueCreateEdit(RunContext& context, bool rescanFolderIfNeeded,
     }
     const QString songFolder = *state.selectedFolder;
 
-    const prepare::FastTimeEligibility eligibility =
-        prepare::fastTimeEligibility(state, outputFolder);
+    const prepare::LocalEngineEligibility eligibility =
+        prepare::localEngineEligibility(state, outputFolder);
     // An agent that Step 1 found not signed in would only retry its connection for ever.
-    const bool codexUsable = state.aiAssistMode == songs::AIAssistMode::codexFallback &&
-                             !tools::codexKnownNotSignedIn(state.toolChecks);
-    const std::optional<QString> codexPath =
-        codexUsable ? context.codexExecutablePath() : std::nullopt;
+    const bool agentUsable = state.aiAssistMode == songs::AIAssistMode::agentFallback &&
+                             !tools::agentKnownNotSignedIn(state.toolChecks);
+    const std::optional<QString> agentPath =
+        agentUsable ? context.agentExecutablePath() : std::nullopt;
 
     if (eligibility.job) {
-        state.isUsingFastTimeRenderer = true;
-        setCreateStep(context, CreateStep::analyze, InstallPhaseState::running, 0.18,
+        state.isUsingLocalEngine = true;
+        setCreateStep(context, CreateStep::analyze, ProgressRowState::running, 0.18,
                       progressDetail(state, CreateStep::analyze, 0.18));
         state.createLog = QStringLiteral(
             "Standalone local engine: analyzing timing, notes, phrase structure, and clean cut "
             "points.");
         context.notifyChanged();
-        startLocalEngineRun(context, *eligibility.job, songFolder, outputFolder, codexPath);
-    } else if (codexPath) {
-        state.isUsingFastTimeRenderer = false;
+        startLocalEngineRun(context, *eligibility.job, songFolder, outputFolder, agentPath);
+    } else if (agentPath) {
+        state.isUsingLocalEngine = false;
         const QString prompt = prepare::buildPrompt(state);
-        setCreateStep(context, CreateStep::analyze, InstallPhaseState::running, 0.12,
+        setCreateStep(context, CreateStep::analyze, ProgressRowState::running, 0.12,
                       progressDetail(state, CreateStep::analyze, 0.12));
         state.createLog =
             eligibility.reason + QLatin1Char('\n') + progressLog(state, CreateStep::analyze);
         context.notifyChanged();
-        startAgentRun(context, *codexPath, prompt, songFolder, outputFolder);
+        startAgentRun(context, *agentPath, prompt, songFolder, outputFolder);
     } else {
         const QString refusal = refusalMessage(state.aiAssistMode);
-        setCreateStep(context, CreateStep::analyze, InstallPhaseState::failed, 1.0,
+        setCreateStep(context, CreateStep::analyze, ProgressRowState::failed, 1.0,
                       QStringLiteral("The background editing engine was not found."));
         markCreateStepFailed(context, refusal);
         endEditRun(context);

@@ -68,7 +68,7 @@ QString liveEditTimingText(const WizardState& state, const QDateTime& now) {
     const auto step = currentCreateStep(state);
     if (step) {
         const CreateStep id = step->id;
-        if (state.isUsingFastTimeRenderer) {
+        if (state.isUsingLocalEngine) {
             estimate = QStringLiteral("usually under 1 minute");
         } else if (id == CreateStep::prepare || id == CreateStep::save) {
             estimate = QStringLiteral("under 1 minute");

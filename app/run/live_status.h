@@ -5,7 +5,7 @@
 #include <QDateTime>
 #include <QString>
 
-#include "app/run/install_phase.h"
+#include "app/run/progress_row.h"
 #include "app/wizard/wizard_state.h"
 
 namespace app::run {

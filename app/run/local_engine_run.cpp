@@ -18,7 +18,7 @@
 #include "app/run/run_files.h"
 #include "app/run/run_output.h"
 #include "app/run/run_support.h"
-#include "app/tools/tool_probes.h"
+#include "app/tool_check/tool_probes.h"
 
 namespace app::run {
 namespace {
@@ -30,7 +30,7 @@ struct LocalRun {
     int number = 0;
     QString workingDirectory;  // the song folder
     QString outputFolder;
-    std::optional<QString> codexFallbackPath;
+    std::optional<QString> agentFallbackPath;
     QString jobFile;
     QString logFile;
     QString lastMessageFile;
@@ -66,18 +66,18 @@ HandOverTexts textsFor(HandOver reason) {
 void handOver(RunContext& context, const LocalRun& run, HandOver reason, const QString& error) {
     WizardState& state = context.state();
     const HandOverTexts texts = textsFor(reason);
-    state.isUsingFastTimeRenderer = false;
+    state.isUsingLocalEngine = false;
     appendCreateLog(context, QString::fromUtf8(texts.logLine));
 
-    if (run.codexFallbackPath) {
+    if (run.agentFallbackPath) {
         const QString prompt = prepare::buildPrompt(context.state());
-        setCreateStep(context, CreateStep::analyze, InstallPhaseState::running, 0.12,
+        setCreateStep(context, CreateStep::analyze, ProgressRowState::running, 0.12,
                       progressDetail(context.state(), CreateStep::analyze, 0.12));
         if (reason == HandOver::rendererMissing) {
             state.createLog = progressLog(context.state(), CreateStep::analyze);
         }
         context.notifyChanged();
-        startAgentRun(context, *run.codexFallbackPath, prompt, run.workingDirectory,
+        startAgentRun(context, *run.agentFallbackPath, prompt, run.workingDirectory,
                       run.outputFolder);
         return;
     }
@@ -98,7 +98,7 @@ void handOver(RunContext& context, const LocalRun& run, HandOver reason, const Q
 
 void closeLocalRun(RunContext& context) {
     endEditRun(context);
-    context.state().isUsingFastTimeRenderer = false;
+    context.state().isUsingLocalEngine = false;
 }
 
 void applySuccess(RunContext& context, const LocalRun& run) {
@@ -117,21 +117,21 @@ void applySuccess(RunContext& context, const LocalRun& run) {
 
 void passToAgent(RunContext& context, const LocalRun& run, const QString& summary) {
     WizardState& state = context.state();
-    state.isUsingFastTimeRenderer = false;
-    setCreateStep(context, CreateStep::analyze, InstallPhaseState::running, 0.12,
+    state.isUsingLocalEngine = false;
+    setCreateStep(context, CreateStep::analyze, ProgressRowState::running, 0.12,
                   progressDetail(context.state(), CreateStep::analyze, 0.12));
-    setCreateStep(context, CreateStep::cuts, InstallPhaseState::pending, 0.0,
+    setCreateStep(context, CreateStep::cuts, ProgressRowState::pending, 0.0,
                   QStringLiteral("Waiting for AI fallback to choose edit points."));
-    setCreateStep(context, CreateStep::render, InstallPhaseState::pending, 0.0,
+    setCreateStep(context, CreateStep::render, ProgressRowState::pending, 0.0,
                   QStringLiteral("Waiting for AI fallback to render the MP3."));
-    setCreateStep(context, CreateStep::save, InstallPhaseState::pending, 0.0,
+    setCreateStep(context, CreateStep::save, ProgressRowState::pending, 0.0,
                   QStringLiteral("Waiting for the finished MP3 and notes."));
     state.createLog = QStringLiteral(
         "Standalone local engine could not verify the edit. Switching to AI fallback.");
     if (!summary.isEmpty()) state.createLog += QLatin1Char('\n') + summary;
     state.status = QStringLiteral("Local engine needed AI fallback. Continuing in the background.");
     context.notifyChanged();
-    startAgentRun(context, *run.codexFallbackPath, prepare::buildPrompt(context.state()),
+    startAgentRun(context, *run.agentFallbackPath, prepare::buildPrompt(context.state()),
                   run.workingDirectory, run.outputFolder);
 }
 
@@ -154,7 +154,7 @@ void completeLocalRun(RunContext& context, const LocalRun& run, const ChildRunOu
         applyStoppedOutcome(context);
     } else if (outcome.success) {
         applySuccess(context, run);
-    } else if (run.codexFallbackPath) {
+    } else if (run.agentFallbackPath) {
         passToAgent(context, run, commandSummary(outcome.output));
         return;  // the agent run owns the end of the run now
     } else {
@@ -230,32 +230,31 @@ ChildRun localChildRun(RunContext& context, const LocalRun& run, const QString& 
 }
 
 // Writes the render job; the reason when it could not (background thread).
-std::optional<QString> writeRenderJob(const QString& jobFile,
-                                      const prepare::FastTimeRenderJob& job) {
+std::optional<QString> writeRenderJob(const QString& jobFile, const prepare::RenderJob& job) {
     const QString workFolder = QFileInfo(jobFile).path();
     if (std::optional<QString> error = createFolderWithParents(workFolder)) {
         return "Could not create " + workFolder + ": " + *error;
     }
-    return writeTextFile(jobFile, QString::fromStdString(prepare::encodeFastTimeRenderJob(job)));
+    return writeTextFile(jobFile, QString::fromStdString(prepare::encodeRenderJob(job)));
 }
 
 }  // namespace
 
-void startLocalEngineRun(RunContext& context, const prepare::FastTimeRenderJob& job,
+void startLocalEngineRun(RunContext& context, const prepare::RenderJob& job,
                          const QString& workingDirectory, const QString& outputFolder,
-                         const std::optional<QString>& codexFallbackPath) {
+                         const std::optional<QString>& agentFallbackPath) {
     const WizardState& state = context.state();
     LocalRun run;
     run.number = context.currentRunNumber();
     run.workingDirectory = workingDirectory;
     run.outputFolder = outputFolder;
-    run.codexFallbackPath = codexFallbackPath;
+    run.agentFallbackPath = agentFallbackPath;
     const QDir workFolder(state.handoffFolder
                               ? *state.handoffFolder
                               : QDir(workingDirectory).filePath(prepare::handoffFolderName));
     run.jobFile = workFolder.filePath(prepare::renderJobFileName);
     run.logFile = workFolder.filePath(prepare::renderLogFileName);
-    run.lastMessageFile = workFolder.filePath(prepare::codexLastMessageFileName);
+    run.lastMessageFile = workFolder.filePath(prepare::agentLastMessageFileName);
 
     const std::shared_ptr<const PostingHandle> poster = context.postingHandleForRun(run.number);
     const QString resourceFolder = context.resourceFolder();

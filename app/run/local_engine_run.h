@@ -6,14 +6,14 @@
 #include <QString>
 #include <optional>
 
-#include "app/prepare/fast_time_job.h"
+#include "app/prepare/render_job.h"
 #include "app/run/run_context.h"
 
 namespace app::run {
 
 // Runs `job` for the current run, in `workingDirectory` (the song folder).
-void startLocalEngineRun(RunContext& context, const prepare::FastTimeRenderJob& job,
+void startLocalEngineRun(RunContext& context, const prepare::RenderJob& job,
                          const QString& workingDirectory, const QString& outputFolder,
-                         const std::optional<QString>& codexFallbackPath);
+                         const std::optional<QString>& agentFallbackPath);
 
 }  // namespace app::run

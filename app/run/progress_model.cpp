@@ -36,29 +36,29 @@ const VisibleProgressRule* ruleFor(CreateStep id) {
     return nullptr;
 }
 
-InstallPhase* findStep(std::vector<InstallPhase>& steps, CreateStep id) {
+ProgressRow* findStep(std::vector<ProgressRow>& steps, CreateStep id) {
     const auto found = std::find_if(steps.begin(), steps.end(),
-                                    [&id](const InstallPhase& step) { return step.id == id; });
+                                    [&id](const ProgressRow& step) { return step.id == id; });
     return found == steps.end() ? nullptr : &*found;
 }
 
-InstallPhase* firstStepIn(std::vector<InstallPhase>& steps, InstallPhaseState state) {
-    const auto found = std::find_if(steps.begin(), steps.end(), [state](const InstallPhase& step) {
+ProgressRow* firstStepIn(std::vector<ProgressRow>& steps, ProgressRowState state) {
+    const auto found = std::find_if(steps.begin(), steps.end(), [state](const ProgressRow& step) {
         return step.state == state;
     });
     return found == steps.end() ? nullptr : &*found;
 }
 
-bool anyStepIn(const std::vector<InstallPhase>& steps, InstallPhaseState state) {
+bool anyStepIn(const std::vector<ProgressRow>& steps, ProgressRowState state) {
     return std::any_of(steps.begin(), steps.end(),
-                       [state](const InstallPhase& step) { return step.state == state; });
+                       [state](const ProgressRow& step) { return step.state == state; });
 }
 
 }  // namespace
 
-void setCreateStep(RunContext& context, CreateStep id, InstallPhaseState state, double progress,
+void setCreateStep(RunContext& context, CreateStep id, ProgressRowState state, double progress,
                    const QString& detail) {
-    InstallPhase* step = findStep(context.state().createSteps, id);
+    ProgressRow* step = findStep(context.state().createSteps, id);
     if (step == nullptr) return;
     step->state = state;
     step->progress = progress;
@@ -67,17 +67,17 @@ void setCreateStep(RunContext& context, CreateStep id, InstallPhaseState state, 
 }
 
 void markCreateStepFailed(RunContext& context, const QString& detail) {
-    std::vector<InstallPhase>& steps = context.state().createSteps;
-    InstallPhase* step = firstStepIn(steps, InstallPhaseState::running);
-    if (step == nullptr) step = firstStepIn(steps, InstallPhaseState::pending);
+    std::vector<ProgressRow>& steps = context.state().createSteps;
+    ProgressRow* step = firstStepIn(steps, ProgressRowState::running);
+    if (step == nullptr) step = firstStepIn(steps, ProgressRowState::pending);
     if (step != nullptr) {
-        step->state = InstallPhaseState::failed;
+        step->state = ProgressRowState::failed;
         step->progress = 1.0;
         step->detail = detail;
     }
-    InstallPhase* save = findStep(steps, CreateStep::save);
-    if (save != nullptr && save->state != InstallPhaseState::done) {
-        save->state = InstallPhaseState::failed;
+    ProgressRow* save = findStep(steps, CreateStep::save);
+    if (save != nullptr && save->state != ProgressRowState::done) {
+        save->state = ProgressRowState::failed;
         save->progress = 1.0;
         save->detail = detail;
     }
@@ -85,18 +85,18 @@ void markCreateStepFailed(RunContext& context, const QString& detail) {
 }
 
 void markCreateStepStopped(RunContext& context, const QString& detail) {
-    std::vector<InstallPhase>& steps = context.state().createSteps;
-    if (InstallPhase* running = firstStepIn(steps, InstallPhaseState::running)) {
-        running->state = InstallPhaseState::stopped;
+    std::vector<ProgressRow>& steps = context.state().createSteps;
+    if (ProgressRow* running = firstStepIn(steps, ProgressRowState::running)) {
+        running->state = ProgressRowState::stopped;
         running->progress = std::min(running->progress, 0.98);
         running->detail = detail;
-    } else if (InstallPhase* pending = firstStepIn(steps, InstallPhaseState::pending)) {
-        pending->state = InstallPhaseState::stopped;
+    } else if (ProgressRow* pending = firstStepIn(steps, ProgressRowState::pending)) {
+        pending->state = ProgressRowState::stopped;
         pending->progress = 0.0;
         pending->detail = detail;
     }
-    for (InstallPhase& step : steps) {
-        if (step.state == InstallPhaseState::pending) {
+    for (ProgressRow& step : steps) {
+        if (step.state == ProgressRowState::pending) {
             step.detail = QStringLiteral("Not run because the edit was stopped.");
         }
     }
@@ -106,13 +106,13 @@ void markCreateStepStopped(RunContext& context, const QString& detail) {
 void advanceVisibleEditProgress(RunContext& context) {
     WizardState& state = context.state();
     if (!state.isCreatingEdit) return;
-    std::vector<InstallPhase>& steps = state.createSteps;
-    const auto moving = std::find_if(steps.begin(), steps.end(), [](const InstallPhase& step) {
-        return step.state == InstallPhaseState::running && ruleFor(step.id) != nullptr;
+    std::vector<ProgressRow>& steps = state.createSteps;
+    const auto moving = std::find_if(steps.begin(), steps.end(), [](const ProgressRow& step) {
+        return step.state == ProgressRowState::running && ruleFor(step.id) != nullptr;
     });
     if (moving == steps.end()) return;
 
-    InstallPhase& step = *moving;
+    ProgressRow& step = *moving;
     const VisibleProgressRule& rule = *ruleFor(step.id);
     step.progress = std::min(step.progress + rule.increment, rule.cap);
     step.detail = progressDetail(state, step.id, step.progress);
@@ -121,15 +121,15 @@ void advanceVisibleEditProgress(RunContext& context) {
 
     // The local engine announces its steps (followEngineMilestone); time alone moves the
     // agent's rows only, which nothing else reports.
-    const bool timeMovesToNext = rule.next.has_value() && !state.isUsingFastTimeRenderer;
+    const bool timeMovesToNext = rule.next.has_value() && !state.isUsingLocalEngine;
     if (step.progress >= rule.cap) {
         if (timeMovesToNext) {
             const CreateStep next = *rule.next;
-            step.state = InstallPhaseState::done;
+            step.state = ProgressRowState::done;
             step.progress = 1.0;
             step.detail = completedStepDetail(step.id, false);
-            if (InstallPhase* following = findStep(steps, next)) {
-                following->state = InstallPhaseState::running;
+            if (ProgressRow* following = findStep(steps, next)) {
+                following->state = ProgressRowState::running;
                 following->progress = 0.1;
                 following->detail = progressDetail(state, next, 0.1);
             }
@@ -145,21 +145,21 @@ void advanceVisibleEditProgress(RunContext& context) {
 
 void followEngineMilestone(RunContext& context, EngineMilestone milestone) {
     WizardState& state = context.state();
-    if (!state.isCreatingEdit || !state.isUsingFastTimeRenderer) return;
+    if (!state.isCreatingEdit || !state.isUsingLocalEngine) return;
     const bool cutsDone = milestone == EngineMilestone::cutsDone;
     // Every step before the next one is finished.
     const CreateStep next = cutsDone ? CreateStep::render : CreateStep::save;
     for (const CreateStep id : {CreateStep::analyze, CreateStep::cuts, CreateStep::render}) {
         if (id == next) break;
-        InstallPhase* step = findStep(state.createSteps, id);
-        if (step == nullptr || step->state == InstallPhaseState::done) continue;
-        step->state = InstallPhaseState::done;
+        ProgressRow* step = findStep(state.createSteps, id);
+        if (step == nullptr || step->state == ProgressRowState::done) continue;
+        step->state = ProgressRowState::done;
         step->progress = 1.0;
         step->detail = completedStepDetail(id, true);
     }
-    InstallPhase* following = findStep(state.createSteps, next);
-    if (following != nullptr && following->state == InstallPhaseState::pending) {
-        following->state = InstallPhaseState::running;
+    ProgressRow* following = findStep(state.createSteps, next);
+    if (following != nullptr && following->state == ProgressRowState::pending) {
+        following->state = ProgressRowState::running;
         following->progress = 0.1;
         following->detail = progressDetail(state, next, 0.1);
         state.createLog = progressLog(state, next);
@@ -168,8 +168,8 @@ void followEngineMilestone(RunContext& context, EngineMilestone milestone) {
 }
 
 QString progressDetail(const WizardState& state, CreateStep id, double progress) {
-    const QString engine = state.isUsingFastTimeRenderer ? QStringLiteral("the local engine")
-                                                         : QStringLiteral("AI fallback");
+    const QString engine = state.isUsingLocalEngine ? QStringLiteral("the local engine")
+                                                    : QStringLiteral("AI fallback");
     if (id == CreateStep::prepare) {
         return QStringLiteral(
             "Right now the app is checking the selected songs, output folder, and local edit "
@@ -195,7 +195,7 @@ QString progressDetail(const WizardState& state, CreateStep id, double progress)
                "beat/bar instead of drifting into the next lyric.";
     }
     if (id == CreateStep::render) {
-        if (state.isUsingFastTimeRenderer) {
+        if (state.isUsingLocalEngine) {
             return QStringLiteral(
                 "Right now the app is encoding the continuous 320 kbps MP3, matching loudness, "
                 "trimming silence, and checking the join. If this bar slows near the end, that is "
@@ -237,7 +237,7 @@ QString completedStepDetail(CreateStep id, bool localEngine) {
 }
 
 QString progressLog(const WizardState& state, CreateStep id) {
-    const bool local = state.isUsingFastTimeRenderer;
+    const bool local = state.isUsingLocalEngine;
     if (id == CreateStep::analyze) {
         return local ? QStringLiteral(
                            "Standalone local engine: scanning first notes, beats, phrase cues, and "
@@ -278,24 +278,24 @@ void appendCreateLog(RunContext& context, const QString& line) {
     context.notifyChanged();
 }
 
-std::optional<InstallPhase> currentCreateStep(const WizardState& state) {
-    const std::vector<InstallPhase>& steps = state.createSteps;
-    for (InstallPhaseState wanted :
-         {InstallPhaseState::running, InstallPhaseState::failed, InstallPhaseState::stopped}) {
+std::optional<ProgressRow> currentCreateStep(const WizardState& state) {
+    const std::vector<ProgressRow>& steps = state.createSteps;
+    for (ProgressRowState wanted :
+         {ProgressRowState::running, ProgressRowState::failed, ProgressRowState::stopped}) {
         const auto found = std::find_if(steps.begin(), steps.end(), [wanted](const auto& step) {
             return step.state == wanted;
         });
         if (found != steps.end()) return *found;
     }
-    const auto lastDone = std::find_if(steps.rbegin(), steps.rend(), [](const InstallPhase& step) {
-        return step.state == InstallPhaseState::done;
+    const auto lastDone = std::find_if(steps.rbegin(), steps.rend(), [](const ProgressRow& step) {
+        return step.state == ProgressRowState::done;
     });
     if (lastDone != steps.rend()) return *lastDone;
     return std::nullopt;
 }
 
 QString currentEditWorkLabel(const WizardState& state) {
-    const std::optional<InstallPhase> step = currentCreateStep(state);
+    const std::optional<ProgressRow> step = currentCreateStep(state);
     if (!step) return QStringLiteral("starting the edit");
     const CreateStep id = step->id;
     if (id == CreateStep::prepare) return QStringLiteral("preparing the song files");
@@ -313,18 +313,18 @@ QString elapsedText(const std::optional<QDateTime>& since, const QDateTime& now)
 }
 
 bool createHasFailed(const WizardState& state) {
-    return anyStepIn(state.createSteps, InstallPhaseState::failed);
+    return anyStepIn(state.createSteps, ProgressRowState::failed);
 }
 
 bool createWasStopped(const WizardState& state) {
-    return anyStepIn(state.createSteps, InstallPhaseState::stopped);
+    return anyStepIn(state.createSteps, ProgressRowState::stopped);
 }
 
 double overallProgress(const WizardState& state) {
-    const std::vector<InstallPhase>& steps = state.createSteps;
+    const std::vector<ProgressRow>& steps = state.createSteps;
     if (steps.empty()) return 0.0;
     double total = 0.0;
-    for (const InstallPhase& step : steps) total += step.progress;
+    for (const ProgressRow& step : steps) total += step.progress;
     return total / static_cast<double>(steps.size());
 }
 
@@ -338,7 +338,7 @@ void stopCreateEdit(RunContext& context) {
     if (!state.isCreatingEdit) return;
     context.sharedEditRunController()->cancel();
     endEditRun(context);
-    state.isUsingFastTimeRenderer = false;
+    state.isUsingLocalEngine = false;
     state.lastEditActivityAt = context.now();
     applyStoppedOutcome(context);
     context.notifyChanged();

@@ -9,12 +9,12 @@
 
 #include "app/run/create_step.h"
 #include "app/run/engine_milestones.h"
-#include "app/run/install_phase.h"
+#include "app/run/progress_row.h"
 #include "app/run/run_context.h"
 
 namespace app::run {
 
-void setCreateStep(RunContext& context, CreateStep id, InstallPhaseState state, double progress,
+void setCreateStep(RunContext& context, CreateStep id, ProgressRowState state, double progress,
                    const QString& detail);
 // The running (else the first pending) step fails, and Save with it unless it is done.
 void markCreateStepFailed(RunContext& context, const QString& detail);
@@ -36,7 +36,7 @@ QString progressDetail(const WizardState& state, CreateStep id, double progress)
 // What a finished step reads, for the local engine or the agent, however it finished.
 QString completedStepDetail(CreateStep id, bool localEngine);
 QString progressLog(const WizardState& state, CreateStep id);
-std::optional<InstallPhase> currentCreateStep(const WizardState& state);
+std::optional<ProgressRow> currentCreateStep(const WizardState& state);
 QString currentEditWorkLabel(const WizardState& state);
 // "m:ss" from `since` to `now`; "0:00" without a start.
 QString elapsedText(const std::optional<QDateTime>& since, const QDateTime& now);

@@ -24,7 +24,7 @@ public:
 
     // The folder of the bundled programs, and the agent if there is one.
     virtual QString resourceFolder() const = 0;
-    virtual std::optional<QString> codexExecutablePath() const = 0;
+    virtual std::optional<QString> agentExecutablePath() const = 0;
 
     // The preparation Create Edit begins with (the songs, then the hand-off files;
     // both set the status and notify).

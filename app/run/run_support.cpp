@@ -16,7 +16,7 @@ void applyStoppedOutcome(RunContext& context) {
 void markEditStepsDone(RunContext& context, bool localEngine) {
     for (const CreateStep id :
          {CreateStep::analyze, CreateStep::cuts, CreateStep::render, CreateStep::save}) {
-        setCreateStep(context, id, InstallPhaseState::done, 1.0,
+        setCreateStep(context, id, ProgressRowState::done, 1.0,
                       completedStepDetail(id, localEngine));
     }
 }

@@ -28,7 +28,7 @@ QString id(AIAssistMode mode) {
     switch (mode) {
         case AIAssistMode::localOnly:
             return QStringLiteral("localOnly");
-        case AIAssistMode::codexFallback:
+        case AIAssistMode::agentFallback:
             return QStringLiteral("codexFallback");
         case AIAssistMode::providerLater:
             return QStringLiteral("providerLater");
@@ -40,7 +40,7 @@ QString title(AIAssistMode mode) {
     switch (mode) {
         case AIAssistMode::localOnly:
             return QStringLiteral("Local Only");
-        case AIAssistMode::codexFallback:
+        case AIAssistMode::agentFallback:
             return QStringLiteral("Codex Fallback");
         case AIAssistMode::providerLater:
             return QStringLiteral("Provider API");
@@ -53,7 +53,7 @@ QString detail(AIAssistMode mode) {
         case AIAssistMode::localOnly:
             return QStringLiteral(
                 "No outside help. If confidence is low, the app stops and explains what it needs.");
-        case AIAssistMode::codexFallback:
+        case AIAssistMode::agentFallback:
             return "Local engine first, then Codex on " + platform_words::thisComputer() +
                    " only if the edit needs help.";
         case AIAssistMode::providerLater:

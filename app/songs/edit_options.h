@@ -16,10 +16,10 @@ QString title(EditTimingMode mode);
 QString detail(EditTimingMode mode);
 QString promptInstruction(EditTimingMode mode);
 
-enum class AIAssistMode { localOnly, codexFallback, providerLater };
+enum class AIAssistMode { localOnly, agentFallback, providerLater };
 
 inline constexpr std::array<AIAssistMode, 3> kAllAIAssistModes = {
-    AIAssistMode::localOnly, AIAssistMode::codexFallback, AIAssistMode::providerLater};
+    AIAssistMode::localOnly, AIAssistMode::agentFallback, AIAssistMode::providerLater};
 
 QString id(AIAssistMode mode);  // the raw value stored in the preferences
 QString title(AIAssistMode mode);

@@ -12,7 +12,7 @@
 #include "app/songs/edit_settings.h"
 #include "app/songs/media_library_paths.h"
 #include "app/songs/starter_guidance.h"
-#include "app/tools/tool_probes.h"
+#include "app/tool_check/tool_probes.h"
 
 namespace app::songs {
 namespace {
@@ -270,7 +270,7 @@ void clearSongs(SongContext& context) {
     state.handoffFolder.reset();
     // No edit runs here, so this also ends the claim of a stopped run that is still ending.
     context.resetProgress();
-    state.isUsingFastTimeRenderer = false;
+    state.isUsingLocalEngine = false;
     state.status = QStringLiteral("Song selection cleared. Choose 1, 2, or 3 songs again.");
     context.notifyChanged();
     context.refreshToolChecksInBackground();

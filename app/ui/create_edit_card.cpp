@@ -176,7 +176,7 @@ QPushButton* CreateEditCard::mainButton() const {
 void CreateEditCard::rebuildPhaseRows() {
     clearLayout(phasesLayout_);
     phaseRows_.clear();
-    for (const run::InstallPhase& phase : view().state().createSteps) {
+    for (const run::ProgressRow& phase : view().state().createSteps) {
         auto* rowWidget = new QWidget(this);
         rowWidget->setAccessibleName(phase.title);
         auto* column = new QVBoxLayout(rowWidget);
@@ -207,13 +207,13 @@ void CreateEditCard::rebuildPhaseRows() {
 void CreateEditCard::refreshPhaseRows() {
     const auto& steps = view().state().createSteps;
     QString key;
-    for (const run::InstallPhase& phase : steps) key += run::rawValue(phase.id) + QLatin1Char('|');
+    for (const run::ProgressRow& phase : steps) key += run::rawValue(phase.id) + QLatin1Char('|');
     if (key != shownPhasesKey_ || phaseRows_.size() != steps.size()) {
         shownPhasesKey_ = key;
         rebuildPhaseRows();
     }
     for (size_t i = 0; i < steps.size(); ++i) {
-        const run::InstallPhase& phase = steps[i];
+        const run::ProgressRow& phase = steps[i];
         PhaseRow& row = phaseRows_[i];
         const PhaseStateMark mark = phaseStateMark(phase.state);
         row.symbol->setSymbol(mark.symbolName, mark.color);

@@ -75,20 +75,20 @@ QString guidancePlaceholder(int index, int total) {
                         "Example: specific time, chorus, hook, drop, outro, or general idea.");
 }
 
-PhaseStateMark phaseStateMark(run::InstallPhaseState state) {
+PhaseStateMark phaseStateMark(run::ProgressRowState state) {
     switch (state) {
-        case run::InstallPhaseState::pending:
+        case run::ProgressRowState::pending:
             break;
-        case run::InstallPhaseState::running:
+        case run::ProgressRowState::running:
             return {QStringLiteral("arrow.triangle.2.circlepath.circle.fill"), palette::accent(),
                     QStringLiteral("Working"), QStringLiteral("accent")};
-        case run::InstallPhaseState::done:
+        case run::ProgressRowState::done:
             return {QStringLiteral("checkmark.circle.fill"), palette::success(),
                     QStringLiteral("Complete"), QStringLiteral("success")};
-        case run::InstallPhaseState::failed:
+        case run::ProgressRowState::failed:
             return {QStringLiteral("xmark.circle.fill"), palette::danger(),
                     QStringLiteral("Needs Attention"), QStringLiteral("danger")};
-        case run::InstallPhaseState::stopped:
+        case run::ProgressRowState::stopped:
             return {QStringLiteral("stop.circle.fill"), palette::warning(),
                     QStringLiteral("Stopped"), QStringLiteral("warning")};
     }
@@ -127,7 +127,7 @@ QString createEditDescription(const ContentView& view) {
                platform_words::inFileManager() + ".";
     }
     if (runEndedWithoutEdit(view)) return {};
-    if (view.state().isUsingFastTimeRenderer) {
+    if (view.state().isUsingLocalEngine) {
         return QStringLiteral(
             "The app is using the standalone local engine first. If the engine cannot make a "
             "confident edit, it can hand off to AI fallback.");

@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QString>
 
-#include "app/run/install_phase.h"
+#include "app/run/progress_row.h"
 
 namespace app {
 class ContentView;
@@ -29,7 +29,7 @@ struct PhaseStateMark {
     QString word;
     QString styleRole;  // the label and bar role of the colour
 };
-PhaseStateMark phaseStateMark(run::InstallPhaseState state);
+PhaseStateMark phaseStateMark(run::ProgressRowState state);
 
 // A text and the symbol beside it.
 struct LabelledSymbol {

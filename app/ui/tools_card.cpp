@@ -1,6 +1,6 @@
 #include "app/ui/tools_card.h"
 
-#include "app/tools/tool_probes.h"
+#include "app/tool_check/tool_probes.h"
 #include "app/ui/symbols.h"
 #include "app/ui/wizard_style.h"
 #include "app/wizard/content_view.h"

@@ -16,9 +16,9 @@
 #include "app/songs/edit_settings.h"
 #include "app/songs/media_library_paths.h"
 #include "app/songs/song_selection.h"
-#include "app/tools/agent_command.h"
-#include "app/tools/tool_probes.h"
-#include "app/tools/tool_readiness.h"
+#include "app/tool_check/agent_command.h"
+#include "app/tool_check/tool_probes.h"
+#include "app/tool_check/tool_readiness.h"
 #include "app/wizard/run_posting_handle.h"
 
 namespace app {
@@ -69,8 +69,8 @@ std::shared_ptr<const run::PostingHandle> ContentView::postingHandleForRun(int r
 
 void ContentView::waitForBackgroundWork() { backgroundPool_.waitForDone(); }
 
-std::optional<QString> ContentView::codexExecutablePath() const {
-    return codexLocator_ ? codexLocator_() : tools::codexExecutablePath();
+std::optional<QString> ContentView::agentExecutablePath() const {
+    return agentLocator_ ? agentLocator_() : tools::agentExecutablePath();
 }
 
 // ---- Start-up and screen actions ----
@@ -139,7 +139,7 @@ tools::ToolEnvironment ContentView::toolEnvironment() const {
     environment.homeFolder = services_.homeFolder();
     environment.documentsFolder = services_.documentsFolder();
     environment.selectedFolder = state_.selectedFolder;
-    environment.codexLocator = codexLocator_;
+    environment.agentLocator = agentLocator_;
     environment.lookups = toolLookups_;
     return environment;
 }
@@ -167,8 +167,8 @@ void ContentView::setToolLookupsForTesting(tools::ToolLookups lookups) {
     toolLookups_ = std::move(lookups);
 }
 
-void ContentView::setCodexLocatorForTesting(std::function<std::optional<QString>()> locator) {
-    codexLocator_ = std::move(locator);
+void ContentView::setAgentLocatorForTesting(std::function<std::optional<QString>()> locator) {
+    agentLocator_ = std::move(locator);
 }
 
 // ---- Song selection ----
@@ -265,8 +265,9 @@ void ContentView::restorePreferences() { songs::restorePreferences(*this); }
 
 // ---- Edit preparation ----
 
-prepare::FastTimeEligibility ContentView::fastTimeEligibility(const QString& outputFolder) const {
-    return prepare::fastTimeEligibility(state_, outputFolder);
+prepare::LocalEngineEligibility ContentView::localEngineEligibility(
+    const QString& outputFolder) const {
+    return prepare::localEngineEligibility(state_, outputFolder);
 }
 
 bool ContentView::exportHandoff(bool rescanFolderIfNeeded) {
@@ -280,7 +281,7 @@ QString ContentView::buildPrompt() const { return prepare::buildPrompt(state_); 
 
 // ---- Progress model ----
 
-void ContentView::setCreateStep(run::CreateStep id, run::InstallPhaseState state, double progress,
+void ContentView::setCreateStep(run::CreateStep id, run::ProgressRowState state, double progress,
                                 const QString& detail) {
     run::setCreateStep(*this, id, state, progress, detail);
 }
@@ -306,7 +307,7 @@ QString ContentView::progressDetail(run::CreateStep id, double progress) const {
 QString ContentView::progressLog(run::CreateStep id) const { return run::progressLog(state_, id); }
 void ContentView::appendCreateLog(const QString& line) { run::appendCreateLog(*this, line); }
 
-std::optional<run::InstallPhase> ContentView::currentCreateStep() const {
+std::optional<run::ProgressRow> ContentView::currentCreateStep() const {
     return run::currentCreateStep(state_);
 }
 
@@ -339,17 +340,17 @@ void ContentView::continueCreateEdit(bool rescanFolderIfNeeded, const QString& o
     run::continueCreateEdit(*this, rescanFolderIfNeeded, outputFolder);
 }
 
-void ContentView::runFastTimeEditInBackground(const prepare::FastTimeRenderJob& job,
-                                              const QString& workingDirectory,
-                                              const QString& outputFolder,
-                                              const std::optional<QString>& codexFallbackPath) {
-    run::startLocalEngineRun(*this, job, workingDirectory, outputFolder, codexFallbackPath);
+void ContentView::runLocalEngineEditInBackground(const prepare::RenderJob& job,
+                                                 const QString& workingDirectory,
+                                                 const QString& outputFolder,
+                                                 const std::optional<QString>& agentFallbackPath) {
+    run::startLocalEngineRun(*this, job, workingDirectory, outputFolder, agentFallbackPath);
 }
 
-void ContentView::runCodexEditInBackground(const QString& codexPath, const QString& prompt,
+void ContentView::runAgentEditInBackground(const QString& agentPath, const QString& prompt,
                                            const QString& workingDirectory,
                                            const QString& outputFolder) {
-    run::startAgentRun(*this, codexPath, prompt, workingDirectory, outputFolder);
+    run::startAgentRun(*this, agentPath, prompt, workingDirectory, outputFolder);
 }
 
 void ContentView::showSavedDeliverablesProgress(const QString& file) {

@@ -18,15 +18,15 @@
 #include <optional>
 #include <vector>
 
-#include "app/prepare/fast_time_job.h"
+#include "app/prepare/render_job.h"
 #include "app/run/edit_run_controller.h"
 #include "app/run/engine_milestones.h"
-#include "app/run/install_phase.h"
 #include "app/run/posting_handle.h"
+#include "app/run/progress_row.h"
 #include "app/run/run_context.h"
 #include "app/songs/edit_options.h"
 #include "app/songs/song_context.h"
-#include "app/tools/tool_probes.h"
+#include "app/tool_check/tool_probes.h"
 #include "app/wizard/platform_services.h"
 #include "app/wizard/wizard_state.h"
 
@@ -60,11 +60,11 @@ public:
     void createAnotherEdit();  // "Create Another Edit"
     void backToSetup();        // "Back to Setup"
 
-    // ---- Tool readiness (app/tools/tool_readiness.h) ----
+    // ---- Tool readiness (app/tool_check/tool_readiness.h) ----
     bool toolsReady() const;
-    // Where the agent is (tools::codexExecutablePath unless a test replaced it).
-    std::optional<QString> codexExecutablePath() const override;
-    void setCodexLocatorForTesting(std::function<std::optional<QString>()> locator);
+    // Where the agent is (tools::agentExecutablePath unless a test replaced it).
+    std::optional<QString> agentExecutablePath() const override;
+    void setAgentLocatorForTesting(std::function<std::optional<QString>()> locator);
     // Where the tool check looks (this machine unless replaced).
     void setToolLookupsForTesting(tools::ToolLookups lookups);
     std::optional<QString> bundledToolPath(const QString& name) const;
@@ -116,12 +116,12 @@ public:
     void restorePreferences();
 
     // ---- Edit preparation (app/prepare/eligibility.h, handoff_export.h, prompt.h) ----
-    prepare::FastTimeEligibility fastTimeEligibility(const QString& outputFolder) const;
+    prepare::LocalEngineEligibility localEngineEligibility(const QString& outputFolder) const;
     bool exportHandoff(bool rescanFolderIfNeeded) override;
     QString buildPrompt() const;
 
     // ---- Progress model (app/run/progress_model.h, live_status.h) ----
-    void setCreateStep(run::CreateStep id, run::InstallPhaseState state, double progress,
+    void setCreateStep(run::CreateStep id, run::ProgressRowState state, double progress,
                        const QString& detail);
     void markCreateStepFailed(const QString& detail);
     void markCreateStepStopped(const QString& detail);
@@ -131,7 +131,7 @@ public:
     QString progressDetail(run::CreateStep id, double progress) const;
     QString progressLog(run::CreateStep id) const;
     void appendCreateLog(const QString& line);
-    std::optional<run::InstallPhase> currentCreateStep() const;
+    std::optional<run::ProgressRow> currentCreateStep() const;
     QString currentEditWorkLabel() const;
     QString elapsedText(const std::optional<QDateTime>& since) const;
     bool createHasFailed() const;
@@ -148,12 +148,13 @@ public:
     // ---- Create Edit and the local engine run (app/run/create_edit.h, local_engine_run.h) ----
     void createEdit();
     void continueCreateEdit(bool rescanFolderIfNeeded, const QString& outputFolder);
-    void runFastTimeEditInBackground(const prepare::FastTimeRenderJob& job,
-                                     const QString& workingDirectory, const QString& outputFolder,
-                                     const std::optional<QString>& codexFallbackPath);
+    void runLocalEngineEditInBackground(const prepare::RenderJob& job,
+                                        const QString& workingDirectory,
+                                        const QString& outputFolder,
+                                        const std::optional<QString>& agentFallbackPath);
 
     // ---- The agent fallback run (app/run/agent_run.h) ----
-    void runCodexEditInBackground(const QString& codexPath, const QString& prompt,
+    void runAgentEditInBackground(const QString& agentPath, const QString& prompt,
                                   const QString& workingDirectory, const QString& outputFolder);
     void showSavedDeliverablesProgress(const QString& file);
 
@@ -188,7 +189,7 @@ private:
     std::shared_ptr<run::EditRunController> editRunController_;
     std::function<QDateTime()> clock_;
     QThreadPool backgroundPool_;
-    std::function<std::optional<QString>()> codexLocator_;
+    std::function<std::optional<QString>()> agentLocator_;
     tools::ToolLookups toolLookups_;
     int runNumber_ = 0;
 };

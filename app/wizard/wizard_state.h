@@ -9,10 +9,10 @@
 #include <optional>
 #include <vector>
 
-#include "app/run/install_phase.h"
+#include "app/run/progress_row.h"
 #include "app/songs/edit_options.h"
 #include "app/songs/track_file.h"
-#include "app/tools/tool_check.h"
+#include "app/tool_check/tool_check.h"
 #include "common/final_ending_effect.h"
 
 namespace app {
@@ -39,7 +39,7 @@ struct WizardState {
     // Edit options.
     common::FinalEndingEffect finalEndingEffect = common::FinalEndingEffect::fade;
     bool snapToBeat = true;  // the local engine moves cuts to just before a steady beat
-    songs::AIAssistMode aiAssistMode = songs::AIAssistMode::codexFallback;
+    songs::AIAssistMode aiAssistMode = songs::AIAssistMode::agentFallback;
     QString aiConnectionMessage;
     std::optional<QString> outputFolder;
 
@@ -58,14 +58,14 @@ struct WizardState {
     std::optional<QString> handoffFolder;
     bool isCreatingEdit = false;
     bool showCreateProgressScreen = false;
-    std::vector<run::InstallPhase> createSteps;
+    std::vector<run::ProgressRow> createSteps;
     QString createLog;
     int createStatusTick = 0;
     std::optional<QString> completedOutputFolder;
     std::optional<QDateTime> editStartedAt;
     std::optional<QDateTime> editEndedAt;  // set once the run is over, whichever way
     std::optional<QDateTime> lastEditActivityAt;
-    bool isUsingFastTimeRenderer = false;
+    bool isUsingLocalEngine = false;
 };
 
 }  // namespace app

@@ -126,7 +126,7 @@ int main(int argc, char* argv[]) {
     testsupport::FakePlatformServices desktop(home.path());
     app::ContentView view(desktop);
     view.setToolLookupsForTesting(testsupport::neutralInstall());
-    view.setCodexLocatorForTesting([] { return std::optional<QString>(); });
+    view.setAgentLocatorForTesting([] { return std::optional<QString>(); });
     desktop.screenFrame = QRect(0, 0, 1600, 1000);
 
     // Steps 1 and 2 as a working install shows them.

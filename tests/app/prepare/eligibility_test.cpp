@@ -10,7 +10,7 @@
 namespace {
 
 using app::WizardState;
-using app::prepare::fastTimeEligibility;
+using app::prepare::localEngineEligibility;
 using app::songs::starterGuidance;
 
 struct Song {
@@ -33,12 +33,12 @@ WizardState stateWith(const std::vector<Song>& songs) {
     return state;
 }
 
-TEST(FastTimeEligibility, BuildsTheJobFromTrimmedTimesAndCustomNotes) {
+TEST(LocalEngineEligibility, BuildsTheJobFromTrimmedTimesAndCustomNotes) {
     WizardState state = stateWith({{std::nullopt, std::nullopt, starterGuidance(0, 2)},
                                    {" 1.30 \n", "2.05", "  Keep The Horns "}});
     state.finalEndingEffect = common::FinalEndingEffect::echoFade;
 
-    const auto eligibility = fastTimeEligibility(state, "/out/edits");
+    const auto eligibility = localEngineEligibility(state, "/out/edits");
     ASSERT_TRUE(eligibility.job.has_value()) << eligibility.reason.toStdString();
     EXPECT_EQ(eligibility.reason,
               "Standalone local engine: using typed times, local structure cues, and phrase-aware "
@@ -60,11 +60,11 @@ TEST(FastTimeEligibility, BuildsTheJobFromTrimmedTimesAndCustomNotes) {
 
     state.finalEndingEffect = common::FinalEndingEffect::none;
     state.snapToBeat = false;
-    EXPECT_FALSE(fastTimeEligibility(state, "/out").job->finalFadeOut);
-    EXPECT_FALSE(fastTimeEligibility(state, "/out").job->snapToBeat);
+    EXPECT_FALSE(localEngineEligibility(state, "/out").job->finalFadeOut);
+    EXPECT_FALSE(localEngineEligibility(state, "/out").job->snapToBeat);
 }
 
-TEST(FastTimeEligibility, AcceptsSimpleTimesAndPlainNotesElseNamesTheFirstProblem) {
+TEST(LocalEngineEligibility, AcceptsSimpleTimesAndPlainNotesElseNamesTheFirstProblem) {
     const QString start1 = "AI fallback: song 1 start time is not a simple timestamp.";
     const QString tooShort = "AI fallback: song 1 End time must be later than Start time.";
     const QString advanced =
@@ -89,7 +89,7 @@ TEST(FastTimeEligibility, AcceptsSimpleTimesAndPlainNotesElseNamesTheFirstProble
     };
     for (size_t index = 0; index < cases.size(); ++index) {
         const auto& [songs, reason] = cases[index];
-        const auto eligibility = fastTimeEligibility(stateWith(songs), "/o");
+        const auto eligibility = localEngineEligibility(stateWith(songs), "/o");
         EXPECT_EQ(eligibility.job.has_value(), reason.isEmpty())
             << "case " << index << ": " << eligibility.reason.toStdString();
         if (!reason.isEmpty()) {
@@ -100,7 +100,7 @@ TEST(FastTimeEligibility, AcceptsSimpleTimesAndPlainNotesElseNamesTheFirstProble
 
 // One table for both programs: the wizard's check must read a typed start exactly as the
 // renderer cuts it, or an edit it sends to the local engine lands somewhere else.
-TEST(FastTimeEligibility, ReadsATypedStartAsTheRendererCutsIt) {
+TEST(LocalEngineEligibility, ReadsATypedStartAsTheRendererCutsIt) {
     // A few forms that read differently (seconds unit, dotted minutes, Unicode spaces); the
     // reader's full table is its own test.
     const std::vector<std::pair<const char*, std::optional<double>>> cases = {
@@ -114,7 +114,7 @@ TEST(FastTimeEligibility, ReadsATypedStartAsTheRendererCutsIt) {
         track.startTime = text;
         // The check accepts an end just over a quarter second past the start, not one under.
         const auto checked = [&](double endSeconds) {
-            return fastTimeEligibility(
+            return localEngineEligibility(
                 stateWith({{QString::fromUtf8(text), QString::number(endSeconds, 'f', 3), {}}}),
                 "/o");
         };

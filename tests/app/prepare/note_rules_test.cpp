@@ -8,33 +8,34 @@
 namespace {
 
 using app::prepare::asksForAdvancedRequest;
-using app::prepare::customFastTimeNotePortion;
+using app::prepare::customLocalEngineNotePortion;
 using app::songs::noNoteGuidance;
 using app::songs::starterGuidance;
 using app::songs::wizardDefaultGuidance;
 
-TEST(CustomFastTimeNotePortion, KeepsWhatTheUserAddedAroundADefault) {
-    EXPECT_EQ(customFastTimeNotePortion(starterGuidance(0, 2) + " Cut on the downbeat", 0, 2),
+TEST(CustomLocalEngineNotePortion, KeepsWhatTheUserAddedAroundADefault) {
+    EXPECT_EQ(customLocalEngineNotePortion(starterGuidance(0, 2) + " Cut on the downbeat", 0, 2),
               "Cut on the downbeat");
-    EXPECT_EQ(
-        customFastTimeNotePortion("Keep the intro. " + noNoteGuidance(1, 3) + " End soft.", 1, 3),
-        "Keep the intro.  End soft.");
+    EXPECT_EQ(customLocalEngineNotePortion("Keep the intro. " + noNoteGuidance(1, 3) + " End soft.",
+                                           1, 3),
+              "Keep the intro.  End soft.");
     // Case-sensitive, in the letter case typed.
-    EXPECT_EQ(customFastTimeNotePortion(starterGuidance(0, 1).toUpper(), 0, 1),
+    EXPECT_EQ(customLocalEngineNotePortion(starterGuidance(0, 1).toUpper(), 0, 1),
               starterGuidance(0, 1).toUpper());
-    EXPECT_EQ(customFastTimeNotePortion("  Fade After The Chorus ", 0, 1), "Fade After The Chorus");
+    EXPECT_EQ(customLocalEngineNotePortion("  Fade After The Chorus ", 0, 1),
+              "Fade After The Chorus");
 }
 
 // A default left from another position or song count (songs moved, narrowed or deleted)
 // was never typed: its "End time" must not reach the job as the person's words.
-TEST(CustomFastTimeNotePortion, ADefaultOfAnyPositionAndCountIsNoNote) {
+TEST(CustomLocalEngineNotePortion, ADefaultOfAnyPositionAndCountIsNoNote) {
     for (int total = 1; total <= 3; ++total) {
         for (int index = 0; index < total; ++index) {
             for (const QString& text : {starterGuidance(index, total), noNoteGuidance(index, total),
                                         wizardDefaultGuidance(index, total)}) {
                 EXPECT_TRUE(app::songs::isDefaultNote("\n " + text + " \r\n"));
-                EXPECT_EQ(customFastTimeNotePortion(text, 0, 2), "") << text.toStdString();
-                EXPECT_EQ(customFastTimeNotePortion("  " + text + "\n", index, total), "")
+                EXPECT_EQ(customLocalEngineNotePortion(text, 0, 2), "") << text.toStdString();
+                EXPECT_EQ(customLocalEngineNotePortion("  " + text + "\n", index, total), "")
                     << text.toStdString();
             }
         }

@@ -1,30 +1,30 @@
 #include <gtest/gtest.h>
 
-#include "app/prepare/fast_time_job.h"
+#include "app/prepare/render_job.h"
 #include "renderer/job/render_job.h"
 
 namespace {
 
-using app::prepare::encodeFastTimeRenderJob;
-using app::prepare::FastTimeRenderJob;
-using app::prepare::FastTimeTrackJob;
+using app::prepare::encodeRenderJob;
+using app::prepare::RenderJob;
+using app::prepare::TrackJob;
 
-FastTimeRenderJob sampleJob() {
-    FastTimeRenderJob job;
+RenderJob sampleJob() {
+    RenderJob job;
     job.appVersion = "4.8";
     job.outputFolder = "/home/dj/Edits";
     job.finalFadeOut = false;
     job.finalEndingEffect = "none";
-    job.tracks.push_back(FastTimeTrackJob{"/home/dj/Songs/One \"Live\".mp3", "One \"Live\".mp3",
-                                          "0:00", "", "end on \\ the horn\nthen stop"});
+    job.tracks.push_back(TrackJob{"/home/dj/Songs/One \"Live\".mp3", "One \"Live\".mp3", "0:00", "",
+                                  "end on \\ the horn\nthen stop"});
     job.tracks.push_back(
-        FastTimeTrackJob{"/home/dj/Songs/Zwei – Ö.flac", "Zwei – Ö.flac", "1:05", "2:10", ""});
+        TrackJob{"/home/dj/Songs/Zwei – Ö.flac", "Zwei – Ö.flac", "1:05", "2:10", ""});
     return job;
 }
 
 // Compact, keys in declaration order, slashes escaped; beat snap adds its one key only when on.
-TEST(FastTimeRenderJobJson, IsCompactInDeclarationOrderAndReadBackByTheRenderer) {
-    const std::string plain = encodeFastTimeRenderJob(sampleJob());
+TEST(RenderJobJson, IsCompactInDeclarationOrderAndReadBackByTheRenderer) {
+    const std::string plain = encodeRenderJob(sampleJob());
     for (const char* loose : {"\n", "\": ", ", \"", "{ ", "[ "}) {
         EXPECT_EQ(plain.find(loose), std::string::npos) << "'" << loose << "' in " << plain;
     }
@@ -38,9 +38,9 @@ TEST(FastTimeRenderJobJson, IsCompactInDeclarationOrderAndReadBackByTheRenderer)
         at = next;
     }
 
-    FastTimeRenderJob snapped = sampleJob();
+    RenderJob snapped = sampleJob();
     snapped.snapToBeat = true;
-    const std::string text = encodeFastTimeRenderJob(snapped);
+    const std::string text = encodeRenderJob(snapped);
     EXPECT_NE(text.find(R"("finalEndingEffect":"none","snapToBeat":true,"tracks":[)"),
               std::string::npos)
         << text;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/tools/tool_probes.h"
+#include "app/tool_check/tool_probes.h"
 #include "tests/app/run/run_test_fixture.h"
 
 namespace {
@@ -75,7 +75,7 @@ TEST_F(AgentRun, AnAgentThatCannotStartIsReported) {
     EXPECT_EQ(state().createLog,
               "The background editor could not start.\nMake sure Codex is installed and signed "
               "in, then try Create Edit again.");
-    EXPECT_EQ(step("analyze").state, app::run::InstallPhaseState::failed);
+    EXPECT_EQ(step("analyze").state, app::run::ProgressRowState::failed);
 }
 
 // What Step 1's finished check said about the agent's sign-in decides whether Create
@@ -106,7 +106,7 @@ TEST_P(AgentSignIn, CreateEditStartsOnlyAnAgentNotKnownToBeSignedOut) {
         app::tools::ToolCheck found;
         found.name = "Codex CLI";
         found.isReady = GetParam().checkFoundTheAgent;
-        view().applyToolCheckResults({found, app::tools::codexLoginCheck(agent)});
+        view().applyToolCheckResults({found, app::tools::agentLoginCheck(agent)});
     }
     pickSongs(1);
     askForAnEffect();

@@ -143,7 +143,7 @@ TEST_F(CreateEditScenario, ProgressFollowsTheEnginesStepLines) {
     chooseFiles(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
     state().outputFolder = outputFolder;
     view().createEdit();
-    ASSERT_TRUE(testsupport::waitUntil([&] { return state().isUsingFastTimeRenderer; }, 10));
+    ASSERT_TRUE(testsupport::waitUntil([&] { return state().isUsingLocalEngine; }, 10));
 
     const auto advanceByTime = [this] {
         for (int tick = 0; tick < 100; ++tick) view().advanceVisibleEditProgress();
@@ -153,7 +153,7 @@ TEST_F(CreateEditScenario, ProgressFollowsTheEnginesStepLines) {
 
     writeFile(gate + "1", "");
     ASSERT_TRUE(testsupport::waitUntil(
-        [&] { return step("render").state == app::run::InstallPhaseState::running; }, 10))
+        [&] { return step("render").state == app::run::ProgressRowState::running; }, 10))
         << stepStates().join(' ').toStdString();
     EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Installing", "Waiting"}));
     EXPECT_TRUE(state().createLog.startsWith("Standalone local engine: encoding the MP3."))
@@ -163,7 +163,7 @@ TEST_F(CreateEditScenario, ProgressFollowsTheEnginesStepLines) {
 
     writeFile(gate + "2", "");
     ASSERT_TRUE(testsupport::waitUntil(
-        [&] { return step("save").state == app::run::InstallPhaseState::running; }, 10));
+        [&] { return step("save").state == app::run::ProgressRowState::running; }, 10));
     EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Done", "Installing"}));
     EXPECT_EQ(step("save").detail, view().progressDetail(app::run::CreateStep::save, 0.1));
 

@@ -4,7 +4,7 @@
 
 #include <QJsonArray>
 
-#include "app/tools/tool_probes.h"
+#include "app/tool_check/tool_probes.h"
 #include "tests/app/run/run_test_fixture.h"
 
 namespace {
@@ -87,7 +87,7 @@ TEST_F(LocalEngineRun, ALateHandlerOfAnEarlierRunNeverTouchesTheNewRun) {
 
     EXPECT_TRUE(state().isCreatingEdit);
     EXPECT_FALSE(view().createWasStopped());
-    EXPECT_EQ(step("analyze").state, app::run::InstallPhaseState::running);
+    EXPECT_EQ(step("analyze").state, app::run::ProgressRowState::running);
     EXPECT_NE(state().status, "Edit stopped. You can go back and make changes.");
     view().stopCreateEdit();
     ASSERT_TRUE(waitForEnd(10));
@@ -183,7 +183,7 @@ TEST_P(EngineHandOver, RendererCannotStart) {
     EXPECT_TRUE(logHistory.join('\n').contains(
         "Standalone local engine could not start. Switching to AI fallback."));
     if (withAgent()) return expectAgentFinished();
-    EXPECT_EQ(step("analyze").state, app::run::InstallPhaseState::failed);
+    EXPECT_EQ(step("analyze").state, app::run::ProgressRowState::failed);
     EXPECT_TRUE(step("analyze").detail.startsWith("Could not start " + renderer))
         << step("analyze").detail.toStdString();
     EXPECT_EQ(state().createLog,

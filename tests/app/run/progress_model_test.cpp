@@ -6,7 +6,7 @@
 
 namespace {
 
-using app::run::InstallPhaseState;
+using app::run::ProgressRowState;
 
 const QDateTime kNow = QDateTime(QDate(2025, 3, 1), QTime(12, 0), Qt::UTC);
 
@@ -22,12 +22,12 @@ protected:
 
     void run(const char* id, double progress) {
         view().setCreateStep(app::run::createStepFromRawValue(id).value(),
-                             InstallPhaseState::running, progress, "working");
+                             ProgressRowState::running, progress, "working");
     }
     // Advances until `id` is no longer running; the number of advances it took.
     int advancesUntilDone(const char* id) {
         int count = 0;
-        while (step(id).state == InstallPhaseState::running && count < 200) {
+        while (step(id).state == ProgressRowState::running && count < 200) {
             view().advanceVisibleEditProgress();
             ++count;
         }
@@ -41,17 +41,17 @@ protected:
 TEST_F(ProgressModel, VisibleProgressMovesEachAgentStepToItsCapAndHandsOver) {
     run("analyze", 0.18);
     EXPECT_EQ(advancesUntilDone("analyze"), 22);
-    EXPECT_EQ(step("analyze").state, InstallPhaseState::done);
+    EXPECT_EQ(step("analyze").state, ProgressRowState::done);
     EXPECT_DOUBLE_EQ(step("analyze").progress, 1.0);
     EXPECT_EQ(step("analyze").detail, "Audio analysis complete.");
-    EXPECT_EQ(step("cuts").state, InstallPhaseState::running);
+    EXPECT_EQ(step("cuts").state, ProgressRowState::running);
     EXPECT_DOUBLE_EQ(step("cuts").progress, 0.1);
     EXPECT_EQ(state().createLog,
               "AI fallback: choosing the nearest clean beat/bar around the typed target.");
     EXPECT_EQ(state().createStatusTick, 22);
 
     EXPECT_EQ(advancesUntilDone("cuts"), 27);
-    EXPECT_EQ(step("render").state, InstallPhaseState::running);
+    EXPECT_EQ(step("render").state, ProgressRowState::running);
 
     for (int advance = 1; advance <= 58; ++advance) view().advanceVisibleEditProgress();
     EXPECT_LT(step("render").progress, 0.92);
@@ -60,40 +60,40 @@ TEST_F(ProgressModel, VisibleProgressMovesEachAgentStepToItsCapAndHandsOver) {
         "Still building and checking the edit. If this phase slows down, that is normal while "
         "the MP3 is encoded, finalized, and verified.";
     EXPECT_DOUBLE_EQ(step("render").progress, 0.92);
-    EXPECT_EQ(step("render").state, InstallPhaseState::running);
+    EXPECT_EQ(step("render").state, ProgressRowState::running);
     EXPECT_EQ(state().createLog, stillBuilding);
     const int tick = state().createStatusTick;
     state().createLog.clear();
     view().advanceVisibleEditProgress();
     EXPECT_EQ(state().createLog, stillBuilding);
     EXPECT_EQ(state().createStatusTick, tick + 1);
-    EXPECT_EQ(step("save").state, InstallPhaseState::pending);  // never moved by time
+    EXPECT_EQ(step("save").state, ProgressRowState::pending);  // never moved by time
 }
 
 // The local engine announces its steps; time keeps to the running one until it does.
 TEST_F(ProgressModel, LocalEngineRowsMoveOnTheEnginesStepsOnly) {
-    state().isUsingFastTimeRenderer = true;
+    state().isUsingLocalEngine = true;
     run("analyze", 0.18);
     for (int advance = 0; advance < 100; ++advance) view().advanceVisibleEditProgress();
-    EXPECT_EQ(step("analyze").state, InstallPhaseState::running);
+    EXPECT_EQ(step("analyze").state, ProgressRowState::running);
     EXPECT_DOUBLE_EQ(step("analyze").progress, 0.95);
-    EXPECT_EQ(step("cuts").state, InstallPhaseState::pending);
+    EXPECT_EQ(step("cuts").state, ProgressRowState::pending);
 
     view().followEngineMilestone(app::run::EngineMilestone::cutsDone);
-    EXPECT_EQ(step("analyze").state, InstallPhaseState::done);
-    EXPECT_EQ(step("cuts").state, InstallPhaseState::done);
+    EXPECT_EQ(step("analyze").state, ProgressRowState::done);
+    EXPECT_EQ(step("cuts").state, ProgressRowState::done);
     // Each row reads what it reads when the finished edit marks it done.
     EXPECT_EQ(step("analyze").detail, "Local audio and structure scan complete.");
     EXPECT_EQ(step("cuts").detail, "Timing and phrase targets snapped to clean cut points.");
-    EXPECT_EQ(step("render").state, InstallPhaseState::running);
+    EXPECT_EQ(step("render").state, ProgressRowState::running);
     EXPECT_DOUBLE_EQ(step("render").progress, 0.1);
     EXPECT_EQ(state().createLog, view().progressLog(app::run::CreateStep::render));
 
     view().followEngineMilestone(app::run::EngineMilestone::renderDone);
     view().followEngineMilestone(app::run::EngineMilestone::cutsDone);  // late: changes nothing
-    EXPECT_EQ(step("render").state, InstallPhaseState::done);
+    EXPECT_EQ(step("render").state, ProgressRowState::done);
     EXPECT_EQ(step("render").detail, "Continuous 320 kbps MP3 built.");
-    EXPECT_EQ(step("save").state, InstallPhaseState::running);
+    EXPECT_EQ(step("save").state, ProgressRowState::running);
     EXPECT_EQ(step("save").detail, view().progressDetail(app::run::CreateStep::save, 0.1));
     EXPECT_EQ(state().createLog, view().progressLog(app::run::CreateStep::save));
     for (int advance = 0; advance < 10; ++advance) view().advanceVisibleEditProgress();
@@ -102,13 +102,13 @@ TEST_F(ProgressModel, LocalEngineRowsMoveOnTheEnginesStepsOnly) {
     // A stopped run, or the agent's, ignores the engine's lines.
     state().createSteps = app::run::defaultCreateSteps();
     run("analyze", 0.5);
-    state().isUsingFastTimeRenderer = false;
+    state().isUsingLocalEngine = false;
     view().followEngineMilestone(app::run::EngineMilestone::cutsDone);
-    state().isUsingFastTimeRenderer = true;
+    state().isUsingLocalEngine = true;
     state().isCreatingEdit = false;
     view().followEngineMilestone(app::run::EngineMilestone::renderDone);
-    EXPECT_EQ(step("analyze").state, InstallPhaseState::running);
-    EXPECT_EQ(step("render").state, InstallPhaseState::pending);
+    EXPECT_EQ(step("analyze").state, ProgressRowState::running);
+    EXPECT_EQ(step("render").state, ProgressRowState::pending);
 }
 
 TEST(EngineMilestoneReader, ReadsWholeStepLinesAcrossChunks) {
@@ -159,46 +159,46 @@ TEST_F(ProgressModel, VisibleProgressNeedsARunningTimedStep) {
 }
 
 TEST_F(ProgressModel, StoppingKeepsTheRunningStepBelowFullAndLabelsTheWaitingOnes) {
-    view().setCreateStep(app::run::CreateStep::prepare, InstallPhaseState::done, 1.0, "Ready.");
+    view().setCreateStep(app::run::CreateStep::prepare, ProgressRowState::done, 1.0, "Ready.");
     run("analyze", 0.995);
     view().markCreateStepStopped("Stopped by the user.");
-    EXPECT_EQ(step("analyze").state, InstallPhaseState::stopped);
+    EXPECT_EQ(step("analyze").state, ProgressRowState::stopped);
     EXPECT_DOUBLE_EQ(step("analyze").progress, 0.98);
     EXPECT_EQ(step("analyze").detail, "Stopped by the user.");
     for (const char* id : {"cuts", "render", "save"}) {
-        EXPECT_EQ(step(id).state, InstallPhaseState::pending) << id;
+        EXPECT_EQ(step(id).state, ProgressRowState::pending) << id;
         EXPECT_EQ(step(id).detail, "Not run because the edit was stopped.") << id;
     }
 
     // A second stop (the run's own handler) stops the first step still waiting.
     view().markCreateStepStopped("Stopped by the user.");
-    EXPECT_EQ(step("cuts").state, InstallPhaseState::stopped);
+    EXPECT_EQ(step("cuts").state, ProgressRowState::stopped);
     EXPECT_DOUBLE_EQ(step("cuts").progress, 0.0);
-    EXPECT_EQ(step("prepare").state, InstallPhaseState::done);
+    EXPECT_EQ(step("prepare").state, ProgressRowState::done);
     EXPECT_TRUE(view().createWasStopped());
     EXPECT_FALSE(view().createHasFailed());
 }
 
 TEST_F(ProgressModel, FailingLeavesASavedEditAlone) {
-    for (auto& each : state().createSteps) each.state = InstallPhaseState::done;
+    for (auto& each : state().createSteps) each.state = ProgressRowState::done;
     view().markCreateStepFailed("Broken.");
     EXPECT_FALSE(view().createHasFailed());
-    step("save").state = InstallPhaseState::stopped;
+    step("save").state = ProgressRowState::stopped;
     view().markCreateStepFailed("Broken.");
-    EXPECT_EQ(step("save").state, InstallPhaseState::failed);
+    EXPECT_EQ(step("save").state, ProgressRowState::failed);
 }
 
 TEST_F(ProgressModel, CurrentStepPrefersRunningThenFailedThenStoppedThenLastDone) {
     EXPECT_FALSE(view().currentCreateStep());
     EXPECT_EQ(view().currentEditWorkLabel(), "starting the edit");
-    step("prepare").state = InstallPhaseState::done;
-    step("analyze").state = InstallPhaseState::done;
+    step("prepare").state = ProgressRowState::done;
+    step("analyze").state = ProgressRowState::done;
     EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::analyze);
-    step("save").state = InstallPhaseState::stopped;
+    step("save").state = ProgressRowState::stopped;
     EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::save);
-    step("render").state = InstallPhaseState::failed;
+    step("render").state = ProgressRowState::failed;
     EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::render);
-    step("cuts").state = InstallPhaseState::running;
+    step("cuts").state = ProgressRowState::running;
     EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::cuts);
     EXPECT_EQ(view().currentEditWorkLabel(), "finding edit points");
 }
@@ -227,7 +227,7 @@ TEST_F(ProgressModel, ElapsedTextCountsWholeSecondsAndNeverGoesNegative) {
 }
 
 TEST_F(ProgressModel, TheStallNoticeAppearsOnlyAfterThreeMinutesWithoutActivity) {
-    state().isUsingFastTimeRenderer = true;
+    state().isUsingLocalEngine = true;
     run("render", 0.5);
     clock = kNow.addSecs(180);
     EXPECT_EQ(view().liveEditMessage(), view().progressDetail(app::run::CreateStep::render, 0.5));

@@ -68,7 +68,7 @@ TEST_F(RealEngineRun, MakesATwoSongEditEndToEnd) {
               "Complete. Your edit is ready. Click View Edit to open the finished file.");
     EXPECT_EQ(state().createLog,
               "Complete. Standalone local engine finished without AI fallback.\n" + outputFolder);
-    EXPECT_FALSE(state().isUsingFastTimeRenderer);
+    EXPECT_FALSE(state().isUsingLocalEngine);
 
     const auto mp3 = app::run::newestAudioFile(outputFolder);
     ASSERT_TRUE(mp3);

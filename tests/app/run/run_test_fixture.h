@@ -73,8 +73,8 @@ protected:
 
     // The agent the run finds, or none (then the mode is Local Only).
     void useAgent(const std::optional<QString>& agentPath) {
-        view().setCodexLocatorForTesting([agentPath] { return agentPath; });
-        state().aiAssistMode = agentPath ? app::songs::AIAssistMode::codexFallback
+        view().setAgentLocatorForTesting([agentPath] { return agentPath; });
+        state().aiAssistMode = agentPath ? app::songs::AIAssistMode::agentFallback
                                          : app::songs::AIAssistMode::localOnly;
     }
     QString makeAgent(const QByteArray& body) {
@@ -136,11 +136,11 @@ protected:
         for (const auto& step : state().createSteps) states << app::run::rawValue(step.state);
         return states;
     }
-    app::run::InstallPhase& step(const QString& id) {
+    app::run::ProgressRow& step(const QString& id) {
         for (auto& candidate : state().createSteps) {
             if (app::run::rawValue(candidate.id) == id) return candidate;
         }
-        static app::run::InstallPhase none;
+        static app::run::ProgressRow none;
         ADD_FAILURE() << "no step " << id.toStdString();
         return none;
     }

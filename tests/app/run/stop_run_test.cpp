@@ -96,7 +96,7 @@ TEST_F(StopRun, TheGracePeriodEndsAStubbornAgentAndItsGrandchildAsASuccess) {
     timer.start();
     ASSERT_NO_FATAL_FAILURE(startRun(Runner::agent, writeDeliverableInto("\"$out\"")));
     ASSERT_TRUE(testsupport::waitUntil(
-        [&] { return step("save").state == app::run::InstallPhaseState::running; }, 20));
+        [&] { return step("save").state == app::run::ProgressRowState::running; }, 20));
     EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Done", "Installing"}));
     EXPECT_TRUE(state().createLog.startsWith("320 kbps MP3 file saved:\nMix - DJ edit.mp3\n"));
 

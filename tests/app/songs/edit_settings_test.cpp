@@ -56,7 +56,7 @@ TEST_F(SongTest, ChoicesAreStoredAndRestoredOnlyWhenKnown) {
     unknown.services->preferences["tunewrightFinalEndingEffect"] = "Fade";
     unknown.services->preferences["tunewrightSnapToBeat"] = "0";
     unknown.view->restorePreferences();
-    EXPECT_EQ(unknown.view->state().aiAssistMode, AIAssistMode::codexFallback);
+    EXPECT_EQ(unknown.view->state().aiAssistMode, AIAssistMode::agentFallback);
     EXPECT_EQ(unknown.view->state().finalEndingEffect, FinalEndingEffect::fade);
     EXPECT_TRUE(unknown.view->state().snapToBeat);
 }

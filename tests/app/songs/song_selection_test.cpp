@@ -234,7 +234,7 @@ TEST_F(SongTest, ClearingForgetsTheSelectionAndChecksTheToolsAgain) {
     pickSongs(makeFiles("Desktop/Set", {"a.mp3"}));
     state().outputFolder = wizard.makeFolder("Out");
     state().handoffFolder = wizard.makeFolder("Desktop/Set/Tunewright Setup");
-    state().isUsingFastTimeRenderer = true;
+    state().isUsingLocalEngine = true;
     view().editRunController().cancel();
     state().isCheckingTools = false;
 
@@ -242,7 +242,7 @@ TEST_F(SongTest, ClearingForgetsTheSelectionAndChecksTheToolsAgain) {
     EXPECT_FALSE(state().selectedFolder || state().outputFolder || state().handoffFolder);
     EXPECT_TRUE(state().tracks.empty() && state().songGuidance.isEmpty() &&
                 state().songStartTimes.isEmpty() && state().songEndTimes.isEmpty());
-    EXPECT_FALSE(state().isUsingFastTimeRenderer);
+    EXPECT_FALSE(state().isUsingLocalEngine);
     EXPECT_FALSE(view().editRunController().isCancellationRequested());
     EXPECT_EQ(state().status, "Song selection cleared. Choose 1, 2, or 3 songs again.");
     EXPECT_TRUE(state().isCheckingTools);

@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-#include "app/tools/tool_probes.h"
+#include "app/tool_check/tool_probes.h"
 
 namespace testsupport {
 

@@ -96,7 +96,7 @@ TEST_F(ScreensTest, Step4AfterAStopOrFailure_TitleAndSubtitleAreTheLiveStatus) {
     state().showCreateProgressScreen = true;
     state().createSteps = app::run::defaultCreateSteps();
     state().isCreatingEdit = true;
-    view().setCreateStep(app::run::CreateStep::analyze, app::run::InstallPhaseState::running, 0.4,
+    view().setCreateStep(app::run::CreateStep::analyze, app::run::ProgressRowState::running, 0.4,
                          "working");
     EXPECT_EQ(app::ui::createEditTitle(view()).text, "Creating your music edit");
 
@@ -113,7 +113,7 @@ TEST_F(ScreensTest, Step4AfterAStopOrFailure_TitleAndSubtitleAreTheLiveStatus) {
     };
     for (const Case& test : cases) {
         state().createSteps = app::run::defaultCreateSteps();
-        view().setCreateStep(app::run::CreateStep::analyze, app::run::InstallPhaseState::running,
+        view().setCreateStep(app::run::CreateStep::analyze, app::run::ProgressRowState::running,
                              0.4, "working");
         test.end(view());
         state().isCreatingEdit = false;
@@ -192,7 +192,7 @@ TEST_F(ScreensTest, ToolTiles_MarkOptionalToolsAndNameWhatIsMissing) {
 // ready and names nothing of the machine the picture is made on.
 TEST_F(ScreensTest, Step1Picture_ShowsTheNeutralInstallAsReadyAndNothingOfThisMachine) {
     view().setToolLookupsForTesting(testsupport::neutralInstall());
-    view().setCodexLocatorForTesting([] { return std::optional<QString>(); });
+    view().setAgentLocatorForTesting([] { return std::optional<QString>(); });
     state().isCheckingTools = false;
     view().refreshToolChecksInBackground();
     ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCheckingTools; }, 60));

@@ -47,7 +47,7 @@ class WindowTest : public testsupport::WizardTest {
 protected:
     WindowTest() {
         // A failed local run must not reach for an agent installed on this machine.
-        wizard.view->setCodexLocatorForTesting([] { return std::optional<QString>(); });
+        wizard.view->setAgentLocatorForTesting([] { return std::optional<QString>(); });
     }
     ~WindowTest() override { window.reset(); }
 
@@ -363,7 +363,7 @@ TEST_F(WindowTest, BackFromAFinishedEditKeepsViewEditOnStep3UntilASettingChanges
 
     // A tool check that started before Back and ends after it leaves Back's line alone.
     std::atomic<bool> checkMayEnd{false};
-    view().setCodexLocatorForTesting([&checkMayEnd]() -> std::optional<QString> {
+    view().setAgentLocatorForTesting([&checkMayEnd]() -> std::optional<QString> {
         for (int wait = 0; wait < 1000 && !checkMayEnd; ++wait) QThread::msleep(10);
         return std::nullopt;
     });
@@ -513,7 +513,7 @@ TEST(WindowUnderWindowManager, FirstShowKeepsTheWholeFrameOnTheScreen) {
     ASSERT_EQ(QGuiApplication::platformName(), "xcb")
         << "run through tests/app/ui/run_under_window_manager.sh (needs xvfb and openbox)";
     testsupport::WizardFixture wizard;
-    wizard.view->setCodexLocatorForTesting([] { return std::optional<QString>(); });
+    wizard.view->setAgentLocatorForTesting([] { return std::optional<QString>(); });
     app::ui::WizardWindow window(*wizard.view);
     bool fitted = false;
     window.setFirstShowHandler([&] { fitted = true; });
@@ -574,7 +574,7 @@ TEST(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRai
     ASSERT_EQ(bus.error(), "");
     testsupport::WizardFixture wizard;
     app::ContentView& view = *wizard.view;
-    view.setCodexLocatorForTesting([] { return std::optional<QString>(); });
+    view.setAgentLocatorForTesting([] { return std::optional<QString>(); });
     view.state().isCheckingTools = true;  // the real check is another test's subject
     app::tools::ToolCheck engine;
     engine.isReady = true;
@@ -699,7 +699,7 @@ TEST_F(PlatformWordsTest, NoScreenStatusToolRowOrHandOffTextNamesAnotherPlatform
         collect("picker", request.title + "\n" + request.prompt + "\n" + request.message);
     }
     for (const app::songs::AIAssistMode mode :
-         {app::songs::AIAssistMode::localOnly, app::songs::AIAssistMode::codexFallback,
+         {app::songs::AIAssistMode::localOnly, app::songs::AIAssistMode::agentFallback,
           app::songs::AIAssistMode::providerLater}) {
         collect("assist mode", app::songs::title(mode) + "\n" + app::songs::detail(mode));
     }
@@ -708,18 +708,18 @@ TEST_F(PlatformWordsTest, NoScreenStatusToolRowOrHandOffTextNamesAnotherPlatform
     const QString output = wizard.makeFolder("Desktop/Edits");
     desktop().answerNextPanel({output});
     view().chooseOutputFolder();
-    view().chooseAIAssistMode(app::songs::AIAssistMode::codexFallback);
+    view().chooseAIAssistMode(app::songs::AIAssistMode::agentFallback);
     view().setSongGuidanceText(state().tracks[1], "Add a tape stop at the end.");
     collectScreen("Step 3");
     view().createEdit();
     ASSERT_TRUE(testsupport::waitUntil(
         [&] { return !state().isCreatingEdit && state().showCreateProgressScreen; }, 30));
     collect("refused edit", state().status + "\n" + state().createLog);
-    for (const app::run::InstallPhase& step : state().createSteps) collect("step", step.detail);
+    for (const app::run::ProgressRow& step : state().createSteps) collect("step", step.detail);
     collectScreen("Step 4");
     // The agent's own description shows only while its run is on screen.
     state().isCreatingEdit = true;
-    state().isUsingFastTimeRenderer = false;
+    state().isUsingLocalEngine = false;
     view().notifyChanged();
     collectScreen("Step 4 while the agent works");
     state().isCreatingEdit = false;

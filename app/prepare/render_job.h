@@ -8,7 +8,7 @@
 
 namespace app::prepare {
 
-struct FastTimeTrackJob {
+struct TrackJob {
     QString path;
     QString name;
     QString startTime;
@@ -16,21 +16,21 @@ struct FastTimeTrackJob {
     QString note;
 };
 
-struct FastTimeRenderJob {
+struct RenderJob {
     QString appVersion;
     QString outputFolder;
     bool finalFadeOut = true;
     QString finalEndingEffect;
     bool snapToBeat = false;  // written only when true, so a job without it reads as before
-    std::vector<FastTimeTrackJob> tracks;
+    std::vector<TrackJob> tracks;
 };
 
-struct FastTimeEligibility {
-    std::optional<FastTimeRenderJob> job;  // absent when the local engine may not take the edit
+struct LocalEngineEligibility {
+    std::optional<RenderJob> job;  // absent when the local engine may not take the edit
     QString reason;
 };
 
 // Compact JSON, keys in declaration order, "/" written as "\/".
-std::string encodeFastTimeRenderJob(const FastTimeRenderJob& job);
+std::string encodeRenderJob(const RenderJob& job);
 
 }  // namespace app::prepare

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/tools/tool_check.h"
+#include "app/tool_check/tool_check.h"
 
 namespace app::tools {
 
@@ -32,8 +32,8 @@ struct ToolEnvironment {
     QString homeFolder;
     QString documentsFolder;
     std::optional<QString> selectedFolder;
-    // Finds the agent; when empty, codexExecutablePath() is used.
-    std::function<std::optional<QString>()> codexLocator;
+    // Finds the agent; when empty, agentExecutablePath() is used.
+    std::function<std::optional<QString>()> agentLocator;
     std::chrono::milliseconds probeTimeout = defaultProbeTimeout;
     ToolLookups lookups;
 };
@@ -78,14 +78,14 @@ ToolCheck packageManagerCheck(const QStringList& managers, const ToolEnvironment
 // The 17 rows in catalogue order.
 std::vector<ToolCheck> buildToolChecks(const ToolEnvironment& environment);
 
-// The "Codex login" row for the agent at `codexPath` (runs its sign-in probe).
-ToolCheck codexLoginCheck(const std::optional<QString>& codexPath,
+// The "Codex login" row for the agent at `agentPath` (runs its sign-in probe).
+ToolCheck agentLoginCheck(const std::optional<QString>& agentPath,
                           std::chrono::milliseconds timeout = defaultProbeTimeout);
-ToolCheck codexLoginCheck(const std::optional<QString>& codexPath,
+ToolCheck agentLoginCheck(const std::optional<QString>& agentPath,
                           const ToolEnvironment& environment);
 
 // True when the rows of a finished check show the agent found but its sign-in probe
 // failed; false without rows (no check has finished yet).
-bool codexKnownNotSignedIn(const std::vector<ToolCheck>& checks);
+bool agentKnownNotSignedIn(const std::vector<ToolCheck>& checks);
 
 }  // namespace app::tools

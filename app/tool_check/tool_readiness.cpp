@@ -1,11 +1,11 @@
 // Tool readiness: the Step 1 rows, what is missing and the status they set.
 
-#include "app/tools/tool_readiness.h"
+#include "app/tool_check/tool_readiness.h"
 
 #include <QStringList>
 #include <utility>
 
-#include "app/tools/tool_probes.h"
+#include "app/tool_check/tool_probes.h"
 
 namespace app::tools {
 

@@ -1,4 +1,4 @@
-#include "app/tools/tool_probes.h"
+#include "app/tool_check/tool_probes.h"
 
 #include <gtest/gtest.h>
 
@@ -78,16 +78,16 @@ TEST(PythonEnvironments, BundleFirstThenTheSetupFoldersInOrder) {
     }
 }
 
-TEST(CodexLoginCheck, ExitStatusDecidesReadinessAndOutputDecidesText) {
+TEST(AgentLoginCheck, ExitStatusDecidesReadinessAndOutputDecidesText) {
     testsupport::TemporaryFolder folder;
     const QString root = testsupport::pathOf(folder);
     // Each fake agent insists on the probe's exact arguments.
     const QByteArray onlyLoginStatus = "[ \"$1 $2 $#\" = \"login status 2\" ] || exit 9\n";
     const auto check = [&](const QByteArray& body) {
-        return app::tools::codexLoginCheck(writeScript(root + "/codex", onlyLoginStatus + body));
+        return app::tools::agentLoginCheck(writeScript(root + "/codex", onlyLoginStatus + body));
     };
 
-    const auto withoutAgent = app::tools::codexLoginCheck(std::nullopt);
+    const auto withoutAgent = app::tools::agentLoginCheck(std::nullopt);
     EXPECT_FALSE(withoutAgent.isReady);
     EXPECT_EQ(withoutAgent.status, "Optional. Needed only for Codex fallback.");
 
@@ -104,7 +104,7 @@ TEST(CodexLoginCheck, ExitStatusDecidesReadinessAndOutputDecidesText) {
     EXPECT_EQ(signedIn.status, "Optional fallback signed in:\nLogged in using an API key");
 
     // A probe that hangs runs out of time and reads as a silent refusal.
-    const auto hanging = app::tools::codexLoginCheck(
+    const auto hanging = app::tools::agentLoginCheck(
         writeScript(root + "/codex", onlyLoginStatus + "echo 'Checking...'; exec sleep 60"),
         std::chrono::milliseconds(300));
     EXPECT_FALSE(hanging.isReady);

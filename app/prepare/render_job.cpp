@@ -1,4 +1,4 @@
-#include "app/prepare/fast_time_job.h"
+#include "app/prepare/render_job.h"
 
 #include <nlohmann/json.hpp>
 
@@ -9,7 +9,7 @@ namespace {
 
 std::string utf8(const QString& text) { return text.toStdString(); }
 
-nlohmann::ordered_json encodeTrack(const FastTimeTrackJob& track) {
+nlohmann::ordered_json encodeTrack(const TrackJob& track) {
     nlohmann::ordered_json object;
     object["path"] = utf8(track.path);
     object["name"] = utf8(track.name);
@@ -21,7 +21,7 @@ nlohmann::ordered_json encodeTrack(const FastTimeTrackJob& track) {
 
 }  // namespace
 
-std::string encodeFastTimeRenderJob(const FastTimeRenderJob& job) {
+std::string encodeRenderJob(const RenderJob& job) {
     nlohmann::ordered_json object;
     object["appVersion"] = utf8(job.appVersion);
     object["outputFolder"] = utf8(job.outputFolder);
@@ -29,7 +29,7 @@ std::string encodeFastTimeRenderJob(const FastTimeRenderJob& job) {
     object["finalEndingEffect"] = utf8(job.finalEndingEffect);
     if (job.snapToBeat) object["snapToBeat"] = true;
     nlohmann::ordered_json tracks = nlohmann::ordered_json::array();
-    for (const FastTimeTrackJob& track : job.tracks) tracks.push_back(encodeTrack(track));
+    for (const TrackJob& track : job.tracks) tracks.push_back(encodeTrack(track));
     object["tracks"] = std::move(tracks);
 
     const std::string compact =

@@ -65,7 +65,7 @@ TEST(ToolReadiness, QuickRefreshesRunOneCheckAndAMissingRendererBlocksStepOne) {
         QFile::link(testsupport::buildTreeResourceFolder() + "/bin/lame", resources + "/bin/lame"));
     wizard.services->resourceFolderPath = resources;
     std::atomic<int> agentLookups{0};
-    wizard.view->setCodexLocatorForTesting([&agentLookups]() -> std::optional<QString> {
+    wizard.view->setAgentLocatorForTesting([&agentLookups]() -> std::optional<QString> {
         ++agentLookups;
         return std::nullopt;
     });

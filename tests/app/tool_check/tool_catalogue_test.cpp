@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/tools/tool_probes.h"
+#include "app/tool_check/tool_probes.h"
 #include "tests/app/support/wizard_test_helpers.h"
 
 namespace {
@@ -34,7 +34,7 @@ struct CatalogueTest : ::testing::Test {
         environment.resourceFolder = testsupport::buildTreeResourceFolder();
         environment.homeFolder = testsupport::pathOf(home);
         environment.documentsFolder = environment.homeFolder + "/Documents";
-        environment.codexLocator = [] { return std::nullopt; };
+        environment.agentLocator = [] { return std::nullopt; };
     }
 };
 
@@ -87,7 +87,7 @@ TEST_F(CatalogueTest, OwnBundleEnvironmentsAgentAndSkillFillTheirRows) {
     testsupport::writeScript(home + "/Documents/Tunewright Setup/.music-ai-env/bin/python",
                              "echo 'No module named torch'; exit 1");
     const QString agent = testsupport::writeScript(home + "/agent/codex", "echo 'Logged in'");
-    environment.codexLocator = [agent] { return agent; };
+    environment.agentLocator = [agent] { return agent; };
     const QString skill =
         testsupport::writeFile(home + "/.codex/skills/velvetcut/SKILL.md", "# skill");
     const auto systemLame = app::tools::commandLineToolPath("lame");

@@ -1,12 +1,12 @@
-#include "app/tools/agent_command.h"
+#include "app/tool_check/agent_command.h"
 
 #include <QDir>
 
-#include "app/tools/tool_probes.h"
+#include "app/tool_check/tool_probes.h"
 
 namespace app::tools {
 
-std::optional<QString> codexExecutablePath(std::chrono::milliseconds timeout) {
+std::optional<QString> agentExecutablePath(std::chrono::milliseconds timeout) {
     for (const char* fixed : {"/Applications/Codex.app/Contents/Resources/codex",
                               "/opt/homebrew/bin/codex", "/usr/local/bin/codex"}) {
         const QString path = QString::fromLatin1(fixed);
@@ -21,15 +21,15 @@ std::optional<QString> codexExecutablePath(std::chrono::milliseconds timeout) {
     return std::nullopt;
 }
 
-QStringList codexLoginStatusArguments() {
+QStringList agentLoginStatusArguments() {
     return {QStringLiteral("login"), QStringLiteral("status")};
 }
 
-QString codexSkillPath(const QString& homeFolder) {
+QString agentSkillPath(const QString& homeFolder) {
     return QDir(homeFolder).filePath(QStringLiteral(".codex/skills/velvetcut/SKILL.md"));
 }
 
-QStringList codexEditArguments(const QString& workingDirectory,
+QStringList agentEditArguments(const QString& workingDirectory,
                                const std::optional<QString>& lastMessageFile,
                                const QString& prompt) {
     QStringList arguments = {QStringLiteral("exec"), QStringLiteral("--skip-git-repo-check"),

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/tools/tool_check.h"
+#include "app/tool_check/tool_check.h"
 #include "app/wizard/wizard_state.h"
 
 namespace app::tools {

@@ -1,4 +1,4 @@
-#include "app/tools/tool_probes.h"
+#include "app/tool_check/tool_probes.h"
 
 #include <unistd.h>
 
@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "app/platform_words.h"
-#include "app/tools/agent_command.h"
+#include "app/tool_check/agent_command.h"
 #include "common/subprocess.h"
 
 namespace app::tools {
@@ -22,7 +22,7 @@ const QString kNotConfiguredText =
     "Optional fallback not configured on " + platform_words::thisComputer() + ".";
 // Shows whether the renderer can decode other formats; the renderer row alone blocks Step 1.
 const QString kAudioDecodingName = QStringLiteral("Audio decoding libraries");
-const QString kNeededOnlyForCodexText = QStringLiteral("Optional. Needed only for Codex fallback.");
+const QString kNeededOnlyForAgentText = QStringLiteral("Optional. Needed only for Codex fallback.");
 
 const QString kAudioPackagesImport = QStringLiteral(
     "import numpy, scipy, librosa, soundfile, pydub, mutagen, pyloudnorm; "
@@ -142,19 +142,19 @@ ToolCheck pythonPackagesCheck(const ToolEnvironment& environment, const QString&
     return makeCheck(name, command, result.output.trimmed() + "\n" + where, true);
 }
 
-ToolCheck codexCheck(const std::optional<QString>& codexPath) {
+ToolCheck agentCheck(const std::optional<QString>& agentPath) {
     return makeCheck(
         QStringLiteral("Codex CLI"), QStringLiteral("codex"),
-        codexPath ? "Optional AI fallback ready:\n" + *codexPath
+        agentPath ? "Optional AI fallback ready:\n" + *agentPath
                   : QStringLiteral("Optional. Local standalone edits can still run without Codex."),
-        codexPath.has_value());
+        agentPath.has_value());
 }
 
 ToolCheck skillCheck(const ToolEnvironment& environment) {
-    const QString path = codexSkillPath(environment.homeFolder);
+    const QString path = agentSkillPath(environment.homeFolder);
     const bool exists = QFileInfo::exists(path);
     return makeCheck(QStringLiteral("Velvetcut skill"), path,
-                     exists ? "Optional fallback skill ready:\n" + path : kNeededOnlyForCodexText,
+                     exists ? "Optional fallback skill ready:\n" + path : kNeededOnlyForAgentText,
                      exists);
 }
 
@@ -295,20 +295,20 @@ ToolCheck packageManagerCheck(const QStringList& managers, const ToolEnvironment
                      kOptionalHelperText, false);
 }
 
-ToolCheck codexLoginCheck(const std::optional<QString>& codexPath,
+ToolCheck agentLoginCheck(const std::optional<QString>& agentPath,
                           std::chrono::milliseconds timeout) {
     ToolEnvironment environment;
     environment.probeTimeout = timeout;
-    return codexLoginCheck(codexPath, environment);
+    return agentLoginCheck(agentPath, environment);
 }
 
-ToolCheck codexLoginCheck(const std::optional<QString>& codexPath,
+ToolCheck agentLoginCheck(const std::optional<QString>& agentPath,
                           const ToolEnvironment& environment) {
     const QString name = QStringLiteral("Codex login");
     const QString command = QStringLiteral("codex login status");
-    if (!codexPath) return makeCheck(name, command, kNeededOnlyForCodexText, false);
+    if (!agentPath) return makeCheck(name, command, kNeededOnlyForAgentText, false);
     // The exit status decides readiness; the output alone decides the text.
-    const CommandResult result = runProbe(environment, *codexPath, codexLoginStatusArguments());
+    const CommandResult result = runProbe(environment, *agentPath, agentLoginStatusArguments());
     const QString output = result.output.trimmed();
     QString status = QStringLiteral("Optional fallback not signed in.");
     if (!output.isEmpty()) {
@@ -319,7 +319,7 @@ ToolCheck codexLoginCheck(const std::optional<QString>& codexPath,
     return makeCheck(name, command, status, result.succeeded);
 }
 
-bool codexKnownNotSignedIn(const std::vector<ToolCheck>& checks) {
+bool agentKnownNotSignedIn(const std::vector<ToolCheck>& checks) {
     bool agentFound = false;
     bool signedIn = true;
     for (const ToolCheck& check : checks) {
@@ -362,11 +362,11 @@ std::vector<ToolCheck> buildToolChecks(const ToolEnvironment& environment) {
                                          QStringLiteral("music AI venv import check"),
                                          kMusicAIPackagesImport));
 
-    const std::optional<QString> codexPath = environment.codexLocator
-                                                 ? environment.codexLocator()
-                                                 : codexExecutablePath(environment.probeTimeout);
-    checks.push_back(codexCheck(codexPath));
-    checks.push_back(codexLoginCheck(codexPath, environment));
+    const std::optional<QString> agentPath = environment.agentLocator
+                                                 ? environment.agentLocator()
+                                                 : agentExecutablePath(environment.probeTimeout);
+    checks.push_back(agentCheck(agentPath));
+    checks.push_back(agentLoginCheck(agentPath, environment));
     checks.push_back(skillCheck(environment));
     return checks;
 }

@@ -9,22 +9,22 @@
 
 namespace app::run {
 
-enum class InstallPhaseState { pending, running, done, failed, stopped };
+enum class ProgressRowState { pending, running, done, failed, stopped };
 
 // "Waiting", "Installing", "Done", "Needs Attention", "Stopped".
-QString rawValue(InstallPhaseState state);
-std::optional<InstallPhaseState> installPhaseStateFromRawValue(const QString& raw);
+QString rawValue(ProgressRowState state);
+std::optional<ProgressRowState> progressRowStateFromRawValue(const QString& raw);
 
-struct InstallPhase {
+struct ProgressRow {
     CreateStep id = CreateStep::prepare;
     QString title;
     QString detail;
     double progress = 0.0;  // 0.0 to 1.0
-    InstallPhaseState state = InstallPhaseState::pending;
+    ProgressRowState state = ProgressRowState::pending;
 };
 
 // The five steps in order, all pending at 0.0.
-std::vector<InstallPhase> defaultCreateSteps();
+std::vector<ProgressRow> defaultCreateSteps();
 
 // The colour of the live status panel.
 enum class StatusColor { green, red, orange, amber };
