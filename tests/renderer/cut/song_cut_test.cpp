@@ -9,7 +9,7 @@
 #include <limits>
 
 #include "renderer/analysis/zero_crossing.h"
-#include "renderer/run/render_error.h"
+#include "renderer/base/render_error.h"
 #include "tests/support/generated_audio.h"
 
 namespace renderer {

@@ -11,10 +11,10 @@
 
 #include <cstdlib>
 
+#include "renderer/base/render_error.h"
 #include "renderer/decode/song_tags.h"
 #include "renderer/encode/id3_tag.h"
 #include "renderer/encode/mp3_encoder.h"
-#include "renderer/run/render_error.h"
 #include "tests/renderer/seamforge_fixture.h"
 #include "tests/renderer/tagged_songs.h"
 

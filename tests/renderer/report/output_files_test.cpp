@@ -10,9 +10,9 @@
 #include <regex>
 
 #include "common/subprocess.h"
+#include "renderer/base/render_error.h"
 #include "renderer/job/time_targets.h"
 #include "renderer/report/edit_notes.h"
-#include "renderer/run/render_error.h"
 #include "tests/support/raw_wav.h"
 #include "tests/support/test_files.h"
 

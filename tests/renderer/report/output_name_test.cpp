@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "renderer/report/utf8.h"
+#include "renderer/base/utf8.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Songs decode side by side, yet a run ends as if they had been handled one after another:
 // the same edit, the same numbers, the same failure line, and nothing left running.
 
-#include "renderer/run/songs_side_by_side.h"
+#include "renderer/pipeline/songs_side_by_side.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -12,8 +12,8 @@
 #include <stdexcept>
 #include <thread>
 
-#include "renderer/run/render_error.h"
-#include "renderer/run/stop_request.h"
+#include "renderer/base/render_error.h"
+#include "renderer/base/stop_request.h"
 #include "tests/renderer/seamforge_fixture.h"
 #include "tests/support/process_state.h"
 

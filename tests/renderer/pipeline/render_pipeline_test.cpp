@@ -9,7 +9,7 @@
 
 #include "audio/wav_file.h"
 #include "renderer/analysis/signal_analysis.h"
-#include "renderer/run/run_process.h"
+#include "renderer/base/run_process.h"
 #include "tests/renderer/seamforge_fixture.h"
 #include "tests/support/beat_songs.h"
 

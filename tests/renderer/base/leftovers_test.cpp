@@ -1,7 +1,7 @@
 // A render killed outright leaves its work folder and a hidden partial MP3; the next render
 // removes them, and never what belongs to a render that still runs.
 
-#include "renderer/run/leftovers.h"
+#include "renderer/base/leftovers.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -10,7 +10,7 @@
 #include <sstream>
 #include <thread>
 
-#include "renderer/run/owner_lock.h"
+#include "renderer/base/owner_lock.h"
 #include "tests/renderer/seamforge_fixture.h"
 #include "tests/support/process_state.h"
 

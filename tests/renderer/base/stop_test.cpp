@@ -12,11 +12,11 @@
 #include <mutex>
 #include <thread>
 
+#include "renderer/base/render_error.h"
+#include "renderer/base/run_process.h"
+#include "renderer/base/stop_request.h"
 #include "renderer/decode/source_audio.h"
 #include "renderer/encode/mp3_encoder.h"
-#include "renderer/run/render_error.h"
-#include "renderer/run/run_process.h"
-#include "renderer/run/stop_request.h"
 #include "tests/renderer/seamforge_fixture.h"
 
 namespace {
