@@ -262,13 +262,9 @@ protected:
         environment["SEAMFORGE_ENCODE_PIECES"] = "3";
     }
 
-    // A stand-in LAME: for a piece whose MP3 path holds a key of `behaviour`, runs that shell
-    // text; every other call goes to the real LAME.
+    // A stand-in LAME deciding by the piece it encodes.
     std::string lameScript(const std::vector<std::pair<std::string, std::string>>& behaviour) {
-        std::string body = "case \"$6\" in\n";
-        for (const auto& [key, text] : behaviour) body += "*" + key + "*) " + text + " ;;\n";
-        body += "esac\nexec '" + bundledLame().string() + "' \"$@\"\n";
-        return seamforgetest::writeScript(files / "stand-in-lame", body).string();
+        return standInLame(6, behaviour).string();
     }
 
     std::string job(const fs::path& out) {

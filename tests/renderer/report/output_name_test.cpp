@@ -27,6 +27,10 @@ TEST(OutputName, BuildsFromFileNamesNotFromSongNames) {
     EXPECT_EQ(outputName({"one.mp3", "two.flac", "three.aiff"}),
               "one into two into three - continuous DJ edit.mp3");
     EXPECT_EQ(outputName({"/m/Mix v1.2.wav"}), "Mix v1.2 - DJ edit.mp3");  // only the last dot
+    // A leading dot would hide the edit from file managers and from the search for it.
+    EXPECT_EQ(outputName({"/m/(...) Baby.wav"}), "Baby - DJ edit.mp3");
+    EXPECT_EQ(outputName({"/m/.hidden song.wav", "/m/....wav"}),
+              "hidden song into Music Edit - continuous DJ edit.mp3");
 }
 
 TEST(CleanTitle, KeepsOnlyTheAllowedCharactersWithSingleSpaces) {
