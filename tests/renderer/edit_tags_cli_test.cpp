@@ -113,10 +113,11 @@ TEST_F(SeamforgeEditTags, ASongWithBrokenTagsStillRenders) {
     ASSERT_FALSE(mp3.empty());
     const json probed = taggedsongs::probe(mp3);
     EXPECT_EQ(probed["format"]["tags"].value("title", ""), "broken - DJ edit");
-    for (const char* absent : {"artist", "album"}) {
-        EXPECT_EQ(probed["format"]["tags"].count(absent), 0u) << absent;
+    TagLib::MPEG::File file(mp3.c_str());
+    ASSERT_TRUE(file.hasID3v2Tag());
+    for (const char* absent : {"TPE1", "TALB", "APIC"}) {
+        EXPECT_TRUE(file.ID3v2Tag()->frameListMap()[absent].isEmpty()) << absent;
     }
-    EXPECT_EQ(probed.value("streams", json::array()).size(), 1u) << "a picture from nowhere";
     const std::vector<ProbedChapter> chapters = taggedsongs::probedChapters(probed);
     ASSERT_EQ(chapters.size(), 1u);
     EXPECT_EQ(chapters[0].title, "Named in the job");
