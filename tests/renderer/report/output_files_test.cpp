@@ -80,6 +80,11 @@ void expectNotesOfTwoSongs(const std::string& notes) {
         at = found + part.size();
     }
     EXPECT_EQ(notes.find("renders through"), notes.rfind("renders through"));
+    size_t beatLines = 0;
+    for (size_t p = notes.find("on the beat"); p != std::string::npos;
+         p = notes.find("on the beat", p + 1))
+        ++beatLines;
+    EXPECT_EQ(beatLines, 2u) << "a kept cut has no beat line";
     EXPECT_TRUE(notes.ends_with(".\n") && !notes.ends_with("\n\n"));
 }
 
