@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "renderer/base/utf8.h"
-
 namespace {
 
 using renderer::cleanTitle;
@@ -85,16 +83,6 @@ TEST(OutputName, LongNamesKeepFirstAndLastTitleAndNeverExceed180Characters) {
     EXPECT_EQ(outputName({"/m/" + titled(165, 'x') + " " + titled(100, 'y') + ".mp3"}),
               titled(165, 'x') + " - DJ edit.mp3");
     EXPECT_EQ(outputName({"/m/" + titled(166, 'z') + ".mp3"}).size(), 180u);
-}
-
-TEST(Utf8, AcceptsWellFormedTextOnly) {
-    EXPECT_TRUE(renderer::isValidUtf8(""));
-    EXPECT_TRUE(renderer::isValidUtf8("lame failed \xC3\xA9 \xE6\x9B\xB2 \xF0\x9F\x8E\xB5"));
-    EXPECT_FALSE(renderer::isValidUtf8("\xC0\xAF"));          // overlong "/"
-    EXPECT_FALSE(renderer::isValidUtf8("\xED\xA0\x80"));      // a surrogate
-    EXPECT_FALSE(renderer::isValidUtf8("\xF4\x90\x80\x80"));  // above U+10FFFF
-    EXPECT_FALSE(renderer::isValidUtf8("ok \xE6\x9B"));       // cut off at the end
-    EXPECT_FALSE(renderer::isValidUtf8("\x80"));              // a lone continuation byte
 }
 
 }  // namespace
