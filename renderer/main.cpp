@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "common/text.h"
+#include "renderer/base/render_error.h"
+#include "renderer/base/stop_request.h"
+#include "renderer/base/version_report.h"
 #include "renderer/job/render_job.h"
-#include "renderer/run/render.h"
-#include "renderer/run/render_error.h"
-#include "renderer/run/stop_request.h"
-#include "renderer/run/version_report.h"
+#include "renderer/pipeline/render.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "renderer/run/constants.h"
+#include "renderer/base/constants.h"
 
 namespace renderer {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Finds a song's first musical note ("musical zero"). Pure and thread-safe; never fails.
 
-#include "renderer/run/constants.h"
+#include "renderer/base/constants.h"
 
 namespace renderer {
 

@@ -3,7 +3,7 @@
 // (left + right) × 0.5 in raw sample units; the loudness measures divide it by int16Max
 // so that full scale is 1.0. Pure, thread-safe, never fail, allocate nothing.
 
-#include "renderer/run/constants.h"
+#include "renderer/base/constants.h"
 
 namespace renderer {
 

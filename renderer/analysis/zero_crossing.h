@@ -1,7 +1,7 @@
 #pragma once
 // Places a cut on a zero crossing of the mono signal. Pure and thread-safe; never fails.
 
-#include "renderer/run/constants.h"
+#include "renderer/base/constants.h"
 
 namespace renderer {
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "renderer/run/constants.h"
+#include "renderer/base/constants.h"
 
 namespace renderer {
 

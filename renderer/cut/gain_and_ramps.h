@@ -7,7 +7,7 @@
 #include <limits>
 #include <vector>
 
-#include "renderer/run/constants.h"
+#include "renderer/base/constants.h"
 
 namespace renderer {
 

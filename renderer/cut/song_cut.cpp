@@ -11,10 +11,10 @@
 #include "renderer/analysis/first_note.h"
 #include "renderer/analysis/signal_analysis.h"
 #include "renderer/analysis/zero_crossing.h"
+#include "renderer/base/render_error.h"
 #include "renderer/cut/beat_snap.h"
 #include "renderer/cut/gain_and_ramps.h"
 #include "renderer/job/time_targets.h"
-#include "renderer/run/render_error.h"
 
 namespace renderer {
 namespace {

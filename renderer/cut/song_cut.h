@@ -7,9 +7,9 @@
 #include <optional>
 #include <vector>
 
+#include "renderer/base/constants.h"
+#include "renderer/cut/track_analysis.h"
 #include "renderer/job/render_job.h"
-#include "renderer/report/render_report.h"
-#include "renderer/run/constants.h"
 
 namespace renderer {
 

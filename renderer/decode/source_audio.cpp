@@ -9,9 +9,9 @@
 #include "audio/platform_audio_reader.h"
 #include "audio/wav_file.h"
 #include "common/text.h"
-#include "renderer/run/render_error.h"
-#include "renderer/run/run_process.h"
-#include "renderer/run/stop_request.h"
+#include "renderer/base/render_error.h"
+#include "renderer/base/run_process.h"
+#include "renderer/base/stop_request.h"
 
 namespace renderer {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "renderer/run/constants.h"
+#include "renderer/base/constants.h"
 
 namespace renderer {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "audio/wav_file.h"
-#include "renderer/run/stop_request.h"
+#include "renderer/base/stop_request.h"
 
 namespace renderer {
 

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <functional>
 
-#include "renderer/run/constants.h"
-#include "renderer/run/run_process.h"
+#include "renderer/base/constants.h"
+#include "renderer/base/run_process.h"
 
 namespace renderer {
 

@@ -15,11 +15,11 @@
 #include <thread>
 
 #include "audio/file_bytes.h"
+#include "renderer/base/cancel_token.h"
+#include "renderer/base/render_error.h"
+#include "renderer/base/timeline.h"
 #include "renderer/encode/lame_info_header.h"
 #include "renderer/encode/mp3_encoder.h"
-#include "renderer/run/cancel_token.h"
-#include "renderer/run/render_error.h"
-#include "renderer/run/timeline.h"
 
 namespace renderer {
 namespace {

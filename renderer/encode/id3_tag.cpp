@@ -14,7 +14,7 @@
 #include <string>
 
 #include "audio/file_bytes.h"
-#include "renderer/run/render_error.h"
+#include "renderer/base/render_error.h"
 
 namespace renderer {
 namespace {

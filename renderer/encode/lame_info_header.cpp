@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "renderer/run/render_error.h"
+#include "renderer/base/render_error.h"
 
 namespace renderer {
 namespace {

@@ -10,10 +10,10 @@
 #include <system_error>
 
 #include "common/uuid.h"
-#include "renderer/run/owner_lock.h"
-#include "renderer/run/render_error.h"
-#include "renderer/run/run_process.h"
-#include "renderer/run/stop_request.h"
+#include "renderer/base/owner_lock.h"
+#include "renderer/base/render_error.h"
+#include "renderer/base/run_process.h"
+#include "renderer/base/stop_request.h"
 
 namespace renderer {
 namespace {

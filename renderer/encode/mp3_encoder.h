@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "renderer/run/run_process.h"
+#include "renderer/base/run_process.h"
 
 namespace renderer {
 

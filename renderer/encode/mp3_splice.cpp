@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "renderer/run/render_error.h"
+#include "renderer/base/render_error.h"
 
 namespace renderer {
 namespace {

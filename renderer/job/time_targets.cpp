@@ -9,7 +9,7 @@
 #include <string>
 
 #include "common/text.h"
-#include "renderer/run/constants.h"
+#include "renderer/base/constants.h"
 
 namespace renderer {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "renderer/run/constants.h"
+#include "renderer/base/constants.h"
 
 namespace renderer {
 

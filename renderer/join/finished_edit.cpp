@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "renderer/base/render_error.h"
 #include "renderer/cut/gain_and_ramps.h"
 #include "renderer/join/echo_fade.h"
 #include "renderer/join/loudness.h"
-#include "renderer/run/render_error.h"
 
 namespace renderer {
 namespace {

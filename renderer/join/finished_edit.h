@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "common/final_ending_effect.h"
-#include "renderer/run/constants.h"
+#include "renderer/base/constants.h"
 
 namespace renderer {
 

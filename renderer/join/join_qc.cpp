@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "renderer/analysis/signal_analysis.h"
-#include "renderer/run/render_error.h"
+#include "renderer/base/render_error.h"
 
 namespace renderer {
 

@@ -5,9 +5,9 @@
 #include <span>
 #include <vector>
 
+#include "renderer/base/constants.h"
 #include "renderer/join/finished_edit.h"
-#include "renderer/report/render_report.h"
-#include "renderer/run/constants.h"
+#include "renderer/join/transition_check.h"
 
 namespace renderer {
 

@@ -5,7 +5,7 @@
 
 #include "common/atomic_file.h"
 #include "common/text.h"
-#include "renderer/run/render_error.h"
+#include "renderer/base/render_error.h"
 
 namespace renderer {
 namespace {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "renderer/report/utf8.h"
+#include "renderer/base/utf8.h"
 
 namespace renderer {
 namespace {

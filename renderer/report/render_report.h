@@ -7,52 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "renderer/cut/track_analysis.h"
+#include "renderer/join/transition_check.h"
+
 namespace renderer {
-
-// A join is dead air when both values of its first 0.20 s are below these.
-inline constexpr double deadAirThresholdPeak = 0.005;
-inline constexpr double deadAirThresholdRMS = 0.0018;
-
-struct TransitionCheck {
-    int afterTrack = 0;  // 1-based number of the song that ends at the join
-    double peakFirst020 = 0.0;
-    double rmsFirst020 = 0.0;
-};
-
-// Where one cut went when the job asked for cuts on the beat.
-struct CutBeatSnap {
-    double fromFileTime = 0.0;        // the zero-crossing cut
-    double toFileTime = 0.0;          // the cut as made; equal to fromFileTime when kept
-    std::optional<double> tempoBpm;   // of the steady beat around the cut, when there is one
-    std::string keptBecause = "off";  // empty when moved; else "off", "no steady beat", "too far"
-};
-
-struct TrackBeatSnap {
-    CutBeatSnap start;
-    CutBeatSnap end;
-};
-
-struct TrackAnalysis {
-    int track = 0;  // 1-based
-    std::string name;
-    std::string path;
-    double duration = 0.0;
-    double firstNoteTime = 0.0;
-    double requestedStart = 0.0;  // from musical zero
-    double requestedEnd = 0.0;    // from musical zero
-    std::string endReason;        // "typed_time", "note_time" or "local_time_guess"
-    double targetStartFileTime = 0.0;
-    double targetEndFileTime = 0.0;
-    double selectedStartFileTime = 0.0;
-    double selectedEndFileTime = 0.0;
-    double renderedEndFileTime = 0.0;
-    std::optional<double> finalFadeStartFileTime;  // only on the song that carries the ending
-    std::string finalEndingEffect = "Off";
-    double finalFadeExtraSeconds = 0.0;
-    double selectedDuration = 0.0;
-    std::string note;
-    TrackBeatSnap beatSnap;
-};
 
 struct StatsPayload {
     std::string outputFile;  // absolute path of the MP3

@@ -39,9 +39,7 @@ protected:
 TEST_F(LameDecoder, DecodesTheSongAndConvertsItToTheTargetForm) {
     testsupport::writeTestWav(folder / "mono.wav", testsupport::tone(1.0, 440.0, 0.5, 22050, 1),
                               22050, 1);
-    ASSERT_EQ(testsupport::runProgram(lame, {"--quiet", (folder / "mono.wav").string(),
-                                             (folder / "-song.mp3").string()}),
-              "");
+    ASSERT_EQ(testsupport::encodeWithLame(folder / "mono.wav", folder / "-song.mp3"), "");
 
     const fs::path previous = fs::current_path();
     fs::current_path(folder.path());

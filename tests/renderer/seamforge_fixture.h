@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -27,6 +28,7 @@ struct SeamforgeRun {
     int status = -1;
     std::string standardOutput;
     std::string standardError;
+    int signal = 0;  // that ended it, if one did
 
     std::vector<std::string> lines() const {
         std::vector<std::string> result;
@@ -118,6 +120,39 @@ protected:
     SeamforgeRun runJob(const std::string& jobText) {
         rawwav::writeFile(files / "job.json", jobText);
         return run({(files / "job.json").string()});
+    }
+
+    // Starts seamforge on `jobText` and lets `whileRunning` act on its pid (wait for a child,
+    // send a signal) before waiting for its end; seamforge is killed when `whileRunning` fails.
+    SeamforgeRun runWhile(const std::string& jobText,
+                          const std::function<void(pid_t)>& whileRunning) {
+        rawwav::writeFile(files / "job.json", jobText);
+        std::mutex outputMutex;
+        SeamforgeRun result;
+        common::Subprocess child(commandFor({(files / "job.json").string()}),
+                                 [&](std::string_view chunk) {
+                                     std::lock_guard guard(outputMutex);
+                                     result.standardOutput.append(chunk);
+                                 });
+        EXPECT_FALSE(child.start().has_value());
+        whileRunning(child.pid());
+        if (::testing::Test::HasFatalFailure()) child.kill();
+        const common::ExitStatus status = child.waitForExit();
+        std::lock_guard guard(outputMutex);
+        result.status = status.code;
+        result.signal = status.signal;
+        result.standardError = takeStandardError();
+        return result;
+    }
+
+    // A stand-in LAME: when its argument number `argument` (the decoded song, or the MP3 being
+    // encoded) holds a key of `behaviour`, it runs that shell text; else the real LAME.
+    fs::path standInLame(int argument,
+                         const std::vector<std::pair<std::string, std::string>>& behaviour) {
+        std::string body = "case \"$" + std::to_string(argument) + "\" in\n";
+        for (const auto& [key, text] : behaviour) body += "*" + key + "*) " + text + " ;;\n";
+        body += "esac\nexec '" + bundledLame().string() + "' \"$@\"\n";
+        return writeScript(files / "stand-in-lame", body);
     }
 
     // A job built as JSON, so that any file name or note is escaped properly. "snapToBeat" is

@@ -97,12 +97,4 @@ inline std::string frameText(TagLib::ID3v2::Tag& tag, const char* id) {
     return frames.isEmpty() ? "(absent)" : frames.front()->toString().to8Bit(true);
 }
 
-// Decodes an MP3 with the real LAME and returns the WAV's bytes.
-inline std::string decodeWithLame(const fs::path& mp3, const fs::path& wav) {
-    EXPECT_EQ(testsupport::runProgram(testsupport::bundledLame(),
-                                      {"--decode", "--quiet", mp3.string(), wav.string()}),
-              "");
-    return testsupport::readWholeFile(wav);
-}
-
 }  // namespace taggedsongs

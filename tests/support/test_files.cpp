@@ -70,8 +70,23 @@ std::string readWholeFile(const std::filesystem::path& path) {
     return contents.str();
 }
 
+nlohmann::json readJson(const std::filesystem::path& path) {
+    return nlohmann::json::parse(readWholeFile(path));
+}
+
 std::filesystem::path bundleBinFolder() { return TUNEWRIGHT_BUNDLE_BIN_DIR; }
 
 std::filesystem::path bundledLame() { return bundleBinFolder() / "lame"; }
+
+std::string encodeWithLame(const std::filesystem::path& wav, const std::filesystem::path& mp3,
+                           const std::vector<std::string>& options) {
+    std::vector<std::string> arguments = options;
+    arguments.insert(arguments.end(), {"--quiet", wav.string(), mp3.string()});
+    return runProgram(bundledLame(), arguments);
+}
+
+std::string decodeWithLame(const std::filesystem::path& mp3, const std::filesystem::path& wav) {
+    return runProgram(bundledLame(), {"--decode", "--quiet", mp3.string(), wav.string()});
+}
 
 }  // namespace testsupport

@@ -1,7 +1,8 @@
 #pragma once
-// Temporary folders and the outside programs tests need (ffmpeg, lame).
+// Temporary folders, files read whole, and the outside programs tests need (ffmpeg, lame).
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -41,10 +42,17 @@ std::string runProgram(const std::filesystem::path& program,
                        const std::vector<std::string>& arguments);
 
 std::string readWholeFile(const std::filesystem::path& path);
+nlohmann::json readJson(const std::filesystem::path& path);
 
 // The build tree's bundle folder holding seamforge, lame and VelvetcutSetup.
 std::filesystem::path bundleBinFolder();
 // The build tree's LAME, the one seamforge is bundled with.
 std::filesystem::path bundledLame();
+
+// Encode (with extra `options` first) or decode quietly with bundledLame(); like runProgram,
+// an empty text on success.
+std::string encodeWithLame(const std::filesystem::path& wav, const std::filesystem::path& mp3,
+                           const std::vector<std::string>& options = {});
+std::string decodeWithLame(const std::filesystem::path& mp3, const std::filesystem::path& wav);
 
 }  // namespace testsupport

@@ -12,10 +12,10 @@
 #include "renderer/analysis/first_note.h"
 #include "renderer/analysis/signal_analysis.h"
 #include "renderer/analysis/zero_crossing.h"
+#include "renderer/base/constants.h"
 #include "renderer/cut/gain_and_ramps.h"
 #include "renderer/cut/sample_math.h"
 #include "renderer/join/echo_fade.h"
-#include "renderer/run/constants.h"
 
 namespace {
 

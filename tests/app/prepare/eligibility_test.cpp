@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/songs/starter_guidance.h"
+#include "renderer/base/render_error.h"
 #include "renderer/cut/song_cut.h"
-#include "renderer/run/render_error.h"
 #include "tests/support/generated_audio.h"
 
 namespace {

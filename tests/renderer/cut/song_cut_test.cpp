@@ -9,7 +9,7 @@
 #include <limits>
 
 #include "renderer/analysis/zero_crossing.h"
-#include "renderer/run/render_error.h"
+#include "renderer/base/render_error.h"
 #include "tests/support/generated_audio.h"
 
 namespace renderer {
@@ -113,10 +113,12 @@ TEST(SongCut, EchoOnACutShortenedByTheFileEndStartsWhereTheAudioEnds) {
     EXPECT_EQ(frames(echo), audioFrames + 176400);
 }
 
-TEST(SongCut, RefusesAnUnreadableStartAndKeepsASingleFrame) {
-    EXPECT_THAT(
-        [] { cut(testsupport::tone(1.0, 440.0, 0.5), "soon", "", FinalEndingEffect::none, 2); },
-        ::testing::ThrowsMessage<RenderError>("Track 2 needs a clear start time."));
+// An end that is no time (hexadecimal is not one) is inferred like an empty one.
+TEST(SongCut, RefusesAnUnreadableStartInfersAnUnreadableEndAndKeepsASingleFrame) {
+    const Samples song = testsupport::tone(1.0, 440.0, 0.5);
+    EXPECT_THAT([&] { cut(song, "soon", "", FinalEndingEffect::none, 2); },
+                ::testing::ThrowsMessage<RenderError>("Track 2 needs a clear start time."));
+    EXPECT_EQ(cut(song, "0", "0x2").analysis.endReason, "local_time_guess");
     const SongCut single = cut(Samples{1000, -1000}, "0", "", FinalEndingEffect::fade);
     EXPECT_EQ(single.segment, (Samples{1000, -1000}));
     EXPECT_FALSE(single.endingStartFrame);

@@ -56,21 +56,17 @@ std::string run(const std::string& program, const std::vector<std::string>& argu
 
 // The three decoders players are built on, each honouring the header's delay and padding.
 std::vector<std::pair<std::string, Decoded>> decodeEverywhere(const fs::path& mp3) {
-    const fs::path wav = mp3.string() + ".wav";
+    const std::string wav = mp3.string() + ".wav";
+    const std::vector<std::pair<std::string, std::vector<std::string>>> decoders = {
+        {"lame", {"--decode", mp3.string(), wav}},
+        {"ffmpeg",
+         {"-nostdin", "-v", "warning", "-y", "-i", mp3.string(), "-c:a", "pcm_s16le", wav}},
+        {"mpg123", {"-w", wav, mp3.string()}}};
     std::vector<std::pair<std::string, Decoded>> decoded;
-    Decoded lame;
-    lame.complaints = run("lame", {"--decode", mp3.string(), wav.string()});
-    lame.samples = audio::loadWav(wav).samples;
-    decoded.emplace_back("lame", lame);
-    Decoded ffmpeg;
-    ffmpeg.complaints = run("ffmpeg", {"-nostdin", "-v", "warning", "-y", "-i", mp3.string(),
-                                       "-c:a", "pcm_s16le", wav.string()});
-    ffmpeg.samples = audio::loadWav(wav).samples;
-    decoded.emplace_back("ffmpeg", ffmpeg);
-    Decoded mpg123;
-    mpg123.complaints = run("mpg123", {"-w", wav.string(), mp3.string()});
-    mpg123.samples = audio::loadWav(wav).samples;
-    decoded.emplace_back("mpg123", mpg123);
+    for (const auto& [program, arguments] : decoders) {
+        const std::string complaints = run(program, arguments);
+        decoded.emplace_back(program, Decoded{audio::loadWav(wav).samples, complaints});
+    }
     return decoded;
 }
 
@@ -262,13 +258,9 @@ protected:
         environment["SEAMFORGE_ENCODE_PIECES"] = "3";
     }
 
-    // A stand-in LAME: for a piece whose MP3 path holds a key of `behaviour`, runs that shell
-    // text; every other call goes to the real LAME.
+    // A stand-in LAME deciding by the piece it encodes.
     std::string lameScript(const std::vector<std::pair<std::string, std::string>>& behaviour) {
-        std::string body = "case \"$6\" in\n";
-        for (const auto& [key, text] : behaviour) body += "*" + key + "*) " + text + " ;;\n";
-        body += "esac\nexec '" + bundledLame().string() + "' \"$@\"\n";
-        return seamforgetest::writeScript(files / "stand-in-lame", body).string();
+        return standInLame(6, behaviour).string();
     }
 
     std::string job(const fs::path& out) {

@@ -7,13 +7,13 @@
 #include <limits>
 
 #include "renderer/analysis/signal_analysis.h"
+#include "renderer/base/render_error.h"
 #include "renderer/cut/gain_and_ramps.h"
 #include "renderer/cut/sample_math.h"
 #include "renderer/cut/song_cut.h"
 #include "renderer/join/finished_edit.h"
 #include "renderer/join/join_qc.h"
 #include "renderer/join/loudness.h"
-#include "renderer/run/render_error.h"
 #include "tests/support/generated_audio.h"
 
 namespace renderer {

@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "renderer/report/utf8.h"
-
 namespace {
 
 using renderer::cleanTitle;
@@ -27,6 +25,10 @@ TEST(OutputName, BuildsFromFileNamesNotFromSongNames) {
     EXPECT_EQ(outputName({"one.mp3", "two.flac", "three.aiff"}),
               "one into two into three - continuous DJ edit.mp3");
     EXPECT_EQ(outputName({"/m/Mix v1.2.wav"}), "Mix v1.2 - DJ edit.mp3");  // only the last dot
+    // A leading dot would hide the edit from file managers and from the search for it.
+    EXPECT_EQ(outputName({"/m/(...) Baby.wav"}), "Baby - DJ edit.mp3");
+    EXPECT_EQ(outputName({"/m/.hidden song.wav", "/m/....wav"}),
+              "hidden song into Music Edit - continuous DJ edit.mp3");
 }
 
 TEST(CleanTitle, KeepsOnlyTheAllowedCharactersWithSingleSpaces) {
@@ -81,16 +83,6 @@ TEST(OutputName, LongNamesKeepFirstAndLastTitleAndNeverExceed180Characters) {
     EXPECT_EQ(outputName({"/m/" + titled(165, 'x') + " " + titled(100, 'y') + ".mp3"}),
               titled(165, 'x') + " - DJ edit.mp3");
     EXPECT_EQ(outputName({"/m/" + titled(166, 'z') + ".mp3"}).size(), 180u);
-}
-
-TEST(Utf8, AcceptsWellFormedTextOnly) {
-    EXPECT_TRUE(renderer::isValidUtf8(""));
-    EXPECT_TRUE(renderer::isValidUtf8("lame failed \xC3\xA9 \xE6\x9B\xB2 \xF0\x9F\x8E\xB5"));
-    EXPECT_FALSE(renderer::isValidUtf8("\xC0\xAF"));          // overlong "/"
-    EXPECT_FALSE(renderer::isValidUtf8("\xED\xA0\x80"));      // a surrogate
-    EXPECT_FALSE(renderer::isValidUtf8("\xF4\x90\x80\x80"));  // above U+10FFFF
-    EXPECT_FALSE(renderer::isValidUtf8("ok \xE6\x9B"));       // cut off at the end
-    EXPECT_FALSE(renderer::isValidUtf8("\x80"));              // a lone continuation byte
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // A render killed outright leaves its work folder and a hidden partial MP3; the next render
 // removes them, and never what belongs to a render that still runs.
 
-#include "renderer/run/leftovers.h"
+#include "renderer/base/leftovers.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -10,7 +10,7 @@
 #include <sstream>
 #include <thread>
 
-#include "renderer/run/owner_lock.h"
+#include "renderer/base/owner_lock.h"
 #include "tests/renderer/seamforge_fixture.h"
 #include "tests/support/process_state.h"
 
@@ -36,13 +36,6 @@ protected:
         fs::create_directories(folder);
         touch(folder / "tunewright-local-render.wav");
         return folder;
-    }
-
-    bool pollUntilEnded(pid_t pid) {
-        for (int i = 0; i < 500 && !testsupport::processHasEnded(pid); ++i) {
-            std::this_thread::sleep_for(10ms);
-        }
-        return testsupport::processHasEnded(pid);
     }
 };
 
@@ -90,28 +83,29 @@ TEST_F(Leftovers, AKilledRenderTakesItsEncoderAlongAndTheNextRenderTidiesUp) {
             files / "hanging-lame",
             "echo partial > \"$6\"\necho $$ >> '" + pidFile.string() + "'\nexec sleep 30\n")
             .string();
-    rawwav::writeFile(files / "job.json",
-                      editJob({Song{files / "Song.wav", "0:00", "0:04.5"}}, files / "out"));
     for (const int pieces : {1, 2}) {
         SCOPED_TRACE(pieces);
         fs::remove(pidFile);
         environment["SEAMFORGE_ENCODE_PIECES"] = std::to_string(pieces);
-        common::Subprocess seamforge(commandFor({(files / "job.json").string()}));
-        ASSERT_FALSE(seamforge.start().has_value());
         std::vector<pid_t> encoders;
-        for (int waited = 0; encoders.size() < static_cast<size_t>(pieces) && waited < 3000;
-             ++waited) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            std::istringstream lines(fs::exists(pidFile) ? testsupport::readWholeFile(pidFile)
-                                                         : "");
-            encoders.clear();
-            for (pid_t pid = 0; lines >> pid;) encoders.push_back(pid);
-        }
-        ASSERT_EQ(encoders.size(), static_cast<size_t>(pieces));
-        seamforge.kill();
-        EXPECT_EQ(seamforge.waitForExit().signal, SIGKILL);
+        const auto killOnceEveryPieceEncodes = [&](pid_t seamforge) {
+            for (int waited = 0; encoders.size() < static_cast<size_t>(pieces) && waited < 3000;
+                 ++waited) {
+                std::this_thread::sleep_for(10ms);
+                std::istringstream lines(fs::exists(pidFile) ? testsupport::readWholeFile(pidFile)
+                                                             : "");
+                encoders.clear();
+                for (pid_t pid = 0; lines >> pid;) encoders.push_back(pid);
+            }
+            ASSERT_EQ(encoders.size(), static_cast<size_t>(pieces));
+            ::kill(seamforge, SIGKILL);
+        };
+        const seamforgetest::SeamforgeRun killed =
+            runWhile(editJob({Song{files / "Song.wav", "0:00", "0:04.5"}}, files / "out"),
+                     killOnceEveryPieceEncodes);
+        EXPECT_EQ(killed.signal, SIGKILL);
         for (const pid_t encoder : encoders) {
-            EXPECT_TRUE(pollUntilEnded(encoder)) << "LAME outlived the killed renderer";
+            EXPECT_TRUE(testsupport::waitForProcessEnd(encoder)) << "LAME outlived the renderer";
         }
     }
     ASSERT_FALSE(temporaryFolderIsEmpty());

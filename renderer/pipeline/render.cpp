@@ -1,4 +1,4 @@
-#include "renderer/run/render.h"
+#include "renderer/pipeline/render.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -11,6 +11,12 @@
 
 #include "audio/wav_file.h"
 #include "common/text.h"
+#include "renderer/base/leftovers.h"
+#include "renderer/base/log.h"
+#include "renderer/base/render_error.h"
+#include "renderer/base/stop_request.h"
+#include "renderer/base/timeline.h"
+#include "renderer/base/work_folder.h"
 #include "renderer/cut/gain_and_ramps.h"
 #include "renderer/cut/song_cut.h"
 #include "renderer/decode/song_tags.h"
@@ -22,15 +28,9 @@
 #include "renderer/encode/mp3_encoder.h"
 #include "renderer/join/finished_edit.h"
 #include "renderer/join/join_qc.h"
+#include "renderer/pipeline/songs_side_by_side.h"
 #include "renderer/report/output_files.h"
 #include "renderer/report/output_name.h"
-#include "renderer/run/leftovers.h"
-#include "renderer/run/log.h"
-#include "renderer/run/render_error.h"
-#include "renderer/run/songs_side_by_side.h"
-#include "renderer/run/stop_request.h"
-#include "renderer/run/timeline.h"
-#include "renderer/run/work_folder.h"
 
 namespace renderer {
 namespace {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "renderer/run/owner_lock.h"
+#include "renderer/base/owner_lock.h"
 
 namespace renderer {
 

@@ -1,4 +1,4 @@
-#include "renderer/report/utf8.h"
+#include "renderer/base/utf8.h"
 
 #include <cstdint>
 

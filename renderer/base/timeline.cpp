@@ -1,4 +1,4 @@
-#include "renderer/run/timeline.h"
+#include "renderer/base/timeline.h"
 
 #include <chrono>
 #include <cstdio>

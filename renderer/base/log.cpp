@@ -1,4 +1,4 @@
-#include "renderer/run/log.h"
+#include "renderer/base/log.h"
 
 #include <cstdio>
 #include <string>

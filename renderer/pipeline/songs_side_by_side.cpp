@@ -1,4 +1,4 @@
-#include "renderer/run/songs_side_by_side.h"
+#include "renderer/pipeline/songs_side_by_side.h"
 
 #include <algorithm>
 #include <atomic>
@@ -10,7 +10,7 @@
 #include <string>
 #include <thread>
 
-#include "renderer/run/cancel_token.h"
+#include "renderer/base/cancel_token.h"
 
 namespace renderer {
 namespace {

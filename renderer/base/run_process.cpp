@@ -1,4 +1,4 @@
-#include "renderer/run/run_process.h"
+#include "renderer/base/run_process.h"
 
 #include <unistd.h>
 
@@ -11,10 +11,10 @@
 
 #include "common/subprocess.h"
 #include "common/text.h"
-#include "renderer/report/utf8.h"
-#include "renderer/run/cancel_token.h"
-#include "renderer/run/render_error.h"
-#include "renderer/run/stop_request.h"
+#include "renderer/base/cancel_token.h"
+#include "renderer/base/render_error.h"
+#include "renderer/base/stop_request.h"
+#include "renderer/base/utf8.h"
 
 namespace renderer {
 namespace {

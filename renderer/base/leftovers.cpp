@@ -1,11 +1,11 @@
-#include "renderer/run/leftovers.h"
+#include "renderer/base/leftovers.h"
 
 #include <chrono>
 #include <regex>
 #include <string>
 #include <system_error>
 
-#include "renderer/run/owner_lock.h"
+#include "renderer/base/owner_lock.h"
 
 namespace renderer {
 namespace {

@@ -9,7 +9,6 @@
 
 #include "audio/wav_file.h"
 #include "renderer/analysis/signal_analysis.h"
-#include "renderer/run/run_process.h"
 #include "tests/renderer/seamforge_fixture.h"
 #include "tests/support/beat_songs.h"
 
@@ -70,28 +69,17 @@ class RenderPipeline : public Seamforge {
 protected:
     fs::path output() const { return files / "not" / "yet" / "there"; }
 
-    // The system's LAME, as a user would have it, not the one under the build tree.
-    static void runLame(const std::vector<std::string>& arguments) {
-        const fs::path lame = testsupport::findProgram("lame");
-        ASSERT_FALSE(lame.empty()) << testsupport::requiredProgramMessage("lame");
-        renderer::runProcess(lame.string(), arguments);  // throws with LAME's words on failure
-    }
-
-    static json readJson(const fs::path& path) {
-        return json::parse(testsupport::readWholeFile(path));
-    }
-
     // Renders and checks what only a whole run can show: the files agree with each other
     // and with the decoded edit. Their exact form is the companion files' own tests' business.
     Edit render(const std::vector<Song>& songs, const std::string& effect,
                 bool snapToBeat = false) {
         Edit edit;
         edit.mp3 = expectSuccess(runJob(editJob(songs, output(), effect, snapToBeat)));
-        runLame({"--decode", "--quiet", edit.mp3.string(), (files / "decoded.wav").string()});
+        EXPECT_EQ(testsupport::decodeWithLame(edit.mp3, files / "decoded.wav"), "");
         edit.decoded = audio::loadWav(files / "decoded.wav").samples;
-        edit.map = readJson(output() / "analysis-map.json");
-        const json stats = readJson(output() / "render-stats.json");
-        const json checks = readJson(output() / "qc-report.json")["transitionChecks"];
+        edit.map = testsupport::readJson(output() / "analysis-map.json");
+        const json stats = testsupport::readJson(output() / "render-stats.json");
+        const json checks = testsupport::readJson(output() / "qc-report.json")["transitionChecks"];
         EXPECT_EQ(stats["trackCount"], songs.size());
         EXPECT_NEAR(stats["duration"].get<double>(), seconds(edit.decoded), 1e-9);
         EXPECT_EQ(checks.size(), songs.size() - 1);
@@ -102,6 +90,10 @@ protected:
         double segmentsSeconds = 0.0;
         for (const json& track : edit.map["tracks"]) {
             segmentsSeconds += track["selectedDuration"].get<double>();
+            if (!snapToBeat) {  // without the key, no cut looks for a beat
+                EXPECT_EQ(track["beatSnap"]["start"]["keptBecause"], "off");
+                EXPECT_EQ(track["beatSnap"]["end"]["keptBecause"], "off");
+            }
         }
         EXPECT_NEAR(segmentsSeconds, stats["duration"].get<double>(), 1e-9);
         return edit;
@@ -132,28 +124,6 @@ TEST_F(RenderPipeline, OneSongWithoutEndingIsA320KbpsCutAtFullLevel) {
     EXPECT_NEAR(rmsBetween(edit.decoded, -0.1, -0.005), kToneRMS, 0.02);
 }
 
-TEST_F(RenderPipeline, EchoEndingFillsFourSecondsWithDecayingRepeats) {
-    writeToneSong(files / "Echo.wav", 0.0, 10.0, 0.5);
-    const Edit edit = render({Song{files / "Echo.wav", "1", "5"}}, "echoFade");
-    const json& track = edit.map["tracks"][0];
-    const double cut =
-        track["selectedEndFileTime"].get<double>() - track["selectedStartFileTime"].get<double>();
-    EXPECT_EQ(edit.map["finalFadeSeconds"], 4.0);
-    EXPECT_NEAR(seconds(edit.decoded), cut + 4.0, 1e-3);
-
-    // Each repeat of the last 0.32 s is quieter than the one before; between the first two
-    // there is silence.
-    double previous = 1.0;
-    for (const double delay : {0.0, 0.42, 0.88, 1.38, 1.95, 2.6}) {
-        const double level = rmsBetween(edit.decoded, cut + delay + 0.05, cut + delay + 0.25);
-        EXPECT_LT(level, previous) << "repeat at " << delay << " s";
-        EXPECT_GT(level, delay == 0.0 ? 0.1 : 0.002) << "repeat at " << delay << " s";
-        previous = level;
-    }
-    EXPECT_LT(rmsBetween(edit.decoded, cut + 0.345, cut + 0.40), 0.01);
-    EXPECT_LT(rmsBetween(edit.decoded, -0.1, 0), 0.005);
-}
-
 TEST_F(RenderPipeline, TwoSongsAreEvenedOutAndTheLastFadesForTwoMoreSeconds) {
     // RMS 0.1 and 0.4: the target is 0.4, the first song gets 2.0 (4.0 capped).
     writeToneSong(files / "quiet.wav", 0.0, 3.0, 0.1 * std::sqrt(2.0));
@@ -164,45 +134,9 @@ TEST_F(RenderPipeline, TwoSongsAreEvenedOutAndTheLastFadesForTwoMoreSeconds) {
     const Samples& decoded = edit.decoded;
     EXPECT_NEAR(rmsBetween(decoded, 0.2, 1.8), 0.2, 0.005);
     EXPECT_NEAR(rmsBetween(decoded, 2.2, 3.8), 0.4, 0.008);
-
-    const json& track = edit.map["tracks"][1];
-    EXPECT_EQ(edit.map["finalFadeSeconds"], 2.0);
-    EXPECT_EQ(track["finalFadeStartFileTime"], track["selectedEndFileTime"]);
-    EXPECT_NEAR(track["renderedEndFileTime"].get<double>(),
-                track["selectedEndFileTime"].get<double>() + 2.0, 1e-9);
     EXPECT_NEAR(seconds(decoded), 6.0, 0.002);
-    const double early = rmsBetween(decoded, -1.9, -1.6);
-    const double middle = rmsBetween(decoded, -1.1, -0.8);
     EXPECT_NEAR(rmsBetween(decoded, -2.3, -2.05), 0.4, 0.008);  // full level before the fade
-    EXPECT_GT(early, middle);
-    EXPECT_GT(middle, rmsBetween(decoded, -0.5, -0.2));
-    EXPECT_LT(rmsBetween(decoded, -0.1, 0), 0.02);
-}
-
-TEST_F(RenderPipeline, ThreeSongsOfThreeTypesJoinEndToStart) {
-    writeToneSong(files / "one.wav", 1.0, 4.0, 0.3);
-    writeToneSong(files / "two-source.wav", 2.0, 4.0, 0.6, 550.0);
-    writeToneSong(files / "three.wav", 1.5, 3.0, 0.4, 660.0);
-    runLame({"--quiet", (files / "two-source.wav").string(), (files / "two.MP3").string()});
-    ASSERT_EQ(testsupport::convertWithFfmpeg(files / "three.wav", files / "three.flac"), "");
-
-    // The last song starts past its end: a tenth of a second is left, too little to fade.
-    const Edit edit = render({Song{files / "one.wav", "0:01", "0:02.5"},
-                              Song{files / "two.MP3", "0.5", "", "end around 0:02"},
-                              Song{files / "three.flac", "1:00", ""}},
-                             "fade");
-    EXPECT_EQ(edit.mp3, output() / "one into two into three - continuous DJ edit.mp3");
-    EXPECT_EQ(seamforgetest::entryNames(output()).size(), 5u) << "no decoded song left here";
-    const json& two = edit.map["tracks"][1];
-    const json& three = edit.map["tracks"][2];
-    EXPECT_EQ(two["name"], "two.MP3");
-    EXPECT_EQ(two["endReason"], "note_time");
-    EXPECT_EQ(two["requestedEnd"], 2.0);
-    EXPECT_NEAR(two["firstNoteTime"].get<double>(), 1.95, 0.02);
-    EXPECT_NEAR(three["selectedStartFileTime"].get<double>(), 4.4, 0.035);
-    EXPECT_NEAR(three["selectedDuration"].get<double>(), 0.1, 0.035);
-    EXPECT_FALSE(three.contains("finalFadeStartFileTime"));
-    EXPECT_EQ(edit.map["finalFadeSeconds"], 0.0);
+    EXPECT_LT(rmsBetween(decoded, -0.5, 0), 0.1);
 }
 
 // Three songs of three tempos: every cut moves to just before a beat of its own song, the
@@ -242,22 +176,12 @@ TEST_F(RenderPipeline, SongsOfThreeTemposJoinJustBeforeTheirBeats) {
     }
     EXPECT_EQ(edit.map["tracks"][2]["finalFadeStartFileTime"],
               edit.map["tracks"][2]["selectedEndFileTime"]);
-
-    // Without the key, every cut stays on its zero crossing and says why.
-    const Edit plain = render(songs, "echoFade");
-    for (const json& track : plain.map["tracks"]) {
-        for (const char* cut : {"start", "end"}) {
-            EXPECT_EQ(track["beatSnap"][cut]["keptBecause"], "off");
-            EXPECT_EQ(track["beatSnap"][cut]["fromFileTime"], track["beatSnap"][cut]["toFileTime"]);
-        }
-    }
-    EXPECT_EQ(testsupport::readWholeFile(output() / "edit-notes.md").find("on the beat"),
-              std::string::npos);
 }
 
 // What the reports say about the end of the last song is what the edit holds: its rendered
 // part ends, and its ending starts, where the decoded edit says, also when the typed start
 // lies past the end of the song and its quarter-second cut would reach beyond the audio.
+// (How each ending sounds is the gain-and-ramps and finished-edit tests' business.)
 TEST_F(RenderPipeline, TheReportedEndingIsTheRenderedEnding) {
     writeToneSong(files / "Eight.wav", 0.0, 8.0, 0.5);
     struct EndingCase {
@@ -300,62 +224,6 @@ TEST_F(RenderPipeline, TheReportedEndingIsTheRenderedEnding) {
                       std::string::npos)
                 << notes;
         }
-    }
-}
-
-// A song file whose name starts with punctuation must not give a hidden edit: file managers
-// do not show it, and the search for the fresh edit skips it.
-TEST_F(RenderPipeline, AnEditNameNeverStartsWithADot) {
-    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"(...) Baby.wav"}, "Baby - DJ edit.mp3"},
-        {{".hidden song.wav", "(...) Baby.wav"}, "hidden song into Baby - continuous DJ edit.mp3"},
-        {{"....wav"}, "Music Edit - DJ edit.mp3"},
-    };
-    for (const auto& [songNames, name] : cases) {
-        SCOPED_TRACE(name);
-        std::vector<Song> songs;
-        for (const std::string& songName : songNames) {
-            writeToneSong(files / songName, 0.0, 1.0, 0.5);
-            songs.push_back(Song{files / songName, "0", "0.5"});
-        }
-        fs::remove_all(output());
-        EXPECT_EQ(render(songs, "none").mp3, output() / name);
-        for (const std::string& entry : seamforgetest::entryNames(output())) {
-            EXPECT_FALSE(entry.starts_with(".")) << entry;
-        }
-    }
-}
-
-// Times pasted with a no-break or other Unicode space still read; a number is decimal, so
-// "0x1A" is no more a time than "inf" is.
-TEST_F(RenderPipeline, TypedTimesTrimUnicodeSpacesAndReadOnlyDecimals) {
-    writeToneSong(files / "song.wav", 0.0, 3.0, 0.5);
-    struct TimeCase {
-        std::string start;
-        std::string end;
-        double requestedStart;
-        std::string endReason;
-    };
-    for (const TimeCase& time : std::vector<TimeCase>{
-             {"0:01\u00A0",
-              "\u2003"
-              "0:02\u3000",
-              1.0, "typed_time"},
-             {"\u202F0.5 s\u2009", "0x2", 0.5, "local_time_guess"},
-         }) {
-        SCOPED_TRACE(time.start + " " + time.end);
-        const Edit edit = render({Song{files / "song.wav", time.start, time.end}}, "none");
-        const json& track = edit.map["tracks"][0];
-        EXPECT_EQ(track["requestedStart"], time.requestedStart);
-        EXPECT_EQ(track["endReason"], time.endReason);
-        if (time.endReason == "typed_time") {
-            EXPECT_EQ(track["requestedEnd"], 2.0);
-        }
-    }
-    for (const std::string start : {"0x1A", "0X1a", "0:0x1A", "0x1p3"}) {
-        SCOPED_TRACE(start);
-        expectFailure(runJob(editJob({Song{files / "song.wav", start}}, output())),
-                      "Track 1 needs a clear start time.");
     }
 }
 

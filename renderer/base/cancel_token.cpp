@@ -1,4 +1,4 @@
-#include "renderer/run/cancel_token.h"
+#include "renderer/base/cancel_token.h"
 
 #include "common/subprocess.h"
 

@@ -1,19 +1,18 @@
 // Songs decode side by side, yet a run ends as if they had been handled one after another:
 // the same edit, the same numbers, the same failure line, and nothing left running.
 
-#include "renderer/run/songs_side_by_side.h"
+#include "renderer/pipeline/songs_side_by_side.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
 
 #include <chrono>
 #include <map>
-#include <mutex>
 #include <stdexcept>
 #include <thread>
 
-#include "renderer/run/render_error.h"
-#include "renderer/run/stop_request.h"
+#include "renderer/base/render_error.h"
+#include "renderer/base/stop_request.h"
 #include "tests/renderer/seamforge_fixture.h"
 #include "tests/support/process_state.h"
 
@@ -27,8 +26,7 @@ using seamforgetest::writeScript;
 
 // The analysis map without what differs between two runs of one job into two folders.
 nlohmann::json comparableAnalysis(const fs::path& outputFolder) {
-    nlohmann::json analysis =
-        nlohmann::json::parse(testsupport::readWholeFile(outputFolder / "analysis-map.json"));
+    nlohmann::json analysis = testsupport::readJson(outputFolder / "analysis-map.json");
     analysis.erase("createdAt");
     analysis.erase("outputFile");
     return analysis;
@@ -44,19 +42,12 @@ std::string md5Of(const fs::path& file) {
 class SongsSideBySide : public Seamforge {
 protected:
     void encodeMp3(const fs::path& wav, const fs::path& mp3) {
-        common::SubprocessOptions options;
-        options.executable = bundledLame().string();
-        options.arguments = {"--quiet", wav.string(), mp3.string()};
-        ASSERT_TRUE(common::runAndCapture(options, 4096).status.succeeded());
+        ASSERT_EQ(testsupport::encodeWithLame(wav, mp3), "");
     }
 
-    // A stand-in LAME: for a source whose path holds a key of `behaviour`, runs that
-    // shell text; any other call goes to the real LAME.
+    // A stand-in LAME deciding by the song it decodes.
     std::string lameScript(const std::vector<std::pair<std::string, std::string>>& behaviour) {
-        std::string body = "case \"$3\" in\n";
-        for (const auto& [key, text] : behaviour) body += "*" + key + "*) " + text + " ;;\n";
-        body += "esac\nexec '" + bundledLame().string() + "' \"$@\"\n";
-        return writeScript(files / "stand-in-lame", body).string();
+        return standInLame(3, behaviour).string();
     }
 
     std::vector<Song> threeSongsOfEveryRoute() {
@@ -106,7 +97,20 @@ TEST_F(SongsSideBySide, GiveTheSameEditAndNumbersAsOneAfterAnother) {
         EXPECT_EQ(comparableAnalysis(files / "parallel"), comparableAnalysis(files / "serial"));
         EXPECT_EQ(testsupport::readWholeFile(files / "parallel" / "qc-report.json"),
                   testsupport::readWholeFile(files / "serial" / "qc-report.json"));
+        EXPECT_EQ(serialMp3.filename(), "one into two into three - continuous DJ edit.mp3");
+        EXPECT_EQ(seamforgetest::entryNames(files / "serial").size(), 5u) << "a decode left here";
     }
+    // Each route finds its song's first note, a window and the pre-roll ahead of the tone; an
+    // empty name falls back to the file's, and an end word in the note gives the end.
+    const nlohmann::json tracks =
+        testsupport::readJson(files / "serial" / "analysis-map.json")["tracks"];
+    EXPECT_EQ(tracks[0]["name"], "one.mp3");
+    const double leadSeconds[] = {0.7, 1.3, 0.2};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_NEAR(tracks[i]["firstNoteTime"].get<double>(), leadSeconds[i] - 0.05, 0.02) << i;
+    }
+    EXPECT_EQ(tracks[2]["endReason"], "note_time");
+    EXPECT_EQ(tracks[2]["requestedEnd"], 2.0);
 }
 
 // Song 1 fails last, song 2 first; song 3 would decode for half a minute. Song 1's words
@@ -151,21 +155,13 @@ TEST_F(SongsSideBySide, AStopWhileEverySongDecodesLeavesNoChildAndNoWorkFolder) 
                     "echo $$ > '" +
                         files.path().string() + "'/$name.pid\nexec sleep 30\n")
             .string();
-    rawwav::writeFile(files / "job.json", editJob(songs, files / "out"));
-    std::mutex outputMutex;
-    seamforgetest::SeamforgeRun stopped;
-    common::Subprocess seamforge(commandFor({(files / "job.json").string()}),
-                                 [&](std::string_view chunk) {
-                                     std::lock_guard guard(outputMutex);
-                                     stopped.standardOutput.append(chunk);
-                                 });
-    ASSERT_FALSE(seamforge.start().has_value());
-    const std::vector<pid_t> decoders = pidsIn(pidFiles);
-    ASSERT_EQ(decoders.size(), 3u) << "the songs did not decode side by side";
-    ::kill(seamforge.pid(), SIGTERM);
-    stopped.status = seamforge.waitForExit().code;
-    std::lock_guard guard(outputMutex);
-    stopped.standardError = takeStandardError();
+    std::vector<pid_t> decoders;
+    const seamforgetest::SeamforgeRun stopped =
+        runWhile(editJob(songs, files / "out"), [&](pid_t seamforge) {
+            decoders = pidsIn(pidFiles);
+            ASSERT_EQ(decoders.size(), 3u) << "the songs did not decode side by side";
+            ::kill(seamforge, SIGTERM);
+        });
     expectFailure(stopped, std::string(renderer::renderStoppedMessage));
     for (const pid_t decoder : decoders) EXPECT_TRUE(testsupport::processHasEnded(decoder));
 }

@@ -1,4 +1,4 @@
-#include "renderer/run/owner_lock.h"
+#include "renderer/base/owner_lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

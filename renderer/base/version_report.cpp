@@ -1,4 +1,4 @@
-#include "renderer/run/version_report.h"
+#include "renderer/base/version_report.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -10,7 +10,7 @@ extern "C" {
 #include <exception>
 
 #include "common/text.h"
-#include "renderer/run/run_process.h"
+#include "renderer/base/run_process.h"
 
 namespace renderer {
 namespace {

@@ -9,15 +9,15 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
-#include <mutex>
 #include <thread>
 
+#include "renderer/base/render_error.h"
+#include "renderer/base/run_process.h"
+#include "renderer/base/stop_request.h"
 #include "renderer/decode/source_audio.h"
 #include "renderer/encode/mp3_encoder.h"
-#include "renderer/run/render_error.h"
-#include "renderer/run/run_process.h"
-#include "renderer/run/stop_request.h"
 #include "tests/renderer/seamforge_fixture.h"
+#include "tests/support/process_state.h"
 
 namespace {
 
@@ -30,15 +30,6 @@ using seamforgetest::writeToneSong;
 
 const std::string kStoppedLine = "LOCAL_RENDER_FAILED Render stopped by a termination signal.";
 
-bool waitForFile(const fs::path& path) {
-    const auto deadline = Clock::now() + 30s;
-    while (!fs::exists(path)) {
-        if (Clock::now() > deadline) return false;
-        std::this_thread::sleep_for(5ms);
-    }
-    return true;
-}
-
 class Stop : public Seamforge {
 protected:
     // Starts seamforge on `jobText` with a LAME that writes part of its output, says it has
@@ -47,32 +38,23 @@ protected:
     // and no temporary MP3, well under 2 s after the signal.
     void expectCleanStop(const std::string& jobText, int signal, bool whileEncoding,
                          std::vector<std::string> linesBefore) {
-        const fs::path marker = files / "lame-started";
-        fs::remove(marker);
+        const fs::path started = files / "lame.pid";
+        fs::remove(started);
         const std::string decodeThenOutput =
             "[ \"$1\" = --decode ] && exec '" + bundledLame().string() + "' \"$@\"\nOUT=$6\n";
         environment["MUSIC_EDIT_LAME"] =
             seamforgetest::writeScript(files / "hanging-lame",
                                        (whileEncoding ? decodeThenOutput : "OUT=$4\n") +
-                                           "echo partial > \"$OUT\"\ntouch '" + marker.string() +
-                                           "'\nexec sleep 30\n")
+                                           "echo partial > \"$OUT\"\necho $$ > '" +
+                                           started.string() + "'\nexec sleep 30\n")
                 .string();
-        rawwav::writeFile(files / "job.json", jobText);
-        std::mutex outputMutex;
-        seamforgetest::SeamforgeRun stopped;
-        common::Subprocess child(commandFor({(files / "job.json").string()}),
-                                 [&](std::string_view chunk) {
-                                     std::lock_guard guard(outputMutex);
-                                     stopped.standardOutput.append(chunk);
-                                 });
-        ASSERT_FALSE(child.start().has_value());
-        ASSERT_TRUE(waitForFile(marker)) << "LAME never started";
-        const Clock::time_point signalled = Clock::now();
-        ::kill(child.pid(), signal);
-        stopped.status = child.waitForExit().code;
+        Clock::time_point signalled;
+        const seamforgetest::SeamforgeRun stopped = runWhile(jobText, [&](pid_t seamforge) {
+            ASSERT_TRUE(testsupport::readPidFile(started, 30.0)) << "LAME never started";
+            signalled = Clock::now();
+            ::kill(seamforge, signal);
+        });
         EXPECT_LT(Clock::now() - signalled, 1s);
-        std::lock_guard guard(outputMutex);
-        stopped.standardError = takeStandardError();
         linesBefore.push_back(kStoppedLine);
         EXPECT_EQ(stopped.lines(), linesBefore);
         expectFailure(stopped, std::string(renderer::renderStoppedMessage));
@@ -115,7 +97,7 @@ TEST(StopRequest, RemovesTheTemporaryMP3OfTheRunningEncode) {
     ::setenv("MUSIC_EDIT_LAME",
              seamforgetest::writeScript(
                  folder / "fake-lame",
-                 "echo partial > \"$6\"\ntouch '" + started.string() +
+                 "echo partial > \"$6\"\necho $$ > '" + started.string() +
                      "'\nfor i in $(seq 500); do [ -e \"$6\" ] || exit 1; sleep 0.01; done\n")
                  .c_str(),
              1);
@@ -125,7 +107,7 @@ TEST(StopRequest, RemovesTheTemporaryMP3OfTheRunningEncode) {
             renderer::encodeMP3(seamforgetest::wavFile(folder / "render.wav"), folder / "x.mp3"),
             renderer::RenderError);
     });
-    EXPECT_TRUE(waitForFile(started));
+    EXPECT_TRUE(testsupport::readPidFile(started, 30.0));
     renderer::removeTemporaryMP3OfRunningEncode();
     EXPECT_EQ(seamforgetest::entryNames(folder.path()),
               (std::vector<std::string>{"fake-lame", "render.wav", "started"}));

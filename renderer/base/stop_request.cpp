@@ -1,4 +1,4 @@
-#include "renderer/run/stop_request.h"
+#include "renderer/base/stop_request.h"
 
 #include <pthread.h>
 #include <signal.h>
@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "common/subprocess.h"
-#include "renderer/run/cancel_token.h"
-#include "renderer/run/log.h"
-#include "renderer/run/render_error.h"
+#include "renderer/base/cancel_token.h"
+#include "renderer/base/log.h"
+#include "renderer/base/render_error.h"
 
 namespace renderer {
 namespace {

@@ -1,10 +1,10 @@
-#include "renderer/run/work_folder.h"
+#include "renderer/base/work_folder.h"
 
 #include <system_error>
 
 #include "common/uuid.h"
-#include "renderer/run/leftovers.h"
-#include "renderer/run/stop_request.h"
+#include "renderer/base/leftovers.h"
+#include "renderer/base/stop_request.h"
 
 namespace renderer {
 
