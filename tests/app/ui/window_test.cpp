@@ -29,9 +29,11 @@
 
 #include "app/run/live_status.h"
 #include "app/songs/edit_options.h"
+#include "app/ui/components.h"
 #include "app/ui/desktop_notification.h"
 #include "app/ui/qt_platform_services.h"
 #include "app/ui/screen_card.h"
+#include "app/ui/symbols.h"
 #include "app/ui/wizard_header.h"
 #include "app/ui/wizard_window.h"
 #include "common/subprocess.h"
@@ -41,7 +43,9 @@
 
 namespace {
 
+using app::run::ProgressRowState;
 using app::ui::WizardScreen;
+using testsupport::readText;
 
 class WindowTest : public testsupport::WizardTest {
 protected:
@@ -101,17 +105,9 @@ protected:
     // A bundle whose engine runs `body` (with the real encoder beside it), the tool check
     // answered as ready, the window open on Step 3 with two songs and an output folder.
     void openOnStep3WithEngine(const QByteArray& body) {
-        const QString resources = wizard.makeFolder(QStringLiteral("FakeBundle"));
-        QDir().mkpath(resources + "/bin");
-        testsupport::writeScript(resources + "/bin/seamforge", body);
-        ASSERT_TRUE(QFile::link(testsupport::buildTreeResourceFolder() + "/bin/lame",
-                                resources + "/bin/lame"));
-        desktop().resourceFolderPath = resources;
-        state().isCheckingTools = true;  // the real check is another test's subject
-        app::tools::ToolCheck engine;
-        engine.name = QStringLiteral("Local music renderer");
-        engine.isReady = true;
-        view().applyToolCheckResults({engine});
+        desktop().resourceFolderPath = testsupport::writeFakeBundle(
+            wizard.makeFolder("FakeBundle"), body, testsupport::BundledLame::buildTrees);
+        testsupport::answerToolCheckAsReady(view());  // the real check is another test's subject
 
         openWindow();
         songFolder = wizard.makeFolder(QStringLiteral("Desktop/Set"));
@@ -237,6 +233,15 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
     ASSERT_TRUE(state().completedOutputFolder.has_value()) << state().status.toStdString() << "\n"
                                                            << state().createLog.toStdString();
     EXPECT_EQ(pill(), "Step 4 of 4: Complete");
+    // The real engine made it: every row done, the typed end in its job, its log and last
+    // message beside the songs, the notes beside the edit.
+    for (const auto& row : state().createSteps) EXPECT_EQ(row.state, ProgressRowState::done);
+    EXPECT_TRUE(state().createLog.startsWith("Complete. Standalone local engine finished"));
+    const QString handoff = songFolder + "/Tunewright Setup/";
+    EXPECT_TRUE(readText(handoff + "fast-time-render-job.json").contains("\"endTime\":\"0:04\""));
+    EXPECT_TRUE(readText(handoff + "fast-time-render-log.txt").contains("LOCAL_RENDER_OK"));
+    EXPECT_TRUE(readText(handoff + "codex-last-message.txt").contains("local engine saved"));
+    EXPECT_TRUE(QFile::exists(outputFolder + "/edit-notes.md"));
     const auto stepMarksShown = [&] {
         return uitest::visibleLabelTexts(&shown).count("Complete") - 2;  // title and headline
     };
@@ -251,8 +256,14 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
         30));
     EXPECT_EQ(uitest::findByAccessibleName<QPushButton>(&shown, QStringLiteral("Play Join 2")),
               nullptr);
-    // On that screen the edit is in view without scrolling.
+    // On that screen every mark is a drawn symbol and the edit is in view without scrolling.
     QCoreApplication::processEvents();
+    for (QLabel* label : shown.findChildren<QLabel*>()) {
+        if (auto* mark = dynamic_cast<app::ui::SymbolLabel*>(label)) {
+            EXPECT_TRUE(app::ui::isKnownSymbol(mark->symbolName()))
+                << mark->symbolName().toStdString();
+        }
+    }
     QWidget* viewport = shown.scrollArea()->viewport();
     for (QWidget* part :
          {static_cast<QWidget*>(shown.findChild<QLabel*>(QStringLiteral("finishedEditName"))),
@@ -278,6 +289,7 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
     click(QStringLiteral("View Edit"));
     const QStringList mp3s = QDir(outputFolder).entryList({QStringLiteral("*.mp3")}, QDir::Files);
     ASSERT_EQ(mp3s.size(), 1) << mp3s.join(", ").toStdString();
+    EXPECT_TRUE(mp3s[0].endsWith(" - continuous DJ edit.mp3")) << mp3s[0].toStdString();
     ASSERT_FALSE(desktop().revealedPaths.empty());
     EXPECT_EQ(desktop().revealedPaths.back(), outputFolder + "/" + mp3s[0]);
     EXPECT_EQ(state().status, "Complete. Showing the finished edit in the file manager.");
@@ -440,8 +452,7 @@ TEST_F(WindowTest, ChoiceButtonsFollowTheScreenReadersToggle) {
 
     accessibleToggle(button(QStringLiteral("Local Only")));
     EXPECT_EQ(state().aiAssistMode, app::songs::AIAssistMode::localOnly);
-    EXPECT_EQ(desktop().preferences["reelhopperAIAssistMode"],
-              app::songs::id(app::songs::AIAssistMode::localOnly));
+    EXPECT_EQ(desktop().preferences["reelhopperAIAssistMode"], "localOnly");
     EXPECT_EQ(checkedTitles({"Local Only", "Codex Fallback", "Provider API"}),
               QStringList({"Local Only"}));
     EXPECT_TRUE(uitest::visibleLabelTexts(window.get())
@@ -575,10 +586,7 @@ TEST(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRai
     testsupport::WizardFixture wizard;
     app::ContentView& view = *wizard.view;
     view.setAgentLocatorForTesting([] { return std::optional<QString>(); });
-    view.state().isCheckingTools = true;  // the real check is another test's subject
-    app::tools::ToolCheck engine;
-    engine.isReady = true;
-    view.applyToolCheckResults({engine});
+    testsupport::answerToolCheckAsReady(view);  // the real check is another test's subject
     wizard.services->answerNextPanel(
         uitest::writeSongs(wizard.makeFolder("Desktop/Set"),
                            {QStringLiteral("One.wav"), QStringLiteral("Two.wav")}, 0.5));
