@@ -525,35 +525,40 @@ TEST_F(WindowTest, TheSongPickerShowsPlainExtensionsAndFindsAnyLetterCase) {
     EXPECT_EQ(chosen, QStringList({folder + "/LOUD.MP3"}));
 }
 
-// Under a real window manager (run_under_window_manager.sh starts one for each screen size):
-// the first show fits the whole frame, title bar and borders included, inside the screen's
+// Under a real window manager: run_under_window_manager.sh starts one for each screen size.
+class WindowUnderWindowManager : public WindowTest {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(QGuiApplication::platformName(), "xcb")
+            << "run through tests/app/ui/run_under_window_manager.sh (needs xvfb and openbox)";
+    }
+};
+
+// The first show fits the whole frame, title bar and borders included, inside the screen's
 // available area, so the window can still be dragged and closed by its title bar.
-TEST(WindowUnderWindowManager, FirstShowKeepsTheWholeFrameOnTheScreen) {
-    ASSERT_EQ(QGuiApplication::platformName(), "xcb")
-        << "run through tests/app/ui/run_under_window_manager.sh (needs xvfb and openbox)";
-    testsupport::WizardFixture wizard;
-    wizard.view->setAgentLocatorForTesting([] { return std::optional<QString>(); });
-    app::ui::WizardWindow window(*wizard.view);
+TEST_F(WindowUnderWindowManager, FirstShowKeepsTheWholeFrameOnTheScreen) {
+    window = std::make_unique<app::ui::WizardWindow>(view());
+    app::ui::WizardWindow& shown = *window;
     bool fitted = false;
-    window.setFirstShowHandler([&] { fitted = true; });
+    shown.setFirstShowHandler([&] { fitted = true; });
     QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_NE(screen, nullptr);
     const QRect area = screen->availableGeometry();
-    wizard.services->screenFrame = area;
-    window.show();
+    desktop().screenFrame = area;
+    shown.show();
 
-    const auto framed = [&] { return window.geometry().top() > window.frameGeometry().top(); };
+    const auto framed = [&] { return shown.geometry().top() > shown.frameGeometry().top(); };
     ASSERT_TRUE(testsupport::waitUntil([&] { return fitted && framed(); }, 10))
         << "no title bar: is a window manager running?";
     // The window manager applies the fitted frame asynchronously.
     const int usableHeight = area.height() - 30;
     testsupport::waitUntil(
         [&] {
-            return area.contains(window.frameGeometry()) &&
-                   window.frameGeometry().height() == usableHeight;
+            return area.contains(shown.frameGeometry()) &&
+                   shown.frameGeometry().height() == usableHeight;
         },
         5);
-    const QRect frame = window.frameGeometry();
+    const QRect frame = shown.frameGeometry();
     QString text;
     QDebug(&text) << frame << "on an area of" << area;
     const std::string describe = text.toStdString();
@@ -562,7 +567,7 @@ TEST(WindowUnderWindowManager, FirstShowKeepsTheWholeFrameOnTheScreen) {
     EXPECT_EQ(frame.height(), usableHeight) << describe;
     EXPECT_LE(frame.width(), area.width() - 32) << describe;
     EXPECT_GE(frame.width(), std::min(area.width() - 32, 1440)) << describe;
-    wizard.view->waitForBackgroundWork();
+    view().waitForBackgroundWork();
 }
 
 // The desktop's notification service, as far as the wizard uses it: Notify answers with an
@@ -583,25 +588,13 @@ public:
 
 // An edit that ends while another window is active is told through the session bus, once;
 // activating the notification brings the wizard's window back to the front.
-TEST(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRaisesTheWindow) {
-    ASSERT_EQ(QGuiApplication::platformName(), "xcb")
-        << "run through tests/app/ui/run_under_window_manager.sh (needs xvfb and openbox)";
+TEST_F(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRaisesTheWindow) {
     const uitest::PrivateSessionBus bus;
     ASSERT_EQ(bus.error(), "");
-    testsupport::WizardFixture wizard;
-    app::ContentView& view = *wizard.view;
-    view.setAgentLocatorForTesting([] { return std::optional<QString>(); });
-    testsupport::answerToolCheckAsReady(view);  // the real check is another test's subject
-    wizard.services->answerNextPanel(
-        uitest::writeSongs(wizard.makeFolder("Desktop/Set"),
-                           {QStringLiteral("One.wav"), QStringLiteral("Two.wav")}, 0.5));
-    view.chooseSongFiles();
-    wizard.services->answerNextPanel({wizard.makeFolder("Desktop/Edits")});
-    view.chooseOutputFolder();
-
-    app::ui::WizardWindow window(view);
-    window.desktopNotification()->useBus(QDBusConnection::connectToBus(bus.address(), "wizard"));
-    window.show();
+    const QByteArray edits = (wizard.homePath() + "/Desktop/Edits").toUtf8();
+    openOnStep3WithEngine("printf 'ID3 edit' > '" + edits + "/Set - DJ edit.mp3'\n" +
+                          "printf '# Notes' > '" + edits + "/edit-notes.md'\n");
+    window->desktopNotification()->useBus(QDBusConnection::connectToBus(bus.address(), "wizard"));
     QWidget elsewhere;  // the window a person switched to
     elsewhere.setWindowTitle(QStringLiteral("Another program"));
     elsewhere.show();
@@ -609,18 +602,18 @@ TEST(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRai
     ASSERT_TRUE(testsupport::waitUntil([&] { return elsewhere.isActiveWindow(); }, 10));
 
     // With no service on the bus, a stopped edit goes nowhere and nothing waits for it.
-    view.createEdit();
-    view.stopCreateEdit();
-    ASSERT_EQ(view.liveEditHeadline(), "Edit stopped");
+    view().createEdit();
+    view().stopCreateEdit();
+    ASSERT_EQ(view().liveEditHeadline(), "Edit stopped");
 
     StandInNotificationService service;
     QDBusConnection standIn = QDBusConnection::connectToBus(bus.address(), "stand-in");
     ASSERT_TRUE(standIn.registerService(QStringLiteral("org.freedesktop.Notifications")));
     ASSERT_TRUE(
         standIn.registerVirtualObject(QStringLiteral("/org/freedesktop/Notifications"), &service));
-    view.createEdit();
-    ASSERT_TRUE(testsupport::waitUntil([&] { return !view.state().isCreatingEdit; }, 60));
-    ASSERT_TRUE(view.state().completedOutputFolder) << view.state().createLog.toStdString();
+    view().createEdit();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCreatingEdit; }, 60));
+    ASSERT_TRUE(state().completedOutputFolder) << state().createLog.toStdString();
     ASSERT_TRUE(testsupport::waitUntil([&] { return !service.calls.empty(); }, 10));
     testsupport::waitUntil([] { return false; }, 0.3);  // a second call would come now
     ASSERT_EQ(service.calls.size(), 1u);
@@ -629,7 +622,7 @@ TEST(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRai
     EXPECT_EQ(call[0].toString(), "Tunewright");
     EXPECT_EQ(call[2].toString(), "velvetcut-setup");  // the installed icon's name
     EXPECT_EQ(call[3].toString(), "Complete");
-    EXPECT_EQ(call[4].toString(), "One into Two - continuous DJ edit.mp3");
+    EXPECT_EQ(call[4].toString(), "Set - DJ edit.mp3");
     EXPECT_TRUE(call[5].toStringList().contains("default"));
     const QVariantMap hints = qdbus_cast<QVariantMap>(call[6]);
     // The window's icon, installed or not: width, height, stride, alpha, bits, channels, pixels.
@@ -640,14 +633,15 @@ TEST(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRai
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"));
     activated << StandInNotificationService::kId << QStringLiteral("default");
     ASSERT_TRUE(standIn.send(activated));
-    EXPECT_TRUE(testsupport::waitUntil([&] { return window.isActiveWindow(); }, 10))
+    EXPECT_TRUE(testsupport::waitUntil([&] { return window->isActiveWindow(); }, 10))
         << "the notification did not bring the window back";
 
     // Seen as it ends: nothing more to tell.
-    view.createEdit();
-    view.stopCreateEdit();
+    view().createEdit();
+    view().stopCreateEdit();
     testsupport::waitUntil([] { return false; }, 0.3);
     EXPECT_EQ(service.calls.size(), 1u);
+    window.reset();  // before the bus it talks to ends
     QDBusConnection::disconnectFromBus("stand-in");
     QDBusConnection::disconnectFromBus("wizard");
 }
