@@ -101,10 +101,8 @@ TEST_F(CreateEditScenario, AnEffectAskedBesideANegatedClauseIsNotMadeLocally) {
                                          "Needs Attention"}));
     EXPECT_EQ(step("analyze").detail, "The background editing engine was not found.");
     EXPECT_EQ(step("cuts").detail, refusal);
-    EXPECT_EQ(state().createLog,
-              "The local engine could not handle this edit. AI fallback: song 2 note asks for an "
-              "effect, vocal isolation, beatmatching, or another advanced request.\n" +
-                  refusal);
+    EXPECT_TRUE(state().createLog.contains("AI fallback: song 2 note asks for an effect"));
+    EXPECT_TRUE(state().createLog.endsWith("\n" + refusal));
     EXPECT_EQ(state().status, "The local engine needs AI help for this edit.");
 
     view().backToInstructions();
