@@ -156,9 +156,7 @@ TEST_F(ScreensTest, ToolTiles_MarkOptionalToolsAndNameWhatIsMissing) {
     const QStringList texts = uitest::visibleLabelTexts(&card);
     EXPECT_TRUE(texts.contains("Git (optional)"));
     EXPECT_TRUE(texts.contains("Setup needed"));
-    EXPECT_TRUE(
-        texts.contains("Missing local engine pieces: Local music renderer. Reinstall "
-                       "Tunewright or contact support."));
+    EXPECT_EQ(texts.filter("Missing local engine pieces: Local music renderer.").size(), 1);
     EXPECT_NE(uitest::findByAccessibleName<QPushButton>(&card, "Check Again"), nullptr);
 
     toolsReady(true);
@@ -320,7 +318,7 @@ TEST(Symbols, EveryKnownNameIsDrawn) {
         const QImage alpha = image.convertToFormat(QImage::Format_Alpha8);
         const auto inked = std::count_if(alpha.constBits(), alpha.constBits() + alpha.sizeInBytes(),
                                          [](uchar value) { return value > 128; });
-        EXPECT_GT(inked, 40);  // something visible, not a blank square
+        EXPECT_GT(inked, 40);                         // something visible, not a blank square
         if (name == "questionmark.circle") continue;  // what an unknown name draws
         EXPECT_NE(app::ui::symbolPixmap(name, Qt::white, 24).toImage(), fallback);
     }
