@@ -406,56 +406,39 @@ TEST_F(WindowTest, ChoiceButtonsFollowTheScreenReadersToggle) {
         }
         return checked;
     };
-    // Each group: a choice that is not the default, the group, what it stores and shows.
-    const char* snapOn = "Snap cuts to the beat: On";
-    const char* snapOff = "Snap cuts to the beat: Off";
-    struct Choice {
-        const char* title;
-        std::initializer_list<const char*> group;
-        const char* preference;
-        const char* stored;
-        QString detail;
-    };
-    const Choice choices[] = {
-        {"Off",
-         {"Off", "Fade", "Echo/Fade"},
-         "tunewrightFinalEndingEffect",
-         "none",
-         app::songs::detail(common::FinalEndingEffect::none)},
-        {snapOff,
-         {snapOn, snapOff},
-         "tunewrightSnapToBeat",
-         "false",
-         app::songs::snapToBeatDetail(false)},
-        {"Local Only",
-         {"Local Only", "Codex Fallback", "Provider API"},
-         "reelhopperAIAssistMode",
-         "localOnly",
-         app::songs::detail(app::songs::AIAssistMode::localOnly)},
-    };
-    for (const Choice& choice : choices) {
-        SCOPED_TRACE(choice.title);
-        EXPECT_EQ(checkedTitles(choice.group).size(), 1);
-        EXPECT_FALSE(checkedTitles(choice.group).contains(choice.title));
-        accessibleToggle(button(choice.title));
-        EXPECT_EQ(desktop().preferences[choice.preference], choice.stored);
-        EXPECT_EQ(checkedTitles(choice.group), QStringList({choice.title}));
-        EXPECT_TRUE(uitest::visibleLabelTexts(window.get()).contains(choice.detail));
-        // Toggling the chosen one again cannot leave the group without a choice.
-        accessibleToggle(button(choice.title));
-        EXPECT_EQ(checkedTitles(choice.group), QStringList({choice.title}));
-    }
-    EXPECT_EQ(state().finalEndingEffect, common::FinalEndingEffect::none);
-    EXPECT_FALSE(state().snapToBeat);
-    EXPECT_EQ(state().aiAssistMode, app::songs::AIAssistMode::localOnly);
+    ASSERT_EQ(state().finalEndingEffect, common::FinalEndingEffect::fade);
 
-    // Space on the focused button is the keyboard's way. Tab enters a group of choices once,
-    // so it leads from the endings to the snap and on to AI assist.
+    accessibleToggle(button(QStringLiteral("Off")));
+    EXPECT_EQ(state().finalEndingEffect, common::FinalEndingEffect::none);
+    EXPECT_EQ(desktop().preferences["tunewrightFinalEndingEffect"], "none");
+    EXPECT_EQ(checkedTitles({"Off", "Fade", "Echo/Fade"}), QStringList({"Off"}));
+    EXPECT_TRUE(uitest::visibleLabelTexts(window.get())
+                    .contains(app::songs::detail(common::FinalEndingEffect::none)));
+
+    // Toggling the chosen one again cannot leave the group without a choice.
+    accessibleToggle(button(QStringLiteral("Off")));
+    EXPECT_EQ(checkedTitles({"Off", "Fade", "Echo/Fade"}), QStringList({"Off"}));
+    EXPECT_EQ(state().finalEndingEffect, common::FinalEndingEffect::none);
+
+    // Space on the focused button is the keyboard's way.
     QPushButton* echo = button(QStringLiteral("Echo/Fade"));
     ASSERT_NE(echo, nullptr);
     echo->setFocus();
     QTest::keyClick(echo, Qt::Key_Space);
     EXPECT_EQ(state().finalEndingEffect, common::FinalEndingEffect::echoFade);
+    EXPECT_EQ(checkedTitles({"Off", "Fade", "Echo/Fade"}), QStringList({"Echo/Fade"}));
+
+    // Beat snap, On by default: Toggle turns it off. Tab enters a group of choices once, as
+    // it does the endings, so it leads from the endings to the snap and on to AI assist.
+    const char* snapOn = "Snap cuts to the beat: On";
+    const char* snapOff = "Snap cuts to the beat: Off";
+    ASSERT_TRUE(state().snapToBeat);
+    accessibleToggle(button(snapOff));
+    EXPECT_FALSE(state().snapToBeat);
+    EXPECT_EQ(desktop().preferences["tunewrightSnapToBeat"], "false");
+    EXPECT_EQ(checkedTitles({snapOn, snapOff}), QStringList({snapOff}));
+    EXPECT_TRUE(
+        uitest::visibleLabelTexts(window.get()).contains(app::songs::snapToBeatDetail(false)));
     const auto tabTo = [](const char* name) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(uitest::accessibleName(QApplication::focusWidget()), name);
@@ -465,6 +448,15 @@ TEST_F(WindowTest, ChoiceButtonsFollowTheScreenReadersToggle) {
     EXPECT_TRUE(state().snapToBeat);
     EXPECT_EQ(desktop().preferences["tunewrightSnapToBeat"], "true");
     tabTo("Local Only");
+
+    accessibleToggle(button(QStringLiteral("Local Only")));
+    EXPECT_EQ(state().aiAssistMode, app::songs::AIAssistMode::localOnly);
+    EXPECT_EQ(desktop().preferences["reelhopperAIAssistMode"],
+              app::songs::id(app::songs::AIAssistMode::localOnly));
+    EXPECT_EQ(checkedTitles({"Local Only", "Codex Fallback", "Provider API"}),
+              QStringList({"Local Only"}));
+    EXPECT_TRUE(uitest::visibleLabelTexts(window.get())
+                    .contains(app::songs::detail(app::songs::AIAssistMode::localOnly)));
 }
 
 TEST_F(WindowTest, TheSongPickerShowsPlainExtensionsAndFindsAnyLetterCase) {
