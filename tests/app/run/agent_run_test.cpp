@@ -55,12 +55,8 @@ TEST_F(AgentRun, AnAgentThatDoesNothingFailsWithTheNoOutputLog) {
               QStringList({"Done", "Needs Attention", "Waiting", "Waiting", "Needs Attention"}));
     EXPECT_EQ(step("analyze").detail,
               "The background editor stopped before a verified MP3 and edit notes were found.");
-    EXPECT_EQ(state().createLog,
-              "The background edit did not finish.\nNo verified MP3 and edit notes were found in "
-              "the selected output folder.");
-    EXPECT_EQ(state().status,
-              "The background edit did not finish. A log was saved in the Tunewright Setup "
-              "folder.");
+    EXPECT_TRUE(state().createLog.startsWith("The background edit did not finish.\nNo verified"));
+    EXPECT_TRUE(state().status.endsWith("A log was saved in the Tunewright Setup folder."));
     EXPECT_FALSE(QFile::exists(handoffFile("codex-last-message.txt")));
 }
 
@@ -72,9 +68,7 @@ TEST_F(AgentRun, AnAgentThatCannotStartIsReported) {
     EXPECT_TRUE(
         state().status.startsWith("The background editor could not start: Could not start "))
         << state().status.toStdString();
-    EXPECT_EQ(state().createLog,
-              "The background editor could not start.\nMake sure Codex is installed and signed "
-              "in, then try Create Edit again.");
+    EXPECT_TRUE(state().createLog.startsWith("The background editor could not start.\nMake sure"));
     EXPECT_EQ(step("analyze").state, app::run::ProgressRowState::failed);
 }
 

@@ -132,18 +132,14 @@ TEST_F(Deliverables, ActivityCountsDeepFilesButNeverHiddenOnes) {
 
 class SavedDeliverableProgress : public runtest::RunTest {};
 
-TEST_F(SavedDeliverableProgress, FinishesTheTimedStepsAndHoldsSaveNearlyFull) {
+// The rows and the log around it are the agent's grace-period test's (StopRun).
+TEST_F(SavedDeliverableProgress, HoldsSaveNearlyFull) {
     state().createSteps = app::run::defaultCreateSteps();
     state().createSteps[4].progress = 0.99;
     view().showSavedDeliverablesProgress("/tmp/out/Mix - DJ edit.mp3");
-    EXPECT_EQ(stepStates(), QStringList({"Waiting", "Done", "Done", "Done", "Installing"}));
+    EXPECT_EQ(step("save").state, app::run::ProgressRowState::running);
     EXPECT_DOUBLE_EQ(step("save").progress, 0.99);
-    EXPECT_EQ(step("save").detail,
-              "The 320 kbps MP3 file is saved. The editor is writing the final note and closing "
-              "the job.");
-    EXPECT_EQ(state().createLog,
-              "320 kbps MP3 file saved:\nMix - DJ edit.mp3\nWriting final notes and closing. This "
-              "should finish shortly.");
+    EXPECT_TRUE(step("save").detail.startsWith("The 320 kbps MP3 file is saved."));
 
     state().createSteps[4].progress = 0.2;
     view().showSavedDeliverablesProgress("/tmp/out/Mix - DJ edit.mp3");

@@ -164,10 +164,7 @@ TEST_P(EngineHandOver, RendererMissing) {
     EXPECT_EQ(stepStates(),
               QStringList({"Done", "Needs Attention", "Waiting", "Waiting", "Needs Attention"}));
     EXPECT_EQ(step("analyze").detail, "Bundled local renderer and AI fallback were not available.");
-    EXPECT_EQ(state().createLog,
-              "Standalone local engine: analyzing timing, notes, phrase structure, and clean cut "
-              "points.\n" +
-                  handOverLine);
+    EXPECT_TRUE(state().createLog.endsWith("points.\n" + handOverLine));
     EXPECT_EQ(state().status, "The local engine and AI fallback were not available.");
 }
 
@@ -260,8 +257,7 @@ TEST_F(LocalEngineRun, LameFromTheCommandLineIsAcceptedAndGivenToTheEngine) {
                   writeDeliverableInto("'" + outputFolder.toUtf8() + "'"));
     ASSERT_FALSE(app::tools::bundledToolPath(desktop().resourceFolderPath, "lame"));
 
-    const QStringList songs = testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0);
-    desktop().answerNextPanel(songs);
+    desktop().answerNextPanel(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
     view().chooseSongFiles();
     ASSERT_EQ(state().tracks.size(), 1u) << state().status.toStdString();
     state().outputFolder = outputFolder;

@@ -24,50 +24,53 @@ protected:
         view().setCreateStep(app::run::createStepFromRawValue(id).value(),
                              ProgressRowState::running, progress, "working");
     }
-    // Advances until `id` is no longer running; the number of advances it took.
-    int advancesUntilDone(const char* id) {
-        int count = 0;
-        while (step(id).state == ProgressRowState::running && count < 200) {
-            view().advanceVisibleEditProgress();
-            ++count;
-        }
-        return count;
-    }
 
     QDateTime clock = kNow;
 };
 
-// The agent reports no steps of its own: time hands its rows over.
-TEST_F(ProgressModel, VisibleProgressMovesEachAgentStepToItsCapAndHandsOver) {
-    run("analyze", 0.18);
-    EXPECT_EQ(advancesUntilDone("analyze"), 22);
-    EXPECT_EQ(step("analyze").state, ProgressRowState::done);
-    EXPECT_DOUBLE_EQ(step("analyze").progress, 1.0);
-    EXPECT_EQ(step("analyze").detail, "Audio analysis complete.");
-    EXPECT_EQ(step("cuts").state, ProgressRowState::running);
-    EXPECT_DOUBLE_EQ(step("cuts").progress, 0.1);
-    EXPECT_EQ(state().createLog,
-              "AI fallback: choosing the nearest clean beat/bar around the typed target.");
-    EXPECT_EQ(state().createStatusTick, 22);
+// The agent reports no steps of its own: time moves its rows forward, each advance a tick,
+// and hands each one over to the next; the wording follows the progress.
+TEST_F(ProgressModel, TimeMovesTheAgentsRowsForwardAndHandsEachOver) {
+    run("analyze", 0.12);
+    for (const auto& [id, following] :
+         {std::pair{"analyze", "cuts"}, std::pair{"cuts", "render"}}) {
+        SCOPED_TRACE(id);
+        QStringList wordings;
+        for (int advances = 0; step(id).state == ProgressRowState::running; ++advances) {
+            ASSERT_LT(advances, 100) << "never handed over";
+            const double before = step(id).progress;
+            const int tick = state().createStatusTick;
+            view().advanceVisibleEditProgress();
+            EXPECT_GT(step(id).progress, before);
+            EXPECT_EQ(state().createStatusTick, tick + 1);
+            if (!wordings.contains(step(id).detail)) wordings << step(id).detail;
+        }
+        EXPECT_EQ(step(id).state, ProgressRowState::done);
+        EXPECT_DOUBLE_EQ(step(id).progress, 1.0);
+        EXPECT_EQ(step(following).state, ProgressRowState::running);
+        EXPECT_DOUBLE_EQ(step(following).progress, 0.1);
+        EXPECT_EQ(state().createLog,
+                  view().progressLog(*app::run::createStepFromRawValue(following)));
+        if (QString(id) == "analyze") {
+            ASSERT_EQ(wordings.size(), 4) << wordings.join('\n').toStdString();
+            for (const char* phrase : {"scanning", "checking beats", "confirming"}) {
+                EXPECT_TRUE(wordings.takeFirst().contains(phrase)) << phrase;
+            }
+            EXPECT_EQ(wordings.takeFirst(), "Audio analysis complete.");
+        }
+    }
 
-    EXPECT_EQ(advancesUntilDone("cuts"), 27);
+    // The last timed row stops below full and stays running; only the save moves it on.
+    for (int advance = 0; advance < 100; ++advance) view().advanceVisibleEditProgress();
+    const double capped = step("render").progress;
+    EXPECT_LT(capped, 1.0);
     EXPECT_EQ(step("render").state, ProgressRowState::running);
-
-    for (int advance = 1; advance <= 58; ++advance) view().advanceVisibleEditProgress();
-    EXPECT_LT(step("render").progress, 0.92);
-    view().advanceVisibleEditProgress();  // the 59th reaches the cap and stays there
-    const QString stillBuilding =
-        "Still building and checking the edit. If this phase slows down, that is normal while "
-        "the MP3 is encoded, finalized, and verified.";
-    EXPECT_DOUBLE_EQ(step("render").progress, 0.92);
-    EXPECT_EQ(step("render").state, ProgressRowState::running);
-    EXPECT_EQ(state().createLog, stillBuilding);
+    EXPECT_TRUE(state().createLog.startsWith("Still building and checking the edit."));
     const int tick = state().createStatusTick;
-    state().createLog.clear();
     view().advanceVisibleEditProgress();
-    EXPECT_EQ(state().createLog, stillBuilding);
+    EXPECT_DOUBLE_EQ(step("render").progress, capped);
     EXPECT_EQ(state().createStatusTick, tick + 1);
-    EXPECT_EQ(step("save").state, ProgressRowState::pending);  // never moved by time
+    EXPECT_EQ(step("save").state, ProgressRowState::pending);
 }
 
 // The local engine announces its steps; time keeps to the running one until it does.
@@ -133,15 +136,6 @@ TEST(EngineMilestoneReader, ReadsWholeStepLinesAcrossChunks) {
         }
         EXPECT_EQ(reached, test.expected) << test.chunks.front().substr(0, 40);
     }
-}
-
-TEST_F(ProgressModel, AnalyzeFromTheAgentStartTakesTwentyFourAdvancesAndChangesItsWording) {
-    run("analyze", 0.12);
-    for (int advance = 1; advance <= 7; ++advance) view().advanceVisibleEditProgress();
-    EXPECT_EQ(step("analyze").detail,  // 0.365
-              "Right now AI fallback is checking beats, downbeats, and clean cut points near the "
-              "typed times.");
-    EXPECT_EQ(advancesUntilDone("analyze"), 17);
 }
 
 TEST_F(ProgressModel, VisibleProgressNeedsARunningTimedStep) {
@@ -232,14 +226,9 @@ TEST_F(ProgressModel, TheStallNoticeAppearsOnlyAfterThreeMinutesWithoutActivity)
     clock = kNow.addSecs(180);
     EXPECT_EQ(view().liveEditMessage(), view().progressDetail(app::run::CreateStep::render, 0.5));
     clock = kNow.addSecs(181);
-    EXPECT_EQ(view().liveEditMessage(),
-              "Still working on building the mp3. No new local-engine or output-file activity "
-              "has appeared for 3:01. You can keep waiting or use Stop Edit if it stays here too "
-              "long.");
+    EXPECT_TRUE(view().liveEditMessage().contains("activity has appeared for 3:01. You can keep"));
     EXPECT_EQ(view().liveEditHeadline(), "Build Edit");
-    EXPECT_EQ(view().liveEditTimingText(),
-              "Elapsed: 3:01 | Estimated remaining: usually under 1 minute | Last activity: 3:01 "
-              "ago");
+    EXPECT_TRUE(view().liveEditTimingText().endsWith("| Last activity: 3:01 ago"));
 
     state().lastEditActivityAt = kNow.addSecs(100);
     EXPECT_EQ(view().liveEditMessage(), view().progressDetail(app::run::CreateStep::render, 0.5));
@@ -247,13 +236,10 @@ TEST_F(ProgressModel, TheStallNoticeAppearsOnlyAfterThreeMinutesWithoutActivity)
     // A stopped, failed or completed run never shows it.
     state().lastEditActivityAt = kNow;
     state().completedOutputFolder = "/tmp/out";
-    EXPECT_EQ(view().liveEditMessage(),
-              "The finished MP3 and edit notes are saved in the selected output folder.");
+    EXPECT_TRUE(view().liveEditMessage().startsWith("The finished MP3 and edit notes are saved"));
     state().completedOutputFolder.reset();
     view().markCreateStepStopped("Stopped by the user.");
-    EXPECT_EQ(view().liveEditMessage(),
-              "The background edit was cancelled. Go back to change a song, note, edit "
-              "approach, output folder, or final ending effect.");
+    EXPECT_TRUE(view().liveEditMessage().startsWith("The background edit was cancelled."));
 
     // Once the run is over the line is its length alone, and the length stays.
     clock = kNow.addSecs(200);
@@ -277,20 +263,11 @@ TEST_F(ProgressModel, LivePanelPutsCompletionBeforeFailureBeforeStop) {
     EXPECT_EQ(view().liveEditStatusColor(), StatusColor::green);
 }
 
-TEST_F(ProgressModel, BackWaitsForStopAndKeepsTheFinishedEdit) {
+TEST_F(ProgressModel, BackWaitsForStop) {
     state().showCreateProgressScreen = true;
     view().backToInstructions();
     EXPECT_EQ(state().status, "Stop the edit before going back to change the setup.");
     EXPECT_TRUE(state().showCreateProgressScreen);
-
-    state().isCreatingEdit = false;
-    state().completedOutputFolder = "/tmp/out";
-    view().backToInstructions();
-    EXPECT_FALSE(state().showCreateProgressScreen);
-    EXPECT_EQ(state().status,
-              "Back on Step 3. The finished edit is still available from View Edit.");
-    EXPECT_EQ(state().completedOutputFolder, "/tmp/out");
-    EXPECT_EQ(state().createSteps.size(), 5u);
 }
 
 TEST(CapturedOutput, CarriesASplitCharacterOverAndDropsOnlyInvalidChunks) {

@@ -35,9 +35,7 @@ TEST_F(SongTest, MissingEnginePiecesKeepThePickersClosed) {
     view().chooseSongFolder();
     EXPECT_TRUE(desktop().panelRequests.empty());
     // LAME on the command line counts, as it does in Step 1; the renderer has no such stand-in.
-    EXPECT_EQ(state().status,
-              "Missing local engine setup: Local music renderer. Reinstall Tunewright or contact "
-              "support.");
+    EXPECT_TRUE(state().status.startsWith("Missing local engine setup: Local music renderer."));
 }
 
 TEST_F(SongTest, PickedFilesAreSortedAndCommittedWithStarterNotes) {
@@ -157,9 +155,7 @@ TEST_F(SongTest, ReplacementCarriesTheSettingsOverByTheirRules) {
     EXPECT_FALSE(state().songGuidance.contains(oldPath) || state().songEndTimes.contains(oldPath));
     EXPECT_TRUE(state().manualTrackOrder && state().usedDirectSongSelection);
     EXPECT_TRUE(state().outputFolder);
-    EXPECT_EQ(state().status,
-              "Song 2 replaced. Review the notes, then choose an output folder or click Create "
-              "Edit.");
+    EXPECT_TRUE(state().status.startsWith("Song 2 replaced. Review the notes,"));
 
     // The user's own note moves to the next replacement.
     view().setSongGuidanceText(state().tracks[1], "Cut after the second chorus");

@@ -58,6 +58,14 @@ QString writeFakeBundle(const QString& folder, const QByteArray& engineBody, Bun
     return folder;
 }
 
+void answerToolCheckAsReady(app::ContentView& view) {
+    view.state().isCheckingTools = true;
+    app::tools::ToolCheck engine;
+    engine.name = QStringLiteral("Local music renderer");
+    engine.isReady = true;
+    view.applyToolCheckResults({engine});
+}
+
 void ensureApplication() {
     if (QCoreApplication::instance() != nullptr) return;
     static int argc = 1;

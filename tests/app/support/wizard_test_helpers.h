@@ -45,6 +45,10 @@ enum class BundledLame { none, standIn, buildTrees };
 QString writeFakeBundle(const QString& folder, const QByteArray& engineBody,
                         BundledLame lame = BundledLame::none);
 
+// Ends the wizard's tool check with a ready renderer row, as a finished check would; marking
+// the check as running first keeps a real one from starting.
+void answerToolCheckAsReady(app::ContentView& view);
+
 // Makes sure a QCoreApplication exists (tests run without a main of their own).
 void ensureApplication();
 

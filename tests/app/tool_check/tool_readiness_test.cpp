@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <atomic>
 
 #include "tests/app/support/wizard_test_helpers.h"
@@ -58,12 +57,8 @@ TEST(ToolReadiness, ResultsSetMissingNamesAndTheStatusForTheSelection) {
 
 TEST(ToolReadiness, QuickRefreshesRunOneCheckAndAMissingRendererBlocksStepOne) {
     testsupport::WizardFixture wizard;
-    testsupport::TemporaryFolder bundle;
-    const QString resources = testsupport::pathOf(bundle);
-    QDir(resources).mkpath("bin");
-    ASSERT_TRUE(
-        QFile::link(testsupport::buildTreeResourceFolder() + "/bin/lame", resources + "/bin/lame"));
-    wizard.services->resourceFolderPath = resources;
+    wizard.services->resourceFolderPath = testsupport::writeFakeBundle(
+        wizard.makeFolder("Bundle"), {}, testsupport::BundledLame::buildTrees);
     std::atomic<int> agentLookups{0};
     wizard.view->setAgentLocatorForTesting([&agentLookups]() -> std::optional<QString> {
         ++agentLookups;

@@ -29,19 +29,22 @@
 
 #include "app/run/live_status.h"
 #include "app/songs/edit_options.h"
+#include "app/ui/components.h"
 #include "app/ui/desktop_notification.h"
 #include "app/ui/qt_platform_services.h"
 #include "app/ui/screen_card.h"
+#include "app/ui/symbols.h"
 #include "app/ui/wizard_header.h"
 #include "app/ui/wizard_window.h"
-#include "common/subprocess.h"
 #include "tests/app/support/wizard_test_helpers.h"
 #include "tests/app/ui/test_daemons.h"
 #include "tests/app/ui/ui_test_support.h"
 
 namespace {
 
+using app::run::ProgressRowState;
 using app::ui::WizardScreen;
+using testsupport::readText;
 
 class WindowTest : public testsupport::WizardTest {
 protected:
@@ -101,17 +104,9 @@ protected:
     // A bundle whose engine runs `body` (with the real encoder beside it), the tool check
     // answered as ready, the window open on Step 3 with two songs and an output folder.
     void openOnStep3WithEngine(const QByteArray& body) {
-        const QString resources = wizard.makeFolder(QStringLiteral("FakeBundle"));
-        QDir().mkpath(resources + "/bin");
-        testsupport::writeScript(resources + "/bin/seamforge", body);
-        ASSERT_TRUE(QFile::link(testsupport::buildTreeResourceFolder() + "/bin/lame",
-                                resources + "/bin/lame"));
-        desktop().resourceFolderPath = resources;
-        state().isCheckingTools = true;  // the real check is another test's subject
-        app::tools::ToolCheck engine;
-        engine.name = QStringLiteral("Local music renderer");
-        engine.isReady = true;
-        view().applyToolCheckResults({engine});
+        desktop().resourceFolderPath = testsupport::writeFakeBundle(
+            wizard.makeFolder("FakeBundle"), body, testsupport::BundledLame::buildTrees);
+        testsupport::answerToolCheckAsReady(view());  // the real check is another test's subject
 
         openWindow();
         songFolder = wizard.makeFolder(QStringLiteral("Desktop/Set"));
@@ -237,6 +232,15 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
     ASSERT_TRUE(state().completedOutputFolder.has_value()) << state().status.toStdString() << "\n"
                                                            << state().createLog.toStdString();
     EXPECT_EQ(pill(), "Step 4 of 4: Complete");
+    // The real engine made it: every row done, the typed end in its job, its log and last
+    // message beside the songs, the notes beside the edit.
+    for (const auto& row : state().createSteps) EXPECT_EQ(row.state, ProgressRowState::done);
+    EXPECT_TRUE(state().createLog.startsWith("Complete. Standalone local engine finished"));
+    const QString handoff = songFolder + "/Tunewright Setup/";
+    EXPECT_TRUE(readText(handoff + "fast-time-render-job.json").contains("\"endTime\":\"0:04\""));
+    EXPECT_TRUE(readText(handoff + "fast-time-render-log.txt").contains("LOCAL_RENDER_OK"));
+    EXPECT_TRUE(readText(handoff + "codex-last-message.txt").contains("local engine saved"));
+    EXPECT_TRUE(QFile::exists(outputFolder + "/edit-notes.md"));
     const auto stepMarksShown = [&] {
         return uitest::visibleLabelTexts(&shown).count("Complete") - 2;  // title and headline
     };
@@ -251,8 +255,14 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
         30));
     EXPECT_EQ(uitest::findByAccessibleName<QPushButton>(&shown, QStringLiteral("Play Join 2")),
               nullptr);
-    // On that screen the edit is in view without scrolling.
+    // On that screen every mark is a drawn symbol and the edit is in view without scrolling.
     QCoreApplication::processEvents();
+    for (QLabel* label : shown.findChildren<QLabel*>()) {
+        if (auto* mark = dynamic_cast<app::ui::SymbolLabel*>(label)) {
+            EXPECT_TRUE(app::ui::isKnownSymbol(mark->symbolName()))
+                << mark->symbolName().toStdString();
+        }
+    }
     QWidget* viewport = shown.scrollArea()->viewport();
     for (QWidget* part :
          {static_cast<QWidget*>(shown.findChild<QLabel*>(QStringLiteral("finishedEditName"))),
@@ -278,6 +288,7 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
     click(QStringLiteral("View Edit"));
     const QStringList mp3s = QDir(outputFolder).entryList({QStringLiteral("*.mp3")}, QDir::Files);
     ASSERT_EQ(mp3s.size(), 1) << mp3s.join(", ").toStdString();
+    EXPECT_TRUE(mp3s[0].endsWith(" - continuous DJ edit.mp3")) << mp3s[0].toStdString();
     ASSERT_FALSE(desktop().revealedPaths.empty());
     EXPECT_EQ(desktop().revealedPaths.back(), outputFolder + "/" + mp3s[0]);
     EXPECT_EQ(state().status, "Complete. Showing the finished edit in the file manager.");
@@ -506,47 +517,49 @@ TEST_F(WindowTest, TheSongPickerShowsPlainExtensionsAndFindsAnyLetterCase) {
     EXPECT_EQ(chosen, QStringList({folder + "/LOUD.MP3"}));
 }
 
-// Under a real window manager (run_under_window_manager.sh starts one for each screen size):
-// the first show fits the whole frame, title bar and borders included, inside the screen's
+// Under a real window manager: run_under_window_manager.sh starts one for each screen size.
+class WindowUnderWindowManager : public WindowTest {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(QGuiApplication::platformName(), "xcb")
+            << "run through tests/app/ui/run_under_window_manager.sh (needs xvfb and openbox)";
+    }
+};
+
+// The first show fits the whole frame, title bar and borders included, inside the screen's
 // available area, so the window can still be dragged and closed by its title bar.
-TEST(WindowUnderWindowManager, FirstShowKeepsTheWholeFrameOnTheScreen) {
-    ASSERT_EQ(QGuiApplication::platformName(), "xcb")
-        << "run through tests/app/ui/run_under_window_manager.sh (needs xvfb and openbox)";
-    testsupport::WizardFixture wizard;
-    wizard.view->setAgentLocatorForTesting([] { return std::optional<QString>(); });
-    app::ui::WizardWindow window(*wizard.view);
+TEST_F(WindowUnderWindowManager, FirstShowKeepsTheWholeFrameOnTheScreen) {
+    window = std::make_unique<app::ui::WizardWindow>(view());
+    app::ui::WizardWindow& shown = *window;
     bool fitted = false;
-    window.setFirstShowHandler([&] { fitted = true; });
+    shown.setFirstShowHandler([&] { fitted = true; });
     QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_NE(screen, nullptr);
     const QRect area = screen->availableGeometry();
-    wizard.services->screenFrame = area;
-    window.show();
+    desktop().screenFrame = area;
+    shown.show();
 
-    const auto framed = [&] { return window.geometry().top() > window.frameGeometry().top(); };
+    const auto framed = [&] { return shown.geometry().top() > shown.frameGeometry().top(); };
     ASSERT_TRUE(testsupport::waitUntil([&] { return fitted && framed(); }, 10))
         << "no title bar: is a window manager running?";
     // The window manager applies the fitted frame asynchronously.
     const int usableHeight = area.height() - 30;
     testsupport::waitUntil(
         [&] {
-            return area.contains(window.frameGeometry()) &&
-                   window.frameGeometry().height() == usableHeight;
+            return area.contains(shown.frameGeometry()) &&
+                   shown.frameGeometry().height() == usableHeight;
         },
         5);
-    const QRect frame = window.frameGeometry();
-    const auto describe = [&] {
-        return "frame " + std::to_string(frame.x()) + "," + std::to_string(frame.y()) + " " +
-               std::to_string(frame.width()) + "x" + std::to_string(frame.height()) +
-               " on an area of " + std::to_string(area.width()) + "x" +
-               std::to_string(area.height());
-    };
-    EXPECT_TRUE(area.contains(frame)) << describe();
-    EXPECT_GE(frame.top(), area.top()) << describe();
-    EXPECT_EQ(frame.height(), usableHeight) << describe();
-    EXPECT_LE(frame.width(), area.width() - 32) << describe();
-    EXPECT_GE(frame.width(), std::min(area.width() - 32, 1440)) << describe();
-    wizard.view->waitForBackgroundWork();
+    const QRect frame = shown.frameGeometry();
+    QString text;
+    QDebug(&text) << frame << "on an area of" << area;
+    const std::string describe = text.toStdString();
+    EXPECT_TRUE(area.contains(frame)) << describe;
+    EXPECT_GE(frame.top(), area.top()) << describe;
+    EXPECT_EQ(frame.height(), usableHeight) << describe;
+    EXPECT_LE(frame.width(), area.width() - 32) << describe;
+    EXPECT_GE(frame.width(), std::min(area.width() - 32, 1440)) << describe;
+    view().waitForBackgroundWork();
 }
 
 // The desktop's notification service, as far as the wizard uses it: Notify answers with an
@@ -567,28 +580,13 @@ public:
 
 // An edit that ends while another window is active is told through the session bus, once;
 // activating the notification brings the wizard's window back to the front.
-TEST(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRaisesTheWindow) {
-    ASSERT_EQ(QGuiApplication::platformName(), "xcb")
-        << "run through tests/app/ui/run_under_window_manager.sh (needs xvfb and openbox)";
+TEST_F(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRaisesTheWindow) {
     const uitest::PrivateSessionBus bus;
     ASSERT_EQ(bus.error(), "");
-    testsupport::WizardFixture wizard;
-    app::ContentView& view = *wizard.view;
-    view.setAgentLocatorForTesting([] { return std::optional<QString>(); });
-    view.state().isCheckingTools = true;  // the real check is another test's subject
-    app::tools::ToolCheck engine;
-    engine.isReady = true;
-    view.applyToolCheckResults({engine});
-    wizard.services->answerNextPanel(
-        uitest::writeSongs(wizard.makeFolder("Desktop/Set"),
-                           {QStringLiteral("One.wav"), QStringLiteral("Two.wav")}, 0.5));
-    view.chooseSongFiles();
-    wizard.services->answerNextPanel({wizard.makeFolder("Desktop/Edits")});
-    view.chooseOutputFolder();
-
-    app::ui::WizardWindow window(view);
-    window.desktopNotification()->useBus(QDBusConnection::connectToBus(bus.address(), "wizard"));
-    window.show();
+    const QByteArray edits = (wizard.homePath() + "/Desktop/Edits").toUtf8();
+    openOnStep3WithEngine("printf 'ID3 edit' > '" + edits + "/Set - DJ edit.mp3'\n" +
+                          "printf '# Notes' > '" + edits + "/edit-notes.md'\n");
+    window->desktopNotification()->useBus(QDBusConnection::connectToBus(bus.address(), "wizard"));
     QWidget elsewhere;  // the window a person switched to
     elsewhere.setWindowTitle(QStringLiteral("Another program"));
     elsewhere.show();
@@ -596,18 +594,18 @@ TEST(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRai
     ASSERT_TRUE(testsupport::waitUntil([&] { return elsewhere.isActiveWindow(); }, 10));
 
     // With no service on the bus, a stopped edit goes nowhere and nothing waits for it.
-    view.createEdit();
-    view.stopCreateEdit();
-    ASSERT_EQ(view.liveEditHeadline(), "Edit stopped");
+    view().createEdit();
+    view().stopCreateEdit();
+    ASSERT_EQ(view().liveEditHeadline(), "Edit stopped");
 
     StandInNotificationService service;
     QDBusConnection standIn = QDBusConnection::connectToBus(bus.address(), "stand-in");
     ASSERT_TRUE(standIn.registerService(QStringLiteral("org.freedesktop.Notifications")));
     ASSERT_TRUE(
         standIn.registerVirtualObject(QStringLiteral("/org/freedesktop/Notifications"), &service));
-    view.createEdit();
-    ASSERT_TRUE(testsupport::waitUntil([&] { return !view.state().isCreatingEdit; }, 60));
-    ASSERT_TRUE(view.state().completedOutputFolder) << view.state().createLog.toStdString();
+    view().createEdit();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCreatingEdit; }, 60));
+    ASSERT_TRUE(state().completedOutputFolder) << state().createLog.toStdString();
     ASSERT_TRUE(testsupport::waitUntil([&] { return !service.calls.empty(); }, 10));
     testsupport::waitUntil([] { return false; }, 0.3);  // a second call would come now
     ASSERT_EQ(service.calls.size(), 1u);
@@ -616,7 +614,7 @@ TEST(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRai
     EXPECT_EQ(call[0].toString(), "Tunewright");
     EXPECT_EQ(call[2].toString(), "velvetcut-setup");  // the installed icon's name
     EXPECT_EQ(call[3].toString(), "Complete");
-    EXPECT_EQ(call[4].toString(), "One into Two - continuous DJ edit.mp3");
+    EXPECT_EQ(call[4].toString(), "Set - DJ edit.mp3");
     EXPECT_TRUE(call[5].toStringList().contains("default"));
     const QVariantMap hints = qdbus_cast<QVariantMap>(call[6]);
     // The window's icon, installed or not: width, height, stride, alpha, bits, channels, pixels.
@@ -627,144 +625,17 @@ TEST(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRai
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"));
     activated << StandInNotificationService::kId << QStringLiteral("default");
     ASSERT_TRUE(standIn.send(activated));
-    EXPECT_TRUE(testsupport::waitUntil([&] { return window.isActiveWindow(); }, 10))
+    EXPECT_TRUE(testsupport::waitUntil([&] { return window->isActiveWindow(); }, 10))
         << "the notification did not bring the window back";
 
     // Seen as it ends: nothing more to tell.
-    view.createEdit();
-    view.stopCreateEdit();
+    view().createEdit();
+    view().stopCreateEdit();
     testsupport::waitUntil([] { return false; }, 0.3);
     EXPECT_EQ(service.calls.size(), 1u);
+    window.reset();  // before the bus it talks to ends
     QDBusConnection::disconnectFromBus("stand-in");
     QDBusConnection::disconnectFromBus("wizard");
-}
-
-// Every text a person or the agent reads on the way through an edit that the local engine
-// refuses: the screens, the pickers, the status lines, the tool rows, the run's details and
-// the hand-off files, down to what the diagnostics script prints. None may name another
-// platform's facilities.
-class PlatformWordsTest : public WindowTest {
-protected:
-    void collect(const std::string& where, const QString& text) { texts.push_back({where, text}); }
-    void collectScreen(const std::string& where) {
-        QCoreApplication::processEvents();
-        for (const QString& text : uitest::visibleLabelTexts(window.get())) collect(where, text);
-    }
-    void collectToolRows(const std::string& where) {
-        for (const app::tools::ToolCheck& check : state().toolChecks) {
-            collect(where, check.name + "\n" + check.command + "\n" + check.status);
-        }
-    }
-    void checkTools() {
-        view().refreshToolChecksInBackground();
-        ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCheckingTools; }, 60));
-    }
-    bool anyTextContains(const QString& phrase) const {
-        return std::any_of(texts.begin(), texts.end(),
-                           [&](const auto& text) { return text.second.contains(phrase); });
-    }
-
-    std::vector<std::pair<std::string, QString>> texts;
-};
-
-TEST_F(PlatformWordsTest, NoScreenStatusToolRowOrHandOffTextNamesAnotherPlatform) {
-    const QString realBundle = desktop().resourceFolderPath;
-    desktop().resourceFolderPath = wizard.makeFolder("Empty App");
-    openWindow();
-    checkTools();
-    collectScreen("Step 1 without the renderer");
-    collectToolRows("tool rows without the renderer");
-    desktop().resourceFolderPath = realBundle;
-    checkTools();
-    collectToolRows("tool rows");
-    collectScreen("Step 2");
-
-    // Refused picks: songs and a replacement from a media library, an output folder there.
-    const QString library = wizard.makeFolder("Desktop/Photos Library");
-    const QStringList blocked = uitest::writeSongs(library, {"Blocked.wav"}, 0.5);
-    desktop().answerNextPanel(blocked);
-    view().chooseSongFiles();
-    collect("blocked songs", state().status);
-    const QString songs = wizard.makeFolder("Desktop/Set");
-    uitest::writeSongs(songs, {"One.wav", "Two.wav"}, 0.5);
-    desktop().answerNextPanel({songs});
-    view().chooseSongFolder();
-    desktop().answerNextPanel(blocked);
-    view().replaceTrack(0);
-    collect("blocked replacement", state().status);
-    desktop().answerNextPanel({library});
-    view().chooseOutputFolder();
-    collect("blocked output folder", state().status);
-    for (const app::OpenPanelRequest& request : desktop().panelRequests) {
-        collect("picker", request.title + "\n" + request.prompt + "\n" + request.message);
-    }
-    for (const app::songs::AIAssistMode mode :
-         {app::songs::AIAssistMode::localOnly, app::songs::AIAssistMode::agentFallback,
-          app::songs::AIAssistMode::providerLater}) {
-        collect("assist mode", app::songs::title(mode) + "\n" + app::songs::detail(mode));
-    }
-
-    // An edit the engine refuses, with the agent chosen but not found.
-    const QString output = wizard.makeFolder("Desktop/Edits");
-    desktop().answerNextPanel({output});
-    view().chooseOutputFolder();
-    view().chooseAIAssistMode(app::songs::AIAssistMode::agentFallback);
-    view().setSongGuidanceText(state().tracks[1], "Add a tape stop at the end.");
-    collectScreen("Step 3");
-    view().createEdit();
-    ASSERT_TRUE(testsupport::waitUntil(
-        [&] { return !state().isCreatingEdit && state().showCreateProgressScreen; }, 30));
-    collect("refused edit", state().status + "\n" + state().createLog);
-    for (const app::run::ProgressRow& step : state().createSteps) collect("step", step.detail);
-    collectScreen("Step 4");
-    // The agent's own description shows only while its run is on screen.
-    state().isCreatingEdit = true;
-    state().isUsingLocalEngine = false;
-    view().notifyChanged();
-    collectScreen("Step 4 while the agent works");
-    state().isCreatingEdit = false;
-    view().notifyChanged();
-
-    const QDir handoff(songs + "/Tunewright Setup");
-    for (const char* file :
-         {"velvetcut-prompt.md", "velvetcut-skill/SKILL.md", "README-FIRST.md"}) {
-        const QString text = testsupport::readText(handoff.filePath(file));
-        EXPECT_FALSE(text.isEmpty()) << file;
-        collect(file, text);
-    }
-    common::SubprocessOptions diagnostics;
-    diagnostics.executable = "/bin/bash";
-    diagnostics.arguments = {handoff.filePath("run-audio-diagnostics.sh").toStdString()};
-    const common::CapturedRun run = common::runAndCapture(diagnostics, 1 << 20);
-    EXPECT_TRUE(run.status.succeeded()) << run.output;
-    collect("diagnostics output", QString::fromStdString(run.output));
-
-    view().viewCreatedEdit();
-    collect("view edit without an edit", state().status);
-    uitest::writeSongs(output, {"Edit.mp3"}, 0.5);
-    view().viewCreatedEdit();
-    collect("view edit", state().status);
-    state().completedOutputFolder = output;
-    view().notifyChanged();
-    collectScreen("Step 4 complete");
-
-    // The scan reached the texts that once named the other platform's facilities.
-    for (const char* phrase :
-         {"in the file manager.", "on this computer", "slower computers", "Choose a regular folder",
-          "access to the Music or Pictures libraries", "The Music and Pictures libraries",
-          "Do not choose the Music or Pictures libraries", "Package manager",
-          "Audio decoding libraries\nFFmpeg\nUsed by the local renderer:\nlibavformat ",
-          "OK: Package manager -> "}) {
-        EXPECT_TRUE(anyTextContains(phrase)) << phrase;
-    }
-    const QRegularExpression otherPlatform(
-        QStringLiteral(R"(Finder|\bMacs?\b|macOS|Apple|AVFoundation|xcode|Photos)"));
-    for (const auto& [where, text] : texts) {
-        const QRegularExpressionMatch match = otherPlatform.match(text);
-        EXPECT_FALSE(match.hasMatch())
-            << where << ": \"" << match.captured().toStdString() << "\" in\n"
-            << text.toStdString();
-    }
 }
 
 }  // namespace

@@ -41,12 +41,11 @@ TEST_F(ScreenActionsTest, ViewEdit_ShowsTheNewestAudioFileOrElseTheFolder) {
     EXPECT_EQ(desktop().revealedPaths.back(), output);
     EXPECT_EQ(state().status, "Complete. Showing the output folder in the file manager.");
 
+    // Which audio file is the newest is the deliverables' test.
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    writeFile(output, "older - DJ edit.mp3", now.addSecs(-60));
-    const QString newest = writeFile(output, "newer - DJ edit.MP3", now.addSecs(-10));
-    writeFile(output, "edit-notes.md", now);  // newer, but not audio
+    const QString edit = writeFile(output, "newer - DJ edit.MP3", now.addSecs(-10));
     view().viewCreatedEdit();
-    EXPECT_EQ(desktop().revealedPaths.back(), newest);
+    EXPECT_EQ(desktop().revealedPaths.back(), edit);
     EXPECT_EQ(state().status, "Complete. Showing the finished edit in the file manager.");
 
     // The completed run's folder wins over a later choice of output folder.
