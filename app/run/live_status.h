@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "app/run/progress_row.h"
-#include "app/wizard/wizard_state.h"
+#include "app/state/wizard_state.h"
 
 namespace app::run {
 

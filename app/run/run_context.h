@@ -11,7 +11,7 @@
 
 #include "app/run/edit_run_controller.h"
 #include "app/run/posting_handle.h"
-#include "app/wizard/wizard_state.h"
+#include "app/state/wizard_state.h"
 
 namespace app::run {
 

@@ -7,7 +7,7 @@
 
 #include "app/songs/edit_options.h"
 #include "app/songs/song_context.h"
-#include "app/songs/track_file.h"
+#include "app/state/track_file.h"
 #include "common/final_ending_effect.h"
 
 namespace app::songs {

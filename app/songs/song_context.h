@@ -3,8 +3,8 @@
 // reactions that belong to other parts of the wizard. The view provides it; every
 // call happens on the interface thread.
 
-#include "app/wizard/platform_services.h"
-#include "app/wizard/wizard_state.h"
+#include "app/state/platform_services.h"
+#include "app/state/wizard_state.h"
 
 namespace app::songs {
 

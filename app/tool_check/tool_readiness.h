@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "app/tool_check/tool_check.h"
-#include "app/wizard/wizard_state.h"
+#include "app/state/tool_check.h"
+#include "app/state/wizard_state.h"
 
 namespace app::tools {
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "app/songs/track_file.h"
+#include "app/state/track_file.h"
 #include "app/ui/components.h"
 
 namespace app {

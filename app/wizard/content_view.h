@@ -27,8 +27,8 @@
 #include "app/songs/edit_options.h"
 #include "app/songs/song_context.h"
 #include "app/tool_check/tool_probes.h"
-#include "app/wizard/platform_services.h"
-#include "app/wizard/wizard_state.h"
+#include "app/state/platform_services.h"
+#include "app/state/wizard_state.h"
 
 namespace app {
 
