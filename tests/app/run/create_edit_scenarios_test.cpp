@@ -16,11 +16,11 @@ class CreateEditScenario : public runtest::RunTest {
 protected:
     void chooseFolder(const QString& folder) {
         desktop().answerNextPanel({folder});
-        view().chooseSongFolder();
+        view().songs().chooseSongFolder();
     }
     void chooseFiles(const QStringList& paths) {
         desktop().answerNextPanel(paths);
-        view().chooseSongFiles();
+        view().songs().chooseSongFiles();
     }
 
     // The file names and the notes of the job's songs, in play order.
@@ -48,8 +48,8 @@ TEST_F(CreateEditScenario, AMovedFolderOrderStillLosesASongDeletedBeforeCreateEd
     const QStringList songs =
         testsupport::writeSongs(songFolder, {"a.wav", "b.wav", "c.wav"}, 0.3, 0.0);
     chooseFolder(songFolder);
-    view().moveTrack(2, -2);  // c, b, a
-    view().setSongGuidanceText(state().tracks[1], "Cut on the downbeat");
+    view().songs().moveTrack(2, -2);  // c, b, a
+    view().settings().setSongGuidanceText(state().tracks[1], "Cut on the downbeat");
     QFile::remove(songs[0]);
     createWithOutputFolder();
 
@@ -70,7 +70,8 @@ TEST_F(CreateEditScenario, NarrowingThreePickedSongsToTwoDropsTheirThreeSongDefa
     EXPECT_EQ(jobFileNames(), QStringList({"one.wav", "two.wav"}));
     // A three-song default in the job would be read as a typed "End time" and a digit.
     EXPECT_EQ(jobNotes(), QStringList({"", ""}));
-    EXPECT_EQ(view().songGuidanceText(state().tracks[1]), app::songs::starterGuidance(1, 2));
+    EXPECT_EQ(view().settings().songGuidanceText(state().tracks[1]),
+              app::songs::starterGuidance(1, 2));
 }
 
 TEST_F(CreateEditScenario, ASongDeletedFromAScannedFolderLeavesNoStaleDefault) {
@@ -78,20 +79,21 @@ TEST_F(CreateEditScenario, ASongDeletedFromAScannedFolderLeavesNoStaleDefault) {
     const QStringList songs =
         testsupport::writeSongs(songFolder, {"one.wav", "two.wav", "three.wav"}, 0.3, 0.0);
     chooseFolder(songFolder);
-    view().setSongGuidanceText(state().tracks[0], "Keep the intro");
+    view().settings().setSongGuidanceText(state().tracks[0], "Keep the intro");
     QFile::remove(songs[1]);
     createWithOutputFolder();
 
     EXPECT_EQ(jobFileNames(), QStringList({"one.wav", "three.wav"}));
     EXPECT_EQ(jobNotes(), QStringList({"Keep the intro", ""}));
-    EXPECT_EQ(view().songGuidanceText(state().tracks[1]), app::songs::starterGuidance(1, 2));
+    EXPECT_EQ(view().settings().songGuidanceText(state().tracks[1]),
+              app::songs::starterGuidance(1, 2));
 }
 
 // With Local Only, an edit the engine cannot make is refused before the engine starts.
 TEST_F(CreateEditScenario, AnEffectAskedBesideANegatedClauseIsNotMadeLocally) {
     useFakeEngine("exit 2", true);
     chooseFiles(testsupport::writeSongs(songFolder, {"one.wav", "two.wav"}, 0.3, 0.0));
-    view().setSongGuidanceText(state().tracks[1], "tape stop into song 3, no gap");
+    view().settings().setSongGuidanceText(state().tracks[1], "tape stop into song 3, no gap");
     createWithOutputFolder();
     EXPECT_FALSE(QFile::exists(handoffFile("fast-time-render-job.json")));
     const QString refusal =
@@ -107,8 +109,8 @@ TEST_F(CreateEditScenario, AnEffectAskedBesideANegatedClauseIsNotMadeLocally) {
                   refusal);
     EXPECT_EQ(state().status, "The local engine needs AI help for this edit.");
 
-    view().backToInstructions();
-    view().setSongGuidanceText(state().tracks[1], "no pause, just cut");
+    view().progress().backToInstructions();
+    view().settings().setSongGuidanceText(state().tracks[1], "no pause, just cut");
     createWithOutputFolder();
     EXPECT_EQ(jobNotes(), QStringList({"", "no pause, just cut"}));
 }
@@ -119,10 +121,10 @@ TEST_F(CreateEditScenario, AToolCheckEndingAfterStopLeavesTheStoppedStatus) {
     chooseFiles(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
     ASSERT_TRUE(state().isCheckingTools);  // the pick started the check
     state().outputFolder = outputFolder;
-    view().createEdit();
+    view().runs().createEdit();
     ASSERT_TRUE(testsupport::waitUntil([&] { return state().createLog.contains("scanning"); }, 10));
     ASSERT_TRUE(state().isCheckingTools) << "the check ended before Stop";
-    view().stopCreateEdit();
+    view().runs().stopCreateEdit();
     ASSERT_TRUE(waitForEnd(10));
 
     ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCheckingTools; }, 60));
@@ -142,11 +144,11 @@ TEST_F(CreateEditScenario, ProgressFollowsTheEnginesStepLines) {
                   true);
     chooseFiles(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
     state().outputFolder = outputFolder;
-    view().createEdit();
+    view().runs().createEdit();
     ASSERT_TRUE(testsupport::waitUntil([&] { return state().isUsingLocalEngine; }, 10));
 
     const auto advanceByTime = [this] {
-        for (int tick = 0; tick < 100; ++tick) view().advanceVisibleEditProgress();
+        for (int tick = 0; tick < 100; ++tick) view().progress().advanceVisibleEditProgress();
     };
     advanceByTime();
     EXPECT_EQ(stepStates(), QStringList({"Done", "Installing", "Waiting", "Waiting", "Waiting"}));
@@ -165,7 +167,8 @@ TEST_F(CreateEditScenario, ProgressFollowsTheEnginesStepLines) {
     ASSERT_TRUE(testsupport::waitUntil(
         [&] { return step("save").state == app::run::ProgressRowState::running; }, 10));
     EXPECT_EQ(stepStates(), QStringList({"Done", "Done", "Done", "Done", "Installing"}));
-    EXPECT_EQ(step("save").detail, view().progressDetail(app::run::CreateStep::save, 0.1));
+    EXPECT_EQ(step("save").detail,
+              view().progress().progressDetail(app::run::CreateStep::save, 0.1));
 
     writeFile(gate + "3", "");
     ASSERT_TRUE(waitForEnd());

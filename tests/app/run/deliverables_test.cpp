@@ -135,7 +135,7 @@ class SavedDeliverableProgress : public runtest::RunTest {};
 TEST_F(SavedDeliverableProgress, FinishesTheTimedStepsAndHoldsSaveNearlyFull) {
     state().createSteps = app::run::defaultCreateSteps();
     state().createSteps[4].progress = 0.99;
-    view().showSavedDeliverablesProgress("/tmp/out/Mix - DJ edit.mp3");
+    view().progress().showSavedDeliverablesProgress("/tmp/out/Mix - DJ edit.mp3");
     EXPECT_EQ(stepStates(), QStringList({"Waiting", "Done", "Done", "Done", "Installing"}));
     EXPECT_DOUBLE_EQ(step("save").progress, 0.99);
     EXPECT_EQ(step("save").detail,
@@ -146,7 +146,7 @@ TEST_F(SavedDeliverableProgress, FinishesTheTimedStepsAndHoldsSaveNearlyFull) {
               "should finish shortly.");
 
     state().createSteps[4].progress = 0.2;
-    view().showSavedDeliverablesProgress("/tmp/out/Mix - DJ edit.mp3");
+    view().progress().showSavedDeliverablesProgress("/tmp/out/Mix - DJ edit.mp3");
     EXPECT_DOUBLE_EQ(step("save").progress, 0.975);
 }
 

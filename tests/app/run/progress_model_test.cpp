@@ -21,14 +21,14 @@ protected:
     }
 
     void run(const char* id, double progress) {
-        view().setCreateStep(app::run::createStepFromRawValue(id).value(),
-                             ProgressRowState::running, progress, "working");
+        view().progress().setCreateStep(app::run::createStepFromRawValue(id).value(),
+                                        ProgressRowState::running, progress, "working");
     }
     // Advances until `id` is no longer running; the number of advances it took.
     int advancesUntilDone(const char* id) {
         int count = 0;
         while (step(id).state == ProgressRowState::running && count < 200) {
-            view().advanceVisibleEditProgress();
+            view().progress().advanceVisibleEditProgress();
             ++count;
         }
         return count;
@@ -53,9 +53,9 @@ TEST_F(ProgressModel, VisibleProgressMovesEachAgentStepToItsCapAndHandsOver) {
     EXPECT_EQ(advancesUntilDone("cuts"), 27);
     EXPECT_EQ(step("render").state, ProgressRowState::running);
 
-    for (int advance = 1; advance <= 58; ++advance) view().advanceVisibleEditProgress();
+    for (int advance = 1; advance <= 58; ++advance) view().progress().advanceVisibleEditProgress();
     EXPECT_LT(step("render").progress, 0.92);
-    view().advanceVisibleEditProgress();  // the 59th reaches the cap and stays there
+    view().progress().advanceVisibleEditProgress();  // the 59th reaches the cap and stays there
     const QString stillBuilding =
         "Still building and checking the edit. If this phase slows down, that is normal while "
         "the MP3 is encoded, finalized, and verified.";
@@ -64,7 +64,7 @@ TEST_F(ProgressModel, VisibleProgressMovesEachAgentStepToItsCapAndHandsOver) {
     EXPECT_EQ(state().createLog, stillBuilding);
     const int tick = state().createStatusTick;
     state().createLog.clear();
-    view().advanceVisibleEditProgress();
+    view().progress().advanceVisibleEditProgress();
     EXPECT_EQ(state().createLog, stillBuilding);
     EXPECT_EQ(state().createStatusTick, tick + 1);
     EXPECT_EQ(step("save").state, ProgressRowState::pending);  // never moved by time
@@ -74,12 +74,12 @@ TEST_F(ProgressModel, VisibleProgressMovesEachAgentStepToItsCapAndHandsOver) {
 TEST_F(ProgressModel, LocalEngineRowsMoveOnTheEnginesStepsOnly) {
     state().isUsingLocalEngine = true;
     run("analyze", 0.18);
-    for (int advance = 0; advance < 100; ++advance) view().advanceVisibleEditProgress();
+    for (int advance = 0; advance < 100; ++advance) view().progress().advanceVisibleEditProgress();
     EXPECT_EQ(step("analyze").state, ProgressRowState::running);
     EXPECT_DOUBLE_EQ(step("analyze").progress, 0.95);
     EXPECT_EQ(step("cuts").state, ProgressRowState::pending);
 
-    view().followEngineMilestone(app::run::EngineMilestone::cutsDone);
+    view().progress().followEngineMilestone(app::run::EngineMilestone::cutsDone);
     EXPECT_EQ(step("analyze").state, ProgressRowState::done);
     EXPECT_EQ(step("cuts").state, ProgressRowState::done);
     // Each row reads what it reads when the finished edit marks it done.
@@ -87,26 +87,28 @@ TEST_F(ProgressModel, LocalEngineRowsMoveOnTheEnginesStepsOnly) {
     EXPECT_EQ(step("cuts").detail, "Timing and phrase targets snapped to clean cut points.");
     EXPECT_EQ(step("render").state, ProgressRowState::running);
     EXPECT_DOUBLE_EQ(step("render").progress, 0.1);
-    EXPECT_EQ(state().createLog, view().progressLog(app::run::CreateStep::render));
+    EXPECT_EQ(state().createLog, view().progress().progressLog(app::run::CreateStep::render));
 
-    view().followEngineMilestone(app::run::EngineMilestone::renderDone);
-    view().followEngineMilestone(app::run::EngineMilestone::cutsDone);  // late: changes nothing
+    view().progress().followEngineMilestone(app::run::EngineMilestone::renderDone);
+    view().progress().followEngineMilestone(
+        app::run::EngineMilestone::cutsDone);  // late: changes nothing
     EXPECT_EQ(step("render").state, ProgressRowState::done);
     EXPECT_EQ(step("render").detail, "Continuous 320 kbps MP3 built.");
     EXPECT_EQ(step("save").state, ProgressRowState::running);
-    EXPECT_EQ(step("save").detail, view().progressDetail(app::run::CreateStep::save, 0.1));
-    EXPECT_EQ(state().createLog, view().progressLog(app::run::CreateStep::save));
-    for (int advance = 0; advance < 10; ++advance) view().advanceVisibleEditProgress();
+    EXPECT_EQ(step("save").detail,
+              view().progress().progressDetail(app::run::CreateStep::save, 0.1));
+    EXPECT_EQ(state().createLog, view().progress().progressLog(app::run::CreateStep::save));
+    for (int advance = 0; advance < 10; ++advance) view().progress().advanceVisibleEditProgress();
     EXPECT_DOUBLE_EQ(step("save").progress, 0.1);
 
     // A stopped run, or the agent's, ignores the engine's lines.
     state().createSteps = app::run::defaultCreateSteps();
     run("analyze", 0.5);
     state().isUsingLocalEngine = false;
-    view().followEngineMilestone(app::run::EngineMilestone::cutsDone);
+    view().progress().followEngineMilestone(app::run::EngineMilestone::cutsDone);
     state().isUsingLocalEngine = true;
     state().isCreatingEdit = false;
-    view().followEngineMilestone(app::run::EngineMilestone::renderDone);
+    view().progress().followEngineMilestone(app::run::EngineMilestone::renderDone);
     EXPECT_EQ(step("analyze").state, ProgressRowState::running);
     EXPECT_EQ(step("render").state, ProgressRowState::pending);
 }
@@ -137,7 +139,7 @@ TEST(EngineMilestoneReader, ReadsWholeStepLinesAcrossChunks) {
 
 TEST_F(ProgressModel, AnalyzeFromTheAgentStartTakesTwentyFourAdvancesAndChangesItsWording) {
     run("analyze", 0.12);
-    for (int advance = 1; advance <= 7; ++advance) view().advanceVisibleEditProgress();
+    for (int advance = 1; advance <= 7; ++advance) view().progress().advanceVisibleEditProgress();
     EXPECT_EQ(step("analyze").detail,  // 0.365
               "Right now AI fallback is checking beats, downbeats, and clean cut points near the "
               "typed times.");
@@ -147,21 +149,22 @@ TEST_F(ProgressModel, AnalyzeFromTheAgentStartTakesTwentyFourAdvancesAndChangesI
 TEST_F(ProgressModel, VisibleProgressNeedsARunningTimedStep) {
     run("prepare", 0.35);
     run("save", 0.5);
-    view().advanceVisibleEditProgress();
+    view().progress().advanceVisibleEditProgress();
     EXPECT_EQ(state().createStatusTick, 0);
     EXPECT_DOUBLE_EQ(step("save").progress, 0.5);
 
     run("analyze", 0.18);
     state().isCreatingEdit = false;
-    view().advanceVisibleEditProgress();
+    view().progress().advanceVisibleEditProgress();
     EXPECT_EQ(state().createStatusTick, 0);
     EXPECT_DOUBLE_EQ(step("analyze").progress, 0.18);
 }
 
 TEST_F(ProgressModel, StoppingKeepsTheRunningStepBelowFullAndLabelsTheWaitingOnes) {
-    view().setCreateStep(app::run::CreateStep::prepare, ProgressRowState::done, 1.0, "Ready.");
+    view().progress().setCreateStep(app::run::CreateStep::prepare, ProgressRowState::done, 1.0,
+                                    "Ready.");
     run("analyze", 0.995);
-    view().markCreateStepStopped("Stopped by the user.");
+    view().progress().markCreateStepStopped("Stopped by the user.");
     EXPECT_EQ(step("analyze").state, ProgressRowState::stopped);
     EXPECT_DOUBLE_EQ(step("analyze").progress, 0.98);
     EXPECT_EQ(step("analyze").detail, "Stopped by the user.");
@@ -171,44 +174,44 @@ TEST_F(ProgressModel, StoppingKeepsTheRunningStepBelowFullAndLabelsTheWaitingOne
     }
 
     // A second stop (the run's own handler) stops the first step still waiting.
-    view().markCreateStepStopped("Stopped by the user.");
+    view().progress().markCreateStepStopped("Stopped by the user.");
     EXPECT_EQ(step("cuts").state, ProgressRowState::stopped);
     EXPECT_DOUBLE_EQ(step("cuts").progress, 0.0);
     EXPECT_EQ(step("prepare").state, ProgressRowState::done);
-    EXPECT_TRUE(view().createWasStopped());
-    EXPECT_FALSE(view().createHasFailed());
+    EXPECT_TRUE(view().progress().createWasStopped());
+    EXPECT_FALSE(view().progress().createHasFailed());
 }
 
 TEST_F(ProgressModel, FailingLeavesASavedEditAlone) {
     for (auto& each : state().createSteps) each.state = ProgressRowState::done;
-    view().markCreateStepFailed("Broken.");
-    EXPECT_FALSE(view().createHasFailed());
+    view().progress().markCreateStepFailed("Broken.");
+    EXPECT_FALSE(view().progress().createHasFailed());
     step("save").state = ProgressRowState::stopped;
-    view().markCreateStepFailed("Broken.");
+    view().progress().markCreateStepFailed("Broken.");
     EXPECT_EQ(step("save").state, ProgressRowState::failed);
 }
 
 TEST_F(ProgressModel, CurrentStepPrefersRunningThenFailedThenStoppedThenLastDone) {
-    EXPECT_FALSE(view().currentCreateStep());
-    EXPECT_EQ(view().currentEditWorkLabel(), "starting the edit");
+    EXPECT_FALSE(view().progress().currentCreateStep());
+    EXPECT_EQ(view().progress().currentEditWorkLabel(), "starting the edit");
     step("prepare").state = ProgressRowState::done;
     step("analyze").state = ProgressRowState::done;
-    EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::analyze);
+    EXPECT_EQ(view().progress().currentCreateStep()->id, app::run::CreateStep::analyze);
     step("save").state = ProgressRowState::stopped;
-    EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::save);
+    EXPECT_EQ(view().progress().currentCreateStep()->id, app::run::CreateStep::save);
     step("render").state = ProgressRowState::failed;
-    EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::render);
+    EXPECT_EQ(view().progress().currentCreateStep()->id, app::run::CreateStep::render);
     step("cuts").state = ProgressRowState::running;
-    EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::cuts);
-    EXPECT_EQ(view().currentEditWorkLabel(), "finding edit points");
+    EXPECT_EQ(view().progress().currentCreateStep()->id, app::run::CreateStep::cuts);
+    EXPECT_EQ(view().progress().currentEditWorkLabel(), "finding edit points");
 }
 
 TEST_F(ProgressModel, TheShortLogKeepsTheLastFiveNonBlankLines) {
     state().createLog = "one\ntwo\n\n   \nthree\n four \nfive\nsix\nseven";
-    view().appendCreateLog("  eight  ");
+    view().progress().appendCreateLog("  eight  ");
     EXPECT_EQ(state().createLog, "four\nfive\nsix\nseven\neight");
     state().createLog.clear();
-    view().appendCreateLog("only");
+    view().progress().appendCreateLog("only");
     EXPECT_EQ(state().createLog, "only");
 }
 
@@ -219,73 +222,75 @@ TEST_F(ProgressModel, CommandSummaryIsTheLastTwoNonBlankLines) {
 }
 
 TEST_F(ProgressModel, ElapsedTextCountsWholeSecondsAndNeverGoesNegative) {
-    EXPECT_EQ(view().elapsedText(std::nullopt), "0:00");
-    EXPECT_EQ(view().elapsedText(kNow.addSecs(-3725)), "62:05");
-    EXPECT_EQ(view().elapsedText(kNow.addMSecs(-75999)), "1:15");
-    EXPECT_EQ(view().elapsedText(kNow.addSecs(-9)), "0:09");
-    EXPECT_EQ(view().elapsedText(kNow.addSecs(30)), "0:00");
+    EXPECT_EQ(app::run::elapsedText(std::nullopt, kNow), "0:00");
+    EXPECT_EQ(app::run::elapsedText(kNow.addSecs(-3725), kNow), "62:05");
+    EXPECT_EQ(app::run::elapsedText(kNow.addMSecs(-75999), kNow), "1:15");
+    EXPECT_EQ(app::run::elapsedText(kNow.addSecs(-9), kNow), "0:09");
+    EXPECT_EQ(app::run::elapsedText(kNow.addSecs(30), kNow), "0:00");
 }
 
 TEST_F(ProgressModel, TheStallNoticeAppearsOnlyAfterThreeMinutesWithoutActivity) {
     state().isUsingLocalEngine = true;
     run("render", 0.5);
     clock = kNow.addSecs(180);
-    EXPECT_EQ(view().liveEditMessage(), view().progressDetail(app::run::CreateStep::render, 0.5));
+    EXPECT_EQ(view().progress().liveEditMessage(),
+              view().progress().progressDetail(app::run::CreateStep::render, 0.5));
     clock = kNow.addSecs(181);
-    EXPECT_EQ(view().liveEditMessage(),
+    EXPECT_EQ(view().progress().liveEditMessage(),
               "Still working on building the mp3. No new local-engine or output-file activity "
               "has appeared for 3:01. You can keep waiting or use Stop Edit if it stays here too "
               "long.");
-    EXPECT_EQ(view().liveEditHeadline(), "Build Edit");
-    EXPECT_EQ(view().liveEditTimingText(),
+    EXPECT_EQ(view().progress().liveEditHeadline(), "Build Edit");
+    EXPECT_EQ(view().progress().liveEditTimingText(),
               "Elapsed: 3:01 | Estimated remaining: usually under 1 minute | Last activity: 3:01 "
               "ago");
 
     state().lastEditActivityAt = kNow.addSecs(100);
-    EXPECT_EQ(view().liveEditMessage(), view().progressDetail(app::run::CreateStep::render, 0.5));
+    EXPECT_EQ(view().progress().liveEditMessage(),
+              view().progress().progressDetail(app::run::CreateStep::render, 0.5));
 
     // A stopped, failed or completed run never shows it.
     state().lastEditActivityAt = kNow;
     state().completedOutputFolder = "/tmp/out";
-    EXPECT_EQ(view().liveEditMessage(),
+    EXPECT_EQ(view().progress().liveEditMessage(),
               "The finished MP3 and edit notes are saved in the selected output folder.");
     state().completedOutputFolder.reset();
-    view().markCreateStepStopped("Stopped by the user.");
-    EXPECT_EQ(view().liveEditMessage(),
+    view().progress().markCreateStepStopped("Stopped by the user.");
+    EXPECT_EQ(view().progress().liveEditMessage(),
               "The background edit was cancelled. Go back to change a song, note, edit "
               "approach, output folder, or final ending effect.");
 
     // Once the run is over the line is its length alone, and the length stays.
     clock = kNow.addSecs(200);
-    view().stopCreateEdit();
+    view().runs().stopCreateEdit();
     clock = kNow.addSecs(500);
-    EXPECT_EQ(view().liveEditTimingText(), "Elapsed: 3:20");
+    EXPECT_EQ(view().progress().liveEditTimingText(), "Elapsed: 3:20");
 }
 
 TEST_F(ProgressModel, LivePanelPutsCompletionBeforeFailureBeforeStop) {
     using app::run::StatusColor;
     run("cuts", 0.3);
-    EXPECT_EQ(view().liveEditTimingText(),
+    EXPECT_EQ(view().progress().liveEditTimingText(),
               "Elapsed: 0:00 | Estimated remaining: about 1-2 minutes | Last activity: 0:00 ago");
-    view().markCreateStepStopped("Stopped by the user.");
-    view().markCreateStepFailed("Broken.");
-    EXPECT_EQ(view().liveEditHeadline(), "Problem found");
-    EXPECT_EQ(view().liveEditSymbolName(), "exclamationmark.triangle.fill");
-    EXPECT_EQ(view().liveEditStatusColor(), StatusColor::red);
+    view().progress().markCreateStepStopped("Stopped by the user.");
+    view().progress().markCreateStepFailed("Broken.");
+    EXPECT_EQ(view().progress().liveEditHeadline(), "Problem found");
+    EXPECT_EQ(view().progress().liveEditSymbolName(), "exclamationmark.triangle.fill");
+    EXPECT_EQ(view().progress().liveEditStatusColor(), StatusColor::red);
     state().completedOutputFolder = "/tmp/out";
-    EXPECT_EQ(view().liveEditHeadline(), "Complete");
-    EXPECT_EQ(view().liveEditStatusColor(), StatusColor::green);
+    EXPECT_EQ(view().progress().liveEditHeadline(), "Complete");
+    EXPECT_EQ(view().progress().liveEditStatusColor(), StatusColor::green);
 }
 
 TEST_F(ProgressModel, BackWaitsForStopAndKeepsTheFinishedEdit) {
     state().showCreateProgressScreen = true;
-    view().backToInstructions();
+    view().progress().backToInstructions();
     EXPECT_EQ(state().status, "Stop the edit before going back to change the setup.");
     EXPECT_TRUE(state().showCreateProgressScreen);
 
     state().isCreatingEdit = false;
     state().completedOutputFolder = "/tmp/out";
-    view().backToInstructions();
+    view().progress().backToInstructions();
     EXPECT_FALSE(state().showCreateProgressScreen);
     EXPECT_EQ(state().status,
               "Back on Step 3. The finished edit is still available from View Edit.");

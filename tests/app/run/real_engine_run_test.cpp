@@ -31,13 +31,13 @@ protected:
 
     // Two songs of one second of silence and four of tone, each cut to two seconds.
     void pickTwoToneSongs() {
-        view().handleAudioFileSelection(
+        view().songs().handleAudioFileSelection(
             testsupport::writeSongs(songFolder, {"Song 1.wav", "Song 2.wav"}, 4.0, 1.0));
         ASSERT_EQ(state().tracks.size(), 2u) << state().status.toStdString();
         state().outputFolder = outputFolder;
         for (const auto& track : state().tracks) {
-            view().setSongStartTime(track, "0:00");
-            view().setSongEndTime(track, "0:02");
+            view().settings().setSongStartTime(track, "0:00");
+            view().settings().setSongEndTime(track, "0:02");
         }
     }
 
@@ -93,11 +93,11 @@ TEST_F(RealEngineRun, StopWhileEncodingEndsTheEngineAndItsWork) {
     pickTwoToneSongs();
     const QString temporary = useChildTemporaryFolder();
 
-    view().createEdit();
+    view().runs().createEdit();
     ASSERT_TRUE(testsupport::waitUntil([&] { return !readText(lameStarted).isEmpty(); }, 60))
         << readText(handoffFile("fast-time-render-log.txt")).toStdString();
     EXPECT_FALSE(QDir(temporary).isEmpty());  // the renderer's work folder
-    view().stopCreateEdit();
+    view().runs().stopCreateEdit();
     ASSERT_TRUE(waitForEnd(10));
 
     EXPECT_EQ(stepStates().count("Stopped"), 2) << stepStates().join(' ').toStdString();

@@ -79,7 +79,7 @@ bool waitUntil(const std::function<bool()>& condition, double timeoutSeconds) {
 WizardFixture::WizardFixture() {
     ensureApplication();
     services = std::make_unique<FakePlatformServices>(homePath());
-    view = std::make_unique<app::ContentView>(*services);
+    view = std::make_unique<app::Wizard>(*services);
 }
 
 WizardFixture::~WizardFixture() {

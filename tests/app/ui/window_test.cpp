@@ -47,7 +47,7 @@ class WindowTest : public testsupport::WizardTest {
 protected:
     WindowTest() {
         // A failed local run must not reach for an agent installed on this machine.
-        wizard.view->setAgentLocatorForTesting([] { return std::optional<QString>(); });
+        wizard.view->tools().setAgentLocatorForTesting([] { return std::optional<QString>(); });
     }
     ~WindowTest() override { window.reset(); }
 
@@ -111,7 +111,7 @@ protected:
         app::tools::ToolCheck engine;
         engine.name = QStringLiteral("Local music renderer");
         engine.isReady = true;
-        view().applyToolCheckResults({engine});
+        view().tools().applyToolCheckResults({engine});
 
         openWindow();
         songFolder = wizard.makeFolder(QStringLiteral("Desktop/Set"));
@@ -184,7 +184,7 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
     desktop().screenFrame = QRect(0, 0, 1366, 768);  // a common laptop screen
     app::ui::WizardWindow& shown = openWindow();
     EXPECT_EQ(pill(), "Step 1 of 4: Tools");
-    ASSERT_TRUE(testsupport::waitUntil([&] { return view().toolsReady(); }, 60))
+    ASSERT_TRUE(testsupport::waitUntil([&] { return view().tools().toolsReady(); }, 60))
         << state().missingToolNames.join(", ").toStdString();
     EXPECT_EQ(pill(), "Step 2 of 4: Songs");
     for (QPushButton* control : shown.findChildren<QPushButton*>()) {
@@ -210,8 +210,8 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
     typeInto(QStringLiteral("Song 1 note"),
              QStringLiteral("Play the opening phrase, then hand over."));
     typeInto(QStringLiteral("Song 2 end time"), QStringLiteral("0:04"));
-    EXPECT_EQ(view().songEndTime(state().tracks[0]), "0:04");
-    EXPECT_EQ(view().songGuidanceText(state().tracks[0]),
+    EXPECT_EQ(view().settings().songEndTime(state().tracks[0]), "0:04");
+    EXPECT_EQ(view().settings().songGuidanceText(state().tracks[0]),
               "Play the opening phrase, then hand over.");
     // Tab walks the fields in reading order, also into the next song's box.
     field(QStringLiteral("Song 1 start time"))->setFocus();
@@ -328,7 +328,7 @@ TEST_F(WindowTest, CtrlReturnNeverStopsAnEditAndStep4SaysWhenItStopped) {
     EXPECT_FALSE(shown.contains(app::run::liveEditMonitoringNote));
     EXPECT_EQ(shown.filter(QRegularExpression("^Elapsed: \\d+:\\d\\d$")).size(), 1)
         << shown.join(" | ").toStdString();
-    EXPECT_EQ(window->header()->subtitle(), view().liveEditMessage());
+    EXPECT_EQ(window->header()->subtitle(), view().progress().liveEditMessage());
     EXPECT_FALSE(window->header()->subtitle().contains("Keep this app open"));
     EXPECT_EQ(state().status, "Edit stopped. You can go back and make changes.");
 }
@@ -350,7 +350,7 @@ TEST_F(WindowTest, CtrlReturnInTheLastNoteCreatesTheEditBeforeTheWindowIsActiveA
     QTest::keyClick(note, Qt::Key_Return, Qt::ControlModifier);
     EXPECT_TRUE(testsupport::waitUntil(
         [&] { return window->currentScreen() == WizardScreen::createEdit; }, 5));
-    EXPECT_EQ(view().songGuidanceText(state().tracks[1]), "Fade out slowly.");
+    EXPECT_EQ(view().settings().songGuidanceText(state().tracks[1]), "Fade out slowly.");
 }
 
 TEST_F(WindowTest, BackFromAFinishedEditKeepsViewEditOnStep3UntilASettingChanges) {
@@ -363,12 +363,12 @@ TEST_F(WindowTest, BackFromAFinishedEditKeepsViewEditOnStep3UntilASettingChanges
 
     // A tool check that started before Back and ends after it leaves Back's line alone.
     std::atomic<bool> checkMayEnd{false};
-    view().setAgentLocatorForTesting([&checkMayEnd]() -> std::optional<QString> {
+    view().tools().setAgentLocatorForTesting([&checkMayEnd]() -> std::optional<QString> {
         for (int wait = 0; wait < 1000 && !checkMayEnd; ++wait) QThread::msleep(10);
         return std::nullopt;
     });
     state().isCheckingTools = false;
-    view().refreshToolChecksInBackground();
+    view().tools().refreshToolChecksInBackground();
     click(QStringLiteral("Back"));
     checkMayEnd = true;
     ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCheckingTools; }, 60));
@@ -455,7 +455,7 @@ TEST_F(WindowTest, TheSongPickerShowsPlainExtensionsAndFindsAnyLetterCase) {
     }
     state().isCheckingTools = true;  // no real tool check: the picker is the subject
     desktop().answerNextPanel({});
-    view().chooseSongFiles();  // records the request the wizard makes
+    view().songs().chooseSongFiles();  // records the request the wizard makes
     ASSERT_FALSE(desktop().panelRequests.empty()) << state().status.toStdString();
     app::OpenPanelRequest request = desktop().panelRequests.back();
     request.startDirectory = folder;
@@ -513,7 +513,7 @@ TEST(WindowUnderWindowManager, FirstShowKeepsTheWholeFrameOnTheScreen) {
     ASSERT_EQ(QGuiApplication::platformName(), "xcb")
         << "run through tests/app/ui/run_under_window_manager.sh (needs xvfb and openbox)";
     testsupport::WizardFixture wizard;
-    wizard.view->setAgentLocatorForTesting([] { return std::optional<QString>(); });
+    wizard.view->tools().setAgentLocatorForTesting([] { return std::optional<QString>(); });
     app::ui::WizardWindow window(*wizard.view);
     bool fitted = false;
     window.setFirstShowHandler([&] { fitted = true; });
@@ -573,18 +573,18 @@ TEST(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRai
     const uitest::PrivateSessionBus bus;
     ASSERT_EQ(bus.error(), "");
     testsupport::WizardFixture wizard;
-    app::ContentView& view = *wizard.view;
-    view.setAgentLocatorForTesting([] { return std::optional<QString>(); });
+    app::Wizard& view = *wizard.view;
+    view.tools().setAgentLocatorForTesting([] { return std::optional<QString>(); });
     view.state().isCheckingTools = true;  // the real check is another test's subject
     app::tools::ToolCheck engine;
     engine.isReady = true;
-    view.applyToolCheckResults({engine});
+    view.tools().applyToolCheckResults({engine});
     wizard.services->answerNextPanel(
         uitest::writeSongs(wizard.makeFolder("Desktop/Set"),
                            {QStringLiteral("One.wav"), QStringLiteral("Two.wav")}, 0.5));
-    view.chooseSongFiles();
+    view.songs().chooseSongFiles();
     wizard.services->answerNextPanel({wizard.makeFolder("Desktop/Edits")});
-    view.chooseOutputFolder();
+    view.settings().chooseOutputFolder();
 
     app::ui::WizardWindow window(view);
     window.desktopNotification()->useBus(QDBusConnection::connectToBus(bus.address(), "wizard"));
@@ -596,16 +596,16 @@ TEST(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRai
     ASSERT_TRUE(testsupport::waitUntil([&] { return elsewhere.isActiveWindow(); }, 10));
 
     // With no service on the bus, a stopped edit goes nowhere and nothing waits for it.
-    view.createEdit();
-    view.stopCreateEdit();
-    ASSERT_EQ(view.liveEditHeadline(), "Edit stopped");
+    view.runs().createEdit();
+    view.runs().stopCreateEdit();
+    ASSERT_EQ(view.progress().liveEditHeadline(), "Edit stopped");
 
     StandInNotificationService service;
     QDBusConnection standIn = QDBusConnection::connectToBus(bus.address(), "stand-in");
     ASSERT_TRUE(standIn.registerService(QStringLiteral("org.freedesktop.Notifications")));
     ASSERT_TRUE(
         standIn.registerVirtualObject(QStringLiteral("/org/freedesktop/Notifications"), &service));
-    view.createEdit();
+    view.runs().createEdit();
     ASSERT_TRUE(testsupport::waitUntil([&] { return !view.state().isCreatingEdit; }, 60));
     ASSERT_TRUE(view.state().completedOutputFolder) << view.state().createLog.toStdString();
     ASSERT_TRUE(testsupport::waitUntil([&] { return !service.calls.empty(); }, 10));
@@ -631,8 +631,8 @@ TEST(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationRai
         << "the notification did not bring the window back";
 
     // Seen as it ends: nothing more to tell.
-    view.createEdit();
-    view.stopCreateEdit();
+    view.runs().createEdit();
+    view.runs().stopCreateEdit();
     testsupport::waitUntil([] { return false; }, 0.3);
     EXPECT_EQ(service.calls.size(), 1u);
     QDBusConnection::disconnectFromBus("stand-in");
@@ -656,7 +656,7 @@ protected:
         }
     }
     void checkTools() {
-        view().refreshToolChecksInBackground();
+        view().tools().refreshToolChecksInBackground();
         ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCheckingTools; }, 60));
     }
     bool anyTextContains(const QString& phrase) const {
@@ -683,17 +683,17 @@ TEST_F(PlatformWordsTest, NoScreenStatusToolRowOrHandOffTextNamesAnotherPlatform
     const QString library = wizard.makeFolder("Desktop/Photos Library");
     const QStringList blocked = uitest::writeSongs(library, {"Blocked.wav"}, 0.5);
     desktop().answerNextPanel(blocked);
-    view().chooseSongFiles();
+    view().songs().chooseSongFiles();
     collect("blocked songs", state().status);
     const QString songs = wizard.makeFolder("Desktop/Set");
     uitest::writeSongs(songs, {"One.wav", "Two.wav"}, 0.5);
     desktop().answerNextPanel({songs});
-    view().chooseSongFolder();
+    view().songs().chooseSongFolder();
     desktop().answerNextPanel(blocked);
-    view().replaceTrack(0);
+    view().songs().replaceTrack(0);
     collect("blocked replacement", state().status);
     desktop().answerNextPanel({library});
-    view().chooseOutputFolder();
+    view().settings().chooseOutputFolder();
     collect("blocked output folder", state().status);
     for (const app::OpenPanelRequest& request : desktop().panelRequests) {
         collect("picker", request.title + "\n" + request.prompt + "\n" + request.message);
@@ -707,11 +707,11 @@ TEST_F(PlatformWordsTest, NoScreenStatusToolRowOrHandOffTextNamesAnotherPlatform
     // An edit the engine refuses, with the agent chosen but not found.
     const QString output = wizard.makeFolder("Desktop/Edits");
     desktop().answerNextPanel({output});
-    view().chooseOutputFolder();
-    view().chooseAIAssistMode(app::songs::AIAssistMode::agentFallback);
-    view().setSongGuidanceText(state().tracks[1], "Add a tape stop at the end.");
+    view().settings().chooseOutputFolder();
+    view().settings().chooseAIAssistMode(app::songs::AIAssistMode::agentFallback);
+    view().settings().setSongGuidanceText(state().tracks[1], "Add a tape stop at the end.");
     collectScreen("Step 3");
-    view().createEdit();
+    view().runs().createEdit();
     ASSERT_TRUE(testsupport::waitUntil(
         [&] { return !state().isCreatingEdit && state().showCreateProgressScreen; }, 30));
     collect("refused edit", state().status + "\n" + state().createLog);
