@@ -43,7 +43,6 @@ public:
 
     songs::SongSelection& songs() { return songs_; }
     songs::EditSettings& settings() { return settings_; }
-    const songs::EditSettings& settings() const { return settings_; }
     tools::ToolReadiness& tools() { return tools_; }
     const tools::ToolReadiness& tools() const { return tools_; }
     run::ProgressModel& progress() override { return progress_; }
