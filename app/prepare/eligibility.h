@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "app/prepare/render_job.h"
-#include "app/wizard/wizard_state.h"
+#include "app/state/wizard_state.h"
 
 namespace app::prepare {
 

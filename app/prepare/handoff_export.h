@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/wizard/wizard_state.h"
+#include "app/state/wizard_state.h"
 
 namespace app::prepare {
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "app/wizard/wizard_state.h"
+#include "app/state/wizard_state.h"
 #include "common/final_ending_effect.h"
 
 namespace app::prepare {

@@ -46,13 +46,13 @@ struct AgentWatch {
 
 void applyStartFailure(RunContext& context, const QString& error) {
     WizardState& state = context.state();
-    markCreateStepFailed(context, error);
+    context.progress().markCreateStepFailed(error);
     state.completedOutputFolder.reset();
     state.createLog = QStringLiteral(
         "The background editor could not start.\nMake sure Codex is installed and signed in, "
         "then try Create Edit again.");
     state.status = "The background editor could not start: " + error;
-    endEditRun(context);
+    context.progress().endEditRun();
     context.notifyChanged();
 }
 
@@ -72,10 +72,10 @@ void applySuccess(RunContext& context, const AgentRun& run, bool appEndedAgent) 
 
 void applyFailure(RunContext& context, const QString& summary) {
     WizardState& state = context.state();
-    markCreateStepFailed(context, summary.isEmpty()
-                                      ? QStringLiteral("The background editor stopped before a "
-                                                       "verified MP3 and edit notes were found.")
-                                      : summary);
+    context.progress().markCreateStepFailed(
+        summary.isEmpty() ? QStringLiteral("The background editor stopped before a "
+                                           "verified MP3 and edit notes were found.")
+                          : summary);
     state.completedOutputFolder.reset();
     state.createLog = summary.isEmpty()
                           ? QStringLiteral(
@@ -95,7 +95,7 @@ void completeAgentRun(RunContext& context, const AgentRun& run, const ChildRunOu
     } else {
         applyFailure(context, commandSummary(outcome.output));
     }
-    endEditRun(context);
+    context.progress().endEditRun();
     context.notifyChanged();
 }
 
@@ -187,13 +187,13 @@ ChildRun agentChildRun(RunContext& context, const AgentRun& run,
         [&context](std::optional<QDateTime> activity) {
             std::optional<QDateTime>& last = context.state().lastEditActivityAt;
             if (activity && (!last || *activity > *last)) last = activity;
-            advanceVisibleEditProgress(context);
+            context.progress().advanceVisibleEditProgress();
             context.notifyChanged();
         };
     const std::function<void(QString)> showSaved = [&context](const QString& deliverable) {
-        showSavedDeliverablesProgress(context, deliverable);
+        context.progress().showSavedDeliverablesProgress(deliverable);
     };
-    const auto advance = [&context] { advanceVisibleEditProgress(context); };
+    const auto advance = [&context] { context.progress().advanceVisibleEditProgress(); };
 
     ChildRun child;
     child.number = run.number;
@@ -246,23 +246,22 @@ void startAgentRun(RunContext& context, const QString& agentPath, const QString&
                              poster] { runChild(child, controller, poster); });
 }
 
-void showSavedDeliverablesProgress(RunContext& context, const QString& file) {
-    WizardState& state = context.state();
+void ProgressModel::showSavedDeliverablesProgress(const QString& file) {
+    WizardState& state = context_.state();
     for (const CreateStep id : {CreateStep::analyze, CreateStep::cuts, CreateStep::render}) {
-        setCreateStep(context, id, ProgressRowState::done, 1.0, completedStepDetail(id, false));
+        setCreateStep(id, ProgressRowState::done, 1.0, completedStepDetail(id, false));
     }
     const auto save =
         std::find_if(state.createSteps.begin(), state.createSteps.end(),
                      [](const ProgressRow& step) { return step.id == CreateStep::save; });
     const double saveProgress = save != state.createSteps.end() ? save->progress : 0.1;
-    setCreateStep(context, CreateStep::save, ProgressRowState::running,
-                  std::max(0.975, saveProgress),
+    setCreateStep(CreateStep::save, ProgressRowState::running, std::max(0.975, saveProgress),
                   QStringLiteral("The 320 kbps MP3 file is saved. The editor is writing the final "
                                  "note and closing the job."));
-    state.lastEditActivityAt = context.now();
+    state.lastEditActivityAt = context_.now();
     state.createLog = "320 kbps MP3 file saved:\n" + QFileInfo(file).fileName() +
                       "\nWriting final notes and closing. This should finish shortly.";
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
 }  // namespace app::run

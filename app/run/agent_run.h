@@ -13,7 +13,4 @@ namespace app::run {
 void startAgentRun(RunContext& context, const QString& agentPath, const QString& prompt,
                    const QString& workingDirectory, const QString& outputFolder);
 
-// The agent's MP3 is saved: the timed steps are done and Save waits for the notes.
-void showSavedDeliverablesProgress(RunContext& context, const QString& file);
-
 }  // namespace app::run

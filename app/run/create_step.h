@@ -1,17 +1,12 @@
 #pragma once
-// The five rows of the edit's progress, in the order they run.
+// The stable keys of the five rows of the edit's progress.
 
 #include <QString>
-#include <array>
 #include <optional>
 
+#include "app/state/progress_row.h"
+
 namespace app::run {
-
-enum class CreateStep { prepare, analyze, cuts, render, save };
-
-inline constexpr std::array<CreateStep, 5> allCreateSteps = {CreateStep::prepare,
-                                                             CreateStep::analyze, CreateStep::cuts,
-                                                             CreateStep::render, CreateStep::save};
 
 // The step's stable key: "prepare", "analyze", "cuts", "render", "save".
 QString rawValue(CreateStep step);

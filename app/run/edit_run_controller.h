@@ -3,7 +3,7 @@
 // interface thread (Stop) and the background run. One mutex guards the fields;
 // signals are always sent outside it.
 //
-// Runs are numbered by the view. A run that has been superseded (a new run was
+// Runs are numbered by the wizard. A run that has been superseded (a new run was
 // prepared, or the controller was reset) counts as cancelled and can no longer
 // attach its process, so a late run can never take Stop away from the current one.
 //

@@ -1,5 +1,5 @@
 // The live status panel of the progress screen: headline, message, symbol, colour
-// and timing line, all derived from the run state.
+// and timing line, all derived from the run state (ProgressModel's liveEdit members).
 
 #include "app/run/live_status.h"
 
@@ -7,25 +7,28 @@
 
 namespace app::run {
 
-QString liveEditHeadline(const WizardState& state) {
+QString ProgressModel::liveEditHeadline() const {
+    const WizardState& state = context_.state();
     if (state.completedOutputFolder) return QStringLiteral("Complete");
-    if (createHasFailed(state)) return QStringLiteral("Problem found");
-    if (createWasStopped(state)) return QStringLiteral("Edit stopped");
-    if (const auto step = currentCreateStep(state)) return step->title;
+    if (createHasFailed()) return QStringLiteral("Problem found");
+    if (createWasStopped()) return QStringLiteral("Edit stopped");
+    if (const auto step = currentCreateStep()) return step->title;
     return QStringLiteral("Standing by");
 }
 
-QString liveEditMessage(const WizardState& state, const QDateTime& now) {
+QString ProgressModel::liveEditMessage() const {
+    const WizardState& state = context_.state();
+    const QDateTime now = context_.now();
     if (state.completedOutputFolder) {
         return QStringLiteral(
             "The finished MP3 and edit notes are saved in the selected output folder.");
     }
-    if (createHasFailed(state)) {
+    if (createHasFailed()) {
         return QStringLiteral(
             "The app stopped the run and saved the error details in the work folder. Use Show "
             "Work Folder if you need the log.");
     }
-    if (createWasStopped(state)) {
+    if (createWasStopped()) {
         return QStringLiteral(
             "The background edit was cancelled. Go back to change a song, note, edit approach, "
             "output folder, or final ending effect.");
@@ -35,37 +38,40 @@ QString liveEditMessage(const WizardState& state, const QDateTime& now) {
     }
     const std::optional<QDateTime>& lastActivity = state.lastEditActivityAt;
     if (lastActivity && lastActivity->msecsTo(now) > stallNoticeSeconds * 1000) {
-        return "Still working on " + currentEditWorkLabel(state).toLower() +
+        return "Still working on " + currentEditWorkLabel().toLower() +
                ". No new local-engine or output-file activity has appeared for " +
                elapsedText(lastActivity, now) +
                ". You can keep waiting or use Stop Edit if it stays here too long.";
     }
-    if (const auto step = currentCreateStep(state))
-        return progressDetail(state, step->id, step->progress);
+    if (const auto step = currentCreateStep()) return progressDetail(step->id, step->progress);
     return QStringLiteral("Starting the background editor and preparing the work folder.");
 }
 
-QString liveEditSymbolName(const WizardState& state) {
+QString ProgressModel::liveEditSymbolName() const {
+    const WizardState& state = context_.state();
     if (state.completedOutputFolder) return QStringLiteral("checkmark.seal.fill");
-    if (createHasFailed(state)) return QStringLiteral("exclamationmark.triangle.fill");
-    if (createWasStopped(state)) return QStringLiteral("stop.circle.fill");
+    if (createHasFailed()) return QStringLiteral("exclamationmark.triangle.fill");
+    if (createWasStopped()) return QStringLiteral("stop.circle.fill");
     return QStringLiteral("dot.radiowaves.left.and.right");
 }
 
-StatusColor liveEditStatusColor(const WizardState& state) {
+StatusColor ProgressModel::liveEditStatusColor() const {
+    const WizardState& state = context_.state();
     if (state.completedOutputFolder) return StatusColor::green;
-    if (createHasFailed(state)) return StatusColor::red;
-    if (createWasStopped(state)) return StatusColor::orange;
+    if (createHasFailed()) return StatusColor::red;
+    if (createWasStopped()) return StatusColor::orange;
     return StatusColor::amber;
 }
 
-QString liveEditTimingText(const WizardState& state, const QDateTime& now) {
+QString ProgressModel::liveEditTimingText() const {
+    const WizardState& state = context_.state();
+    const QDateTime now = context_.now();
     // Once nothing runs there is nothing left to estimate or wait for: the run's length stays.
     if (!state.isCreatingEdit) {
         return "Elapsed: " + elapsedText(state.editStartedAt, state.editEndedAt.value_or(now));
     }
     QString estimate = QStringLiteral("calculating");
-    const auto step = currentCreateStep(state);
+    const auto step = currentCreateStep();
     if (step) {
         const CreateStep id = step->id;
         if (state.isUsingLocalEngine) {

@@ -1,12 +1,9 @@
 #pragma once
-// The live status panel of the progress screen: headline, message, symbol, colour
-// and timing line, all derived from the run state.
+// The live status panel of the progress screen: the words ProgressModel's liveEdit
+// members share with the screens.
 
-#include <QDateTime>
 #include <QString>
-
-#include "app/run/progress_row.h"
-#include "app/wizard/wizard_state.h"
+#include <QtGlobal>
 
 namespace app::run {
 
@@ -17,12 +14,5 @@ inline constexpr qint64 stallNoticeSeconds = 180;
 inline const QString liveEditMonitoringNote = QStringLiteral(
     "The app is still monitoring local engine output, generated files, and the finished MP3 "
     "while this runs.");
-
-QString liveEditHeadline(const WizardState& state);
-QString liveEditMessage(const WizardState& state, const QDateTime& now);
-QString liveEditSymbolName(const WizardState& state);
-StatusColor liveEditStatusColor(const WizardState& state);
-// While a run goes on: elapsed, estimate and last activity; afterwards the elapsed time alone.
-QString liveEditTimingText(const WizardState& state, const QDateTime& now);
 
 }  // namespace app::run

@@ -67,14 +67,15 @@ void handOver(RunContext& context, const LocalRun& run, HandOver reason, const Q
     WizardState& state = context.state();
     const HandOverTexts texts = textsFor(reason);
     state.isUsingLocalEngine = false;
-    appendCreateLog(context, QString::fromUtf8(texts.logLine));
+    context.progress().appendCreateLog(QString::fromUtf8(texts.logLine));
 
     if (run.agentFallbackPath) {
         const QString prompt = prepare::buildPrompt(context.state());
-        setCreateStep(context, CreateStep::analyze, ProgressRowState::running, 0.12,
-                      progressDetail(context.state(), CreateStep::analyze, 0.12));
+        context.progress().setCreateStep(
+            CreateStep::analyze, ProgressRowState::running, 0.12,
+            context.progress().progressDetail(CreateStep::analyze, 0.12));
         if (reason == HandOver::rendererMissing) {
-            state.createLog = progressLog(context.state(), CreateStep::analyze);
+            state.createLog = context.progress().progressLog(CreateStep::analyze);
         }
         context.notifyChanged();
         startAgentRun(context, *run.agentFallbackPath, prompt, run.workingDirectory,
@@ -82,22 +83,22 @@ void handOver(RunContext& context, const LocalRun& run, HandOver reason, const Q
         return;
     }
 
-    markCreateStepFailed(
-        context, reason == HandOver::rendererMissing
-                     ? QStringLiteral("Bundled local renderer and AI fallback were not available.")
-                     : error);
+    context.progress().markCreateStepFailed(
+        reason == HandOver::rendererMissing
+            ? QStringLiteral("Bundled local renderer and AI fallback were not available.")
+            : error);
     if (reason == HandOver::processDidNotStart) {
         state.createLog = QStringLiteral(
             "The standalone local engine could not start and AI fallback was not available.");
         state.completedOutputFolder.reset();
     }
     state.status = QString::fromUtf8(texts.status);
-    endEditRun(context);
+    context.progress().endEditRun();
     context.notifyChanged();
 }
 
 void closeLocalRun(RunContext& context) {
-    endEditRun(context);
+    context.progress().endEditRun();
     context.state().isUsingLocalEngine = false;
 }
 
@@ -118,14 +119,15 @@ void applySuccess(RunContext& context, const LocalRun& run) {
 void passToAgent(RunContext& context, const LocalRun& run, const QString& summary) {
     WizardState& state = context.state();
     state.isUsingLocalEngine = false;
-    setCreateStep(context, CreateStep::analyze, ProgressRowState::running, 0.12,
-                  progressDetail(context.state(), CreateStep::analyze, 0.12));
-    setCreateStep(context, CreateStep::cuts, ProgressRowState::pending, 0.0,
-                  QStringLiteral("Waiting for AI fallback to choose edit points."));
-    setCreateStep(context, CreateStep::render, ProgressRowState::pending, 0.0,
-                  QStringLiteral("Waiting for AI fallback to render the MP3."));
-    setCreateStep(context, CreateStep::save, ProgressRowState::pending, 0.0,
-                  QStringLiteral("Waiting for the finished MP3 and notes."));
+    context.progress().setCreateStep(CreateStep::analyze, ProgressRowState::running, 0.12,
+                                     context.progress().progressDetail(CreateStep::analyze, 0.12));
+    context.progress().setCreateStep(
+        CreateStep::cuts, ProgressRowState::pending, 0.0,
+        QStringLiteral("Waiting for AI fallback to choose edit points."));
+    context.progress().setCreateStep(CreateStep::render, ProgressRowState::pending, 0.0,
+                                     QStringLiteral("Waiting for AI fallback to render the MP3."));
+    context.progress().setCreateStep(CreateStep::save, ProgressRowState::pending, 0.0,
+                                     QStringLiteral("Waiting for the finished MP3 and notes."));
     state.createLog = QStringLiteral(
         "Standalone local engine could not verify the edit. Switching to AI fallback.");
     if (!summary.isEmpty()) state.createLog += QLatin1Char('\n') + summary;
@@ -137,11 +139,10 @@ void passToAgent(RunContext& context, const LocalRun& run, const QString& summar
 
 void applyFailure(RunContext& context, const QString& summary) {
     WizardState& state = context.state();
-    markCreateStepFailed(
-        context, summary.isEmpty()
-                     ? QStringLiteral("Standalone local engine stopped before a verified MP3 "
-                                      "and edit notes were found.")
-                     : summary);
+    context.progress().markCreateStepFailed(
+        summary.isEmpty() ? QStringLiteral("Standalone local engine stopped before a verified MP3 "
+                                           "and edit notes were found.")
+                          : summary);
     state.completedOutputFolder.reset();
     state.createLog =
         QStringLiteral("Standalone local engine did not finish and AI fallback was not available.");
@@ -186,13 +187,14 @@ ChildRun localChildRun(RunContext& context, const LocalRun& run, const QString& 
     auto milestones = std::make_shared<EngineMilestoneReader>();
     const auto followMilestones = [&context](const std::vector<EngineMilestone>& reached) {
         context.state().lastEditActivityAt = context.now();
-        for (const EngineMilestone milestone : reached) followEngineMilestone(context, milestone);
-        advanceVisibleEditProgress(context);
+        for (const EngineMilestone milestone : reached)
+            context.progress().followEngineMilestone(milestone);
+        context.progress().advanceVisibleEditProgress();
         context.notifyChanged();
     };
     const auto showActivity = [&context] {
         context.state().lastEditActivityAt = context.now();
-        advanceVisibleEditProgress(context);
+        context.progress().advanceVisibleEditProgress();
         context.notifyChanged();
     };
     ChildRun child;

@@ -1,5 +1,5 @@
 // The Step 4 progress model: the five step rows, their time-driven movement, the
-// short log, and Stop and Back.
+// short log, and Back.
 
 #include "app/run/progress_model.h"
 
@@ -8,7 +8,6 @@
 #include <array>
 
 #include "app/run/run_output.h"
-#include "app/run/run_support.h"
 
 namespace app::run {
 namespace {
@@ -56,18 +55,18 @@ bool anyStepIn(const std::vector<ProgressRow>& steps, ProgressRowState state) {
 
 }  // namespace
 
-void setCreateStep(RunContext& context, CreateStep id, ProgressRowState state, double progress,
-                   const QString& detail) {
-    ProgressRow* step = findStep(context.state().createSteps, id);
+void ProgressModel::setCreateStep(CreateStep id, ProgressRowState state, double progress,
+                                  const QString& detail) {
+    ProgressRow* step = findStep(context_.state().createSteps, id);
     if (step == nullptr) return;
     step->state = state;
     step->progress = progress;
     step->detail = detail;
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-void markCreateStepFailed(RunContext& context, const QString& detail) {
-    std::vector<ProgressRow>& steps = context.state().createSteps;
+void ProgressModel::markCreateStepFailed(const QString& detail) {
+    std::vector<ProgressRow>& steps = context_.state().createSteps;
     ProgressRow* step = firstStepIn(steps, ProgressRowState::running);
     if (step == nullptr) step = firstStepIn(steps, ProgressRowState::pending);
     if (step != nullptr) {
@@ -81,11 +80,11 @@ void markCreateStepFailed(RunContext& context, const QString& detail) {
         save->progress = 1.0;
         save->detail = detail;
     }
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-void markCreateStepStopped(RunContext& context, const QString& detail) {
-    std::vector<ProgressRow>& steps = context.state().createSteps;
+void ProgressModel::markCreateStepStopped(const QString& detail) {
+    std::vector<ProgressRow>& steps = context_.state().createSteps;
     if (ProgressRow* running = firstStepIn(steps, ProgressRowState::running)) {
         running->state = ProgressRowState::stopped;
         running->progress = std::min(running->progress, 0.98);
@@ -100,11 +99,11 @@ void markCreateStepStopped(RunContext& context, const QString& detail) {
             step.detail = QStringLiteral("Not run because the edit was stopped.");
         }
     }
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-void advanceVisibleEditProgress(RunContext& context) {
-    WizardState& state = context.state();
+void ProgressModel::advanceVisibleEditProgress() {
+    WizardState& state = context_.state();
     if (!state.isCreatingEdit) return;
     std::vector<ProgressRow>& steps = state.createSteps;
     const auto moving = std::find_if(steps.begin(), steps.end(), [](const ProgressRow& step) {
@@ -115,8 +114,8 @@ void advanceVisibleEditProgress(RunContext& context) {
     ProgressRow& step = *moving;
     const VisibleProgressRule& rule = *ruleFor(step.id);
     step.progress = std::min(step.progress + rule.increment, rule.cap);
-    step.detail = progressDetail(state, step.id, step.progress);
-    state.createLog = progressLog(state, step.id);
+    step.detail = progressDetail(step.id, step.progress);
+    state.createLog = progressLog(step.id);
     ++state.createStatusTick;
 
     // The local engine announces its steps (followEngineMilestone); time alone moves the
@@ -131,20 +130,20 @@ void advanceVisibleEditProgress(RunContext& context) {
             if (ProgressRow* following = findStep(steps, next)) {
                 following->state = ProgressRowState::running;
                 following->progress = 0.1;
-                following->detail = progressDetail(state, next, 0.1);
+                following->detail = progressDetail(next, 0.1);
             }
-            state.createLog = progressLog(state, next);
+            state.createLog = progressLog(next);
         } else if (!rule.next) {
             state.createLog = QStringLiteral(
                 "Still building and checking the edit. If this phase slows down, that is normal "
                 "while the MP3 is encoded, finalized, and verified.");
         }
     }
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-void followEngineMilestone(RunContext& context, EngineMilestone milestone) {
-    WizardState& state = context.state();
+void ProgressModel::followEngineMilestone(EngineMilestone milestone) {
+    WizardState& state = context_.state();
     if (!state.isCreatingEdit || !state.isUsingLocalEngine) return;
     const bool cutsDone = milestone == EngineMilestone::cutsDone;
     // Every step before the next one is finished.
@@ -161,13 +160,14 @@ void followEngineMilestone(RunContext& context, EngineMilestone milestone) {
     if (following != nullptr && following->state == ProgressRowState::pending) {
         following->state = ProgressRowState::running;
         following->progress = 0.1;
-        following->detail = progressDetail(state, next, 0.1);
-        state.createLog = progressLog(state, next);
+        following->detail = progressDetail(next, 0.1);
+        state.createLog = progressLog(next);
     }
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-QString progressDetail(const WizardState& state, CreateStep id, double progress) {
+QString ProgressModel::progressDetail(CreateStep id, double progress) const {
+    const WizardState& state = context_.state();
     const QString engine = state.isUsingLocalEngine ? QStringLiteral("the local engine")
                                                     : QStringLiteral("AI fallback");
     if (id == CreateStep::prepare) {
@@ -236,7 +236,8 @@ QString completedStepDetail(CreateStep id, bool localEngine) {
                        : QStringLiteral("320 kbps MP3 file saved in the selected output folder.");
 }
 
-QString progressLog(const WizardState& state, CreateStep id) {
+QString ProgressModel::progressLog(CreateStep id) const {
+    const WizardState& state = context_.state();
     const bool local = state.isUsingLocalEngine;
     if (id == CreateStep::analyze) {
         return local ? QStringLiteral(
@@ -270,15 +271,16 @@ QString progressLog(const WizardState& state, CreateStep id) {
     return QStringLiteral("Monitoring local engine and generated files.");
 }
 
-void appendCreateLog(RunContext& context, const QString& line) {
-    WizardState& state = context.state();
+void ProgressModel::appendCreateLog(const QString& line) {
+    WizardState& state = context_.state();
     const QStringList lines = nonBlankLines(state.createLog + QLatin1Char('\n') + line);
     state.createLog =
         lines.mid(std::max<qsizetype>(0, lines.size() - kCreateLogLines)).join(QLatin1Char('\n'));
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-std::optional<ProgressRow> currentCreateStep(const WizardState& state) {
+std::optional<ProgressRow> ProgressModel::currentCreateStep() const {
+    const WizardState& state = context_.state();
     const std::vector<ProgressRow>& steps = state.createSteps;
     for (ProgressRowState wanted :
          {ProgressRowState::running, ProgressRowState::failed, ProgressRowState::stopped}) {
@@ -294,8 +296,8 @@ std::optional<ProgressRow> currentCreateStep(const WizardState& state) {
     return std::nullopt;
 }
 
-QString currentEditWorkLabel(const WizardState& state) {
-    const std::optional<ProgressRow> step = currentCreateStep(state);
+QString ProgressModel::currentEditWorkLabel() const {
+    const std::optional<ProgressRow> step = currentCreateStep();
     if (!step) return QStringLiteral("starting the edit");
     const CreateStep id = step->id;
     if (id == CreateStep::prepare) return QStringLiteral("preparing the song files");
@@ -312,15 +314,18 @@ QString elapsedText(const std::optional<QDateTime>& since, const QDateTime& now)
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-bool createHasFailed(const WizardState& state) {
+bool ProgressModel::createHasFailed() const {
+    const WizardState& state = context_.state();
     return anyStepIn(state.createSteps, ProgressRowState::failed);
 }
 
-bool createWasStopped(const WizardState& state) {
+bool ProgressModel::createWasStopped() const {
+    const WizardState& state = context_.state();
     return anyStepIn(state.createSteps, ProgressRowState::stopped);
 }
 
-double overallProgress(const WizardState& state) {
+double ProgressModel::overallProgress() const {
+    const WizardState& state = context_.state();
     const std::vector<ProgressRow>& steps = state.createSteps;
     if (steps.empty()) return 0.0;
     double total = 0.0;
@@ -328,24 +333,13 @@ double overallProgress(const WizardState& state) {
     return total / static_cast<double>(steps.size());
 }
 
-void endEditRun(RunContext& context) {
-    context.state().isCreatingEdit = false;
-    context.state().editEndedAt = context.now();
+void ProgressModel::endEditRun() {
+    context_.state().isCreatingEdit = false;
+    context_.state().editEndedAt = context_.now();
 }
 
-void stopCreateEdit(RunContext& context) {
-    WizardState& state = context.state();
-    if (!state.isCreatingEdit) return;
-    context.sharedEditRunController()->cancel();
-    endEditRun(context);
-    state.isUsingLocalEngine = false;
-    state.lastEditActivityAt = context.now();
-    applyStoppedOutcome(context);
-    context.notifyChanged();
-}
-
-void backToInstructions(RunContext& context) {
-    WizardState& state = context.state();
+void ProgressModel::backToInstructions() {
+    WizardState& state = context_.state();
     if (state.isCreatingEdit) {
         state.status = QStringLiteral("Stop the edit before going back to change the setup.");
     } else {
@@ -358,10 +352,12 @@ void backToInstructions(RunContext& context) {
                       "Back on Step 3. Review the notes, edit approach, output folder, or final "
                       "ending effect.");
     }
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-void resetProgress(WizardState& state, EditRunController& controller) {
+void ProgressModel::resetProgress() {
+    WizardState& state = context_.state();
+    EditRunController& controller = *context_.sharedEditRunController();
     state.completedOutputFolder.reset();
     state.showCreateProgressScreen = false;
     state.createSteps.clear();

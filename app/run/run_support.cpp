@@ -7,7 +7,7 @@ namespace app::run {
 void applyStoppedOutcome(RunContext& context) {
     WizardState& state = context.state();
     state.completedOutputFolder.reset();
-    markCreateStepStopped(context, QStringLiteral("Stopped by the user."));
+    context.progress().markCreateStepStopped(QStringLiteral("Stopped by the user."));
     state.createLog =
         QStringLiteral("Edit stopped. Go back to change anything, then click Create Edit again.");
     state.status = QStringLiteral("Edit stopped. You can go back and make changes.");
@@ -16,8 +16,8 @@ void applyStoppedOutcome(RunContext& context) {
 void markEditStepsDone(RunContext& context, bool localEngine) {
     for (const CreateStep id :
          {CreateStep::analyze, CreateStep::cuts, CreateStep::render, CreateStep::save}) {
-        setCreateStep(context, id, ProgressRowState::done, 1.0,
-                      completedStepDetail(id, localEngine));
+        context.progress().setCreateStep(id, ProgressRowState::done, 1.0,
+                                         completedStepDetail(id, localEngine));
     }
 }
 

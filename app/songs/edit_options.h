@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 
+#include "app/state/ai_assist_mode.h"
 #include "common/final_ending_effect.h"
 
 namespace app::songs {
@@ -15,11 +16,6 @@ QString id(EditTimingMode mode);
 QString title(EditTimingMode mode);
 QString detail(EditTimingMode mode);
 QString promptInstruction(EditTimingMode mode);
-
-enum class AIAssistMode { localOnly, agentFallback, providerLater };
-
-inline constexpr std::array<AIAssistMode, 3> kAllAIAssistModes = {
-    AIAssistMode::localOnly, AIAssistMode::agentFallback, AIAssistMode::providerLater};
 
 QString id(AIAssistMode mode);  // the raw value stored in the preferences
 QString title(AIAssistMode mode);

@@ -43,37 +43,41 @@ std::optional<int> firstPosition(const std::vector<TrackFile>& tracks, const QSt
 
 }  // namespace
 
-QString songStartTime(const WizardState& state, const TrackFile& track) {
+QString EditSettings::songStartTime(const TrackFile& track) const {
+    const WizardState& state = context_.state();
     return state.songStartTimes.value(track.url, kDefaultStartTime);
 }
 
-QString songEndTime(const WizardState& state, const TrackFile& track) {
+QString EditSettings::songEndTime(const TrackFile& track) const {
+    const WizardState& state = context_.state();
     return state.songEndTimes.value(track.url);
 }
 
-QString songGuidanceText(const WizardState& state, const TrackFile& track) {
+QString EditSettings::songGuidanceText(const TrackFile& track) const {
+    const WizardState& state = context_.state();
     return state.songGuidance.value(track.url);
 }
 
-void setSongStartTime(SongContext& context, const TrackFile& track, const QString& text) {
-    WizardState& state = context.state();
+void EditSettings::setSongStartTime(const TrackFile& track, const QString& text) {
+    WizardState& state = context_.state();
     storeSetting(state, state.songStartTimes, track.url, text);
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-void setSongEndTime(SongContext& context, const TrackFile& track, const QString& text) {
-    WizardState& state = context.state();
+void EditSettings::setSongEndTime(const TrackFile& track, const QString& text) {
+    WizardState& state = context_.state();
     storeSetting(state, state.songEndTimes, track.url, text);
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-void setSongGuidanceText(SongContext& context, const TrackFile& track, const QString& text) {
-    WizardState& state = context.state();
+void EditSettings::setSongGuidanceText(const TrackFile& track, const QString& text) {
+    WizardState& state = context_.state();
     storeSetting(state, state.songGuidance, track.url, text);
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-void syncSongGuidance(WizardState& state) {
+void EditSettings::syncSongGuidance() {
+    WizardState& state = context_.state();
     const int total = static_cast<int>(state.tracks.size());
     QHash<QString, QString> guidance;
     for (int index = 0; index < total; ++index) {
@@ -87,7 +91,8 @@ void syncSongGuidance(WizardState& state) {
     state.songGuidance = std::move(guidance);
 }
 
-void syncSongTimingFields(WizardState& state) {
+void EditSettings::syncSongTimingFields() {
+    WizardState& state = context_.state();
     QHash<QString, QString> startTimes;
     QHash<QString, QString> endTimes;
     for (const TrackFile& track : state.tracks) {
@@ -99,8 +104,8 @@ void syncSongTimingFields(WizardState& state) {
     state.songEndTimes = std::move(endTimes);
 }
 
-void refreshStarterGuidanceAfterOrderChange(WizardState& state,
-                                            const std::vector<TrackFile>& oldTracks) {
+void EditSettings::refreshStarterGuidanceAfterOrderChange(const std::vector<TrackFile>& oldTracks) {
+    WizardState& state = context_.state();
     const int oldTotal = static_cast<int>(oldTracks.size());
     const int total = static_cast<int>(state.tracks.size());
     for (int index = 0; index < total; ++index) {
@@ -113,54 +118,56 @@ void refreshStarterGuidanceAfterOrderChange(WizardState& state,
     }
 }
 
-void chooseFinalEndingEffect(SongContext& context, common::FinalEndingEffect effect) {
-    WizardState& state = context.state();
+void EditSettings::chooseFinalEndingEffect(common::FinalEndingEffect effect) {
+    WizardState& state = context_.state();
     if (effect != state.finalEndingEffect) state.completedOutputFolder.reset();
     state.finalEndingEffect = effect;
-    context.services().setPreference(kFinalEndingEffectKey,
-                                     QString::fromLatin1(common::rawValue(effect)));
-    context.notifyChanged();
+    context_.services().setPreference(kFinalEndingEffectKey,
+                                      QString::fromLatin1(common::rawValue(effect)));
+    context_.notifyChanged();
 }
 
-void chooseSnapToBeat(SongContext& context, bool snapToBeat) {
-    WizardState& state = context.state();
+void EditSettings::chooseSnapToBeat(bool snapToBeat) {
+    WizardState& state = context_.state();
     if (snapToBeat != state.snapToBeat) state.completedOutputFolder.reset();
     state.snapToBeat = snapToBeat;
-    context.services().setPreference(kSnapToBeatKey,
-                                     snapToBeat ? QStringLiteral("true") : QStringLiteral("false"));
-    context.notifyChanged();
+    context_.services().setPreference(
+        kSnapToBeatKey, snapToBeat ? QStringLiteral("true") : QStringLiteral("false"));
+    context_.notifyChanged();
 }
 
-void chooseAIAssistMode(SongContext& context, AIAssistMode mode) {
-    context.state().aiAssistMode = mode;
-    saveAIAssistPreferences(context.state(), context.services());
-    context.notifyChanged();
+void EditSettings::chooseAIAssistMode(AIAssistMode mode) {
+    context_.state().aiAssistMode = mode;
+    saveAIAssistPreferences();
+    context_.notifyChanged();
 }
 
-void saveAIAssistPreferences(const WizardState& state, PlatformServices& services) {
+void EditSettings::saveAIAssistPreferences() {
+    const WizardState& state = context_.state();
+    PlatformServices& services = context_.services();
     services.setPreference(kAIAssistModeKey, id(state.aiAssistMode));
 }
 
-void openAIProviderConnection(SongContext& context, const AIProviderConnection& provider) {
-    WizardState& state = context.state();
+void EditSettings::openAIProviderConnection(const AIProviderConnection& provider) {
+    WizardState& state = context_.state();
     state.aiAssistMode = AIAssistMode::providerLater;
-    saveAIAssistPreferences(state, context.services());
+    saveAIAssistPreferences();
     state.aiConnectionMessage = provider.message;
     if (provider.setupURL) {
         const QUrl address(*provider.setupURL, QUrl::StrictMode);
         if (address.isValid() && !address.scheme().isEmpty()) {
-            context.services().openWebAddress(*provider.setupURL);
+            context_.services().openWebAddress(*provider.setupURL);
         }
     }
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-void chooseOutputFolder(SongContext& context) {
-    WizardState& state = context.state();
-    PlatformServices& services = context.services();
-    const auto refuse = [&context, &state](const QString& status) {
+void EditSettings::chooseOutputFolder() {
+    WizardState& state = context_.state();
+    PlatformServices& services = context_.services();
+    const auto refuse = [this, &state](const QString& status) {
         state.status = status;
-        context.notifyChanged();
+        context_.notifyChanged();
     };
     if (!songFolderReady(state)) {
         return refuse(QStringLiteral("Choose 1, 2, or 3 songs before choosing the output folder."));
@@ -191,15 +198,15 @@ void chooseOutputFolder(SongContext& context) {
             platform_words::mediaLibraryAccess() + ".");
     }
     state.outputFolder = folder;
-    context.resetProgress();
+    context_.resetProgress();
     state.status =
         QStringLiteral("Output folder selected. Add any timing notes, then click Create Edit.");
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-void restorePreferences(SongContext& context) {
-    WizardState& state = context.state();
-    const PlatformServices& services = context.services();
+void EditSettings::restorePreferences() {
+    WizardState& state = context_.state();
+    const PlatformServices& services = context_.services();
     if (const auto stored = services.preference(kAIAssistModeKey)) {
         if (const auto mode = aiAssistModeFromRawValue(*stored)) state.aiAssistMode = *mode;
     }
@@ -215,7 +222,7 @@ void restorePreferences(SongContext& context) {
             state.snapToBeat = *stored == QLatin1String("true");
         }
     }
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
 }  // namespace app::songs

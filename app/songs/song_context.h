@@ -1,10 +1,10 @@
 #pragma once
-// What the song operations work on: the wizard's state, the desktop, and the three
-// reactions that belong to other parts of the wizard. The view provides it; every
+// What the song operations work on: the wizard's state, the desktop, telling the screens,
+// and the one reaction that belongs to the run above them. The wizard provides it; every
 // call happens on the interface thread.
 
-#include "app/wizard/platform_services.h"
-#include "app/wizard/wizard_state.h"
+#include "app/state/platform_services.h"
+#include "app/state/wizard_state.h"
 
 namespace app::songs {
 
@@ -16,8 +16,6 @@ public:
     virtual void notifyChanged() = 0;
     // Forgets the traces of an earlier edit run (its steps, log and progress screen).
     virtual void resetProgress() = 0;
-    // Starts a check of the tools in the background unless one is running.
-    virtual void refreshToolChecksInBackground() = 0;
 
 protected:
     ~SongContext() = default;

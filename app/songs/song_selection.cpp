@@ -95,15 +95,15 @@ bool songFolderReady(const WizardState& state) {
     return state.selectedFolder.has_value() && count >= 1 && count <= 3;
 }
 
-bool canChooseSongs(SongContext& context) {
-    WizardState& state = context.state();
+bool SongSelection::canChooseSongs() {
+    WizardState& state = context_.state();
     if (state.isCreatingEdit) {
         state.status = kEditRunningMessage;
-        context.notifyChanged();
+        context_.notifyChanged();
         return false;
     }
-    if (state.toolChecks.empty()) context.refreshToolChecksInBackground();
-    const QString resourceFolder = context.services().resourceFolder();
+    if (state.toolChecks.empty()) tools_.refreshToolChecksInBackground();
+    const QString resourceFolder = context_.services().resourceFolder();
     QStringList missing;
     if (!tools::bundledToolPath(resourceFolder, QStringLiteral("seamforge"))) {
         missing << "Local music renderer";
@@ -112,36 +112,36 @@ bool canChooseSongs(SongContext& context) {
     if (missing.isEmpty()) return true;
     state.status = "Missing local engine setup: " + missing.join(", ") +
                    ". Reinstall Tunewright or contact support.";
-    context.notifyChanged();
+    context_.notifyChanged();
     return false;
 }
 
-void chooseSongFiles(SongContext& context) {
-    if (!canChooseSongs(context)) return;
-    const QStringList chosen = context.services().runOpenPanel(
-        songFilesPanel(songPickerStartDirectory(context.state(), context.services())));
+void SongSelection::chooseSongFiles() {
+    if (!canChooseSongs()) return;
+    const QStringList chosen = context_.services().runOpenPanel(
+        songFilesPanel(songPickerStartDirectory(context_.state(), context_.services())));
     if (chosen.isEmpty()) return;
-    handleAudioFileSelection(context, chosen);
-    context.refreshToolChecksInBackground();
+    handleAudioFileSelection(chosen);
+    tools_.refreshToolChecksInBackground();
 }
 
-void chooseSongFolder(SongContext& context) {
-    if (!canChooseSongs(context)) return;
-    const QStringList chosen = context.services().runOpenPanel(
-        songFolderPanel(songPickerStartDirectory(context.state(), context.services())));
+void SongSelection::chooseSongFolder() {
+    if (!canChooseSongs()) return;
+    const QStringList chosen = context_.services().runOpenPanel(
+        songFolderPanel(songPickerStartDirectory(context_.state(), context_.services())));
     if (chosen.isEmpty()) return;
-    handleSongFolderSelection(context, chosen.front());
-    context.refreshToolChecksInBackground();
+    handleSongFolderSelection(chosen.front());
+    tools_.refreshToolChecksInBackground();
 }
 
-void handleAudioFileSelection(SongContext& context, const QStringList& paths) {
-    WizardState& state = context.state();
+void SongSelection::handleAudioFileSelection(const QStringList& paths) {
+    WizardState& state = context_.state();
     if (state.isCreatingEdit) {
         state.status = kEditRunningMessage;
     } else if (paths.isEmpty()) {
         state.status = QStringLiteral("Choose 1, 2, or 3 audio files.");
     } else if (std::any_of(paths.begin(), paths.end(),
-                           [&context](const QString& path) { return isBlocked(context, path); })) {
+                           [this](const QString& path) { return isBlocked(context_, path); })) {
         state.status = kBlockedSongsMessage;
     } else {
         QStringList kept;
@@ -164,12 +164,12 @@ void handleAudioFileSelection(SongContext& context, const QStringList& paths) {
         } else {
             state.selectedFolder = folder;
             state.outputFolder.reset();
-            context.resetProgress();
+            context_.resetProgress();
             state.usedDirectSongSelection = true;
             state.manualTrackOrder = false;
             state.tracks = tracksFor(kept);
-            syncSongGuidance(state);
-            syncSongTimingFields(state);
+            settings_.syncSongGuidance();
+            settings_.syncSongTimingFields();
             const qsizetype count = kept.size();
             state.status = count <= 3
                                ? kStepTwoNeedsOutputMessage
@@ -177,14 +177,14 @@ void handleAudioFileSelection(SongContext& context, const QStringList& paths) {
                                      (count == 1 ? "" : "s") + ". Choose 1, 2, or 3 songs.";
         }
     }
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-void handleSongFolderSelection(SongContext& context, const QString& path) {
-    WizardState& state = context.state();
+void SongSelection::handleSongFolderSelection(const QString& path) {
+    WizardState& state = context_.state();
     if (state.isCreatingEdit) {
         state.status = kEditRunningMessage;
-    } else if (isBlocked(context, path)) {
+    } else if (isBlocked(context_, path)) {
         state.status = kBlockedSongsMessage;
     } else if (!isExistingDirectory(path)) {
         state.status =
@@ -193,20 +193,20 @@ void handleSongFolderSelection(SongContext& context, const QString& path) {
         state.usedDirectSongSelection = false;
         state.selectedFolder = QDir::cleanPath(path);
         state.outputFolder.reset();
-        context.resetProgress();
+        context_.resetProgress();
         state.manualTrackOrder = false;
-        syncSongTimingFields(state);
-        scanSelectedFolder(context);  // sets the status and notifies
+        settings_.syncSongTimingFields();
+        scanSelectedFolder();  // sets the status and notifies
         return;
     }
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-void scanSelectedFolder(SongContext& context) {
-    WizardState& state = context.state();
+void SongSelection::scanSelectedFolder() {
+    WizardState& state = context_.state();
     if (!state.selectedFolder) {
         state.status = QStringLiteral("Choose a folder first.");
-    } else if (isBlocked(context, *state.selectedFolder)) {
+    } else if (isBlocked(context_, *state.selectedFolder)) {
         state.status = kBlockedSongsMessage;
     } else {
         state.usedDirectSongSelection = false;
@@ -223,8 +223,8 @@ void scanSelectedFolder(SongContext& context) {
         }
         songPaths = sortedByFileName(songPaths);
         state.tracks = tracksFor(songPaths);
-        syncSongGuidance(state);
-        syncSongTimingFields(state);
+        settings_.syncSongGuidance();
+        settings_.syncSongTimingFields();
         const qsizetype count = songPaths.size();
         if (count == 0) {
             state.status = QStringLiteral("No supported audio files found in that folder.");
@@ -236,27 +236,27 @@ void scanSelectedFolder(SongContext& context) {
                 state.outputFolder ? kStepTwoWithOutputMessage : kStepTwoNeedsOutputMessage;
         }
     }
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-void refreshSongList(SongContext& context, bool rescanFolderIfNeeded) {
-    WizardState& state = context.state();
+void SongSelection::refreshSongList(bool rescanFolderIfNeeded) {
+    WizardState& state = context_.state();
     // A folder scan sorts by file name: it would undo songs picked one by one or reordered.
     if (rescanFolderIfNeeded && !state.usedDirectSongSelection && !state.manualTrackOrder) {
-        scanSelectedFolder(context);
+        scanSelectedFolder();
         return;
     }
     std::erase_if(state.tracks,
                   [](const TrackFile& track) { return !QFileInfo::exists(track.url); });
-    syncSongGuidance(state);
+    settings_.syncSongGuidance();
 }
 
-void clearSongs(SongContext& context) {
-    WizardState& state = context.state();
+void SongSelection::clearSongs() {
+    WizardState& state = context_.state();
     if (state.isCreatingEdit) {
         // Forgetting the run's process now would leave it running with no way to stop it.
         state.status = kEditRunningMessage;
-        context.notifyChanged();
+        context_.notifyChanged();
         return;
     }
     state.selectedFolder.reset();
@@ -269,29 +269,29 @@ void clearSongs(SongContext& context) {
     state.manualTrackOrder = false;
     state.handoffFolder.reset();
     // No edit runs here, so this also ends the claim of a stopped run that is still ending.
-    context.resetProgress();
+    context_.resetProgress();
     state.isUsingLocalEngine = false;
     state.status = QStringLiteral("Song selection cleared. Choose 1, 2, or 3 songs again.");
-    context.notifyChanged();
-    context.refreshToolChecksInBackground();
+    context_.notifyChanged();
+    tools_.refreshToolChecksInBackground();
 }
 
-void replaceTrack(SongContext& context, int index) {
-    WizardState& state = context.state();
+void SongSelection::replaceTrack(int index) {
+    WizardState& state = context_.state();
     const int count = static_cast<int>(state.tracks.size());
     if (index < 0 || index >= count || state.isCreatingEdit) return;
 
     const QString oldPath = state.tracks[static_cast<size_t>(index)].url;
-    const QStringList chosen = context.services().runOpenPanel(replacementPanel(
-        index, privacySafePickerStartDirectory(state, context.services(), parentFolder(oldPath))));
+    const QStringList chosen = context_.services().runOpenPanel(replacementPanel(
+        index, privacySafePickerStartDirectory(state, context_.services(), parentFolder(oldPath))));
     if (chosen.isEmpty() || chosen.front().isEmpty()) return;
     const QString newPath = QDir::cleanPath(chosen.front());
 
-    const auto refuse = [&context, &state](const QString& status) {
+    const auto refuse = [this, &state](const QString& status) {
         state.status = status;
-        context.notifyChanged();
+        context_.notifyChanged();
     };
-    if (isBlocked(context, newPath)) {
+    if (isBlocked(context_, newPath)) {
         return refuse(
             "Move or copy the replacement song to the same regular folder as the other songs. "
             "This app does not need " +
@@ -323,7 +323,7 @@ void replaceTrack(SongContext& context, int index) {
     state.tracks[static_cast<size_t>(index)] = TrackFile::forPath(newPath);
     state.usedDirectSongSelection = true;
     state.manualTrackOrder = true;
-    context.resetProgress();
+    context_.resetProgress();
     state.songGuidance.remove(oldPath);
     state.songStartTimes.remove(oldPath);
     state.songEndTimes.remove(oldPath);
@@ -331,34 +331,34 @@ void replaceTrack(SongContext& context, int index) {
     state.songStartTimes.insert(newPath,
                                 oldStart.trimmed().isEmpty() ? QStringLiteral("0:00") : oldStart);
     state.songEndTimes.insert(newPath, oldEnd);
-    syncSongGuidance(state);
-    syncSongTimingFields(state);
+    settings_.syncSongGuidance();
+    settings_.syncSongTimingFields();
     state.status = "Song " + QString::number(index + 1) +
                    " replaced. Review the notes, then choose an output folder or click Create "
                    "Edit.";
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
-void moveTrack(SongContext& context, int index, int offset) {
-    WizardState& state = context.state();
+void SongSelection::moveTrack(int index, int offset) {
+    WizardState& state = context_.state();
     const int count = static_cast<int>(state.tracks.size());
     const int target = index + offset;
     if (index < 0 || index >= count || target < 0 || target >= count) return;
     if (state.isCreatingEdit) {
         state.status = kEditRunningMessage;
-        context.notifyChanged();
+        context_.notifyChanged();
         return;
     }
     const std::vector<TrackFile> oldTracks = state.tracks;
     std::swap(state.tracks[static_cast<size_t>(index)], state.tracks[static_cast<size_t>(target)]);
     state.manualTrackOrder = true;
-    refreshStarterGuidanceAfterOrderChange(state, oldTracks);
-    context.resetProgress();
+    settings_.refreshStarterGuidanceAfterOrderChange(oldTracks);
+    context_.resetProgress();
     state.status =
         state.outputFolder
             ? QStringLiteral("Song order updated. Add any timing notes, then click Create Edit.")
             : QStringLiteral("Song order updated. Add timing notes, then choose an output folder.");
-    context.notifyChanged();
+    context_.notifyChanged();
 }
 
 QString privacySafePickerStartDirectory(const WizardState& state, const PlatformServices& services,

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/tool_check/tool_check.h"
+#include "app/state/tool_check.h"
 
 namespace app::tools {
 

@@ -5,16 +5,63 @@
 #include <QStringList>
 #include <utility>
 
-#include "app/tool_check/tool_probes.h"
+#include "app/tool_check/agent_command.h"
 
 namespace app::tools {
 
-bool toolsReady(const WizardState& state) {
+bool ToolReadiness::toolsReady() const {
+    const WizardState& state = context_.state();
     return !state.toolChecks.empty() && state.missingToolNames.isEmpty();
 }
 
-void applyToolCheckResults(WizardState& state, std::vector<ToolCheck> checks,
-                           bool songFolderReady) {
+std::optional<QString> ToolReadiness::agentExecutablePath() const {
+    return agentLocator_ ? agentLocator_() : tools::agentExecutablePath();
+}
+
+void ToolReadiness::setAgentLocatorForTesting(std::function<std::optional<QString>()> locator) {
+    agentLocator_ = std::move(locator);
+}
+
+void ToolReadiness::setToolLookupsForTesting(ToolLookups lookups) {
+    toolLookups_ = std::move(lookups);
+}
+
+ToolEnvironment ToolReadiness::toolEnvironment() const {
+    const PlatformServices& services = context_.services();
+    ToolEnvironment environment;
+    environment.resourceFolder = services.resourceFolder();
+    environment.homeFolder = services.homeFolder();
+    environment.documentsFolder = services.documentsFolder();
+    environment.selectedFolder = context_.state().selectedFolder;
+    environment.agentLocator = agentLocator_;
+    environment.lookups = toolLookups_;
+    return environment;
+}
+
+void ToolReadiness::refreshToolChecksInBackground() {
+    WizardState& state = context_.state();
+    if (state.isCheckingTools) return;
+    state.isCheckingTools = true;
+    state.statusAtToolCheckStart = state.status;
+    context_.notifyChanged();
+    // The probes get a snapshot: background work never reads the state.
+    context_.runInBackground([this, environment = toolEnvironment()] {
+        std::vector<ToolCheck> checks = buildToolChecks(environment);
+        context_.postToInterface([this, checks = std::move(checks)]() mutable {
+            applyToolCheckResults(std::move(checks));
+        });
+    });
+}
+
+void ToolReadiness::applyToolCheckResults(std::vector<ToolCheck> checks) {
+    WizardState& state = context_.state();
+    const bool songFolderReady = context_.songFolderReady();
+    applyRows(state, std::move(checks), songFolderReady);
+    context_.notifyChanged();
+}
+
+void ToolReadiness::applyRows(WizardState& state, std::vector<ToolCheck> checks,
+                              bool songFolderReady) {
     state.toolChecks = std::move(checks);
     state.missingToolNames.clear();
     for (const ToolCheck& check : state.toolChecks) {

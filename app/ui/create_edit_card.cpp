@@ -9,7 +9,7 @@
 #include "app/ui/screen_texts.h"
 #include "app/ui/symbols.h"
 #include "app/ui/wizard_style.h"
-#include "app/wizard/content_view.h"
+#include "app/wizard/wizard.h"
 
 namespace app::ui {
 namespace {
@@ -43,15 +43,15 @@ QString styleRoleFor(run::StatusColor color) {
     return {};
 }
 
-QColor titleColor(const ContentView& view) {
+QColor titleColor(const Wizard& view) {
     if (view.state().completedOutputFolder) return palette::success();
-    if (runEndedWithoutEdit(view)) return statusColor(view.liveEditStatusColor());
+    if (runEndedWithoutEdit(view)) return statusColor(view.progress().liveEditStatusColor());
     return palette::accent();
 }
 
 }  // namespace
 
-CreateEditCard::CreateEditCard(ContentView& view, QWidget* parent) : ScreenCard(4, view, parent) {
+CreateEditCard::CreateEditCard(Wizard& view, QWidget* parent) : ScreenCard(4, view, parent) {
     auto* titleRow = new QHBoxLayout;
     titleRow->setSpacing(10);
     titleSymbol_ = new SymbolLabel(26, this);
@@ -151,9 +151,10 @@ CreateEditCard::CreateEditCard(ContentView& view, QWidget* parent) : ScreenCard(
         buttons->addWidget(button);
     }
     content()->addLayout(buttons);
-    connect(stopButton_, &QPushButton::clicked, this, [this] { this->view().stopCreateEdit(); });
+    connect(stopButton_, &QPushButton::clicked, this,
+            [this] { this->view().runs().stopCreateEdit(); });
     connect(backButton_, &QPushButton::clicked, this,
-            [this] { this->view().backToInstructions(); });
+            [this] { this->view().progress().backToInstructions(); });
     connect(viewEditButton_, &QPushButton::clicked, this,
             [this] { this->view().viewCreatedEdit(); });
     connect(workFolderButton_, &QPushButton::clicked, this,
@@ -239,14 +240,14 @@ void CreateEditCard::refreshPhaseRows() {
 }
 
 void CreateEditCard::refreshLiveStatus() {
-    const ContentView& model = view();
-    const run::StatusColor color = model.liveEditStatusColor();
-    liveSymbol_->setSymbol(model.liveEditSymbolName(), statusColor(color));
-    liveHeadline_->setText(model.liveEditHeadline());
-    liveMessage_->setText(model.liveEditMessage());
-    liveTiming_->setText(model.liveEditTimingText());
+    const Wizard& model = view();
+    const run::StatusColor color = model.progress().liveEditStatusColor();
+    liveSymbol_->setSymbol(model.progress().liveEditSymbolName(), statusColor(color));
+    liveHeadline_->setText(model.progress().liveEditHeadline());
+    liveMessage_->setText(model.progress().liveEditMessage());
+    liveTiming_->setText(model.progress().liveEditTimingText());
     monitoringNote_->setVisible(model.state().isCreatingEdit);
-    setBar(overallBar_, model.overallProgress());
+    setBar(overallBar_, model.progress().overallProgress());
     setStyleRole(overallBar_, styleRoleFor(color));
     log_->setText(model.state().createLog);
     log_->parentWidget()->setVisible(!model.state().createLog.isEmpty());

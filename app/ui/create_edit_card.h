@@ -13,7 +13,7 @@ namespace app::ui {
 
 class CreateEditCard : public ScreenCard {
 public:
-    CreateEditCard(ContentView& view, QWidget* parent = nullptr);
+    CreateEditCard(Wizard& view, QWidget* parent = nullptr);
     void refresh() override;
     // "View Edit" once complete, "Stop Edit" while running, otherwise "Back".
     QPushButton* mainButton() const override;

@@ -8,7 +8,7 @@
 #include <QImage>
 
 #include "app/run/deliverables.h"
-#include "app/wizard/content_view.h"
+#include "app/wizard/wizard.h"
 
 namespace app::ui {
 namespace {
@@ -21,9 +21,10 @@ const QString kDesktopName = QStringLiteral("velvetcut-setup");
 constexpr int kCallTimeoutMs = 5000;
 constexpr int kImageSide = 64;  // pixels
 
-bool runHasEnded(const ContentView& view) {
-    return !view.state().isCreatingEdit && (view.state().completedOutputFolder ||
-                                            view.createHasFailed() || view.createWasStopped());
+bool runHasEnded(const Wizard& view) {
+    return !view.state().isCreatingEdit &&
+           (view.state().completedOutputFolder || view.progress().createHasFailed() ||
+            view.progress().createWasStopped());
 }
 
 // The window's own icon as raw pixels, so the notification shows it also where the icon
@@ -46,7 +47,7 @@ QVariant iconPixels(const QIcon& icon) {
 }
 
 // The finished MP3's file name, else the songs' titles joined by " into ".
-QString editName(const ContentView& view) {
+QString editName(const Wizard& view) {
     const WizardState& state = view.state();
     if (state.completedOutputFolder) {
         if (const auto edit = run::newestAudioFile(*state.completedOutputFolder)) {
@@ -62,11 +63,10 @@ QString editName(const ContentView& view) {
 
 }  // namespace
 
-DesktopNotification::DesktopNotification(ContentView& view, QWidget& window,
-                                         const QDBusConnection& bus)
+DesktopNotification::DesktopNotification(Wizard& view, QWidget& window, const QDBusConnection& bus)
     : QObject(&window), view_(view), window_(window), bus_(bus) {
     listenForActions(true);
-    connect(&view_, &ContentView::changed, this, &DesktopNotification::followRun);
+    connect(&view_, &Wizard::changed, this, &DesktopNotification::followRun);
 }
 
 void DesktopNotification::useBus(const QDBusConnection& bus) {
@@ -94,7 +94,7 @@ void DesktopNotification::followRun() {
     if (run == settledRun_ || !runHasEnded(view_)) return;
     settledRun_ = run;
     if (window_.isActiveWindow()) return;
-    send(view_.liveEditHeadline(), editName(view_));
+    send(view_.progress().liveEditHeadline(), editName(view_));
 }
 
 void DesktopNotification::send(const QString& headline, const QString& body) {

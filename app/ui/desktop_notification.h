@@ -11,7 +11,7 @@
 #include <QWidget>
 
 namespace app {
-class ContentView;
+class Wizard;
 }
 
 namespace app::ui {
@@ -20,7 +20,7 @@ class DesktopNotification : public QObject {
     Q_OBJECT
 
 public:
-    DesktopNotification(ContentView& view, QWidget& window,
+    DesktopNotification(Wizard& view, QWidget& window,
                         const QDBusConnection& bus = QDBusConnection::sessionBus());
 
     // Notifies through `bus` from now on (a test's private bus).
@@ -34,7 +34,7 @@ private:
     void followRun();
     void send(const QString& headline, const QString& body);
 
-    ContentView& view_;
+    Wizard& view_;
     QWidget& window_;
     QDBusConnection bus_;
     int settledRun_ = 0;  // the last run whose end has been seen, told or not

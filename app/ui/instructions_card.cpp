@@ -4,7 +4,7 @@
 #include "app/ui/screen_texts.h"
 #include "app/ui/symbols.h"
 #include "app/ui/wizard_style.h"
-#include "app/wizard/content_view.h"
+#include "app/wizard/wizard.h"
 
 namespace app::ui {
 namespace {
@@ -25,8 +25,7 @@ void followChoices(QButtonGroup* group, QObject* context, Chosen chosen, Choose 
 
 }  // namespace
 
-InstructionsCard::InstructionsCard(ContentView& view, QWidget* parent)
-    : ScreenCard(3, view, parent) {
+InstructionsCard::InstructionsCard(Wizard& view, QWidget* parent) : ScreenCard(3, view, parent) {
     content()->addWidget(makeLabel(QStringLiteral("Instructions"), QStringLiteral("title"), this));
     content()->addWidget(makeLabel(QStringLiteral("Enter the timing for each song"),
                                    QStringLiteral("headline"), this));
@@ -70,7 +69,7 @@ InstructionsCard::InstructionsCard(ContentView& view, QWidget* parent)
             this->view().notifyChanged();
             return;
         }
-        this->view().createEdit();
+        this->view().runs().createEdit();
     });
     // After Back from a finished edit: the same way to it as on Step 4, for as long as the
     // settings still describe it.
@@ -119,7 +118,7 @@ QWidget* InstructionsCard::buildOutputFolderPanel() {
     buttons->addWidget(showOutputButton_);
     layout->addLayout(buttons);
     connect(chooseOutputButton_, &QPushButton::clicked, this,
-            [this] { this->view().chooseOutputFolder(); });
+            [this] { this->view().settings().chooseOutputFolder(); });
     connect(showOutputButton_, &QPushButton::clicked, this, [this] {
         if (const auto& folder = this->view().state().outputFolder) {
             this->view().services().revealInFileManager(*folder);
@@ -145,7 +144,9 @@ QWidget* InstructionsCard::buildEndingEffectPanel() {
     }
     followChoices<common::FinalEndingEffect>(
         effectGroup_, this, [this] { return this->view().state().finalEndingEffect; },
-        [this](common::FinalEndingEffect effect) { this->view().chooseFinalEndingEffect(effect); });
+        [this](common::FinalEndingEffect effect) {
+            this->view().settings().chooseFinalEndingEffect(effect);
+        });
     layout->addLayout(row);
     effectDetail_ = makeLabel({}, QStringLiteral("body"), panel);
     layout->addWidget(effectDetail_);
@@ -171,7 +172,7 @@ QWidget* InstructionsCard::buildSnapToBeatPanel() {
     }
     followChoices<bool>(
         snapGroup_, this, [this] { return this->view().state().snapToBeat; },
-        [this](bool snapToBeat) { this->view().chooseSnapToBeat(snapToBeat); });
+        [this](bool snapToBeat) { this->view().settings().chooseSnapToBeat(snapToBeat); });
     layout->addLayout(row);
     snapDetail_ = makeLabel({}, QStringLiteral("body"), panel);
     layout->addWidget(snapDetail_);
@@ -197,7 +198,7 @@ QWidget* InstructionsCard::buildAIAssistPanel() {
     }
     followChoices<songs::AIAssistMode>(
         modeGroup_, this, [this] { return this->view().state().aiAssistMode; },
-        [this](songs::AIAssistMode mode) { this->view().chooseAIAssistMode(mode); });
+        [this](songs::AIAssistMode mode) { this->view().settings().chooseAIAssistMode(mode); });
     layout->addLayout(modes);
     modeDetail_ = makeLabel({}, QStringLiteral("body"), panel);
     layout->addWidget(modeDetail_);
@@ -211,7 +212,7 @@ QWidget* InstructionsCard::buildAIAssistPanel() {
         button->setAccessibleDescription(provider.subtitle);
         providers->addWidget(button);
         connect(button, &QPushButton::clicked, this,
-                [this, provider] { this->view().openAIProviderConnection(provider); });
+                [this, provider] { this->view().settings().openAIProviderConnection(provider); });
     }
     layout->addLayout(providers);
     layout->addWidget(makeLabel(QStringLiteral("Provider setup links only. Secure API-key saving "

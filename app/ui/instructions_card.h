@@ -12,7 +12,7 @@ namespace app::ui {
 
 class InstructionsCard : public ScreenCard {
 public:
-    InstructionsCard(ContentView& view, QWidget* parent = nullptr);
+    InstructionsCard(Wizard& view, QWidget* parent = nullptr);
     void refresh() override;
     QPushButton* mainButton() const override { return createEditButton_; }
 

@@ -12,7 +12,7 @@
 #include "app/ui/wizard_header.h"
 #include "app/ui/wizard_style.h"
 #include "app/ui/wizard_window.h"
-#include "app/wizard/content_view.h"
+#include "app/wizard/wizard.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
         QApplication::arguments().contains(QStringLiteral("--quit-after-first-show"));
 
     app::ui::QtPlatformServices services;
-    app::ContentView view(services);
+    app::Wizard view(services);
     app::ui::WizardWindow window(view);
     services.setWindow(&window);
     if (quitAfterFirstShow) {
@@ -40,8 +40,7 @@ int main(int argc, char* argv[]) {
     if (QApplication::arguments().contains(QStringLiteral("--report-tool-check"))) {
         // Connected after the window's own refresh, so the header already shows the new step.
         QObject::connect(
-            &view, &app::ContentView::changed, &window,
-            [&view, &window, reported = false]() mutable {
+            &view, &app::Wizard::changed, &window, [&view, &window, reported = false]() mutable {
                 const app::WizardState& state = view.state();
                 if (reported || state.isCheckingTools || state.toolChecks.empty()) return;
                 reported = true;

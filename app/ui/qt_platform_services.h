@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/wizard/platform_services.h"
+#include "app/state/platform_services.h"
 
 namespace app::ui {
 

@@ -7,14 +7,14 @@
 #include "app/ui/components.h"
 
 namespace app {
-class ContentView;
+class Wizard;
 }
 
 namespace app::ui {
 
 class ScreenCard : public Card {
 public:
-    ScreenCard(int stepNumber, ContentView& view, QWidget* parent)
+    ScreenCard(int stepNumber, Wizard& view, QWidget* parent)
         : Card(stepNumber, parent), view_(view) {}
 
     // Brings every widget in line with the state; never rebuilds a field the
@@ -24,10 +24,10 @@ public:
     virtual QPushButton* mainButton() const = 0;
 
 protected:
-    ContentView& view() const { return view_; }
+    Wizard& view() const { return view_; }
 
 private:
-    ContentView& view_;
+    Wizard& view_;
 };
 
 }  // namespace app::ui

@@ -1,18 +1,19 @@
 #include "app/ui/screen_choice.h"
 
 #include "app/ui/screen_texts.h"
-#include "app/wizard/content_view.h"
+#include "app/wizard/wizard.h"
 
 namespace app::ui {
 
-WizardScreen screenFor(const ContentView& view) {
+WizardScreen screenFor(const Wizard& view) {
     if (view.state().showCreateProgressScreen) return WizardScreen::createEdit;
-    if (view.toolsReady() && view.songFolderReady()) return WizardScreen::instructions;
-    if (view.toolsReady()) return WizardScreen::songs;
+    if (view.tools().toolsReady() && app::songs::songFolderReady(view.state()))
+        return WizardScreen::instructions;
+    if (view.tools().toolsReady()) return WizardScreen::songs;
     return WizardScreen::tools;
 }
 
-HeaderTexts headerFor(const ContentView& view) {
+HeaderTexts headerFor(const Wizard& view) {
     static const QString readySubtitle = QStringLiteral(
         "The music editing engine is ready. Choose songs, add notes, and create the finished "
         "edit here.");
@@ -25,9 +26,9 @@ HeaderTexts headerFor(const ContentView& view) {
                     QStringLiteral("Step 4 of 4: Complete")};
             }
             if (runEndedWithoutEdit(view)) {
-                return {view.liveEditMessage(), view.createHasFailed()
-                                                    ? QStringLiteral("Step 4 of 4: Failed")
-                                                    : QStringLiteral("Step 4 of 4: Stopped")};
+                return {view.progress().liveEditMessage(),
+                        view.progress().createHasFailed() ? QStringLiteral("Step 4 of 4: Failed")
+                                                          : QStringLiteral("Step 4 of 4: Stopped")};
             }
             return {QStringLiteral("Creating the finished edit. Keep this app open while the "
                                    "progress bars run."),

@@ -5,20 +5,20 @@
 #include <QString>
 
 namespace app {
-class ContentView;
+class Wizard;
 }
 
 namespace app::ui {
 
 enum class WizardScreen { tools, songs, instructions, createEdit };
 
-WizardScreen screenFor(const ContentView& view);
+WizardScreen screenFor(const Wizard& view);
 
 struct HeaderTexts {
     QString subtitle;
     QString stepPill;
 };
 
-HeaderTexts headerFor(const ContentView& view);
+HeaderTexts headerFor(const Wizard& view);
 
 }  // namespace app::ui

@@ -2,7 +2,7 @@
 
 #include "app/platform_words.h"
 #include "app/ui/wizard_style.h"
-#include "app/wizard/content_view.h"
+#include "app/wizard/wizard.h"
 
 namespace app::ui {
 
@@ -96,7 +96,7 @@ PhaseStateMark phaseStateMark(run::ProgressRowState state) {
             QStringLiteral("muted")};
 }
 
-LabelledSymbol createEditButtonLabel(const ContentView& view) {
+LabelledSymbol createEditButtonLabel(const Wizard& view) {
     if (!view.state().outputFolder) {
         return {QStringLiteral("Select Output Folder First"),
                 QStringLiteral("folder.badge.questionmark")};
@@ -107,21 +107,22 @@ LabelledSymbol createEditButtonLabel(const ContentView& view) {
     return {QStringLiteral("Create Edit"), QStringLiteral("wand.and.stars")};
 }
 
-bool runEndedWithoutEdit(const ContentView& view) {
+bool runEndedWithoutEdit(const Wizard& view) {
     const WizardState& state = view.state();
     return !state.isCreatingEdit && !state.completedOutputFolder &&
-           (view.createHasFailed() || view.createWasStopped());
+           (view.progress().createHasFailed() || view.progress().createWasStopped());
 }
 
-LabelledSymbol createEditTitle(const ContentView& view) {
+LabelledSymbol createEditTitle(const Wizard& view) {
     if (view.state().completedOutputFolder) {
         return {QStringLiteral("Complete"), QStringLiteral("checkmark.seal.fill")};
     }
-    if (runEndedWithoutEdit(view)) return {view.liveEditHeadline(), view.liveEditSymbolName()};
+    if (runEndedWithoutEdit(view))
+        return {view.progress().liveEditHeadline(), view.progress().liveEditSymbolName()};
     return {QStringLiteral("Creating your music edit"), QStringLiteral("waveform")};
 }
 
-QString createEditDescription(const ContentView& view) {
+QString createEditDescription(const Wizard& view) {
     if (view.state().completedOutputFolder) {
         return "The finished edit is ready. Click the green View Edit button to open the song " +
                platform_words::inFileManager() + ".";

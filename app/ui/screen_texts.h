@@ -9,7 +9,7 @@
 #include "app/run/progress_row.h"
 
 namespace app {
-class ContentView;
+class Wizard;
 }
 
 namespace app::ui {
@@ -38,14 +38,14 @@ struct LabelledSymbol {
 };
 
 // Step 3's main button: its text and symbol for the current state.
-LabelledSymbol createEditButtonLabel(const ContentView& view);
+LabelledSymbol createEditButtonLabel(const Wizard& view);
 // The last run was stopped or failed and no edit came of it.
-bool runEndedWithoutEdit(const ContentView& view);
+bool runEndedWithoutEdit(const Wizard& view);
 
 // Step 4's title and description line. After a stopped or failed run the title is the
 // live status headline with its symbol, and there is no description.
-LabelledSymbol createEditTitle(const ContentView& view);
-QString createEditDescription(const ContentView& view);
+LabelledSymbol createEditTitle(const Wizard& view);
+QString createEditDescription(const Wizard& view);
 
 QColor statusColor(run::StatusColor color);
 

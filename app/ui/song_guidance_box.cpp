@@ -5,12 +5,12 @@
 
 #include "app/ui/screen_texts.h"
 #include "app/ui/wizard_style.h"
-#include "app/wizard/content_view.h"
+#include "app/wizard/wizard.h"
 
 namespace app::ui {
 
-SongGuidanceBox::SongGuidanceBox(ContentView& view, const songs::TrackFile& track, int index,
-                                 int total, QWidget* parent)
+SongGuidanceBox::SongGuidanceBox(Wizard& view, const songs::TrackFile& track, int index, int total,
+                                 QWidget* parent)
     : QFrame(parent), view_(view), track_(track), index_(index) {
     setStyleRole(this, QStringLiteral("panel"));
     const QString number = QString::number(index + 1);
@@ -25,7 +25,7 @@ SongGuidanceBox::SongGuidanceBox(ContentView& view, const songs::TrackFile& trac
     badge->setObjectName(QStringLiteral("replaceSong") + number);
     badge->setAccessibleName(QStringLiteral("Replace song ") + number);
     badge->setToolTip(QStringLiteral("Replace song ") + number);
-    connect(badge, &QPushButton::clicked, this, [this] { view_.replaceTrack(index_); });
+    connect(badge, &QPushButton::clicked, this, [this] { view_.songs().replaceTrack(index_); });
     top->addWidget(badge);
     QLabel* name = makeLabel(track.name(), QStringLiteral("headline"), this);
     top->addWidget(name, 1);
@@ -34,14 +34,15 @@ SongGuidanceBox::SongGuidanceBox(ContentView& view, const songs::TrackFile& trac
         auto* earlier = makeButton({}, QStringLiteral("arrow.up"), QStringLiteral("compact"), this);
         earlier->setAccessibleName(QStringLiteral("Move earlier"));
         earlier->setToolTip(QStringLiteral("Move earlier"));
-        connect(earlier, &QPushButton::clicked, this, [this] { view_.moveTrack(index_, -1); });
+        connect(earlier, &QPushButton::clicked, this,
+                [this] { view_.songs().moveTrack(index_, -1); });
         top->addWidget(earlier);
     }
     if (index + 1 < total) {
         auto* later = makeButton({}, QStringLiteral("arrow.down"), QStringLiteral("compact"), this);
         later->setAccessibleName(QStringLiteral("Move later"));
         later->setToolTip(QStringLiteral("Move later"));
-        connect(later, &QPushButton::clicked, this, [this] { view_.moveTrack(index_, 1); });
+        connect(later, &QPushButton::clicked, this, [this] { view_.songs().moveTrack(index_, 1); });
         top->addWidget(later);
     }
     column->addLayout(top);
@@ -61,9 +62,9 @@ SongGuidanceBox::SongGuidanceBox(ContentView& view, const songs::TrackFile& trac
     times->setColumnStretch(2, 1);
     column->addLayout(times);
     connect(startTime_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { view_.setSongStartTime(track_, text); });
+            [this](const QString& text) { view_.settings().setSongStartTime(track_, text); });
     connect(endTime_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { view_.setSongEndTime(track_, text); });
+            [this](const QString& text) { view_.settings().setSongEndTime(track_, text); });
 
     question_ = makeLabel(guidanceQuestion(index, total), QStringLiteral("fieldLabel"), this);
     question_->setAccessibleDescription(question_->text());
@@ -78,7 +79,8 @@ SongGuidanceBox::SongGuidanceBox(ContentView& view, const songs::TrackFile& trac
     column->addWidget(note_);
     connect(note_, &QPlainTextEdit::textChanged, this, [this] {
         const QString text = note_->toPlainText();
-        if (text != view_.songGuidanceText(track_)) view_.setSongGuidanceText(track_, text);
+        if (text != view_.settings().songGuidanceText(track_))
+            view_.settings().setSongGuidanceText(track_, text);
     });
     refresh();
 }
@@ -94,11 +96,11 @@ QLineEdit* SongGuidanceBox::makeTimeField(const QString& label, const QString& o
 }
 
 void SongGuidanceBox::refresh() {
-    const QString start = view_.songStartTime(track_);
+    const QString start = view_.settings().songStartTime(track_);
     if (startTime_->text() != start) startTime_->setText(start);
-    const QString end = view_.songEndTime(track_);
+    const QString end = view_.settings().songEndTime(track_);
     if (endTime_->text() != end) endTime_->setText(end);
-    const QString note = view_.songGuidanceText(track_);
+    const QString note = view_.settings().songGuidanceText(track_);
     if (note_->toPlainText() != note) {
         const QSignalBlocker blocker(note_);
         note_->setPlainText(note);

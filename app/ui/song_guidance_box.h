@@ -1,23 +1,23 @@
 #pragma once
 // One song on Step 3: its number badge (click to replace the song), the move
 // arrows, its name, the Start time and End time fields and the note field.
-// The fields write through ContentView's bindings on every keystroke.
+// The fields write through the edit settings' bindings on every keystroke.
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "app/songs/track_file.h"
+#include "app/state/track_file.h"
 #include "app/ui/components.h"
 
 namespace app {
-class ContentView;
+class Wizard;
 }
 
 namespace app::ui {
 
 class SongGuidanceBox : public QFrame {
 public:
-    SongGuidanceBox(ContentView& view, const songs::TrackFile& track, int index, int total,
+    SongGuidanceBox(Wizard& view, const songs::TrackFile& track, int index, int total,
                     QWidget* parent = nullptr);
 
     // Copies the state into the fields that differ from it; a field whose text
@@ -33,7 +33,7 @@ public:
 private:
     QLineEdit* makeTimeField(const QString& label, const QString& objectName);
 
-    ContentView& view_;
+    Wizard& view_;
     songs::TrackFile track_;
     int index_;
     QLineEdit* startTime_;

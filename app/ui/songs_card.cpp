@@ -4,11 +4,11 @@
 #include "app/ui/screen_texts.h"
 #include "app/ui/symbols.h"
 #include "app/ui/wizard_style.h"
-#include "app/wizard/content_view.h"
+#include "app/wizard/wizard.h"
 
 namespace app::ui {
 
-SongsCard::SongsCard(ContentView& view, QWidget* parent) : ScreenCard(2, view, parent) {
+SongsCard::SongsCard(Wizard& view, QWidget* parent) : ScreenCard(2, view, parent) {
     content()->addWidget(makeLabel(QStringLiteral("Song Folder"), QStringLiteral("title"), this));
     content()->addWidget(makeLabel(QStringLiteral("Choose audio files or a normal folder"),
                                    QStringLiteral("headline"), this));
@@ -42,12 +42,13 @@ SongsCard::SongsCard(ContentView& view, QWidget* parent) : ScreenCard(2, view, p
     }
     content()->addLayout(buttons);
     connect(chooseFilesButton_, &QPushButton::clicked, this,
-            [this] { this->view().chooseSongFiles(); });
+            [this] { this->view().songs().chooseSongFiles(); });
     connect(chooseFolderButton_, &QPushButton::clicked, this,
-            [this] { this->view().chooseSongFolder(); });
+            [this] { this->view().songs().chooseSongFolder(); });
     connect(rescanButton_, &QPushButton::clicked, this,
-            [this] { this->view().scanSelectedFolder(); });
-    connect(clearButton_, &QPushButton::clicked, this, [this] { this->view().clearSongs(); });
+            [this] { this->view().songs().scanSelectedFolder(); });
+    connect(clearButton_, &QPushButton::clicked, this,
+            [this] { this->view().songs().clearSongs(); });
     connect(showFolderButton_, &QPushButton::clicked, this,
             [this] { this->view().showSongFolder(); });
 
@@ -103,10 +104,12 @@ void SongsCard::rebuildSongRows() {
         later->setEnabled(index + 1 < total);
         layout->addWidget(earlier);
         layout->addWidget(later);
-        connect(badge, &QPushButton::clicked, this, [this, index] { view().replaceTrack(index); });
+        connect(badge, &QPushButton::clicked, this,
+                [this, index] { view().songs().replaceTrack(index); });
         connect(earlier, &QPushButton::clicked, this,
-                [this, index] { view().moveTrack(index, -1); });
-        connect(later, &QPushButton::clicked, this, [this, index] { view().moveTrack(index, 1); });
+                [this, index] { view().songs().moveTrack(index, -1); });
+        connect(later, &QPushButton::clicked, this,
+                [this, index] { view().songs().moveTrack(index, 1); });
         rowsLayout_->addWidget(row);
     }
     orderTabChainByLayout(this);

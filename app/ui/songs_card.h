@@ -8,7 +8,7 @@ namespace app::ui {
 
 class SongsCard : public ScreenCard {
 public:
-    SongsCard(ContentView& view, QWidget* parent = nullptr);
+    SongsCard(Wizard& view, QWidget* parent = nullptr);
     void refresh() override;
     QPushButton* mainButton() const override { return chooseFilesButton_; }
 

@@ -3,7 +3,7 @@
 #include "app/tool_check/tool_probes.h"
 #include "app/ui/symbols.h"
 #include "app/ui/wizard_style.h"
-#include "app/wizard/content_view.h"
+#include "app/wizard/wizard.h"
 
 namespace app::ui {
 namespace {
@@ -62,7 +62,7 @@ QFrame* makeToolCheckTile(const tools::ToolCheck& check, QWidget* parent) {
 
 }  // namespace
 
-ToolsCard::ToolsCard(ContentView& view, QWidget* parent) : ScreenCard(1, view, parent) {
+ToolsCard::ToolsCard(Wizard& view, QWidget* parent) : ScreenCard(1, view, parent) {
     content()->addWidget(
         makeLabel(QStringLiteral("Complete setup checked first"), QStringLiteral("title"), this));
     content()->addWidget(makeLabel(
@@ -101,7 +101,7 @@ ToolsCard::ToolsCard(ContentView& view, QWidget* parent) : ScreenCard(1, view, p
                    QStringLiteral("primary"), this);
     checkAgainButton_->setDefault(true);
     connect(checkAgainButton_, &QPushButton::clicked, this,
-            [this] { this->view().refreshToolChecksInBackground(); });
+            [this] { this->view().tools().refreshToolChecksInBackground(); });
     content()->addWidget(checkAgainButton_, 0, Qt::AlignLeft);
     content()->addStretch(1);
 }

@@ -9,7 +9,7 @@ namespace app::ui {
 
 class ToolsCard : public ScreenCard {
 public:
-    ToolsCard(ContentView& view, QWidget* parent = nullptr);
+    ToolsCard(Wizard& view, QWidget* parent = nullptr);
     void refresh() override;
     QPushButton* mainButton() const override { return checkAgainButton_; }
 

@@ -5,7 +5,7 @@
 
 #include "app/ui/components.h"
 #include "app/ui/screen_choice.h"
-#include "app/wizard/content_view.h"
+#include "app/wizard/wizard.h"
 
 namespace app::ui {
 
@@ -33,7 +33,7 @@ WizardHeader::WizardHeader(QWidget* parent) : QWidget(parent) {
     column->addWidget(status_);
 }
 
-void WizardHeader::refresh(const ContentView& view) {
+void WizardHeader::refresh(const Wizard& view) {
     const HeaderTexts texts = headerFor(view);
     subtitle_->setText(texts.subtitle);
     pill_->setText(texts.stepPill);

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 namespace app {
-class ContentView;
+class Wizard;
 }
 
 namespace app::ui {
@@ -14,7 +14,7 @@ namespace app::ui {
 class WizardHeader : public QWidget {
 public:
     explicit WizardHeader(QWidget* parent = nullptr);
-    void refresh(const ContentView& view);
+    void refresh(const Wizard& view);
 
     QString subtitle() const { return subtitle_->text(); }
     QString stepPill() const { return pill_->text(); }

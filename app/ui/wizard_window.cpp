@@ -14,7 +14,7 @@
 #include "app/ui/window_fit.h"
 #include "app/ui/wizard_header.h"
 #include "app/ui/wizard_style.h"
-#include "app/wizard/content_view.h"
+#include "app/wizard/wizard.h"
 
 namespace app::ui {
 namespace {
@@ -41,7 +41,7 @@ QIcon drawnAppIcon() {
 
 }  // namespace
 
-WizardWindow::WizardWindow(ContentView& view, QWidget* parent) : QMainWindow(parent), view_(view) {
+WizardWindow::WizardWindow(Wizard& view, QWidget* parent) : QMainWindow(parent), view_(view) {
     setWindowTitle(QStringLiteral("Tunewright"));
     setWindowIcon(drawnAppIcon());
     resize(preferredWindowSize);
@@ -85,7 +85,7 @@ WizardWindow::WizardWindow(ContentView& view, QWidget* parent) : QMainWindow(par
     // The main button of each screen: Ctrl+Return (a plain Return belongs to the fields).
     new MainButtonKeys(this, [this] { pressMainButton(); });
 
-    connect(&view_, &ContentView::changed, this, &WizardWindow::refresh);
+    connect(&view_, &Wizard::changed, this, &WizardWindow::refresh);
     desktopNotification_ = new DesktopNotification(view_, *this);
     refresh();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The wizard's one window: the header and the card of the current step, redrawn
-// from ContentView on every change. Below 780 pixels of content height the
+// from Wizard on every change. Below 780 pixels of content height the
 // header scrolls together with the card; from 780 up the header stays put and
 // only a card taller than the window scrolls. Interface thread only.
 
@@ -12,7 +12,7 @@
 #include "app/ui/screen_choice.h"
 
 namespace app {
-class ContentView;
+class Wizard;
 }
 
 namespace app::ui {
@@ -27,7 +27,7 @@ class DesktopNotification;
 
 class WizardWindow : public QMainWindow {
 public:
-    explicit WizardWindow(ContentView& view, QWidget* parent = nullptr);
+    explicit WizardWindow(Wizard& view, QWidget* parent = nullptr);
 
     // Runs once after the first show has finished its start-up and window fit.
     void setFirstShowHandler(std::function<void()> handler) {
@@ -58,7 +58,7 @@ private:
     void applyScrollRule();
     void pressMainButton();
 
-    ContentView& view_;
+    Wizard& view_;
     WizardHeader* header_;
     QVBoxLayout* rootLayout_;
     QVBoxLayout* contentLayout_;

@@ -18,7 +18,7 @@
 #include "app/ui/screen_card.h"
 #include "app/ui/tools_card.h"
 #include "app/ui/wizard_window.h"
-#include "app/wizard/content_view.h"
+#include "app/wizard/wizard.h"
 #include "tests/app/support/fake_platform_services.h"
 #include "tests/app/support/neutral_install.h"
 #include "tests/app/support/wizard_test_helpers.h"
@@ -124,16 +124,16 @@ int main(int argc, char* argv[]) {
         return home.filePath(relativePath);
     };
     testsupport::FakePlatformServices desktop(home.path());
-    app::ContentView view(desktop);
-    view.setToolLookupsForTesting(testsupport::neutralInstall());
-    view.setAgentLocatorForTesting([] { return std::optional<QString>(); });
+    app::Wizard view(desktop);
+    view.tools().setToolLookupsForTesting(testsupport::neutralInstall());
+    view.tools().setAgentLocatorForTesting([] { return std::optional<QString>(); });
     desktop.screenFrame = QRect(0, 0, 1600, 1000);
 
     // Steps 1 and 2 as a working install shows them.
     app::ui::WizardWindow window(view);
     window.resize(kWindowWidth, kWindowHeight);
     window.show();
-    testsupport::waitUntil([&] { return view.toolsReady(); }, 60);
+    testsupport::waitUntil([&] { return view.tools().toolsReady(); }, 60);
     bool ok = saveStepOneCard(window, outputFolder + QStringLiteral("/wizard-step1-tools.png"));
     ok = saveScreen(window, outputFolder + QStringLiteral("/wizard-step2-songs.png")) && ok;
 
@@ -141,19 +141,19 @@ int main(int argc, char* argv[]) {
     const QString songs = makeFolder(QStringLiteral("Desktop/Friday Set"));
     desktop.answerNextPanel(uitest::writeSongs(
         songs, {QStringLiteral("Golden Hour.wav"), QStringLiteral("Night Drive.wav")}, 12.0));
-    view.chooseSongFiles();
+    view.songs().chooseSongFiles();
     typeInto(&window, QStringLiteral("songStartTime1"), QStringLiteral("0:02"));
     typeInto(&window, QStringLiteral("songEndTime1"), QStringLiteral("0:09"));
     typeInto(&window, QStringLiteral("songNote1"),
              QStringLiteral("Play the opening phrase, then hand over on a clean downbeat."));
     typeInto(&window, QStringLiteral("songEndTime2"), QStringLiteral("0:10"));
     desktop.answerNextPanel({makeFolder(QStringLiteral("Desktop/Finished Edits"))});
-    view.chooseOutputFolder();
-    view.chooseFinalEndingEffect(common::FinalEndingEffect::fade);
+    view.settings().chooseOutputFolder();
+    view.settings().chooseFinalEndingEffect(common::FinalEndingEffect::fade);
     ok = saveScreen(window, outputFolder + QStringLiteral("/wizard-step3-instructions.png")) && ok;
 
     // Step 4 once the real engine has finished the edit.
-    view.createEdit();
+    view.runs().createEdit();
     const bool finished = testsupport::waitUntil(
         [&] { return !view.state().isCreatingEdit && view.state().showCreateProgressScreen; }, 180);
     if (!finished || !view.state().completedOutputFolder) {

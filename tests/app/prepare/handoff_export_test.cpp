@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/prepare/diagnostics_script.h"
+#include "app/prepare/prompt.h"
 #include "app/prepare/skill_text.h"
 #include "tests/app/support/wizard_test_helpers.h"
 #include "tests/support/generated_audio.h"
@@ -31,7 +32,7 @@ protected:
     void selectScannedFolder(const QString& folder) {
         state().selectedFolder = folder;
         state().usedDirectSongSelection = false;
-        view().scanSelectedFolder();
+        view().songs().scanSelectedFolder();
     }
     QString handoffPath(const QString& folder) { return QDir(folder).filePath("Tunewright Setup"); }
 };
@@ -39,7 +40,7 @@ protected:
 TEST_F(HandoffExport, WritesTheFourFilesAndReplacesThemOnTheNextExport) {
     const QString folder = songFolderWith(2);
     selectScannedFolder(folder);
-    ASSERT_TRUE(view().exportHandoff(true)) << state().status.toStdString();
+    ASSERT_TRUE(view().runs().exportHandoff(true)) << state().status.toStdString();
     const QDir handoff(handoffPath(folder));
     EXPECT_EQ(state().handoffFolder, handoff.path());
     EXPECT_EQ(state().status, "Created standalone edit work files in " + handoff.path());
@@ -50,8 +51,9 @@ TEST_F(HandoffExport, WritesTheFourFilesAndReplacesThemOnTheNextExport) {
     testsupport::writeFile(handoff.filePath("fast-time-render-log.txt"), "");  // a run's file
 
     state().outputFolder = wizard.makeFolder("Desktop/Edits");
-    ASSERT_TRUE(view().exportHandoff(true)) << state().status.toStdString();
-    EXPECT_EQ(readText(handoff.filePath("velvetcut-prompt.md")), view().buildPrompt());
+    ASSERT_TRUE(view().runs().exportHandoff(true)) << state().status.toStdString();
+    EXPECT_EQ(readText(handoff.filePath("velvetcut-prompt.md")),
+              app::prepare::buildPrompt(state()));
     EXPECT_EQ(readText(handoff.filePath("run-audio-diagnostics.sh")),
               app::prepare::diagnosticsScript(folder));
     EXPECT_EQ(readText(handoff.filePath("velvetcut-skill/SKILL.md")), app::prepare::skillText());
@@ -76,12 +78,12 @@ TEST_F(HandoffExport, WritesTheFourFilesAndReplacesThemOnTheNextExport) {
 }
 
 TEST_F(HandoffExport, RefusesWithoutAFolderOrSongs) {
-    EXPECT_FALSE(view().exportHandoff(true));
+    EXPECT_FALSE(view().runs().exportHandoff(true));
     EXPECT_EQ(state().status, "Choose a song folder first.");
 
     const QString empty = wizard.makeFolder("Desktop/Empty");
     selectScannedFolder(empty);
-    EXPECT_FALSE(view().exportHandoff(true));
+    EXPECT_FALSE(view().runs().exportHandoff(true));
     EXPECT_EQ(state().status, "No audio files found. Add 1, 2, or 3 songs to the folder first.");
     EXPECT_FALSE(QFileInfo::exists(handoffPath(empty)));
     EXPECT_FALSE(state().handoffFolder.has_value());  // four songs: Create Edit's test
@@ -94,12 +96,12 @@ TEST_F(HandoffExport, DropsSongsDeletedAfterADirectPick) {
     const QString second = state().tracks[1].url;
     ASSERT_TRUE(QFile::remove(second));
 
-    ASSERT_TRUE(view().exportHandoff(true)) << state().status.toStdString();
+    ASSERT_TRUE(view().runs().exportHandoff(true)) << state().status.toStdString();
     ASSERT_EQ(state().tracks.size(), 1u);
     EXPECT_FALSE(state().songGuidance.contains(second));
 
     ASSERT_TRUE(QFile::remove(state().tracks[0].url));
-    EXPECT_FALSE(view().exportHandoff(true));
+    EXPECT_FALSE(view().runs().exportHandoff(true));
     EXPECT_EQ(state().status, "No audio files found. Add 1, 2, or 3 songs to the folder first.");
 }
 
@@ -110,7 +112,7 @@ TEST_F(HandoffExport, ReportsAFileInTheWayOfTheHandoffFolder) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
-    EXPECT_FALSE(view().exportHandoff(true));
+    EXPECT_FALSE(view().runs().exportHandoff(true));
     EXPECT_TRUE(state().status.startsWith("Could not create music edit setup files: "))
         << state().status.toStdString();
     EXPECT_FALSE(state().handoffFolder.has_value());

@@ -20,7 +20,7 @@ protected:
         useAgent(makeAgent(agentBody));
         pickSongs(1);
         askForAnEffect();
-        view().createEdit();
+        view().runs().createEdit();
         ASSERT_TRUE(state().isCreatingEdit);
     }
 };
@@ -100,7 +100,7 @@ TEST_P(AgentSignIn, CreateEditStartsOnlyAnAgentNotKnownToBeSignedOut) {
         app::tools::ToolCheck found;
         found.name = "Codex CLI";
         found.isReady = GetParam().checkFoundTheAgent;
-        view().applyToolCheckResults({found, app::tools::agentLoginCheck(agent)});
+        view().tools().applyToolCheckResults({found, app::tools::agentLoginCheck(agent)});
     }
     pickSongs(1);
     askForAnEffect();

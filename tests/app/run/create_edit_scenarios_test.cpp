@@ -16,11 +16,11 @@ class CreateEditScenario : public runtest::RunTest {
 protected:
     void chooseFolder(const QString& folder) {
         desktop().answerNextPanel({folder});
-        view().chooseSongFolder();
+        view().songs().chooseSongFolder();
     }
     void chooseFiles(const QStringList& paths) {
         desktop().answerNextPanel(paths);
-        view().chooseSongFiles();
+        view().songs().chooseSongFiles();
     }
 
     // The file names and the notes of the job's songs, in play order.
@@ -48,8 +48,8 @@ TEST_F(CreateEditScenario, AMovedFolderOrderStillLosesASongDeletedBeforeCreateEd
     const QStringList songs =
         testsupport::writeSongs(songFolder, {"a.wav", "b.wav", "c.wav"}, 0.3, 0.0);
     chooseFolder(songFolder);
-    view().moveTrack(2, -2);  // c, b, a
-    view().setSongGuidanceText(state().tracks[1], "Cut on the downbeat");
+    view().songs().moveTrack(2, -2);  // c, b, a
+    view().settings().setSongGuidanceText(state().tracks[1], "Cut on the downbeat");
     QFile::remove(songs[0]);
     createWithOutputFolder();
 
@@ -70,7 +70,8 @@ TEST_F(CreateEditScenario, NarrowingThreePickedSongsToTwoDropsTheirThreeSongDefa
     EXPECT_EQ(jobFileNames(), QStringList({"one.wav", "two.wav"}));
     // A three-song default in the job would be read as a typed "End time" and a digit.
     EXPECT_EQ(jobNotes(), QStringList({"", ""}));
-    EXPECT_EQ(view().songGuidanceText(state().tracks[1]), app::songs::starterGuidance(1, 2));
+    EXPECT_EQ(view().settings().songGuidanceText(state().tracks[1]),
+              app::songs::starterGuidance(1, 2));
 }
 
 TEST_F(CreateEditScenario, ASongDeletedFromAScannedFolderLeavesNoStaleDefault) {
@@ -78,20 +79,21 @@ TEST_F(CreateEditScenario, ASongDeletedFromAScannedFolderLeavesNoStaleDefault) {
     const QStringList songs =
         testsupport::writeSongs(songFolder, {"one.wav", "two.wav", "three.wav"}, 0.3, 0.0);
     chooseFolder(songFolder);
-    view().setSongGuidanceText(state().tracks[0], "Keep the intro");
+    view().settings().setSongGuidanceText(state().tracks[0], "Keep the intro");
     QFile::remove(songs[1]);
     createWithOutputFolder();
 
     EXPECT_EQ(jobFileNames(), QStringList({"one.wav", "three.wav"}));
     EXPECT_EQ(jobNotes(), QStringList({"Keep the intro", ""}));
-    EXPECT_EQ(view().songGuidanceText(state().tracks[1]), app::songs::starterGuidance(1, 2));
+    EXPECT_EQ(view().settings().songGuidanceText(state().tracks[1]),
+              app::songs::starterGuidance(1, 2));
 }
 
 // With Local Only, an edit the engine cannot make is refused before the engine starts.
 TEST_F(CreateEditScenario, AnEffectAskedBesideANegatedClauseIsNotMadeLocally) {
     useFakeEngine("exit 2", true);
     chooseFiles(testsupport::writeSongs(songFolder, {"one.wav", "two.wav"}, 0.3, 0.0));
-    view().setSongGuidanceText(state().tracks[1], "tape stop into song 3, no gap");
+    view().settings().setSongGuidanceText(state().tracks[1], "tape stop into song 3, no gap");
     createWithOutputFolder();
     EXPECT_FALSE(QFile::exists(handoffFile("fast-time-render-job.json")));
     const QString refusal =
@@ -105,8 +107,8 @@ TEST_F(CreateEditScenario, AnEffectAskedBesideANegatedClauseIsNotMadeLocally) {
     EXPECT_TRUE(state().createLog.endsWith("\n" + refusal));
     EXPECT_EQ(state().status, "The local engine needs AI help for this edit.");
 
-    view().backToInstructions();
-    view().setSongGuidanceText(state().tracks[1], "no pause, just cut");
+    view().progress().backToInstructions();
+    view().settings().setSongGuidanceText(state().tracks[1], "no pause, just cut");
     createWithOutputFolder();
     EXPECT_EQ(jobNotes(), QStringList({"", "no pause, just cut"}));
 }
@@ -117,10 +119,10 @@ TEST_F(CreateEditScenario, AToolCheckEndingAfterStopLeavesTheStoppedStatus) {
     chooseFiles(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
     ASSERT_TRUE(state().isCheckingTools);  // the pick started the check
     state().outputFolder = outputFolder;
-    view().createEdit();
+    view().runs().createEdit();
     ASSERT_TRUE(testsupport::waitUntil([&] { return state().createLog.contains("scanning"); }, 10));
     ASSERT_TRUE(state().isCheckingTools) << "the check ended before Stop";
-    view().stopCreateEdit();
+    view().runs().stopCreateEdit();
     ASSERT_TRUE(waitForEnd(10));
 
     ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCheckingTools; }, 60));

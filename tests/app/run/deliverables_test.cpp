@@ -136,13 +136,13 @@ class SavedDeliverableProgress : public runtest::RunTest {};
 TEST_F(SavedDeliverableProgress, HoldsSaveNearlyFull) {
     state().createSteps = app::run::defaultCreateSteps();
     state().createSteps[4].progress = 0.99;
-    view().showSavedDeliverablesProgress("/tmp/out/Mix - DJ edit.mp3");
+    view().progress().showSavedDeliverablesProgress("/tmp/out/Mix - DJ edit.mp3");
     EXPECT_EQ(step("save").state, app::run::ProgressRowState::running);
     EXPECT_DOUBLE_EQ(step("save").progress, 0.99);
     EXPECT_TRUE(step("save").detail.startsWith("The 320 kbps MP3 file is saved."));
 
     state().createSteps[4].progress = 0.2;
-    view().showSavedDeliverablesProgress("/tmp/out/Mix - DJ edit.mp3");
+    view().progress().showSavedDeliverablesProgress("/tmp/out/Mix - DJ edit.mp3");
     EXPECT_DOUBLE_EQ(step("save").progress, 0.975);
 }
 

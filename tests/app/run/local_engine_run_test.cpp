@@ -19,28 +19,28 @@ protected:
 };
 
 TEST_F(LocalEngineRun, CreateEditRefusesUnreadySetupsWithoutTheProgressScreen) {
-    view().createEdit();
+    view().runs().createEdit();
     EXPECT_EQ(state().status, "Choose 1, 2, or 3 songs first.");
 
     pickSongs(2);
     state().outputFolder.reset();
-    view().createEdit();
+    view().runs().createEdit();
     EXPECT_EQ(state().status, "Choose an output folder before creating the edit.");
 
     state().outputFolder = writeFile(wizard.homePath() + "/a file", "x") + "/Edits";
-    view().createEdit();
+    view().runs().createEdit();
     EXPECT_TRUE(state().status.startsWith("Could not use that output folder: "))
         << state().status.toStdString();
 
     state().outputFolder = outputFolder;
     for (const auto& track : state().tracks) QFile::remove(track.url);
-    view().createEdit();
+    view().runs().createEdit();
     EXPECT_EQ(state().status, "No audio files found. Add 1, 2, or 3 songs first.");
 
     // A scanned folder holding four songs.
     for (int n = 1; n <= 4; ++n) writeFile(songFolder + QString("/extra %1.mp3").arg(n), "x");
     state().usedDirectSongSelection = false;
-    view().createEdit();
+    view().runs().createEdit();
     EXPECT_EQ(state().status, "This setup expects 1, 2, or 3 source songs.");
     EXPECT_FALSE(state().showCreateProgressScreen);
     EXPECT_FALSE(state().isCreatingEdit);
@@ -50,10 +50,10 @@ TEST_F(LocalEngineRun, CreateEditRefusesUnreadySetupsWithoutTheProgressScreen) {
 TEST_F(LocalEngineRun, StopInsideThePauseStartsNothing) {
     useFakeEngine("touch '" + markerPath().toUtf8() + "'");
     pickSongs(1);
-    view().createEdit();
+    view().runs().createEdit();
     EXPECT_EQ(state().status, "Creating the music edit...");
     EXPECT_EQ(state().createLog, "Preparing the songs.");
-    view().stopCreateEdit();
+    view().runs().stopCreateEdit();
     testsupport::waitUntil([] { return false; }, 0.5);
     EXPECT_FALSE(QFile::exists(handoffFile("fast-time-render-job.json")));
     EXPECT_FALSE(QFile::exists(markerPath()));
@@ -75,31 +75,31 @@ TEST_F(LocalEngineRun, AFinishedMp3CountsOnlyWithExitStatusZero) {
 TEST_F(LocalEngineRun, ALateHandlerOfAnEarlierRunNeverTouchesTheNewRun) {
     useFakeEngine("echo started\nexec sleep 30");
     pickSongs(1);
-    view().createEdit();
+    view().runs().createEdit();
     ASSERT_TRUE(testsupport::waitUntil([&] { return state().createLog.contains("scanning"); }, 10));
 
     // Stop, Back and Create Edit again before the first run's handler arrives.
-    view().stopCreateEdit();
-    view().backToInstructions();
-    view().createEdit();
+    view().runs().stopCreateEdit();
+    view().progress().backToInstructions();
+    view().runs().createEdit();
     ASSERT_TRUE(state().isCreatingEdit);
     testsupport::waitUntil([] { return false; }, 2.0);  // the first run ends meanwhile
 
     EXPECT_TRUE(state().isCreatingEdit);
-    EXPECT_FALSE(view().createWasStopped());
+    EXPECT_FALSE(view().progress().createWasStopped());
     EXPECT_EQ(step("analyze").state, app::run::ProgressRowState::running);
     EXPECT_NE(state().status, "Edit stopped. You can go back and make changes.");
-    view().stopCreateEdit();
+    view().runs().stopCreateEdit();
     ASSERT_TRUE(waitForEnd(10));
 }
 
 TEST_F(LocalEngineRun, NewSongsPickedAfterStopKeepTheStoppedRunsLateUpdatesAway) {
     useFakeEngine("trap 'sleep 1; exit 1' TERM\necho started\nwhile :; do sleep 0.1; done");
     pickSongs(1);
-    view().createEdit();
+    view().runs().createEdit();
     ASSERT_TRUE(testsupport::waitUntil([&] { return state().createLog.contains("scanning"); }, 10));
 
-    view().stopCreateEdit();
+    view().runs().stopCreateEdit();
     pickSongs(2);  // while the stopped engine is still ending
     const QString pickedStatus = state().status;
     testsupport::waitUntil([] { return false; }, 2.5);  // the stopped run ends meanwhile
@@ -258,7 +258,7 @@ TEST_F(LocalEngineRun, LameFromTheCommandLineIsAcceptedAndGivenToTheEngine) {
     ASSERT_FALSE(app::tools::bundledToolPath(desktop().resourceFolderPath, "lame"));
 
     desktop().answerNextPanel(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
-    view().chooseSongFiles();
+    view().songs().chooseSongFiles();
     ASSERT_EQ(state().tracks.size(), 1u) << state().status.toStdString();
     state().outputFolder = outputFolder;
     ASSERT_TRUE(createAndFinish());

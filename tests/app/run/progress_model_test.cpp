@@ -21,8 +21,8 @@ protected:
     }
 
     void run(const char* id, double progress) {
-        view().setCreateStep(app::run::createStepFromRawValue(id).value(),
-                             ProgressRowState::running, progress, "working");
+        view().progress().setCreateStep(app::run::createStepFromRawValue(id).value(),
+                                        ProgressRowState::running, progress, "working");
     }
 
     QDateTime clock = kNow;
@@ -40,7 +40,7 @@ TEST_F(ProgressModel, TimeMovesTheAgentsRowsForwardAndHandsEachOver) {
             ASSERT_LT(advances, 100) << "never handed over";
             const double before = step(id).progress;
             const int tick = state().createStatusTick;
-            view().advanceVisibleEditProgress();
+            view().progress().advanceVisibleEditProgress();
             EXPECT_GT(step(id).progress, before);
             EXPECT_EQ(state().createStatusTick, tick + 1);
             if (!wordings.contains(step(id).detail)) wordings << step(id).detail;
@@ -50,7 +50,7 @@ TEST_F(ProgressModel, TimeMovesTheAgentsRowsForwardAndHandsEachOver) {
         EXPECT_EQ(step(following).state, ProgressRowState::running);
         EXPECT_DOUBLE_EQ(step(following).progress, 0.1);
         EXPECT_EQ(state().createLog,
-                  view().progressLog(*app::run::createStepFromRawValue(following)));
+                  view().progress().progressLog(*app::run::createStepFromRawValue(following)));
         if (QString(id) == "analyze") {
             ASSERT_EQ(wordings.size(), 4) << wordings.join('\n').toStdString();
             for (const char* phrase : {"scanning", "checking beats", "confirming"}) {
@@ -61,13 +61,13 @@ TEST_F(ProgressModel, TimeMovesTheAgentsRowsForwardAndHandsEachOver) {
     }
 
     // The last timed row stops below full and stays running; only the save moves it on.
-    for (int advance = 0; advance < 100; ++advance) view().advanceVisibleEditProgress();
+    for (int advance = 0; advance < 100; ++advance) view().progress().advanceVisibleEditProgress();
     const double capped = step("render").progress;
     EXPECT_LT(capped, 1.0);
     EXPECT_EQ(step("render").state, ProgressRowState::running);
     EXPECT_TRUE(state().createLog.startsWith("Still building and checking the edit."));
     const int tick = state().createStatusTick;
-    view().advanceVisibleEditProgress();
+    view().progress().advanceVisibleEditProgress();
     EXPECT_DOUBLE_EQ(step("render").progress, capped);
     EXPECT_EQ(state().createStatusTick, tick + 1);
     EXPECT_EQ(step("save").state, ProgressRowState::pending);
@@ -77,12 +77,12 @@ TEST_F(ProgressModel, TimeMovesTheAgentsRowsForwardAndHandsEachOver) {
 TEST_F(ProgressModel, LocalEngineRowsMoveOnTheEnginesStepsOnly) {
     state().isUsingLocalEngine = true;
     run("analyze", 0.18);
-    for (int advance = 0; advance < 100; ++advance) view().advanceVisibleEditProgress();
+    for (int advance = 0; advance < 100; ++advance) view().progress().advanceVisibleEditProgress();
     EXPECT_EQ(step("analyze").state, ProgressRowState::running);
     EXPECT_DOUBLE_EQ(step("analyze").progress, 0.95);
     EXPECT_EQ(step("cuts").state, ProgressRowState::pending);
 
-    view().followEngineMilestone(app::run::EngineMilestone::cutsDone);
+    view().progress().followEngineMilestone(app::run::EngineMilestone::cutsDone);
     EXPECT_EQ(step("analyze").state, ProgressRowState::done);
     EXPECT_EQ(step("cuts").state, ProgressRowState::done);
     // Each row reads what it reads when the finished edit marks it done.
@@ -90,26 +90,28 @@ TEST_F(ProgressModel, LocalEngineRowsMoveOnTheEnginesStepsOnly) {
     EXPECT_EQ(step("cuts").detail, "Timing and phrase targets snapped to clean cut points.");
     EXPECT_EQ(step("render").state, ProgressRowState::running);
     EXPECT_DOUBLE_EQ(step("render").progress, 0.1);
-    EXPECT_EQ(state().createLog, view().progressLog(app::run::CreateStep::render));
+    EXPECT_EQ(state().createLog, view().progress().progressLog(app::run::CreateStep::render));
 
-    view().followEngineMilestone(app::run::EngineMilestone::renderDone);
-    view().followEngineMilestone(app::run::EngineMilestone::cutsDone);  // late: changes nothing
+    view().progress().followEngineMilestone(app::run::EngineMilestone::renderDone);
+    view().progress().followEngineMilestone(
+        app::run::EngineMilestone::cutsDone);  // late: changes nothing
     EXPECT_EQ(step("render").state, ProgressRowState::done);
     EXPECT_EQ(step("render").detail, "Continuous 320 kbps MP3 built.");
     EXPECT_EQ(step("save").state, ProgressRowState::running);
-    EXPECT_EQ(step("save").detail, view().progressDetail(app::run::CreateStep::save, 0.1));
-    EXPECT_EQ(state().createLog, view().progressLog(app::run::CreateStep::save));
-    for (int advance = 0; advance < 10; ++advance) view().advanceVisibleEditProgress();
+    EXPECT_EQ(step("save").detail,
+              view().progress().progressDetail(app::run::CreateStep::save, 0.1));
+    EXPECT_EQ(state().createLog, view().progress().progressLog(app::run::CreateStep::save));
+    for (int advance = 0; advance < 10; ++advance) view().progress().advanceVisibleEditProgress();
     EXPECT_DOUBLE_EQ(step("save").progress, 0.1);
 
     // A stopped run, or the agent's, ignores the engine's lines.
     state().createSteps = app::run::defaultCreateSteps();
     run("analyze", 0.5);
     state().isUsingLocalEngine = false;
-    view().followEngineMilestone(app::run::EngineMilestone::cutsDone);
+    view().progress().followEngineMilestone(app::run::EngineMilestone::cutsDone);
     state().isUsingLocalEngine = true;
     state().isCreatingEdit = false;
-    view().followEngineMilestone(app::run::EngineMilestone::renderDone);
+    view().progress().followEngineMilestone(app::run::EngineMilestone::renderDone);
     EXPECT_EQ(step("analyze").state, ProgressRowState::running);
     EXPECT_EQ(step("render").state, ProgressRowState::pending);
 }
@@ -141,21 +143,22 @@ TEST(EngineMilestoneReader, ReadsWholeStepLinesAcrossChunks) {
 TEST_F(ProgressModel, VisibleProgressNeedsARunningTimedStep) {
     run("prepare", 0.35);
     run("save", 0.5);
-    view().advanceVisibleEditProgress();
+    view().progress().advanceVisibleEditProgress();
     EXPECT_EQ(state().createStatusTick, 0);
     EXPECT_DOUBLE_EQ(step("save").progress, 0.5);
 
     run("analyze", 0.18);
     state().isCreatingEdit = false;
-    view().advanceVisibleEditProgress();
+    view().progress().advanceVisibleEditProgress();
     EXPECT_EQ(state().createStatusTick, 0);
     EXPECT_DOUBLE_EQ(step("analyze").progress, 0.18);
 }
 
 TEST_F(ProgressModel, StoppingKeepsTheRunningStepBelowFullAndLabelsTheWaitingOnes) {
-    view().setCreateStep(app::run::CreateStep::prepare, ProgressRowState::done, 1.0, "Ready.");
+    view().progress().setCreateStep(app::run::CreateStep::prepare, ProgressRowState::done, 1.0,
+                                    "Ready.");
     run("analyze", 0.995);
-    view().markCreateStepStopped("Stopped by the user.");
+    view().progress().markCreateStepStopped("Stopped by the user.");
     EXPECT_EQ(step("analyze").state, ProgressRowState::stopped);
     EXPECT_DOUBLE_EQ(step("analyze").progress, 0.98);
     EXPECT_EQ(step("analyze").detail, "Stopped by the user.");
@@ -165,44 +168,44 @@ TEST_F(ProgressModel, StoppingKeepsTheRunningStepBelowFullAndLabelsTheWaitingOne
     }
 
     // A second stop (the run's own handler) stops the first step still waiting.
-    view().markCreateStepStopped("Stopped by the user.");
+    view().progress().markCreateStepStopped("Stopped by the user.");
     EXPECT_EQ(step("cuts").state, ProgressRowState::stopped);
     EXPECT_DOUBLE_EQ(step("cuts").progress, 0.0);
     EXPECT_EQ(step("prepare").state, ProgressRowState::done);
-    EXPECT_TRUE(view().createWasStopped());
-    EXPECT_FALSE(view().createHasFailed());
+    EXPECT_TRUE(view().progress().createWasStopped());
+    EXPECT_FALSE(view().progress().createHasFailed());
 }
 
 TEST_F(ProgressModel, FailingLeavesASavedEditAlone) {
     for (auto& each : state().createSteps) each.state = ProgressRowState::done;
-    view().markCreateStepFailed("Broken.");
-    EXPECT_FALSE(view().createHasFailed());
+    view().progress().markCreateStepFailed("Broken.");
+    EXPECT_FALSE(view().progress().createHasFailed());
     step("save").state = ProgressRowState::stopped;
-    view().markCreateStepFailed("Broken.");
+    view().progress().markCreateStepFailed("Broken.");
     EXPECT_EQ(step("save").state, ProgressRowState::failed);
 }
 
 TEST_F(ProgressModel, CurrentStepPrefersRunningThenFailedThenStoppedThenLastDone) {
-    EXPECT_FALSE(view().currentCreateStep());
-    EXPECT_EQ(view().currentEditWorkLabel(), "starting the edit");
+    EXPECT_FALSE(view().progress().currentCreateStep());
+    EXPECT_EQ(view().progress().currentEditWorkLabel(), "starting the edit");
     step("prepare").state = ProgressRowState::done;
     step("analyze").state = ProgressRowState::done;
-    EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::analyze);
+    EXPECT_EQ(view().progress().currentCreateStep()->id, app::run::CreateStep::analyze);
     step("save").state = ProgressRowState::stopped;
-    EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::save);
+    EXPECT_EQ(view().progress().currentCreateStep()->id, app::run::CreateStep::save);
     step("render").state = ProgressRowState::failed;
-    EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::render);
+    EXPECT_EQ(view().progress().currentCreateStep()->id, app::run::CreateStep::render);
     step("cuts").state = ProgressRowState::running;
-    EXPECT_EQ(view().currentCreateStep()->id, app::run::CreateStep::cuts);
-    EXPECT_EQ(view().currentEditWorkLabel(), "finding edit points");
+    EXPECT_EQ(view().progress().currentCreateStep()->id, app::run::CreateStep::cuts);
+    EXPECT_EQ(view().progress().currentEditWorkLabel(), "finding edit points");
 }
 
 TEST_F(ProgressModel, TheShortLogKeepsTheLastFiveNonBlankLines) {
     state().createLog = "one\ntwo\n\n   \nthree\n four \nfive\nsix\nseven";
-    view().appendCreateLog("  eight  ");
+    view().progress().appendCreateLog("  eight  ");
     EXPECT_EQ(state().createLog, "four\nfive\nsix\nseven\neight");
     state().createLog.clear();
-    view().appendCreateLog("only");
+    view().progress().appendCreateLog("only");
     EXPECT_EQ(state().createLog, "only");
 }
 
@@ -213,59 +216,64 @@ TEST_F(ProgressModel, CommandSummaryIsTheLastTwoNonBlankLines) {
 }
 
 TEST_F(ProgressModel, ElapsedTextCountsWholeSecondsAndNeverGoesNegative) {
-    EXPECT_EQ(view().elapsedText(std::nullopt), "0:00");
-    EXPECT_EQ(view().elapsedText(kNow.addSecs(-3725)), "62:05");
-    EXPECT_EQ(view().elapsedText(kNow.addMSecs(-75999)), "1:15");
-    EXPECT_EQ(view().elapsedText(kNow.addSecs(-9)), "0:09");
-    EXPECT_EQ(view().elapsedText(kNow.addSecs(30)), "0:00");
+    EXPECT_EQ(app::run::elapsedText(std::nullopt, kNow), "0:00");
+    EXPECT_EQ(app::run::elapsedText(kNow.addSecs(-3725), kNow), "62:05");
+    EXPECT_EQ(app::run::elapsedText(kNow.addMSecs(-75999), kNow), "1:15");
+    EXPECT_EQ(app::run::elapsedText(kNow.addSecs(-9), kNow), "0:09");
+    EXPECT_EQ(app::run::elapsedText(kNow.addSecs(30), kNow), "0:00");
 }
 
 TEST_F(ProgressModel, TheStallNoticeAppearsOnlyAfterThreeMinutesWithoutActivity) {
     state().isUsingLocalEngine = true;
     run("render", 0.5);
     clock = kNow.addSecs(180);
-    EXPECT_EQ(view().liveEditMessage(), view().progressDetail(app::run::CreateStep::render, 0.5));
+    EXPECT_EQ(view().progress().liveEditMessage(),
+              view().progress().progressDetail(app::run::CreateStep::render, 0.5));
     clock = kNow.addSecs(181);
-    EXPECT_TRUE(view().liveEditMessage().contains("activity has appeared for 3:01. You can keep"));
-    EXPECT_EQ(view().liveEditHeadline(), "Build Edit");
-    EXPECT_TRUE(view().liveEditTimingText().endsWith("| Last activity: 3:01 ago"));
+    EXPECT_TRUE(view().progress().liveEditMessage().contains(
+        "activity has appeared for 3:01. You can keep"));
+    EXPECT_EQ(view().progress().liveEditHeadline(), "Build Edit");
+    EXPECT_TRUE(view().progress().liveEditTimingText().endsWith("| Last activity: 3:01 ago"));
 
     state().lastEditActivityAt = kNow.addSecs(100);
-    EXPECT_EQ(view().liveEditMessage(), view().progressDetail(app::run::CreateStep::render, 0.5));
+    EXPECT_EQ(view().progress().liveEditMessage(),
+              view().progress().progressDetail(app::run::CreateStep::render, 0.5));
 
     // A stopped, failed or completed run never shows it.
     state().lastEditActivityAt = kNow;
     state().completedOutputFolder = "/tmp/out";
-    EXPECT_TRUE(view().liveEditMessage().startsWith("The finished MP3 and edit notes are saved"));
+    EXPECT_TRUE(view().progress().liveEditMessage().startsWith(
+        "The finished MP3 and edit notes are saved"));
     state().completedOutputFolder.reset();
-    view().markCreateStepStopped("Stopped by the user.");
-    EXPECT_TRUE(view().liveEditMessage().startsWith("The background edit was cancelled."));
+    view().progress().markCreateStepStopped("Stopped by the user.");
+    EXPECT_TRUE(
+        view().progress().liveEditMessage().startsWith("The background edit was cancelled."));
 
     // Once the run is over the line is its length alone, and the length stays.
     clock = kNow.addSecs(200);
-    view().stopCreateEdit();
+    view().runs().stopCreateEdit();
     clock = kNow.addSecs(500);
-    EXPECT_EQ(view().liveEditTimingText(), "Elapsed: 3:20");
+    EXPECT_EQ(view().progress().liveEditTimingText(), "Elapsed: 3:20");
 }
 
 TEST_F(ProgressModel, LivePanelPutsCompletionBeforeFailureBeforeStop) {
     using app::run::StatusColor;
     run("cuts", 0.3);
-    EXPECT_EQ(view().liveEditTimingText(),
+    EXPECT_EQ(view().progress().liveEditTimingText(),
               "Elapsed: 0:00 | Estimated remaining: about 1-2 minutes | Last activity: 0:00 ago");
-    view().markCreateStepStopped("Stopped by the user.");
-    view().markCreateStepFailed("Broken.");
-    EXPECT_EQ(view().liveEditHeadline(), "Problem found");
-    EXPECT_EQ(view().liveEditSymbolName(), "exclamationmark.triangle.fill");
-    EXPECT_EQ(view().liveEditStatusColor(), StatusColor::red);
+    view().progress().markCreateStepStopped("Stopped by the user.");
+    view().progress().markCreateStepFailed("Broken.");
+    EXPECT_EQ(view().progress().liveEditHeadline(), "Problem found");
+    EXPECT_EQ(view().progress().liveEditSymbolName(), "exclamationmark.triangle.fill");
+    EXPECT_EQ(view().progress().liveEditStatusColor(), StatusColor::red);
     state().completedOutputFolder = "/tmp/out";
-    EXPECT_EQ(view().liveEditHeadline(), "Complete");
-    EXPECT_EQ(view().liveEditStatusColor(), StatusColor::green);
+    EXPECT_EQ(view().progress().liveEditHeadline(), "Complete");
+    EXPECT_EQ(view().progress().liveEditStatusColor(), StatusColor::green);
 }
 
 TEST_F(ProgressModel, BackWaitsForStop) {
     state().showCreateProgressScreen = true;
-    view().backToInstructions();
+    view().progress().backToInstructions();
     EXPECT_EQ(state().status, "Stop the edit before going back to change the setup.");
     EXPECT_TRUE(state().showCreateProgressScreen);
 }

@@ -47,7 +47,7 @@ protected:
         songFolder = wizard.makeFolder("Desktop/Set");
         outputFolder = wizard.makeFolder("Desktop/Edits");
         // Every short log and status the screen would have shown, in order.
-        QObject::connect(wizard.view.get(), &app::ContentView::changed, [this] {
+        QObject::connect(wizard.view.get(), &app::Wizard::changed, [this] {
             if (logHistory.isEmpty() || logHistory.back() != state().createLog) {
                 logHistory << state().createLog;
             }
@@ -65,7 +65,8 @@ protected:
     void pickSongs(int count) {
         QStringList names;
         for (int n = 1; n <= count; ++n) names << QStringLiteral("song %1.wav").arg(n);
-        view().handleAudioFileSelection(testsupport::writeSongs(songFolder, names, 0.3, 0.0));
+        view().songs().handleAudioFileSelection(
+            testsupport::writeSongs(songFolder, names, 0.3, 0.0));
         ASSERT_EQ(state().tracks.size(), static_cast<size_t>(count))
             << state().status.toStdString();
         state().outputFolder = outputFolder;
@@ -73,7 +74,7 @@ protected:
 
     // The agent the run finds, or none (then the mode is Local Only).
     void useAgent(const std::optional<QString>& agentPath) {
-        view().setAgentLocatorForTesting([agentPath] { return agentPath; });
+        view().tools().setAgentLocatorForTesting([agentPath] { return agentPath; });
         state().aiAssistMode = agentPath ? app::songs::AIAssistMode::agentFallback
                                          : app::songs::AIAssistMode::localOnly;
     }
@@ -95,7 +96,7 @@ protected:
     }
     // A note on the song that only the agent can carry out.
     void askForAnEffect(size_t track = 0) {
-        view().setSongGuidanceText(state().tracks[track], "Add a tape stop at the end.");
+        view().settings().setSongGuidanceText(state().tracks[track], "Add a tape stop at the end.");
     }
 
     // The render job the last run wrote.
@@ -110,7 +111,7 @@ protected:
 
     // Creates the edit and waits until the run has ended (or `timeoutSeconds` passed).
     bool createAndFinish(double timeoutSeconds = 30) {
-        view().createEdit();
+        view().runs().createEdit();
         if (!state().isCreatingEdit) return false;
         return waitForEnd(timeoutSeconds);
     }

@@ -48,7 +48,7 @@ protected:
             pickSongs(1);
             askForAnEffect();
         }
-        view().createEdit();
+        view().runs().createEdit();
         ASSERT_TRUE(state().isCreatingEdit);
         ASSERT_TRUE(testsupport::waitUntil(
             [&] { return pidIn(childPidFile()) > 0 && pidIn(grandchildPidFile()) > 0; }, 10));
@@ -65,7 +65,7 @@ TEST_P(StopRun, EndsTheChildAndTheGrandchildItStarted) {
     QElapsedTimer timer;
     timer.start();
     if (GetParam().ending == Ending::stop) {
-        view().stopCreateEdit();
+        view().runs().stopCreateEdit();
         ASSERT_TRUE(waitForEnd(15));
         EXPECT_EQ(stepStates(), QStringList({"Done", "Stopped", "Stopped", "Waiting", "Waiting"}));
         EXPECT_EQ(state().status, "Edit stopped. You can go back and make changes.");

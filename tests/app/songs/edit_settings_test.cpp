@@ -13,23 +13,24 @@ TEST_F(SongTest, TimesAreStoredAsTypedAndTidiedByTheSync) {
     pickSongs(makeFiles("Desktop/Set", {"a.mp3", "b.mp3"}));
     const auto first = state().tracks[0];
     const auto second = state().tracks[1];
-    view().setSongStartTime(first, " 1:04 ");
-    view().setSongEndTime(first, " 2:10 ");
-    view().setSongStartTime(second, " \n");
-    view().setSongGuidanceText(second, "");
-    EXPECT_EQ(view().songStartTime(first), " 1:04 ");
+    view().settings().setSongStartTime(first, " 1:04 ");
+    view().settings().setSongEndTime(first, " 2:10 ");
+    view().settings().setSongStartTime(second, " \n");
+    view().settings().setSongGuidanceText(second, "");
+    EXPECT_EQ(view().settings().songStartTime(first), " 1:04 ");
 
-    view().syncSongTimingFields();
-    view().syncSongGuidance();
-    EXPECT_EQ(view().songStartTime(first), "1:04");
-    EXPECT_EQ(view().songEndTime(first), " 2:10 ");
-    EXPECT_EQ(view().songStartTime(second), "0:00");
-    EXPECT_EQ(view().songGuidanceText(second), "");  // an emptied note is the user's choice
+    view().settings().syncSongTimingFields();
+    view().settings().syncSongGuidance();
+    EXPECT_EQ(view().settings().songStartTime(first), "1:04");
+    EXPECT_EQ(view().settings().songEndTime(first), " 2:10 ");
+    EXPECT_EQ(view().settings().songStartTime(second), "0:00");
+    EXPECT_EQ(view().settings().songGuidanceText(second),
+              "");  // an emptied note is the user's choice
 
     // A song that leaves the list loses its entries.
     state().tracks.pop_back();
-    view().syncSongTimingFields();
-    view().syncSongGuidance();
+    view().settings().syncSongTimingFields();
+    view().settings().syncSongGuidance();
     EXPECT_FALSE(state().songStartTimes.contains(second.url) ||
                  state().songEndTimes.contains(second.url) ||
                  state().songGuidance.contains(second.url));
@@ -37,16 +38,16 @@ TEST_F(SongTest, TimesAreStoredAsTypedAndTidiedByTheSync) {
 
 TEST_F(SongTest, ChoicesAreStoredAndRestoredOnlyWhenKnown) {
     EXPECT_TRUE(state().snapToBeat);
-    view().chooseFinalEndingEffect(FinalEndingEffect::echoFade);
-    view().chooseAIAssistMode(AIAssistMode::providerLater);
-    view().chooseSnapToBeat(false);
+    view().settings().chooseFinalEndingEffect(FinalEndingEffect::echoFade);
+    view().settings().chooseAIAssistMode(AIAssistMode::providerLater);
+    view().settings().chooseSnapToBeat(false);
     EXPECT_EQ(desktop().preferences["tunewrightFinalEndingEffect"], "echoFade");
     EXPECT_EQ(desktop().preferences["reelhopperAIAssistMode"], "providerLater");
     EXPECT_EQ(desktop().preferences["tunewrightSnapToBeat"], "false");
 
     testsupport::WizardFixture restarted;
     restarted.services->preferences = desktop().preferences;
-    restarted.view->restorePreferences();
+    restarted.view->settings().restorePreferences();
     EXPECT_EQ(restarted.view->state().aiAssistMode, AIAssistMode::providerLater);
     EXPECT_EQ(restarted.view->state().finalEndingEffect, FinalEndingEffect::echoFade);
     EXPECT_FALSE(restarted.view->state().snapToBeat);
@@ -55,7 +56,7 @@ TEST_F(SongTest, ChoicesAreStoredAndRestoredOnlyWhenKnown) {
     unknown.services->preferences["reelhopperAIAssistMode"] = "auto";
     unknown.services->preferences["tunewrightFinalEndingEffect"] = "Fade";
     unknown.services->preferences["tunewrightSnapToBeat"] = "0";
-    unknown.view->restorePreferences();
+    unknown.view->settings().restorePreferences();
     EXPECT_EQ(unknown.view->state().aiAssistMode, AIAssistMode::agentFallback);
     EXPECT_EQ(unknown.view->state().finalEndingEffect, FinalEndingEffect::fade);
     EXPECT_TRUE(unknown.view->state().snapToBeat);
@@ -63,19 +64,19 @@ TEST_F(SongTest, ChoicesAreStoredAndRestoredOnlyWhenKnown) {
 
 TEST_F(SongTest, ProviderLinksSwitchToTheProviderModeAndOpenOnlyRealAddresses) {
     const auto& providers = app::songs::AIProviderConnection::all();
-    view().openAIProviderConnection(providers[3]);  // "custom"
+    view().settings().openAIProviderConnection(providers[3]);  // "custom"
     EXPECT_EQ(state().aiAssistMode, AIAssistMode::providerLater);
     EXPECT_EQ(desktop().preferences["reelhopperAIAssistMode"], "providerLater");
     EXPECT_EQ(state().aiConnectionMessage,
               "Custom provider setup is planned for the secure-key version.");
     EXPECT_TRUE(desktop().openedAddresses.empty());
 
-    view().openAIProviderConnection(providers[0]);
+    view().settings().openAIProviderConnection(providers[0]);
     ASSERT_EQ(desktop().openedAddresses.size(), 1u);
     EXPECT_EQ(QUrl(desktop().openedAddresses[0], QUrl::StrictMode).scheme(), "https");
     auto broken = providers[1];
     broken.setupURL = "not a web address";
-    view().openAIProviderConnection(broken);
+    view().settings().openAIProviderConnection(broken);
     EXPECT_EQ(desktop().openedAddresses.size(), 1u);
     EXPECT_EQ(state().aiConnectionMessage, broken.message);
 }
@@ -83,13 +84,13 @@ TEST_F(SongTest, ProviderLinksSwitchToTheProviderModeAndOpenOnlyRealAddresses) {
 TEST_F(SongTest, OutputFolderNeedsReadySongsAndARegularFolder) {
     pickSongs(makeFiles("Desktop/Set", {"1.mp3", "2.mp3", "3.mp3", "4.mp3"}));
     const size_t panels = desktop().panelRequests.size();
-    view().chooseOutputFolder();
+    view().settings().chooseOutputFolder();
     EXPECT_EQ(state().status, "Choose 1, 2, or 3 songs before choosing the output folder.");
     EXPECT_EQ(desktop().panelRequests.size(), panels);
 
     pickSongs(makeFiles("Desktop/Set2", {"a.mp3"}));
     desktop().answerNextPanel({});
-    view().chooseOutputFolder();
+    view().settings().chooseOutputFolder();
     const app::OpenPanelRequest& request = desktop().panelRequests.back();
     EXPECT_TRUE(!request.canChooseFiles && request.canChooseDirectories);
     EXPECT_EQ(request.startDirectory, *state().selectedFolder);
@@ -99,7 +100,7 @@ TEST_F(SongTest, OutputFolderNeedsReadySongsAndARegularFolder) {
          {wizard.makeFolder("Music/Edits"), wizard.homePath() + "/Desktop/missing",
           makeFiles("Desktop", {"file.mp3"})[0]}) {
         desktop().answerNextPanel({chosen});
-        view().chooseOutputFolder();
+        view().settings().chooseOutputFolder();
         EXPECT_EQ(state().status,
                   "Choose a regular output folder in Desktop, Downloads, or Documents. This app "
                   "does not need access to the Music or Pictures libraries.");
@@ -109,12 +110,12 @@ TEST_F(SongTest, OutputFolderNeedsReadySongsAndARegularFolder) {
     const QString output = wizard.makeFolder("Documents/Edits");
     state().showCreateProgressScreen = true;
     desktop().answerNextPanel({output});
-    view().chooseOutputFolder();
+    view().settings().chooseOutputFolder();
     EXPECT_EQ(state().outputFolder, output);
     EXPECT_FALSE(state().showCreateProgressScreen);
     EXPECT_EQ(state().status,
               "Output folder selected. Add any timing notes, then click Create Edit.");
-    view().chooseOutputFolder();
+    view().settings().chooseOutputFolder();
     EXPECT_EQ(desktop().panelRequests.back().startDirectory, output);
 }
 

@@ -31,8 +31,8 @@ TEST(MediaLibraryPaths, MusicAndPicturesFoldersAndLibrariesAreBlocked) {
 TEST_F(SongTest, MissingEnginePiecesKeepThePickersClosed) {
     testsupport::TemporaryFolder emptyBundle;
     desktop().resourceFolderPath = QString::fromStdString(emptyBundle.path().string());
-    view().chooseSongFiles();
-    view().chooseSongFolder();
+    view().songs().chooseSongFiles();
+    view().songs().chooseSongFolder();
     EXPECT_TRUE(desktop().panelRequests.empty());
     // LAME on the command line counts, as it does in Step 1; the renderer has no such stand-in.
     EXPECT_TRUE(state().status.startsWith("Missing local engine setup: Local music renderer."));
@@ -58,7 +58,7 @@ TEST_F(SongTest, PickedFilesAreSortedAndCommittedWithStarterNotes) {
     EXPECT_EQ(state().status, kStepTwo);
     for (int index = 0; index < 3; ++index) {
         const auto& track = state().tracks[static_cast<size_t>(index)];
-        EXPECT_EQ(view().songGuidanceText(track), app::songs::starterGuidance(index, 3));
+        EXPECT_EQ(view().settings().songGuidanceText(track), app::songs::starterGuidance(index, 3));
         EXPECT_EQ(state().songStartTimes.value(track.url), "0:00");
     }
 
@@ -71,7 +71,7 @@ TEST_F(SongTest, PickedFilesAreRefusedOrCountedWithTheirReasons) {
     const QStringList songs = makeFiles("Desktop/Set", {"a.mp3", "b.mp3", "notes.txt", "F.mp3/x"});
     pickSongs(songs.mid(0, 2));
     const auto expectRefused = [&](const QStringList& paths, const std::string& message) {
-        view().handleAudioFileSelection(paths);
+        view().songs().handleAudioFileSelection(paths);
         EXPECT_EQ(state().status.toStdString(), message);
         EXPECT_EQ(trackNames(), QStringList({"a.mp3", "b.mp3"}));  // the earlier selection stays
     };
@@ -85,7 +85,7 @@ TEST_F(SongTest, PickedFilesAreRefusedOrCountedWithTheirReasons) {
 
     pickSongs(makeFiles("Downloads", {"1.mp3", "2.mp3", "3.mp3", "Song.AIF"}));
     EXPECT_EQ(state().tracks.size(), 4u);
-    EXPECT_FALSE(view().songFolderReady());
+    EXPECT_FALSE(app::songs::songFolderReady(view().state()));
     EXPECT_EQ(state().status, "Selected 4 supported audio files. Choose 1, 2, or 3 songs.");
 }
 
@@ -93,7 +93,7 @@ TEST_F(SongTest, FolderScanTakesVisibleSongFilesOnly) {
     const QString folder = wizard.makeFolder("Desktop/Set");
     makeFiles("Desktop/Set", {"b.flac", "A.m4a", ".hidden.mp3", "sub/c.mp3", "Album.wav/x"});
     desktop().answerNextPanel({folder});
-    view().chooseSongFolder();
+    view().songs().chooseSongFolder();
 
     const app::OpenPanelRequest& request = desktop().panelRequests.at(0);
     EXPECT_TRUE(!request.canChooseFiles && request.canChooseDirectories);
@@ -105,29 +105,29 @@ TEST_F(SongTest, FolderScanTakesVisibleSongFilesOnly) {
     // A rescan keeps the output folder and the progress of the last run.
     state().outputFolder = wizard.makeFolder("Out");
     state().showCreateProgressScreen = true;
-    view().scanSelectedFolder();
+    view().songs().scanSelectedFolder();
     EXPECT_EQ(state().status,
               "Step 2 complete. Add any timing or section instructions for the edit.");
     EXPECT_TRUE(state().showCreateProgressScreen);
 }
 
 TEST_F(SongTest, FolderSelectionAndScanReportEveryOutcome) {
-    view().scanSelectedFolder();
+    view().songs().scanSelectedFolder();
     EXPECT_EQ(state().status, "Choose a folder first.");
-    view().handleSongFolderSelection(wizard.homePath() + "/Desktop/missing");
+    view().songs().handleSongFolderSelection(wizard.homePath() + "/Desktop/missing");
     EXPECT_EQ(state().status, kNotAFolder);
-    view().handleSongFolderSelection(makeFiles("Desktop", {"song.mp3"})[0]);
+    view().songs().handleSongFolderSelection(makeFiles("Desktop", {"song.mp3"})[0]);
     EXPECT_EQ(state().status, kNotAFolder);
-    view().handleSongFolderSelection(wizard.makeFolder("Music/Mixes"));
+    view().songs().handleSongFolderSelection(wizard.makeFolder("Music/Mixes"));
     EXPECT_EQ(state().status, kBlockedSongs);
     EXPECT_FALSE(state().selectedFolder);
 
     makeFiles("Desktop/Many", {"1.mp3", "2.mp3", "3.mp3", "4.wav"});
-    view().handleSongFolderSelection(wizard.homePath() + "/Desktop/Many");
+    view().songs().handleSongFolderSelection(wizard.homePath() + "/Desktop/Many");
     EXPECT_EQ(state().status, "Found 4 audio files. This app expects 1, 2, or 3 source songs.");
 
     // The folder is committed before the scan, so an empty one stays selected.
-    view().handleSongFolderSelection(wizard.makeFolder("Desktop/Empty"));
+    view().songs().handleSongFolderSelection(wizard.makeFolder("Desktop/Empty"));
     EXPECT_EQ(state().status, "No supported audio files found in that folder.");
     EXPECT_EQ(state().selectedFolder, wizard.homePath() + "/Desktop/Empty");
     EXPECT_TRUE(state().tracks.empty() && state().songGuidance.isEmpty());
@@ -138,35 +138,36 @@ TEST_F(SongTest, ReplacementCarriesTheSettingsOverByTheirRules) {
         makeFiles("Desktop/Set", {"a.mp3", "b.mp3", "c.mp3", "d.mp3", "e.mp3"});
     pickSongs(songs.mid(0, 3));
     const QString oldPath = state().tracks[1].url;
-    view().setSongStartTime(state().tracks[1], "  ");
-    view().setSongEndTime(state().tracks[1], "2:10");
+    view().settings().setSongStartTime(state().tracks[1], "  ");
+    view().settings().setSongEndTime(state().tracks[1], "2:10");
     state().outputFolder = wizard.makeFolder("Out");
 
     desktop().answerNextPanel({songs[3]});
-    view().replaceTrack(1);
+    view().songs().replaceTrack(1);
     const app::OpenPanelRequest& request = desktop().panelRequests.back();
     EXPECT_EQ(request.title, "Choose replacement for song 2");
     EXPECT_FALSE(request.allowsMultipleSelection);
 
     EXPECT_EQ(trackNames(), QStringList({"a.mp3", "d.mp3", "c.mp3"}));
-    EXPECT_EQ(view().songGuidanceText(state().tracks[1]), app::songs::starterGuidance(1, 3));
-    EXPECT_EQ(view().songStartTime(state().tracks[1]), "0:00");
-    EXPECT_EQ(view().songEndTime(state().tracks[1]), "2:10");
+    EXPECT_EQ(view().settings().songGuidanceText(state().tracks[1]),
+              app::songs::starterGuidance(1, 3));
+    EXPECT_EQ(view().settings().songStartTime(state().tracks[1]), "0:00");
+    EXPECT_EQ(view().settings().songEndTime(state().tracks[1]), "2:10");
     EXPECT_FALSE(state().songGuidance.contains(oldPath) || state().songEndTimes.contains(oldPath));
     EXPECT_TRUE(state().manualTrackOrder && state().usedDirectSongSelection);
     EXPECT_TRUE(state().outputFolder);
     EXPECT_TRUE(state().status.startsWith("Song 2 replaced. Review the notes,"));
 
     // The user's own note moves to the next replacement.
-    view().setSongGuidanceText(state().tracks[1], "Cut after the second chorus");
+    view().settings().setSongGuidanceText(state().tracks[1], "Cut after the second chorus");
     desktop().answerNextPanel({songs[4]});
-    view().replaceTrack(1);
-    EXPECT_EQ(view().songGuidanceText(state().tracks[1]), "Cut after the second chorus");
+    view().songs().replaceTrack(1);
+    EXPECT_EQ(view().settings().songGuidanceText(state().tracks[1]), "Cut after the second chorus");
 
     // Replacing a song with itself succeeds with a new id.
     const QUuid oldId = state().tracks[0].id;
     desktop().answerNextPanel({songs[0]});
-    view().replaceTrack(0);
+    view().songs().replaceTrack(0);
     EXPECT_EQ(trackNames(), QStringList({"a.mp3", "e.mp3", "c.mp3"}));
     EXPECT_NE(state().tracks[0].id, oldId);
 }
@@ -176,7 +177,7 @@ TEST_F(SongTest, ReplacementIsRefusedWithItsReasons) {
     pickSongs(songs.mid(0, 2));
     const auto expectRefused = [&](const QString& chosen, const std::string& message) {
         desktop().answerNextPanel({chosen});
-        view().replaceTrack(0);
+        view().songs().replaceTrack(0);
         EXPECT_EQ(state().status.toStdString(), message);
         EXPECT_EQ(trackNames(), QStringList({"a.mp3", "b.mp3"}));
     };
@@ -192,37 +193,40 @@ TEST_F(SongTest, ReplacementIsRefusedWithItsReasons) {
                   "reorder.");
 
     const size_t panels = desktop().panelRequests.size();
-    view().replaceTrack(2);
+    view().songs().replaceTrack(2);
     state().isCreatingEdit = true;
-    view().replaceTrack(0);
+    view().songs().replaceTrack(0);
     EXPECT_EQ(desktop().panelRequests.size(), panels);  // no picker for those
 }
 
 TEST_F(SongTest, MovesSwapSongsAndKeepOwnNotesWithTheirSongs) {
     pickSongs(makeFiles("Desktop/Set", {"a.mp3", "b.mp3"}));
     state().status = "unchanged";
-    view().moveTrack(0, -1);
-    view().moveTrack(1, +1);
+    view().songs().moveTrack(0, -1);
+    view().songs().moveTrack(1, +1);
     EXPECT_EQ(state().status, "unchanged");
     EXPECT_FALSE(state().manualTrackOrder);
 
     state().showCreateProgressScreen = true;
-    view().moveTrack(0, +1);
+    view().songs().moveTrack(0, +1);
     EXPECT_EQ(trackNames(), QStringList({"b.mp3", "a.mp3"}));
-    EXPECT_EQ(view().songGuidanceText(state().tracks[0]), app::songs::starterGuidance(0, 2));
-    EXPECT_EQ(view().songGuidanceText(state().tracks[1]), app::songs::starterGuidance(1, 2));
+    EXPECT_EQ(view().settings().songGuidanceText(state().tracks[0]),
+              app::songs::starterGuidance(0, 2));
+    EXPECT_EQ(view().settings().songGuidanceText(state().tracks[1]),
+              app::songs::starterGuidance(1, 2));
     EXPECT_TRUE(state().manualTrackOrder);
     EXPECT_FALSE(state().showCreateProgressScreen);
     EXPECT_EQ(state().status,
               "Song order updated. Add timing notes, then choose an output folder.");
 
     // An own note stays with its song; a blanked note takes the starter text of its new place.
-    view().setSongGuidanceText(state().tracks[0], "Keep the intro riff");
-    view().setSongGuidanceText(state().tracks[1], "   ");
+    view().settings().setSongGuidanceText(state().tracks[0], "Keep the intro riff");
+    view().settings().setSongGuidanceText(state().tracks[1], "   ");
     state().outputFolder = wizard.makeFolder("Out");
-    view().moveTrack(1, -1);
-    EXPECT_EQ(view().songGuidanceText(state().tracks[0]), app::songs::starterGuidance(0, 2));
-    EXPECT_EQ(view().songGuidanceText(state().tracks[1]), "Keep the intro riff");
+    view().songs().moveTrack(1, -1);
+    EXPECT_EQ(view().settings().songGuidanceText(state().tracks[0]),
+              app::songs::starterGuidance(0, 2));
+    EXPECT_EQ(view().settings().songGuidanceText(state().tracks[1]), "Keep the intro riff");
     EXPECT_EQ(state().status, "Song order updated. Add any timing notes, then click Create Edit.");
 }
 
@@ -234,7 +238,7 @@ TEST_F(SongTest, ClearingForgetsTheSelectionAndChecksTheToolsAgain) {
     view().editRunController().cancel();
     state().isCheckingTools = false;
 
-    view().clearSongs();
+    view().songs().clearSongs();
     EXPECT_FALSE(state().selectedFolder || state().outputFolder || state().handoffFolder);
     EXPECT_TRUE(state().tracks.empty() && state().songGuidance.isEmpty() &&
                 state().songStartTimes.isEmpty() && state().songEndTimes.isEmpty());
@@ -251,10 +255,10 @@ TEST_F(SongTest, SelectionCannotChangeUnderARunningEdit) {
     view().editRunController().cancel();
     const size_t panels = desktop().panelRequests.size();
 
-    view().clearSongs();
-    view().moveTrack(0, 1);
-    view().chooseSongFiles();
-    view().handleSongFolderSelection(*state().selectedFolder);
+    view().songs().clearSongs();
+    view().songs().moveTrack(0, 1);
+    view().songs().chooseSongFiles();
+    view().songs().handleSongFolderSelection(*state().selectedFolder);
     EXPECT_EQ(state().status, "Stop the edit before going back to change the setup.");
     EXPECT_EQ(trackNames(), QStringList({"a.mp3", "b.mp3"}));
     EXPECT_TRUE(state().showCreateProgressScreen);
@@ -266,13 +270,17 @@ TEST_F(SongTest, PickerStartFallsBackToTheNextExistingSafeFolder) {
     const QString set = wizard.makeFolder("Work/Set");
     state().selectedFolder = set;
     // A blocked folder is skipped; a gone one gives way to its parent, then to the home.
-    EXPECT_EQ(view().privacySafePickerStartDirectory(wizard.makeFolder("Music")), set);
+    EXPECT_EQ(
+        app::songs::privacySafePickerStartDirectory(state(), desktop(), wizard.makeFolder("Music")),
+        set);
     QDir(set).removeRecursively();
-    EXPECT_EQ(view().songPickerStartDirectory(), wizard.homePath() + "/Work");
+    EXPECT_EQ(app::songs::songPickerStartDirectory(state(), desktop()),
+              wizard.homePath() + "/Work");
     desktop().home = wizard.homePath() + "/gone";
-    EXPECT_EQ(view().songPickerStartDirectory(), wizard.homePath() + "/Work");
+    EXPECT_EQ(app::songs::songPickerStartDirectory(state(), desktop()),
+              wizard.homePath() + "/Work");
     QDir(wizard.homePath() + "/Work").removeRecursively();
-    EXPECT_EQ(view().songPickerStartDirectory(), "/");
+    EXPECT_EQ(app::songs::songPickerStartDirectory(state(), desktop()), "/");
 }
 
 }  // namespace

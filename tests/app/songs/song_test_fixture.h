@@ -30,7 +30,7 @@ protected:
     // Picks the given songs through the file picker.
     void pickSongs(const QStringList& paths) {
         desktop().answerNextPanel(paths);
-        view().chooseSongFiles();
+        view().songs().chooseSongFiles();
     }
 
     QStringList trackNames() {

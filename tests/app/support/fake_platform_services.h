@@ -7,7 +7,7 @@
 #include <deque>
 #include <map>
 
-#include "app/wizard/platform_services.h"
+#include "app/state/platform_services.h"
 
 namespace testsupport {
 

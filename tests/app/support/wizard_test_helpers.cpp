@@ -58,12 +58,12 @@ QString writeFakeBundle(const QString& folder, const QByteArray& engineBody, Bun
     return folder;
 }
 
-void answerToolCheckAsReady(app::ContentView& view) {
+void answerToolCheckAsReady(app::Wizard& view) {
     view.state().isCheckingTools = true;
     app::tools::ToolCheck engine;
     engine.name = QStringLiteral("Local music renderer");
     engine.isReady = true;
-    view.applyToolCheckResults({engine});
+    view.tools().applyToolCheckResults({engine});
 }
 
 void ensureApplication() {
@@ -87,7 +87,7 @@ bool waitUntil(const std::function<bool()>& condition, double timeoutSeconds) {
 WizardFixture::WizardFixture() {
     ensureApplication();
     services = std::make_unique<FakePlatformServices>(homePath());
-    view = std::make_unique<app::ContentView>(*services);
+    view = std::make_unique<app::Wizard>(*services);
 }
 
 WizardFixture::~WizardFixture() {

@@ -1,6 +1,6 @@
 #pragma once
 // Helpers for wizard tests: an application object, event-loop waiting, small files
-// and scripts, and a ContentView wired to the fake desktop inside a temporary home.
+// and scripts, and a Wizard wired to the fake desktop inside a temporary home.
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <memory>
 #include <ostream>
 
-#include "app/wizard/content_view.h"
+#include "app/wizard/wizard.h"
 #include "tests/app/support/fake_platform_services.h"
 #include "tests/support/test_files.h"
 
@@ -47,7 +47,7 @@ QString writeFakeBundle(const QString& folder, const QByteArray& engineBody,
 
 // Ends the wizard's tool check with a ready renderer row, as a finished check would; marking
 // the check as running first keeps a real one from starting.
-void answerToolCheckAsReady(app::ContentView& view);
+void answerToolCheckAsReady(app::Wizard& view);
 
 // Makes sure a QCoreApplication exists (tests run without a main of their own).
 void ensureApplication();
@@ -55,7 +55,7 @@ void ensureApplication();
 // Processes events until `condition` holds or `timeoutSeconds` pass; returns the condition.
 bool waitUntil(const std::function<bool()>& condition, double timeoutSeconds);
 
-// A ContentView over a fake desktop whose home is a fresh temporary folder.
+// A Wizard over a fake desktop whose home is a fresh temporary folder.
 struct WizardFixture {
     WizardFixture();
     ~WizardFixture();
@@ -65,13 +65,13 @@ struct WizardFixture {
 
     TemporaryFolder folder;
     std::unique_ptr<FakePlatformServices> services;
-    std::unique_ptr<app::ContentView> view;
+    std::unique_ptr<app::Wizard> view;
 };
 
 // A test over one WizardFixture, with short names for its parts.
 class WizardTest : public ::testing::Test {
 protected:
-    app::ContentView& view() { return *wizard.view; }
+    app::Wizard& view() { return *wizard.view; }
     app::WizardState& state() { return wizard.view->state(); }
     FakePlatformServices& desktop() { return *wizard.services; }
 

@@ -20,19 +20,19 @@ std::vector<ToolCheck> rows(bool rendererReady, bool encoderReady) {
 
 TEST(ToolReadiness, ResultsSetMissingNamesAndTheStatusForTheSelection) {
     testsupport::WizardFixture wizard;
-    app::ContentView& view = *wizard.view;
+    app::Wizard& view = *wizard.view;
     app::WizardState& state = view.state();
-    EXPECT_FALSE(view.toolsReady());  // no check has finished yet
+    EXPECT_FALSE(view.tools().toolsReady());  // no check has finished yet
 
     state.isCheckingTools = true;
-    view.applyToolCheckResults(rows(false, false));
+    view.tools().applyToolCheckResults(rows(false, false));
     EXPECT_EQ(state.missingToolNames, QStringList({"Local music renderer", "MP3 encoder"}));
     EXPECT_FALSE(state.isCheckingTools);
-    EXPECT_FALSE(view.toolsReady());
+    EXPECT_FALSE(view.tools().toolsReady());
 
     const auto statusAfterReadyCheck = [&] {
-        view.applyToolCheckResults(rows(true, true));
-        EXPECT_TRUE(view.toolsReady());
+        view.tools().applyToolCheckResults(rows(true, true));
+        EXPECT_TRUE(view.tools().toolsReady());
         return state.status.toStdString();
     };
     EXPECT_EQ(statusAfterReadyCheck(),
@@ -50,7 +50,7 @@ TEST(ToolReadiness, ResultsSetMissingNamesAndTheStatusForTheSelection) {
 
     // With a song folder chosen, a failed check leaves the last song message in place.
     state.status = "Song 1 replaced.";
-    view.applyToolCheckResults(rows(true, false));
+    view.tools().applyToolCheckResults(rows(true, false));
     EXPECT_EQ(state.status, "Song 1 replaced.");
     EXPECT_EQ(state.missingToolNames, QStringList({"MP3 encoder"}));
 }
@@ -60,14 +60,14 @@ TEST(ToolReadiness, QuickRefreshesRunOneCheckAndAMissingRendererBlocksStepOne) {
     wizard.services->resourceFolderPath = testsupport::writeFakeBundle(
         wizard.makeFolder("Bundle"), {}, testsupport::BundledLame::buildTrees);
     std::atomic<int> agentLookups{0};
-    wizard.view->setAgentLocatorForTesting([&agentLookups]() -> std::optional<QString> {
+    wizard.view->tools().setAgentLocatorForTesting([&agentLookups]() -> std::optional<QString> {
         ++agentLookups;
         return std::nullopt;
     });
 
-    wizard.view->refreshToolChecksInBackground();
+    wizard.view->tools().refreshToolChecksInBackground();
     EXPECT_TRUE(wizard.view->state().isCheckingTools);  // set before the worker starts
-    wizard.view->refreshToolChecksInBackground();
+    wizard.view->tools().refreshToolChecksInBackground();
     ASSERT_TRUE(testsupport::waitUntil([&] { return !wizard.view->state().isCheckingTools; }, 60));
     wizard.view->waitForBackgroundWork();
 
@@ -76,7 +76,7 @@ TEST(ToolReadiness, QuickRefreshesRunOneCheckAndAMissingRendererBlocksStepOne) {
     ASSERT_EQ(state.toolChecks.size(), 17u);
     EXPECT_EQ(state.toolChecks[1].status, "Missing from app bundle. Reinstall Tunewright.");
     EXPECT_EQ(state.missingToolNames, QStringList({"Local music renderer"}));
-    EXPECT_FALSE(wizard.view->toolsReady());
+    EXPECT_FALSE(wizard.view->tools().toolsReady());
     EXPECT_EQ(state.status,
               "Some local engine files may be missing. Reinstall Tunewright if anything required "
               "is not ready.");

@@ -43,8 +43,9 @@ protected:
     }
 
     void toolsReady(bool ready) {
-        view().applyToolCheckResults({toolRow(QStringLiteral("Local music renderer"), ready),
-                                      toolRow(QStringLiteral("Git"), false)});
+        view().tools().applyToolCheckResults(
+            {toolRow(QStringLiteral("Local music renderer"), ready),
+             toolRow(QStringLiteral("Git"), false)});
         state().isCheckingTools = true;
     }
 
@@ -54,7 +55,7 @@ protected:
         for (int i = 1; i <= count; ++i) names << QStringLiteral("Song %1.wav").arg(i);
         const QString folder = wizard.makeFolder(QStringLiteral("Desktop/Set"));
         desktop().answerNextPanel(uitest::writeSongs(folder, names, 0.5));
-        view().chooseSongFiles();
+        view().songs().chooseSongFiles();
     }
 };
 
@@ -97,18 +98,18 @@ TEST_F(ScreensTest, Step4AfterAFailure_TitleAndSubtitleAreTheLiveStatus) {
     state().showCreateProgressScreen = true;
     state().createSteps = app::run::defaultCreateSteps();
     state().isCreatingEdit = true;
-    view().setCreateStep(app::run::CreateStep::analyze, app::run::ProgressRowState::running, 0.4,
-                         "working");
+    view().progress().setCreateStep(app::run::CreateStep::analyze,
+                                    app::run::ProgressRowState::running, 0.4, "working");
     EXPECT_EQ(app::ui::createEditTitle(view()).text, "Creating your music edit");
-    view().markCreateStepFailed("Broke.");
+    view().progress().markCreateStepFailed("Broke.");
     state().isCreatingEdit = false;
     const app::ui::LabelledSymbol title = app::ui::createEditTitle(view());
     EXPECT_EQ(title.text, "Problem found");
-    EXPECT_EQ(title.symbolName, view().liveEditSymbolName());
+    EXPECT_EQ(title.symbolName, view().progress().liveEditSymbolName());
     EXPECT_EQ(app::ui::createEditDescription(view()), "");
     const app::ui::HeaderTexts header = app::ui::headerFor(view());
     EXPECT_EQ(header.stepPill, "Step 4 of 4: Failed");
-    EXPECT_EQ(header.subtitle, view().liveEditMessage());
+    EXPECT_EQ(header.subtitle, view().progress().liveEditMessage());
     EXPECT_NE(header.subtitle, "");
 }
 
@@ -173,12 +174,12 @@ TEST_F(ScreensTest, ToolTiles_MarkOptionalToolsAndNameWhatIsMissing) {
 // Step 1 as the README's picture shows it: the real check over the neutral install reads as
 // ready and names nothing of the machine the picture is made on.
 TEST_F(ScreensTest, Step1Picture_ShowsTheNeutralInstallAsReadyAndNothingOfThisMachine) {
-    view().setToolLookupsForTesting(testsupport::neutralInstall());
-    view().setAgentLocatorForTesting([] { return std::optional<QString>(); });
+    view().tools().setToolLookupsForTesting(testsupport::neutralInstall());
+    view().tools().setAgentLocatorForTesting([] { return std::optional<QString>(); });
     state().isCheckingTools = false;
-    view().refreshToolChecksInBackground();
+    view().tools().refreshToolChecksInBackground();
     ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCheckingTools; }, 60));
-    EXPECT_TRUE(view().toolsReady());
+    EXPECT_TRUE(view().tools().toolsReady());
     app::ui::ToolsCard card(view());
     card.refresh();
     const QStringList texts = uitest::visibleLabelTexts(&card);
@@ -245,11 +246,12 @@ TEST_F(ScreensTest, GuidanceBoxes_AskPerPositionForOneTwoAndThreeSongs) {
     for (const auto& expected : cases) {
         const int total = static_cast<int>(expected.size());
         SCOPED_TRACE(total);
-        view().clearSongs();
+        view().songs().clearSongs();
         state().isCheckingTools = true;
         pickSongs(total);
         // Empty notes show their question; a typed note shows the plain label.
-        for (const auto& track : state().tracks) view().setSongGuidanceText(track, QString());
+        for (const auto& track : state().tracks)
+            view().settings().setSongGuidanceText(track, QString());
         app::ui::InstructionsCard card(view());
         card.refresh();
         const auto& boxes = card.guidanceBoxes();
@@ -268,7 +270,7 @@ TEST_F(ScreensTest, GuidanceBoxes_AskPerPositionForOneTwoAndThreeSongs) {
             EXPECT_EQ(uitest::findByAccessibleName<QPushButton>(box, "Move later") != nullptr,
                       index + 1 < total);
         }
-        view().setSongGuidanceText(state().tracks[0], QStringLiteral("Keep the intro"));
+        view().settings().setSongGuidanceText(state().tracks[0], QStringLiteral("Keep the intro"));
         card.refresh();
         EXPECT_EQ(boxes[0]->questionLabel()->text(), "Note");
     }

@@ -50,7 +50,7 @@ class WindowTest : public testsupport::WizardTest {
 protected:
     WindowTest() {
         // A failed local run must not reach for an agent installed on this machine.
-        wizard.view->setAgentLocatorForTesting([] { return std::optional<QString>(); });
+        wizard.view->tools().setAgentLocatorForTesting([] { return std::optional<QString>(); });
     }
     ~WindowTest() override { window.reset(); }
 
@@ -179,7 +179,7 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
     desktop().screenFrame = QRect(0, 0, 1366, 768);  // a common laptop screen
     app::ui::WizardWindow& shown = openWindow();
     EXPECT_EQ(pill(), "Step 1 of 4: Tools");
-    ASSERT_TRUE(testsupport::waitUntil([&] { return view().toolsReady(); }, 60))
+    ASSERT_TRUE(testsupport::waitUntil([&] { return view().tools().toolsReady(); }, 60))
         << state().missingToolNames.join(", ").toStdString();
     EXPECT_EQ(pill(), "Step 2 of 4: Songs");
     for (QPushButton* control : shown.findChildren<QPushButton*>()) {
@@ -205,8 +205,8 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
     typeInto(QStringLiteral("Song 1 note"),
              QStringLiteral("Play the opening phrase, then hand over."));
     typeInto(QStringLiteral("Song 2 end time"), QStringLiteral("0:04"));
-    EXPECT_EQ(view().songEndTime(state().tracks[0]), "0:04");
-    EXPECT_EQ(view().songGuidanceText(state().tracks[0]),
+    EXPECT_EQ(view().settings().songEndTime(state().tracks[0]), "0:04");
+    EXPECT_EQ(view().settings().songGuidanceText(state().tracks[0]),
               "Play the opening phrase, then hand over.");
     // Tab walks the fields in reading order, also into the next song's box.
     field(QStringLiteral("Song 1 start time"))->setFocus();
@@ -339,7 +339,7 @@ TEST_F(WindowTest, CtrlReturnNeverStopsAnEditAndStep4SaysWhenItStopped) {
     EXPECT_FALSE(shown.contains(app::run::liveEditMonitoringNote));
     EXPECT_EQ(shown.filter(QRegularExpression("^Elapsed: \\d+:\\d\\d$")).size(), 1)
         << shown.join(" | ").toStdString();
-    EXPECT_EQ(window->header()->subtitle(), view().liveEditMessage());
+    EXPECT_EQ(window->header()->subtitle(), view().progress().liveEditMessage());
     EXPECT_FALSE(window->header()->subtitle().contains("Keep this app open"));
     EXPECT_EQ(state().status, "Edit stopped. You can go back and make changes.");
 }
@@ -361,7 +361,7 @@ TEST_F(WindowTest, CtrlReturnInTheLastNoteCreatesTheEditBeforeTheWindowIsActiveA
     QTest::keyClick(note, Qt::Key_Return, Qt::ControlModifier);
     EXPECT_TRUE(testsupport::waitUntil(
         [&] { return window->currentScreen() == WizardScreen::createEdit; }, 5));
-    EXPECT_EQ(view().songGuidanceText(state().tracks[1]), "Fade out slowly.");
+    EXPECT_EQ(view().settings().songGuidanceText(state().tracks[1]), "Fade out slowly.");
 }
 
 TEST_F(WindowTest, BackFromAFinishedEditKeepsViewEditOnStep3UntilASettingChanges) {
@@ -374,12 +374,12 @@ TEST_F(WindowTest, BackFromAFinishedEditKeepsViewEditOnStep3UntilASettingChanges
 
     // A tool check that started before Back and ends after it leaves Back's line alone.
     std::atomic<bool> checkMayEnd{false};
-    view().setAgentLocatorForTesting([&checkMayEnd]() -> std::optional<QString> {
+    view().tools().setAgentLocatorForTesting([&checkMayEnd]() -> std::optional<QString> {
         for (int wait = 0; wait < 1000 && !checkMayEnd; ++wait) QThread::msleep(10);
         return std::nullopt;
     });
     state().isCheckingTools = false;
-    view().refreshToolChecksInBackground();
+    view().tools().refreshToolChecksInBackground();
     click(QStringLiteral("Back"));
     checkMayEnd = true;
     ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCheckingTools; }, 60));
@@ -466,7 +466,7 @@ TEST_F(WindowTest, TheSongPickerShowsPlainExtensionsAndFindsAnyLetterCase) {
     }
     state().isCheckingTools = true;  // no real tool check: the picker is the subject
     desktop().answerNextPanel({});
-    view().chooseSongFiles();  // records the request the wizard makes
+    view().songs().chooseSongFiles();  // records the request the wizard makes
     ASSERT_FALSE(desktop().panelRequests.empty()) << state().status.toStdString();
     app::OpenPanelRequest request = desktop().panelRequests.back();
     request.startDirectory = folder;
@@ -594,16 +594,16 @@ TEST_F(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationR
     ASSERT_TRUE(testsupport::waitUntil([&] { return elsewhere.isActiveWindow(); }, 10));
 
     // With no service on the bus, a stopped edit goes nowhere and nothing waits for it.
-    view().createEdit();
-    view().stopCreateEdit();
-    ASSERT_EQ(view().liveEditHeadline(), "Edit stopped");
+    view().runs().createEdit();
+    view().runs().stopCreateEdit();
+    ASSERT_EQ(view().progress().liveEditHeadline(), "Edit stopped");
 
     StandInNotificationService service;
     QDBusConnection standIn = QDBusConnection::connectToBus(bus.address(), "stand-in");
     ASSERT_TRUE(standIn.registerService(QStringLiteral("org.freedesktop.Notifications")));
     ASSERT_TRUE(
         standIn.registerVirtualObject(QStringLiteral("/org/freedesktop/Notifications"), &service));
-    view().createEdit();
+    view().runs().createEdit();
     ASSERT_TRUE(testsupport::waitUntil([&] { return !state().isCreatingEdit; }, 60));
     ASSERT_TRUE(state().completedOutputFolder) << state().createLog.toStdString();
     ASSERT_TRUE(testsupport::waitUntil([&] { return !service.calls.empty(); }, 10));
@@ -629,8 +629,8 @@ TEST_F(WindowUnderWindowManager, AnEditEndingUnseenIsNotifiedAndTheNotificationR
         << "the notification did not bring the window back";
 
     // Seen as it ends: nothing more to tell.
-    view().createEdit();
-    view().stopCreateEdit();
+    view().runs().createEdit();
+    view().runs().stopCreateEdit();
     testsupport::waitUntil([] { return false; }, 0.3);
     EXPECT_EQ(service.calls.size(), 1u);
     window.reset();  // before the bus it talks to ends

@@ -1,15 +1,17 @@
 // Create Edit: checks the selection and the output folder, resets the progress
 // model, writes the hand-off files and hands the edit to the local engine or the agent.
 
-#include "app/run/create_edit.h"
+#include "app/run/edit_runs.h"
 
 #include "app/platform_words.h"
 #include "app/prepare/eligibility.h"
+#include "app/prepare/handoff_export.h"
 #include "app/prepare/prompt.h"
 #include "app/run/agent_run.h"
 #include "app/run/local_engine_run.h"
 #include "app/run/progress_model.h"
 #include "app/run/run_files.h"
+#include "app/run/run_support.h"
 #include "app/tool_check/tool_probes.h"
 
 namespace app::run {
@@ -37,19 +39,19 @@ QString refusalMessage(songs::AIAssistMode mode) {
 
 }  // namespace
 
-void createEdit(RunContext& context) {
-    WizardState& state = context.state();
+void EditRuns::createEdit() {
+    WizardState& state = context_.state();
     if (state.isCreatingEdit) return;
-    const auto refuse = [&context, &state](const QString& status) {
+    const auto refuse = [this, &state](const QString& status) {
         state.status = status;
-        context.notifyChanged();
+        context_.notifyChanged();
     };
 
     if (!state.selectedFolder) return refuse(QStringLiteral("Choose 1, 2, or 3 songs first."));
     // A folder's list is scanned again; a list picked or ordered by hand only loses songs
     // whose files are gone, since a scan would sort it by file name.
     const bool rescanFolderIfNeeded = true;
-    context.refreshSongList(rescanFolderIfNeeded);
+    songs_.refreshSongList(rescanFolderIfNeeded);
 
     const size_t songCount = state.tracks.size();
     if (songCount == 0) {
@@ -64,59 +66,60 @@ void createEdit(RunContext& context) {
         return refuse("Could not use that output folder: " + *error);
     }
 
-    const int runNumber = context.beginNewRun();
+    const int runNumber = context_.beginNewRun();
     state.isCreatingEdit = true;
     state.showCreateProgressScreen = true;
     state.completedOutputFolder.reset();
     state.isUsingLocalEngine = false;
-    context.sharedEditRunController()->prepareForNewRun(runNumber);
-    state.editStartedAt = context.now();
+    context_.sharedEditRunController()->prepareForNewRun(runNumber);
+    state.editStartedAt = context_.now();
     state.editEndedAt.reset();
     state.lastEditActivityAt = state.editStartedAt;
     state.createSteps = defaultCreateSteps();
     state.createLog = QStringLiteral("Preparing the songs.");
     state.status = QStringLiteral("Creating the music edit...");
-    setCreateStep(context, CreateStep::prepare, ProgressRowState::running, 0.35,
-                  QStringLiteral("Preparing the selected songs and output folder."));
-    context.notifyChanged();
+    context_.progress().setCreateStep(
+        CreateStep::prepare, ProgressRowState::running, 0.35,
+        QStringLiteral("Preparing the selected songs and output folder."));
+    context_.notifyChanged();
 
     const bool rescan = !state.usedDirectSongSelection && !state.manualTrackOrder;
-    context.runLater(kPreparePauseMs, [&context, runNumber, rescan, outputFolder] {
+    context_.runLater(kPreparePauseMs, [this, runNumber, rescan, outputFolder] {
         // A Stop, Back and new Create Edit inside the pause must not continue this run.
-        if (context.currentRunNumber() != runNumber) return;
-        continueCreateEdit(context, rescan, outputFolder);
+        if (context_.currentRunNumber() != runNumber) return;
+        continueCreateEdit(rescan, outputFolder);
     });
 }
 
-void continueCreateEdit(RunContext& context, bool rescanFolderIfNeeded,
-                        const QString& outputFolder) {
-    WizardState& state = context.state();
+void EditRuns::continueCreateEdit(bool rescanFolderIfNeeded, const QString& outputFolder) {
+    WizardState& state = context_.state();
     if (!state.isCreatingEdit) return;
 
-    if (!context.exportHandoff(rescanFolderIfNeeded)) {
-        setCreateStep(context, CreateStep::prepare, ProgressRowState::failed, 1.0,
-                      QStringLiteral("Could not prepare the setup files."));
-        markCreateStepFailed(context, QStringLiteral("The edit did not start."));
-        endEditRun(context);
+    if (!exportHandoff(rescanFolderIfNeeded)) {
+        context_.progress().setCreateStep(CreateStep::prepare, ProgressRowState::failed, 1.0,
+                                          QStringLiteral("Could not prepare the setup files."));
+        context_.progress().markCreateStepFailed(QStringLiteral("The edit did not start."));
+        context_.progress().endEditRun();
         state.createLog = QStringLiteral(
             "Setup files could not be prepared. Check the selected songs and try again.");
-        context.notifyChanged();
+        context_.notifyChanged();
         return;
     }
-    setCreateStep(context, CreateStep::prepare, ProgressRowState::done, 1.0,
-                  completedStepDetail(CreateStep::prepare, true));
+    context_.progress().setCreateStep(CreateStep::prepare, ProgressRowState::done, 1.0,
+                                      completedStepDetail(CreateStep::prepare, true));
 
     if (!state.selectedFolder) {
-        setCreateStep(context, CreateStep::analyze, ProgressRowState::failed, 1.0,
-                      QStringLiteral("The selected song folder was not found."));
-        markCreateStepFailed(context,
-                             QStringLiteral("Choose the song files again, then try Create Edit."));
-        endEditRun(context);
+        context_.progress().setCreateStep(
+            CreateStep::analyze, ProgressRowState::failed, 1.0,
+            QStringLiteral("The selected song folder was not found."));
+        context_.progress().markCreateStepFailed(
+            QStringLiteral("Choose the song files again, then try Create Edit."));
+        context_.progress().endEditRun();
         state.createLog = QStringLiteral(
             "The selected song folder was not found. Choose the song files again, then try "
             "Create Edit.");
         state.status = QStringLiteral("The selected song folder was not found.");
-        context.notifyChanged();
+        context_.notifyChanged();
         return;
     }
     const QString songFolder = *state.selectedFolder;
@@ -127,37 +130,59 @@ void continueCreateEdit(RunContext& context, bool rescanFolderIfNeeded,
     const bool agentUsable = state.aiAssistMode == songs::AIAssistMode::agentFallback &&
                              !tools::agentKnownNotSignedIn(state.toolChecks);
     const std::optional<QString> agentPath =
-        agentUsable ? context.agentExecutablePath() : std::nullopt;
+        agentUsable ? tools_.agentExecutablePath() : std::nullopt;
 
     if (eligibility.job) {
         state.isUsingLocalEngine = true;
-        setCreateStep(context, CreateStep::analyze, ProgressRowState::running, 0.18,
-                      progressDetail(state, CreateStep::analyze, 0.18));
+        context_.progress().setCreateStep(
+            CreateStep::analyze, ProgressRowState::running, 0.18,
+            context_.progress().progressDetail(CreateStep::analyze, 0.18));
         state.createLog = QStringLiteral(
             "Standalone local engine: analyzing timing, notes, phrase structure, and clean cut "
             "points.");
-        context.notifyChanged();
-        startLocalEngineRun(context, *eligibility.job, songFolder, outputFolder, agentPath);
+        context_.notifyChanged();
+        startLocalEngineRun(context_, *eligibility.job, songFolder, outputFolder, agentPath);
     } else if (agentPath) {
         state.isUsingLocalEngine = false;
         const QString prompt = prepare::buildPrompt(state);
-        setCreateStep(context, CreateStep::analyze, ProgressRowState::running, 0.12,
-                      progressDetail(state, CreateStep::analyze, 0.12));
-        state.createLog =
-            eligibility.reason + QLatin1Char('\n') + progressLog(state, CreateStep::analyze);
-        context.notifyChanged();
-        startAgentRun(context, *agentPath, prompt, songFolder, outputFolder);
+        context_.progress().setCreateStep(
+            CreateStep::analyze, ProgressRowState::running, 0.12,
+            context_.progress().progressDetail(CreateStep::analyze, 0.12));
+        state.createLog = eligibility.reason + QLatin1Char('\n') +
+                          context_.progress().progressLog(CreateStep::analyze);
+        context_.notifyChanged();
+        startAgentRun(context_, *agentPath, prompt, songFolder, outputFolder);
     } else {
         const QString refusal = refusalMessage(state.aiAssistMode);
-        setCreateStep(context, CreateStep::analyze, ProgressRowState::failed, 1.0,
-                      QStringLiteral("The background editing engine was not found."));
-        markCreateStepFailed(context, refusal);
-        endEditRun(context);
+        context_.progress().setCreateStep(
+            CreateStep::analyze, ProgressRowState::failed, 1.0,
+            QStringLiteral("The background editing engine was not found."));
+        context_.progress().markCreateStepFailed(refusal);
+        context_.progress().endEditRun();
         state.createLog = "The local engine could not handle this edit. " + eligibility.reason +
                           QLatin1Char('\n') + refusal;
         state.status = QStringLiteral("The local engine needs AI help for this edit.");
-        context.notifyChanged();
+        context_.notifyChanged();
     }
+}
+
+bool EditRuns::exportHandoff(bool rescanFolderIfNeeded) {
+    const bool exported = prepare::exportHandoff(context_.state(), [this, rescanFolderIfNeeded] {
+        songs_.refreshSongList(rescanFolderIfNeeded);
+    });
+    context_.notifyChanged();
+    return exported;
+}
+
+void EditRuns::stopCreateEdit() {
+    WizardState& state = context_.state();
+    if (!state.isCreatingEdit) return;
+    context_.sharedEditRunController()->cancel();
+    context_.progress().endEditRun();
+    state.isUsingLocalEngine = false;
+    state.lastEditActivityAt = context_.now();
+    applyStoppedOutcome(context_);
+    context_.notifyChanged();
 }
 
 }  // namespace app::run

@@ -1,5 +1,5 @@
 #pragma once
-// All state of the wizard window: plain data, owned by ContentView and read and
+// All state of the wizard window: plain data, owned by the Wizard and read and
 // written on the interface thread only.
 
 #include <QDateTime>
@@ -9,10 +9,10 @@
 #include <optional>
 #include <vector>
 
-#include "app/run/progress_row.h"
-#include "app/songs/edit_options.h"
-#include "app/songs/track_file.h"
-#include "app/tool_check/tool_check.h"
+#include "app/state/ai_assist_mode.h"
+#include "app/state/progress_row.h"
+#include "app/state/tool_check.h"
+#include "app/state/track_file.h"
 #include "common/final_ending_effect.h"
 
 namespace app {
