@@ -3,6 +3,8 @@
 
 #include "app/run/create_edit.h"
 
+#include <QCoreApplication>
+
 #include "app/platform_words.h"
 #include "app/prepare/eligibility.h"
 #include "app/prepare/prompt.h"
@@ -21,14 +23,18 @@ constexpr int kPreparePauseMs = 150;
 QString refusalMessage(songs::AIAssistMode mode) {
     switch (mode) {
         case songs::AIAssistMode::localOnly:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Run",
                 "AI assist is set to Local Only. Change AI assist fallback to Codex or a "
                 "configured provider for difficult edits.");
         case songs::AIAssistMode::agentFallback:
-            return "Codex fallback is selected, but Codex was not found or is not signed in on " +
-                   platform_words::thisComputer() + ".";
+            return QCoreApplication::translate("Run",
+                                               "Codex fallback is selected, but Codex was not "
+                                               "found or is not signed in on %1.")
+                .arg(platform_words::thisComputer());
         case songs::AIAssistMode::providerLater:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Run",
                 "Provider API fallback is selected, but secure OpenAI/Gemini/Grok/custom provider "
                 "setup is not connected yet.");
     }
@@ -45,7 +51,8 @@ void createEdit(RunContext& context) {
         context.notifyChanged();
     };
 
-    if (!state.selectedFolder) return refuse(QStringLiteral("Choose 1, 2, or 3 songs first."));
+    if (!state.selectedFolder)
+        return refuse(QCoreApplication::translate("Run", "Choose 1, 2, or 3 songs first."));
     // A folder's list is scanned again; a list picked or ordered by hand only loses songs
     // whose files are gone, since a scan would sort it by file name.
     const bool rescanFolderIfNeeded = true;
@@ -53,15 +60,20 @@ void createEdit(RunContext& context) {
 
     const size_t songCount = state.tracks.size();
     if (songCount == 0) {
-        return refuse(QStringLiteral("No audio files found. Add 1, 2, or 3 songs first."));
+        return refuse(QCoreApplication::translate(
+            "Run", "No audio files found. Add 1, 2, or 3 songs first."));
     }
-    if (songCount > 3) return refuse(QStringLiteral("This setup expects 1, 2, or 3 source songs."));
+    if (songCount > 3)
+        return refuse(
+            QCoreApplication::translate("Run", "This setup expects 1, 2, or 3 source songs."));
     if (!state.outputFolder) {
-        return refuse(QStringLiteral("Choose an output folder before creating the edit."));
+        return refuse(QCoreApplication::translate(
+            "Run", "Choose an output folder before creating the edit."));
     }
     const QString outputFolder = *state.outputFolder;
     if (const std::optional<QString> error = createFolderWithParents(outputFolder)) {
-        return refuse("Could not use that output folder: " + *error);
+        return refuse(
+            QCoreApplication::translate("Run", "Could not use that output folder: %1").arg(*error));
     }
 
     const int runNumber = context.beginNewRun();
@@ -74,10 +86,11 @@ void createEdit(RunContext& context) {
     state.editEndedAt.reset();
     state.lastEditActivityAt = state.editStartedAt;
     state.createSteps = defaultCreateSteps();
-    state.createLog = QStringLiteral("Preparing the songs.");
-    state.status = QStringLiteral("Creating the music edit...");
-    setCreateStep(context, CreateStep::prepare, ProgressRowState::running, 0.35,
-                  QStringLiteral("Preparing the selected songs and output folder."));
+    state.createLog = QCoreApplication::translate("Run", "Preparing the songs.");
+    state.status = QCoreApplication::translate("Run", "Creating the music edit...");
+    setCreateStep(
+        context, CreateStep::prepare, ProgressRowState::running, 0.35,
+        QCoreApplication::translate("Run", "Preparing the selected songs and output folder."));
     context.notifyChanged();
 
     const bool rescan = !state.usedDirectSongSelection && !state.manualTrackOrder;
@@ -95,11 +108,12 @@ void continueCreateEdit(RunContext& context, bool rescanFolderIfNeeded,
 
     if (!context.exportHandoff(rescanFolderIfNeeded)) {
         setCreateStep(context, CreateStep::prepare, ProgressRowState::failed, 1.0,
-                      QStringLiteral("Could not prepare the setup files."));
-        markCreateStepFailed(context, QStringLiteral("The edit did not start."));
+                      QCoreApplication::translate("Run", "Could not prepare the setup files."));
+        markCreateStepFailed(context,
+                             QCoreApplication::translate("Run", "The edit did not start."));
         endEditRun(context);
-        state.createLog = QStringLiteral(
-            "Setup files could not be prepared. Check the selected songs and try again.");
+        state.createLog = QCoreApplication::translate(
+            "Run", "Setup files could not be prepared. Check the selected songs and try again.");
         context.notifyChanged();
         return;
     }
@@ -107,15 +121,19 @@ void continueCreateEdit(RunContext& context, bool rescanFolderIfNeeded,
                   completedStepDetail(CreateStep::prepare, true));
 
     if (!state.selectedFolder) {
-        setCreateStep(context, CreateStep::analyze, ProgressRowState::failed, 1.0,
-                      QStringLiteral("The selected song folder was not found."));
+        setCreateStep(
+            context, CreateStep::analyze, ProgressRowState::failed, 1.0,
+            QCoreApplication::translate("Run", "The selected song folder was not found."));
         markCreateStepFailed(context,
-                             QStringLiteral("Choose the song files again, then try Create Edit."));
+                             QCoreApplication::translate(
+                                 "Run", "Choose the song files again, then try Create Edit."));
         endEditRun(context);
-        state.createLog = QStringLiteral(
+        state.createLog = QCoreApplication::translate(
+            "Run",
             "The selected song folder was not found. Choose the song files again, then try "
             "Create Edit.");
-        state.status = QStringLiteral("The selected song folder was not found.");
+        state.status =
+            QCoreApplication::translate("Run", "The selected song folder was not found.");
         context.notifyChanged();
         return;
     }
@@ -133,7 +151,8 @@ void continueCreateEdit(RunContext& context, bool rescanFolderIfNeeded,
         state.isUsingLocalEngine = true;
         setCreateStep(context, CreateStep::analyze, ProgressRowState::running, 0.18,
                       progressDetail(state, CreateStep::analyze, 0.18));
-        state.createLog = QStringLiteral(
+        state.createLog = QCoreApplication::translate(
+            "Run",
             "Standalone local engine: analyzing timing, notes, phrase structure, and clean cut "
             "points.");
         context.notifyChanged();
@@ -149,13 +168,16 @@ void continueCreateEdit(RunContext& context, bool rescanFolderIfNeeded,
         startAgentRun(context, *agentPath, prompt, songFolder, outputFolder);
     } else {
         const QString refusal = refusalMessage(state.aiAssistMode);
-        setCreateStep(context, CreateStep::analyze, ProgressRowState::failed, 1.0,
-                      QStringLiteral("The background editing engine was not found."));
+        setCreateStep(
+            context, CreateStep::analyze, ProgressRowState::failed, 1.0,
+            QCoreApplication::translate("Run", "The background editing engine was not found."));
         markCreateStepFailed(context, refusal);
         endEditRun(context);
-        state.createLog = "The local engine could not handle this edit. " + eligibility.reason +
-                          QLatin1Char('\n') + refusal;
-        state.status = QStringLiteral("The local engine needs AI help for this edit.");
+        state.createLog = QCoreApplication::translate(
+                              "Run", "The local engine could not handle this edit. %1\n%2")
+                              .arg(eligibility.reason, refusal);
+        state.status =
+            QCoreApplication::translate("Run", "The local engine needs AI help for this edit.");
         context.notifyChanged();
     }
 }

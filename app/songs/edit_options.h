@@ -32,6 +32,7 @@ struct AIProviderConnection {
     QString subtitle;
     QString symbolName;
     std::optional<QString> setupURL;
+    // The title, subtitle and message are untranslated source texts of the "Songs" context.
     QString message;
 
     // "openai", "gemini", "grok", "custom", in that order.
