@@ -26,13 +26,14 @@ QString title(AIAssistMode mode);
 QString detail(AIAssistMode mode);
 std::optional<AIAssistMode> aiAssistModeFromRawValue(const QString& raw);
 
+// The title, subtitle and message are source texts of the "Songs" translation context: the
+// screens translate them where they show them.
 struct AIProviderConnection {
     QString id;
     QString title;
     QString subtitle;
     QString symbolName;
     std::optional<QString> setupURL;
-    // The title, subtitle and message are untranslated source texts of the "Songs" context.
     QString message;
 
     // "openai", "gemini", "grok", "custom", in that order.
