@@ -1,21 +1,33 @@
 #include "app/platform_words.h"
 
+#include <QCoreApplication>
+
 namespace app::platform_words {
 
-QString inFileManager() { return QStringLiteral("in the file manager"); }
+QString inFileManager() {
+    return QCoreApplication::translate("PlatformWords", "in the file manager");
+}
 
-QString regularFolder() { return QStringLiteral("a regular folder"); }
+QString regularFolder() { return QCoreApplication::translate("PlatformWords", "a regular folder"); }
 
-QString thisComputer() { return QStringLiteral("this computer"); }
+QString thisComputer() { return QCoreApplication::translate("PlatformWords", "this computer"); }
 
-QString slowerComputers() { return QStringLiteral("slower computers"); }
+QString slowerComputers() {
+    return QCoreApplication::translate("PlatformWords", "slower computers");
+}
 
-QString mediaLibraries() { return QStringLiteral("the Music and Pictures libraries"); }
+QString mediaLibraries() {
+    return QCoreApplication::translate("PlatformWords", "the Music and Pictures libraries");
+}
 
-QString mediaLibraryAccess() { return QStringLiteral("access to the Music or Pictures libraries"); }
+QString mediaLibraryAccess() {
+    return QCoreApplication::translate("PlatformWords",
+                                       "access to the Music or Pictures libraries");
+}
 
 QString avoidMediaLibrariesSentence() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "PlatformWords",
         "Do not choose the Music or Pictures libraries or a media-library package.");
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The words that name this desktop's own facilities: its file manager, the computer itself
 // and the personal media libraries. Every text a person or the agent reads takes them from
-// here, so the wizard names them one way everywhere. Safe to call during static start-up.
+// here, so the wizard names them one way everywhere. They come translated ("PlatformWords"
+// context), so call them once the language is loaded, not during static start-up.
 
 #include <QString>
 

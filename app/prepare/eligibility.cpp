@@ -1,5 +1,7 @@
 #include "app/prepare/eligibility.h"
 
+#include <QCoreApplication>
+
 #include "app/prepare/advanced_request.h"
 #include "app/prepare/note_portion.h"
 #include "common/typed_time.h"
@@ -18,7 +20,9 @@ std::optional<double> typedSeconds(const QString& text) {
 }
 
 QString songReason(int number, const QString& problem) {
-    return QStringLiteral("AI fallback: song %1 %2").arg(number).arg(problem);
+    return QCoreApplication::translate("Prepare", "AI fallback: song %1 %2")
+        .arg(number)
+        .arg(problem);
 }
 
 }  // namespace
@@ -27,7 +31,8 @@ LocalEngineEligibility localEngineEligibility(const WizardState& state,
                                               const QString& outputFolder) {
     const int total = static_cast<int>(state.tracks.size());
     if (total < 1 || total > 3) {
-        return refusal(QStringLiteral("AI fallback: the selected song count is not 1, 2, or 3."));
+        return refusal(QCoreApplication::translate(
+            "Prepare", "AI fallback: the selected song count is not 1, 2, or 3."));
     }
 
     RenderJob job;
@@ -47,26 +52,31 @@ LocalEngineEligibility localEngineEligibility(const WizardState& state,
 
         const std::optional<double> startSeconds = typedSeconds(start);
         if (!startSeconds) {
-            return refusal(
-                songReason(number, QStringLiteral("start time is not a simple timestamp.")));
+            return refusal(songReason(
+                number,
+                QCoreApplication::translate("Prepare", "start time is not a simple timestamp.")));
         }
         if (!end.isEmpty()) {
             const std::optional<double> endSeconds = typedSeconds(end);
             if (!endSeconds) {
-                return refusal(
-                    songReason(number, QStringLiteral("end time is not a simple timestamp.")));
+                return refusal(songReason(
+                    number,
+                    QCoreApplication::translate("Prepare", "end time is not a simple timestamp.")));
             }
             if (!(*endSeconds > *startSeconds + kMinimumCutSeconds)) {
                 return refusal(
-                    songReason(number, QStringLiteral("End time must be later than Start time.")));
+                    songReason(number, QCoreApplication::translate(
+                                           "Prepare", "End time must be later than Start time.")));
             }
         }
 
         const QString note = customLocalEngineNotePortion(
             state.songGuidance.value(track.url).trimmed(), index, total);
         if (asksForAdvancedRequest(note)) {
-            return refusal(songReason(
-                number, QStringLiteral("note asks for an effect, vocal isolation, beatmatching, or "
+            return refusal(
+                songReason(number, QCoreApplication::translate(
+                                       "Prepare",
+                                       "note asks for an effect, vocal isolation, beatmatching, or "
                                        "another advanced request.")));
         }
 
@@ -74,9 +84,10 @@ LocalEngineEligibility localEngineEligibility(const WizardState& state,
     }
 
     return LocalEngineEligibility{
-        std::move(job),
-        QStringLiteral("Standalone local engine: using typed times, local structure cues, and "
-                       "phrase-aware cut detection.")};
+        std::move(job), QCoreApplication::translate(
+                            "Prepare",
+                            "Standalone local engine: using typed times, local structure cues, and "
+                            "phrase-aware cut detection.")};
 }
 
 }  // namespace app::prepare

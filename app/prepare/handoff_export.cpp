@@ -3,6 +3,7 @@
 
 #include "app/prepare/handoff_export.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <exception>
 
@@ -21,18 +22,23 @@ bool exportHandoff(WizardState& state, const std::function<void()>& refreshSongL
         return result;
     };
 
-    if (!state.selectedFolder) return finish(QStringLiteral("Choose a song folder first."), false);
+    if (!state.selectedFolder)
+        return finish(QCoreApplication::translate("Prepare", "Choose a song folder first."), false);
     refreshSongList();
 
     if (state.tracks.empty()) {
         return finish(
-            QStringLiteral("No audio files found. Add 1, 2, or 3 songs to the folder first."),
+            QCoreApplication::translate(
+                "Prepare", "No audio files found. Add 1, 2, or 3 songs to the folder first."),
             false);
     }
     if (state.tracks.size() > 3) {
-        return finish(QStringLiteral("This setup expects 1, 2, or 3 source songs."), false);
+        return finish(
+            QCoreApplication::translate("Prepare", "This setup expects 1, 2, or 3 source songs."),
+            false);
     }
-    if (!state.selectedFolder) return finish(QStringLiteral("Choose a song folder first."), false);
+    if (!state.selectedFolder)
+        return finish(QCoreApplication::translate("Prepare", "Choose a song folder first."), false);
 
     const QString songFolder = *state.selectedFolder;
     const QDir handoff(QDir(songFolder).filePath(handoffFolderName));
@@ -45,13 +51,16 @@ bool exportHandoff(WizardState& state, const std::function<void()>& refreshSongL
               false);
         write(readmeText(songFolder, state.outputFolder), handoff.filePath(readmeFileName), false);
     } catch (const std::exception& error) {
-        return finish(QStringLiteral("Could not create music edit setup files: ") +
-                          QString::fromLocal8Bit(error.what()),
-                      false);
+        return finish(
+            QCoreApplication::translate("Prepare", "Could not create music edit setup files: %1")
+                .arg(QString::fromLocal8Bit(error.what())),
+            false);
     }
 
     state.handoffFolder = handoff.path();
-    return finish(QStringLiteral("Created standalone edit work files in ") + handoff.path(), true);
+    return finish(QCoreApplication::translate("Prepare", "Created standalone edit work files in %1")
+                      .arg(handoff.path()),
+                  true);
 }
 
 }  // namespace app::prepare

@@ -5,6 +5,7 @@
 
 #include "app/run/agent_run.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -48,10 +49,12 @@ void applyStartFailure(RunContext& context, const QString& error) {
     WizardState& state = context.state();
     context.progress().markCreateStepFailed(error);
     state.completedOutputFolder.reset();
-    state.createLog = QStringLiteral(
+    state.createLog = QCoreApplication::translate(
+        "Run",
         "The background editor could not start.\nMake sure Codex is installed and signed in, "
         "then try Create Edit again.");
-    state.status = "The background editor could not start: " + error;
+    state.status =
+        QCoreApplication::translate("Run", "The background editor could not start: %1").arg(error);
     context.progress().endEditRun();
     context.notifyChanged();
 }
@@ -65,24 +68,30 @@ void applySuccess(RunContext& context, const AgentRun& run, bool appEndedAgent) 
     }
     markEditStepsDone(context, false);
     state.completedOutputFolder = run.outputFolder;
-    state.createLog = "Complete. Your edit is ready in:\n" + run.outputFolder;
-    state.status =
-        QStringLiteral("Complete. Your edit is ready. Click View Edit to open the finished file.");
+    state.createLog = QCoreApplication::translate("Run", "Complete. Your edit is ready in:\n%1")
+                          .arg(run.outputFolder);
+    state.status = QCoreApplication::translate(
+        "Run", "Complete. Your edit is ready. Click View Edit to open the finished file.");
 }
 
 void applyFailure(RunContext& context, const QString& summary) {
     WizardState& state = context.state();
     context.progress().markCreateStepFailed(
-        summary.isEmpty() ? QStringLiteral("The background editor stopped before a "
-                                           "verified MP3 and edit notes were found.")
+        summary.isEmpty() ? QCoreApplication::translate("Run",
+                                                        "The background editor stopped before a "
+                                                        "verified MP3 and edit notes were found.")
                           : summary);
     state.completedOutputFolder.reset();
-    state.createLog = summary.isEmpty()
-                          ? QStringLiteral(
-                                "The background edit did not finish.\nNo verified MP3 and edit "
-                                "notes were found in the selected output folder.")
-                          : "The background edit did not finish.\n" + summary;
-    state.status = QStringLiteral(
+    state.createLog =
+        summary.isEmpty()
+            ? QCoreApplication::translate(
+                  "Run",
+                  "The background edit did not finish.\nNo verified MP3 and edit "
+                  "notes were found in the selected output folder.")
+            : QCoreApplication::translate("Run", "The background edit did not finish.\n%1")
+                  .arg(summary);
+    state.status = QCoreApplication::translate(
+        "Run",
         "The background edit did not finish. A log was saved in the Tunewright Setup folder.");
 }
 
@@ -256,11 +265,15 @@ void ProgressModel::showSavedDeliverablesProgress(const QString& file) {
                      [](const ProgressRow& step) { return step.id == CreateStep::save; });
     const double saveProgress = save != state.createSteps.end() ? save->progress : 0.1;
     setCreateStep(CreateStep::save, ProgressRowState::running, std::max(0.975, saveProgress),
-                  QStringLiteral("The 320 kbps MP3 file is saved. The editor is writing the final "
-                                 "note and closing the job."));
+                  QCoreApplication::translate(
+                      "Run",
+                      "The 320 kbps MP3 file is saved. The editor is writing the final "
+                      "note and closing the job."));
     state.lastEditActivityAt = context_.now();
-    state.createLog = "320 kbps MP3 file saved:\n" + QFileInfo(file).fileName() +
-                      "\nWriting final notes and closing. This should finish shortly.";
+    state.createLog = QCoreApplication::translate("Run",
+                                                  "320 kbps MP3 file saved:\n%1\nWriting final "
+                                                  "notes and closing. This should finish shortly.")
+                          .arg(QFileInfo(file).fileName());
     context_.notifyChanged();
 }
 

@@ -3,6 +3,8 @@
 
 #include "app/run/edit_runs.h"
 
+#include <QCoreApplication>
+
 #include "app/platform_words.h"
 #include "app/prepare/eligibility.h"
 #include "app/prepare/handoff_export.h"
@@ -23,14 +25,18 @@ constexpr int kPreparePauseMs = 150;
 QString refusalMessage(songs::AIAssistMode mode) {
     switch (mode) {
         case songs::AIAssistMode::localOnly:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Run",
                 "AI assist is set to Local Only. Change AI assist fallback to Codex or a "
                 "configured provider for difficult edits.");
         case songs::AIAssistMode::agentFallback:
-            return "Codex fallback is selected, but Codex was not found or is not signed in on " +
-                   platform_words::thisComputer() + ".";
+            return QCoreApplication::translate("Run",
+                                               "Codex fallback is selected, but Codex was not "
+                                               "found or is not signed in on %1.")
+                .arg(platform_words::thisComputer());
         case songs::AIAssistMode::providerLater:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Run",
                 "Provider API fallback is selected, but secure OpenAI/Gemini/Grok/custom provider "
                 "setup is not connected yet.");
     }
@@ -47,7 +53,8 @@ void EditRuns::createEdit() {
         context_.notifyChanged();
     };
 
-    if (!state.selectedFolder) return refuse(QStringLiteral("Choose 1, 2, or 3 songs first."));
+    if (!state.selectedFolder)
+        return refuse(QCoreApplication::translate("Run", "Choose 1, 2, or 3 songs first."));
     // A folder's list is scanned again; a list picked or ordered by hand only loses songs
     // whose files are gone, since a scan would sort it by file name.
     const bool rescanFolderIfNeeded = true;
@@ -55,15 +62,20 @@ void EditRuns::createEdit() {
 
     const size_t songCount = state.tracks.size();
     if (songCount == 0) {
-        return refuse(QStringLiteral("No audio files found. Add 1, 2, or 3 songs first."));
+        return refuse(QCoreApplication::translate(
+            "Run", "No audio files found. Add 1, 2, or 3 songs first."));
     }
-    if (songCount > 3) return refuse(QStringLiteral("This setup expects 1, 2, or 3 source songs."));
+    if (songCount > 3)
+        return refuse(
+            QCoreApplication::translate("Run", "This setup expects 1, 2, or 3 source songs."));
     if (!state.outputFolder) {
-        return refuse(QStringLiteral("Choose an output folder before creating the edit."));
+        return refuse(QCoreApplication::translate(
+            "Run", "Choose an output folder before creating the edit."));
     }
     const QString outputFolder = *state.outputFolder;
     if (const std::optional<QString> error = createFolderWithParents(outputFolder)) {
-        return refuse("Could not use that output folder: " + *error);
+        return refuse(
+            QCoreApplication::translate("Run", "Could not use that output folder: %1").arg(*error));
     }
 
     const int runNumber = context_.beginNewRun();
@@ -76,11 +88,11 @@ void EditRuns::createEdit() {
     state.editEndedAt.reset();
     state.lastEditActivityAt = state.editStartedAt;
     state.createSteps = defaultCreateSteps();
-    state.createLog = QStringLiteral("Preparing the songs.");
-    state.status = QStringLiteral("Creating the music edit...");
+    state.createLog = QCoreApplication::translate("Run", "Preparing the songs.");
+    state.status = QCoreApplication::translate("Run", "Creating the music edit...");
     context_.progress().setCreateStep(
         CreateStep::prepare, ProgressRowState::running, 0.35,
-        QStringLiteral("Preparing the selected songs and output folder."));
+        QCoreApplication::translate("Run", "Preparing the selected songs and output folder."));
     context_.notifyChanged();
 
     const bool rescan = !state.usedDirectSongSelection && !state.manualTrackOrder;
@@ -96,12 +108,14 @@ void EditRuns::continueCreateEdit(bool rescanFolderIfNeeded, const QString& outp
     if (!state.isCreatingEdit) return;
 
     if (!exportHandoff(rescanFolderIfNeeded)) {
-        context_.progress().setCreateStep(CreateStep::prepare, ProgressRowState::failed, 1.0,
-                                          QStringLiteral("Could not prepare the setup files."));
-        context_.progress().markCreateStepFailed(QStringLiteral("The edit did not start."));
+        context_.progress().setCreateStep(
+            CreateStep::prepare, ProgressRowState::failed, 1.0,
+            QCoreApplication::translate("Run", "Could not prepare the setup files."));
+        context_.progress().markCreateStepFailed(
+            QCoreApplication::translate("Run", "The edit did not start."));
         context_.progress().endEditRun();
-        state.createLog = QStringLiteral(
-            "Setup files could not be prepared. Check the selected songs and try again.");
+        state.createLog = QCoreApplication::translate(
+            "Run", "Setup files could not be prepared. Check the selected songs and try again.");
         context_.notifyChanged();
         return;
     }
@@ -111,14 +125,16 @@ void EditRuns::continueCreateEdit(bool rescanFolderIfNeeded, const QString& outp
     if (!state.selectedFolder) {
         context_.progress().setCreateStep(
             CreateStep::analyze, ProgressRowState::failed, 1.0,
-            QStringLiteral("The selected song folder was not found."));
-        context_.progress().markCreateStepFailed(
-            QStringLiteral("Choose the song files again, then try Create Edit."));
+            QCoreApplication::translate("Run", "The selected song folder was not found."));
+        context_.progress().markCreateStepFailed(QCoreApplication::translate(
+            "Run", "Choose the song files again, then try Create Edit."));
         context_.progress().endEditRun();
-        state.createLog = QStringLiteral(
+        state.createLog = QCoreApplication::translate(
+            "Run",
             "The selected song folder was not found. Choose the song files again, then try "
             "Create Edit.");
-        state.status = QStringLiteral("The selected song folder was not found.");
+        state.status =
+            QCoreApplication::translate("Run", "The selected song folder was not found.");
         context_.notifyChanged();
         return;
     }
@@ -137,7 +153,8 @@ void EditRuns::continueCreateEdit(bool rescanFolderIfNeeded, const QString& outp
         context_.progress().setCreateStep(
             CreateStep::analyze, ProgressRowState::running, 0.18,
             context_.progress().progressDetail(CreateStep::analyze, 0.18));
-        state.createLog = QStringLiteral(
+        state.createLog = QCoreApplication::translate(
+            "Run",
             "Standalone local engine: analyzing timing, notes, phrase structure, and clean cut "
             "points.");
         context_.notifyChanged();
@@ -156,12 +173,14 @@ void EditRuns::continueCreateEdit(bool rescanFolderIfNeeded, const QString& outp
         const QString refusal = refusalMessage(state.aiAssistMode);
         context_.progress().setCreateStep(
             CreateStep::analyze, ProgressRowState::failed, 1.0,
-            QStringLiteral("The background editing engine was not found."));
+            QCoreApplication::translate("Run", "The background editing engine was not found."));
         context_.progress().markCreateStepFailed(refusal);
         context_.progress().endEditRun();
-        state.createLog = "The local engine could not handle this edit. " + eligibility.reason +
-                          QLatin1Char('\n') + refusal;
-        state.status = QStringLiteral("The local engine needs AI help for this edit.");
+        state.createLog = QCoreApplication::translate(
+                              "Run", "The local engine could not handle this edit. %1\n%2")
+                              .arg(eligibility.reason, refusal);
+        state.status =
+            QCoreApplication::translate("Run", "The local engine needs AI help for this edit.");
         context_.notifyChanged();
     }
 }

@@ -3,48 +3,56 @@
 
 #include "app/run/live_status.h"
 
+#include <QCoreApplication>
+
 #include "app/run/progress_model.h"
 
 namespace app::run {
 
 QString ProgressModel::liveEditHeadline() const {
     const WizardState& state = context_.state();
-    if (state.completedOutputFolder) return QStringLiteral("Complete");
-    if (createHasFailed()) return QStringLiteral("Problem found");
-    if (createWasStopped()) return QStringLiteral("Edit stopped");
+    if (state.completedOutputFolder) return QCoreApplication::translate("Progress", "Complete");
+    if (createHasFailed()) return QCoreApplication::translate("Progress", "Problem found");
+    if (createWasStopped()) return QCoreApplication::translate("Progress", "Edit stopped");
     if (const auto step = currentCreateStep()) return step->title;
-    return QStringLiteral("Standing by");
+    return QCoreApplication::translate("Progress", "Standing by");
 }
 
 QString ProgressModel::liveEditMessage() const {
     const WizardState& state = context_.state();
     const QDateTime now = context_.now();
     if (state.completedOutputFolder) {
-        return QStringLiteral(
-            "The finished MP3 and edit notes are saved in the selected output folder.");
+        return QCoreApplication::translate(
+            "Progress", "The finished MP3 and edit notes are saved in the selected output folder.");
     }
     if (createHasFailed()) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "Progress",
             "The app stopped the run and saved the error details in the work folder. Use Show "
             "Work Folder if you need the log.");
     }
     if (createWasStopped()) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "Progress",
             "The background edit was cancelled. Go back to change a song, note, edit approach, "
             "output folder, or final ending effect.");
     }
     if (!state.isCreatingEdit) {
-        return QStringLiteral("Click Create Edit when the notes and output folder are ready.");
+        return QCoreApplication::translate(
+            "Progress", "Click Create Edit when the notes and output folder are ready.");
     }
     const std::optional<QDateTime>& lastActivity = state.lastEditActivityAt;
     if (lastActivity && lastActivity->msecsTo(now) > stallNoticeSeconds * 1000) {
-        return "Still working on " + currentEditWorkLabel().toLower() +
-               ". No new local-engine or output-file activity has appeared for " +
-               elapsedText(lastActivity, now) +
-               ". You can keep waiting or use Stop Edit if it stays here too long.";
+        return QCoreApplication::translate("Progress",
+                                           "Still working on %1. No new local-engine or "
+                                           "output-file activity has appeared for %2. You can "
+                                           "keep waiting or use Stop Edit if it stays here too "
+                                           "long.")
+            .arg(currentEditWorkLabel().toLower(), elapsedText(lastActivity, now));
     }
     if (const auto step = currentCreateStep()) return progressDetail(step->id, step->progress);
-    return QStringLiteral("Starting the background editor and preparing the work folder.");
+    return QCoreApplication::translate(
+        "Progress", "Starting the background editor and preparing the work folder.");
 }
 
 QString ProgressModel::liveEditSymbolName() const {
@@ -68,27 +76,30 @@ QString ProgressModel::liveEditTimingText() const {
     const QDateTime now = context_.now();
     // Once nothing runs there is nothing left to estimate or wait for: the run's length stays.
     if (!state.isCreatingEdit) {
-        return "Elapsed: " + elapsedText(state.editStartedAt, state.editEndedAt.value_or(now));
+        return QCoreApplication::translate("Progress", "Elapsed: %1")
+            .arg(elapsedText(state.editStartedAt, state.editEndedAt.value_or(now)));
     }
-    QString estimate = QStringLiteral("calculating");
+    QString estimate = QCoreApplication::translate("Progress", "calculating");
     const auto step = currentCreateStep();
     if (step) {
         const CreateStep id = step->id;
         if (state.isUsingLocalEngine) {
-            estimate = QStringLiteral("usually under 1 minute");
+            estimate = QCoreApplication::translate("Progress", "usually under 1 minute");
         } else if (id == CreateStep::prepare || id == CreateStep::save) {
-            estimate = QStringLiteral("under 1 minute");
+            estimate = QCoreApplication::translate("Progress", "under 1 minute");
         } else if (id == CreateStep::analyze) {
-            estimate = QStringLiteral("about 1-3 minutes");
+            estimate = QCoreApplication::translate("Progress", "about 1-3 minutes");
         } else if (id == CreateStep::cuts) {
-            estimate = QStringLiteral("about 1-2 minutes");
+            estimate = QCoreApplication::translate("Progress", "about 1-2 minutes");
         } else if (id == CreateStep::render) {
-            estimate = QStringLiteral("about 1-4 minutes");
+            estimate = QCoreApplication::translate("Progress", "about 1-4 minutes");
         }
     }
-    return "Elapsed: " + elapsedText(state.editStartedAt, now) +
-           " | Estimated remaining: " + estimate +
-           " | Last activity: " + elapsedText(state.lastEditActivityAt, now) + " ago";
+    return QCoreApplication::translate("Progress",
+                                       "Elapsed: %1 | Estimated remaining: %2 | Last activity: %3 "
+                                       "ago")
+        .arg(elapsedText(state.editStartedAt, now), estimate,
+             elapsedText(state.lastEditActivityAt, now));
 }
 
 }  // namespace app::run

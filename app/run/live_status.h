@@ -10,9 +10,11 @@ namespace app::run {
 // Seconds without a sign of life before the panel shows the stall notice.
 inline constexpr qint64 stallNoticeSeconds = 180;
 
-// The small note the panel shows under its timing line while a run goes on.
-inline const QString liveEditMonitoringNote = QStringLiteral(
+// The small note the panel shows under its timing line while a run goes on; the source
+// text of the "Progress" context, which the panel translates.
+inline const QString liveEditMonitoringNote = QString::fromUtf8(QT_TRANSLATE_NOOP(
+    "Progress",
     "The app is still monitoring local engine output, generated files, and the finished MP3 "
-    "while this runs.");
+    "while this runs."));
 
 }  // namespace app::run

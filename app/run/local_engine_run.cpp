@@ -5,6 +5,7 @@
 
 #include "app/run/local_engine_run.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <memory>
@@ -47,17 +48,20 @@ HandOverTexts textsFor(HandOver reason) {
     switch (reason) {
         case HandOver::rendererMissing:
             return {
-                "Standalone local engine unavailable: bundled renderer was not found. "
-                "Switching to AI fallback.",
-                "The local engine and AI fallback were not available."};
+                QT_TRANSLATE_NOOP("Run",
+                                  "Standalone local engine unavailable: bundled renderer was "
+                                  "not found. Switching to AI fallback."),
+                QT_TRANSLATE_NOOP("Run", "The local engine and AI fallback were not available.")};
         case HandOver::jobNotWritten:
-            return {
-                "Standalone local engine could not prepare its job files. Switching to AI "
-                "fallback.",
-                "The fast renderer could not start."};
+            return {QT_TRANSLATE_NOOP("Run",
+                                      "Standalone local engine could not prepare its job files. "
+                                      "Switching to AI fallback."),
+                    QT_TRANSLATE_NOOP("Run", "The fast renderer could not start.")};
         case HandOver::processDidNotStart:
-            return {"Standalone local engine could not start. Switching to AI fallback.",
-                    "The local engine could not start."};
+            return {QT_TRANSLATE_NOOP("Run",
+                                      "Standalone local engine could not start. Switching to AI "
+                                      "fallback."),
+                    QT_TRANSLATE_NOOP("Run", "The local engine could not start.")};
     }
     return {"", ""};
 }
@@ -67,7 +71,7 @@ void handOver(RunContext& context, const LocalRun& run, HandOver reason, const Q
     WizardState& state = context.state();
     const HandOverTexts texts = textsFor(reason);
     state.isUsingLocalEngine = false;
-    context.progress().appendCreateLog(QString::fromUtf8(texts.logLine));
+    context.progress().appendCreateLog(QCoreApplication::translate("Run", texts.logLine));
 
     if (run.agentFallbackPath) {
         const QString prompt = prepare::buildPrompt(context.state());
@@ -85,14 +89,16 @@ void handOver(RunContext& context, const LocalRun& run, HandOver reason, const Q
 
     context.progress().markCreateStepFailed(
         reason == HandOver::rendererMissing
-            ? QStringLiteral("Bundled local renderer and AI fallback were not available.")
+            ? QCoreApplication::translate(
+                  "Run", "Bundled local renderer and AI fallback were not available.")
             : error);
     if (reason == HandOver::processDidNotStart) {
-        state.createLog = QStringLiteral(
+        state.createLog = QCoreApplication::translate(
+            "Run",
             "The standalone local engine could not start and AI fallback was not available.");
         state.completedOutputFolder.reset();
     }
-    state.status = QString::fromUtf8(texts.status);
+    state.status = QCoreApplication::translate("Run", texts.status);
     context.progress().endEditRun();
     context.notifyChanged();
 }
@@ -111,9 +117,11 @@ void applySuccess(RunContext& context, const LocalRun& run) {
     markEditStepsDone(context, true);
     state.completedOutputFolder = run.outputFolder;
     state.createLog =
-        "Complete. Standalone local engine finished without AI fallback.\n" + run.outputFolder;
-    state.status =
-        QStringLiteral("Complete. Your edit is ready. Click View Edit to open the finished file.");
+        QCoreApplication::translate(
+            "Run", "Complete. Standalone local engine finished without AI fallback.\n%1")
+            .arg(run.outputFolder);
+    state.status = QCoreApplication::translate(
+        "Run", "Complete. Your edit is ready. Click View Edit to open the finished file.");
 }
 
 void passToAgent(RunContext& context, const LocalRun& run, const QString& summary) {
@@ -123,15 +131,18 @@ void passToAgent(RunContext& context, const LocalRun& run, const QString& summar
                                      context.progress().progressDetail(CreateStep::analyze, 0.12));
     context.progress().setCreateStep(
         CreateStep::cuts, ProgressRowState::pending, 0.0,
-        QStringLiteral("Waiting for AI fallback to choose edit points."));
-    context.progress().setCreateStep(CreateStep::render, ProgressRowState::pending, 0.0,
-                                     QStringLiteral("Waiting for AI fallback to render the MP3."));
-    context.progress().setCreateStep(CreateStep::save, ProgressRowState::pending, 0.0,
-                                     QStringLiteral("Waiting for the finished MP3 and notes."));
-    state.createLog = QStringLiteral(
-        "Standalone local engine could not verify the edit. Switching to AI fallback.");
+        QCoreApplication::translate("Run", "Waiting for AI fallback to choose edit points."));
+    context.progress().setCreateStep(
+        CreateStep::render, ProgressRowState::pending, 0.0,
+        QCoreApplication::translate("Run", "Waiting for AI fallback to render the MP3."));
+    context.progress().setCreateStep(
+        CreateStep::save, ProgressRowState::pending, 0.0,
+        QCoreApplication::translate("Run", "Waiting for the finished MP3 and notes."));
+    state.createLog = QCoreApplication::translate(
+        "Run", "Standalone local engine could not verify the edit. Switching to AI fallback.");
     if (!summary.isEmpty()) state.createLog += QLatin1Char('\n') + summary;
-    state.status = QStringLiteral("Local engine needed AI fallback. Continuing in the background.");
+    state.status = QCoreApplication::translate(
+        "Run", "Local engine needed AI fallback. Continuing in the background.");
     context.notifyChanged();
     startAgentRun(context, *run.agentFallbackPath, prepare::buildPrompt(context.state()),
                   run.workingDirectory, run.outputFolder);
@@ -140,14 +151,16 @@ void passToAgent(RunContext& context, const LocalRun& run, const QString& summar
 void applyFailure(RunContext& context, const QString& summary) {
     WizardState& state = context.state();
     context.progress().markCreateStepFailed(
-        summary.isEmpty() ? QStringLiteral("Standalone local engine stopped before a verified MP3 "
-                                           "and edit notes were found.")
-                          : summary);
+        summary.isEmpty()
+            ? QCoreApplication::translate("Run",
+                                          "Standalone local engine stopped before a verified MP3 "
+                                          "and edit notes were found.")
+            : summary);
     state.completedOutputFolder.reset();
-    state.createLog =
-        QStringLiteral("Standalone local engine did not finish and AI fallback was not available.");
+    state.createLog = QCoreApplication::translate(
+        "Run", "Standalone local engine did not finish and AI fallback was not available.");
     if (!summary.isEmpty()) state.createLog += QLatin1Char('\n') + summary;
-    state.status = QStringLiteral("The fast render did not finish.");
+    state.status = QCoreApplication::translate("Run", "The fast render did not finish.");
 }
 
 void completeLocalRun(RunContext& context, const LocalRun& run, const ChildRunOutcome& outcome) {
@@ -217,7 +230,8 @@ ChildRun localChildRun(RunContext& context, const LocalRun& run, const QString& 
     };
     child.onAttached = [&context] {
         context.state().lastEditActivityAt = context.now();
-        context.state().createLog = QStringLiteral(
+        context.state().createLog = QCoreApplication::translate(
+            "Run",
             "Standalone local engine: scanning first notes, section notes, phrase boundaries, and "
             "typed targets.");
         context.notifyChanged();
@@ -235,7 +249,8 @@ ChildRun localChildRun(RunContext& context, const LocalRun& run, const QString& 
 std::optional<QString> writeRenderJob(const QString& jobFile, const prepare::RenderJob& job) {
     const QString workFolder = QFileInfo(jobFile).path();
     if (std::optional<QString> error = createFolderWithParents(workFolder)) {
-        return "Could not create " + workFolder + ": " + *error;
+        return QCoreApplication::translate("Run", "Could not create %1: %2")
+            .arg(workFolder, *error);
     }
     return writeTextFile(jobFile, QString::fromStdString(prepare::encodeRenderJob(job)));
 }

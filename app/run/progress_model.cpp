@@ -3,6 +3,7 @@
 
 #include "app/run/progress_model.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <array>
@@ -96,7 +97,8 @@ void ProgressModel::markCreateStepStopped(const QString& detail) {
     }
     for (ProgressRow& step : steps) {
         if (step.state == ProgressRowState::pending) {
-            step.detail = QStringLiteral("Not run because the edit was stopped.");
+            step.detail =
+                QCoreApplication::translate("Progress", "Not run because the edit was stopped.");
         }
     }
     context_.notifyChanged();
@@ -134,7 +136,8 @@ void ProgressModel::advanceVisibleEditProgress() {
             }
             state.createLog = progressLog(next);
         } else if (!rule.next) {
-            state.createLog = QStringLiteral(
+            state.createLog = QCoreApplication::translate(
+                "Progress",
                 "Still building and checking the edit. If this phase slows down, that is normal "
                 "while the MP3 is encoded, finalized, and verified.");
         }
@@ -168,107 +171,136 @@ void ProgressModel::followEngineMilestone(EngineMilestone milestone) {
 
 QString ProgressModel::progressDetail(CreateStep id, double progress) const {
     const WizardState& state = context_.state();
-    const QString engine = state.isUsingLocalEngine ? QStringLiteral("the local engine")
-                                                    : QStringLiteral("AI fallback");
+    const QString engine = state.isUsingLocalEngine
+                               ? QCoreApplication::translate("Progress", "the local engine")
+                               : QCoreApplication::translate("Progress", "AI fallback");
     if (id == CreateStep::prepare) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "Progress",
             "Right now the app is checking the selected songs, output folder, and local edit "
             "work files.");
     }
     if (id == CreateStep::analyze) {
         if (progress < 0.35) {
-            return "Right now " + engine +
-                   " is scanning the audio files, finding the first real notes, and measuring "
-                   "duration/volume.";
+            return QCoreApplication::translate("Progress",
+                                               "Right now %1 is scanning the audio files, finding "
+                                               "the first real notes, and measuring "
+                                               "duration/volume.")
+                .arg(engine);
         }
         if (progress < 0.65) {
-            return "Right now " + engine +
-                   " is checking beats, downbeats, and clean cut points near the typed times.";
+            return QCoreApplication::translate("Progress",
+                                               "Right now %1 is checking beats, downbeats, and "
+                                               "clean cut points near the typed times.")
+                .arg(engine);
         }
-        return "Right now " + engine +
-               " is confirming the time targets and making sure the cut lands before the next "
-               "lyric line when needed.";
+        return QCoreApplication::translate("Progress",
+                                           "Right now %1 is confirming the time targets and making "
+                                           "sure the cut lands before the next "
+                                           "lyric line when needed.")
+            .arg(engine);
     }
     if (id == CreateStep::cuts) {
-        return "Right now " + engine +
-               " is scoring cut points close to the typed time and snapping to the nearest clean "
-               "beat/bar instead of drifting into the next lyric.";
+        return QCoreApplication::translate("Progress",
+                                           "Right now %1 is scoring cut points close to the typed "
+                                           "time and snapping to the nearest clean "
+                                           "beat/bar instead of drifting into the next lyric.")
+            .arg(engine);
     }
     if (id == CreateStep::render) {
         if (state.isUsingLocalEngine) {
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Progress",
                 "Right now the app is encoding the continuous 320 kbps MP3, matching loudness, "
                 "trimming silence, and checking the join. If this bar slows near the end, that is "
                 "normal while the MP3 is finalized.");
         }
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "Progress",
             "Right now AI fallback is building the continuous MP3 and checking the join. This "
             "phase can take several minutes on full-song analysis, so a slow bar does not mean "
             "the app is frozen.");
     }
     if (id == CreateStep::save) {
-        return "Right now " + engine +
-               " is verifying the 320 kbps MP3, writing edit notes, and saving everything in the "
-               "selected output folder. Final verification can take a little time.";
+        return QCoreApplication::translate(
+                   "Progress",
+                   "Right now %1 is verifying the 320 kbps MP3, writing edit notes, and saving "
+                   "everything in the "
+                   "selected output folder. Final verification can take a little time.")
+            .arg(engine);
     }
-    return QStringLiteral("Right now the app is monitoring the local editor.");
+    return QCoreApplication::translate("Progress",
+                                       "Right now the app is monitoring the local editor.");
 }
 
 QString completedStepDetail(CreateStep id, bool localEngine) {
     switch (id) {
         case CreateStep::prepare:
-            return QStringLiteral("Songs and output folder are ready.");
+            return QCoreApplication::translate("Progress", "Songs and output folder are ready.");
         case CreateStep::analyze:
-            return localEngine ? QStringLiteral("Local audio and structure scan complete.")
-                               : QStringLiteral("Audio analysis complete.");
+            return localEngine
+                       ? QCoreApplication::translate("Progress",
+                                                     "Local audio and structure scan complete.")
+                       : QCoreApplication::translate("Progress", "Audio analysis complete.");
         case CreateStep::cuts:
             return localEngine
-                       ? QStringLiteral("Timing and phrase targets snapped to clean cut points.")
-                       : QStringLiteral("Edit points selected.");
+                       ? QCoreApplication::translate(
+                             "Progress", "Timing and phrase targets snapped to clean cut points.")
+                       : QCoreApplication::translate("Progress", "Edit points selected.");
         case CreateStep::render:
-            return localEngine ? QStringLiteral("Continuous 320 kbps MP3 built.")
-                               : QStringLiteral("Continuous edit built.");
+            return localEngine
+                       ? QCoreApplication::translate("Progress", "Continuous 320 kbps MP3 built.")
+                       : QCoreApplication::translate("Progress", "Continuous edit built.");
         case CreateStep::save:
             break;
     }
-    return localEngine ? QStringLiteral(
+    return localEngine ? QCoreApplication::translate(
+                             "Progress",
                              "MP3, edit notes, and QC files saved in the selected output folder.")
-                       : QStringLiteral("320 kbps MP3 file saved in the selected output folder.");
+                       : QCoreApplication::translate(
+                             "Progress", "320 kbps MP3 file saved in the selected output folder.");
 }
 
 QString ProgressModel::progressLog(CreateStep id) const {
     const WizardState& state = context_.state();
     const bool local = state.isUsingLocalEngine;
     if (id == CreateStep::analyze) {
-        return local ? QStringLiteral(
+        return local ? QCoreApplication::translate(
+                           "Progress",
                            "Standalone local engine: scanning first notes, beats, phrase cues, and "
                            "clean cut points.")
-                     : QStringLiteral(
+                     : QCoreApplication::translate(
+                           "Progress",
                            "AI fallback: scanning first notes, beats, and clean cut points near "
                            "the typed times.");
     }
     if (id == CreateStep::cuts) {
-        return local ? QStringLiteral(
+        return local ? QCoreApplication::translate(
+                           "Progress",
                            "Standalone local engine: choosing clean beat/bar and phrase-boundary "
                            "cut points.")
-                     : QStringLiteral(
+                     : QCoreApplication::translate(
+                           "Progress",
                            "AI fallback: choosing the nearest clean beat/bar around the typed "
                            "target.");
     }
     if (id == CreateStep::render) {
-        return local ? QStringLiteral(
+        return local ? QCoreApplication::translate(
+                           "Progress",
                            "Standalone local engine: encoding the MP3. A slower final stretch is "
                            "normal while the file is finalized and checked.")
-                     : QStringLiteral(
+                     : QCoreApplication::translate(
+                           "Progress",
                            "Rendering the continuous MP3. If this takes a while, AI fallback is "
                            "still exporting and verifying audio.");
     }
     if (id == CreateStep::save) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "Progress",
             "Verifying audio, writing notes, and closing the job. This can take a little time "
             "near the end.");
     }
-    return QStringLiteral("Monitoring local engine and generated files.");
+    return QCoreApplication::translate("Progress", "Monitoring local engine and generated files.");
 }
 
 void ProgressModel::appendCreateLog(const QString& line) {
@@ -298,14 +330,19 @@ std::optional<ProgressRow> ProgressModel::currentCreateStep() const {
 
 QString ProgressModel::currentEditWorkLabel() const {
     const std::optional<ProgressRow> step = currentCreateStep();
-    if (!step) return QStringLiteral("starting the edit");
+    if (!step) return QCoreApplication::translate("Progress", "starting the edit");
     const CreateStep id = step->id;
-    if (id == CreateStep::prepare) return QStringLiteral("preparing the song files");
-    if (id == CreateStep::analyze) return QStringLiteral("analyzing the songs");
-    if (id == CreateStep::cuts) return QStringLiteral("finding edit points");
-    if (id == CreateStep::render) return QStringLiteral("building the MP3");
-    if (id == CreateStep::save) return QStringLiteral("saving and verifying files");
-    return QStringLiteral("starting the edit");
+    if (id == CreateStep::prepare)
+        return QCoreApplication::translate("Progress", "preparing the song files");
+    if (id == CreateStep::analyze)
+        return QCoreApplication::translate("Progress", "analyzing the songs");
+    if (id == CreateStep::cuts)
+        return QCoreApplication::translate("Progress", "finding edit points");
+    if (id == CreateStep::render)
+        return QCoreApplication::translate("Progress", "building the MP3");
+    if (id == CreateStep::save)
+        return QCoreApplication::translate("Progress", "saving and verifying files");
+    return QCoreApplication::translate("Progress", "starting the edit");
 }
 
 QString elapsedText(const std::optional<QDateTime>& since, const QDateTime& now) {
@@ -341,14 +378,17 @@ void ProgressModel::endEditRun() {
 void ProgressModel::backToInstructions() {
     WizardState& state = context_.state();
     if (state.isCreatingEdit) {
-        state.status = QStringLiteral("Stop the edit before going back to change the setup.");
+        state.status = QCoreApplication::translate(
+            "Progress", "Stop the edit before going back to change the setup.");
     } else {
         state.showCreateProgressScreen = false;
         state.status =
             state.completedOutputFolder
-                ? QStringLiteral(
+                ? QCoreApplication::translate(
+                      "Progress",
                       "Back on Step 3. The finished edit is still available from View Edit.")
-                : QStringLiteral(
+                : QCoreApplication::translate(
+                      "Progress",
                       "Back on Step 3. Review the notes, edit approach, output folder, or final "
                       "ending effect.");
     }

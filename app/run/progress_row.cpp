@@ -1,5 +1,6 @@
 #include "app/run/progress_row.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace app::run {
@@ -36,20 +37,26 @@ std::optional<ProgressRowState> progressRowStateFromRawValue(const QString& raw)
 
 std::vector<ProgressRow> defaultCreateSteps() {
     return {
-        {CreateStep::prepare, "Prepare Songs",
-         "Checking selected songs, output folder, and local edit work files.", 0.0,
-         ProgressRowState::pending},
-        {CreateStep::analyze, "Analyze Audio",
-         "Scanning source audio, first notes, levels, beats, and song structure.", 0.0,
-         ProgressRowState::pending},
-        {CreateStep::cuts, "Find Edit Points",
-         "Comparing timing, beats, count, and clean join candidates.", 0.0,
-         ProgressRowState::pending},
-        {CreateStep::render, "Build Edit",
-         "Rendering the continuous 320 kbps MP3 and matching levels.", 0.0,
-         ProgressRowState::pending},
-        {CreateStep::save, "Save Files",
-         "Verifying the MP3, writing edit notes, and saving files in the selected output folder.",
+        {CreateStep::prepare, QCoreApplication::translate("Progress", "Prepare Songs"),
+         QCoreApplication::translate(
+             "Progress", "Checking selected songs, output folder, and local edit work files."),
+         0.0, ProgressRowState::pending},
+        {CreateStep::analyze, QCoreApplication::translate("Progress", "Analyze Audio"),
+         QCoreApplication::translate(
+             "Progress", "Scanning source audio, first notes, levels, beats, and song structure."),
+         0.0, ProgressRowState::pending},
+        {CreateStep::cuts, QCoreApplication::translate("Progress", "Find Edit Points"),
+         QCoreApplication::translate("Progress",
+                                     "Comparing timing, beats, count, and clean join candidates."),
+         0.0, ProgressRowState::pending},
+        {CreateStep::render, QCoreApplication::translate("Progress", "Build Edit"),
+         QCoreApplication::translate("Progress",
+                                     "Rendering the continuous 320 kbps MP3 and matching levels."),
+         0.0, ProgressRowState::pending},
+        {CreateStep::save, QCoreApplication::translate("Progress", "Save Files"),
+         QCoreApplication::translate("Progress",
+                                     "Verifying the MP3, writing edit notes, and saving files in "
+                                     "the selected output folder."),
          0.0, ProgressRowState::pending},
     };
 }

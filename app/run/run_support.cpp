@@ -1,5 +1,7 @@
 #include "app/run/run_support.h"
 
+#include <QCoreApplication>
+
 #include "app/run/progress_model.h"
 
 namespace app::run {
@@ -7,10 +9,12 @@ namespace app::run {
 void applyStoppedOutcome(RunContext& context) {
     WizardState& state = context.state();
     state.completedOutputFolder.reset();
-    context.progress().markCreateStepStopped(QStringLiteral("Stopped by the user."));
-    state.createLog =
-        QStringLiteral("Edit stopped. Go back to change anything, then click Create Edit again.");
-    state.status = QStringLiteral("Edit stopped. You can go back and make changes.");
+    context.progress().markCreateStepStopped(
+        QCoreApplication::translate("Run", "Stopped by the user."));
+    state.createLog = QCoreApplication::translate(
+        "Run", "Edit stopped. Go back to change anything, then click Create Edit again.");
+    state.status =
+        QCoreApplication::translate("Run", "Edit stopped. You can go back and make changes.");
 }
 
 void markEditStepsDone(RunContext& context, bool localEngine) {

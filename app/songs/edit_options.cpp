@@ -1,15 +1,19 @@
 #include "app/songs/edit_options.h"
 
+#include <QCoreApplication>
+#include <string>
+
 #include "app/platform_words.h"
 
 namespace app::songs {
 
 QString id(EditTimingMode) { return QStringLiteral("timeBased"); }
 
-QString title(EditTimingMode) { return QStringLiteral("Time Based Edit"); }
+QString title(EditTimingMode) { return QCoreApplication::translate("Songs", "Time Based Edit"); }
 
 QString detail(EditTimingMode) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "Songs",
         "Use each Start time and End time as a tight target after setting 0:00 to the first real "
         "musical note, then snap only to the nearest clean beat or bar.");
 }
@@ -39,11 +43,11 @@ QString id(AIAssistMode mode) {
 QString title(AIAssistMode mode) {
     switch (mode) {
         case AIAssistMode::localOnly:
-            return QStringLiteral("Local Only");
+            return QCoreApplication::translate("Songs", "Local Only");
         case AIAssistMode::agentFallback:
-            return QStringLiteral("Codex Fallback");
+            return QCoreApplication::translate("Songs", "Codex Fallback");
         case AIAssistMode::providerLater:
-            return QStringLiteral("Provider API");
+            return QCoreApplication::translate("Songs", "Provider API");
     }
     return {};
 }
@@ -51,14 +55,17 @@ QString title(AIAssistMode mode) {
 QString detail(AIAssistMode mode) {
     switch (mode) {
         case AIAssistMode::localOnly:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Songs",
                 "No outside help. If confidence is low, the app stops and explains what it needs.");
         case AIAssistMode::agentFallback:
-            return "Local engine first, then Codex on " + platform_words::thisComputer() +
-                   " only if the edit needs help.";
+            return QCoreApplication::translate("Songs",
+                                               "Local engine first, then Codex on %1 only if the "
+                                               "edit needs help.")
+                .arg(platform_words::thisComputer());
         case AIAssistMode::providerLater:
-            return QStringLiteral(
-                "Future secure-key option for OpenAI, Gemini, Grok, or another provider.");
+            return QCoreApplication::translate(
+                "Songs", "Future secure-key option for OpenAI, Gemini, Grok, or another provider.");
     }
     return {};
 }
@@ -72,32 +79,49 @@ std::optional<AIAssistMode> aiAssistModeFromRawValue(const QString& raw) {
 
 const std::array<AIProviderConnection, 4>& AIProviderConnection::all() {
     static const std::array<AIProviderConnection, 4> providers = {{
-        {"openai", "OpenAI", "API keys", "sparkles", "https://platform.openai.com/api-keys",
-         "Opened OpenAI setup. Secure API-key saving is planned for a future update."},
-        {"gemini", "Gemini", "AI Studio", "diamond", "https://aistudio.google.com/app/apikey",
-         "Opened Gemini setup. Secure API-key saving is planned for a future update."},
-        {"grok", "Grok", "xAI console", "xmark.circle", "https://console.x.ai/",
-         "Opened Grok setup. Secure API-key saving is planned for a future update."},
-        {"custom", "Custom", "coming next", "link", std::nullopt,
-         "Custom provider setup is planned for the secure-key version."},
+        {"openai", QT_TRANSLATE_NOOP("Songs", "OpenAI"), QT_TRANSLATE_NOOP("Songs", "API keys"),
+         "sparkles", "https://platform.openai.com/api-keys",
+         QT_TRANSLATE_NOOP("Songs",
+                           "Opened OpenAI setup. Secure API-key saving is planned for a future "
+                           "update.")},
+        {"gemini", QT_TRANSLATE_NOOP("Songs", "Gemini"), QT_TRANSLATE_NOOP("Songs", "AI Studio"),
+         "diamond", "https://aistudio.google.com/app/apikey",
+         QT_TRANSLATE_NOOP("Songs",
+                           "Opened Gemini setup. Secure API-key saving is planned for a future "
+                           "update.")},
+        {"grok", QT_TRANSLATE_NOOP("Songs", "Grok"), QT_TRANSLATE_NOOP("Songs", "xAI console"),
+         "xmark.circle", "https://console.x.ai/",
+         QT_TRANSLATE_NOOP("Songs",
+                           "Opened Grok setup. Secure API-key saving is planned for a future "
+                           "update.")},
+        {"custom", QT_TRANSLATE_NOOP("Songs", "Custom"), QT_TRANSLATE_NOOP("Songs", "coming next"),
+         "link", std::nullopt,
+         QT_TRANSLATE_NOOP("Songs",
+                           "Custom provider setup is planned for the secure-key version.")},
     }};
     return providers;
 }
 
 QString snapToBeatTitle(bool snapToBeat) {
-    return snapToBeat ? QStringLiteral("On") : QStringLiteral("Off");
+    return snapToBeat ? QCoreApplication::translate("Songs", "On")
+                      : QCoreApplication::translate("Songs", "Off");
 }
 
 QString snapToBeatDetail(bool snapToBeat) {
-    return snapToBeat
-               ? QStringLiteral(
-                     "Moves each cut to just before the nearest beat when the "
-                     "song has a steady beat.")
-               : QStringLiteral("Cuts stay on the nearest zero crossing to the typed times.");
+    return snapToBeat ? QCoreApplication::translate(
+                            "Songs",
+                            "Moves each cut to just before the nearest beat when the "
+                            "song has a steady beat.")
+                      : QCoreApplication::translate(
+                            "Songs", "Cuts stay on the nearest zero crossing to the typed times.");
 }
 
 QString title(common::FinalEndingEffect effect) {
-    return QString::fromLatin1(common::title(effect));
+    // The renderer writes these titles into its notes; only the screen translates them.
+    [[maybe_unused]] static constexpr const char* kTitles[] = {
+        QT_TRANSLATE_NOOP("Songs", "Off"), QT_TRANSLATE_NOOP("Songs", "Fade"),
+        QT_TRANSLATE_NOOP("Songs", "Echo/Fade")};
+    return QCoreApplication::translate("Songs", std::string(common::title(effect)).c_str());
 }
 
 QString symbolName(common::FinalEndingEffect effect) {
@@ -115,12 +139,15 @@ QString symbolName(common::FinalEndingEffect effect) {
 QString detail(common::FinalEndingEffect effect) {
     switch (effect) {
         case common::FinalEndingEffect::none:
-            return QStringLiteral("The finished edit ends on the final clean phrase ending.");
+            return QCoreApplication::translate(
+                "Songs", "The finished edit ends on the final clean phrase ending.");
         case common::FinalEndingEffect::fade:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Songs",
                 "The fade starts at the chosen endpoint, then fades for about 2 more seconds.");
         case common::FinalEndingEffect::echoFade:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Songs",
                 "Place the endpoint after the last word. The app repeats that word softly into a "
                 "4-second fade.");
     }

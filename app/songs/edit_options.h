@@ -22,6 +22,8 @@ QString title(AIAssistMode mode);
 QString detail(AIAssistMode mode);
 std::optional<AIAssistMode> aiAssistModeFromRawValue(const QString& raw);
 
+// The title, subtitle and message are source texts of the "Songs" translation context: the
+// screens translate them where they show them.
 struct AIProviderConnection {
     QString id;
     QString title;

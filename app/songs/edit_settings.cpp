@@ -3,6 +3,7 @@
 
 #include "app/songs/edit_settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -152,7 +153,8 @@ void EditSettings::openAIProviderConnection(const AIProviderConnection& provider
     WizardState& state = context_.state();
     state.aiAssistMode = AIAssistMode::providerLater;
     saveAIAssistPreferences();
-    state.aiConnectionMessage = provider.message;
+    state.aiConnectionMessage =
+        QCoreApplication::translate("Songs", provider.message.toUtf8().constData());
     if (provider.setupURL) {
         const QUrl address(*provider.setupURL, QUrl::StrictMode);
         if (address.isValid() && !address.scheme().isEmpty()) {
@@ -170,17 +172,20 @@ void EditSettings::chooseOutputFolder() {
         context_.notifyChanged();
     };
     if (!songFolderReady(state)) {
-        return refuse(QStringLiteral("Choose 1, 2, or 3 songs before choosing the output folder."));
+        return refuse(QCoreApplication::translate(
+            "Songs", "Choose 1, 2, or 3 songs before choosing the output folder."));
     }
     if (state.isCreatingEdit) {
         // A new output folder resets the progress, which would hide the running edit.
-        return refuse(QStringLiteral("Stop the edit before going back to change the setup."));
+        return refuse(QCoreApplication::translate(
+            "Songs", "Stop the edit before going back to change the setup."));
     }
     OpenPanelRequest request;
-    request.title = QStringLiteral("Choose where the finished edit should be saved");
-    request.prompt = QStringLiteral("Choose Output Folder");
-    request.message =
-        QStringLiteral("Choose where this app should save the finished MP3 and edit notes.");
+    request.title =
+        QCoreApplication::translate("Songs", "Choose where the finished edit should be saved");
+    request.prompt = QCoreApplication::translate("Songs", "Choose Output Folder");
+    request.message = QCoreApplication::translate(
+        "Songs", "Choose where this app should save the finished MP3 and edit notes.");
     request.startDirectory = privacySafePickerStartDirectory(
         state, services, state.outputFolder ? state.outputFolder : state.selectedFolder);
     request.canChooseFiles = false;
@@ -192,15 +197,16 @@ void EditSettings::chooseOutputFolder() {
     if (chosen.isEmpty() || chosen.front().isEmpty()) return;
     const QString folder = chosen.front();
     if (isBlockedMediaLibraryPath(folder, services.homeFolder()) || !QFileInfo(folder).isDir()) {
-        return refuse(
-            "Choose a regular output folder in Desktop, Downloads, or Documents. This app does not "
-            "need " +
-            platform_words::mediaLibraryAccess() + ".");
+        return refuse(QCoreApplication::translate("Songs",
+                                                  "Choose a regular output folder in Desktop, "
+                                                  "Downloads, or Documents. This app does not "
+                                                  "need %1.")
+                          .arg(platform_words::mediaLibraryAccess()));
     }
     state.outputFolder = folder;
     context_.resetProgress();
-    state.status =
-        QStringLiteral("Output folder selected. Add any timing notes, then click Create Edit.");
+    state.status = QCoreApplication::translate(
+        "Songs", "Output folder selected. Add any timing notes, then click Create Edit.");
     context_.notifyChanged();
 }
 

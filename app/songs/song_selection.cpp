@@ -2,6 +2,7 @@
 
 #include "app/songs/song_selection.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -17,17 +18,25 @@
 namespace app::songs {
 namespace {
 
-const QString kBlockedSongsMessage =
-    "Move or copy the audio files to Desktop, Downloads, or Documents first. This app does not "
-    "need " +
-    platform_words::mediaLibraryAccess() + ".";
-const QString kStepTwoNeedsOutputMessage =
-    QStringLiteral("Step 2 complete. Add timing notes, then choose an output folder.");
-const QString kStepTwoWithOutputMessage =
-    QStringLiteral("Step 2 complete. Add any timing or section instructions for the edit.");
+QString blockedSongsMessage() {
+    return QCoreApplication::translate("Songs",
+                                       "Move or copy the audio files to Desktop, Downloads, or "
+                                       "Documents first. This app does not need %1.")
+        .arg(platform_words::mediaLibraryAccess());
+}
+QString stepTwoNeedsOutputMessage() {
+    return QCoreApplication::translate(
+        "Songs", "Step 2 complete. Add timing notes, then choose an output folder.");
+}
+QString stepTwoWithOutputMessage() {
+    return QCoreApplication::translate(
+        "Songs", "Step 2 complete. Add any timing or section instructions for the edit.");
+}
 // Changing the songs mid-run would hide the run's progress and lose its Stop button.
-const QString kEditRunningMessage =
-    QStringLiteral("Stop the edit before going back to change the setup.");
+QString editRunningMessage() {
+    return QCoreApplication::translate("Songs",
+                                       "Stop the edit before going back to change the setup.");
+}
 
 QString parentFolder(const QString& path) {
     return QFileInfo(QDir::cleanPath(path)).absolutePath();
@@ -37,11 +46,13 @@ bool isExistingDirectory(const QString& path) { return QFileInfo(path).isDir(); 
 
 OpenPanelRequest songFilesPanel(const QString& startDirectory) {
     OpenPanelRequest request;
-    request.title = QStringLiteral("Choose 1 to 3 audio files");
-    request.prompt = QStringLiteral("Choose Audio Files");
-    request.message = "Choose only the song files for this edit. " +
-                      platform_words::atSentenceStart(platform_words::mediaLibraries()) +
-                      " are not needed.";
+    request.title = QCoreApplication::translate("Songs", "Choose 1 to 3 audio files");
+    request.prompt = QCoreApplication::translate("Songs", "Choose Audio Files");
+    request.message =
+        QCoreApplication::translate("Songs",
+                                    "Choose only the song files for this edit. %1 are not "
+                                    "needed.")
+            .arg(platform_words::atSentenceStart(platform_words::mediaLibraries()));
     request.startDirectory = startDirectory;
     request.canChooseFiles = true;
     request.canChooseDirectories = false;
@@ -52,11 +63,12 @@ OpenPanelRequest songFilesPanel(const QString& startDirectory) {
 
 OpenPanelRequest songFolderPanel(const QString& startDirectory) {
     OpenPanelRequest request;
-    request.title = QStringLiteral("Choose a normal folder with 1 to 3 songs");
-    request.prompt = QStringLiteral("Choose Folder");
-    request.message = "Choose " + platform_words::regularFolder() +
-                      " that contains 1 to 3 audio files. " +
-                      platform_words::avoidMediaLibrariesSentence();
+    request.title =
+        QCoreApplication::translate("Songs", "Choose a normal folder with 1 to 3 songs");
+    request.prompt = QCoreApplication::translate("Songs", "Choose Folder");
+    request.message =
+        QCoreApplication::translate("Songs", "Choose %1 that contains 1 to 3 audio files. %2")
+            .arg(platform_words::regularFolder(), platform_words::avoidMediaLibrariesSentence());
     request.startDirectory = startDirectory;
     request.canChooseFiles = false;
     request.canChooseDirectories = true;
@@ -67,9 +79,11 @@ OpenPanelRequest songFolderPanel(const QString& startDirectory) {
 OpenPanelRequest replacementPanel(int index, const QString& startDirectory) {
     const QString number = QString::number(index + 1);
     OpenPanelRequest request;
-    request.title = "Choose replacement for song " + number;
-    request.prompt = "Replace Song " + number;
-    request.message = QStringLiteral(
+    request.title =
+        QCoreApplication::translate("Songs", "Choose replacement for song %1").arg(number);
+    request.prompt = QCoreApplication::translate("Songs", "Replace Song %1").arg(number);
+    request.message = QCoreApplication::translate(
+        "Songs",
         "Choose one replacement audio file from the same folder as the other selected songs.");
     request.startDirectory = startDirectory;
     request.canChooseFiles = true;
@@ -98,7 +112,7 @@ bool songFolderReady(const WizardState& state) {
 bool SongSelection::canChooseSongs() {
     WizardState& state = context_.state();
     if (state.isCreatingEdit) {
-        state.status = kEditRunningMessage;
+        state.status = editRunningMessage();
         context_.notifyChanged();
         return false;
     }
@@ -106,12 +120,16 @@ bool SongSelection::canChooseSongs() {
     const QString resourceFolder = context_.services().resourceFolder();
     QStringList missing;
     if (!tools::bundledToolPath(resourceFolder, QStringLiteral("seamforge"))) {
-        missing << "Local music renderer";
+        missing << QCoreApplication::translate("ToolCheck", "Local music renderer");
     }
-    if (!tools::lameProgramPath(resourceFolder)) missing << "MP3 encoder";
+    if (!tools::lameProgramPath(resourceFolder))
+        missing << QCoreApplication::translate("ToolCheck", "MP3 encoder");
     if (missing.isEmpty()) return true;
-    state.status = "Missing local engine setup: " + missing.join(", ") +
-                   ". Reinstall Tunewright or contact support.";
+    state.status = QCoreApplication::translate(
+                       "Songs",
+                       "Missing local engine setup: %1. Reinstall Tunewright or contact "
+                       "support.")
+                       .arg(missing.join(", "));
     context_.notifyChanged();
     return false;
 }
@@ -137,12 +155,12 @@ void SongSelection::chooseSongFolder() {
 void SongSelection::handleAudioFileSelection(const QStringList& paths) {
     WizardState& state = context_.state();
     if (state.isCreatingEdit) {
-        state.status = kEditRunningMessage;
+        state.status = editRunningMessage();
     } else if (paths.isEmpty()) {
-        state.status = QStringLiteral("Choose 1, 2, or 3 audio files.");
+        state.status = QCoreApplication::translate("Songs", "Choose 1, 2, or 3 audio files.");
     } else if (std::any_of(paths.begin(), paths.end(),
                            [this](const QString& path) { return isBlocked(context_, path); })) {
-        state.status = kBlockedSongsMessage;
+        state.status = blockedSongsMessage();
     } else {
         QStringList kept;
         for (const QString& path : paths) {
@@ -152,14 +170,16 @@ void SongSelection::handleAudioFileSelection(const QStringList& paths) {
         }
         kept = sortedByFileName(kept);
         if (kept.isEmpty()) {
-            state.status = QStringLiteral(
+            state.status = QCoreApplication::translate(
+                "Songs",
                 "No supported audio files were selected. Supported: MP3, WAV, AIFF, M4A, FLAC, "
                 "AAC.");
         } else if (const QString folder = parentFolder(kept.front());
                    std::any_of(kept.begin(), kept.end(), [&folder](const QString& path) {
                        return parentFolder(path) != folder;
                    })) {
-            state.status = QStringLiteral(
+            state.status = QCoreApplication::translate(
+                "Songs",
                 "Choose songs from one folder so the setup files can be created beside them.");
         } else {
             state.selectedFolder = folder;
@@ -171,10 +191,17 @@ void SongSelection::handleAudioFileSelection(const QStringList& paths) {
             settings_.syncSongGuidance();
             settings_.syncSongTimingFields();
             const qsizetype count = kept.size();
-            state.status = count <= 3
-                               ? kStepTwoNeedsOutputMessage
-                               : "Selected " + QString::number(count) + " supported audio file" +
-                                     (count == 1 ? "" : "s") + ". Choose 1, 2, or 3 songs.";
+            state.status =
+                count <= 3
+                    ? stepTwoNeedsOutputMessage()
+                    : (count == 1
+                           ? QCoreApplication::translate("Songs",
+                                                         "Selected %1 supported audio file. "
+                                                         "Choose 1, 2, or 3 songs.")
+                           : QCoreApplication::translate("Songs",
+                                                         "Selected %1 supported audio files. "
+                                                         "Choose 1, 2, or 3 songs."))
+                          .arg(count);
         }
     }
     context_.notifyChanged();
@@ -183,12 +210,12 @@ void SongSelection::handleAudioFileSelection(const QStringList& paths) {
 void SongSelection::handleSongFolderSelection(const QString& path) {
     WizardState& state = context_.state();
     if (state.isCreatingEdit) {
-        state.status = kEditRunningMessage;
+        state.status = editRunningMessage();
     } else if (isBlocked(context_, path)) {
-        state.status = kBlockedSongsMessage;
+        state.status = blockedSongsMessage();
     } else if (!isExistingDirectory(path)) {
-        state.status =
-            QStringLiteral("Choose a regular folder that contains 1, 2, or 3 audio files.");
+        state.status = QCoreApplication::translate(
+            "Songs", "Choose a regular folder that contains 1, 2, or 3 audio files.");
     } else {
         state.usedDirectSongSelection = false;
         state.selectedFolder = QDir::cleanPath(path);
@@ -205,9 +232,9 @@ void SongSelection::handleSongFolderSelection(const QString& path) {
 void SongSelection::scanSelectedFolder() {
     WizardState& state = context_.state();
     if (!state.selectedFolder) {
-        state.status = QStringLiteral("Choose a folder first.");
+        state.status = QCoreApplication::translate("Songs", "Choose a folder first.");
     } else if (isBlocked(context_, *state.selectedFolder)) {
-        state.status = kBlockedSongsMessage;
+        state.status = blockedSongsMessage();
     } else {
         state.usedDirectSongSelection = false;
         state.manualTrackOrder = false;
@@ -227,13 +254,17 @@ void SongSelection::scanSelectedFolder() {
         settings_.syncSongTimingFields();
         const qsizetype count = songPaths.size();
         if (count == 0) {
-            state.status = QStringLiteral("No supported audio files found in that folder.");
+            state.status = QCoreApplication::translate(
+                "Songs", "No supported audio files found in that folder.");
         } else if (count > 3) {
-            state.status = "Found " + QString::number(count) +
-                           " audio files. This app expects 1, 2, or 3 source songs.";
+            state.status = QCoreApplication::translate(
+                               "Songs",
+                               "Found %1 audio files. This app expects 1, 2, or 3 source "
+                               "songs.")
+                               .arg(count);
         } else {
             state.status =
-                state.outputFolder ? kStepTwoWithOutputMessage : kStepTwoNeedsOutputMessage;
+                state.outputFolder ? stepTwoWithOutputMessage() : stepTwoNeedsOutputMessage();
         }
     }
     context_.notifyChanged();
@@ -255,7 +286,7 @@ void SongSelection::clearSongs() {
     WizardState& state = context_.state();
     if (state.isCreatingEdit) {
         // Forgetting the run's process now would leave it running with no way to stop it.
-        state.status = kEditRunningMessage;
+        state.status = editRunningMessage();
         context_.notifyChanged();
         return;
     }
@@ -271,7 +302,8 @@ void SongSelection::clearSongs() {
     // No edit runs here, so this also ends the claim of a stopped run that is still ending.
     context_.resetProgress();
     state.isUsingLocalEngine = false;
-    state.status = QStringLiteral("Song selection cleared. Choose 1, 2, or 3 songs again.");
+    state.status = QCoreApplication::translate(
+        "Songs", "Song selection cleared. Choose 1, 2, or 3 songs again.");
     context_.notifyChanged();
     tools_.refreshToolChecksInBackground();
 }
@@ -293,21 +325,24 @@ void SongSelection::replaceTrack(int index) {
     };
     if (isBlocked(context_, newPath)) {
         return refuse(
-            "Move or copy the replacement song to the same regular folder as the other songs. "
-            "This app does not need " +
-            platform_words::mediaLibraryAccess() + ".");
+            QCoreApplication::translate("Songs",
+                                        "Move or copy the replacement song to the same regular "
+                                        "folder as the other songs. This app does not need %1.")
+                .arg(platform_words::mediaLibraryAccess()));
     }
     if (isExistingDirectory(newPath) || !hasSupportedAudioExtension(newPath)) {
-        return refuse(
-            QStringLiteral("Choose a supported audio file: MP3, WAV, AIFF, M4A, FLAC, or AAC."));
+        return refuse(QCoreApplication::translate(
+            "Songs", "Choose a supported audio file: MP3, WAV, AIFF, M4A, FLAC, or AAC."));
     }
     if (state.selectedFolder && parentFolder(newPath) != QDir::cleanPath(*state.selectedFolder)) {
-        return refuse(QStringLiteral(
+        return refuse(QCoreApplication::translate(
+            "Songs",
             "Choose the replacement song from the same folder as the other selected songs."));
     }
     for (int other = 0; other < count; ++other) {
         if (other != index && state.tracks[static_cast<size_t>(other)].url == newPath) {
-            return refuse(QStringLiteral(
+            return refuse(QCoreApplication::translate(
+                "Songs",
                 "That song is already selected. Choose a different song or use the arrows to "
                 "reorder."));
         }
@@ -333,9 +368,10 @@ void SongSelection::replaceTrack(int index) {
     state.songEndTimes.insert(newPath, oldEnd);
     settings_.syncSongGuidance();
     settings_.syncSongTimingFields();
-    state.status = "Song " + QString::number(index + 1) +
-                   " replaced. Review the notes, then choose an output folder or click Create "
-                   "Edit.";
+    state.status = QCoreApplication::translate("Songs",
+                                               "Song %1 replaced. Review the notes, then choose an "
+                                               "output folder or click Create Edit.")
+                       .arg(index + 1);
     context_.notifyChanged();
 }
 
@@ -345,7 +381,7 @@ void SongSelection::moveTrack(int index, int offset) {
     const int target = index + offset;
     if (index < 0 || index >= count || target < 0 || target >= count) return;
     if (state.isCreatingEdit) {
-        state.status = kEditRunningMessage;
+        state.status = editRunningMessage();
         context_.notifyChanged();
         return;
     }
@@ -356,8 +392,10 @@ void SongSelection::moveTrack(int index, int offset) {
     context_.resetProgress();
     state.status =
         state.outputFolder
-            ? QStringLiteral("Song order updated. Add any timing notes, then click Create Edit.")
-            : QStringLiteral("Song order updated. Add timing notes, then choose an output folder.");
+            ? QCoreApplication::translate(
+                  "Songs", "Song order updated. Add any timing notes, then click Create Edit.")
+            : QCoreApplication::translate(
+                  "Songs", "Song order updated. Add timing notes, then choose an output folder.");
     context_.notifyChanged();
 }
 

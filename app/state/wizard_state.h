@@ -2,6 +2,7 @@
 // All state of the wizard window: plain data, owned by the Wizard and read and
 // written on the interface thread only.
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 #include <QString>
@@ -51,8 +52,8 @@ struct WizardState {
     std::optional<QString> statusAtToolCheckStart;
 
     // The one-line status message.
-    QString status =
-        QStringLiteral("Checking the complete music-edit setup before choosing songs.");
+    QString status = QCoreApplication::translate(
+        "Wizard", "Checking the complete music-edit setup before choosing songs.");
 
     // Preparation and runs.
     std::optional<QString> handoffFolder;

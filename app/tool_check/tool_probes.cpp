@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -15,14 +16,26 @@ namespace app::tools {
 namespace {
 
 const QString kBash = QStringLiteral("/bin/bash");
-const QString kBundledPrefix = QStringLiteral("Bundled in this app:\n");
-const QString kOptionalHelperText =
-    QStringLiteral("Optional helper. Not required for local standalone edits.");
-const QString kNotConfiguredText =
-    "Optional fallback not configured on " + platform_words::thisComputer() + ".";
+// The row texts are read when a check runs, after the person's language is loaded.
+QString bundledInThisApp(const QString& path) {
+    return QCoreApplication::translate("ToolCheck", "Bundled in this app:\n%1").arg(path);
+}
+QString optionalHelperText() {
+    return QCoreApplication::translate("ToolCheck",
+                                       "Optional helper. Not required for local standalone edits.");
+}
+QString notConfiguredText() {
+    return QCoreApplication::translate("ToolCheck", "Optional fallback not configured on %1.")
+        .arg(platform_words::thisComputer());
+}
 // Shows whether the renderer can decode other formats; the renderer row alone blocks Step 1.
-const QString kAudioDecodingName = QStringLiteral("Audio decoding libraries");
-const QString kNeededOnlyForAgentText = QStringLiteral("Optional. Needed only for Codex fallback.");
+// Row names and descriptive commands stay English in the rows (the code and the report
+// lines match on them); the Step 1 screen translates them as it shows them.
+const QString kAudioDecodingName =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("ToolCheck", "Audio decoding libraries"));
+QString neededOnlyForAgentText() {
+    return QCoreApplication::translate("ToolCheck", "Optional. Needed only for Codex fallback.");
+}
 
 const QString kAudioPackagesImport = QStringLiteral(
     "import numpy, scipy, librosa, soundfile, pydub, mutagen, pyloudnorm; "
@@ -74,9 +87,11 @@ ToolCheck makeCheck(const QString& name, const QString& command, const QString& 
 
 ToolCheck rendererCheck(const ToolEnvironment& environment) {
     const auto path = findBundled(environment, QStringLiteral("seamforge"));
-    return makeCheck(QStringLiteral("Local music renderer"), QStringLiteral("seamforge"),
-                     path ? kBundledPrefix + *path
-                          : QStringLiteral("Missing from app bundle. Reinstall Tunewright."),
+    return makeCheck(QString::fromUtf8(QT_TRANSLATE_NOOP("ToolCheck", "Local music renderer")),
+                     QStringLiteral("seamforge"),
+                     path ? bundledInThisApp(*path)
+                          : QCoreApplication::translate(
+                                "ToolCheck", "Missing from app bundle. Reinstall Tunewright."),
                      path.has_value());
 }
 
@@ -98,10 +113,13 @@ ToolCheck audioDecodingCheck(const ToolEnvironment& environment) {
     const auto renderer = findBundled(environment, QStringLiteral("seamforge"));
     const std::optional<QString> versions =
         renderer ? ffmpegVersionsOf(environment, *renderer) : std::nullopt;
-    return makeCheck(kAudioDecodingName, QStringLiteral("FFmpeg"),
-                     versions ? "Used by the local renderer:\n" + *versions
-                              : QStringLiteral("Missing from app bundle. Reinstall Tunewright."),
-                     versions.has_value());
+    return makeCheck(
+        kAudioDecodingName, QStringLiteral("FFmpeg"),
+        versions ? QCoreApplication::translate("ToolCheck", "Used by the local renderer:\n%1")
+                       .arg(*versions)
+                 : QCoreApplication::translate("ToolCheck",
+                                               "Missing from app bundle. Reinstall Tunewright."),
+        versions.has_value());
 }
 
 ToolCheck optionalToolCheck(const ToolEnvironment& environment, const QString& name,
@@ -111,20 +129,23 @@ ToolCheck optionalToolCheck(const ToolEnvironment& environment, const QString& n
     if (!found) found = findOnCommandLine(environment, command);
     if (!found) {
         return makeCheck(name, command,
-                         optionalFallbackToolNames().contains(name) ? kOptionalHelperText
-                                                                    : QStringLiteral("Not found"),
+                         optionalFallbackToolNames().contains(name)
+                             ? optionalHelperText()
+                             : QCoreApplication::translate("ToolCheck", "Not found"),
                          false);
     }
-    return makeCheck(name, command, bundled == found ? kBundledPrefix + *found : *found, true);
+    return makeCheck(name, command, bundled == found ? bundledInThisApp(*found) : *found, true);
 }
 
 ToolCheck encoderCheck(const ToolEnvironment& environment) {
     // As lameProgramPath: the bundle's, else the one on the command line.
     const auto bundled = findBundled(environment, QStringLiteral("lame"));
     const auto found = bundled ? bundled : findOnCommandLine(environment, QStringLiteral("lame"));
-    QString status = QStringLiteral("Missing bundled LAME encoder. Reinstall Tunewright.");
-    if (found) status = bundled == found ? kBundledPrefix + *found : *found;
-    return makeCheck(QStringLiteral("MP3 encoder"), QStringLiteral("bundled lame"), status,
+    QString status = QCoreApplication::translate(
+        "ToolCheck", "Missing bundled LAME encoder. Reinstall Tunewright.");
+    if (found) status = bundled == found ? bundledInThisApp(*found) : *found;
+    return makeCheck(QString::fromUtf8(QT_TRANSLATE_NOOP("ToolCheck", "MP3 encoder")),
+                     QString::fromUtf8(QT_TRANSLATE_NOOP("ToolCheck", "bundled lame")), status,
                      found.has_value());
 }
 
@@ -137,25 +158,32 @@ ToolCheck pythonPackagesCheck(const ToolEnvironment& environment, const QString&
                     : runProbe(environment, kBash,
                                {QStringLiteral("-lc"), "python3.11 -c \"" + importLine + "\""});
     const QString command = interpreter ? *interpreter : commandWithoutInterpreter;
-    if (!result.succeeded) return makeCheck(name, command, kNotConfiguredText, false);
-    const QString where = interpreter ? *interpreter : QStringLiteral("system python3");
+    if (!result.succeeded) return makeCheck(name, command, notConfiguredText(), false);
+    const QString where =
+        interpreter ? *interpreter : QCoreApplication::translate("ToolCheck", "system python3");
     return makeCheck(name, command, result.output.trimmed() + "\n" + where, true);
 }
 
 ToolCheck agentCheck(const std::optional<QString>& agentPath) {
     return makeCheck(
-        QStringLiteral("Codex CLI"), QStringLiteral("codex"),
-        agentPath ? "Optional AI fallback ready:\n" + *agentPath
-                  : QStringLiteral("Optional. Local standalone edits can still run without Codex."),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("ToolCheck", "Codex CLI")), QStringLiteral("codex"),
+        agentPath
+            ? QCoreApplication::translate("ToolCheck", "Optional AI fallback ready:\n%1")
+                  .arg(*agentPath)
+            : QCoreApplication::translate(
+                  "ToolCheck", "Optional. Local standalone edits can still run without Codex."),
         agentPath.has_value());
 }
 
 ToolCheck skillCheck(const ToolEnvironment& environment) {
     const QString path = agentSkillPath(environment.homeFolder);
     const bool exists = QFileInfo::exists(path);
-    return makeCheck(QStringLiteral("Velvetcut skill"), path,
-                     exists ? "Optional fallback skill ready:\n" + path : kNeededOnlyForAgentText,
-                     exists);
+    return makeCheck(
+        QString::fromUtf8(QT_TRANSLATE_NOOP("ToolCheck", "Velvetcut skill")), path,
+        exists ? QCoreApplication::translate("ToolCheck", "Optional fallback skill ready:\n%1")
+                     .arg(path)
+               : neededOnlyForAgentText(),
+        exists);
 }
 
 }  // namespace
@@ -288,11 +316,12 @@ ToolCheck packageManagerCheck(const QStringList& managers, std::chrono::millisec
 ToolCheck packageManagerCheck(const QStringList& managers, const ToolEnvironment& environment) {
     for (const QString& manager : managers) {
         if (const std::optional<QString> path = findOnCommandLine(environment, manager)) {
-            return makeCheck(QStringLiteral("Package manager"), manager, *path, true);
+            return makeCheck(QString::fromUtf8(QT_TRANSLATE_NOOP("ToolCheck", "Package manager")),
+                             manager, *path, true);
         }
     }
-    return makeCheck(QStringLiteral("Package manager"), managers.join(QStringLiteral(", ")),
-                     kOptionalHelperText, false);
+    return makeCheck(QString::fromUtf8(QT_TRANSLATE_NOOP("ToolCheck", "Package manager")),
+                     managers.join(QStringLiteral(", ")), optionalHelperText(), false);
 }
 
 ToolCheck agentLoginCheck(const std::optional<QString>& agentPath,
@@ -304,17 +333,19 @@ ToolCheck agentLoginCheck(const std::optional<QString>& agentPath,
 
 ToolCheck agentLoginCheck(const std::optional<QString>& agentPath,
                           const ToolEnvironment& environment) {
-    const QString name = QStringLiteral("Codex login");
+    const QString name = QString::fromUtf8(QT_TRANSLATE_NOOP("ToolCheck", "Codex login"));
     const QString command = QStringLiteral("codex login status");
-    if (!agentPath) return makeCheck(name, command, kNeededOnlyForAgentText, false);
+    if (!agentPath) return makeCheck(name, command, neededOnlyForAgentText(), false);
     // The exit status decides readiness; the output alone decides the text.
     const CommandResult result = runProbe(environment, *agentPath, agentLoginStatusArguments());
     const QString output = result.output.trimmed();
-    QString status = QStringLiteral("Optional fallback not signed in.");
+    QString status = QCoreApplication::translate("ToolCheck", "Optional fallback not signed in.");
     if (!output.isEmpty()) {
-        status = (result.succeeded ? QStringLiteral("Optional fallback signed in:\n")
-                                   : QStringLiteral("Optional fallback not signed in:\n")) +
-                 output;
+        status =
+            (result.succeeded
+                 ? QCoreApplication::translate("ToolCheck", "Optional fallback signed in:\n%1")
+                 : QCoreApplication::translate("ToolCheck", "Optional fallback not signed in:\n%1"))
+                .arg(output);
     }
     return makeCheck(name, command, status, result.succeeded);
 }
@@ -341,10 +372,14 @@ std::vector<ToolCheck> buildToolChecks(const ToolEnvironment& environment) {
         bool appResourcesFirst;
     };
     static constexpr OptionalTool kOptionalTools[] = {
-        {"Homebrew", "brew", false}, {"Git", "git", false},
-        {"ffmpeg", "ffmpeg", true},  {"ffprobe", "ffprobe", true},
-        {"sox", "sox", false},       {"rubberband", "rubberband", false},
-        {"aubio", "aubio", false},   {"Python 3.11", "python3.11", false},
+        {QT_TRANSLATE_NOOP("ToolCheck", "Homebrew"), "brew", false},
+        {QT_TRANSLATE_NOOP("ToolCheck", "Git"), "git", false},
+        {QT_TRANSLATE_NOOP("ToolCheck", "ffmpeg"), "ffmpeg", true},
+        {QT_TRANSLATE_NOOP("ToolCheck", "ffprobe"), "ffprobe", true},
+        {QT_TRANSLATE_NOOP("ToolCheck", "sox"), "sox", false},
+        {QT_TRANSLATE_NOOP("ToolCheck", "rubberband"), "rubberband", false},
+        {QT_TRANSLATE_NOOP("ToolCheck", "aubio"), "aubio", false},
+        {QT_TRANSLATE_NOOP("ToolCheck", "Python 3.11"), "python3.11", false},
     };
     for (const OptionalTool& tool : kOptionalTools) {
         checks.push_back(optionalToolCheck(environment, QString::fromLatin1(tool.name),
@@ -353,14 +388,17 @@ std::vector<ToolCheck> buildToolChecks(const ToolEnvironment& environment) {
     }
 
     checks.push_back(encoderCheck(environment));
-    checks.push_back(pythonPackagesCheck(environment, QStringLiteral("Python audio packages"),
-                                         pythonAudioEnvironmentPythonPath(environment),
-                                         QStringLiteral("audio venv import check"),
-                                         kAudioPackagesImport));
-    checks.push_back(pythonPackagesCheck(environment, QStringLiteral("Music AI analysis packages"),
-                                         musicAIEnvironmentPythonPath(environment),
-                                         QStringLiteral("music AI venv import check"),
-                                         kMusicAIPackagesImport));
+    checks.push_back(pythonPackagesCheck(
+        environment, QString::fromUtf8(QT_TRANSLATE_NOOP("ToolCheck", "Python audio packages")),
+        pythonAudioEnvironmentPythonPath(environment),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("ToolCheck", "audio venv import check")),
+        kAudioPackagesImport));
+    checks.push_back(pythonPackagesCheck(
+        environment,
+        QString::fromUtf8(QT_TRANSLATE_NOOP("ToolCheck", "Music AI analysis packages")),
+        musicAIEnvironmentPythonPath(environment),
+        QString::fromUtf8(QT_TRANSLATE_NOOP("ToolCheck", "music AI venv import check")),
+        kMusicAIPackagesImport));
 
     const std::optional<QString> agentPath = environment.agentLocator
                                                  ? environment.agentLocator()

@@ -2,6 +2,7 @@
 
 #include "app/tool_check/tool_readiness.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <utility>
 
@@ -80,21 +81,24 @@ void ToolReadiness::applyRows(WizardState& state, std::vector<ToolCheck> checks,
     if (!state.selectedFolder) {
         state.status =
             nothingMissing
-                ? QStringLiteral(
+                ? QCoreApplication::translate(
+                      "ToolCheck",
                       "Step 1 is already complete. Choose 1, 2, or 3 songs to create an edit.")
-                : QStringLiteral(
+                : QCoreApplication::translate(
+                      "ToolCheck",
                       "Some local engine files may be missing. Reinstall Tunewright if "
                       "anything required is not ready.");
     } else if (nothingMissing && !songFolderReady) {
-        state.status = QStringLiteral(
+        state.status = QCoreApplication::translate(
+            "ToolCheck",
             "Audio tools are ready. Choose 1, 2, or 3 songs, or choose a folder containing the "
             "songs.");
     } else if (nothingMissing && !state.outputFolder) {
-        state.status =
-            QStringLiteral("Step 2 complete. Add timing notes, then choose an output folder.");
+        state.status = QCoreApplication::translate(
+            "ToolCheck", "Step 2 complete. Add timing notes, then choose an output folder.");
     } else if (nothingMissing) {
-        state.status =
-            QStringLiteral("Step 2 complete. Add any timing or section instructions for the edit.");
+        state.status = QCoreApplication::translate(
+            "ToolCheck", "Step 2 complete. Add any timing or section instructions for the edit.");
     }
     // Something missing with a song folder selected: the status of the last song operation stays.
 }

@@ -1,5 +1,6 @@
 #include "app/ui/components.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 
@@ -66,7 +67,7 @@ void SymbolLabel::setSymbol(const QString& name, const QColor& color) {
 
 StepBadge::StepBadge(int number, QWidget* parent) : QWidget(parent), number_(number) {
     setFixedSize(42, 42);
-    setAccessibleName(QStringLiteral("Step ") + QString::number(number));
+    setAccessibleName(QCoreApplication::translate("Screens", "Step %1").arg(number));
 }
 
 void StepBadge::paintEvent(QPaintEvent*) {

@@ -1,5 +1,6 @@
 #include "app/ui/create_edit_card.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cmath>
 
@@ -68,7 +69,7 @@ CreateEditCard::CreateEditCard(Wizard& view, QWidget* parent) : ScreenCard(4, vi
     finishedRow->setSpacing(12);
     finishedCover_ = new QLabel(finishedEdit_);
     finishedCover_->setFixedSize(kCoverSide, kCoverSide);
-    finishedCover_->setAccessibleName(QStringLiteral("Cover art"));
+    finishedCover_->setAccessibleName(QCoreApplication::translate("Screens", "Cover art"));
     finishedRow->addWidget(finishedCover_);
     finishedName_ = makeLabel({}, QStringLiteral("headline"), finishedEdit_);
     finishedName_->setObjectName(QStringLiteral("finishedEditName"));
@@ -98,7 +99,7 @@ CreateEditCard::CreateEditCard(Wizard& view, QWidget* parent) : ScreenCard(4, vi
     liveTop->addLayout(liveText, 1);
     liveLayout->addLayout(liveTop);
     overallBar_ = makeBar(live);
-    overallBar_->setAccessibleName(QStringLiteral("Overall progress"));
+    overallBar_->setAccessibleName(QCoreApplication::translate("Screens", "Overall progress"));
     liveLayout->addWidget(overallBar_);
     // Once the edit is complete the progress list folds into the line beside the timing, so
     // the edit itself stays in view on a small screen; the line opens the list again.
@@ -110,14 +111,16 @@ CreateEditCard::CreateEditCard(Wizard& view, QWidget* parent) : ScreenCard(4, vi
     foldToggle_->hide();
     timingRow->addWidget(foldToggle_);
     liveLayout->addLayout(timingRow);
-    monitoringNote_ = makeLabel(run::liveEditMonitoringNote, QStringLiteral("caption"), live);
+    monitoringNote_ = makeLabel(
+        QCoreApplication::translate("Progress", run::liveEditMonitoringNote.toUtf8().constData()),
+        QStringLiteral("caption"), live);
     liveLayout->addWidget(monitoringNote_);
     content()->addWidget(live);
 
     // The progress list.
     QVBoxLayout* listLayout = nullptr;
     progressList_ = makePanel(QStringLiteral("panel"), &listLayout, this);
-    listLayout->addWidget(makeLabel(QStringLiteral("Music edit progress"),
+    listLayout->addWidget(makeLabel(QCoreApplication::translate("Screens", "Music edit progress"),
                                     QStringLiteral("headline"), progressList_));
     phasesLayout_ = new QVBoxLayout;
     phasesLayout_->setSpacing(12);
@@ -135,17 +138,18 @@ CreateEditCard::CreateEditCard(Wizard& view, QWidget* parent) : ScreenCard(4, vi
     content()->addWidget(logFrame);
 
     auto* buttons = new AdaptiveButtonRow;
-    stopButton_ = makeButton(QStringLiteral("S&top Edit"), QStringLiteral("stop.circle"),
-                             QStringLiteral("danger"));
-    backButton_ = makeButton(QStringLiteral("&Back"), QStringLiteral("chevron.left"));
-    viewEditButton_ = makeButton(QStringLiteral("&View Edit"), QStringLiteral("music.note.list"),
-                                 QStringLiteral("success"));
-    workFolderButton_ =
-        makeButton(QStringLiteral("Show &Work Folder"), QStringLiteral("folder.badge.gearshape"));
-    anotherEditButton_ =
-        makeButton(QStringLiteral("Create &Another Edit"), QStringLiteral("plus.circle"));
-    backToSetupButton_ =
-        makeButton(QStringLiteral("Back to &Setup"), QStringLiteral("chevron.left"));
+    stopButton_ = makeButton(QCoreApplication::translate("Screens", "S&top Edit"),
+                             QStringLiteral("stop.circle"), QStringLiteral("danger"));
+    backButton_ =
+        makeButton(QCoreApplication::translate("Screens", "&Back"), QStringLiteral("chevron.left"));
+    viewEditButton_ = makeButton(QCoreApplication::translate("Screens", "&View Edit"),
+                                 QStringLiteral("music.note.list"), QStringLiteral("success"));
+    workFolderButton_ = makeButton(QCoreApplication::translate("Screens", "Show &Work Folder"),
+                                   QStringLiteral("folder.badge.gearshape"));
+    anotherEditButton_ = makeButton(QCoreApplication::translate("Screens", "Create &Another Edit"),
+                                    QStringLiteral("plus.circle"));
+    backToSetupButton_ = makeButton(QCoreApplication::translate("Screens", "Back to &Setup"),
+                                    QStringLiteral("chevron.left"));
     for (QPushButton* button : {stopButton_, backButton_, viewEditButton_, workFolderButton_,
                                 anotherEditButton_, backToSetupButton_}) {
         buttons->addWidget(button);
@@ -197,7 +201,8 @@ void CreateEditCard::rebuildPhaseRows() {
         row.detail = makeLabel({}, QStringLiteral("body"), rowWidget);
         column->addWidget(row.detail);
         row.bar = makeBar(rowWidget);
-        row.bar->setAccessibleName(phase.title + QStringLiteral(" progress"));
+        row.bar->setAccessibleName(
+            QCoreApplication::translate("Screens", "%1 progress").arg(phase.title));
         column->addWidget(row.bar);
         phasesLayout_->addWidget(rowWidget);
         phaseRows_.push_back(row);
@@ -230,8 +235,10 @@ void CreateEditCard::refreshPhaseRows() {
 
     const bool folds = view().state().completedOutputFolder.has_value();
     if (folds) {
-        updateButton(foldToggle_, QStringLiteral("All %1 steps complete").arg(steps.size()),
-                     QStringLiteral("checkmark.circle.fill"), {});
+        updateButton(
+            foldToggle_,
+            QCoreApplication::translate("Screens", "All %1 steps complete").arg(steps.size()),
+            QStringLiteral("checkmark.circle.fill"), {});
     } else {
         foldToggle_->setChecked(false);  // the next complete edit starts folded again
     }

@@ -1,5 +1,6 @@
 #include "app/ui/desktop_notification.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -58,7 +59,7 @@ QString editName(const Wizard& view) {
     for (const songs::TrackFile& track : state.tracks) {
         titles << QFileInfo(track.url).completeBaseName();
     }
-    return titles.join(QStringLiteral(" into "));
+    return titles.join(QCoreApplication::translate("Screens", " into "));
 }
 
 }  // namespace
@@ -108,8 +109,7 @@ void DesktopNotification::send(const QString& headline, const QString& body) {
     }
     // "default" is the action of clicking the notification itself.
     call << QStringLiteral("Tunewright") << shownId_ << kDesktopName << headline << body
-         << QStringList{QStringLiteral("default"), QStringLiteral("Show Tunewright")} << hints
-         << -1;
+         << QStringList{QStringLiteral("default"), tr("Show Tunewright")} << hints << -1;
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, kCallTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this](QDBusPendingCallWatcher* finished) {

@@ -1,5 +1,6 @@
 #include "app/ui/edit_preview.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
@@ -17,7 +18,13 @@ constexpr int kEndingId = -1;
 struct ReadingCancelled {};
 
 QString buttonText(int id) {
-    return id == kEndingId ? QStringLiteral("Play Ending") : QStringLiteral("Play Join %1").arg(id);
+    return id == kEndingId ? QCoreApplication::translate("Screens", "Play Ending")
+                           : QCoreApplication::translate("Screens", "Play Join %1").arg(id);
+}
+
+QString stopButtonText(int id) {
+    return id == kEndingId ? QCoreApplication::translate("Screens", "Stop Ending")
+                           : QCoreApplication::translate("Screens", "Stop Join %1").arg(id);
 }
 
 }  // namespace
@@ -40,7 +47,9 @@ EditPreview::EditPreview(QWidget* parent) : QWidget(parent) {
 
 EditPreview::~EditPreview() { cancelReading(); }
 
-QString EditPreview::noOutputDescription() { return QStringLiteral("No audio output found."); }
+QString EditPreview::noOutputDescription() {
+    return QCoreApplication::translate("Screens", "No audio output found.");
+}
 
 void EditPreview::showEdit(const QString& editFile) {
     cancelReading();
@@ -55,7 +64,7 @@ void EditPreview::showEdit(const QString& editFile) {
 
     const std::filesystem::path path = editFile.toStdString();
     joins_ = readEditJoinMap(path);
-    showMessage(QStringLiteral("Reading the finished edit..."));
+    showMessage(QCoreApplication::translate("Screens", "Reading the finished edit..."));
     auto cancelled = std::make_shared<std::atomic<bool>>(false);
     cancelled_ = cancelled;
     reading_ = std::make_unique<QFutureWatcher<Decoded>>();
@@ -91,7 +100,9 @@ void EditPreview::cancelReading() {
 void EditPreview::applyDecoded(const Decoded& decoded) {
     cancelled_.reset();
     if (!decoded.edit) {
-        showMessage(QStringLiteral("The finished edit could not be read: ") + decoded.error);
+        showMessage(
+            QCoreApplication::translate("Screens", "The finished edit could not be read: %1")
+                .arg(decoded.error));
         return;
     }
     edit_ = decoded.edit;
@@ -136,8 +147,7 @@ void EditPreview::refreshButtons() {
     for (size_t i = 0; i < buttons_.size(); ++i) {
         const int id = i < joins_->joinSeconds.size() ? static_cast<int>(i + 1) : kEndingId;
         const bool playing = player_.playingId() == id;
-        updateButton(buttons_[i],
-                     playing ? QStringLiteral("Stop ") + buttonText(id).mid(5) : buttonText(id),
+        updateButton(buttons_[i], playing ? stopButtonText(id) : buttonText(id),
                      playing ? QStringLiteral("stop.circle") : QStringLiteral("play.circle"), {});
     }
 }

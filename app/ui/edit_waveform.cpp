@@ -1,5 +1,6 @@
 #include "app/ui/edit_waveform.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -27,7 +28,7 @@ PeakColumn peakAtPixel(const std::vector<PeakColumn>& envelope, int x, int width
 }  // namespace
 
 EditWaveform::EditWaveform(QWidget* parent) : QWidget(parent) {
-    setAccessibleName(QStringLiteral("Edit waveform"));
+    setAccessibleName(QCoreApplication::translate("Screens", "Edit waveform"));
     setMinimumHeight(kHeightPixels);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
@@ -39,11 +40,12 @@ void EditWaveform::setEdit(std::vector<PeakColumn> envelope, double durationSeco
     joins_ = std::move(joins);
     const int joinCount = joins_ ? static_cast<int>(joins_->joinSeconds.size()) : 0;
     setAccessibleDescription(
-        joinCount == 0
-            ? QString()
-            : QStringLiteral("%1 join(s) marked%2")
-                  .arg(joinCount)
-                  .arg(joins_->endingStartSeconds ? QStringLiteral(", ending shaded") : QString()));
+        joinCount == 0 ? QString()
+                       : QCoreApplication::translate("Screens", "%1 join(s) marked%2")
+                             .arg(joinCount)
+                             .arg(joins_->endingStartSeconds
+                                      ? QCoreApplication::translate("Screens", ", ending shaded")
+                                      : QString()));
     picture_ = QImage();
     update();
 }

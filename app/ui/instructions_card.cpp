@@ -1,5 +1,7 @@
 #include "app/ui/instructions_card.h"
 
+#include <QCoreApplication>
+
 #include "app/songs/edit_options.h"
 #include "app/ui/screen_texts.h"
 #include "app/ui/symbols.h"
@@ -26,21 +28,27 @@ void followChoices(QButtonGroup* group, QObject* context, Chosen chosen, Choose 
 }  // namespace
 
 InstructionsCard::InstructionsCard(Wizard& view, QWidget* parent) : ScreenCard(3, view, parent) {
-    content()->addWidget(makeLabel(QStringLiteral("Instructions"), QStringLiteral("title"), this));
-    content()->addWidget(makeLabel(QStringLiteral("Enter the timing for each song"),
-                                   QStringLiteral("headline"), this));
-    content()->addWidget(makeLabel(
-        QStringLiteral("Add start and end times for each song, plus any short note. Click a song "
-                       "number to replace that file, or use the arrows to reorder."),
-        QStringLiteral("body"), this));
+    content()->addWidget(makeLabel(QCoreApplication::translate("Screens", "Instructions"),
+                                   QStringLiteral("title"), this));
+    content()->addWidget(
+        makeLabel(QCoreApplication::translate("Screens", "Enter the timing for each song"),
+                  QStringLiteral("headline"), this));
+    content()->addWidget(
+        makeLabel(QCoreApplication::translate(
+                      "Screens",
+                      "Add start and end times for each song, plus any short note. Click a song "
+                      "number to replace that file, or use the arrows to reorder."),
+                  QStringLiteral("body"), this));
 
     QVBoxLayout* timingLayout = nullptr;
     QFrame* timing = makePanel(QStringLiteral("panel"), &timingLayout, this);
     timingLayout->addWidget(makeRuleRow(
-        QStringLiteral("clock"), QStringLiteral("Timing is the default"),
-        QStringLiteral("Use Start time and End time as tight targets. The editor normalizes 0:00 "
-                       "to the first real musical note, then snaps only to the nearest clean "
-                       "beat, bar, downbeat, or zero crossing."),
+        QStringLiteral("clock"), QCoreApplication::translate("Screens", "Timing is the default"),
+        QCoreApplication::translate(
+            "Screens",
+            "Use Start time and End time as tight targets. The editor normalizes 0:00 "
+            "to the first real musical note, then snaps only to the nearest clean "
+            "beat, bar, downbeat, or zero crossing."),
         palette::accent(), timing));
     content()->addWidget(timing);
 
@@ -53,12 +61,15 @@ InstructionsCard::InstructionsCard(Wizard& view, QWidget* parent) : ScreenCard(3
     content()->addWidget(buildSnapToBeatPanel());
     content()->addWidget(buildAIAssistPanel());
 
-    content()->addWidget(makeLabel(QStringLiteral("Create Edit will move to a progress screen and "
-                                                  "show the editing phases until the job is "
-                                                  "complete."),
-                                   QStringLiteral("body"), this));
-    createEditButton_ = makeButton(QStringLiteral("&Create Edit"), QStringLiteral("wand.and.stars"),
-                                   QStringLiteral("primary"), this);
+    content()->addWidget(
+        makeLabel(QCoreApplication::translate("Screens",
+                                              "Create Edit will move to a progress screen and "
+                                              "show the editing phases until the job is "
+                                              "complete."),
+                  QStringLiteral("body"), this));
+    createEditButton_ =
+        makeButton(QCoreApplication::translate("Screens", "&Create Edit"),
+                   QStringLiteral("wand.and.stars"), QStringLiteral("primary"), this);
     createEditButton_->setDefault(true);
     createEditButton_->setObjectName(QStringLiteral("createEditButton"));
     connect(createEditButton_, &QPushButton::clicked, this, [this] {
@@ -73,8 +84,8 @@ InstructionsCard::InstructionsCard(Wizard& view, QWidget* parent) : ScreenCard(3
     });
     // After Back from a finished edit: the same way to it as on Step 4, for as long as the
     // settings still describe it.
-    viewEditButton_ = makeButton(QStringLiteral("&View Edit"), QStringLiteral("music.note.list"),
-                                 QStringLiteral("success"));
+    viewEditButton_ = makeButton(QCoreApplication::translate("Screens", "&View Edit"),
+                                 QStringLiteral("music.note.list"), QStringLiteral("success"));
     connect(viewEditButton_, &QPushButton::clicked, this,
             [this] { this->view().viewCreatedEdit(); });
     auto* buttons = new AdaptiveButtonRow;
@@ -87,13 +98,16 @@ InstructionsCard::InstructionsCard(Wizard& view, QWidget* parent) : ScreenCard(3
 QWidget* InstructionsCard::buildOutputFolderPanel() {
     QVBoxLayout* layout = nullptr;
     QFrame* panel = makePanel(QStringLiteral("panel"), &layout, this);
+    layout->addWidget(makeLabel(QCoreApplication::translate("Screens", "Choose output folder"),
+                                QStringLiteral("headline"), panel));
     layout->addWidget(
-        makeLabel(QStringLiteral("Choose output folder"), QStringLiteral("headline"), panel));
-    layout->addWidget(makeLabel(QStringLiteral("Pick where the finished 320 kbps MP3 and edit "
-                                               "notes should be saved."),
-                                QStringLiteral("body"), panel));
+        makeLabel(QCoreApplication::translate("Screens",
+                                              "Pick where the finished 320 kbps MP3 and edit "
+                                              "notes should be saved."),
+                  QStringLiteral("body"), panel));
     outputRequired_ =
-        makeLabel(QStringLiteral("Required before Create Edit."), QStringLiteral("warning"), panel);
+        makeLabel(QCoreApplication::translate("Screens", "Required before Create Edit."),
+                  QStringLiteral("warning"), panel);
     layout->addWidget(outputRequired_);
 
     outputChosenRow_ = new QWidget(panel);
@@ -111,9 +125,11 @@ QWidget* InstructionsCard::buildOutputFolderPanel() {
 
     auto* buttons = new AdaptiveButtonRow;
     chooseOutputButton_ =
-        makeButton(QStringLiteral("Choose &Output Folder"), QStringLiteral("folder.fill"));
+        makeButton(QCoreApplication::translate("Screens", "Choose &Output Folder"),
+                   QStringLiteral("folder.fill"));
     chooseOutputButton_->setObjectName(QStringLiteral("chooseOutputFolder"));
-    showOutputButton_ = makeButton(QStringLiteral("Show"), QStringLiteral("magnifyingglass"));
+    showOutputButton_ = makeButton(QCoreApplication::translate("Screens", "Show"),
+                                   QStringLiteral("magnifyingglass"));
     buttons->addWidget(chooseOutputButton_);
     buttons->addWidget(showOutputButton_);
     layout->addLayout(buttons);
@@ -130,8 +146,8 @@ QWidget* InstructionsCard::buildOutputFolderPanel() {
 QWidget* InstructionsCard::buildEndingEffectPanel() {
     QVBoxLayout* layout = nullptr;
     QFrame* panel = makePanel(QStringLiteral("panel"), &layout, this);
-    layout->addWidget(
-        makeLabel(QStringLiteral("Final ending effect"), QStringLiteral("headline"), panel));
+    layout->addWidget(makeLabel(QCoreApplication::translate("Screens", "Final ending effect"),
+                                QStringLiteral("headline"), panel));
     effectGroup_ = new QButtonGroup(panel);
     effectGroup_->setExclusive(true);
     auto* row = new AdaptiveButtonRow;
@@ -156,7 +172,7 @@ QWidget* InstructionsCard::buildEndingEffectPanel() {
 QWidget* InstructionsCard::buildSnapToBeatPanel() {
     QVBoxLayout* layout = nullptr;
     QFrame* panel = makePanel(QStringLiteral("panel"), &layout, this);
-    const QString heading = QStringLiteral("Snap cuts to the beat");
+    const QString heading = QCoreApplication::translate("Screens", "Snap cuts to the beat");
     layout->addWidget(makeLabel(heading, QStringLiteral("headline"), panel));
     snapGroup_ = new QButtonGroup(panel);
     snapGroup_->setExclusive(true);
@@ -166,7 +182,8 @@ QWidget* InstructionsCard::buildSnapToBeatPanel() {
             makeButton(songs::snapToBeatTitle(snapToBeat), {}, QStringLiteral("choice"));
         button->setCheckable(true);
         // "On" alone says nothing to a screen reader; the ending effect has an "Off" too.
-        button->setAccessibleName(heading + QStringLiteral(": ") + button->text());
+        button->setAccessibleName(
+            QCoreApplication::translate("Screens", "%1: %2").arg(heading, button->text()));
         snapGroup_->addButton(button, snapToBeat ? 1 : 0);
         row->addWidget(button);
     }
@@ -183,8 +200,10 @@ QWidget* InstructionsCard::buildAIAssistPanel() {
     QVBoxLayout* layout = nullptr;
     QFrame* panel = makePanel(QStringLiteral("panel"), &layout, this);
     layout->addWidget(makeRuleRow(
-        QStringLiteral("brain.head.profile"), QStringLiteral("AI assist connection"),
-        QStringLiteral("Local engine runs first. Pick a fallback only for low-confidence edits."),
+        QStringLiteral("brain.head.profile"),
+        QCoreApplication::translate("Screens", "AI assist connection"),
+        QCoreApplication::translate(
+            "Screens", "Local engine runs first. Pick a fallback only for low-confidence edits."),
         palette::accent(), panel));
 
     modeGroup_ = new QButtonGroup(panel);
@@ -205,19 +224,25 @@ QWidget* InstructionsCard::buildAIAssistPanel() {
 
     auto* providers = new AdaptiveButtonRow;
     for (const songs::AIProviderConnection& provider : songs::AIProviderConnection::all()) {
+        const QString title =
+            QCoreApplication::translate("Songs", provider.title.toUtf8().constData());
+        const QString subtitle =
+            QCoreApplication::translate("Songs", provider.subtitle.toUtf8().constData());
         QPushButton* button =
-            makeButton(provider.title + QStringLiteral("  ·  ") + provider.subtitle,
+            makeButton(QCoreApplication::translate("Screens", "%1  ·  %2").arg(title, subtitle),
                        provider.symbolName, QStringLiteral("link"));
-        button->setAccessibleName(provider.title);
-        button->setAccessibleDescription(provider.subtitle);
+        button->setAccessibleName(title);
+        button->setAccessibleDescription(subtitle);
         providers->addWidget(button);
         connect(button, &QPushButton::clicked, this,
                 [this, provider] { this->view().settings().openAIProviderConnection(provider); });
     }
     layout->addLayout(providers);
-    layout->addWidget(makeLabel(QStringLiteral("Provider setup links only. Secure API-key saving "
-                                               "is planned for a future update."),
-                                QStringLiteral("caption"), panel));
+    layout->addWidget(
+        makeLabel(QCoreApplication::translate("Screens",
+                                              "Provider setup links only. Secure API-key saving "
+                                              "is planned for a future update."),
+                  QStringLiteral("caption"), panel));
     connectionMessage_ = makeLabel({}, QStringLiteral("accent"), panel);
     layout->addWidget(connectionMessage_);
     return panel;
@@ -252,10 +277,11 @@ void InstructionsCard::refresh() {
     refreshOptions();
     viewEditButton_->setVisible(state.completedOutputFolder.has_value() && !state.isCreatingEdit);
     const LabelledSymbol label = createEditButtonLabel(view());
-    updateButton(
-        createEditButton_,
-        label.text == QLatin1String("Create Edit") ? QStringLiteral("&Create Edit") : label.text,
-        label.symbolName, QStringLiteral("primary"));
+    updateButton(createEditButton_,
+                 label.text == QCoreApplication::translate("Screens", "Create Edit")
+                     ? QCoreApplication::translate("Screens", "&Create Edit")
+                     : label.text,
+                 label.symbolName, QStringLiteral("primary"));
 }
 
 void InstructionsCard::refreshOutputFolder() {
@@ -263,10 +289,10 @@ void InstructionsCard::refreshOutputFolder() {
     outputRequired_->setVisible(!folder);
     outputChosenRow_->setVisible(folder.has_value());
     if (folder) outputPath_->setText(*folder);
-    updateButton(
-        chooseOutputButton_,
-        folder ? QStringLiteral("Change &Folder") : QStringLiteral("Choose &Output Folder"),
-        QStringLiteral("folder.fill"), {});
+    updateButton(chooseOutputButton_,
+                 folder ? QCoreApplication::translate("Screens", "Change &Folder")
+                        : QCoreApplication::translate("Screens", "Choose &Output Folder"),
+                 QStringLiteral("folder.fill"), {});
     showOutputButton_->setVisible(folder.has_value());
 }
 

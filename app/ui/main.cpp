@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "app/ui/qt_platform_services.h"
+#include "app/ui/translations.h"
 #include "app/ui/wizard_header.h"
 #include "app/ui/wizard_style.h"
 #include "app/ui/wizard_window.h"
@@ -17,7 +18,6 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VelvetcutSetup"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tunewright"));
     QApplication::setApplicationVersion(app::appVersion);
     QApplication::setDesktopFileName(QStringLiteral("velvetcut-setup"));
     QApplication::setStyle(QStringLiteral("Fusion"));
@@ -27,6 +27,9 @@ int main(int argc, char* argv[]) {
         QApplication::arguments().contains(QStringLiteral("--quit-after-first-show"));
 
     app::ui::QtPlatformServices services;
+    // Before the first text is made: the wizard state and the screens read their words once.
+    app::ui::installTranslations(application, services.resourceFolder());
+    QApplication::setApplicationDisplayName(QCoreApplication::translate("Screens", "Tunewright"));
     app::Wizard view(services);
     app::ui::WizardWindow window(view);
     services.setWindow(&window);

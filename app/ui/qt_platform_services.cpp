@@ -47,7 +47,8 @@ QStringList QtPlatformServices::runOpenPanel(const OpenPanelRequest& request) {
     if (!request.allowedExtensions.isEmpty()) {
         QStringList patterns;
         for (const QString& extension : request.allowedExtensions) patterns << "*." + extension;
-        dialog.setNameFilter("Audio files (" + patterns.join(' ') + ")");
+        dialog.setNameFilter(
+            QCoreApplication::translate("Screens", "Audio files (%1)").arg(patterns.join(' ')));
     }
     if (!request.message.isEmpty()) {
         auto* label = new QLabel(request.message, &dialog);

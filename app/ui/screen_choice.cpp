@@ -1,5 +1,7 @@
 #include "app/ui/screen_choice.h"
 
+#include <QCoreApplication>
+
 #include "app/ui/screen_texts.h"
 #include "app/wizard/wizard.h"
 
@@ -14,35 +16,43 @@ WizardScreen screenFor(const Wizard& view) {
 }
 
 HeaderTexts headerFor(const Wizard& view) {
-    static const QString readySubtitle = QStringLiteral(
+    const QString readySubtitle = QCoreApplication::translate(
+        "Screens",
         "The music editing engine is ready. Choose songs, add notes, and create the finished "
         "edit here.");
     switch (screenFor(view)) {
         case WizardScreen::createEdit:
             if (view.state().completedOutputFolder) {
-                return {
-                    QStringLiteral("Complete. The finished edit is ready in the selected output "
-                                   "folder."),
-                    QStringLiteral("Step 4 of 4: Complete")};
+                return {QCoreApplication::translate(
+                            "Screens",
+                            "Complete. The finished edit is ready in the selected output "
+                            "folder."),
+                        QCoreApplication::translate("Screens", "Step 4 of 4: Complete")};
             }
             if (runEndedWithoutEdit(view)) {
                 return {view.progress().liveEditMessage(),
-                        view.progress().createHasFailed() ? QStringLiteral("Step 4 of 4: Failed")
-                                                          : QStringLiteral("Step 4 of 4: Stopped")};
+                        view.progress().createHasFailed()
+                            ? QCoreApplication::translate("Screens", "Step 4 of 4: Failed")
+                            : QCoreApplication::translate("Screens", "Step 4 of 4: Stopped")};
             }
-            return {QStringLiteral("Creating the finished edit. Keep this app open while the "
-                                   "progress bars run."),
-                    QStringLiteral("Step 4 of 4: Creating")};
+            return {QCoreApplication::translate(
+                        "Screens",
+                        "Creating the finished edit. Keep this app open while the "
+                        "progress bars run."),
+                    QCoreApplication::translate("Screens", "Step 4 of 4: Creating")};
         case WizardScreen::instructions:
-            return {readySubtitle, QStringLiteral("Step 3 of 4: Instructions")};
+            return {readySubtitle,
+                    QCoreApplication::translate("Screens", "Step 3 of 4: Instructions")};
         case WizardScreen::songs:
-            return {readySubtitle, QStringLiteral("Step 2 of 4: Songs")};
+            return {readySubtitle, QCoreApplication::translate("Screens", "Step 2 of 4: Songs")};
         case WizardScreen::tools:
             break;
     }
-    return {QStringLiteral("A step-by-step app: verify setup, choose songs, add timing notes, then "
-                           "create the finished edit."),
-            QStringLiteral("Step 1 of 4: Tools")};
+    return {QCoreApplication::translate(
+                "Screens",
+                "A step-by-step app: verify setup, choose songs, add timing notes, then "
+                "create the finished edit."),
+            QCoreApplication::translate("Screens", "Step 1 of 4: Tools")};
 }
 
 }  // namespace app::ui

@@ -1,5 +1,7 @@
 #include "app/ui/screen_texts.h"
 
+#include <QCoreApplication>
+
 #include "app/platform_words.h"
 #include "app/ui/wizard_style.h"
 #include "app/wizard/wizard.h"
@@ -7,14 +9,15 @@
 namespace app::ui {
 
 QString audioFilesFoundText(int count) {
-    return QString::number(count) + (count == 1 ? QStringLiteral(" audio file found")
-                                                : QStringLiteral(" audio files found"));
+    return (count == 1 ? QCoreApplication::translate("Screens", "%1 audio file found")
+                       : QCoreApplication::translate("Screens", "%1 audio files found"))
+        .arg(count);
 }
 
 QString songReadinessBadgeText(int count) {
-    if (count == 0) return QStringLiteral("waiting");
-    if (count > 3) return QStringLiteral("needs 1 to 3 songs");
-    return QString::number(count) + QStringLiteral("-song edit ready");
+    if (count == 0) return QCoreApplication::translate("Screens", "waiting");
+    if (count > 3) return QCoreApplication::translate("Screens", "needs 1 to 3 songs");
+    return QCoreApplication::translate("Screens", "%1-song edit ready").arg(count);
 }
 
 namespace {
@@ -27,30 +30,54 @@ struct GuidancePrompt {
 };
 
 constexpr GuidancePrompt kGuidancePrompts[] = {
-    {1, 0, "Where should this song shorten or fade after the phrase resolves?",
-     "Example: 2:00 Shorten - finish the verse or chorus near 2:00, then slowly fade after the "
-     "phrase resolves."},
-    {2, 0, "What complete chorus, hook, or phrase should finish before song 2 enters?",
-     "Example: Start at the first strong musical phrase, play through the first complete "
-     "chorus, let it resolve, then exit on a clean downbeat."},
+    {1, 0,
+     QT_TRANSLATE_NOOP("Screens",
+                       "Where should this song shorten or fade after the phrase resolves?"),
+     QT_TRANSLATE_NOOP(
+         "Screens",
+         "Example: 2:00 Shorten - finish the verse or chorus near 2:00, then slowly fade after the "
+         "phrase resolves.")},
+    {2, 0,
+     QT_TRANSLATE_NOOP("Screens",
+                       "What complete chorus, hook, or phrase should finish before song 2 enters?"),
+     QT_TRANSLATE_NOOP(
+         "Screens",
+         "Example: Start at the first strong musical phrase, play through the first complete "
+         "chorus, let it resolve, then exit on a clean downbeat.")},
     {2, 1,
-     "Should song 2 start at the beginning/opening downbeat, or did you specifically want a "
-     "vocal/internal section?",
-     "Example: Start from the beginning/opening downbeat, play through the first complete "
-     "chorus, then end on a clean phrase ending. Only use vocals if I type that."},
-    {3, 0, "What complete chorus, hook, or phrase should finish before song 2 enters?",
-     "Example: Start at the first strong musical phrase, play through the first complete "
-     "chorus, then exit on a clean downbeat into song 2."},
+     QT_TRANSLATE_NOOP(
+         "Screens",
+         "Should song 2 start at the beginning/opening downbeat, or did you specifically want a "
+         "vocal/internal section?"),
+     QT_TRANSLATE_NOOP(
+         "Screens",
+         "Example: Start from the beginning/opening downbeat, play through the first complete "
+         "chorus, then end on a clean phrase ending. Only use vocals if I type that.")},
+    {3, 0,
+     QT_TRANSLATE_NOOP("Screens",
+                       "What complete chorus, hook, or phrase should finish before song 2 enters?"),
+     QT_TRANSLATE_NOOP(
+         "Screens",
+         "Example: Start at the first strong musical phrase, play through the first complete "
+         "chorus, then exit on a clean downbeat into song 2.")},
     {3, 1,
-     "Should song 2 start at the beginning/opening downbeat, or did you specifically want a "
-     "vocal/internal section?",
-     "Example: Start from the beginning/opening downbeat, play through the first complete "
-     "chorus, then exit on a clean downbeat into song 3. Only use vocals if I type that."},
+     QT_TRANSLATE_NOOP(
+         "Screens",
+         "Should song 2 start at the beginning/opening downbeat, or did you specifically want a "
+         "vocal/internal section?"),
+     QT_TRANSLATE_NOOP(
+         "Screens",
+         "Example: Start from the beginning/opening downbeat, play through the first complete "
+         "chorus, then exit on a clean downbeat into song 3. Only use vocals if I type that.")},
     {3, 2,
-     "Should song 3 start at the beginning/opening downbeat, or did you specifically want a "
-     "vocal/internal section?",
-     "Example: Start from the beginning/opening downbeat, play through the first complete "
-     "chorus, then end on a clean phrase ending. Only use vocals if I type that."},
+     QT_TRANSLATE_NOOP(
+         "Screens",
+         "Should song 3 start at the beginning/opening downbeat, or did you specifically want a "
+         "vocal/internal section?"),
+     QT_TRANSLATE_NOOP(
+         "Screens",
+         "Example: Start from the beginning/opening downbeat, play through the first complete "
+         "chorus, then end on a clean phrase ending. Only use vocals if I type that.")},
 };
 
 const GuidancePrompt* findPrompt(int index, int total) {
@@ -64,14 +91,16 @@ const GuidancePrompt* findPrompt(int index, int total) {
 
 QString guidanceQuestion(int index, int total) {
     const GuidancePrompt* prompt = findPrompt(index, total);
-    return prompt ? QString::fromUtf8(prompt->question)
-                  : QStringLiteral("Where should this song be used in the edit?");
+    return prompt ? QCoreApplication::translate("Screens", prompt->question)
+                  : QCoreApplication::translate("Screens",
+                                                "Where should this song be used in the edit?");
 }
 
 QString guidancePlaceholder(int index, int total) {
     const GuidancePrompt* prompt = findPrompt(index, total);
-    return prompt ? QString::fromUtf8(prompt->placeholder)
-                  : QStringLiteral(
+    return prompt ? QCoreApplication::translate("Screens", prompt->placeholder)
+                  : QCoreApplication::translate(
+                        "Screens",
                         "Example: specific time, chorus, hook, drop, outro, or general idea.");
 }
 
@@ -81,30 +110,33 @@ PhaseStateMark phaseStateMark(run::ProgressRowState state) {
             break;
         case run::ProgressRowState::running:
             return {QStringLiteral("arrow.triangle.2.circlepath.circle.fill"), palette::accent(),
-                    QStringLiteral("Working"), QStringLiteral("accent")};
+                    QCoreApplication::translate("Screens", "Working"), QStringLiteral("accent")};
         case run::ProgressRowState::done:
             return {QStringLiteral("checkmark.circle.fill"), palette::success(),
-                    QStringLiteral("Complete"), QStringLiteral("success")};
+                    QCoreApplication::translate("Screens", "Complete"), QStringLiteral("success")};
         case run::ProgressRowState::failed:
             return {QStringLiteral("xmark.circle.fill"), palette::danger(),
-                    QStringLiteral("Needs Attention"), QStringLiteral("danger")};
+                    QCoreApplication::translate("Screens", "Needs Attention"),
+                    QStringLiteral("danger")};
         case run::ProgressRowState::stopped:
             return {QStringLiteral("stop.circle.fill"), palette::warning(),
-                    QStringLiteral("Stopped"), QStringLiteral("warning")};
+                    QCoreApplication::translate("Screens", "Stopped"), QStringLiteral("warning")};
     }
-    return {QStringLiteral("circle"), palette::text(0.42), QStringLiteral("Waiting"),
-            QStringLiteral("muted")};
+    return {QStringLiteral("circle"), palette::text(0.42),
+            QCoreApplication::translate("Screens", "Waiting"), QStringLiteral("muted")};
 }
 
 LabelledSymbol createEditButtonLabel(const Wizard& view) {
     if (!view.state().outputFolder) {
-        return {QStringLiteral("Select Output Folder First"),
+        return {QCoreApplication::translate("Screens", "Select Output Folder First"),
                 QStringLiteral("folder.badge.questionmark")};
     }
     if (view.state().isCreatingEdit) {
-        return {QStringLiteral("Creating Edit..."), QStringLiteral("hourglass")};
+        return {QCoreApplication::translate("Screens", "Creating Edit..."),
+                QStringLiteral("hourglass")};
     }
-    return {QStringLiteral("Create Edit"), QStringLiteral("wand.and.stars")};
+    return {QCoreApplication::translate("Screens", "Create Edit"),
+            QStringLiteral("wand.and.stars")};
 }
 
 bool runEndedWithoutEdit(const Wizard& view) {
@@ -115,27 +147,34 @@ bool runEndedWithoutEdit(const Wizard& view) {
 
 LabelledSymbol createEditTitle(const Wizard& view) {
     if (view.state().completedOutputFolder) {
-        return {QStringLiteral("Complete"), QStringLiteral("checkmark.seal.fill")};
+        return {QCoreApplication::translate("Screens", "Complete"),
+                QStringLiteral("checkmark.seal.fill")};
     }
     if (runEndedWithoutEdit(view))
         return {view.progress().liveEditHeadline(), view.progress().liveEditSymbolName()};
-    return {QStringLiteral("Creating your music edit"), QStringLiteral("waveform")};
+    return {QCoreApplication::translate("Screens", "Creating your music edit"),
+            QStringLiteral("waveform")};
 }
 
 QString createEditDescription(const Wizard& view) {
     if (view.state().completedOutputFolder) {
-        return "The finished edit is ready. Click the green View Edit button to open the song " +
-               platform_words::inFileManager() + ".";
+        return QCoreApplication::translate("Screens",
+                                           "The finished edit is ready. Click the green View Edit "
+                                           "button to open the song %1.")
+            .arg(platform_words::inFileManager());
     }
     if (runEndedWithoutEdit(view)) return {};
     if (view.state().isUsingLocalEngine) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "Screens",
             "The app is using the standalone local engine first. If the engine cannot make a "
             "confident edit, it can hand off to AI fallback.");
     }
-    return "The app is editing in the background. Full-song analysis and final verification can "
-           "take several minutes, especially on first runs or " +
-           platform_words::slowerComputers() + ".";
+    return QCoreApplication::translate("Screens",
+                                       "The app is editing in the background. Full-song analysis "
+                                       "and final verification can take several minutes, "
+                                       "especially on first runs or %1.")
+        .arg(platform_words::slowerComputers());
 }
 
 QColor statusColor(run::StatusColor color) {

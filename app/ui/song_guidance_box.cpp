@@ -1,5 +1,6 @@
 #include "app/ui/song_guidance_box.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QSignalBlocker>
 
@@ -14,7 +15,7 @@ SongGuidanceBox::SongGuidanceBox(Wizard& view, const songs::TrackFile& track, in
     : QFrame(parent), view_(view), track_(track), index_(index) {
     setStyleRole(this, QStringLiteral("panel"));
     const QString number = QString::number(index + 1);
-    setAccessibleName(QStringLiteral("Song ") + number);
+    setAccessibleName(QCoreApplication::translate("Screens", "Song %1").arg(number));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(16, 14, 16, 14);
     column->setSpacing(10);
@@ -23,8 +24,8 @@ SongGuidanceBox::SongGuidanceBox(Wizard& view, const songs::TrackFile& track, in
     top->setSpacing(10);
     auto* badge = makeButton(number, {}, QStringLiteral("songBadge"), this);
     badge->setObjectName(QStringLiteral("replaceSong") + number);
-    badge->setAccessibleName(QStringLiteral("Replace song ") + number);
-    badge->setToolTip(QStringLiteral("Replace song ") + number);
+    badge->setAccessibleName(QCoreApplication::translate("Screens", "Replace song %1").arg(number));
+    badge->setToolTip(QCoreApplication::translate("Screens", "Replace song %1").arg(number));
     connect(badge, &QPushButton::clicked, this, [this] { view_.songs().replaceTrack(index_); });
     top->addWidget(badge);
     QLabel* name = makeLabel(track.name(), QStringLiteral("headline"), this);
@@ -32,16 +33,16 @@ SongGuidanceBox::SongGuidanceBox(Wizard& view, const songs::TrackFile& track, in
     // Hidden rather than disabled at the ends, so the row shows only what can be done.
     if (index > 0) {
         auto* earlier = makeButton({}, QStringLiteral("arrow.up"), QStringLiteral("compact"), this);
-        earlier->setAccessibleName(QStringLiteral("Move earlier"));
-        earlier->setToolTip(QStringLiteral("Move earlier"));
+        earlier->setAccessibleName(QCoreApplication::translate("Screens", "Move earlier"));
+        earlier->setToolTip(QCoreApplication::translate("Screens", "Move earlier"));
         connect(earlier, &QPushButton::clicked, this,
                 [this] { view_.songs().moveTrack(index_, -1); });
         top->addWidget(earlier);
     }
     if (index + 1 < total) {
         auto* later = makeButton({}, QStringLiteral("arrow.down"), QStringLiteral("compact"), this);
-        later->setAccessibleName(QStringLiteral("Move later"));
-        later->setToolTip(QStringLiteral("Move later"));
+        later->setAccessibleName(QCoreApplication::translate("Screens", "Move later"));
+        later->setToolTip(QCoreApplication::translate("Screens", "Move later"));
         connect(later, &QPushButton::clicked, this, [this] { view_.songs().moveTrack(index_, 1); });
         top->addWidget(later);
     }
@@ -50,13 +51,16 @@ SongGuidanceBox::SongGuidanceBox(Wizard& view, const songs::TrackFile& track, in
     auto* times = new QGridLayout;
     times->setHorizontalSpacing(12);
     times->setVerticalSpacing(4);
-    startTime_ =
-        makeTimeField(QStringLiteral("Start time"), QStringLiteral("songStartTime") + number);
-    endTime_ = makeTimeField(QStringLiteral("End time"), QStringLiteral("songEndTime") + number);
-    times->addWidget(makeLabel(QStringLiteral("Start time"), QStringLiteral("fieldLabel"), this), 0,
-                     0);
-    times->addWidget(makeLabel(QStringLiteral("End time"), QStringLiteral("fieldLabel"), this), 0,
-                     1);
+    startTime_ = makeTimeField(QCoreApplication::translate("Screens", "Start time"),
+                               QStringLiteral("songStartTime") + number);
+    endTime_ = makeTimeField(QCoreApplication::translate("Screens", "End time"),
+                             QStringLiteral("songEndTime") + number);
+    times->addWidget(makeLabel(QCoreApplication::translate("Screens", "Start time"),
+                               QStringLiteral("fieldLabel"), this),
+                     0, 0);
+    times->addWidget(makeLabel(QCoreApplication::translate("Screens", "End time"),
+                               QStringLiteral("fieldLabel"), this),
+                     0, 1);
     times->addWidget(startTime_, 1, 0);
     times->addWidget(endTime_, 1, 1);
     times->setColumnStretch(2, 1);
@@ -71,7 +75,7 @@ SongGuidanceBox::SongGuidanceBox(Wizard& view, const songs::TrackFile& track, in
     column->addWidget(question_);
     note_ = new QPlainTextEdit(this);
     note_->setObjectName(QStringLiteral("songNote") + number);
-    note_->setAccessibleName(QStringLiteral("Song ") + number + QStringLiteral(" note"));
+    note_->setAccessibleName(QCoreApplication::translate("Screens", "Song %1 note").arg(number));
     note_->setAccessibleDescription(guidanceQuestion(index, total));
     note_->setPlaceholderText(guidancePlaceholder(index, total));
     note_->setTabChangesFocus(true);
@@ -88,9 +92,10 @@ SongGuidanceBox::SongGuidanceBox(Wizard& view, const songs::TrackFile& track, in
 QLineEdit* SongGuidanceBox::makeTimeField(const QString& label, const QString& objectName) {
     auto* field = new QLineEdit(this);
     field->setObjectName(objectName);
-    field->setAccessibleName(QStringLiteral("Song ") + QString::number(index_ + 1) +
-                             QLatin1Char(' ') + label.toLower());
-    field->setPlaceholderText(QStringLiteral("Example: 1:04"));
+    // "Song 1 start time": the song's number, then the field's label.
+    field->setAccessibleName(QCoreApplication::translate("Screens", "Song %1 %2")
+                                 .arg(QString::number(index_ + 1), label.toLower()));
+    field->setPlaceholderText(QCoreApplication::translate("Screens", "Example: 1:04"));
     field->setFixedWidth(190);
     return field;
 }
@@ -106,8 +111,8 @@ void SongGuidanceBox::refresh() {
         note_->setPlainText(note);
     }
     // The question asks only while there is no note to answer it; then the field is just "Note".
-    const QString label =
-        note.isEmpty() ? question_->accessibleDescription() : QStringLiteral("Note");
+    const QString label = note.isEmpty() ? question_->accessibleDescription()
+                                         : QCoreApplication::translate("Screens", "Note");
     if (question_->text() != label) question_->setText(label);
 }
 

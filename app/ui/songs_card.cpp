@@ -1,5 +1,7 @@
 #include "app/ui/songs_card.h"
 
+#include <QCoreApplication>
+
 #include "app/platform_words.h"
 #include "app/ui/screen_texts.h"
 #include "app/ui/symbols.h"
@@ -9,33 +11,42 @@
 namespace app::ui {
 
 SongsCard::SongsCard(Wizard& view, QWidget* parent) : ScreenCard(2, view, parent) {
-    content()->addWidget(makeLabel(QStringLiteral("Song Folder"), QStringLiteral("title"), this));
-    content()->addWidget(makeLabel(QStringLiteral("Choose audio files or a normal folder"),
-                                   QStringLiteral("headline"), this));
+    content()->addWidget(makeLabel(QCoreApplication::translate("Screens", "Song Folder"),
+                                   QStringLiteral("title"), this));
+    content()->addWidget(
+        makeLabel(QCoreApplication::translate("Screens", "Choose audio files or a normal folder"),
+                  QStringLiteral("headline"), this));
     content()->addWidget(makeLabel(
-        "Select 1, 2, or 3 audio files, or select one regular folder that contains the "
-        "source songs. " +
-            platform_words::atSentenceStart(platform_words::mediaLibraries()) + " are not needed.",
+        QCoreApplication::translate("Screens",
+                                    "Select 1, 2, or 3 audio files, or select one regular folder "
+                                    "that contains the source songs. %1 are not needed.")
+            .arg(platform_words::atSentenceStart(platform_words::mediaLibraries())),
         QStringLiteral("body"), this));
 
     QVBoxLayout* readyLayout = nullptr;
     QFrame* ready = makePanel(QStringLiteral("panel"), &readyLayout, this);
-    readyLayout->addWidget(makeRuleRow(
-        QStringLiteral("checkmark.seal.fill"), QStringLiteral("Tunewright is ready"),
-        QStringLiteral("The editing tools are installed. Choose 1, 2, or 3 songs, add timing "
-                       "notes, and create the finished edit from this app."),
-        palette::success(), ready));
+    readyLayout->addWidget(
+        makeRuleRow(QStringLiteral("checkmark.seal.fill"),
+                    QCoreApplication::translate("Screens", "Tunewright is ready"),
+                    QCoreApplication::translate(
+                        "Screens",
+                        "The editing tools are installed. Choose 1, 2, or 3 songs, add timing "
+                        "notes, and create the finished edit from this app."),
+                    palette::success(), ready));
     content()->addWidget(ready);
 
     auto* buttons = new AdaptiveButtonRow;
-    chooseFilesButton_ = makeButton(QStringLiteral("Choose &Audio Files"),
+    chooseFilesButton_ = makeButton(QCoreApplication::translate("Screens", "Choose &Audio Files"),
                                     QStringLiteral("music.note.list"), QStringLiteral("primary"));
     chooseFilesButton_->setDefault(true);
-    chooseFolderButton_ = makeButton(QStringLiteral("Choose &Folder"), QStringLiteral("folder"));
-    rescanButton_ = makeButton(QStringLiteral("&Rescan"), QStringLiteral("arrow.clockwise"));
-    clearButton_ = makeButton(QStringLiteral("C&lear Songs"), QStringLiteral("xmark.circle"));
-    showFolderButton_ =
-        makeButton(QStringLiteral("&Show Folder"), QStringLiteral("magnifyingglass"));
+    chooseFolderButton_ = makeButton(QCoreApplication::translate("Screens", "Choose &Folder"),
+                                     QStringLiteral("folder"));
+    rescanButton_ = makeButton(QCoreApplication::translate("Screens", "&Rescan"),
+                               QStringLiteral("arrow.clockwise"));
+    clearButton_ = makeButton(QCoreApplication::translate("Screens", "C&lear Songs"),
+                              QStringLiteral("xmark.circle"));
+    showFolderButton_ = makeButton(QCoreApplication::translate("Screens", "&Show Folder"),
+                                   QStringLiteral("magnifyingglass"));
     for (QPushButton* button : {chooseFilesButton_, chooseFolderButton_, rescanButton_,
                                 clearButton_, showFolderButton_}) {
         buttons->addWidget(button);
@@ -63,9 +74,11 @@ SongsCard::SongsCard(Wizard& view, QWidget* parent) : ScreenCard(2, view, parent
     header->addStretch(1);
     header->addWidget(badgeLabel_);
     listLayout->addLayout(header);
-    emptyLabel_ = makeLabel(QStringLiteral("No audio files found yet. Supported: MP3, WAV, AIFF, "
-                                           "M4A, FLAC, AAC."),
-                            QStringLiteral("body"), list);
+    emptyLabel_ = makeLabel(
+        QCoreApplication::translate("Screens",
+                                    "No audio files found yet. Supported: MP3, WAV, AIFF, "
+                                    "M4A, FLAC, AAC."),
+        QStringLiteral("body"), list);
     listLayout->addWidget(emptyLabel_);
     rows_ = new QWidget(list);
     rowsLayout_ = new QVBoxLayout(rows_);
@@ -88,19 +101,20 @@ void SongsCard::rebuildSongRows() {
         layout->setSpacing(10);
         const QString number = QString::number(index + 1);
         auto* badge = makeButton(number, {}, QStringLiteral("songBadge"), row);
-        badge->setAccessibleName(QStringLiteral("Replace song ") + number);
-        badge->setToolTip(QStringLiteral("Replace song ") + number);
+        badge->setAccessibleName(
+            QCoreApplication::translate("Screens", "Replace song %1").arg(number));
+        badge->setToolTip(QCoreApplication::translate("Screens", "Replace song %1").arg(number));
         layout->addWidget(badge);
         QLabel* name = makeLabel(track.name(), QStringLiteral("headline"), row);
         name->setWordWrap(false);
         layout->addWidget(name, 1);
         auto* earlier = makeButton({}, QStringLiteral("arrow.up"), QStringLiteral("compact"), row);
-        earlier->setAccessibleName(QStringLiteral("Move earlier"));
-        earlier->setToolTip(QStringLiteral("Move earlier"));
+        earlier->setAccessibleName(QCoreApplication::translate("Screens", "Move earlier"));
+        earlier->setToolTip(QCoreApplication::translate("Screens", "Move earlier"));
         earlier->setEnabled(index > 0);
         auto* later = makeButton({}, QStringLiteral("arrow.down"), QStringLiteral("compact"), row);
-        later->setAccessibleName(QStringLiteral("Move later"));
-        later->setToolTip(QStringLiteral("Move later"));
+        later->setAccessibleName(QCoreApplication::translate("Screens", "Move later"));
+        later->setToolTip(QCoreApplication::translate("Screens", "Move later"));
         later->setEnabled(index + 1 < total);
         layout->addWidget(earlier);
         layout->addWidget(later);

@@ -1,5 +1,7 @@
 #include "app/ui/tools_card.h"
 
+#include <QCoreApplication>
+
 #include "app/tool_check/tool_probes.h"
 #include "app/ui/symbols.h"
 #include "app/ui/wizard_style.h"
@@ -21,12 +23,20 @@ struct TileMark {
 TileMark tileMark(const tools::ToolCheck& check) {
     if (check.isReady) {
         return {QStringLiteral("checkmark.circle.fill"), palette::success(),
-                QStringLiteral("Ready")};
+                QCoreApplication::translate("Screens", "Ready")};
     }
     if (tools::countsAsMissing(check)) {
-        return {QStringLiteral("xmark.circle.fill"), palette::danger(), QStringLiteral("Missing")};
+        return {QStringLiteral("xmark.circle.fill"), palette::danger(),
+                QCoreApplication::translate("Screens", "Missing")};
     }
-    return {QStringLiteral("minus.circle"), palette::text(0.42), QStringLiteral("Not installed")};
+    return {QStringLiteral("minus.circle"), palette::text(0.42),
+            QCoreApplication::translate("Screens", "Not installed")};
+}
+
+// A row's name or command in the person's language (the "ToolCheck" context); a command
+// line without a translation stays as it is.
+QString toolText(const QString& source) {
+    return QCoreApplication::translate("ToolCheck", source.toUtf8().constData());
 }
 
 // One tool: its name (with " (optional)" for the fallback tools), its mark, what was
@@ -44,18 +54,23 @@ QFrame* makeToolCheckTile(const tools::ToolCheck& check, QWidget* parent) {
     symbol->setAccessibleName(mark.word);
     top->addWidget(symbol, 0, Qt::AlignTop);
     const bool optional = tools::optionalFallbackToolNames().contains(check.name);
-    QLabel* name = makeLabel(check.name + (optional ? QStringLiteral(" (optional)") : QString()),
-                             QStringLiteral("headline"), tile);
+    // The rows keep the English names and commands the probes gave them; they read here.
+    const QString shownName = toolText(check.name);
+    QLabel* name =
+        makeLabel(optional ? QCoreApplication::translate("Screens", "%1 (optional)").arg(shownName)
+                           : shownName,
+                  QStringLiteral("headline"), tile);
     top->addWidget(name, 1);
     column->addLayout(top);
-    column->addWidget(makeLabel(check.command, QStringLiteral("caption"), tile));
+    column->addWidget(makeLabel(toolText(check.command), QStringLiteral("caption"), tile));
     QLabel* status = makeLabel(check.status, QStringLiteral("body"), tile);
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(status);
     column->addStretch(1);
     tile->setAccessibleName(name->text());
     if (optional && !check.isReady) {
-        tile->setAccessibleDescription(QStringLiteral("optional, not installed"));
+        tile->setAccessibleDescription(
+            QCoreApplication::translate("Screens", "optional, not installed"));
     }
     return tile;
 }
@@ -64,14 +79,18 @@ QFrame* makeToolCheckTile(const tools::ToolCheck& check, QWidget* parent) {
 
 ToolsCard::ToolsCard(Wizard& view, QWidget* parent) : ScreenCard(1, view, parent) {
     content()->addWidget(
-        makeLabel(QStringLiteral("Complete setup checked first"), QStringLiteral("title"), this));
-    content()->addWidget(makeLabel(
-        QStringLiteral("Tunewright verifies its local audio engine before songs are chosen. Codex "
-                       "is checked only as an optional fallback for difficult edits."),
-        QStringLiteral("body"), this));
+        makeLabel(QCoreApplication::translate("Screens", "Complete setup checked first"),
+                  QStringLiteral("title"), this));
+    content()->addWidget(
+        makeLabel(QCoreApplication::translate(
+                      "Screens",
+                      "Tunewright verifies its local audio engine before songs are chosen. Codex "
+                      "is checked only as an optional fallback for difficult edits."),
+                  QStringLiteral("body"), this));
 
     checkingLabel_ =
-        makeLabel(QStringLiteral("Checking installed tools..."), QStringLiteral("headline"), this);
+        makeLabel(QCoreApplication::translate("Screens", "Checking installed tools..."),
+                  QStringLiteral("headline"), this);
     content()->addWidget(checkingLabel_);
 
     tiles_ = new QWidget(this);
@@ -88,8 +107,8 @@ ToolsCard::ToolsCard(Wizard& view, QWidget* parent) : ScreenCard(1, view, parent
     noticeSymbol->setSymbol(QStringLiteral("exclamationmark.triangle.fill"), palette::warning());
     noticeRow->addWidget(noticeSymbol, 0, Qt::AlignTop);
     auto* noticeColumn = new QVBoxLayout;
-    noticeColumn->addWidget(
-        makeLabel(QStringLiteral("Setup needed"), QStringLiteral("headline"), notice_));
+    noticeColumn->addWidget(makeLabel(QCoreApplication::translate("Screens", "Setup needed"),
+                                      QStringLiteral("headline"), notice_));
     noticeText_ = makeLabel({}, QStringLiteral("body"), notice_);
     noticeColumn->addWidget(noticeText_);
     noticeRow->addLayout(noticeColumn, 1);
@@ -97,8 +116,8 @@ ToolsCard::ToolsCard(Wizard& view, QWidget* parent) : ScreenCard(1, view, parent
     content()->addWidget(notice_);
 
     checkAgainButton_ =
-        makeButton(QStringLiteral("Check &Again"), QStringLiteral("arrow.clockwise"),
-                   QStringLiteral("primary"), this);
+        makeButton(QCoreApplication::translate("Screens", "Check &Again"),
+                   QStringLiteral("arrow.clockwise"), QStringLiteral("primary"), this);
     checkAgainButton_->setDefault(true);
     connect(checkAgainButton_, &QPushButton::clicked, this,
             [this] { this->view().tools().refreshToolChecksInBackground(); });
@@ -128,14 +147,17 @@ void ToolsCard::refresh() {
     tiles_->setVisible(!state.toolChecks.empty());
 
     notice_->setVisible(!state.missingToolNames.isEmpty());
-    noticeText_->setText(QStringLiteral("Missing local engine pieces: ") +
-                         state.missingToolNames.join(QStringLiteral(", ")) +
-                         QStringLiteral(". Reinstall Tunewright or contact support."));
+    QStringList missingNames;
+    for (const QString& missing : state.missingToolNames) missingNames << toolText(missing);
+    noticeText_->setText(QCoreApplication::translate("Screens",
+                                                     "Missing local engine pieces: %1. Reinstall "
+                                                     "Tunewright or contact support.")
+                             .arg(missingNames.join(QStringLiteral(", "))));
 
-    updateButton(
-        checkAgainButton_,
-        state.isCheckingTools ? QStringLiteral("Checking...") : QStringLiteral("Check &Again"),
-        QStringLiteral("arrow.clockwise"), QStringLiteral("primary"));
+    updateButton(checkAgainButton_,
+                 state.isCheckingTools ? QCoreApplication::translate("Screens", "Checking...")
+                                       : QCoreApplication::translate("Screens", "Check &Again"),
+                 QStringLiteral("arrow.clockwise"), QStringLiteral("primary"));
     checkAgainButton_->setEnabled(!state.isCheckingTools);
 }
 

@@ -1,5 +1,6 @@
 #include "app/ui/wizard_header.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -15,7 +16,8 @@ WizardHeader::WizardHeader(QWidget* parent) : QWidget(parent) {
     column->setSpacing(6);
     auto* top = new QHBoxLayout;
     top->setSpacing(14);
-    QLabel* title = makeLabel(QStringLiteral("Tunewright"), QStringLiteral("appTitle"), this);
+    QLabel* title = makeLabel(QCoreApplication::translate("Screens", "Tunewright"),
+                              QStringLiteral("appTitle"), this);
     title->setWordWrap(false);
     top->addWidget(title);
     pill_ = makeLabel({}, QStringLiteral("pill"), this);
@@ -29,7 +31,7 @@ WizardHeader::WizardHeader(QWidget* parent) : QWidget(parent) {
     column->addWidget(subtitle_);
     status_ = makeLabel({}, QStringLiteral("status"), this);
     status_->setObjectName(QStringLiteral("status"));
-    status_->setAccessibleName(QStringLiteral("Status"));
+    status_->setAccessibleName(QCoreApplication::translate("Screens", "Status"));
     column->addWidget(status_);
 }
 

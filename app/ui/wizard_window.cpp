@@ -1,5 +1,6 @@
 #include "app/ui/wizard_window.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
@@ -42,7 +43,7 @@ QIcon drawnAppIcon() {
 }  // namespace
 
 WizardWindow::WizardWindow(Wizard& view, QWidget* parent) : QMainWindow(parent), view_(view) {
-    setWindowTitle(QStringLiteral("Tunewright"));
+    setWindowTitle(QCoreApplication::translate("Screens", "Tunewright"));
     setWindowIcon(drawnAppIcon());
     resize(preferredWindowSize);
     setMinimumSize(minimumWindowSize);

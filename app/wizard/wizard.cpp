@@ -1,5 +1,6 @@
 #include "app/wizard/wizard.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QTimer>
 
@@ -64,15 +65,17 @@ void Wizard::viewCreatedEdit() {
     const std::optional<QString> folder =
         state_.completedOutputFolder ? state_.completedOutputFolder : state_.outputFolder;
     if (!folder) {
-        state_.status = QStringLiteral("Choose an output folder first.");
+        state_.status = QCoreApplication::translate("Wizard", "Choose an output folder first.");
     } else if (const std::optional<QString> file = run::newestAudioFile(*folder)) {
         services_.revealInFileManager(*file);
         state_.status =
-            "Complete. Showing the finished edit " + platform_words::inFileManager() + ".";
+            QCoreApplication::translate("Wizard", "Complete. Showing the finished edit %1.")
+                .arg(platform_words::inFileManager());
     } else {
         services_.revealInFileManager(*folder);
         state_.status =
-            "Complete. Showing the output folder " + platform_words::inFileManager() + ".";
+            QCoreApplication::translate("Wizard", "Complete. Showing the output folder %1.")
+                .arg(platform_words::inFileManager());
     }
     notifyChanged();
 }
@@ -84,7 +87,7 @@ void Wizard::showWorkFolder() {
 
 void Wizard::showSongFolder() {
     if (!state_.selectedFolder) {
-        state_.status = QStringLiteral("Choose a folder first.");
+        state_.status = QCoreApplication::translate("Wizard", "Choose a folder first.");
         notifyChanged();
         return;
     }
