@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/state/progress_row.h"
+#include "app/state/progress_steps.h"
 
 namespace app::run {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/run/create_step.h"
-#include "app/state/progress_row.h"
+#include "app/state/progress_steps.h"
 
 namespace app::run {
 

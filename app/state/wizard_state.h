@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/state/ai_assist_mode.h"
-#include "app/state/progress_row.h"
+#include "app/state/progress_steps.h"
 #include "app/state/tool_check.h"
 #include "app/state/track_file.h"
 #include "common/final_ending_effect.h"
