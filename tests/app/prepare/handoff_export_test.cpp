@@ -3,16 +3,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <filesystem>
 
 #include "app/prepare/diagnostics_script.h"
 #include "app/prepare/skill_text.h"
 #include "tests/app/support/wizard_test_helpers.h"
-#include "tests/support/generated_audio.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 using testsupport::readText;
 
@@ -21,11 +17,8 @@ protected:
     // A scanned song folder with `count` generated songs.
     QString songFolderWith(int count) {
         const QString folder = wizard.makeFolder("Desktop/Party Songs");
-        for (int n = 1; n <= count; ++n) {
-            testsupport::writeTestWav(
-                fs::path(QDir(folder).filePath(QString("song %1.wav").arg(n)).toStdString()),
-                testsupport::tone(0.2, 220.0 * n, 0.3));
-        }
+        testsupport::writeSongs(folder, QStringList({"song 1.wav", "song 2.wav"}).mid(0, count),
+                                0.2, 0.0);
         return folder;
     }
     void selectScannedFolder(const QString& folder) {

@@ -14,15 +14,6 @@ using runtest::writeFile;
 
 class CreateEditScenario : public runtest::RunTest {
 protected:
-    void chooseFolder(const QString& folder) {
-        desktop().answerNextPanel({folder});
-        view().chooseSongFolder();
-    }
-    void chooseFiles(const QStringList& paths) {
-        desktop().answerNextPanel(paths);
-        view().chooseSongFiles();
-    }
-
     // The file names and the notes of the job's songs, in play order.
     QStringList jobFileNames() const {
         QStringList names;
@@ -47,7 +38,7 @@ TEST_F(CreateEditScenario, AMovedFolderOrderStillLosesASongDeletedBeforeCreateEd
     useFakeEngine("exit 2", true);
     const QStringList songs =
         testsupport::writeSongs(songFolder, {"a.wav", "b.wav", "c.wav"}, 0.3, 0.0);
-    chooseFolder(songFolder);
+    pickSongFolder(songFolder);
     view().moveTrack(2, -2);  // c, b, a
     view().setSongGuidanceText(state().tracks[1], "Cut on the downbeat");
     QFile::remove(songs[0]);
@@ -61,10 +52,10 @@ TEST_F(CreateEditScenario, NarrowingThreePickedSongsToTwoDropsTheirThreeSongDefa
     useFakeEngine("exit 2", true);
     const QStringList songs =
         testsupport::writeSongs(songFolder, {"one.wav", "two.wav", "three.wav"}, 0.3, 0.0);
-    chooseFiles(songs);
+    pickSongFiles(songs);
     ASSERT_EQ(state().tracks.size(), 3u);
 
-    chooseFiles({songs[0], songs[1]});
+    pickSongFiles({songs[0], songs[1]});
     createWithOutputFolder();
 
     EXPECT_EQ(jobFileNames(), QStringList({"one.wav", "two.wav"}));
@@ -77,7 +68,7 @@ TEST_F(CreateEditScenario, ASongDeletedFromAScannedFolderLeavesNoStaleDefault) {
     useFakeEngine("exit 2", true);
     const QStringList songs =
         testsupport::writeSongs(songFolder, {"one.wav", "two.wav", "three.wav"}, 0.3, 0.0);
-    chooseFolder(songFolder);
+    pickSongFolder(songFolder);
     view().setSongGuidanceText(state().tracks[0], "Keep the intro");
     QFile::remove(songs[1]);
     createWithOutputFolder();
@@ -87,10 +78,9 @@ TEST_F(CreateEditScenario, ASongDeletedFromAScannedFolderLeavesNoStaleDefault) {
     EXPECT_EQ(view().songGuidanceText(state().tracks[1]), app::songs::starterGuidance(1, 2));
 }
 
-// With Local Only, an edit the engine cannot make is refused before the engine starts.
 TEST_F(CreateEditScenario, AnEffectAskedBesideANegatedClauseIsNotMadeLocally) {
     useFakeEngine("exit 2", true);
-    chooseFiles(testsupport::writeSongs(songFolder, {"one.wav", "two.wav"}, 0.3, 0.0));
+    pickSongFiles(testsupport::writeSongs(songFolder, {"one.wav", "two.wav"}, 0.3, 0.0));
     view().setSongGuidanceText(state().tracks[1], "tape stop into song 3, no gap");
     createWithOutputFolder();
     EXPECT_FALSE(QFile::exists(handoffFile("fast-time-render-job.json")));
@@ -114,7 +104,7 @@ TEST_F(CreateEditScenario, AnEffectAskedBesideANegatedClauseIsNotMadeLocally) {
 TEST_F(CreateEditScenario, AToolCheckEndingAfterStopLeavesTheStoppedStatus) {
     useFakeEngine("echo started\nexec sleep 30", true);
     state().isCheckingTools = false;
-    chooseFiles(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
+    pickSongFiles(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
     ASSERT_TRUE(state().isCheckingTools);  // the pick started the check
     state().outputFolder = outputFolder;
     view().createEdit();

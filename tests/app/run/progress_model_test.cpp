@@ -263,13 +263,6 @@ TEST_F(ProgressModel, LivePanelPutsCompletionBeforeFailureBeforeStop) {
     EXPECT_EQ(view().liveEditStatusColor(), StatusColor::green);
 }
 
-TEST_F(ProgressModel, BackWaitsForStop) {
-    state().showCreateProgressScreen = true;
-    view().backToInstructions();
-    EXPECT_EQ(state().status, "Stop the edit before going back to change the setup.");
-    EXPECT_TRUE(state().showCreateProgressScreen);
-}
-
 TEST(CapturedOutput, CarriesASplitCharacterOverAndDropsOnlyInvalidChunks) {
     std::string carry;
     EXPECT_EQ(app::run::decodeOutputChunk(carry, "caf\xC3"), "caf");

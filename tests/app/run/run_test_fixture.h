@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 #include "tests/app/support/wizard_test_helpers.h"
 
@@ -137,12 +138,12 @@ protected:
         return states;
     }
     app::run::ProgressRow& step(const QString& id) {
-        for (auto& candidate : state().createSteps) {
-            if (app::run::rawValue(candidate.id) == id) return candidate;
-        }
         static app::run::ProgressRow none;
-        ADD_FAILURE() << "no step " << id.toStdString();
-        return none;
+        auto& rows = state().createSteps;
+        const auto found =
+            std::ranges::find(rows, id, [](const auto& row) { return rawValue(row.id); });
+        EXPECT_NE(found, rows.end()) << "no step " << id.toStdString();
+        return found != rows.end() ? *found : none;
     }
 
     QString songFolder;
