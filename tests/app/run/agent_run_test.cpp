@@ -74,8 +74,6 @@ struct SignInCase {
     bool agentStarts;
     bool checkFoundTheAgent = true;  // the check's agent row; without it nothing is known
 };
-// Test names and failure messages show the case's name.
-void PrintTo(const SignInCase& value, std::ostream* out) { *out << value.name; }
 
 class AgentSignIn : public runtest::RunTest, public ::testing::WithParamInterface<SignInCase> {};
 

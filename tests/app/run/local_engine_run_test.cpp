@@ -158,9 +158,9 @@ TEST_P(EngineHandOver, RendererMissing) {
     EXPECT_EQ(stepStates(),
               QStringList({"Done", "Needs Attention", "Waiting", "Waiting", "Needs Attention"}));
     EXPECT_EQ(step("analyze").detail, "Bundled local renderer and AI fallback were not available.");
-    EXPECT_TRUE(state().createLog.endsWith(
-        "points.\nStandalone local engine unavailable: bundled renderer was not found. Switching "
-        "to AI fallback."));
+    EXPECT_TRUE(
+        state().createLog.endsWith("points.\nStandalone local engine unavailable: bundled "
+                                   "renderer was not found. Switching to AI fallback."));
     EXPECT_EQ(state().status, "The local engine and AI fallback were not available.");
 }
 

@@ -291,13 +291,11 @@ TEST(CapturedOutput, KeepsTheNewestFiftyThousandCharacters) {
 
 }  // namespace
 
+// The keys themselves are the names every progress test above looks its rows up by.
 TEST(CreateStepKeys, EveryStepRoundTripsThroughItsKeyAndUnknownKeysAreRefused) {
-    QStringList keys;
     for (const app::run::CreateStep step : app::run::allCreateSteps) {
-        keys << app::run::rawValue(step);
         EXPECT_EQ(app::run::createStepFromRawValue(app::run::rawValue(step)), step);
     }
-    EXPECT_EQ(keys, QStringList({"prepare", "analyze", "cuts", "render", "save"}));
     for (const char* unknown : {"", "Analyze", "saving", "prepare "}) {
         EXPECT_FALSE(app::run::createStepFromRawValue(QString::fromLatin1(unknown))) << unknown;
     }

@@ -49,11 +49,9 @@ protected:
         outputFolder = wizard.makeFolder("Desktop/Edits");
         // Every short log and status the screen would have shown, in order.
         QObject::connect(wizard.view.get(), &app::ContentView::changed, [this] {
-            if (logHistory.isEmpty() || logHistory.back() != state().createLog) {
-                logHistory << state().createLog;
-            }
-            if (statusHistory.isEmpty() || statusHistory.back() != state().status) {
-                statusHistory << state().status;
+            for (auto [history, text] : {std::pair{&logHistory, state().createLog},
+                                         std::pair{&statusHistory, state().status}}) {
+                if (history->isEmpty() || history->back() != text) *history << text;
             }
         });
     }
