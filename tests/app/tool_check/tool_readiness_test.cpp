@@ -18,21 +18,21 @@ std::vector<ToolCheck> rows(bool rendererReady, bool encoderReady) {
     return checks;
 }
 
-TEST(ToolReadiness, ResultsSetMissingNamesAndTheStatusForTheSelection) {
-    testsupport::WizardFixture wizard;
-    app::ContentView& view = *wizard.view;
-    app::WizardState& state = view.state();
-    EXPECT_FALSE(view.toolsReady());  // no check has finished yet
+using ToolReadiness = testsupport::WizardTest;
+
+TEST_F(ToolReadiness, ResultsSetMissingNamesAndTheStatusForTheSelection) {
+    app::WizardState& state = this->state();
+    EXPECT_FALSE(view().toolsReady());  // no check has finished yet
 
     state.isCheckingTools = true;
-    view.applyToolCheckResults(rows(false, false));
+    view().applyToolCheckResults(rows(false, false));
     EXPECT_EQ(state.missingToolNames, QStringList({"Local music renderer", "MP3 encoder"}));
     EXPECT_FALSE(state.isCheckingTools);
-    EXPECT_FALSE(view.toolsReady());
+    EXPECT_FALSE(view().toolsReady());
 
     const auto statusAfterReadyCheck = [&] {
-        view.applyToolCheckResults(rows(true, true));
-        EXPECT_TRUE(view.toolsReady());
+        view().applyToolCheckResults(rows(true, true));
+        EXPECT_TRUE(view().toolsReady());
         return state.status.toStdString();
     };
     EXPECT_EQ(statusAfterReadyCheck(),
@@ -48,33 +48,31 @@ TEST(ToolReadiness, ResultsSetMissingNamesAndTheStatusForTheSelection) {
 
     // With a song folder chosen, a failed check leaves the last song message in place.
     state.status = "Song 1 replaced.";
-    view.applyToolCheckResults(rows(true, false));
+    view().applyToolCheckResults(rows(true, false));
     EXPECT_EQ(state.status, "Song 1 replaced.");
     EXPECT_EQ(state.missingToolNames, QStringList({"MP3 encoder"}));
 }
 
-TEST(ToolReadiness, QuickRefreshesRunOneCheckAndAMissingRendererBlocksStepOne) {
-    testsupport::WizardFixture wizard;
-    wizard.services->resourceFolderPath = testsupport::writeFakeBundle(
+TEST_F(ToolReadiness, QuickRefreshesRunOneCheckAndAMissingRendererBlocksStepOne) {
+    desktop().resourceFolderPath = testsupport::writeFakeBundle(
         wizard.makeFolder("Bundle"), {}, testsupport::BundledLame::buildTrees);
     std::atomic<int> agentLookups{0};
-    wizard.view->setAgentLocatorForTesting([&agentLookups]() -> std::optional<QString> {
+    view().setAgentLocatorForTesting([&agentLookups]() -> std::optional<QString> {
         ++agentLookups;
         return std::nullopt;
     });
 
-    wizard.view->refreshToolChecksInBackground();
-    EXPECT_TRUE(wizard.view->state().isCheckingTools);  // set before the worker starts
-    wizard.view->refreshToolChecksInBackground();
-    ASSERT_TRUE(testsupport::waitUntil([&] { return !wizard.view->state().isCheckingTools; }, 60));
-    wizard.view->waitForBackgroundWork();
-
-    const app::WizardState& state = wizard.view->state();
+    const app::WizardState& state = this->state();
+    view().refreshToolChecksInBackground();
+    EXPECT_TRUE(state.isCheckingTools);  // set before the worker starts
+    view().refreshToolChecksInBackground();
+    ASSERT_TRUE(testsupport::waitUntil([&] { return !state.isCheckingTools; }, 60));
+    view().waitForBackgroundWork();
     EXPECT_EQ(agentLookups.load(), 1);
     ASSERT_EQ(state.toolChecks.size(), 17u);
     EXPECT_EQ(state.toolChecks[1].status, "Missing from app bundle. Reinstall Tunewright.");
     EXPECT_EQ(state.missingToolNames, QStringList({"Local music renderer"}));
-    EXPECT_FALSE(wizard.view->toolsReady());
+    EXPECT_FALSE(view().toolsReady());
     EXPECT_TRUE(state.status.startsWith("Some local engine files may be missing."));
 }
 
