@@ -60,12 +60,9 @@ TEST_F(HandoffExport, WritesTheFourFilesAndReplacesThemOnTheNextExport) {
     struct stat info {};
     ASSERT_EQ(::stat(handoff.filePath("run-audio-diagnostics.sh").toStdString().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0755u);
-    QStringList entries =
-        QDir(handoff).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
-    entries.sort();
-    EXPECT_EQ(entries.join(", ").toStdString(),
-              "README-FIRST.md, fast-time-render-log.txt, run-audio-diagnostics.sh, "
-              "velvetcut-prompt.md, velvetcut-skill");
+    EXPECT_EQ(handoff.entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden, QDir::Name),
+              QStringList({"README-FIRST.md", "fast-time-render-log.txt",
+                           "run-audio-diagnostics.sh", "velvetcut-prompt.md", "velvetcut-skill"}));
 }
 
 TEST_F(HandoffExport, RefusesWithoutAFolderOrSongs) {
@@ -99,9 +96,7 @@ TEST_F(HandoffExport, DropsSongsDeletedAfterADirectPick) {
 TEST_F(HandoffExport, ReportsAFileInTheWayOfTheHandoffFolder) {
     const QString folder = songFolderWith(1);
     selectScannedFolder(folder);
-    QFile blocker(handoffPath(folder));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    testsupport::writeFile(handoffPath(folder), "");  // a file where the folder goes
 
     EXPECT_FALSE(view().exportHandoff(true));
     EXPECT_TRUE(state().status.startsWith("Could not create music edit setup files: "))

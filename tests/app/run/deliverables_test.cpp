@@ -16,8 +16,6 @@ using app::run::newestAudioFile;
 
 class Deliverables : public ::testing::Test {
 protected:
-    Deliverables() : folder(QString::fromStdString(temporary.path().string())) {}
-
     // A file of `contents` modified `secondsAgo` before now.
     QString file(const QString& relative, const QByteArray& contents, double secondsAgo) {
         return testsupport::writeAgedFile(path(relative), contents, secondsAgo);
@@ -25,7 +23,7 @@ protected:
     QString path(const QString& relative) const { return QDir(folder).filePath(relative); }
 
     testsupport::TemporaryFolder temporary;
-    QString folder;
+    QString folder = testsupport::pathOf(temporary);
     const QDateTime runStart = QDateTime::currentDateTimeUtc().addSecs(-60);
 };
 
