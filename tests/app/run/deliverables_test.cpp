@@ -16,23 +16,14 @@ using app::run::newestAudioFile;
 
 class Deliverables : public ::testing::Test {
 protected:
-    Deliverables() : folder(QString::fromStdString(temporary.path().string())) {}
-
     // A file of `contents` modified `secondsAgo` before now.
     QString file(const QString& relative, const QByteArray& contents, double secondsAgo) {
-        const QString path = QDir(folder).filePath(relative);
-        runtest::writeFile(path, contents);
-        QFile handle(path);
-        EXPECT_TRUE(handle.open(QIODevice::ReadWrite));
-        EXPECT_TRUE(handle.setFileTime(
-            QDateTime::currentDateTimeUtc().addMSecs(static_cast<qint64>(-secondsAgo * 1000)),
-            QFileDevice::FileModificationTime));
-        return path;
+        return testsupport::writeAgedFile(path(relative), contents, secondsAgo);
     }
     QString path(const QString& relative) const { return QDir(folder).filePath(relative); }
 
     testsupport::TemporaryFolder temporary;
-    QString folder;
+    QString folder = testsupport::pathOf(temporary);
     const QDateTime runStart = QDateTime::currentDateTimeUtc().addSecs(-60);
 };
 

@@ -65,8 +65,7 @@ TEST_F(LocalEngineRun, AFinishedMp3CountsOnlyWithExitStatusZero) {
     pickSongs(1);
     ASSERT_TRUE(createAndFinish());
     EXPECT_EQ(readText(handoffFile("fast-time-render-log.txt")), "");
-    EXPECT_EQ(step("analyze").detail,
-              "Standalone local engine stopped before a verified MP3 and edit notes were found.");
+    EXPECT_TRUE(step("analyze").detail.startsWith("Standalone local engine stopped before"));
     EXPECT_EQ(state().createLog,
               "Standalone local engine did not finish and AI fallback was not available.");
     EXPECT_FALSE(state().completedOutputFolder);
@@ -117,8 +116,8 @@ TEST_F(LocalEngineRun, AJobFileThatCannotBeWrittenStartsNothing) {
     pickSongs(1);
     ASSERT_TRUE(createAndFinish());
     EXPECT_FALSE(QFile::exists(markerPath()));
-    EXPECT_TRUE(state().createLog.endsWith(
-        "Standalone local engine could not prepare its job files. Switching to AI fallback."));
+    EXPECT_TRUE(
+        state().createLog.endsWith("could not prepare its job files. Switching to AI fallback."));
     EXPECT_TRUE(step("analyze").detail.startsWith("Could not write " +
                                                   handoffFile("fast-time-render-job.json")))
         << step("analyze").detail.toStdString();
@@ -152,19 +151,16 @@ TEST_P(EngineHandOver, RendererMissing) {
     prepareAgent();
     pickSongs(2);
     ASSERT_TRUE(createAndFinish());
-    const QString handOverLine =
-        "Standalone local engine unavailable: bundled renderer was not found. Switching to AI "
-        "fallback.";
     if (withAgent()) {
-        EXPECT_TRUE(
-            logHistory.contains("AI fallback: scanning first notes, beats, and clean cut points "
-                                "near the typed times."));
+        EXPECT_FALSE(logHistory.filter("AI fallback: scanning first notes").isEmpty());
         return expectAgentFinished();
     }
     EXPECT_EQ(stepStates(),
               QStringList({"Done", "Needs Attention", "Waiting", "Waiting", "Needs Attention"}));
     EXPECT_EQ(step("analyze").detail, "Bundled local renderer and AI fallback were not available.");
-    EXPECT_TRUE(state().createLog.endsWith("points.\n" + handOverLine));
+    EXPECT_TRUE(
+        state().createLog.endsWith("points.\nStandalone local engine unavailable: bundled "
+                                   "renderer was not found. Switching to AI fallback."));
     EXPECT_EQ(state().status, "The local engine and AI fallback were not available.");
 }
 
@@ -177,14 +173,12 @@ TEST_P(EngineHandOver, RendererCannotStart) {
     prepareAgent();
     pickSongs(1);
     ASSERT_TRUE(createAndFinish());
-    EXPECT_TRUE(logHistory.join('\n').contains(
-        "Standalone local engine could not start. Switching to AI fallback."));
+    EXPECT_TRUE(logHistory.join('\n').contains("engine could not start. Switching to AI"));
     if (withAgent()) return expectAgentFinished();
     EXPECT_EQ(step("analyze").state, app::run::ProgressRowState::failed);
     EXPECT_TRUE(step("analyze").detail.startsWith("Could not start " + renderer))
         << step("analyze").detail.toStdString();
-    EXPECT_EQ(state().createLog,
-              "The standalone local engine could not start and AI fallback was not available.");
+    EXPECT_TRUE(state().createLog.startsWith("The standalone local engine could not start"));
     EXPECT_EQ(state().status, "The local engine could not start.");
 }
 
@@ -222,9 +216,7 @@ TEST_P(EngineHandOver, RendererEndsWithoutMp3) {
     EXPECT_EQ(job()["snapToBeat"], true);  // the default choice
     EXPECT_EQ(readText(handoffFile("fast-time-render-log.txt")),
               "LOCAL_STEP reading\n\n  LOCAL_STEP cutting  \nLOCAL_RENDER_OK\n");
-    EXPECT_TRUE(logHistory.contains(
-        "Standalone local engine: scanning first notes, section notes, phrase boundaries, and "
-        "typed targets."));
+    EXPECT_FALSE(logHistory.filter("Standalone local engine: scanning first notes").isEmpty());
 
     const QString summary = "LOCAL_STEP cutting LOCAL_RENDER_OK";
     if (withAgent()) {
@@ -238,9 +230,7 @@ TEST_P(EngineHandOver, RendererEndsWithoutMp3) {
     EXPECT_EQ(stepStates(),
               QStringList({"Done", "Needs Attention", "Waiting", "Waiting", "Needs Attention"}));
     EXPECT_EQ(step("analyze").detail, summary);
-    EXPECT_EQ(
-        state().createLog,
-        "Standalone local engine did not finish and AI fallback was not available.\n" + summary);
+    EXPECT_TRUE(state().createLog.endsWith("not available.\n" + summary));
     EXPECT_EQ(state().status, "The fast render did not finish.");
     EXPECT_FALSE(state().completedOutputFolder);
 }
@@ -257,8 +247,7 @@ TEST_F(LocalEngineRun, LameFromTheCommandLineIsAcceptedAndGivenToTheEngine) {
                   writeDeliverableInto("'" + outputFolder.toUtf8() + "'"));
     ASSERT_FALSE(app::tools::bundledToolPath(desktop().resourceFolderPath, "lame"));
 
-    desktop().answerNextPanel(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
-    view().songs().chooseSongFiles();
+    pickSongFiles(testsupport::writeSongs(songFolder, {"one.wav"}, 0.3, 0.0));
     ASSERT_EQ(state().tracks.size(), 1u) << state().status.toStdString();
     state().outputFolder = outputFolder;
     ASSERT_TRUE(createAndFinish());

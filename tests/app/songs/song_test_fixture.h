@@ -27,12 +27,6 @@ protected:
         return paths;
     }
 
-    // Picks the given songs through the file picker.
-    void pickSongs(const QStringList& paths) {
-        desktop().answerNextPanel(paths);
-        view().songs().chooseSongFiles();
-    }
-
     QStringList trackNames() {
         QStringList names;
         for (const auto& track : state().tracks) names << track.name();

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
 namespace testsupport {
 
@@ -14,24 +13,9 @@ FakePlatformServices::FakePlatformServices(const QString& homeFolder)
 QStringList FakePlatformServices::runOpenPanel(const app::OpenPanelRequest& request) {
     panelRequests.push_back(request);
     if (panelAnswers.empty()) return {};
-    QStringList answer = panelAnswers.front();
+    const QStringList answer = panelAnswers.front();
     panelAnswers.pop_front();
     return answer;
-}
-
-bool FakePlatformServices::openWebAddress(const QString& address) {
-    openedAddresses.push_back(address);
-    return QUrl(address).isValid();
-}
-
-std::optional<QString> FakePlatformServices::preference(const QString& key) const {
-    const auto found = preferences.find(key);
-    if (found == preferences.end()) return std::nullopt;
-    return found->second;
-}
-
-void FakePlatformServices::setPreference(const QString& key, const QString& value) {
-    preferences[key] = value;
 }
 
 QString buildTreeResourceFolder() {

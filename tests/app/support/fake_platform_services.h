@@ -4,6 +4,7 @@
 // whatever the test sets (by default inside one temporary home folder).
 
 #include <QStringList>
+#include <QUrl>
 #include <deque>
 #include <map>
 
@@ -22,9 +23,17 @@ public:
 
     QStringList runOpenPanel(const app::OpenPanelRequest& request) override;
     void revealInFileManager(const QString& path) override { revealedPaths.push_back(path); }
-    bool openWebAddress(const QString& address) override;
-    std::optional<QString> preference(const QString& key) const override;
-    void setPreference(const QString& key, const QString& value) override;
+    bool openWebAddress(const QString& address) override {
+        openedAddresses.push_back(address);
+        return QUrl(address).isValid();
+    }
+    std::optional<QString> preference(const QString& key) const override {
+        const auto found = preferences.find(key);
+        return found == preferences.end() ? std::nullopt : std::optional(found->second);
+    }
+    void setPreference(const QString& key, const QString& value) override {
+        preferences[key] = value;
+    }
     std::optional<QRect> screenVisibleFrame() const override { return screenFrame; }
     QString resourceFolder() const override { return resourceFolderPath; }
     QString homeFolder() const override { return home; }

@@ -30,11 +30,7 @@ QStringList machineSpecificTexts(const QStringList& texts) {
     // A home of "/" would match every path.
     if (QDir::homePath() != QDir::rootPath()) places << QDir::homePath();
     QStringList found;
-    for (const QString& text : texts) {
-        for (const QString& place : places) {
-            if (text.contains(place)) found << text;
-        }
-    }
+    for (const QString& place : places) found << texts.filter(place);
     return found;
 }
 

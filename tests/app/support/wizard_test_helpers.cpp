@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -24,6 +25,16 @@ QString writeFile(const QString& path, const QByteArray& contents, QFile::Permis
     file.write(contents);
     file.close();
     file.setPermissions(permissions);
+    return path;
+}
+
+QString writeAgedFile(const QString& path, const QByteArray& contents, double secondsAgo) {
+    QFile file(writeFile(path, contents));
+    EXPECT_TRUE(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(QDateTime::currentDateTimeUtc().addMSecs(
+                                     static_cast<qint64>(-secondsAgo * 1000)),
+                                 QFileDevice::FileModificationTime))
+        << path.toStdString();
     return path;
 }
 

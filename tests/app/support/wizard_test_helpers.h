@@ -30,6 +30,8 @@ QString readText(const QString& path);
 // Writes a file, creating its folders, with the given permissions; returns its path.
 QString writeFile(const QString& path, const QByteArray& contents,
                   QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner);
+// writeFile, then dated `secondsAgo` before now (negative: in the future).
+QString writeAgedFile(const QString& path, const QByteArray& contents, double secondsAgo);
 // An executable /bin/sh script running `body`; returns its path.
 QString writeScript(const QString& path, const QByteArray& body);
 // Writes 44.1 kHz stereo WAVs (silence, then a tone a third higher per song) into `folder`
@@ -74,6 +76,15 @@ protected:
     app::Wizard& view() { return *wizard.view; }
     app::WizardState& state() { return wizard.view->state(); }
     FakePlatformServices& desktop() { return *wizard.services; }
+    // The next picker answers `paths`; then the song file (or folder) picker opens.
+    void pickSongFiles(const QStringList& paths) {
+        desktop().answerNextPanel(paths);
+        view().songs().chooseSongFiles();
+    }
+    void pickSongFolder(const QString& folder) {
+        desktop().answerNextPanel({folder});
+        view().songs().chooseSongFolder();
+    }
 
     WizardFixture wizard;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/tool_check/tool_probes.h"
 #include "tests/app/support/wizard_test_helpers.h"
 
@@ -10,12 +12,10 @@ namespace {
 using app::tools::ToolCheck;
 
 const ToolCheck& row(const std::vector<ToolCheck>& checks, const QString& name) {
-    const auto found = std::find_if(checks.begin(), checks.end(),
-                                    [&](const ToolCheck& check) { return check.name == name; });
-    if (found != checks.end()) return *found;
-    static const ToolCheck missing;
-    ADD_FAILURE() << "no row named " << name.toStdString();
-    return missing;
+    static const ToolCheck none;
+    const auto found = std::ranges::find(checks, name, &ToolCheck::name);
+    EXPECT_NE(found, checks.end()) << "no row named " << name.toStdString();
+    return found != checks.end() ? *found : none;
 }
 
 // The rows that hold Step 1.

@@ -6,6 +6,9 @@
 
 #include <QAccessible>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPushButton>
 #include <algorithm>
 #include <cmath>
@@ -31,20 +34,19 @@ using app::ui::FrameRange;
 // An analysis map as the local engine writes it, for songs whose spans are `spans` seconds long
 // and cut in at `cutIn` seconds; `fadeStart` is the last song's ending start in file time.
 std::string analysisMap(const std::string& outputFile, const std::vector<double>& spans,
-                        double cutIn, std::optional<double> fadeStart) {
-    std::string tracks;
+                        double cutIn, std::optional<double> fadeStart = std::nullopt) {
+    QJsonArray tracks;
     for (size_t i = 0; i < spans.size(); ++i) {
-        if (!tracks.empty()) tracks += ",";
-        tracks += "{\"track\": " + std::to_string(i + 1) +
-                  ", \"selectedDuration\": " + std::to_string(spans[i]) +
-                  ", \"selectedStartFileTime\": " + std::to_string(cutIn);
-        if (fadeStart && i + 1 == spans.size()) {
-            tracks += ", \"finalFadeStartFileTime\": " + std::to_string(*fadeStart);
-        }
-        tracks += "}";
+        QJsonObject track{{"track", static_cast<int>(i + 1)},
+                          {"selectedDuration", spans[i]},
+                          {"selectedStartFileTime", cutIn}};
+        if (fadeStart && i + 1 == spans.size()) track["finalFadeStartFileTime"] = *fadeStart;
+        tracks.append(track);
     }
-    return "{\"renderer\": \"Tunewright local engine\", \"outputFile\": \"" + outputFile +
-           "\", \"tracks\": [" + tracks + "]}";
+    const QJsonObject map{{"renderer", "Tunewright local engine"},
+                          {"outputFile", QString::fromStdString(outputFile)},
+                          {"tracks", tracks}};
+    return QJsonDocument(map).toJson().toStdString();
 }
 
 // ---- Reading the analysis map ----------------------------------------------------------------
@@ -80,24 +82,22 @@ TEST(EditJoinMap, JoinsAreTheSpansLaidEndToEndAndTheEndingSitsInTheLastSpan) {
 }
 
 TEST(EditJoinMap, AnythingButTheLocalEnginesMapIsNoMap) {
-    const std::string good = analysisMap("/o/e.mp3", {4.0, 4.0}, 0.0, std::nullopt);
+    const std::string good = analysisMap("/o/e.mp3", {4.0, 4.0}, 0.0);
     std::string agent = good;
     agent.replace(agent.find("Tunewright local engine"), 23, "a helper script");
-    const char* const broken[] = {
+    const std::string ours = R"({"renderer": "Tunewright local engine")";
+    const std::string broken[] = {
         "",
         "not json",
         "[]",
-        "{\"renderer\": \"Tunewright local engine\"}",
-        "{\"renderer\": \"Tunewright local engine\", \"tracks\": []}",
-        "{\"renderer\": \"Tunewright local engine\", \"tracks\": [{\"selectedDuration\": 3}]}",
-        "{\"renderer\": \"Tunewright local engine\", \"tracks\": [{\"selectedDuration\": \"3\", "
-        "\"selectedStartFileTime\": 0}]}",
-        "{\"renderer\": \"Tunewright local engine\", \"tracks\": [{\"selectedDuration\": -1, "
-        "\"selectedStartFileTime\": 0}]}",
-    };
+        ours + "}",
+        ours + R"(, "tracks": []})",
+        ours + R"(, "tracks": [{"selectedDuration": 3}]})",
+        ours + R"(, "tracks": [{"selectedDuration": "3", "selectedStartFileTime": 0}]})",
+        ours + R"(, "tracks": [{"selectedDuration": -1, "selectedStartFileTime": 0}]})"};
     ASSERT_TRUE(app::ui::parseEditJoinMap(good).has_value());
     EXPECT_FALSE(app::ui::parseEditJoinMap(agent).has_value());
-    for (const char* text : broken) {
+    for (const std::string& text : broken) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(app::ui::parseEditJoinMap(text).has_value());
     }
@@ -110,7 +110,7 @@ TEST(EditJoinMap, BelongsOnlyToTheMp3ItNamesAndNotToANewerOne) {
     testsupport::writeTestWav(edit, testsupport::silence(0.1));  // contents do not matter here
     const auto mapFile = folder / "analysis-map.json";
     auto writeMap = [&](const std::string& outputFile) {
-        std::ofstream(mapFile) << analysisMap(outputFile, {2.0, 2.0}, 0.0, std::nullopt);
+        std::ofstream(mapFile) << analysisMap(outputFile, {2.0, 2.0}, 0.0);
     };
 
     writeMap(edit.string());
@@ -235,8 +235,7 @@ protected:
     app::ui::EditPreview preview;
 };
 
-// Without the local engine's map (an agent's edit; the map's own faults are the parser's test)
-// the waveform shows the decoded MP3's loud and silent stretches, with no marks or buttons.
+// An agent's edit has no map of ours (the map's own faults are the parser's test).
 TEST_F(EditPreviewTest, WithoutAMapTheWaveformShowsAloneWithItsLoudAndSilentStretches) {
     showEdit();
     EXPECT_NEAR(preview.decodedEdit()->duration(), 20.0, 0.1);
@@ -288,7 +287,6 @@ std::vector<QPushButton*> EditPreviewTest::playButtons() {
     return buttons;
 }
 
-// A press plays the stretch and a second press stops it, through a real sound server.
 TEST_F(EditPreviewTest, PlayButtonsPlayAndStopTheirStretch) {
     const uitest::HeadlessSoundServer server;
     ASSERT_EQ(server.error(), "");

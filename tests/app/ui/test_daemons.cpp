@@ -1,8 +1,8 @@
 #include "tests/app/ui/test_daemons.h"
 
 #include <QByteArray>
-#include <QDeadlineTimer>
-#include <QThread>
+
+#include "tests/app/support/wizard_test_helpers.h"
 
 namespace uitest {
 
@@ -25,15 +25,10 @@ TestDaemon::TestDaemon(const std::string& program, common::SubprocessOptions opt
 
 bool TestDaemon::waitUntilReady(const std::function<bool()>& ready, double seconds) {
     if (!error_.empty()) return false;
-    QDeadlineTimer deadline(static_cast<qint64>(seconds * 1000));
-    while (!ready()) {
-        if (!process_->isRunning() || deadline.hasExpired()) {
-            error_ = program_ + " did not get ready: " + output();
-            return false;
-        }
-        QThread::msleep(20);
-    }
-    return true;
+    testsupport::waitUntil([&] { return ready() || !process_->isRunning(); }, seconds);
+    if (ready()) return true;
+    error_ = program_ + " did not get ready: " + output();
+    return false;
 }
 
 std::string TestDaemon::output() const {

@@ -1,26 +1,14 @@
 // The actions behind the window's buttons that are not another subsystem's:
-// start-up, View Edit, the folder reveals, Create Another Edit and Back to Setup.
+// start-up, View Edit, the folder reveals, Create Another Edit, Back and Back to Setup.
 
 #include <gtest/gtest.h>
-
-#include <QFile>
-#include <QFileDevice>
 
 #include "tests/app/support/wizard_test_helpers.h"
 
 namespace {
 
-class ScreenActionsTest : public testsupport::WizardTest {
-protected:
-    QString writeFile(const QString& folder, const QString& name, const QDateTime& modified) {
-        const QString path = folder + "/" + name;
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("x");
-        file.setFileTime(modified, QFileDevice::FileModificationTime);
-        return path;
-    }
-};
+using ScreenActionsTest = testsupport::WizardTest;
+using testsupport::writeAgedFile;
 
 TEST_F(ScreenActionsTest, StartUp_RestoresThePreferencesAndStartsTheToolCheck) {
     desktop().preferences["tunewrightFinalEndingEffect"] = "echoFade";
@@ -42,15 +30,14 @@ TEST_F(ScreenActionsTest, ViewEdit_ShowsTheNewestAudioFileOrElseTheFolder) {
     EXPECT_EQ(state().status, "Complete. Showing the output folder in the file manager.");
 
     // Which audio file is the newest is the deliverables' test.
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    const QString edit = writeFile(output, "newer - DJ edit.MP3", now.addSecs(-10));
+    const QString edit = writeAgedFile(output + "/newer - DJ edit.MP3", "x", 10);
     view().viewCreatedEdit();
     EXPECT_EQ(desktop().revealedPaths.back(), edit);
     EXPECT_EQ(state().status, "Complete. Showing the finished edit in the file manager.");
 
     // The completed run's folder wins over a later choice of output folder.
     const QString completed = wizard.makeFolder("Desktop/Done");
-    const QString finished = writeFile(completed, "a - DJ edit.mp3", now.addSecs(-300));
+    const QString finished = writeAgedFile(completed + "/a - DJ edit.mp3", "x", 300);
     state().completedOutputFolder = completed;
     view().viewCreatedEdit();
     EXPECT_EQ(desktop().revealedPaths.back(), finished);
@@ -80,9 +67,11 @@ TEST_F(ScreenActionsTest, LeavingTheProgressScreen) {
     EXPECT_EQ(state().completedOutputFolder, QStringLiteral("/out"));  // only the screen changes
     EXPECT_TRUE(state().selectedFolder.has_value());
 
-    // Create Another Edit is refused while an edit runs: its engine would be forgotten.
+    // Back and Create Another Edit are refused while an edit runs: its engine would be forgotten.
     state().showCreateProgressScreen = true;
     state().isCreatingEdit = true;
+    view().progress().backToInstructions();
+    EXPECT_TRUE(state().showCreateProgressScreen);
     view().createAnotherEdit();
     EXPECT_TRUE(state().showCreateProgressScreen);
     EXPECT_TRUE(state().selectedFolder.has_value());
