@@ -240,8 +240,8 @@ TEST_F(EditTagWriter, WritesAnID3v24TagThatTagLibReadsBack) {
 }
 
 // LAME's bytes follow the tag unchanged, its header frame included, so every decoder that
-// skips the tag gets exactly LAME's samples.
-TEST_F(EditTagWriter, KeepsEveryByteLameWroteAndDecodesToTheSameSamples) {
+// skips the tag gets exactly LAME's samples (the whole renders are decoded in their own tests).
+TEST_F(EditTagWriter, KeepsEveryByteLameWroteBehindTheTag) {
     fs::copy_file(folder / "lame.mp3", folder / "tagged.mp3");
     renderer::writeEditTags(folder / "tagged.mp3", fullTags());
 
@@ -251,14 +251,6 @@ TEST_F(EditTagWriter, KeepsEveryByteLameWroteAndDecodesToTheSameSamples) {
     ASSERT_EQ(tagged.size(), tagSize + untagged.size());
     EXPECT_EQ(tagged.substr(0, 3), "ID3");
     EXPECT_TRUE(tagged.substr(tagSize) == untagged);
-
-    ASSERT_EQ(testsupport::decodeWithLame(folder / "lame.mp3", folder / "a.wav"), "");
-    ASSERT_EQ(testsupport::decodeWithLame(folder / "tagged.mp3", folder / "b.wav"), "");
-    const std::string fromLame = testsupport::readWholeFile(folder / "a.wav");
-    const std::string fromTagged = testsupport::readWholeFile(folder / "b.wav");
-    ASSERT_GT(fromLame.size(), 2u * 44100u * 4u);
-    EXPECT_TRUE(fromLame == fromTagged)
-        << "decoded sizes " << fromLame.size() << " and " << fromTagged.size();
 }
 
 // A disk that fills up while the tag goes in: the file may not grow past LAME's own MP3. The
