@@ -98,10 +98,8 @@ TEST(ApplyFinalFade, FadesOnlyATailLongerThanAQuarterSecond) {
 }
 
 TEST(ApplyEchoFade, FillsAFourSecondTailWithSevenRepeats) {
+    // Where each repeat starts: a wrong delay shows as sound before it or silence at it.
     const std::vector<long long> delays = {0, 18522, 38808, 60857, 85995, 114660, 145530};
-    for (size_t tap = 0; tap < delays.size(); ++tap) {
-        EXPECT_EQ(echoTapDelayFrames(echoTaps[tap]), delays[tap]) << "tap " << tap + 1;
-    }
     const long long start = 44100;
     Samples samples = loudThenSilent(start, 176400);
     const Samples original = samples;
