@@ -108,8 +108,7 @@ TEST(Subprocess, AChildThatDiesWithItsParentEndsWithTheStartingThread) {
     options.dieWithParent = true;
     common::Subprocess child(options);
     std::thread([&] { ASSERT_FALSE(child.start().has_value()); }).join();
-    const common::ExitStatus status = child.waitForExit();
-    EXPECT_EQ(status.signal, SIGKILL);
+    EXPECT_EQ(child.waitForExit().signal, SIGKILL);
 }
 
 TEST(Subprocess, TerminateEndsARunningChildAndIsRefusedAfterExit) {
@@ -117,8 +116,7 @@ TEST(Subprocess, TerminateEndsARunningChildAndIsRefusedAfterExit) {
     ASSERT_FALSE(child.start());
     EXPECT_TRUE(child.isRunning());
     EXPECT_TRUE(child.terminate());
-    const common::ExitStatus status = child.waitForExit();
-    EXPECT_EQ(status.signal, SIGTERM);
+    EXPECT_EQ(child.waitForExit().signal, SIGTERM);
     EXPECT_FALSE(child.isRunning());
     EXPECT_FALSE(child.terminate());
     EXPECT_FALSE(child.kill());

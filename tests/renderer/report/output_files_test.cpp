@@ -187,7 +187,7 @@ TEST(CompanionFiles, ANonFiniteValueStopsTheSequenceAtThatFile) {
     EXPECT_THROW(renderer::writeCompanionFiles(render), renderer::RenderError);
     // The two files before it stay; neither it, nor a temporary of it, nor the notes exist.
     EXPECT_TRUE(fs::exists(folder / "qc-report.json"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 2);
 }
 
 // A German locale (decimal comma) is built for the test, so that text written or read through
