@@ -72,7 +72,6 @@ TEST(ParseWav, ReportsEachKindOfUnusableFile) {
         {rawwav::pcmWav(1, 2, 44100, 24, std::string(12, '\0')), not16Bit},
         {rawwav::pcmWav(1, 0, 44100, 16, std::string(12, '\0')), not16Bit},
     };
-    ASSERT_EQ(cases[0].first.size(), 44u);
     for (size_t k = 0; k < cases.size(); ++k) {
         EXPECT_THAT([&] { parse(cases[k].first); },
                     ::testing::ThrowsMessage<AudioError>(cases[k].second))

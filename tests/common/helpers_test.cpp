@@ -55,9 +55,7 @@ TEST(AtomicFile, ReplacesContentsAndLeavesNoTemporaryFile) {
     common::writeFileAtomically(path, "first");
     common::writeFileAtomically(path, "second\n");
     EXPECT_EQ(testsupport::readWholeFile(path), "second\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
-                            std::filesystem::directory_iterator()),
-              1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 TEST(AtomicFile, FailureKeepsTheEarlierFile) {

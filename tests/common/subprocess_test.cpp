@@ -108,8 +108,7 @@ TEST(Subprocess, AChildThatDiesWithItsParentEndsWithTheStartingThread) {
     options.dieWithParent = true;
     common::Subprocess child(options);
     std::thread([&] { ASSERT_FALSE(child.start().has_value()); }).join();
-    const common::ExitStatus status = child.waitForExit();
-    EXPECT_EQ(status.signal, SIGKILL);
+    EXPECT_EQ(child.waitForExit().signal, SIGKILL);
 }
 
 TEST(Subprocess, TerminateEndsARunningChildAndIsRefusedAfterExit) {
@@ -117,8 +116,7 @@ TEST(Subprocess, TerminateEndsARunningChildAndIsRefusedAfterExit) {
     ASSERT_FALSE(child.start());
     EXPECT_TRUE(child.isRunning());
     EXPECT_TRUE(child.terminate());
-    const common::ExitStatus status = child.waitForExit();
-    EXPECT_EQ(status.signal, SIGTERM);
+    EXPECT_EQ(child.waitForExit().signal, SIGTERM);
     EXPECT_FALSE(child.isRunning());
     EXPECT_FALSE(child.terminate());
     EXPECT_FALSE(child.kill());
@@ -159,9 +157,14 @@ common::SubprocessOptions groupWithGrandchild(const std::filesystem::path& pidFi
     return options;
 }
 
-TEST(SubprocessGroup, SignalsReachWhatTheChildStartedWhileItRuns) {
+// The grandchild's pid file lives in the fixture's folder.
+class SubprocessGroup : public ::testing::Test {
+protected:
     testsupport::TemporaryFolder folder;
-    const auto pidFile = folder.path() / "grandchild.pid";
+    const std::filesystem::path pidFile = folder / "grandchild.pid";
+};
+
+TEST_F(SubprocessGroup, SignalsReachWhatTheChildStartedWhileItRuns) {
     // The child itself ignores SIGTERM: only the kill ends it.
     common::Subprocess child(
         groupWithGrandchild(pidFile, false, "trap '' TERM;", "while :; do sleep 0.05; done"));
@@ -176,9 +179,7 @@ TEST(SubprocessGroup, SignalsReachWhatTheChildStartedWhileItRuns) {
     EXPECT_EQ(child.waitForExit().signal, SIGKILL);
 }
 
-TEST(SubprocessGroup, KillReachesAStubbornGrandchildAfterTheChildHasEnded) {
-    testsupport::TemporaryFolder folder;
-    const auto pidFile = folder.path() / "grandchild.pid";
+TEST_F(SubprocessGroup, KillReachesAStubbornGrandchildAfterTheChildHasEnded) {
     common::Subprocess child(groupWithGrandchild(pidFile, true, "", "exit 0"));
     ASSERT_FALSE(child.start());
     EXPECT_TRUE(child.waitForExit().succeeded());
@@ -194,19 +195,14 @@ TEST(SubprocessGroup, KillReachesAStubbornGrandchildAfterTheChildHasEnded) {
     EXPECT_TRUE(testsupport::waitForProcessEnd(*grandchild));
 }
 
-TEST(SubprocessGroup, WithoutAGroupOfItsOwnTheChildSharesTheParentsGroup) {
-    common::SubprocessOptions shared = shell("ps -o pgid= -p $$");
-    common::SubprocessOptions own = shared;
-    own.ownProcessGroup = true;
-    const common::CapturedRun inParentGroup = common::runAndCapture(shared, 1000);
-    EXPECT_EQ(std::stol(inParentGroup.output), static_cast<long>(::getpgrp()));
-    const common::CapturedRun inOwnGroup = common::runAndCapture(own, 1000);
-    EXPECT_NE(std::stol(inOwnGroup.output), static_cast<long>(::getpgrp()));
+TEST_F(SubprocessGroup, WithoutAGroupOfItsOwnTheChildSharesTheParentsGroup) {
+    common::SubprocessOptions options = shell("ps -o pgid= -p $$");
+    EXPECT_EQ(std::stol(common::runAndCapture(options, 1000).output), ::getpgrp());
+    options.ownProcessGroup = true;
+    EXPECT_NE(std::stol(common::runAndCapture(options, 1000).output), ::getpgrp());
 }
 
-TEST(SubprocessTimeout, AChildThatRunsOutIsKilledWithItsGroupAndReported) {
-    testsupport::TemporaryFolder folder;
-    const auto pidFile = folder.path() / "grandchild.pid";
+TEST_F(SubprocessGroup, AChildThatRunsOutOfTimeIsKilledWithItsGroupAndReported) {
     const auto started = std::chrono::steady_clock::now();
     const common::CapturedRun run =
         common::runAndCapture(groupWithGrandchild(pidFile, true, "", "echo partial; wait"), 1000,

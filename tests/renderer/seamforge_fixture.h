@@ -189,18 +189,21 @@ protected:
         EXPECT_TRUE(temporaryFolderIsEmpty());
     }
 
-    // The four lines of a successful run; returns the MP3's absolute path from the last one.
+    // The four lines of a successful run that wrote `shownMp3`.
+    static std::vector<std::string> successLines(const std::string& shownMp3) {
+        return {"LOCAL_STEP analyze starting", "LOCAL_STEP cuts done", "LOCAL_STEP render done",
+                "LOCAL_RENDER_OK " + shownMp3};
+    }
+
+    // Checks a successful run; returns the MP3's absolute path from its last line.
     fs::path expectSuccess(const SeamforgeRun& result) {
         EXPECT_EQ(result.status, 0);
         EXPECT_EQ(result.standardError, "");
         EXPECT_TRUE(temporaryFolderIsEmpty());
         const std::vector<std::string> lines = result.lines();
-        const std::string ok = "LOCAL_RENDER_OK ";
-        const bool okLast = lines.size() == 4 && lines[3].starts_with(ok + "/");
-        const std::string mp3 = okLast ? lines[3].substr(ok.size()) : "";
-        EXPECT_EQ(lines,
-                  (std::vector<std::string>{"LOCAL_STEP analyze starting", "LOCAL_STEP cuts done",
-                                            "LOCAL_STEP render done", ok + mp3}));
+        const bool okLast = lines.size() == 4 && lines[3].starts_with("LOCAL_RENDER_OK /");
+        const std::string mp3 = okLast ? lines[3].substr(lines[3].find('/')) : "";
+        EXPECT_EQ(lines, successLines(mp3));
         return mp3;
     }
 };

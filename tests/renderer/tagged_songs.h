@@ -56,12 +56,11 @@ inline std::vector<std::string> concat(std::vector<std::string> first,
 
 // Runs ffprobe on `path` and returns its JSON: format tags, streams and chapters.
 inline nlohmann::json probe(const fs::path& path) {
-    common::SubprocessOptions options;
-    options.executable = testsupport::findProgram("ffprobe").string();
-    options.arguments = {
-        "-v",         "error", "-of", "json", "-show_format", "-show_streams", "-show_chapters",
-        path.string()};
-    const common::CapturedRun run = common::runAndCapture(options, 16 << 20);
+    const common::CapturedRun run =
+        testsupport::captureProgram(testsupport::findProgram("ffprobe"),
+                                    {"-v", "error", "-of", "json", "-show_format", "-show_streams",
+                                     "-show_chapters", path.string()},
+                                    16 << 20);
     if (!run.status.succeeded()) {
         ADD_FAILURE() << testsupport::requiredProgramMessage("ffprobe") << run.output;
         return nlohmann::json::object();

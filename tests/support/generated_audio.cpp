@@ -7,13 +7,10 @@
 #include "tests/support/raw_wav.h"
 
 namespace testsupport {
-namespace {
 
-size_t frameCount(double seconds, int sampleRate) {
+static size_t frameCount(double seconds, int sampleRate) {
     return static_cast<size_t>(seconds * sampleRate);
 }
-
-}  // namespace
 
 Samples silence(double seconds, int sampleRate, int channels) {
     return Samples(frameCount(seconds, sampleRate) * static_cast<size_t>(channels), 0);

@@ -4,7 +4,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "common/subprocess.h"
 #include "common/uuid.h"
 
 namespace testsupport {
@@ -25,12 +24,10 @@ TemporaryFolder::~TemporaryFolder() {
 std::filesystem::path findProgram(const std::string& name) {
     const char* pathVariable = std::getenv("PATH");
     std::stringstream folders(pathVariable != nullptr ? pathVariable : "/usr/bin:/bin");
-    std::string folder;
-    while (std::getline(folders, folder, ':')) {
-        if (folder.empty()) continue;
+    for (std::string folder; std::getline(folders, folder, ':');) {
         const std::filesystem::path candidate = std::filesystem::path(folder) / name;
         std::error_code error;
-        if (std::filesystem::is_regular_file(candidate, error)) return candidate;
+        if (!folder.empty() && std::filesystem::is_regular_file(candidate, error)) return candidate;
     }
     return {};
 }
@@ -52,12 +49,17 @@ std::string convertWithFfmpeg(const std::filesystem::path& source,
     return runProgram(ffmpeg, arguments);
 }
 
-std::string runProgram(const std::filesystem::path& program,
-                       const std::vector<std::string>& arguments) {
+common::CapturedRun captureProgram(const std::filesystem::path& program,
+                                   const std::vector<std::string>& arguments, size_t outputBytes) {
     common::SubprocessOptions options;
     options.executable = program.string();
     options.arguments = arguments;
-    const common::CapturedRun run = common::runAndCapture(options, 1 << 20);
+    return common::runAndCapture(options, outputBytes);
+}
+
+std::string runProgram(const std::filesystem::path& program,
+                       const std::vector<std::string>& arguments) {
+    const common::CapturedRun run = captureProgram(program, arguments);
     if (run.startError) return *run.startError;
     if (!run.status.succeeded()) return program.filename().string() + " failed: " + run.output;
     return {};

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/subprocess.h"
+
 namespace testsupport {
 
 // A fresh folder under the system's temporary folder, removed with everything
@@ -40,6 +42,10 @@ std::string convertWithFfmpeg(const std::filesystem::path& source,
 // output when it failed, an empty text on success.
 std::string runProgram(const std::filesystem::path& program,
                        const std::vector<std::string>& arguments);
+// Runs `program` and keeps the last `outputBytes` of what it printed.
+common::CapturedRun captureProgram(const std::filesystem::path& program,
+                                   const std::vector<std::string>& arguments,
+                                   size_t outputBytes = 1 << 20);
 
 std::string readWholeFile(const std::filesystem::path& path);
 nlohmann::json readJson(const std::filesystem::path& path);

@@ -114,11 +114,10 @@ TEST_F(Leftovers, AKilledRenderTakesItsEncoderAlongAndTheNextRenderTidiesUp) {
 
     environment["MUSIC_EDIT_LAME"] = bundledLame().string();
     environment.erase("SEAMFORGE_ENCODE_PIECES");
-    const fs::path mp3 = expectSuccess(runJob(editJob({Song{files / "Song.wav"}}, files / "out")));
+    expectSuccess(runJob(editJob({Song{files / "Song.wav"}}, files / "out")));
     EXPECT_EQ(entryNames(files / "out"),
               (std::vector<std::string>{"Song - DJ edit.mp3", "analysis-map.json", "edit-notes.md",
                                         "qc-report.json", "render-stats.json"}));
-    EXPECT_EQ(mp3.filename(), "Song - DJ edit.mp3");
 }
 
 }  // namespace

@@ -52,21 +52,20 @@ struct SnapTally {
         ++cuts;
         if (moved) aheads.push_back(secondsBeforeNextBeat(trueBeats, cutSeconds));
     }
-    double shareJustBefore() const {
-        const auto within =
-            std::count_if(aheads.begin(), aheads.end(), [](double a) { return a <= 0.025; });
-        return aheads.empty() ? 0.0 : static_cast<double>(within) / std::ssize(aheads);
-    }
     // The share of moved cuts 0..25 ms before a true beat, printed with the median and 95th
     // percentile of how far before it they lie.
     double report(const std::string& what) {
-        std::sort(aheads.begin(), aheads.end());
         if (aheads.empty()) return 0.0;
+        std::sort(aheads.begin(), aheads.end());
+        const double share =
+            static_cast<double>(std::upper_bound(aheads.begin(), aheads.end(), 0.025) -
+                                aheads.begin()) /
+            std::ssize(aheads);
         std::cout << what << ": moved " << aheads.size() << " of " << cuts << " cuts; "
-                  << shareJustBefore() * 100 << " % lie 0..25 ms before a true beat; median "
+                  << share * 100 << " % lie 0..25 ms before a true beat; median "
                   << aheads[aheads.size() / 2] * 1000 << " ms, 95th percentile "
                   << aheads[aheads.size() * 95 / 100] * 1000 << " ms before it\n";
-        return shareJustBefore();
+        return share;
     }
 };
 

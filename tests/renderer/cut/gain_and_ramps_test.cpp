@@ -29,23 +29,17 @@ Samples loudThenSilent(long long loudFrames, long long silentFrames) {
     return samples;
 }
 
-TEST(ApplyGain, SkipsNeutralGainsThenRoundsAndClamps) {
+TEST(ApplyGain, SkipsNeutralGains) {
     const Samples original = {-3, 3, 20000, -20000};
     for (const double gain : {0.0, -2.0, 1.0, std::numeric_limits<double>::quiet_NaN()}) {
         Samples samples = original;
         applyGain(samples, gain);
         EXPECT_EQ(samples, original) << gain;
     }
-    Samples halved = original;
-    applyGain(halved, 0.5);
-    EXPECT_EQ(halved, (Samples{-2, 2, 10000, -10000}));  // -1.5 rounds to -2
-    Samples doubled = original;
-    applyGain(doubled, 2.0);
-    EXPECT_EQ(doubled, (Samples{-6, 6, 32767, -32768}));
 }
 
 // Long buffers take a lookup path: every sample value, in a buffer long enough for it and
-// in one too short for it, must come out as clampInt16(gain × value).
+// in one too short for it, must come out as clampInt16(gain × value), rounded and clamped.
 TEST(ApplyGain, LongAndShortBuffersScaleAlike) {
     Samples everyValue;
     for (int value = -32768; value <= 32767; ++value) {
@@ -104,10 +98,8 @@ TEST(ApplyFinalFade, FadesOnlyATailLongerThanAQuarterSecond) {
 }
 
 TEST(ApplyEchoFade, FillsAFourSecondTailWithSevenRepeats) {
+    // Where each repeat starts: a wrong delay shows as sound before it or silence at it.
     const std::vector<long long> delays = {0, 18522, 38808, 60857, 85995, 114660, 145530};
-    for (size_t tap = 0; tap < delays.size(); ++tap) {
-        EXPECT_EQ(echoTapDelayFrames(echoTaps[tap]), delays[tap]) << "tap " << tap + 1;
-    }
     const long long start = 44100;
     Samples samples = loudThenSilent(start, 176400);
     const Samples original = samples;

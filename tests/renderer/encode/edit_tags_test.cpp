@@ -212,41 +212,36 @@ TEST_F(EditTagWriter, WritesAnID3v24TagThatTagLibReadsBack) {
     EXPECT_EQ(taggedsongs::frameText(tag, "TALB"), "Night");
     EXPECT_EQ(taggedsongs::frameText(tag, "TLEN"), "2000");
 
+    // A frame of the wrong kind throws std::bad_cast, which fails the test.
     const TagLib::ID3v2::FrameList& pictures = tag.frameListMap()["APIC"];
     ASSERT_EQ(pictures.size(), 1u);
-    const auto* cover = dynamic_cast<TagLib::ID3v2::AttachedPictureFrame*>(pictures.front());
-    ASSERT_NE(cover, nullptr);
-    EXPECT_EQ(cover->type(), TagLib::ID3v2::AttachedPictureFrame::FrontCover);
-    EXPECT_EQ(cover->mimeType(), "image/png");
-    EXPECT_EQ(std::string(cover->picture().data(), cover->picture().size()), coverBytes);
+    const auto& cover = dynamic_cast<TagLib::ID3v2::AttachedPictureFrame&>(*pictures.front());
+    EXPECT_EQ(cover.type(), TagLib::ID3v2::AttachedPictureFrame::FrontCover);
+    EXPECT_EQ(cover.mimeType(), "image/png");
+    EXPECT_EQ(std::string(cover.picture().data(), cover.picture().size()), coverBytes);
 
-    const TagLib::ID3v2::FrameList& chapters = tag.frameListMap()["CHAP"];
-    ASSERT_EQ(chapters.size(), 2u);
     std::vector<std::string> described;
-    for (TagLib::ID3v2::Frame* frame : chapters) {
-        const auto* chapter = dynamic_cast<TagLib::ID3v2::ChapterFrame*>(frame);
-        ASSERT_NE(chapter, nullptr);
-        const TagLib::ID3v2::FrameList& titles = chapter->embeddedFrameListMap()["TIT2"];
+    for (TagLib::ID3v2::Frame* frame : tag.frameListMap()["CHAP"]) {
+        auto& chapter = dynamic_cast<TagLib::ID3v2::ChapterFrame&>(*frame);
+        const TagLib::ID3v2::FrameList& titles = chapter.embeddedFrameListMap()["TIT2"];
         ASSERT_EQ(titles.size(), 1u);
-        described.push_back(std::string(chapter->elementID().data(), chapter->elementID().size()) +
-                            " " + std::to_string(chapter->startTime()) + "-" +
-                            std::to_string(chapter->endTime()) + " " +
+        described.push_back(std::string(chapter.elementID().data(), chapter.elementID().size()) +
+                            " " + std::to_string(chapter.startTime()) + "-" +
+                            std::to_string(chapter.endTime()) + " " +
                             titles.front()->toString().to8Bit(true));
     }
     EXPECT_EQ(described, (std::vector<std::string>{"chp1 0-1250 Ünder", "chp2 1250-2000 Over"}));
 
     const TagLib::ID3v2::FrameList& contents = tag.frameListMap()["CTOC"];
     ASSERT_EQ(contents.size(), 1u);
-    const auto* toc = dynamic_cast<TagLib::ID3v2::TableOfContentsFrame*>(contents.front());
-    ASSERT_NE(toc, nullptr);
-    EXPECT_TRUE(toc->isTopLevel());
-    EXPECT_TRUE(toc->isOrdered());
-    EXPECT_EQ(toc->childElements(), TagLib::ByteVectorList::split("chp1 chp2", " "));
+    const auto& toc = dynamic_cast<TagLib::ID3v2::TableOfContentsFrame&>(*contents.front());
+    EXPECT_TRUE(toc.isTopLevel() && toc.isOrdered());
+    EXPECT_EQ(toc.childElements(), TagLib::ByteVectorList::split("chp1 chp2", " "));
 }
 
 // LAME's bytes follow the tag unchanged, its header frame included, so every decoder that
-// skips the tag gets exactly LAME's samples.
-TEST_F(EditTagWriter, KeepsEveryByteLameWroteAndDecodesToTheSameSamples) {
+// skips the tag gets exactly LAME's samples (the whole renders are decoded in their own tests).
+TEST_F(EditTagWriter, KeepsEveryByteLameWroteBehindTheTag) {
     fs::copy_file(folder / "lame.mp3", folder / "tagged.mp3");
     renderer::writeEditTags(folder / "tagged.mp3", fullTags());
 
@@ -256,14 +251,6 @@ TEST_F(EditTagWriter, KeepsEveryByteLameWroteAndDecodesToTheSameSamples) {
     ASSERT_EQ(tagged.size(), tagSize + untagged.size());
     EXPECT_EQ(tagged.substr(0, 3), "ID3");
     EXPECT_TRUE(tagged.substr(tagSize) == untagged);
-
-    ASSERT_EQ(testsupport::decodeWithLame(folder / "lame.mp3", folder / "a.wav"), "");
-    ASSERT_EQ(testsupport::decodeWithLame(folder / "tagged.mp3", folder / "b.wav"), "");
-    const std::string fromLame = testsupport::readWholeFile(folder / "a.wav");
-    const std::string fromTagged = testsupport::readWholeFile(folder / "b.wav");
-    ASSERT_GT(fromLame.size(), 2u * 44100u * 4u);
-    EXPECT_TRUE(fromLame == fromTagged)
-        << "decoded sizes " << fromLame.size() << " and " << fromTagged.size();
 }
 
 // A disk that fills up while the tag goes in: the file may not grow past LAME's own MP3. The

@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <sstream>
 
 #include "audio/wav_file.h"
+#include "common/text.h"
 #include "renderer/encode/encode_pieces.h"
 #include "renderer/encode/lame_info_header.h"
 #include "renderer/encode/mp3_encoder.h"
@@ -29,27 +32,20 @@ struct Decoded {
 
 // Runs a decoder and keeps what it says, less its progress and banner lines.
 std::string run(const std::string& program, const std::vector<std::string>& arguments) {
-    common::SubprocessOptions options;
-    options.executable = testsupport::findProgram(program).string();
-    EXPECT_FALSE(options.executable.empty()) << testsupport::requiredProgramMessage(program);
-    options.arguments = arguments;
-    const common::CapturedRun done = common::runAndCapture(options, 1 << 20);
+    const fs::path executable = testsupport::findProgram(program);
+    EXPECT_FALSE(executable.empty()) << testsupport::requiredProgramMessage(program);
+    const common::CapturedRun done = testsupport::captureProgram(executable, arguments);
     std::string complaints = done.status.succeeded() ? "" : program + " failed\n";
-    std::string line;
-    for (const char c : done.output + "\n") {
-        if (c != '\n' && c != '\r') {
-            line += c;
+    // Banners, progress and file details; what is left is a complaint.
+    const char* const usual[] = {
+        "\t",         "Frame#",           "input:",       "output:", "skipping ",
+        "Directory:", "High Performance", "Playing MPEG", "MPEG 1.0"};
+    std::istringstream lines(common::replaceAll(done.output, "\r", "\n"));
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line.find("Decoding of") != std::string::npos ||
+            std::ranges::any_of(usual, [&](const char* start) { return line.starts_with(start); }))
             continue;
-        }
-        // Banners, progress and file details; what is left is a complaint.
-        const bool usual = line.empty() || line.starts_with("\t") || line.starts_with("Frame#") ||
-                           line.starts_with("input:") || line.starts_with("output:") ||
-                           line.starts_with("skipping ") || line.starts_with("Directory:") ||
-                           line.starts_with("High Performance") ||
-                           line.starts_with("Playing MPEG") || line.starts_with("MPEG 1.0") ||
-                           line.find("Decoding of") != std::string::npos;
-        if (!usual) complaints += line + "\n";
-        line.clear();
+        complaints += line + "\n";
     }
     return complaints;
 }
@@ -258,11 +254,6 @@ protected:
         environment["SEAMFORGE_ENCODE_PIECES"] = "3";
     }
 
-    // A stand-in LAME deciding by the piece it encodes.
-    std::string lameScript(const std::vector<std::pair<std::string, std::string>>& behaviour) {
-        return standInLame(6, behaviour).string();
-    }
-
     std::string job(const fs::path& out) {
         return editJob({seamforgetest::Song{files / "song.wav", "0:00", "0:11"}}, out, "none");
     }
@@ -271,8 +262,9 @@ protected:
 // A first piece without a reservoir leaves no free bytes for the next one to take over in:
 // the edit is encoded again in one pass, as one piece would have been, and the timeline says so.
 TEST_F(SeamforgePieces, FallBackToOnePassWhenNoSpliceFrameFits) {
-    environment["MUSIC_EDIT_LAME"] =
-        lameScript({{"piece-1", "exec '" + bundledLame().string() + "' --nores \"$@\""}});
+    environment["MUSIC_EDIT_LAME"] =  // deciding by the piece it encodes
+        standInLame(6, {{"piece-1", "exec '" + bundledLame().string() + "' --nores \"$@\""}})
+            .string();
     environment["SEAMFORGE_TIMELINE"] = (files / "timeline.txt").string();
     const fs::path fallback = expectSuccess(runJob(job(files / "fallback")));
     environment["SEAMFORGE_ENCODE_PIECES"] = "1";
@@ -309,7 +301,8 @@ TEST_F(SeamforgePieces, AFailingOrShortPieceFailsTheRenderAndKeepsTheEarlierEdit
              {"exec " + realLame, realLame + " && printf x >> \"$6\"; exit 0", cutShort}}) {
         SCOPED_TRACE(fault.message);
         environment["MUSIC_EDIT_LAME"] =
-            lameScript({{"piece-1", fault.firstPiece}, {"piece-2", fault.secondPiece}});
+            standInLame(6, {{"piece-1", fault.firstPiece}, {"piece-2", fault.secondPiece}})
+                .string();
         const common::CapturedRun run =
             common::runAndCapture(commandFor({(files / "job.json").string()}), 1 << 20, 20s);
         ASSERT_FALSE(run.timedOut) << "the render waited for a piece it no longer needed";

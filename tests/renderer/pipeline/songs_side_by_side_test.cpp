@@ -33,21 +33,14 @@ nlohmann::json comparableAnalysis(const fs::path& outputFolder) {
 }
 
 std::string md5Of(const fs::path& file) {
-    common::SubprocessOptions options;
-    options.executable = testsupport::findProgram("md5sum").string();
-    options.arguments = {file.string()};
-    return common::runAndCapture(options, 4096).output.substr(0, 32);
+    return testsupport::captureProgram(testsupport::findProgram("md5sum"), {file.string()})
+        .output.substr(0, 32);
 }
 
 class SongsSideBySide : public Seamforge {
 protected:
     void encodeMp3(const fs::path& wav, const fs::path& mp3) {
         ASSERT_EQ(testsupport::encodeWithLame(wav, mp3), "");
-    }
-
-    // A stand-in LAME deciding by the song it decodes.
-    std::string lameScript(const std::vector<std::pair<std::string, std::string>>& behaviour) {
-        return standInLame(3, behaviour).string();
     }
 
     std::vector<Song> threeSongsOfEveryRoute() {
@@ -62,16 +55,6 @@ protected:
         seamforgetest::writeToneSong(files / "one.wav", 0.7, 4.0, 0.5, 330.0);
         seamforgetest::writeToneSong(files / "two.wav", 1.3, 4.0, 0.2, 440.0);
         seamforgetest::writeToneSong(files / "three.wav", 0.2, 4.0, 0.8, 550.0);
-    }
-
-    std::vector<pid_t> pidsIn(const std::vector<fs::path>& pidFiles) {
-        std::vector<pid_t> pids;
-        for (const fs::path& file : pidFiles) {
-            const std::optional<pid_t> pid = testsupport::readPidFile(file, 30.0);
-            EXPECT_TRUE(pid.has_value()) << file;
-            if (pid) pids.push_back(*pid);
-        }
-        return pids;
     }
 };
 
@@ -97,7 +80,6 @@ TEST_F(SongsSideBySide, GiveTheSameEditAndNumbersAsOneAfterAnother) {
         EXPECT_EQ(comparableAnalysis(files / "parallel"), comparableAnalysis(files / "serial"));
         EXPECT_EQ(testsupport::readWholeFile(files / "parallel" / "qc-report.json"),
                   testsupport::readWholeFile(files / "serial" / "qc-report.json"));
-        EXPECT_EQ(serialMp3.filename(), "one into two into three - continuous DJ edit.mp3");
         EXPECT_EQ(seamforgetest::entryNames(files / "serial").size(), 5u) << "a decode left here";
     }
     // Each route finds its song's first note, a window and the pre-roll ahead of the tone; an
@@ -121,10 +103,12 @@ TEST_F(SongsSideBySide, TheFirstFailingSongsMessageWinsAndLaterWorkIsStopped) {
         encodeMp3(files / "one.wav", files / name);
     }
     environment["SEAMFORGE_DECODE_THREADS"] = "3";
-    environment["MUSIC_EDIT_LAME"] = lameScript(
-        {{"slow-broken", "sleep 1; echo 'song one is broken'; exit 1"},
-         {"quick-broken", "echo 'song two is broken'; exit 1"},
-         {"endless", "echo $$ > '" + (files / "endless.pid").string() + "'; exec sleep 30"}});
+    environment["MUSIC_EDIT_LAME"] =
+        standInLame(  // deciding by the song it decodes
+            3, {{"slow-broken", "sleep 1; echo 'song one is broken'; exit 1"},
+                {"quick-broken", "echo 'song two is broken'; exit 1"},
+                {"endless", "echo $$ > '" + (files / "endless.pid").string() + "'; exec sleep 30"}})
+            .string();
     rawwav::writeFile(files / "job.json",
                       editJob({Song{files / "slow-broken.mp3"}, Song{files / "quick-broken.mp3"},
                                Song{files / "endless.mp3"}},
@@ -158,7 +142,9 @@ TEST_F(SongsSideBySide, AStopWhileEverySongDecodesLeavesNoChildAndNoWorkFolder) 
     std::vector<pid_t> decoders;
     const seamforgetest::SeamforgeRun stopped =
         runWhile(editJob(songs, files / "out"), [&](pid_t seamforge) {
-            decoders = pidsIn(pidFiles);
+            for (const fs::path& file : pidFiles) {
+                if (const auto pid = testsupport::readPidFile(file, 30.0)) decoders.push_back(*pid);
+            }
             ASSERT_EQ(decoders.size(), 3u) << "the songs did not decode side by side";
             ::kill(seamforge, SIGTERM);
         });
@@ -172,11 +158,13 @@ TEST_F(SongsSideBySide, ADecodeCutShortByAFullDiskFailsNamingTheSong) {
     writeToneSongs();
     encodeMp3(files / "one.wav", files / "one.mp3");
     encodeMp3(files / "two.wav", files / "two.mp3");
-    environment["MUSIC_EDIT_LAME"] = lameScript(
-        {{"two.mp3",
-          "'" + bundledLame().string() +
-              "' \"$@\" && head -c 100000 \"$4\" > \"$4.part\" && mv \"$4.part\" \"$4\"; "
-              "exit 0"}});
+    environment["MUSIC_EDIT_LAME"] =
+        standInLame(
+            3, {{"two.mp3",
+                 "'" + bundledLame().string() +
+                     "' \"$@\" && head -c 100000 \"$4\" > \"$4.part\" && mv \"$4.part\" \"$4\"; "
+                     "exit 0"}})
+            .string();
     for (const char* threads : {"1", "2"}) {
         SCOPED_TRACE(threads);
         environment["SEAMFORGE_DECODE_THREADS"] = threads;
@@ -187,29 +175,19 @@ TEST_F(SongsSideBySide, ADecodeCutShortByAFullDiskFailsNamingTheSong) {
     }
 }
 
-// The same order rule, without processes: whichever song fails, the lowest number's error is
-// the one that comes out, and every cut arrives in song order.
-TEST(CutSongsSideBySide, KeepSongOrderAndRethrowTheLowestFailure) {
-    const auto cutNumbered = [](int songNumber) {
-        renderer::SongCut cut;
-        cut.segment.assign(static_cast<size_t>(songNumber * 2), static_cast<int16_t>(songNumber));
-        return cut;
-    };
+// The same order rule, without processes and for every thread count: whichever song fails,
+// the lowest number's error comes out, whatever kind of exception it is. (The cuts' order shows
+// in the side-by-side edit being the same to the byte.)
+TEST(CutSongsSideBySide, RethrowTheLowestFailure) {
     for (const int threads : {1, 2, 3}) {
         SCOPED_TRACE(threads);
-        const std::vector<renderer::SongCut> cuts =
-            renderer::cutSongsSideBySide(3, threads, cutNumbered);
-        ASSERT_EQ(cuts.size(), 3u);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(cuts[static_cast<size_t>(i)].segment.size(), 2u * (i + 1));
-
         const auto failing = [&](int songNumber) -> renderer::SongCut {
             if (songNumber == 2) {
                 std::this_thread::sleep_for(50ms);  // fails after song 3 has
                 throw renderer::RenderError("song 2 failed");
             }
             if (songNumber == 3) throw std::runtime_error("song 3 failed");
-            return cutNumbered(songNumber);
+            return renderer::SongCut{};
         };
         const auto failureMessage = [&](const auto& cutSong) -> std::string {
             try {

@@ -9,7 +9,6 @@
 #include <optional>
 #include <regex>
 
-#include "common/subprocess.h"
 #include "renderer/base/render_error.h"
 #include "renderer/job/time_targets.h"
 #include "renderer/report/edit_notes.h"
@@ -99,8 +98,7 @@ std::string keysOf(const json& object) {
 // that carries the ending adds "finalFadeStartFileTime" after "finalFadeExtraSeconds".
 const std::string kTrackKeys =
     "beatSnap duration endReason finalEndingEffect finalFadeExtraSeconds firstNoteTime name note "
-    "path "
-    "renderedEndFileTime requestedEnd requestedStart selectedDuration selectedEndFileTime "
+    "path renderedEndFileTime requestedEnd requestedStart selectedDuration selectedEndFileTime "
     "selectedStartFileTime targetEndFileTime targetStartFileTime track";
 
 FinishedRender finishedRender(const fs::path& folder, int songCount) {
@@ -189,7 +187,7 @@ TEST(CompanionFiles, ANonFiniteValueStopsTheSequenceAtThatFile) {
     EXPECT_THROW(renderer::writeCompanionFiles(render), renderer::RenderError);
     // The two files before it stay; neither it, nor a temporary of it, nor the notes exist.
     EXPECT_TRUE(fs::exists(folder / "qc-report.json"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 2);
 }
 
 // A German locale (decimal comma) is built for the test, so that text written or read through
@@ -208,14 +206,10 @@ TEST(CommaDecimalLocale, ChangesNoNumberWrittenOrRead) {
                   category + "\n";
     }
     rawwav::writeFile(folder / "de_DE.source", source);
-    common::SubprocessOptions options;
-    options.executable = localedef.string();
-    options.arguments = {"-i", (folder / "de_DE.source").string(), "-f", "UTF-8",
-                         (folder / "de_DE.UTF-8").string()};
-    const common::CapturedRun built = common::runAndCapture(options, 1 << 16);
-    ASSERT_TRUE(!built.startError && built.status.succeeded())
-        << "localedef could not build de_DE from the locales package (run scripts/install-deps): "
-        << built.output;
+    ASSERT_EQ(testsupport::runProgram(localedef, {"-i", (folder / "de_DE.source").string(), "-f",
+                                                  "UTF-8", (folder / "de_DE.UTF-8").string()}),
+              "")
+        << "localedef could not build de_DE from the locales package (run scripts/install-deps)";
 
     const std::vector<TrackAnalysis> tracks = twoSongsWithEchoEnding();
     const renderer::EditNotes notes = {"Opening Song into Caf Closer - continuous DJ edit.mp3",
