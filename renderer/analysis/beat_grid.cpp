@@ -2,12 +2,286 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
+#include <cstdio>
+#include <cstdlib>
+#include <numbers>
+#include <numeric>
 #include <vector>
+
+#include "renderer/analysis/bar_lines.h"
+#include "renderer/analysis/beat_tracker.h"
+#include "renderer/analysis/onset_envelope.h"
 
 namespace renderer {
 namespace {
 
-constexpr std::ptrdiff_t kBeatsEachSide = 8;
+// Onset strengths at a fixed step: the fine envelope, or four of its values summed.
+struct Strengths {
+    const std::vector<float>& values;
+    double hopSeconds;
+};
+
+std::vector<float> coarsened(const std::vector<float>& values, size_t factor) {
+    std::vector<float> coarse(values.size() / factor, 0.0f);
+    for (size_t i = 0; i < coarse.size(); ++i) {
+        for (size_t k = 0; k < factor; ++k) coarse[i] += values[i * factor + k];
+    }
+    return coarse;
+}
+
+// The strengths folded at one period: the mean strength at each phase of the beat, phase 0
+// being the time of the first value. Smoothed over three bins, so that one value's chance peak
+// does not decide the phase.
+struct Fold {
+    double periodSeconds = 0.0;
+    std::vector<double> bins;
+
+    double binSeconds() const { return periodSeconds / static_cast<double>(bins.size()); }
+    size_t peakBin() const {
+        return static_cast<size_t>(std::max_element(bins.begin(), bins.end()) - bins.begin());
+    }
+    double peak() const { return bins[peakBin()]; }
+    double contrast() const {
+        const double mean =
+            std::accumulate(bins.begin(), bins.end(), 0.0) / static_cast<double>(bins.size());
+        return mean > 0.0 ? peak() / mean : 0.0;
+    }
+    // The strength `phaseSeconds` into the beat, read between bins.
+    double at(double phaseSeconds) const {
+        const auto count = static_cast<long long>(bins.size());
+        const double position = phaseSeconds / binSeconds() - 0.5;
+        const double below = std::floor(position);
+        const auto wrap = [count](long long i) { return static_cast<size_t>((i % count + count) % count); };
+        const auto i = static_cast<long long>(below);
+        const double weight = position - below;
+        return bins[wrap(i)] * (1.0 - weight) + bins[wrap(i + 1)] * weight;
+    }
+    // The phase of the strongest bin, refined between its neighbours.
+    double peakPhase() const {
+        const size_t top = peakBin();
+        const size_t count = bins.size();
+        const double left = bins[(top + count - 1) % count];
+        const double right = bins[(top + 1) % count];
+        const double curvature = left - 2.0 * bins[top] + right;
+        const double offset = curvature < 0.0 ? 0.5 * (left - right) / curvature : 0.0;
+        return (static_cast<double>(top) + 0.5 + offset) * binSeconds();
+    }
+};
+
+Fold fold(const Strengths& strengths, double periodSeconds) {
+    const size_t binCount = static_cast<size_t>(
+        std::max(8.0, std::round(periodSeconds / strengths.hopSeconds)));
+    Fold result{periodSeconds, std::vector<double>(binCount, 0.0)};
+    std::vector<int> counts(binCount, 0);
+    const double binsPerValue =
+        strengths.hopSeconds / periodSeconds * static_cast<double>(binCount);
+    for (size_t i = 0; i < strengths.values.size(); ++i) {
+        const double position = static_cast<double>(i) * binsPerValue;
+        const auto bin = std::min(binCount - 1, static_cast<size_t>(std::fmod(
+                                                    position, static_cast<double>(binCount))));
+        result.bins[bin] += strengths.values[i];
+        ++counts[bin];
+    }
+    for (size_t b = 0; b < binCount; ++b) {
+        if (counts[b] > 0) result.bins[b] /= counts[b];
+    }
+    std::vector<double> smooth(binCount);
+    for (size_t b = 0; b < binCount; ++b) {
+        smooth[b] = (result.bins[(b + binCount - 1) % binCount] + 2.0 * result.bins[b] +
+                     result.bins[(b + 1) % binCount]) /
+                    4.0;
+    }
+    result.bins = std::move(smooth);
+    return result;
+}
+
+// The period near `roughSeconds` at which the song folds sharpest, and how much sharper it folds
+// there than at the periods around it: a steady beat held over a whole song folds to a sharp
+// peak at its own period and smears a part in a thousand away from it; a texture without a beat
+// folds about as well, or as badly, at any period.
+struct PeriodFit {
+    double periodSeconds = 0.0;
+    double sharpness = 0.0;  // the peak's contrast over the median contrast around it
+};
+
+PeriodFit sharpestPeriod(const Strengths& strengths, double roughSeconds, double span) {
+    PeriodFit best{roughSeconds, 0.0};
+    double bestContrast = -1.0;
+    std::vector<double> contrasts;
+    const auto search = [&](double centre, double width, int steps) {
+        for (int i = -steps; i <= steps; ++i) {
+            const double period = centre * (1.0 + width * i / steps);
+            const double contrast = fold(strengths, period).contrast();
+            contrasts.push_back(contrast);
+            if (contrast > bestContrast) {
+                bestContrast = contrast;
+                best.periodSeconds = period;
+            }
+        }
+    };
+    search(roughSeconds, span, static_cast<int>(span * 2000.0));
+    const auto middle = contrasts.begin() + std::ssize(contrasts) / 2;
+    std::nth_element(contrasts.begin(), middle, contrasts.end());
+    best.sharpness = *middle > 0.0 ? bestContrast / *middle : 0.0;
+    search(best.periodSeconds, 0.001, 20);
+    return best;
+}
+
+// Stretches of the song compared with each other for the beat's phase.
+constexpr double kStretchSeconds = 12.0;
+// Fewer stretches than this say too little: a chance texture can agree with itself over two.
+constexpr int kFewestStretches = 4;
+
+// How alike the beat's phase is from one stretch of the song to the next: the stretches'
+// envelopes' first Fourier coefficients at the beat period, added up, over the sum of their
+// magnitudes. Near 1 when every stretch has its onsets at the same phase; about
+// 1 / sqrt(stretches) for onsets at random phases. 0 for too few stretches.
+double phaseCoherence(const Strengths& strengths, double periodSeconds) {
+    const auto perStretch = static_cast<size_t>(kStretchSeconds / strengths.hopSeconds);
+    const size_t count = strengths.values.size();
+    if (count / perStretch < static_cast<size_t>(kFewestStretches)) return 0.0;
+    std::complex<double> sum;
+    double magnitudes = 0.0;
+    const double radiansPerValue =
+        2.0 * std::numbers::pi * strengths.hopSeconds / periodSeconds;
+    for (size_t first = 0; first + perStretch <= count; first += perStretch) {
+        std::complex<double> stretch;
+        for (size_t i = first; i < first + perStretch; ++i) {
+            stretch += static_cast<double>(strengths.values[i]) *
+                       std::polar(1.0, radiansPerValue * static_cast<double>(i));
+        }
+        sum += stretch;
+        magnitudes += std::abs(stretch);
+    }
+    return magnitudes > 0.0 ? std::abs(sum) / magnitudes : 0.0;
+}
+
+struct Candidate {
+    PeriodFit fit;
+    double coherence = 0.0;
+};
+
+Candidate candidate(const Strengths& coarse, double roughSeconds, double span) {
+    Candidate c{sharpestPeriod(coarse, roughSeconds, span), 0.0};
+    c.coherence = phaseCoherence(coarse, c.fit.periodSeconds);
+    return c;
+}
+
+// Tempi outside these are another level of the same pulse (beats grouped, or subdivided).
+constexpr double kSlowestBpm = 50.0;
+constexpr double kFastestBpm = 200.0;
+// The tracker can lock to a pulse that shares only every second or third onset with the beat
+// (three beats heard as two, or four as three); the grid weighs these readings too.
+constexpr double kOtherReadings[] = {2.0 / 3.0, 3.0 / 4.0, 4.0 / 3.0, 3.0 / 2.0};
+// When every second beat is this nearly as strong as the beats between them, beats and half
+// beats cannot be told apart by their strength...
+constexpr double kAlikeBeatsShare = 0.7;
+// ...and the slower reading is taken while it is at least this fast: each of its beats is then
+// a beat of the faster reading too, where the faster reading's might fall on half beats.
+constexpr double kSlowestAmbiguousBpm = 80.0;
+
+// Another reading replaces the tracker's only when its phase holds clearly better through the
+// song: slower readings of the same pulse fold sharper, but they are no more coherent.
+constexpr double kClearlyMoreCoherent = 0.15;
+
+// Periods at which the envelope repeats most: the highest peaks of its autocorrelation between
+// the slowest and the fastest tempo. They catch a tempo the tracker missed by more than a few
+// per cent.
+std::vector<double> repeatingPeriods(const Strengths& coarse, size_t count) {
+    const auto shortest = static_cast<size_t>(60.0 / (2.0 * kFastestBpm) / coarse.hopSeconds);
+    const auto longest = static_cast<size_t>(60.0 / kSlowestBpm / coarse.hopSeconds);
+    const std::vector<float>& v = coarse.values;
+    if (v.size() < 2 * longest) return {};
+    double mean = 0.0;
+    for (const float value : v) mean += value;
+    mean /= static_cast<double>(v.size());
+    std::vector<double> correlation(longest + 2, 0.0);
+    for (size_t lag = shortest - 1; lag <= longest + 1; ++lag) {
+        double sum = 0.0;
+        for (size_t i = 0; i + lag < v.size(); ++i) sum += (v[i] - mean) * (v[i + lag] - mean);
+        correlation[lag] = sum / static_cast<double>(v.size() - lag);
+    }
+    std::vector<std::pair<double, size_t>> peaks;
+    for (size_t lag = shortest; lag <= longest; ++lag) {
+        if (correlation[lag] > correlation[lag - 1] && correlation[lag] >= correlation[lag + 1] &&
+            correlation[lag] > 0.0) {
+            peaks.emplace_back(correlation[lag], lag);
+        }
+    }
+    std::sort(peaks.rbegin(), peaks.rend());
+    std::vector<double> periods;
+    for (size_t i = 0; i < std::min(count, peaks.size()); ++i) {
+        periods.push_back(static_cast<double>(peaks[i].second) * coarse.hopSeconds);
+    }
+    return periods;
+}
+
+// The period that reads the song's pulse best: the tracker's rough period, the readings that
+// share every second or third onset with it, and the envelope's own most repeated periods.
+Candidate bestReading(const Strengths& coarse, double roughSeconds) {
+    Candidate best = candidate(coarse, roughSeconds, 0.04);
+    const auto consider = [&](double period, double span) {
+        const double tempo = 60.0 / period;
+        if (tempo < kSlowestBpm || tempo > 2.0 * kFastestBpm) return;
+        const Candidate other = candidate(coarse, period, span);
+        if (other.coherence > best.coherence + kClearlyMoreCoherent) best = other;
+    };
+    for (const double ratio : kOtherReadings) consider(roughSeconds * ratio, 0.02);
+    for (const double period : repeatingPeriods(coarse, 3)) consider(period, 0.02);
+    return best;
+}
+
+// How strong every second beat is against the strongest, on the fold at two beats.
+double alternateBeatShare(const Strengths& strengths, double periodSeconds) {
+    const Fold twoBeats = fold(strengths, 2.0 * periodSeconds);
+    return twoBeats.at(twoBeats.peakPhase() + periodSeconds) / twoBeats.peak();
+}
+
+// The fold peaks this long after the onsets it comes from: the energy follower's lag.
+constexpr double kEnvelopeLatencySeconds = 0.003;
+
+// A confidence of 0.5 at each measure's threshold, 1 well above it.
+constexpr double kTrustedCoherence = 0.40;
+constexpr double kTrustedSharpness = 1.25;
+
+double confidenceOf(const Candidate& c) {
+    return std::clamp(std::min(c.coherence / (2.0 * kTrustedCoherence),
+                               (c.fit.sharpness - 1.0) / (2.0 * (kTrustedSharpness - 1.0))),
+                      0.0, 1.0);
+}
+
+// The value of `folded` within a sixteenth of a beat of `phase` that is strongest.
+double strongestNear(const Fold& folded, double phase) {
+    double strongest = 0.0;
+    for (double offset = -folded.periodSeconds / 16.0; offset <= folded.periodSeconds / 16.0;
+         offset += folded.binSeconds() / 2.0) {
+        strongest = std::max(strongest, folded.at(phase + offset));
+    }
+    return strongest;
+}
+
+// The phase of the beat. The strongest phase of the whole fold is a beat or, in busy music where
+// guitars, bass and hi-hats play between the beats, just as often the half beat; of the two, the
+// beat is where the onsets and the weight low down agree best.
+double beatPhase(const OnsetEnvelope& envelope, double period) {
+    const Fold all = fold(Strengths{envelope.strength, envelope.hopSeconds}, period);
+    const Fold low = fold(Strengths{envelope.lowStrength, envelope.hopSeconds}, period);
+    const double peak = all.peakPhase();
+    const double half = std::fmod(peak + period / 2.0, period);
+    const auto weight = [&](double phase) {
+        return strongestNear(all, phase) * strongestNear(low, phase);
+    };
+    if (weight(half) <= weight(peak)) return peak;
+    // The half beat's own peak, as finely as the fold allows.
+    double best = half;
+    for (double offset = -period / 16.0; offset <= period / 16.0; offset += all.binSeconds() / 4.0) {
+        if (all.at(half + offset) > all.at(best)) best = half + offset;
+    }
+    return std::fmod(best + period, period);
+}
+
+bool debugging() { return std::getenv("SEAMFORGE_DEBUG_BEATS") != nullptr; }
 
 }  // namespace
 
@@ -15,37 +289,52 @@ double BeatGrid::nearestOnset(double seconds) const {
     return anchorSeconds + periodSeconds * std::round((seconds - anchorSeconds) / periodSeconds);
 }
 
-std::optional<BeatGrid> steadyBeatGrid(std::span<const double> beats, double aroundSeconds) {
-    const auto next = std::lower_bound(beats.begin(), beats.end(), aroundSeconds);
-    const std::span<const double> near(
-        std::max(beats.begin(), next - std::min(kBeatsEachSide, next - beats.begin())),
-        next + std::min(kBeatsEachSide, beats.end() - next));
-    if (std::ssize(near) < minimumGridBeats) return std::nullopt;
+double BarLines::nearestOnset(const BeatGrid& grid, double seconds) const {
+    const double bar = grid.periodSeconds * beatsPerBar;
+    return firstDownbeatSeconds + bar * std::round((seconds - firstDownbeatSeconds) / bar);
+}
 
-    std::vector<double> intervals;
-    for (size_t i = 1; i < near.size(); ++i) intervals.push_back(near[i] - near[i - 1]);
-    std::vector<double> sorted = intervals;
-    std::nth_element(sorted.begin(), sorted.begin() + std::ssize(sorted) / 2, sorted.end());
-    const double median = sorted[sorted.size() / 2];
-    if (!(median > 0.0)) return std::nullopt;
-    for (const double interval : intervals) {
-        if (std::abs(interval - median) > steadyIntervalTolerance * median) return std::nullopt;
-    }
+SongBeats analyseSongBeats(ConstSampleSpan samples, long long firstFrame, long long endFrame) {
+    const OnsetEnvelope envelope = onsetEnvelope(samples, firstFrame, endFrame);
+    SongBeats result;
+    const double rough = trackedBeatPeriod(envelope);
+    if (!(rough > 0.0)) return result;
+    const std::vector<float> coarseValues = coarsened(envelope.strength, 4);
+    const Strengths coarse{coarseValues, envelope.hopSeconds * 4};
+    const Strengths fine{envelope.strength, envelope.hopSeconds};
 
-    // Each beat's place on the grid is its index; the fit averages the tracker's step-sized
-    // jitter out of both the period and the phase.
-    const double n = static_cast<double>(near.size());
-    double sumIndex = 0.0, sumTime = 0.0, sumIndexIndex = 0.0, sumIndexTime = 0.0;
-    for (size_t i = 0; i < near.size(); ++i) {
-        const auto index = static_cast<double>(i);
-        sumIndex += index;
-        sumTime += near[i];
-        sumIndexIndex += index * index;
-        sumIndexTime += index * near[i];
+    Candidate reading = bestReading(coarse, rough);
+    double period = reading.fit.periodSeconds;
+    while (60.0 / period > kFastestBpm) period *= 2.0;
+    const double alternate = alternateBeatShare(fine, period);
+    if (alternate >= kAlikeBeatsShare && 60.0 / (2.0 * period) >= kSlowestAmbiguousBpm) {
+        period *= 2.0;
     }
-    const double period =
-        (n * sumIndexTime - sumIndex * sumTime) / (n * sumIndexIndex - sumIndex * sumIndex);
-    return BeatGrid{(sumTime - period * sumIndex) / n, period};
+    if (period != reading.fit.periodSeconds) reading = candidate(coarse, period, 0.01);
+    // The phase, the last digits of the period and the sharpness the confidence rests on, from
+    // the fine envelope.
+    reading.fit = sharpestPeriod(fine, reading.fit.periodSeconds, 0.04);
+    period = reading.fit.periodSeconds;
+    const double phase =
+        std::fmod(beatPhase(envelope, period) - kEnvelopeLatencySeconds + period, period);
+
+    result.tempoBpm = 60.0 / period;
+    result.confidence = confidenceOf(reading);
+    if (debugging()) {
+        std::fprintf(stderr,
+                     "beats: tracked %.2f BPM, read %.3f BPM, coherence %.3f, sharpness %.2f, "
+                     "alternate %.2f, confidence %.2f\n",
+                     60.0 / rough, result.tempoBpm, reading.coherence, reading.fit.sharpness,
+                     alternate, result.confidence);
+    }
+    if (result.confidence < trustedConfidence) return result;
+    const BeatGrid grid{envelope.startSeconds + phase, period};
+    result.grid = grid;
+    result.firstBeatSeconds = grid.anchorSeconds;
+    const BarEvidence bars = findBarLines(samples, envelope, grid);
+    result.barConfidence = bars.confidence;
+    if (bars.confidence >= trustedConfidence) result.bars = bars.lines;
+    return result;
 }
 
 }  // namespace renderer

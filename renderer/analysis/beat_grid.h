@@ -1,9 +1,12 @@
 #pragma once
-// A constant-tempo grid fitted to the beats around one moment of a song, when those beats are
-// steady enough to trust. Pure and thread-safe; never fails.
+// A song's beat grid: one tempo and one phase for the whole song, found with evidence from all
+// of it, and trusted only when the song's onsets keep to it from one stretch to the next. Pads,
+// speech, ambient sound and songs whose tempo drifts get no grid. Pure and thread-safe; never
+// fails.
 
 #include <optional>
-#include <span>
+
+#include "renderer/base/constants.h"
 
 namespace renderer {
 
@@ -16,14 +19,32 @@ struct BeatGrid {
     double nearestOnset(double seconds) const;
 };
 
-// Beats fewer than this around a moment say nothing about its tempo.
-inline constexpr int minimumGridBeats = 6;
-// How far one beat interval may stray from the median interval, as a fraction of it.
-inline constexpr double steadyIntervalTolerance = 0.05;
+// Where a trusted grid's bars start.
+struct BarLines {
+    double firstDownbeatSeconds = 0.0;  // file seconds, a beat of the grid
+    int beatsPerBar = 4;
 
-// Least-squares grid through the up to 8 beats before and 8 from `aroundSeconds` on (`beats`
-// ascending, in seconds). None when fewer than minimumGridBeats beats are there, or when any of
-// their intervals strays from the median interval by more than steadyIntervalTolerance.
-std::optional<BeatGrid> steadyBeatGrid(std::span<const double> beats, double aroundSeconds);
+    // The bar line nearest to `seconds` on `grid`.
+    double nearestOnset(const BeatGrid& grid, double seconds) const;
+};
+
+// What the analysis of one song found. The confidences and the tempo are measured on every song
+// with enough sound; `grid` and `bars` are there only when their confidence reaches
+// trustedConfidence.
+struct SongBeats {
+    std::optional<BeatGrid> grid;
+    std::optional<BarLines> bars;
+    double confidence = 0.0;     // 0 to 1, of the grid
+    double barConfidence = 0.0;  // 0 to 1, of the bar lines; 0 without a trusted grid
+    double tempoBpm = 0.0;       // the best constant tempo found, 0 when none could be measured
+    double firstBeatSeconds = 0.0;  // of a trusted grid: its first beat from the analysed start
+};
+
+// A grid, and bars on it, are trusted from this confidence on.
+inline constexpr double trustedConfidence = 0.5;
+
+// The beats of frames [firstFrame, endFrame) of the interleaved stereo `samples` (clamped to the
+// song): pass the song from its first note on, so that silence before it is not analysed.
+SongBeats analyseSongBeats(ConstSampleSpan samples, long long firstFrame, long long endFrame);
 
 }  // namespace renderer

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "renderer/analysis/beat_grid.h"
 #include "renderer/analysis/zero_crossing.h"
 
 namespace renderer {
@@ -14,27 +13,39 @@ namespace {
 constexpr long long kSearchRadiusFrames = (snapWindowFrames - 2) / 2;
 constexpr long long kCentreBeforeOnsetFrames = snapWindowFrames - kSearchRadiusFrames;
 
-}  // namespace
-
-BeatSnap snapToBeat(ConstSampleSpan samples, long long cutFrame, std::span<const double> beats) {
-    const double cutSeconds = static_cast<double>(cutFrame) / targetSampleRate;
-    const std::optional<BeatGrid> grid = steadyBeatGrid(beats, cutSeconds);
-    if (!grid) return {cutFrame, std::nullopt, snapNoSteadyBeat};
-
-    // The beat whose window lies nearest the cut.
-    const double centreBefore = static_cast<double>(kCentreBeforeOnsetFrames) / targetSampleRate;
-    const double onset = grid->nearestOnset(cutSeconds + centreBefore);
-    const auto onsetFrame = static_cast<long long>(std::llround(onset * targetSampleRate));
+// The cut just before `onsetSeconds`, when that is no further from `cutFrame` than `reach`.
+std::optional<long long> cutBefore(ConstSampleSpan samples, long long cutFrame,
+                                   double onsetSeconds, double reachSeconds) {
+    const auto onsetFrame = static_cast<long long>(std::llround(onsetSeconds * targetSampleRate));
     // The radius is given in seconds and truncated to frames; half a frame more keeps it whole.
     const long long frame = nearestZeroCrossingFrame(
         samples, onsetFrame - kCentreBeforeOnsetFrames,
         (static_cast<double>(kSearchRadiusFrames) + 0.5) / targetSampleRate);
-
     const double moveSeconds = static_cast<double>(std::abs(frame - cutFrame)) / targetSampleRate;
-    if (moveSeconds > std::min(grid->periodSeconds / 2.0, maximumSnapSeconds)) {
-        return {cutFrame, grid->tempoBpm(), snapTooFar};
+    if (moveSeconds > reachSeconds) return std::nullopt;
+    return frame;
+}
+
+}  // namespace
+
+BeatSnap snapToGrid(ConstSampleSpan samples, long long cutFrame, const SongBeats& beats,
+                    SnapUnit unit) {
+    if (!beats.grid) return {cutFrame, std::nullopt, snapNoSteadyBeat, {}};
+    const BeatGrid& grid = *beats.grid;
+    // The onset whose window lies nearest the cut.
+    const double centre = static_cast<double>(cutFrame + kCentreBeforeOnsetFrames) / targetSampleRate;
+    if (unit == SnapUnit::bar && beats.bars) {
+        const double bar = grid.periodSeconds * beats.bars->beatsPerBar;
+        if (const auto frame = cutBefore(samples, cutFrame, beats.bars->nearestOnset(grid, centre),
+                                         std::min(bar / 2.0, maximumBarSnapSeconds))) {
+            return {*frame, grid.tempoBpm(), {}, snappedToBar};
+        }
     }
-    return {frame, grid->tempoBpm(), {}};
+    if (const auto frame = cutBefore(samples, cutFrame, grid.nearestOnset(centre),
+                                     std::min(grid.periodSeconds / 2.0, maximumSnapSeconds))) {
+        return {*frame, grid.tempoBpm(), {}, snappedToBeat};
+    }
+    return {cutFrame, grid.tempoBpm(), snapTooFar, {}};
 }
 
 }  // namespace renderer

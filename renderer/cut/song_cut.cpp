@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "audio/large_buffer.h"
-#include "renderer/analysis/beat_tracker.h"
+#include "renderer/analysis/beat_grid.h"
 #include "renderer/analysis/first_note.h"
 #include "renderer/analysis/signal_analysis.h"
 #include "renderer/analysis/zero_crossing.h"
@@ -117,34 +117,27 @@ std::vector<int16_t> cutSegment(ConstSampleSpan samples, long long startFrame,
     return segment;
 }
 
-// Seconds of song analysed on each side of a cut for its beat.
-constexpr double kBeatContextSeconds = 15.0;
-
 CutBeatSnap cutBeatSnap(long long fromFrame, const BeatSnap& snap) {
     return {framesToSeconds(fromFrame), framesToSeconds(snap.frame), snap.tempoBpm,
-            std::string(snap.keptBecause)};
+            std::string(snap.keptBecause), std::string(snap.snappedTo)};
 }
 
 CutBeatSnap keptCut(long long frame) {
-    return {framesToSeconds(frame), framesToSeconds(frame), std::nullopt, std::string(snapOff)};
+    return {framesToSeconds(frame), framesToSeconds(frame), std::nullopt, std::string(snapOff), {}};
 }
 
-// Both cuts moved to their beats. Cuts close enough for their contexts to overlap share one
-// analysis, which then costs less than two. The silence before the first note is left out: the
-// tracker would lay beats of its own over it.
-std::pair<BeatSnap, BeatSnap> snapCutsToBeat(ConstSampleSpan samples, long long firstFrame,
-                                             long long startFrame, long long endFrame) {
-    const long long context = secondsToFrames(kBeatContextSeconds);
-    const auto beatsBetween = [&](long long from, long long to) {
-        return trackBeats(samples, std::max(from, firstFrame), to);
-    };
-    if (endFrame - startFrame <= 2 * context) {
-        const std::vector<double> beats = beatsBetween(startFrame - context, endFrame + context);
-        return {snapToBeat(samples, startFrame, beats), snapToBeat(samples, endFrame, beats)};
+TrackGrid trackGrid(const SongBeats& beats) {
+    TrackGrid grid;
+    grid.trusted = beats.grid.has_value();
+    grid.confidence = beats.confidence;
+    grid.tempoBpm = beats.tempoBpm;
+    grid.barConfidence = beats.barConfidence;
+    if (beats.grid) grid.firstBeatFileTime = beats.firstBeatSeconds;
+    if (beats.bars) {
+        grid.firstDownbeatFileTime = beats.bars->firstDownbeatSeconds;
+        grid.beatsPerBar = beats.bars->beatsPerBar;
     }
-    const std::vector<double> startBeats = beatsBetween(startFrame - context, startFrame + context);
-    const std::vector<double> endBeats = beatsBetween(endFrame - context, endFrame + context);
-    return {snapToBeat(samples, startFrame, startBeats), snapToBeat(samples, endFrame, endBeats)};
+    return grid;
 }
 
 TrackAnalysis trackAnalysis(const TrackJob& track, int songNumber, double duration,
@@ -168,7 +161,7 @@ TrackAnalysis trackAnalysis(const TrackJob& track, int songNumber, double durati
 }  // namespace
 
 SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, int songCount,
-                const EndingPlan& ending, bool onTheBeat) {
+                const EndingPlan& ending, const CutSnap& snap) {
     const auto frames = static_cast<long long>(samples.size() / targetChannels);
     if (frames < 1)
         throw RenderError("Track " + std::to_string(songNumber) + " has no audio to cut.");
@@ -180,12 +173,21 @@ SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, 
         nearestZeroCrossingFrame(samples, secondsToFrames(targets.startFileTime));
     const long long crossingEnd =
         nearestZeroCrossingFrame(samples, secondsToFrames(targets.endFileTime));
-    TrackBeatSnap beatSnap{keptCut(crossingStart), keptCut(crossingEnd)};
+    TrackBeatSnap beatSnap;
+    beatSnap.start = keptCut(crossingStart);
+    beatSnap.end = keptCut(crossingEnd);
     long long startFrame = crossingStart;
     long long endFrame = crossingEnd;
-    if (onTheBeat) {
-        const auto [start, end] = snapCutsToBeat(samples, firstFrame, crossingStart, crossingEnd);
-        beatSnap = {cutBeatSnap(crossingStart, start), cutBeatSnap(crossingEnd, end)};
+    if (snap.enabled) {
+        // The whole song from its first note: the silence before it would get beats of its own.
+        const SongBeats beats = analyseSongBeats(samples, firstFrame, frames);
+        const BeatSnap start = snapToGrid(samples, crossingStart, beats, snap.unit);
+        const BeatSnap end = snapToGrid(samples, crossingEnd, beats, snap.unit);
+        beatSnap.start = cutBeatSnap(crossingStart, start);
+        beatSnap.end = cutBeatSnap(crossingEnd, end);
+        beatSnap.unit = snap.unit == SnapUnit::bar ? "bar" : "beat";
+        beatSnap.barRequestedBy = snap.unit == SnapUnit::bar ? snap.barRequestedBy : "";
+        beatSnap.grid = trackGrid(beats);
         startFrame = start.frame;
         endFrame = end.frame;
     }

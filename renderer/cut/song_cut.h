@@ -5,9 +5,11 @@
 // describes all of it. Pure; single song.
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "renderer/base/constants.h"
+#include "renderer/cut/beat_snap.h"
 #include "renderer/cut/track_analysis.h"
 #include "renderer/job/render_job.h"
 
@@ -17,6 +19,13 @@ namespace renderer {
 inline constexpr long long minimumCutFrames = static_cast<long long>(targetSampleRate * 0.25);
 // Latest start target, before the end of the file, in seconds.
 inline constexpr double startGuardSeconds = 0.1;
+
+// What a song's cuts move to after their zero crossings.
+struct CutSnap {
+    bool enabled = false;         // move the cuts at all
+    SnapUnit unit = SnapUnit::beat;
+    std::string barRequestedBy;   // "choice" or "note" for bars
+};
 
 struct SongCut {
     std::vector<int16_t> segment;  // interleaved stereo, cut, padded and ramped
@@ -29,11 +38,11 @@ struct SongCut {
 };
 
 // Cuts the decoded song `samples` (targetSampleRate stereo) for song number `songNumber`
-// (1-based) of `songCount`; with `onTheBeat` both cuts then move to just before their nearest
-// beat where the beat is steady (beat_snap.h). Throws RenderError "Track N needs a clear start
+// (1-based) of `songCount`; with a snap enabled both cuts then move to just before their
+// nearest beat or bar line where the song has a trusted grid (beat_snap.h). Throws RenderError "Track N needs a clear start
 // time." when the typed start does not parse, and "Track N has no audio to cut." when the song
 // holds no whole frame.
 SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, int songCount,
-                const EndingPlan& ending, bool onTheBeat = false);
+                const EndingPlan& ending, const CutSnap& snap = {});
 
 }  // namespace renderer

@@ -32,6 +32,13 @@ bool requiredBool(const json& object, const char* key) {
     return value.get<bool>();
 }
 
+bool optionalBool(const json& object, const char* key) {
+    const auto found = object.find(key);
+    if (found == object.end() || found->is_null()) return false;
+    if (!found->is_boolean()) throwUnreadable(std::string("\"") + key + "\" must be true or false.");
+    return found->get<bool>();
+}
+
 TrackJob decodeTrack(const json& value, size_t position) {
     const std::string where = "track " + std::to_string(position + 1) + ": ";
     if (!value.is_object()) throwUnreadable(where + "must be an object.");
@@ -69,11 +76,8 @@ RenderJob decodeRenderJob(std::string_view jsonText) {
         if (!effect->is_string()) throwUnreadable("\"finalEndingEffect\" must be a string.");
         job.finalEndingEffect = effect->get<std::string>();
     }
-    const auto snap = root.find("snapToBeat");
-    if (snap != root.end() && !snap->is_null()) {
-        if (!snap->is_boolean()) throwUnreadable("\"snapToBeat\" must be true or false.");
-        job.snapToBeat = snap->get<bool>();
-    }
+    job.snapToBeat = optionalBool(root, "snapToBeat");
+    job.snapToBar = optionalBool(root, "snapToBar");
     const json& tracks = requiredValue(root, "tracks", "");
     if (!tracks.is_array()) throwUnreadable("\"tracks\" must be an array.");
     for (size_t i = 0; i < tracks.size(); ++i) job.tracks.push_back(decodeTrack(tracks[i], i));

@@ -1,7 +1,7 @@
 #pragma once
 // The render job: the renderer's only input, one JSON object (keys in any order,
-// unknown keys ignored, every listed key required except "finalEndingEffect" and
-// "snapToBeat").
+// unknown keys ignored, every listed key required except "finalEndingEffect", "snapToBeat"
+// and "snapToBar").
 
 #include <optional>
 #include <string>
@@ -27,6 +27,7 @@ struct RenderJob {
     std::optional<std::string> finalEndingEffect;
     std::vector<TrackJob> tracks;
     bool snapToBeat = false;  // move every cut to just before its nearest beat
+    bool snapToBar = false;   // ...or bar line, where the song's bars are trusted
 };
 
 // Throws std::runtime_error with a one-line description when the text is not JSON,

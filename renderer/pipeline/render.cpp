@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "audio/wav_file.h"
+#include "common/note_requests.h"
 #include "common/text.h"
 #include "renderer/base/leftovers.h"
 #include "renderer/base/log.h"
@@ -103,6 +104,15 @@ private:
     std::counting_semaphore<>& slots_;
 };
 
+// Bars when the job asks for them, or when cuts on the beat are asked and the song's note asks
+// for the bar line.
+CutSnap cutSnap(const RenderJob& job, const TrackJob& track) {
+    if (job.snapToBar) return {true, SnapUnit::bar, "choice"};
+    if (!job.snapToBeat) return {};
+    if (common::readNoteRequests(track.note).onTheBar) return {true, SnapUnit::bar, "note"};
+    return {true, SnapUnit::beat, ""};
+}
+
 SourceOnDisk decodeSong(const TrackJob& track, int songNumber, const WorkFolder& workFolder) {
     const TimelineStage stage("decode song " + std::to_string(songNumber));
     requireSourceFile(track);
@@ -125,7 +135,7 @@ SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan&
     throwIfStopRequested();
     const TimelineStage stage("cut song " + std::to_string(songNumber));
     return cutSong(song.samples, track, songNumber, static_cast<int>(job.tracks.size()), ending,
-                   job.snapToBeat);
+                   cutSnap(job, track));
 }
 
 CutSongs cutEverySong(const RenderJob& job, const EndingPlan& ending,

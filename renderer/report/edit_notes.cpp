@@ -50,16 +50,40 @@ std::string minutesAndSeconds(double seconds) {
 }
 
 // "Song 1 ends on the beat at 0:12.480 (0.112 s after the typed 0:12.368), 124 BPM.", in
-// times after musical zero, as the user typed them; nothing when the cut did not move.
+// times after musical zero, as the user typed them; "on the bar" for a bar line; nothing when
+// the cut did not move.
 std::optional<std::string> beatLine(const TrackAnalysis& track, const CutBeatSnap& snap,
                                     std::string_view verb, double requested, bool typed) {
     if (!snap.keptBecause.empty() || !snap.tempoBpm) return std::nullopt;
     const double onBeat = snap.toFileTime - track.firstNoteTime;
     const double moved = onBeat - requested;
-    return "- Song " + std::to_string(track.track) + " " + std::string(verb) + " on the beat at " +
+    const std::string_view place = snap.snappedTo == "bar" ? " on the bar at " : " on the beat at ";
+    return "- Song " + std::to_string(track.track) + " " + std::string(verb) + std::string(place) +
            minutesAndSeconds(onBeat) + " (" + fixedDecimals(std::abs(moved), 3) + " s " +
            (moved < 0.0 ? "before" : "after") + " the " + (typed ? "typed " : "planned ") +
            minutesAndSeconds(requested) + "), " + fixedDecimals(*snap.tempoBpm, 0) + " BPM.";
+}
+
+// Why a song's cuts did not go where the job asked: no steady beat at all, or bars asked for
+// that the song does not show clearly.
+std::optional<std::string> gridLine(const TrackAnalysis& track) {
+    const TrackBeatSnap& snap = track.beatSnap;
+    if (!snap.grid) return std::nullopt;
+    const std::string song = "- Song " + std::to_string(track.track) + " " + track.name;
+    if (!snap.grid->trusted) {
+        return song + ": no steady beat found, so its cuts stay on the nearest zero crossing.";
+    }
+    const bool barAsked = snap.unit == "bar";
+    const bool onBeatInstead = snap.start.snappedTo == "beat" || snap.end.snappedTo == "beat";
+    if (barAsked && onBeatInstead) {
+        const std::string asked = snap.barRequestedBy == "note" ? "its note asks for the bar line"
+                                                                : "cuts on the bar were chosen";
+        const std::string why = snap.grid->firstDownbeatFileTime
+                                    ? "the nearest bar line lies too far"
+                                    : "its bar lines are not clear enough to trust";
+        return song + ": " + asked + ", but " + why + ", so it is cut on the beat instead.";
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -87,6 +111,7 @@ std::string editNotesText(const EditNotes& notes) {
               beatLine(track, track.beatSnap.end, "ends", track.requestedEnd, endTyped)}) {
             if (line) lines.push_back(*line);
         }
+        if (const std::optional<std::string> line = gridLine(track)) lines.push_back(*line);
     }
     lines.insert(lines.end(), {
                                   "",

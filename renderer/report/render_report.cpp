@@ -20,10 +20,25 @@ nlohmann::json cutBeatSnapJson(const CutBeatSnap& snap) {
     };
     if (snap.tempoBpm) json["tempoBpm"] = *snap.tempoBpm;
     if (!snap.keptBecause.empty()) json["keptBecause"] = snap.keptBecause;
+    if (!snap.snappedTo.empty()) json["snappedTo"] = snap.snappedTo;
     return json;
 }
 
-// The track's tempo is the one found at its start, else at its end.
+nlohmann::json gridJson(const TrackGrid& grid) {
+    nlohmann::json json = {
+        {"trusted", grid.trusted},
+        {"confidence", grid.confidence},
+        {"barsTrusted", grid.firstDownbeatFileTime.has_value()},
+        {"barConfidence", grid.barConfidence},
+    };
+    if (grid.tempoBpm > 0.0) json["tempoBpm"] = grid.tempoBpm;
+    if (grid.firstBeatFileTime) json["firstBeatFileTime"] = *grid.firstBeatFileTime;
+    if (grid.firstDownbeatFileTime) json["firstDownbeatFileTime"] = *grid.firstDownbeatFileTime;
+    if (grid.firstDownbeatFileTime) json["beatsPerBar"] = grid.beatsPerBar;
+    return json;
+}
+
+// The track's tempo is its trusted grid's, as the cuts report it.
 nlohmann::json beatSnapJson(const TrackBeatSnap& snap) {
     nlohmann::json json = {{"start", cutBeatSnapJson(snap.start)},
                            {"end", cutBeatSnapJson(snap.end)}};
@@ -31,6 +46,9 @@ nlohmann::json beatSnapJson(const TrackBeatSnap& snap) {
             snap.start.tempoBpm ? snap.start.tempoBpm : snap.end.tempoBpm) {
         json["tempoBpm"] = *tempo;
     }
+    if (!snap.unit.empty()) json["unit"] = snap.unit;
+    if (!snap.barRequestedBy.empty()) json["barRequestedBy"] = snap.barRequestedBy;
+    if (snap.grid) json["grid"] = gridJson(*snap.grid);
     return json;
 }
 

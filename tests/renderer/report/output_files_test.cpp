@@ -39,7 +39,11 @@ std::vector<TrackAnalysis> twoSongsWithEchoEnding() {
          .selectedEndFileTime = 63.7,
          .finalFadeStartFileTime = {},
          .note = {},
-         .beatSnap = {.start = {1.2004, 1.1904, 128.0, ""}, .end = {63.7, 63.7, 92.0, "too far"}}},
+         .beatSnap = {.start = {1.2004, 1.1904, 128.0, "", "beat"},
+                      .end = {63.7, 63.7, 128.0, "too far", ""},
+                      .unit = "beat",
+                      .barRequestedBy = "",
+                      .grid = renderer::TrackGrid{true, 0.8, 128.0, 0.4417, {}, 0, 0.2}}},
         {.track = 2,
          .name = "Caf\u00e9 / Closer",
          .path = {},
@@ -52,8 +56,11 @@ std::vector<TrackAnalysis> twoSongsWithEchoEnding() {
          .finalFadeStartFileTime = 95.0004,
          .finalEndingEffect = "Echo/Fade",
          .note = {},
-         .beatSnap = {.start = {12.3456, 12.3456, {}, "no steady beat"},
-                      .end = {95.1, 95.0004, 124.4, ""}}},
+         .beatSnap = {.start = {12.3456, 12.3456, 124.4, "too far", ""},
+                      .end = {95.1, 95.0004, 124.4, "", "bar"},
+                      .unit = "bar",
+                      .barRequestedBy = "note",
+                      .grid = renderer::TrackGrid{true, 0.9, 124.4, 0.3, 1.265, 4, 0.7}}},
     };
 }
 
@@ -72,7 +79,7 @@ void expectNotesOfTwoSongs(const std::string& notes) {
           "starts at 95.000s and renders through 99.000s.\n",
           "- Song 1 starts on the beat at -0:00.010 (0.010 s before the typed 0:00.000), 128 "
           "BPM.\n",
-          "- Song 2 ends on the beat at 1:35.000 (0.112 s after the typed 1:34.888), 124 BPM.\n",
+          "- Song 2 ends on the bar at 1:35.000 (0.112 s after the typed 1:34.888), 124 BPM.\n",
           "\nQC:\n- Exported one 320 kbps MP3.\n"}) {
         const size_t found = notes.find(part, at);
         ASSERT_NE(found, std::string::npos) << part << " after byte " << at << " of\n" << notes;
@@ -83,7 +90,7 @@ void expectNotesOfTwoSongs(const std::string& notes) {
     for (size_t p = notes.find("on the beat"); p != std::string::npos;
          p = notes.find("on the beat", p + 1))
         ++beatLines;
-    EXPECT_EQ(beatLines, 2u) << "a kept cut has no beat line";
+    EXPECT_EQ(beatLines, 1u) << "a kept cut has no beat line";
     EXPECT_TRUE(notes.ends_with(".\n") && !notes.ends_with("\n\n"));
 }
 
@@ -159,12 +166,19 @@ TEST(CompanionFiles, WriteEveryKeyWithItsTypeAndValue) {
     EXPECT_EQ(tracks[0]["name"], "Opening Song");
     EXPECT_EQ(tracks[0]["finalEndingEffect"], "Off");
     EXPECT_EQ(tracks[1]["finalFadeStartFileTime"], 95.0004);
-    // A moved cut has no reason to stay; the track's tempo is its start's, else its end's.
+    // A moved cut says what it snapped to and a kept one why it stayed; the grid gives its
+    // first downbeat only where the bars are trusted.
     EXPECT_EQ(tracks[1]["beatSnap"], json::parse(R"({"tempoBpm": 124.4,
         "start": {"moved": false, "fromFileTime": 12.3456, "toFileTime": 12.3456,
-                  "keptBecause": "no steady beat"},
-        "end": {"moved": true, "fromFileTime": 95.1, "toFileTime": 95.0004, "tempoBpm": 124.4}})"));
-    EXPECT_EQ(tracks[0]["beatSnap"]["tempoBpm"], 128.0);
+                  "tempoBpm": 124.4, "keptBecause": "too far"},
+        "end": {"moved": true, "fromFileTime": 95.1, "toFileTime": 95.0004, "tempoBpm": 124.4,
+                "snappedTo": "bar"},
+        "unit": "bar", "barRequestedBy": "note",
+        "grid": {"trusted": true, "confidence": 0.9, "tempoBpm": 124.4, "firstBeatFileTime": 0.3,
+                 "firstDownbeatFileTime": 1.265, "beatsPerBar": 4, "barsTrusted": true,
+                 "barConfidence": 0.7}})"));
+    EXPECT_EQ(tracks[0]["beatSnap"]["grid"]["barsTrusted"], false);
+    EXPECT_FALSE(tracks[0]["beatSnap"]["grid"].contains("firstDownbeatFileTime"));
     EXPECT_EQ(tracks[0]["beatSnap"]["end"]["keptBecause"], "too far");
     expectNotesOfTwoSongs(readWholeFile(folder / "edit-notes.md"));
 }

@@ -1,0 +1,22 @@
+#pragma once
+// Which beat of a trusted grid starts the bars: the beat where the song's spectrum changes most
+// (a new chord, a new bass note, a crash on the one) and that hits hardest low down, read over
+// the whole song. Pure and thread-safe; never fails.
+
+#include "renderer/analysis/beat_grid.h"
+#include "renderer/analysis/onset_envelope.h"
+
+namespace renderer {
+
+struct BarEvidence {
+    BarLines lines;
+    // 0 to 1: how far the chosen beat of the bar stands out from the next best.
+    double confidence = 0.0;
+};
+
+// Bars of four beats on `grid`, from the interleaved stereo `samples` and the `envelope` the grid
+// was found in.
+BarEvidence findBarLines(ConstSampleSpan samples, const OnsetEnvelope& envelope,
+                         const BeatGrid& grid);
+
+}  // namespace renderer
