@@ -728,10 +728,6 @@ Writing final notes and closing. This should finish shortly.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Snap cuts to the beat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1055,6 +1051,10 @@ Writing final notes and closing. This should finish shortly.</source>
         <source>Status</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Snap cuts to</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Songs</name>
@@ -1139,15 +1139,7 @@ Writing final notes and closing. This should finish shortly.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>On</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Moves each cut to just before the nearest beat when the song has a steady beat.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1320,6 +1312,22 @@ Writing final notes and closing. This should finish shortly.</source>
     </message>
     <message>
         <source>Song order updated. Add timing notes, then choose an output folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cuts move to just before the nearest steady beat, at most half a beat. A song whose note asks for the bar line has its cuts moved to its bars.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cuts move to just before the nearest bar line, at most half a bar or 1.2 seconds. Where a song&apos;s bars are unclear, its cuts move to the beat.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

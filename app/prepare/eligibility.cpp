@@ -40,7 +40,8 @@ LocalEngineEligibility localEngineEligibility(const WizardState& state,
     job.outputFolder = outputFolder;
     job.finalFadeOut = state.finalEndingEffect != common::FinalEndingEffect::none;
     job.finalEndingEffect = QString::fromUtf8(common::rawValue(state.finalEndingEffect));
-    job.snapToBeat = state.snapToBeat;
+    job.snapToBeat = state.snapCutsTo != songs::SnapCutsTo::off;
+    job.snapToBar = state.snapCutsTo == songs::SnapCutsTo::bar;
 
     for (int index = 0; index < total; ++index) {
         const songs::TrackFile& track = state.tracks[static_cast<size_t>(index)];

@@ -28,6 +28,7 @@ std::string encodeRenderJob(const RenderJob& job) {
     object["finalFadeOut"] = job.finalFadeOut;
     object["finalEndingEffect"] = utf8(job.finalEndingEffect);
     if (job.snapToBeat) object["snapToBeat"] = true;
+    if (job.snapToBeat && job.snapToBar) object["snapToBar"] = true;
     nlohmann::ordered_json tracks = nlohmann::ordered_json::array();
     for (const TrackJob& track : job.tracks) tracks.push_back(encodeTrack(track));
     object["tracks"] = std::move(tracks);

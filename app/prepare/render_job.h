@@ -21,7 +21,10 @@ struct RenderJob {
     QString outputFolder;
     bool finalFadeOut = true;
     QString finalEndingEffect;
-    bool snapToBeat = false;  // written only when true, so a job without it reads as before
+    // Each written only when true, so a job without them reads as before. "snapToBar" comes
+    // only with "snapToBeat": the renderer falls back to the beat where bars are unclear.
+    bool snapToBeat = false;
+    bool snapToBar = false;
     std::vector<TrackJob> tracks;
 };
 

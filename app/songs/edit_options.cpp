@@ -102,18 +102,54 @@ const std::array<AIProviderConnection, 4>& AIProviderConnection::all() {
     return providers;
 }
 
-QString snapToBeatTitle(bool snapToBeat) {
-    return snapToBeat ? QCoreApplication::translate("Songs", "On")
-                      : QCoreApplication::translate("Songs", "Off");
+QString id(SnapCutsTo snap) {
+    switch (snap) {
+        case SnapCutsTo::beat:
+            return QStringLiteral("beat");
+        case SnapCutsTo::bar:
+            return QStringLiteral("bar");
+        case SnapCutsTo::off:
+            return QStringLiteral("off");
+    }
+    return QStringLiteral("beat");
 }
 
-QString snapToBeatDetail(bool snapToBeat) {
-    return snapToBeat ? QCoreApplication::translate(
-                            "Songs",
-                            "Moves each cut to just before the nearest beat when the "
-                            "song has a steady beat.")
-                      : QCoreApplication::translate(
-                            "Songs", "Cuts stay on the nearest zero crossing to the typed times.");
+QString title(SnapCutsTo snap) {
+    switch (snap) {
+        case SnapCutsTo::beat:
+            return QCoreApplication::translate("Songs", "Beat");
+        case SnapCutsTo::bar:
+            return QCoreApplication::translate("Songs", "Bar");
+        case SnapCutsTo::off:
+            return QCoreApplication::translate("Songs", "Off");
+    }
+    return {};
+}
+
+QString detail(SnapCutsTo snap) {
+    switch (snap) {
+        case SnapCutsTo::beat:
+            return QCoreApplication::translate(
+                "Songs",
+                "Cuts move to just before the nearest steady beat, at most half a beat. A song "
+                "whose note asks for the bar line has its cuts moved to its bars.");
+        case SnapCutsTo::bar:
+            return QCoreApplication::translate(
+                "Songs",
+                "Cuts move to just before the nearest bar line, at most half a bar or 1.2 "
+                "seconds. Where a song's bars are unclear, its cuts move to the beat.");
+        case SnapCutsTo::off:
+            return QCoreApplication::translate(
+                "Songs", "Cuts stay on the nearest zero crossing to the typed times.");
+    }
+    return {};
+}
+
+std::optional<SnapCutsTo> snapCutsToFromRawValue(const QString& raw) {
+    for (const SnapCutsTo snap : kAllSnapCutsTo) {
+        if (id(snap) == raw) return snap;
+    }
+    return std::nullopt;
 }
 
 QString title(common::FinalEndingEffect effect) {

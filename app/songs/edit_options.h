@@ -1,11 +1,13 @@
 #pragma once
-// The per-edit choices: edit approach, AI assist mode and the provider links.
+// The per-edit choices: edit approach, AI assist mode, the provider links, where cuts snap
+// and the ending effect.
 
 #include <QString>
 #include <array>
 #include <optional>
 
 #include "app/state/ai_assist_mode.h"
+#include "app/state/snap_cuts_to.h"
 #include "common/final_ending_effect.h"
 
 namespace app::songs {
@@ -36,9 +38,11 @@ struct AIProviderConnection {
     static const std::array<AIProviderConnection, 4>& all();
 };
 
-// The beat-snap choice as the Step 3 buttons show it: "On" or "Off", and what it does.
-QString snapToBeatTitle(bool snapToBeat);
-QString snapToBeatDetail(bool snapToBeat);
+// The snap choice as the Step 3 buttons show it: "Beat", "Bar" or "Off", and what it does.
+QString id(SnapCutsTo snap);  // the raw value stored in the preferences: "beat", "bar", "off"
+QString title(SnapCutsTo snap);
+QString detail(SnapCutsTo snap);
+std::optional<SnapCutsTo> snapCutsToFromRawValue(const QString& raw);
 
 // An ending effect as the Step 3 buttons show it.
 QString title(common::FinalEndingEffect effect);

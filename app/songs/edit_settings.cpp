@@ -18,7 +18,12 @@ namespace {
 
 const QString kAIAssistModeKey = QStringLiteral("reelhopperAIAssistMode");
 const QString kFinalEndingEffectKey = QStringLiteral("tunewrightFinalEndingEffect");
+// Where cuts snap lives under two keys so that a build that knows only On and Off keeps its
+// meaning: the older key says whether cuts snap at all ("true" for Beat and Bar), the newer
+// one which of the two. A build that knows only the older key may change it without touching
+// the newer one, so the older key decides On or Off and the newer one only refines On.
 const QString kSnapToBeatKey = QStringLiteral("tunewrightSnapToBeat");
+const QString kSnapCutsToKey = QStringLiteral("tunewrightSnapCutsTo");
 const QString kDefaultStartTime = QStringLiteral("0:00");
 
 // An untouched note is replaced when songs change places; the user's own words stay.
@@ -33,6 +38,16 @@ void storeSetting(WizardState& state, QHash<QString, QString>& settings, const Q
     const auto existing = settings.constFind(path);
     if (existing == settings.constEnd() || *existing != text) state.completedOutputFolder.reset();
     settings.insert(path, text);
+}
+
+std::optional<SnapCutsTo> storedSnapCutsTo(const PlatformServices& services) {
+    const QString snapsAtAll = services.preference(kSnapToBeatKey).value_or(QString());
+    const QString which = services.preference(kSnapCutsToKey).value_or(QString());
+    if (snapsAtAll == QLatin1String("false")) return SnapCutsTo::off;
+    if (snapsAtAll == QLatin1String("true")) {
+        return which == id(SnapCutsTo::bar) ? SnapCutsTo::bar : SnapCutsTo::beat;
+    }
+    return snapCutsToFromRawValue(which);
 }
 
 std::optional<int> firstPosition(const std::vector<TrackFile>& tracks, const QString& path) {
@@ -128,12 +143,14 @@ void EditSettings::chooseFinalEndingEffect(common::FinalEndingEffect effect) {
     context_.notifyChanged();
 }
 
-void EditSettings::chooseSnapToBeat(bool snapToBeat) {
+void EditSettings::chooseSnapCutsTo(SnapCutsTo snap) {
     WizardState& state = context_.state();
-    if (snapToBeat != state.snapToBeat) state.completedOutputFolder.reset();
-    state.snapToBeat = snapToBeat;
-    context_.services().setPreference(
-        kSnapToBeatKey, snapToBeat ? QStringLiteral("true") : QStringLiteral("false"));
+    if (snap != state.snapCutsTo) state.completedOutputFolder.reset();
+    state.snapCutsTo = snap;
+    PlatformServices& services = context_.services();
+    services.setPreference(
+        kSnapToBeatKey, snap == SnapCutsTo::off ? QStringLiteral("false") : QStringLiteral("true"));
+    services.setPreference(kSnapCutsToKey, id(snap));
     context_.notifyChanged();
 }
 
@@ -223,11 +240,7 @@ void EditSettings::restorePreferences() {
             state.finalEndingEffect = *effect;
         }
     }
-    if (const auto stored = services.preference(kSnapToBeatKey)) {
-        if (*stored == QLatin1String("true") || *stored == QLatin1String("false")) {
-            state.snapToBeat = *stored == QLatin1String("true");
-        }
-    }
+    if (const auto snap = storedSnapCutsTo(services)) state.snapCutsTo = *snap;
     context_.notifyChanged();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Edit settings: per-song times and notes, the edit options, the three stored
+// Edit settings: per-song times and notes, the edit options, the stored
 // preferences and the output folder. Interface thread only.
 
 #include <QString>
@@ -34,12 +34,12 @@ public:
     void refreshStarterGuidanceAfterOrderChange(const std::vector<TrackFile>& oldTracks);
 
     void chooseFinalEndingEffect(common::FinalEndingEffect effect);
-    void chooseSnapToBeat(bool snapToBeat);
+    void chooseSnapCutsTo(SnapCutsTo snap);
     void chooseAIAssistMode(AIAssistMode mode);
     void openAIProviderConnection(const AIProviderConnection& provider);
     void chooseOutputFolder();
-    // Restores "reelhopperAIAssistMode", "tunewrightFinalEndingEffect" and
-    // "tunewrightSnapToBeat".
+    // Restores "reelhopperAIAssistMode", "tunewrightFinalEndingEffect" and the snap choice
+    // ("tunewrightSnapToBeat", refined by "tunewrightSnapCutsTo").
     void restorePreferences();
 
 private:

@@ -12,6 +12,7 @@
 
 #include "app/state/ai_assist_mode.h"
 #include "app/state/progress_steps.h"
+#include "app/state/snap_cuts_to.h"
 #include "app/state/tool_check.h"
 #include "app/state/track_file.h"
 #include "common/final_ending_effect.h"
@@ -39,7 +40,7 @@ struct WizardState {
 
     // Edit options.
     common::FinalEndingEffect finalEndingEffect = common::FinalEndingEffect::fade;
-    bool snapToBeat = true;  // the local engine moves cuts to just before a steady beat
+    songs::SnapCutsTo snapCutsTo = songs::SnapCutsTo::beat;
     songs::AIAssistMode aiAssistMode = songs::AIAssistMode::agentFallback;
     QString aiConnectionMessage;
     std::optional<QString> outputFolder;

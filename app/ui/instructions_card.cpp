@@ -58,7 +58,7 @@ InstructionsCard::InstructionsCard(Wizard& view, QWidget* parent) : ScreenCard(3
 
     content()->addWidget(buildOutputFolderPanel());
     content()->addWidget(buildEndingEffectPanel());
-    content()->addWidget(buildSnapToBeatPanel());
+    content()->addWidget(buildSnapCutsToPanel());
     content()->addWidget(buildAIAssistPanel());
 
     content()->addWidget(
@@ -169,27 +169,26 @@ QWidget* InstructionsCard::buildEndingEffectPanel() {
     return panel;
 }
 
-QWidget* InstructionsCard::buildSnapToBeatPanel() {
+QWidget* InstructionsCard::buildSnapCutsToPanel() {
     QVBoxLayout* layout = nullptr;
     QFrame* panel = makePanel(QStringLiteral("panel"), &layout, this);
-    const QString heading = QCoreApplication::translate("Screens", "Snap cuts to the beat");
+    const QString heading = QCoreApplication::translate("Screens", "Snap cuts to");
     layout->addWidget(makeLabel(heading, QStringLiteral("headline"), panel));
     snapGroup_ = new QButtonGroup(panel);
     snapGroup_->setExclusive(true);
     auto* row = new AdaptiveButtonRow;
-    for (const bool snapToBeat : {true, false}) {
-        QPushButton* button =
-            makeButton(songs::snapToBeatTitle(snapToBeat), {}, QStringLiteral("choice"));
+    for (const songs::SnapCutsTo snap : songs::kAllSnapCutsTo) {
+        QPushButton* button = makeButton(songs::title(snap), {}, QStringLiteral("choice"));
         button->setCheckable(true);
-        // "On" alone says nothing to a screen reader; the ending effect has an "Off" too.
+        // "Bar" alone says little to a screen reader, and the ending effect has an "Off" too.
         button->setAccessibleName(
             QCoreApplication::translate("Screens", "%1: %2").arg(heading, button->text()));
-        snapGroup_->addButton(button, snapToBeat ? 1 : 0);
+        snapGroup_->addButton(button, static_cast<int>(snap));
         row->addWidget(button);
     }
-    followChoices<bool>(
-        snapGroup_, this, [this] { return this->view().state().snapToBeat; },
-        [this](bool snapToBeat) { this->view().settings().chooseSnapToBeat(snapToBeat); });
+    followChoices<songs::SnapCutsTo>(
+        snapGroup_, this, [this] { return this->view().state().snapCutsTo; },
+        [this](songs::SnapCutsTo snap) { this->view().settings().chooseSnapCutsTo(snap); });
     layout->addLayout(row);
     snapDetail_ = makeLabel({}, QStringLiteral("body"), panel);
     layout->addWidget(snapDetail_);
@@ -302,8 +301,10 @@ void InstructionsCard::refreshOptions() {
         chosen->setChecked(true);
     }
     effectDetail_->setText(songs::detail(state.finalEndingEffect));
-    snapGroup_->button(state.snapToBeat ? 1 : 0)->setChecked(true);
-    snapDetail_->setText(songs::snapToBeatDetail(state.snapToBeat));
+    if (QAbstractButton* chosen = snapGroup_->button(static_cast<int>(state.snapCutsTo))) {
+        chosen->setChecked(true);
+    }
+    snapDetail_->setText(songs::detail(state.snapCutsTo));
     if (QAbstractButton* chosen = modeGroup_->button(static_cast<int>(state.aiAssistMode))) {
         chosen->setChecked(true);
     }

@@ -1,6 +1,6 @@
 #pragma once
 // Step 3: the timing rule, one guidance box per song, the output folder, the
-// ending effect, beat snap and AI assist options, and the Create Edit button.
+// ending effect, where cuts snap and the AI assist options, and the Create Edit button.
 
 #include <QButtonGroup>
 #include <vector>
@@ -21,7 +21,7 @@ public:
 private:
     QWidget* buildOutputFolderPanel();
     QWidget* buildEndingEffectPanel();
-    QWidget* buildSnapToBeatPanel();
+    QWidget* buildSnapCutsToPanel();
     QWidget* buildAIAssistPanel();
     void rebuildGuidanceBoxes();
     void refreshOutputFolder();

@@ -52,10 +52,16 @@ TEST(LocalEngineEligibility, BuildsTheJobFromTrimmedTimesAndCustomNotes) {
     EXPECT_EQ(job.tracks[1].endTime, "2.05");
     EXPECT_EQ(job.tracks[1].note, "Keep The Horns");
 
+    EXPECT_FALSE(job.snapToBar);
+
+    state.snapCutsTo = app::songs::SnapCutsTo::bar;
+    const auto bars = localEngineEligibility(state, "/out").job;
+    EXPECT_TRUE(bars->snapToBeat && bars->snapToBar);  // the beat where bars are unclear
+
     state.finalEndingEffect = common::FinalEndingEffect::none;
-    state.snapToBeat = false;
+    state.snapCutsTo = app::songs::SnapCutsTo::off;
     const auto plain = localEngineEligibility(state, "/out").job;
-    EXPECT_FALSE(plain->finalFadeOut || plain->snapToBeat);
+    EXPECT_FALSE(plain->finalFadeOut || plain->snapToBeat || plain->snapToBar);
 }
 
 TEST(LocalEngineEligibility, AcceptsSimpleTimesAndPlainNotesElseNamesTheFirstProblem) {

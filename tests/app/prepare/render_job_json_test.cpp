@@ -56,4 +56,30 @@ TEST(RenderJobJson, IsCompactInDeclarationOrderAndReadBackByTheRenderer) {
     }
 }
 
+// The three snap choices as the job says them, whole: Beat and Off stay the jobs they were
+// before bars existed, and Bar adds its key right after the beat's.
+TEST(RenderJobJson, SnapChoicesWriteOnlyTheirKeys) {
+    const std::string head =
+        R"({"appVersion":"4.8","outputFolder":"\/home\/dj\/Edits","finalFadeOut":false,)"
+        R"("finalEndingEffect":"none",)";
+    const std::string tracks =
+        R"("tracks":[{"path":"\/home\/dj\/Songs\/One \"Live\".mp3","name":"One \"Live\".mp3",)"
+        R"("startTime":"0:00","endTime":"","note":"end on \\ the horn\nthen stop"},)"
+        R"({"path":"\/home\/dj\/Songs\/Zwei – Ö.flac","name":"Zwei – Ö.flac",)"
+        R"("startTime":"1:05","endTime":"2:10","note":""}]})";
+    struct Choice {
+        bool snapToBeat;
+        bool snapToBar;
+        std::string keys;
+    };
+    for (const Choice& choice : {Choice{true, false, R"("snapToBeat":true,)"},
+                                 Choice{true, true, R"("snapToBeat":true,"snapToBar":true,)"},
+                                 Choice{false, false, ""}, Choice{false, true, ""}}) {
+        RenderJob job = sampleJob();
+        job.snapToBeat = choice.snapToBeat;
+        job.snapToBar = choice.snapToBar;
+        EXPECT_EQ(encodeRenderJob(job), head + choice.keys + tracks);
+    }
+}
+
 }  // namespace

@@ -1,11 +1,14 @@
 #include <QUrl>
 
 #include "app/songs/edit_options.h"
+#include "app/songs/starter_guidance.h"
+#include "common/note_requests.h"
 #include "tests/app/songs/song_test_fixture.h"
 
 namespace {
 
 using app::songs::AIAssistMode;
+using app::songs::SnapCutsTo;
 using common::FinalEndingEffect;
 using songtest::SongTest;
 
@@ -37,29 +40,91 @@ TEST_F(SongTest, TimesAreStoredAsTypedAndTidiedByTheSync) {
 }
 
 TEST_F(SongTest, ChoicesAreStoredAndRestoredOnlyWhenKnown) {
-    EXPECT_TRUE(state().snapToBeat);
+    EXPECT_EQ(state().snapCutsTo, SnapCutsTo::beat);
     view().settings().chooseFinalEndingEffect(FinalEndingEffect::echoFade);
     view().settings().chooseAIAssistMode(AIAssistMode::providerLater);
-    view().settings().chooseSnapToBeat(false);
+    view().settings().chooseSnapCutsTo(SnapCutsTo::bar);
     EXPECT_EQ(desktop().preferences["tunewrightFinalEndingEffect"], "echoFade");
     EXPECT_EQ(desktop().preferences["reelhopperAIAssistMode"], "providerLater");
-    EXPECT_EQ(desktop().preferences["tunewrightSnapToBeat"], "false");
+    EXPECT_EQ(desktop().preferences["tunewrightSnapToBeat"], "true");  // an older build: On
+    EXPECT_EQ(desktop().preferences["tunewrightSnapCutsTo"], "bar");
 
     testsupport::WizardFixture restarted;
     restarted.services->preferences = desktop().preferences;
     restarted.view->settings().restorePreferences();
     EXPECT_EQ(restarted.view->state().aiAssistMode, AIAssistMode::providerLater);
     EXPECT_EQ(restarted.view->state().finalEndingEffect, FinalEndingEffect::echoFade);
-    EXPECT_FALSE(restarted.view->state().snapToBeat);
+    EXPECT_EQ(restarted.view->state().snapCutsTo, SnapCutsTo::bar);
 
     testsupport::WizardFixture unknown;
     unknown.services->preferences["reelhopperAIAssistMode"] = "auto";
     unknown.services->preferences["tunewrightFinalEndingEffect"] = "Fade";
     unknown.services->preferences["tunewrightSnapToBeat"] = "0";
+    unknown.services->preferences["tunewrightSnapCutsTo"] = "Bar";
     unknown.view->settings().restorePreferences();
     EXPECT_EQ(unknown.view->state().aiAssistMode, AIAssistMode::agentFallback);
     EXPECT_EQ(unknown.view->state().finalEndingEffect, FinalEndingEffect::fade);
-    EXPECT_TRUE(unknown.view->state().snapToBeat);
+    EXPECT_EQ(unknown.view->state().snapCutsTo, SnapCutsTo::beat);
+}
+
+// The older key keeps an earlier On or Off, and decides it even when a build that knows only
+// that key changed it after this one wrote the newer key; the newer key only tells Bar from
+// Beat, and stands alone only where the older key is missing or unreadable.
+TEST_F(SongTest, TheStoredSnapKeepsItsEarlierMeaning) {
+    // {"tunewrightSnapToBeat", "tunewrightSnapCutsTo"} as stored, and what a fresh start shows.
+    using Stored = std::pair<std::optional<QString>, std::optional<QString>>;
+    const std::vector<std::pair<Stored, SnapCutsTo>> cases = {
+        {{"true", {}}, SnapCutsTo::beat},         {{"false", {}}, SnapCutsTo::off},
+        {{"true", "bar"}, SnapCutsTo::bar},       {{"true", "beat"}, SnapCutsTo::beat},
+        {{"false", "bar"}, SnapCutsTo::off},  // turned Off by an older build after Bar
+        {{"true", "off"}, SnapCutsTo::beat},  // turned On by an older build after Off
+        {{{}, "bar"}, SnapCutsTo::bar},           {{{}, "off"}, SnapCutsTo::off},
+        {{"yes", "bar"}, SnapCutsTo::bar},        {{"false", "sometimes"}, SnapCutsTo::off},
+        {{"yes", "sometimes"}, SnapCutsTo::beat}, {{{}, {}}, SnapCutsTo::beat},
+    };
+    for (const auto& [stored, expected] : cases) {
+        testsupport::WizardFixture fixture;
+        if (stored.first) fixture.services->preferences["tunewrightSnapToBeat"] = *stored.first;
+        if (stored.second) fixture.services->preferences["tunewrightSnapCutsTo"] = *stored.second;
+        fixture.view->settings().restorePreferences();
+        EXPECT_EQ(fixture.view->state().snapCutsTo, expected)
+            << stored.first.value_or("(none)").toStdString() << " / "
+            << stored.second.value_or("(none)").toStdString();
+    }
+
+    // What this build writes reads back as written, and as On/Off to an older build.
+    for (const SnapCutsTo snap : app::songs::kAllSnapCutsTo) {
+        view().settings().chooseSnapCutsTo(snap);
+        EXPECT_EQ(desktop().preferences["tunewrightSnapToBeat"],
+                  snap == SnapCutsTo::off ? "false" : "true");
+        testsupport::WizardFixture restarted;
+        restarted.services->preferences = desktop().preferences;
+        restarted.view->settings().restorePreferences();
+        EXPECT_EQ(restarted.view->state().snapCutsTo, snap);
+    }
+}
+
+// A changed snap means the finished edit no longer matches the settings; the same choice again
+// keeps it.
+TEST_F(SongTest, ChangingTheSnapForgetsTheFinishedEdit) {
+    state().completedOutputFolder = QStringLiteral("/out");
+    view().settings().chooseSnapCutsTo(SnapCutsTo::beat);
+    EXPECT_TRUE(state().completedOutputFolder.has_value());
+    view().settings().chooseSnapCutsTo(SnapCutsTo::bar);
+    EXPECT_FALSE(state().completedOutputFolder.has_value());
+}
+
+// The starter notes describe the default cut in words that also name bars and downbeats; the
+// note reader must not take them as a request for the bar line.
+TEST(StarterGuidance, AsksForNoBarLine) {
+    for (int total = 1; total <= 3; ++total) {
+        for (int index = 0; index < total; ++index) {
+            const QString starter = app::songs::starterGuidance(index, total);
+            ASSERT_FALSE(starter.isEmpty());
+            EXPECT_FALSE(common::readNoteRequests(starter.toStdString()).onTheBar)
+                << starter.toStdString();
+        }
+    }
 }
 
 TEST_F(SongTest, ProviderLinksSwitchToTheProviderModeAndOpenOnlyRealAddresses) {

@@ -415,24 +415,38 @@ TEST_F(WindowTest, ChoiceButtonsFollowTheScreenReadersToggle) {
     EXPECT_EQ(state().finalEndingEffect, common::FinalEndingEffect::echoFade);
     EXPECT_EQ(checkedTitles({"Off", "Fade", "Echo/Fade"}), QStringList({"Echo/Fade"}));
 
-    // Beat snap, On by default: Toggle turns it off. Tab enters a group of choices once, as
-    // it does the endings, so it leads from the endings to the snap and on to AI assist.
-    const char* snapOn = "Snap cuts to the beat: On";
-    const char* snapOff = "Snap cuts to the beat: Off";
-    ASSERT_TRUE(state().snapToBeat);
+    // Snap, Beat by default: Toggle chooses Off. Tab enters a group of choices once, as it
+    // does the endings, so it leads from the endings to the snap and on to AI assist; the
+    // arrows move inside the group and Space chooses.
+    const char* snapBeat = "Snap cuts to: Beat";
+    const char* snapBar = "Snap cuts to: Bar";
+    const char* snapOff = "Snap cuts to: Off";
+    ASSERT_EQ(state().snapCutsTo, app::songs::SnapCutsTo::beat);
     accessibleToggle(button(snapOff));
-    EXPECT_FALSE(state().snapToBeat);
+    EXPECT_EQ(state().snapCutsTo, app::songs::SnapCutsTo::off);
     EXPECT_EQ(desktop().preferences["tunewrightSnapToBeat"], "false");
-    EXPECT_EQ(checkedTitles({snapOn, snapOff}), QStringList({snapOff}));
-    EXPECT_TRUE(visibleLabelTexts(window.get()).contains(app::songs::snapToBeatDetail(false)));
+    EXPECT_EQ(desktop().preferences["tunewrightSnapCutsTo"], "off");
+    EXPECT_EQ(checkedTitles({snapBeat, snapBar, snapOff}), QStringList({snapOff}));
+    EXPECT_TRUE(
+        visibleLabelTexts(window.get()).contains(app::songs::detail(app::songs::SnapCutsTo::off)));
     const auto tabTo = [](const char* name) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(accessibleName(QApplication::focusWidget()), name);
     };
-    tabTo(snapOn);
+    tabTo(snapBeat);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(accessibleName(QApplication::focusWidget()), snapBar);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    EXPECT_TRUE(state().snapToBeat);
+    EXPECT_EQ(state().snapCutsTo, app::songs::SnapCutsTo::bar);
     EXPECT_EQ(desktop().preferences["tunewrightSnapToBeat"], "true");
+    EXPECT_EQ(desktop().preferences["tunewrightSnapCutsTo"], "bar");
+    EXPECT_EQ(checkedTitles({snapBeat, snapBar, snapOff}), QStringList({snapBar}));
+    EXPECT_TRUE(
+        visibleLabelTexts(window.get()).contains(app::songs::detail(app::songs::SnapCutsTo::bar)));
+    accessibleToggle(button(snapBeat));
+    EXPECT_EQ(state().snapCutsTo, app::songs::SnapCutsTo::beat);
+    EXPECT_EQ(desktop().preferences["tunewrightSnapCutsTo"], "beat");
+    button(snapOff)->setFocus();
     tabTo("Local Only");
 
     accessibleToggle(button("Local Only"));
