@@ -781,7 +781,7 @@ Die letzten Notizen werden geschrieben und der Auftrag wird abgeschlossen. Das s
     </message>
     <message>
         <source>Complete. The finished edit is ready in the selected output folder.</source>
-        <translation>Fertig. Der fertige Mix liegt im ausgewählten Ausgabeordner bereit.</translation>
+        <translation>Fertig. Der Mix liegt im ausgewählten Ausgabeordner bereit.</translation>
     </message>
     <message>
         <source>Step 4 of 4: Complete</source>
@@ -1518,7 +1518,7 @@ Die letzten Notizen werden geschrieben und der Auftrag wird abgeschlossen. Das s
     </message>
     <message>
         <source>Complete. Showing the finished edit %1.</source>
-        <translation>Fertig. Der fertige Mix wird %1 angezeigt.</translation>
+        <translation>Fertig. Der Mix wird %1 angezeigt.</translation>
     </message>
     <message>
         <source>Complete. Showing the output folder %1.</source>
