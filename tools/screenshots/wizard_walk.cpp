@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDebug>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,9 +45,23 @@ struct Walk {
         }
     }
 
-    // Texts that do not fit: a label taller or wider than its place, a button narrower than
-    // its text, a placeholder wider than its field.
+    // Texts that do not fit: a window pushed past the screen, a label taller or wider than its
+    // place, a button narrower than its text, a placeholder wider than its field.
     void checkFits(const QString& where) {
+        // A text too long for any wrap widens the window past the screen instead.
+        const QRect area = window.screen()->availableGeometry();
+        if (!area.contains(window.frameGeometry())) {
+            QString text;
+            QDebug(&text) << window.frameGeometry() << "on" << area;
+            findings << where + QStringLiteral(": the window leaves the screen: ") + text;
+        }
+        // Or widens the card past the window, whose side is then cut off: it never scrolls
+        // sideways.
+        const QScrollArea* scroll = window.scrollArea();
+        if (scroll->widget()->width() > scroll->viewport()->width()) {
+            findings << where + QStringLiteral(": the card is %1 pixels wider than the window")
+                                    .arg(scroll->widget()->width() - scroll->viewport()->width());
+        }
         for (QWidget* widget : window.findChildren<QWidget*>()) {
             if (!widget->isVisibleTo(&window) || widget->width() <= 0) continue;
             QString cut;
@@ -86,6 +101,7 @@ struct Walk {
             }
         }
         area->verticalScrollBar()->setValue(0);
+        area->horizontalScrollBar()->setValue(0);
     }
 
     // The whole screen, as a person sees it, from the card's top to its bottom.
