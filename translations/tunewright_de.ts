@@ -387,18 +387,18 @@ Stellen Sie sicher, dass Codex installiert und angemeldet ist, und versuchen Sie
     <message>
         <source>The background edit did not finish.
 No verified MP3 and edit notes were found in the selected output folder.</source>
-        <translation>Der Mix im Hintergrund wurde nicht fertig.
+        <translation>Der Mix im Hintergrund wurde nicht abgeschlossen.
 Im ausgewählten Ausgabeordner wurden keine überprüfte MP3-Datei und keine Mix-Notizen gefunden.</translation>
     </message>
     <message>
         <source>The background edit did not finish.
 %1</source>
-        <translation>Der Mix im Hintergrund wurde nicht fertig.
+        <translation>Der Mix im Hintergrund wurde nicht abgeschlossen.
 %1</translation>
     </message>
     <message>
         <source>The background edit did not finish. A log was saved in the Tunewright Setup folder.</source>
-        <translation>Der Mix im Hintergrund wurde nicht fertig. Ein Protokoll wurde im Ordner „Tunewright Setup“ gespeichert.</translation>
+        <translation>Der Mix im Hintergrund wurde nicht abgeschlossen. Ein Protokoll wurde im Ordner „Tunewright Setup“ gespeichert.</translation>
     </message>
     <message>
         <source>The 320 kbps MP3 file is saved. The editor is writing the final note and closing the job.</source>
@@ -562,11 +562,11 @@ Die letzten Notizen werden geschrieben und der Auftrag wird abgeschlossen. Das s
     </message>
     <message>
         <source>Standalone local engine did not finish and AI fallback was not available.</source>
-        <translation>Die eigenständige lokale Engine wurde nicht fertig, und der KI-Fallback war nicht verfügbar.</translation>
+        <translation>Die eigenständige lokale Engine hat ihre Arbeit nicht abgeschlossen, und der KI-Fallback war nicht verfügbar.</translation>
     </message>
     <message>
         <source>The fast render did not finish.</source>
-        <translation>Das schnelle Rendern wurde nicht fertig.</translation>
+        <translation>Das schnelle Rendern wurde nicht abgeschlossen.</translation>
     </message>
     <message>
         <source>Standalone local engine: scanning first notes, section notes, phrase boundaries, and typed targets.</source>
@@ -1092,7 +1092,7 @@ Die letzten Notizen werden geschrieben und der Auftrag wird abgeschlossen. Das s
     </message>
     <message>
         <source>Local engine first, then Codex on %1 only if the edit needs help.</source>
-        <translation>Zuerst die lokale Engine, dann Codex auf %1, nur wenn der Mix Hilfe braucht.</translation>
+        <translation>Zuerst die lokale Engine; Codex auf %1 nur, wenn der Mix Hilfe braucht.</translation>
     </message>
     <message>
         <source>Future secure-key option for OpenAI, Gemini, Grok, or another provider.</source>
@@ -1204,7 +1204,7 @@ Die letzten Notizen werden geschrieben und der Auftrag wird abgeschlossen. Das s
     </message>
     <message>
         <source>Choose a regular output folder in Desktop, Downloads, or Documents. This app does not need %1.</source>
-        <translation>Wählen Sie einen normalen Ausgabeordner in Schreibtisch, Downloads oder Dokumente. %1 ist für diese App nicht nötig.</translation>
+        <translation>Wählen Sie einen normalen Ausgabeordner in einem der Ordner Schreibtisch, Downloads oder Dokumente. %1 ist für diese App nicht nötig.</translation>
     </message>
     <message>
         <source>Output folder selected. Add any timing notes, then click Create Edit.</source>
@@ -1212,7 +1212,7 @@ Die letzten Notizen werden geschrieben und der Auftrag wird abgeschlossen. Das s
     </message>
     <message>
         <source>Move or copy the audio files to Desktop, Downloads, or Documents first. This app does not need %1.</source>
-        <translation>Verschieben oder kopieren Sie die Audiodateien zuerst nach Schreibtisch, Downloads oder Dokumente. %1 ist für diese App nicht nötig.</translation>
+        <translation>Verschieben oder kopieren Sie die Audiodateien zuerst in einen der Ordner Schreibtisch, Downloads oder Dokumente. %1 ist für diese App nicht nötig.</translation>
     </message>
     <message>
         <source>Step 2 complete. Add timing notes, then choose an output folder.</source>
