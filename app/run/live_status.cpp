@@ -48,7 +48,9 @@ QString ProgressModel::liveEditMessage() const {
                                            "output-file activity has appeared for %2. You can "
                                            "keep waiting or use Stop Edit if it stays here too "
                                            "long.")
-            .arg(currentEditWorkLabel().toLower(), elapsedText(lastActivity, now));
+            // Each language words the label for this sentence itself: lower-casing it here
+            // would spoil "MP3" and every German noun.
+            .arg(currentEditWorkLabel(), elapsedText(lastActivity, now));
     }
     if (const auto step = currentCreateStep()) return progressDetail(step->id, step->progress);
     return QCoreApplication::translate(

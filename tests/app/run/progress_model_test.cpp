@@ -232,6 +232,9 @@ TEST_F(ProgressModel, TheStallNoticeAppearsOnlyAfterThreeMinutesWithoutActivity)
     clock = kNow.addSecs(181);
     EXPECT_TRUE(view().progress().liveEditMessage().contains(
         "activity has appeared for 3:01. You can keep"));
+    // The work label as written: "MP3" stays upper case.
+    EXPECT_TRUE(
+        view().progress().liveEditMessage().startsWith("Still working on building the MP3. "));
     EXPECT_EQ(view().progress().liveEditHeadline(), "Build Edit");
     EXPECT_TRUE(view().progress().liveEditTimingText().endsWith("| Last activity: 3:01 ago"));
 

@@ -1,12 +1,14 @@
 // Every text the window shows goes through the translation functions: with a translator that
 // marks each text it is asked for, a walk through all four steps finds nothing unmarked but
-// file names, paths and numbers. The committed catalogue holds every marked text, and a
+// file names, paths and numbers. The committed catalogue holds every marked text, every
+// shipped translation covers it whole with the same placeholders and shortcut keys, and a
 // catalogue compiled from it is what the wizard loads for the person's language.
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,6 +21,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -248,6 +251,183 @@ TEST(Catalogue, HoldsExactlyTheTextsTheCodeMarks) {
     EXPECT_EQ(onlyIn(committed, marked), QStringList()) << "no longer in the code; " << refresh;
 }
 
+// One message of a language's catalogue, as lupdate and a translator leave it.
+struct Translated {
+    QString context;
+    QString source;
+    QString type;       // "unfinished", "vanished", "obsolete" or empty once finished
+    QStringList forms;  // the translation, or each numerus form
+};
+
+std::vector<Translated> readTranslations(QIODevice& device) {
+    std::vector<Translated> messages;
+    QString context;
+    QXmlStreamReader xml(&device);
+    std::optional<Translated> message;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement && xml.name() == u"message" && message) {
+            messages.push_back(*std::exchange(message, std::nullopt));
+        }
+        if (token != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"message") {
+            message = Translated{context, {}, {}, {}};
+        } else if (message && xml.name() == u"source") {
+            message->source = xml.readElementText();
+        } else if (message && xml.name() == u"translation") {
+            message->type = xml.attributes().value(QLatin1String("type")).toString();
+            // A numerus translation's forms follow as elements of their own.
+            if (xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")) continue;
+            message->forms << xml.readElementText();
+        } else if (message && xml.name() == u"numerusform") {
+            message->forms << xml.readElementText();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return messages;
+}
+
+// %1..%9 (%L1 too) and %n, each once, in order: a translation may move them but not lose one.
+QStringList placeholders(const QString& text) {
+    static const QRegularExpression marker(QStringLiteral("%L?([1-9n])"));
+    std::set<QString> found;
+    for (const QRegularExpressionMatch& match : marker.globalMatch(text)) {
+        found.insert(QLatin1Char('%') + match.captured(1));
+    }
+    return QStringList(found.begin(), found.end());
+}
+
+// The keyboard shortcuts a text marks: "&" before a letter; "&&" is a plain ampersand.
+int shortcutKeys(const QString& text) {
+    int count = 0;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] == QLatin1Char('&')) {
+            ++i;
+        } else if (!text[i + 1].isSpace()) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+// What is wrong with a language's catalogue against the source catalogue, one line per fault
+// naming the message.
+QStringList catalogueFaults(const std::vector<Translated>& language, const Catalogue& source) {
+    const auto named = [](const QString& context, const QString& text) {
+        return context + ": \"" + text + "\"";
+    };
+    const std::set<std::pair<QString, QString>> wanted(source.begin(), source.end());
+    std::set<std::pair<QString, QString>> translated;
+    QStringList faults;
+    for (const Translated& message : language) {
+        const QString name = named(message.context, message.source);
+        if (message.type == u"vanished" || message.type == u"obsolete") {
+            faults << name + ": " + message.type + " (refresh the catalogue and drop it)";
+            continue;
+        }
+        if (!wanted.contains({message.context, message.source})) {
+            faults << name + ": not in tunewright.ts";
+            continue;
+        }
+        translated.insert({message.context, message.source});
+        const bool unfinished = message.type == u"unfinished";
+        if (unfinished) faults << name + ": unfinished";
+        const QString expected = placeholders(message.source).join(' ');
+        const int keys = shortcutKeys(message.source);
+        for (const QString& form : message.forms) {
+            if (form.isEmpty()) {
+                if (!unfinished) faults << name + ": empty translation";
+                continue;
+            }
+            const QString found = placeholders(form).join(' ');
+            if (found != expected) {
+                faults << name + ": placeholders \"" + expected + "\" in the source but \"" +
+                              found + "\" in \"" + form + "\"";
+            }
+            if (shortcutKeys(form) != keys) {
+                faults << name + ": " + QString::number(keys) +
+                              " shortcut key(s) in the source but " +
+                              QString::number(shortcutKeys(form)) + " in \"" + form + "\"";
+            }
+        }
+    }
+    for (const auto& [context, text] : source) {
+        if (!translated.contains({context, text})) faults << named(context, text) + ": missing";
+    }
+    return faults;
+}
+
+std::vector<Translated> readTranslations(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return readTranslations(file);
+}
+
+TEST(Catalogue, EveryShippedTranslationIsWholeAndKeepsPlaceholdersAndShortcuts) {
+    const QDir folder(QStringLiteral(TUNEWRIGHT_SOURCE_DIR "/translations"));
+    const QStringList languages =
+        folder.entryList({QStringLiteral("tunewright_*.ts")}, QDir::Files, QDir::Name);
+    ASSERT_FALSE(languages.isEmpty())
+        << "no tunewright_<language>.ts in " << folder.path().toStdString();
+    const Catalogue source = readCatalogue(kCatalogue);
+    ASSERT_GT(source.size(), 300u);
+    for (const QString& language : languages) {
+        EXPECT_EQ(catalogueFaults(readTranslations(folder.filePath(language)), source),
+                  QStringList())
+            << language.toStdString() << "; after new texts: cmake --build build --target "
+            << "update_translations, then translate what it marks unfinished";
+    }
+}
+
+// The check itself: each kind of fault in a small catalogue is found and names its message.
+TEST(Catalogue, CheckNamesEachFaultyMessage) {
+    const Catalogue source = {{"Screens", "Play Join %1"},     {"Screens", "Show &Work Folder"},
+                              {"Screens", "%1 of %2"},         {"Screens", "Copy && Paste"},
+                              {"Run", "Stopped by the user."}, {"Run", "Preparing the songs."},
+                              {"Run", "Play Join %1"}};
+    QByteArray ts = R"(<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context><name>Screens</name>
+  <message><source>Play Join %1</source><translation>Übergang abspielen</translation></message>
+  <message><source>Show &amp;Work Folder</source>
+    <translation>&amp;Arbeitsordner &amp;anzeigen</translation></message>
+  <message><source>%1 of %2</source><translation>%2 von %1</translation></message>
+  <message><source>Copy &amp;&amp; Paste</source>
+    <translation>Kopieren &amp;&amp; Einfügen</translation></message>
+  <message><source>Gone</source><translation type="vanished">Weg</translation></message>
+  <message><source>Never marked</source><translation>Nie markiert</translation></message>
+</context>
+<context><name>Progress</name>
+  <message><source>Preparing the songs.</source><translation>Vorbereitung.</translation></message>
+</context>
+<context><name>Run</name>
+  <message><source>Stopped by the user.</source>
+    <translation type="unfinished"></translation></message>
+  <message><source>Preparing the songs.</source><translation></translation></message>
+</context>
+</TS>
+)";
+    QBuffer buffer(&ts);
+    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+    const QStringList faults = catalogueFaults(readTranslations(buffer), source);
+    const QStringList expected = {
+        R"(Screens: "Play Join %1": placeholders "%1" in the source but "" in )"
+        R"("Übergang abspielen")",
+        R"(Screens: "Show &Work Folder": 1 shortcut key(s) in the source but 2 in )"
+        R"("&Arbeitsordner &anzeigen")",
+        R"(Screens: "Gone": vanished (refresh the catalogue and drop it))",
+        R"(Screens: "Never marked": not in tunewright.ts)",
+        R"(Progress: "Preparing the songs.": not in tunewright.ts)",
+        R"(Run: "Stopped by the user.": unfinished)",
+        R"(Run: "Preparing the songs.": empty translation)",
+        R"(Run: "Play Join %1": missing)"};
+    EXPECT_EQ(faults, expected);
+}
+
 // A French catalogue compiled from the committed one, its texts marked, is found for a
 // French locale in the bundle's folder; a language without a catalogue stays English.
 TEST(Catalogue, CompiledCatalogueIsLoadedForThePersonsLanguage) {
@@ -279,7 +459,8 @@ TEST(Catalogue, CompiledCatalogueIsLoadedForThePersonsLanguage) {
               0);
 
     QCoreApplication& application = *QCoreApplication::instance();
-    EXPECT_FALSE(app::ui::installTranslations(application, resources, QLocale(QLocale::German)));
+    // A language none ships, so that an installed package's catalogues cannot answer either.
+    EXPECT_FALSE(app::ui::installTranslations(application, resources, QLocale(QLocale::Icelandic)));
     EXPECT_EQ(QCoreApplication::translate("Screens", "Create Edit"), "Create Edit");
     ASSERT_TRUE(app::ui::installTranslations(application, resources,
                                              QLocale(QLocale::French, QLocale::Canada)));

@@ -14,7 +14,8 @@ fi
 home="$(mktemp -d)"
 trap 'rm -rf "$home"' EXIT
 status=0
-output="$(HOME="$home" XDG_CONFIG_HOME="$home/.config" QT_QPA_PLATFORM=xcb \
+# The expected lines are the English texts, whatever language this machine speaks.
+output="$(HOME="$home" XDG_CONFIG_HOME="$home/.config" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANGUAGE= \
     timeout 60 xvfb-run -a -s "-screen 0 1600x1000x24" "$program" "$option" 2>&1)" ||
     status=$?
 echo "$output"
