@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>Local audio and structure scan complete.</source>
-        <translation>Examen local del audio y de la estructura completado.</translation>
+        <translation>Análisis local del audio y de la estructura completado.</translation>
     </message>
     <message>
         <source>Audio analysis complete.</source>
