@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>The app stopped the run and saved the error details in the work folder. Use Show Work Folder if you need the log.</source>
-        <translation>La aplicación detuvo la ejecución y guardó los detalles del error en la carpeta de trabajo. Usa Mostrar carpeta de trabajo si necesitas el registro.</translation>
+        <translation>La aplicación detuvo la ejecución y guardó los detalles del error en la carpeta de trabajo. Usa Abrir carpeta de trabajo si necesitas el registro.</translation>
     </message>
     <message>
         <source>The background edit was cancelled. Go back to change a song, note, edit approach, output folder, or final ending effect.</source>
@@ -621,15 +621,15 @@ Escribiendo las notas finales y cerrando. Debería terminar en breve.</translati
     </message>
     <message>
         <source>Show &amp;Work Folder</source>
-        <translation>Mostrar carpeta de &amp;trabajo</translation>
+        <translation>Abrir carpeta de &amp;trabajo</translation>
     </message>
     <message>
         <source>Create &amp;Another Edit</source>
-        <translation>Crear &amp;otra edición</translation>
+        <translation>&amp;Nueva edición</translation>
     </message>
     <message>
         <source>Back to &amp;Setup</source>
-        <translation>Volver a la &amp;configuración</translation>
+        <translation>Volver a &amp;configurar</translation>
     </message>
     <message>
         <source>%1 progress</source>
@@ -729,7 +729,7 @@ Escribiendo las notas finales y cerrando. Debería terminar en breve.</translati
     </message>
     <message>
         <source>Show</source>
-        <translation>Mostrar</translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Final ending effect</source>
@@ -997,7 +997,7 @@ Escribiendo las notas finales y cerrando. Debería terminar en breve.</translati
     </message>
     <message>
         <source>&amp;Rescan</source>
-        <translation>&amp;Volver a examinar</translation>
+        <translation>&amp;Reexaminar</translation>
     </message>
     <message>
         <source>C&amp;lear Songs</source>
@@ -1005,7 +1005,7 @@ Escribiendo las notas finales y cerrando. Debería terminar en breve.</translati
     </message>
     <message>
         <source>&amp;Show Folder</source>
-        <translation>&amp;Mostrar carpeta</translation>
+        <translation>A&amp;brir carpeta</translation>
     </message>
     <message>
         <source>No audio files found yet. Supported: MP3, WAV, AIFF, M4A, FLAC, AAC.</source>
