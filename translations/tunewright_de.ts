@@ -736,10 +736,6 @@ Die letzten Notizen werden geschrieben und der Auftrag wird abgeschlossen. Das s
         <translation>Schlusseffekt</translation>
     </message>
     <message>
-        <source>Snap cuts to the beat</source>
-        <translation>Schnitte am Beat ausrichten</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1063,6 +1059,10 @@ Die letzten Notizen werden geschrieben und der Auftrag wird abgeschlossen. Das s
         <source>Status</source>
         <translation>Status</translation>
     </message>
+    <message>
+        <source>Snap cuts to</source>
+        <translation>Schnitte ausrichten an</translation>
+    </message>
 </context>
 <context>
     <name>Songs</name>
@@ -1147,16 +1147,8 @@ Die letzten Notizen werden geschrieben und der Auftrag wird abgeschlossen. Das s
         <translation>Die Einrichtung eigener Anbieter ist für die Version mit sicheren Schlüsseln geplant.</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>Ein</translation>
-    </message>
-    <message>
         <source>Off</source>
         <translation>Aus</translation>
-    </message>
-    <message>
-        <source>Moves each cut to just before the nearest beat when the song has a steady beat.</source>
-        <translation>Verschiebt jeden Schnitt knapp vor den nächsten Beat, wenn der Song einen gleichmäßigen Beat hat.</translation>
     </message>
     <message>
         <source>Cuts stay on the nearest zero crossing to the typed times.</source>
@@ -1329,6 +1321,22 @@ Die letzten Notizen werden geschrieben und der Auftrag wird abgeschlossen. Das s
     <message>
         <source>Song order updated. Add timing notes, then choose an output folder.</source>
         <translation>Reihenfolge der Songs geändert. Geben Sie Zeitangaben ein und wählen Sie dann einen Ausgabeordner.</translation>
+    </message>
+    <message>
+        <source>Beat</source>
+        <translation>Beat</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Takt</translation>
+    </message>
+    <message>
+        <source>Cuts move to just before the nearest steady beat, at most half a beat. A song whose note asks for the bar line has its cuts moved to its bars.</source>
+        <translation>Schnitte rücken knapp vor den nächsten gleichmäßigen Beat, höchstens um einen halben Beat. Verlangt die Notiz eines Songs den Taktanfang, rücken seine Schnitte an die Takte.</translation>
+    </message>
+    <message>
+        <source>Cuts move to just before the nearest bar line, at most half a bar or 1.2 seconds. Where a song&apos;s bars are unclear, its cuts move to the beat.</source>
+        <translation>Schnitte rücken knapp vor den nächsten Taktanfang, höchstens um einen halben Takt oder 1,2 Sekunden. Sind die Takte eines Songs unklar, rücken seine Schnitte an den Beat.</translation>
     </message>
 </context>
 <context>

@@ -736,10 +736,6 @@ Escribiendo las notas finales y cerrando. Debería terminar en breve.</translati
         <translation>Efecto de final</translation>
     </message>
     <message>
-        <source>Snap cuts to the beat</source>
-        <translation>Ajustar los cortes al pulso</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1063,6 +1059,10 @@ Escribiendo las notas finales y cerrando. Debería terminar en breve.</translati
         <source>Status</source>
         <translation>Estado</translation>
     </message>
+    <message>
+        <source>Snap cuts to</source>
+        <translation>Ajustar cortes a</translation>
+    </message>
 </context>
 <context>
     <name>Songs</name>
@@ -1147,16 +1147,8 @@ Escribiendo las notas finales y cerrando. Debería terminar en breve.</translati
         <translation>La configuración de un proveedor personalizado está prevista para la versión con claves seguras.</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>Activado</translation>
-    </message>
-    <message>
         <source>Off</source>
         <translation>Desactivado</translation>
-    </message>
-    <message>
-        <source>Moves each cut to just before the nearest beat when the song has a steady beat.</source>
-        <translation>Mueve cada corte justo antes del pulso más cercano cuando la canción tiene un pulso estable.</translation>
     </message>
     <message>
         <source>Cuts stay on the nearest zero crossing to the typed times.</source>
@@ -1329,6 +1321,22 @@ Escribiendo las notas finales y cerrando. Debería terminar en breve.</translati
     <message>
         <source>Song order updated. Add timing notes, then choose an output folder.</source>
         <translation>Orden de las canciones actualizado. Añade notas de tiempos y luego elige una carpeta de salida.</translation>
+    </message>
+    <message>
+        <source>Beat</source>
+        <translation>Pulso</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Compás</translation>
+    </message>
+    <message>
+        <source>Cuts move to just before the nearest steady beat, at most half a beat. A song whose note asks for the bar line has its cuts moved to its bars.</source>
+        <translation>Los cortes se mueven justo antes del pulso estable más cercano, como mucho medio pulso. Si la nota de una canción pide la línea de compás, sus cortes se mueven a sus compases.</translation>
+    </message>
+    <message>
+        <source>Cuts move to just before the nearest bar line, at most half a bar or 1.2 seconds. Where a song&apos;s bars are unclear, its cuts move to the beat.</source>
+        <translation>Los cortes se mueven justo antes de la línea de compás más cercana, como mucho medio compás o 1,2 segundos. Si los compases de una canción no están claros, sus cortes se mueven al pulso.</translation>
     </message>
 </context>
 <context>
