@@ -413,14 +413,177 @@ def derive_loops(folder, work):
         header = [("source", path), ("package", package_of(path)), ("kind", "loop"),
                   ("tempo", "%.3f constant" % tempo), ("beats per bar", "4"),
                   ("loop beats", str(loop_beats)), ("length", "%.6f" % length),
+                  ("loop frames", str(count)),
                   ("checked", checked_line(median, share, " ".join(ONSET_COMMAND)) +
                    ", on the loop tiled %d times; first onset %.1f ms from the loop start" % (
                        passes, first * 1000))]
-        comments = ["one pass: %d samples at %d Hz; the loader tiles it and its beats" % (count,
-                                                                                          rate)]
+        comments = ["one pass at %d Hz; the loader tiles it and its beats, bar lines every 4 beats "
+                    "from the first sample across passes" % rate]
         write_truth(folder, name, header, [i * beat for i in range(loop_beats)],
                     [i for i in range(loop_beats) if i % 4 == 0], comments)
     return rows
+
+
+# ---------------------------------------------------------------- modules: rows at a fixed time
+
+def read_it(path):
+    """The IT header's initial speed and tempo, its rows-per-beat and rows-per-measure highlight,
+    the order list, and per pattern its row count and (row, command letter, value) effects."""
+    data = open(path, "rb").read()
+    if data[:4] != b"IMPM":
+        raise ValueError(path + ": not an IT module")
+    orders_count, instruments, samples, patterns = struct.unpack("<HHHH", data[0x20:0x28])
+    module = {"rows per beat": data[0x1E], "rows per measure": data[0x1F],
+              "speed": data[0x32], "tempo": data[0x33],
+              "orders": list(data[0xC0:0xC0 + orders_count]), "patterns": {}}
+    at = 0xC0 + orders_count + 4 * instruments + 4 * samples
+    offsets = struct.unpack("<%dI" % patterns, data[at:at + 4 * patterns])
+    for number, offset in enumerate(offsets):
+        if offset == 0:
+            module["patterns"][number] = (64, [])
+            continue
+        length, rows = struct.unpack("<HH", data[offset:offset + 4])
+        i, end, row = offset + 8, offset + 8 + length, 0
+        masks, commands, effects = [0] * 64, [(0, 0)] * 64, []
+        while i < end and row < rows:
+            variable = data[i]
+            i += 1
+            if variable == 0:
+                row += 1
+                continue
+            channel = (variable - 1) & 63
+            if variable & 0x80:
+                masks[channel] = data[i]
+                i += 1
+            mask = masks[channel]
+            i += (mask & 1) + ((mask >> 1) & 1) + ((mask >> 2) & 1)
+            if mask & 8:
+                commands[channel] = (data[i], data[i + 1])
+                i += 2
+            if mask & (8 | 128) and commands[channel][0]:
+                effects.append((row, chr(64 + commands[channel][0]), commands[channel][1]))
+        module["patterns"][number] = (rows, effects)
+    return module
+
+
+def played_rows(module):
+    """The rows as played once from order 0: pattern breaks (C) end a pattern early, position
+    jumps (B) move on, and the song ends at the end marker or when it would play an order again.
+    Returns [(order, pattern, row, effects of the row)] and why playback is not exactly timed, if
+    it is not."""
+    orders, patterns = module["orders"], module["patterns"]
+    rows, seen, position, start_row, problem = [], set(), 0, 0, None
+    while position < len(orders) and orders[position] != 255 and position not in seen:
+        seen.add(position)
+        pattern = orders[position]
+        if pattern == 254:
+            position += 1
+            continue
+        count, effects = patterns[pattern]
+        by_row = {}
+        for row, letter, value in effects:
+            by_row.setdefault(row, []).append((letter, value))
+        next_position, next_row = position + 1, 0
+        for row in range(start_row, count):
+            here = by_row.get(row, [])
+            rows.append((position, pattern, row, here))
+            jump = [v for l, v in here if l == "B"]
+            brk = [v for l, v in here if l == "C"]
+            for letter, value in here:
+                if letter == "S" and value >> 4 in (0x6, 0xB, 0xE):
+                    problem = problem or "fine pattern delay, loop or row delay (S%X)" % (value >> 4)
+            if jump or brk:
+                next_position = jump[-1] if jump else position + 1
+                next_row = brk[-1] if brk else 0
+                break
+        position, start_row = next_position, next_row
+    return rows, problem
+
+
+MODULE_NAMES = ["goin_march", "pingus-3"]
+
+
+def derive_modules(folder, work):
+    rows_out = []
+    for path in sorted(glob.glob(os.path.join(MODULES, "*.it"))):
+        name = os.path.splitext(os.path.basename(path))[0]
+        module = read_it(path)
+        played, problem = played_rows(module)
+        speed, tempo = module["speed"], module["tempo"]
+        speeds, tempos = set(), set()
+        times, now, first_row_differs, states = [], 0.0, False, []
+        for index, (_, _, _, effects) in enumerate(played):
+            for letter, value in effects:
+                if letter == "A" and value:
+                    speed = value
+                elif letter == "T":
+                    if value < 0x20:
+                        problem = problem or "tempo slides (T%02X)" % value
+                    else:
+                        tempo = value
+            # A module that sets its speed and tempo on its second row (as some do) is timed by
+            # those from there on: its first beat is left out, the rest keep one tempo.
+            if index == 0 and len(played) > 1:
+                first = (speed, tempo)
+            elif index == 1:
+                first_row_differs = first != (speed, tempo)
+            states.append((speed, tempo))
+            times.append(now)
+            now += 2.5 / tempo * speed
+        for speed, tempo in states[1 if first_row_differs else 0:]:
+            speeds.add(speed)
+            tempos.add(tempo)
+        rows_per_beat = module["rows per beat"]
+        rows_per_bar = module["rows per measure"]
+        beats_per_bar = rows_per_bar // rows_per_beat if rows_per_beat else 0
+        bpm = sorted(60.0 / (2.5 / t * s * rows_per_beat) for s in speeds for t in tempos) \
+            if rows_per_beat else [0.0]
+        wav = os.path.join(work, name + ".wav")
+        ffmpeg_wav([path], None, wav)
+        length = duration(wav)
+        beat_rows = [i for i in range(rows_per_beat if first_row_differs else 0, len(times),
+                                      rows_per_beat) if times[i] < length] if rows_per_beat else []
+        beats = [times[i] for i in beat_rows]
+        bars = [k for k, i in enumerate(beat_rows) if i % rows_per_bar == 0]
+        detected = onsets(wav)
+        median, share = check(beats, detected, 60.0 / bpm[-1]) if beats else (None, 0.0)
+        excluded = None
+        if len(speeds) > 1 or len(tempos) > 1:
+            excluded = "speed or tempo changes after the first row"
+        if problem:
+            excluded = problem
+        if not rows_per_beat or rows_per_bar % rows_per_beat:
+            excluded = "no beat highlight"
+        elif not 70.0 <= bpm[0] <= 200.0:
+            # The highlight is an editing aid: a "beat" of two rows at 345 BPM is no listener's.
+            excluded = excluded or "the highlight's beat would be %.0f BPM" % bpm[0]
+        if median is None or abs(median) > MAX_MEDIAN_OFFSET or share < 0.5:
+            excluded = excluded or "the onsets do not confirm the rows-per-beat grid"
+        # The decoder lets the last row ring on for a moment; more than that is another song.
+        if not 0.0 <= length - now <= 0.25:
+            excluded = excluded or "ffmpeg plays %.2f s, the order list %.2f s" % (length, now)
+        low, high = window_spread(beats, detected, 60.0 / bpm[-1]) if beats else (0.0, 0.0)
+        if max(-low, high) > MAX_MEDIAN_OFFSET:
+            excluded = excluded or "the audio's beat wanders off the rows' grid"
+        rows_out.append((name, "module", tempo_text(bpm), str(beats_per_bar), median, share,
+                         excluded, 0.0, (low, high)))
+        if excluded:
+            continue
+        header = [("source", path), ("package", package_of(path)), ("kind", "module"),
+                  ("tempo", tempo_text(bpm)), ("beats per bar", str(beats_per_bar)),
+                  ("length", "%.6f" % length),
+                  ("checked", checked_line(median, share, " ".join(ONSET_COMMAND)))]
+        comments = ["grid: speed %s, tempo %s, so a row lasts 2.5 / tempo x speed s; a beat every "
+                    "%d rows and a bar every %d (the module's highlight), from order 0 row 0%s" % (
+                        "/".join(map(str, sorted(speeds))), "/".join(map(str, sorted(tempos))),
+                        rows_per_beat, rows_per_bar,
+                        "; its first row plays at speed %d tempo %d, so the grid starts at its "
+                        "second beat" % states[0] if first_row_differs
+                        else ""),
+                    "steadiness: the medians of %d-s windows lie from %+.1f to %+.1f ms" % (
+                        SPREAD_WINDOW, low * 1000, high * 1000)]
+        write_truth(folder, name, header, beats, bars, comments)
+    return rows_out
 
 
 # ---------------------------------------------------------------- beatless
@@ -466,6 +629,7 @@ def main():
     with tempfile.TemporaryDirectory() as work:
         rows += derive_loops(folder, work)
         rows += derive_songs(folder, work)
+        rows += derive_modules(folder, work)
         rows += derive_beatless(folder, work)
     print("| name | kind | tempo | beats per bar | median offset | beats with an onset within "
           "30 ms | offset applied | 20-s window medians | excluded |")
