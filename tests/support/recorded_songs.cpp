@@ -73,6 +73,7 @@ Recording readTruthFile(const std::filesystem::path& path) {
     recording.constantTempo = tempo.ends_with(" constant");
     if (recording.constantTempo) recording.tempoBpm = std::stod(tempo);
     if (header.contains("pause")) recording.pauseSeconds = std::stod(header["pause"]);
+    recording.barsConfirmed = header["bars confirmed"].starts_with("yes");
 
     if (recording.kind == RecordingKind::loop) {
         if (!header.contains("loop beats")) throw std::runtime_error(where + ": no 'loop beats'");

@@ -24,6 +24,10 @@ struct Recording {
     int beatsPerBar = 4;        // 0 when beatless
     std::vector<double> beats;  // true beat onsets, seconds in the loaded audio
     std::vector<double> bars;   // true bar lines, seconds; a subset of beats
+    // Whether the audio bears the bar lines out (the loudest low band falls on them, or the
+    // bar line is a loop's first sample). Unconfirmed ones are the chart's or module's own:
+    // right for the musicians, but not shown by the sound, as where a kick falls on every beat.
+    bool barsConfirmed = false;
     // The package files the audio is made from, in mixing or joining order.
     std::vector<std::string> sources;
     // The length in seconds of the audio `beats` describe: the song, the pass of a loop, the

@@ -98,6 +98,46 @@ def check(beats, detected, beat_seconds):
     return median, hit / len(beats)
 
 
+def bar_phase(wav, beats, bars, beats_per_bar):
+    """The check of the bar lines, apart from the chart: the low band (kick drum, bass) right after
+    each beat, averaged per position in the bar. Returns the strongest position (0 = the bar line)
+    and how much the bar line's exceeds the mean of the other positions."""
+    rate = 4410
+    raw = subprocess.run(["ffmpeg", "-nostdin", "-loglevel", "error", "-i", wav, "-af",
+                          "lowpass=f=150,lowpass=f=150", "-ac", "1", "-ar", str(rate), "-f",
+                          "s16le", "-"], check=True, capture_output=True).stdout
+    signal = struct.unpack("<%dh" % (len(raw) // 2), raw)
+    sums, counts = [0.0] * beats_per_bar, [0] * beats_per_bar
+    for index, beat in enumerate(beats):
+        start = int(beat * rate)
+        window = signal[start:start + int(0.08 * rate)]
+        if not window:
+            continue
+        position = (index - bars[0]) % beats_per_bar
+        sums[position] += sum(v * v for v in window) / len(window)
+        counts[position] += 1
+    means = [total / count if count else 0.0 for total, count in zip(sums, counts)]
+    others = [m for k, m in enumerate(means) if k != 0]
+    ratio = means[0] / (sum(others) / len(others)) if others and sum(others) else 0.0
+    return max(range(beats_per_bar), key=lambda k: means[k]), ratio
+
+
+# The bar lines count as confirmed when the bar line's beat carries clearly the most low band.
+# Music with a kick on every beat cannot confirm them this way; they are then the chart's or the
+# module's own, unconfirmed.
+BAR_CONFIRM_RATIO = 1.2
+
+
+def bars_confirmed(position, ratio):
+    return "yes" if position == 0 and ratio >= BAR_CONFIRM_RATIO else "no"
+
+
+def bar_line(position, ratio):
+    return "low band (below 150 Hz) in the 80 ms after each beat: strongest at bar position %d " \
+        "(0 = the bar line), the bar line's %.2f times the other positions' mean (confirmed from " \
+        "%.1f times at position 0)" % (position, ratio, BAR_CONFIRM_RATIO)
+
+
 def fit_offset(beats, detected, beat_seconds):
     """The one constant shift that centres the onsets near the beats on them: the median signed
     offset, taken again after each shift until it settles."""
@@ -313,6 +353,7 @@ def derive_songs(folder, work):
             bars = [b for b in bars if b < len(beats)]
         median, share = check(beats, detected, beat_seconds)
         low, high = window_spread(beats, detected, beat_seconds)
+        position, ratio = bar_phase(wav, beats, bars, per_bar[0])
         comments = [
             "grid: MIDI notes.mid, %d ticks per quarter, tempo map %s, time signature %s, "
             "song.ini delay %+.0f ms (chart tick 0 at that audio time)" % (
@@ -327,6 +368,7 @@ def derive_songs(folder, work):
                 offset * 1000, DETECTOR_BIAS * 1000),
             "steadiness: the medians of %d-s windows lie from %+.1f to %+.1f ms" % (
                 SPREAD_WINDOW, low * 1000, high * 1000),
+            "bar lines: " + bar_line(position, ratio),
         ]
         excluded = None
         if median is None or abs(median) > MAX_MEDIAN_OFFSET:
@@ -336,14 +378,15 @@ def derive_songs(folder, work):
         if delay != 0 and flipped_share > raw_share:
             excluded = "delay sign contradicted by the onsets"
         rows.append((name, "song", tempo_text(tempos), "/".join(map(str, per_bar)), median, share,
-                     excluded, offset if corrected else 0.0, (low, high)))
+                     excluded, offset if corrected else 0.0, (low, high), (position, ratio)))
         if excluded:
             continue
         header = [("source", " + ".join(stems)), ("package", package_of(stems[0])),
                   ("kind", "song"), ("tempo", tempo_text(tempos)),
                   ("beats per bar", "/".join(map(str, per_bar))),
                   ("length", "%.6f" % audio_seconds),
-                  ("checked", checked_line(median, share, " ".join(ONSET_COMMAND)))]
+                  ("checked", checked_line(median, share, " ".join(ONSET_COMMAND))),
+                  ("bars confirmed", bars_confirmed(position, ratio))]
         write_truth(folder, name, header, beats, bars, comments)
     return rows
 
@@ -407,7 +450,7 @@ def derive_loops(folder, work):
         elif abs(median) > LOOP_MAX_MEDIAN:
             excluded = "the loop's notes run off its length's grid"
         rows.append((name, "loop", "%.3f constant" % tempo, "4", median, share, excluded, 0.0,
-                     None))
+                     None, None))
         if excluded:
             continue
         header = [("source", path), ("package", package_of(path)), ("kind", "loop"),
@@ -416,7 +459,8 @@ def derive_loops(folder, work):
                   ("loop frames", str(count)),
                   ("checked", checked_line(median, share, " ".join(ONSET_COMMAND)) +
                    ", on the loop tiled %d times; first onset %.1f ms from the loop start" % (
-                       passes, first * 1000))]
+                       passes, first * 1000)),
+                  ("bars confirmed", "yes (the loop's first sample)")]
         comments = ["one pass at %d Hz; the loader tiles it and its beats, bar lines every 4 beats "
                     "from the first sample across passes" % rate]
         write_truth(folder, name, header, [i * beat for i in range(loop_beats)],
@@ -565,14 +609,16 @@ def derive_modules(folder, work):
         low, high = window_spread(beats, detected, 60.0 / bpm[-1]) if beats else (0.0, 0.0)
         if max(-low, high) > MAX_MEDIAN_OFFSET:
             excluded = excluded or "the audio's beat wanders off the rows' grid"
+        position, ratio = bar_phase(wav, beats, bars, beats_per_bar) if bars else (0, 0.0)
         rows_out.append((name, "module", tempo_text(bpm), str(beats_per_bar), median, share,
-                         excluded, 0.0, (low, high)))
+                         excluded, 0.0, (low, high), (position, ratio)))
         if excluded:
             continue
         header = [("source", path), ("package", package_of(path)), ("kind", "module"),
                   ("tempo", tempo_text(bpm)), ("beats per bar", str(beats_per_bar)),
                   ("length", "%.6f" % length),
-                  ("checked", checked_line(median, share, " ".join(ONSET_COMMAND)))]
+                  ("checked", checked_line(median, share, " ".join(ONSET_COMMAND))),
+                  ("bars confirmed", bars_confirmed(position, ratio))]
         comments = ["grid: speed %s, tempo %s, so a row lasts 2.5 / tempo x speed s; a beat every "
                     "%d rows and a bar every %d (the module's highlight), from order 0 row 0%s" % (
                         "/".join(map(str, sorted(speeds))), "/".join(map(str, sorted(tempos))),
@@ -581,7 +627,8 @@ def derive_modules(folder, work):
                         "second beat" % states[0] if first_row_differs
                         else ""),
                     "steadiness: the medians of %d-s windows lie from %+.1f to %+.1f ms" % (
-                        SPREAD_WINDOW, low * 1000, high * 1000)]
+                        SPREAD_WINDOW, low * 1000, high * 1000),
+                    "bar lines: " + bar_line(position, ratio)]
         write_truth(folder, name, header, beats, bars, comments)
     return rows_out
 
@@ -604,7 +651,7 @@ def derive_beatless(folder, work):
                   ("length", "%.6f" % duration(path))]
         write_truth(folder, name, header, [], [],
                     ["a sustained sound with no pulse; %.2f s long, not tiled" % duration(path)])
-        rows.append((name, "beatless", "none", "-", None, 0.0, None, 0.0, None))
+        rows.append((name, "beatless", "none", "-", None, 0.0, None, 0.0, None, None))
     paths = [os.path.join(SPEECH, name + ".wav") for name in SPEECH_FILES]
     header = [("source", " + ".join(paths)), ("package", package_of(paths[0])),
               ("kind", "beatless"), ("tempo", "none"), ("beats per bar", "0"),
@@ -614,7 +661,7 @@ def derive_beatless(folder, work):
     write_truth(folder, "alsa_speech", header, [], [],
                 ["recorded voice, the files joined with %.2f s of silence between: %.1f s" % (
                     SPEECH_PAUSE, total)])
-    rows.append(("alsa_speech", "beatless", "none", "-", None, 0.0, None, 0.0, None))
+    rows.append(("alsa_speech", "beatless", "none", "-", None, 0.0, None, 0.0, None, None))
     return rows
 
 
@@ -632,15 +679,16 @@ def main():
         rows += derive_modules(folder, work)
         rows += derive_beatless(folder, work)
     print("| name | kind | tempo | beats per bar | median offset | beats with an onset within "
-          "30 ms | offset applied | 20-s window medians | excluded |")
-    print("|---|---|---|---|---|---|---|---|---|")
-    for name, kind, tempo, per_bar, median, share, excluded, offset, spread in rows:
-        print("| %s | %s | %s | %s | %s | %s | %s | %s | %s |" % (
+          "30 ms | offset applied | 20-s window medians | low band: strongest bar position, bar "
+          "line vs others | excluded |")
+    print("|---|---|---|---|---|---|---|---|---|---|")
+    for name, kind, tempo, per_bar, median, share, excluded, offset, spread, phase in rows:
+        print("| %s | %s | %s | %s | %s | %s | %s | %s | %s | %s |" % (
             name, kind, tempo, per_bar, "-" if median is None else "%+.1f ms" % (median * 1000),
             "-" if kind == "beatless" else "%.0f %%" % (share * 100),
             "%+.1f ms" % (offset * 1000) if offset else "-",
             "%+.1f..%+.1f ms" % (spread[0] * 1000, spread[1] * 1000) if spread else "-",
-            excluded or ""))
+            "%d, %.2f x" % phase if phase else "-", excluded or ""))
 
 
 if __name__ == "__main__":

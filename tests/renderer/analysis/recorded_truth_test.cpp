@@ -39,6 +39,7 @@ TEST(RecordedTruth, EveryFileIsConsistentWithItself) {
         EXPECT_FALSE(recording.package.empty());
         EXPECT_GT(recording.lengthSeconds, 0.0);
         if (recording.kind == RecordingKind::beatless) {
+            EXPECT_FALSE(recording.barsConfirmed);
             EXPECT_TRUE(recording.beats.empty());
             EXPECT_TRUE(recording.bars.empty());
             EXPECT_EQ(recording.tempoBpm, 0.0);
@@ -89,6 +90,7 @@ TEST(RecordedTruth, EveryFileIsConsistentWithItself) {
             EXPECT_NEAR(recording.lengthSeconds, recording.loopBeats * 60.0 / recording.tempoBpm,
                         1e-3);
             EXPECT_EQ(recording.bars.front(), 0.0) << "a loop's bar line is its first sample";
+            EXPECT_TRUE(recording.barsConfirmed);
         }
     }
     EXPECT_TRUE(kinds.contains(RecordingKind::song));
@@ -132,10 +134,23 @@ TEST(RecordedTruth, BeatlessAudioIsItsWholeSoundOrItsFirstSeconds) {
         if (!whole.missing.empty()) GTEST_SKIP() << whole.missing;
         EXPECT_NEAR(audioSeconds(whole.samples), recording.lengthSeconds, 0.01);
         EXPECT_GT(peak(whole.samples), 1000);
-        const double shorter = recording.lengthSeconds / 2;
-        const testsupport::RecordingAudio half =
-            testsupport::loadRecordingAudio(recording, folder, shorter);
-        EXPECT_NEAR(audioSeconds(half.samples), shorter, 1.0 / kRate);
+        if (recording.pauseSeconds > 0.0) {
+            // Joined speech: each pause is a run of digital silence between the voices.
+            EXPECT_GT(recording.lengthSeconds, 15.0);
+            size_t run = 0, pauses = 0;
+            const auto pauseValues = static_cast<size_t>(recording.pauseSeconds * kRate * 2);
+            for (int16_t sample : whole.samples) {
+                run = sample == 0 ? run + 1 : 0;
+                if (run == pauseValues) ++pauses;
+            }
+            EXPECT_EQ(pauses, recording.sources.size() - 1);
+            const double shorter = recording.lengthSeconds / 2;
+            const testsupport::RecordingAudio half =
+                testsupport::loadRecordingAudio(recording, folder, shorter);
+            EXPECT_NEAR(audioSeconds(half.samples), shorter, 1.0 / kRate);
+            EXPECT_TRUE(
+                std::equal(half.samples.begin(), half.samples.end(), whole.samples.begin()));
+        }
     }
 }
 
