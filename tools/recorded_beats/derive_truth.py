@@ -629,6 +629,9 @@ def derive_modules(folder, work):
                     "steadiness: the medians of %d-s windows lie from %+.1f to %+.1f ms" % (
                         SPREAD_WINDOW, low * 1000, high * 1000),
                     "bar lines: " + bar_line(position, ratio)]
+        if (rows_per_beat, rows_per_bar) == (4, 16):
+            comments.append("the highlight is the editor's default 4/16, perhaps never chosen: a "
+                            "listener may count every second beat, at half this tempo")
         write_truth(folder, name, header, beats, bars, comments)
     return rows_out
 
