@@ -420,6 +420,7 @@ TILED_SECONDS = 60.0
 # number of beats is its pulse, and its notes sit on that grid rather than merely start on it.
 LOOP_MIN_SHARE = 0.7
 LOOP_MAX_MEDIAN = 0.010
+LOOP_MAX_FIRST_ONSET = 0.010
 
 
 def samples_in(path):
@@ -449,6 +450,9 @@ def derive_loops(folder, work):
             excluded = "the onsets do not confirm the pulse"
         elif abs(median) > LOOP_MAX_MEDIAN:
             excluded = "the loop's notes run off its length's grid"
+        elif first is None or first > LOOP_MAX_FIRST_ONSET:
+            excluded = "no onset on its first beat (%.1f ms in), so the bar line is not shown" % (
+                first * 1000)
         rows.append((name, "loop", "%.3f constant" % tempo, "4", median, share, excluded, 0.0,
                      None, None))
         if excluded:
