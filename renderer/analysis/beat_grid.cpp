@@ -128,8 +128,10 @@ PeriodFit sharpestPeriod(const Strengths& strengths, double roughSeconds, double
     return best;
 }
 
-// Stretches of the song compared with each other for the beat's phase.
-constexpr double kStretchSeconds = 12.0;
+// Stretches of the song compared with each other for the beat's phase: a twelfth of it, within
+// these bounds. Longer stretches average a busy mix's own jitter out.
+constexpr double kShortestStretchSeconds = 6.0;
+constexpr double kLongestStretchSeconds = 12.0;
 // Fewer stretches than this say too little: a chance texture can agree with itself over two.
 constexpr int kFewestStretches = 4;
 
@@ -138,8 +140,11 @@ constexpr int kFewestStretches = 4;
 // magnitudes. Near 1 when every stretch has its onsets at the same phase; about
 // 1 / sqrt(stretches) for onsets at random phases. 0 for too few stretches.
 double phaseCoherence(const Strengths& strengths, double periodSeconds) {
-    const auto perStretch = static_cast<size_t>(kStretchSeconds / strengths.hopSeconds);
     const size_t count = strengths.values.size();
+    const double seconds = static_cast<double>(count) * strengths.hopSeconds;
+    const auto perStretch = static_cast<size_t>(
+        std::clamp(seconds / 12.0, kShortestStretchSeconds, kLongestStretchSeconds) /
+        strengths.hopSeconds);
     if (count / perStretch < static_cast<size_t>(kFewestStretches)) return 0.0;
     std::complex<double> sum;
     double magnitudes = 0.0;

@@ -1,0 +1,140 @@
+// The beat grid on real recordings whose beats and bar lines are known apart from our analysis
+// (recorded_songs.h): songs from their charts, loops from their lengths, tracker modules from
+// their rows, and beatless pads and speech. Every cut is made as the renderer makes it (zero
+// crossing, then the grid) at times spread over the recording, and judged against the truth.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "renderer/analysis/beat_grid.h"
+#include "renderer/analysis/first_note.h"
+#include "renderer/analysis/zero_crossing.h"
+#include "renderer/cut/beat_snap.h"
+#include "tests/support/recorded_songs.h"
+
+namespace renderer {
+namespace {
+
+using testsupport::Recording;
+using testsupport::RecordingKind;
+
+constexpr double kRate = 44100.0;
+// Songs are analysed over their first minutes: as long as a typical edit reaches into them.
+constexpr double kSongSeconds = 180.0;
+
+const char* kindName(RecordingKind kind) {
+    switch (kind) {
+        case RecordingKind::song: return "songs";
+        case RecordingKind::loop: return "loops";
+        case RecordingKind::module: return "modules";
+        case RecordingKind::beatless: return "beatless";
+    }
+    return "";
+}
+
+bool justBefore(const std::vector<double>& onsets, double seconds) {
+    const auto next = std::lower_bound(onsets.begin(), onsets.end(), seconds);
+    return next != onsets.end() && *next - seconds <= 0.025;
+}
+
+struct Tally {
+    int cuts = 0;
+    int onTarget = 0;
+    double share() const { return cuts > 0 ? static_cast<double>(onTarget) / cuts : 0.0; }
+};
+
+// One recording's cuts: every 7.3 s from 3.1 s on, snapped to `unit`.
+struct RecordingCuts {
+    SongBeats beats;
+    Tally onBeat;     // cuts 0..25 ms before a true beat
+    Tally onBar;      // cuts asked for the bar that lie 0..25 ms before a true bar line
+    int moved = 0;
+    int movedOntoBars = 0;
+};
+
+RecordingCuts cutRecording(const Recording& recording, const testsupport::Samples& samples) {
+    RecordingCuts result;
+    const auto frames = static_cast<long long>(samples.size() / 2);
+    const long long firstFrame = firstMusicalFrame(samples, targetSampleRate);
+    result.beats = analyseSongBeats(samples, firstFrame, frames);
+    const double seconds = static_cast<double>(frames) / kRate;
+    for (double at = 3.1; at < seconds - 3.0; at += 7.3) {
+        const long long crossing = nearestZeroCrossingFrame(samples, std::llround(at * kRate));
+        const BeatSnap beat = snapToGrid(samples, crossing, result.beats, SnapUnit::beat);
+        const BeatSnap bar = snapToGrid(samples, crossing, result.beats, SnapUnit::bar);
+        ++result.onBeat.cuts;
+        if (beat.keptBecause.empty()) ++result.moved;
+        if (beat.keptBecause.empty() && justBefore(recording.beats, beat.frame / kRate)) {
+            ++result.onBeat.onTarget;
+        }
+        if (recording.barsConfirmed) {
+            ++result.onBar.cuts;
+            if (bar.snappedTo == snappedToBar) ++result.movedOntoBars;
+            if (bar.snappedTo == snappedToBar && justBefore(recording.bars, bar.frame / kRate)) {
+                ++result.onBar.onTarget;
+            }
+        }
+    }
+    return result;
+}
+
+TEST(RecordedBeatGrid, CutsLieJustBeforeTrueBeatsAndBeatlessRecordingsKeepTheirCuts) {
+    std::map<RecordingKind, Tally> beatsByKind;
+    std::map<RecordingKind, Tally> barsByKind;
+    std::string missing;
+    for (const Recording& recording : testsupport::recordings()) {
+        const testsupport::TemporaryFolder folder;
+        const testsupport::RecordingAudio audio =
+            testsupport::loadRecordingAudio(recording, folder,
+                                            recording.kind == RecordingKind::loop
+                                                ? testsupport::kLoopSeconds
+                                                : kSongSeconds);
+        if (!audio.missing.empty()) {
+            missing += audio.missing + "\n";
+            continue;
+        }
+        const RecordingCuts cuts = cutRecording(recording, audio.samples);
+        std::printf("%-28s %-8s truth %7.2f BPM | grid %s %7.2f BPM, confidence %.2f | %2d of %2d "
+                    "cuts on a beat | bars %s %.2f, %d of %d on a bar line\n",
+                    recording.name.c_str(), kindName(recording.kind), recording.tempoBpm,
+                    cuts.beats.grid ? "trusted" : "none   ", cuts.beats.tempoBpm,
+                    cuts.beats.confidence, cuts.onBeat.onTarget, cuts.onBeat.cuts,
+                    cuts.beats.bars ? "trusted" : "none   ", cuts.beats.barConfidence,
+                    cuts.onBar.onTarget, cuts.onBar.cuts);
+        if (recording.kind == RecordingKind::beatless) {
+            EXPECT_FALSE(cuts.beats.grid) << recording.name << " has no beat";
+            EXPECT_EQ(cuts.moved, 0) << recording.name;
+            continue;
+        }
+        // A recording at one tempo is never reported as having no steady beat.
+        EXPECT_TRUE(cuts.beats.grid) << recording.name << " is at one tempo";
+        for (auto* tally : {&beatsByKind[recording.kind]}) {
+            tally->cuts += cuts.onBeat.cuts;
+            tally->onTarget += cuts.onBeat.onTarget;
+        }
+        barsByKind[recording.kind].cuts += cuts.onBar.cuts;
+        barsByKind[recording.kind].onTarget += cuts.onBar.onTarget;
+    }
+    if (beatsByKind.empty()) GTEST_SKIP() << missing;
+    Tally all;
+    for (const auto& [kind, tally] : beatsByKind) {
+        std::printf("%s: %d of %d cuts (%.0f %%) lie 0..25 ms before a true beat; with Bar, %d of %d "
+                    "on a true bar line\n",
+                    kindName(kind), tally.onTarget, tally.cuts, 100.0 * tally.share(),
+                    barsByKind[kind].onTarget, barsByKind[kind].cuts);
+        all.cuts += tally.cuts;
+        all.onTarget += tally.onTarget;
+    }
+    std::printf("all real recordings with a beat: %d of %d cuts (%.0f %%)\n", all.onTarget,
+                all.cuts, 100.0 * all.share());
+    if (!missing.empty()) std::printf("not measured:\n%s", missing.c_str());
+    EXPECT_GE(all.share(), 0.75);
+}
+
+}  // namespace
+}  // namespace renderer
