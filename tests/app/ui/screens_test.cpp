@@ -127,7 +127,6 @@ TEST_F(ScreensTest, FourSongs_KeepStep2AndAskForOneToThree) {
 TEST_F(ScreensTest, ToolTiles_MarkOptionalToolsAndNameWhatIsMissing) {
     app::ui::ToolsCard card(view());
     // The tile's mark (symbol, what a screen reader says for it) and the tile's description.
-    // SymbolLabel has no meta-object of its own: it is told from the other labels by its type.
     const auto markOf = [&card](const QString& tileName) {
         auto* tile = uitest::findByAccessibleName<QFrame>(&card, tileName);
         for (QLabel* label : tile ? tile->findChildren<QLabel*>() : QList<QLabel*>()) {
