@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -31,6 +33,19 @@ void writeAll(int fd, std::string_view contents, const std::string& what) {
 
 }  // namespace
 
+std::filesystem::perms newFileMode() {
+    // umask() can only be read by setting it, for the whole process: a file another thread
+    // created in between would get the wrong mode. The kernel shows it here instead.
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("Umask:")) {
+            const unsigned long umask = std::strtoul(line.c_str() + 6, nullptr, 8);
+            return static_cast<std::filesystem::perms>(0666 & ~umask);
+        }
+    }
+    return static_cast<std::filesystem::perms>(0644);
+}
+
 void writeFileAtomically(const std::filesystem::path& path, std::string_view contents) {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
     // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "." + name + "..." at -O3.
@@ -43,8 +58,8 @@ void writeFileAtomically(const std::filesystem::path& path, std::string_view con
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) throwErrno(errno, what);
     try {
-        // umask() cannot be read without changing it (racy across threads), so use 0644.
-        if (::fchmod(fd, 0644) != 0) throwErrno(errno, what);
+        // mkostemp makes the file owner-only; it is put in place as any new file would be.
+        if (::fchmod(fd, static_cast<mode_t>(newFileMode())) != 0) throwErrno(errno, what);
         writeAll(fd, contents, what);
         if (::fsync(fd) != 0) throwErrno(errno, what);
     } catch (...) {

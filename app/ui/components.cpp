@@ -1,5 +1,6 @@
 #include "app/ui/components.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
@@ -53,16 +54,42 @@ void updateButton(QPushButton* button, const QString& text, const QString& symbo
     setStyleRole(button, role);
 }
 
+namespace {
+
+// A symbol is a picture named by its meaning. A decorative one is reported as not shown: an
+// unnamed picture would still be a stop for a screen reader, read as "image".
+class SymbolLabelAccessible : public QAccessibleWidget {
+public:
+    explicit SymbolLabelAccessible(SymbolLabel* label)
+        : QAccessibleWidget(label, QAccessible::Graphic) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State shown = QAccessibleWidget::state();
+        if (static_cast<const SymbolLabel*>(widget())->isDecorative()) shown.invisible = true;
+        return shown;
+    }
+};
+
+QAccessibleInterface* symbolLabelAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String(SymbolLabel::staticMetaObject.className())) return nullptr;
+    return new SymbolLabelAccessible(static_cast<SymbolLabel*>(object));
+}
+
+}  // namespace
+
 SymbolLabel::SymbolLabel(int sizePixels, QWidget* parent) : QLabel(parent), size_(sizePixels) {
+    // With the first symbol, before anything asks the symbols what they are.
+    static const bool installed = (QAccessible::installFactory(symbolLabelAccessible), true);
+    (void)installed;
     setFixedSize(sizePixels, sizePixels);
 }
 
-void SymbolLabel::setSymbol(const QString& name, const QColor& color) {
+void SymbolLabel::setSymbol(const QString& name, const QColor& color, const QString& meaning) {
+    if (accessibleName() != meaning) setAccessibleName(meaning);
     if (name == name_ && color == color_) return;
     name_ = name;
     color_ = color;
     setPixmap(symbolPixmap(name, color, size_, devicePixelRatioF()));
-    setAccessibleName(name);
 }
 
 StepBadge::StepBadge(int number, QWidget* parent) : QWidget(parent), number_(number) {

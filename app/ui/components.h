@@ -21,12 +21,17 @@ QPushButton* makeButton(const QString& text, const QString& symbolName, const QS
 void updateButton(QPushButton* button, const QString& text, const QString& symbolName,
                   const QString& role);
 
-// A symbol shown as a fixed-size picture.
+// A symbol shown as a fixed-size picture. With a `meaning` (translated words, such as
+// "Ready") screen readers read it as a picture of that name; without one it is decoration
+// beside a text that already says the same, and they skip it. Its own name is never read.
 class SymbolLabel : public QLabel {
+    Q_OBJECT
+
 public:
     explicit SymbolLabel(int sizePixels, QWidget* parent = nullptr);
-    void setSymbol(const QString& name, const QColor& color);
+    void setSymbol(const QString& name, const QColor& color, const QString& meaning = {});
     QString symbolName() const { return name_; }
+    bool isDecorative() const { return accessibleName().isEmpty(); }
 
 private:
     int size_;

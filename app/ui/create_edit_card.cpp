@@ -222,8 +222,7 @@ void CreateEditCard::refreshPhaseRows() {
         const run::ProgressRow& phase = steps[i];
         PhaseRow& row = phaseRows_[i];
         const PhaseStateMark mark = phaseStateMark(phase.state);
-        row.symbol->setSymbol(mark.symbolName, mark.color);
-        row.symbol->setAccessibleName(mark.word);
+        row.symbol->setSymbol(mark.symbolName, mark.color);  // the word beside it says the state
         row.title->setText(phase.title);
         row.word->setText(mark.word);
         setStyleRole(row.word, mark.styleRole);

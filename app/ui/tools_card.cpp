@@ -50,8 +50,7 @@ QFrame* makeToolCheckTile(const tools::ToolCheck& check, QWidget* parent) {
     top->setSpacing(8);
     auto* symbol = new SymbolLabel(16, tile);
     const TileMark mark = tileMark(check);
-    symbol->setSymbol(mark.symbolName, mark.color);
-    symbol->setAccessibleName(mark.word);
+    symbol->setSymbol(mark.symbolName, mark.color, mark.word);  // the tile says it nowhere else
     top->addWidget(symbol, 0, Qt::AlignTop);
     const bool optional = tools::optionalFallbackToolNames().contains(check.name);
     // The rows keep the English names and commands the probes gave them; they read here.

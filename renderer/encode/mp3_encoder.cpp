@@ -9,6 +9,7 @@
 #include <string>
 #include <system_error>
 
+#include "common/atomic_file.h"
 #include "common/uuid.h"
 #include "renderer/base/owner_lock.h"
 #include "renderer/base/render_error.h"
@@ -90,6 +91,8 @@ void writeMP3Atomically(const std::function<void(const std::filesystem::path&)>&
         const std::unique_ptr<OwnerLock> inUse = lockTemporaryFile(temporaryPath);
         writeUntagged(temporaryPath);
         if (finishTemporary) finishTemporary(temporaryPath);
+        // Private while written; the finished edit is as readable as its companions.
+        std::filesystem::permissions(temporaryPath, common::newFileMode());
         std::filesystem::rename(temporaryPath, finalPath);
     } catch (...) {
         clearRunningTemporaryPath();

@@ -17,6 +17,8 @@ namespace renderer {
 // result cannot be moved into place. `finishTemporary`, when given, runs on LAME's finished
 // temporary file before it is moved into place; what it throws fails the encode the same way.
 // `writeWav` writes the whole WAV file (header and samples) into the sink it is given.
+// The temporary file is readable by its owner only; the finished MP3 has the mode the umask
+// gives a new file.
 void encodeMP3(const ChildInputWriter& writeWav, const std::filesystem::path& mp3Path,
                const std::function<void(const std::filesystem::path&)>& finishTemporary = {});
 

@@ -93,11 +93,14 @@ protected:
     static fs::path bundledLame() { return testsupport::bundleBinFolder() / "lame"; }
 
     // Standard error goes to its own file so that a test can see it stays empty; the shell
-    // execs, so the child's pid is seamforge's.
+    // execs, so the child's pid is seamforge's. SEAMFORGE_TEST_UMASK in `environment`, when
+    // set, is the run's umask.
     common::SubprocessOptions commandFor(const std::vector<std::string>& arguments) {
         common::SubprocessOptions options;
         options.executable = "/bin/sh";
-        options.arguments = {"-c", "exec \"$0\" \"$@\" 2>\"$SEAMFORGE_TEST_STDERR\"",
+        options.arguments = {"-c",
+                             "[ -z \"$SEAMFORGE_TEST_UMASK\" ] || umask \"$SEAMFORGE_TEST_UMASK\""
+                             " && exec \"$0\" \"$@\" 2>\"$SEAMFORGE_TEST_STDERR\"",
                              (testsupport::bundleBinFolder() / "seamforge").string()};
         options.arguments.insert(options.arguments.end(), arguments.begin(), arguments.end());
         options.workingDirectory = files.path().string();

@@ -13,7 +13,8 @@ inline const QString neutralAppFolder = QStringLiteral("/opt/tunewright");
 
 app::tools::ToolLookups neutralInstall();
 
-// The texts among `texts` that name this machine: its build folder or the user's home.
+// The texts among `texts` that name this machine (its build folder or the user's home), each
+// once, in their order.
 QStringList machineSpecificTexts(const QStringList& texts);
 
 }  // namespace testsupport

@@ -26,7 +26,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/ui/components.h"
 #include "app/ui/translations.h"
 #include "app/ui/wizard_window.h"
 #include "tests/app/support/neutral_install.h"
@@ -94,11 +93,7 @@ QStringList unmarkedTexts(QWidget* window, const QStringList& names) {
         }
         if (auto* box = qobject_cast<QGroupBox*>(widget)) texts.emplace_back(kind, box->title());
         texts.emplace_back(kind + " tool tip", widget->toolTip());
-        // A symbol without a word of its own is announced by its symbol's name, not a text.
-        const auto* symbol = dynamic_cast<app::ui::SymbolLabel*>(widget);
-        if (symbol == nullptr || widget->accessibleName() != symbol->symbolName()) {
-            texts.emplace_back(kind + " accessible name", widget->accessibleName());
-        }
+        texts.emplace_back(kind + " accessible name", widget->accessibleName());
         texts.emplace_back(kind + " accessible description", widget->accessibleDescription());
     }
     QStringList unmarked;

@@ -293,6 +293,105 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
     EXPECT_TRUE(state().tracks.empty());
 }
 
+// A symbol's own name ("brain.head.profile"), as opposed to words.
+bool isSymbolName(const QString& text) {
+    static const QRegularExpression dotted(QStringLiteral("^[a-z]+(\\.[a-z0-9]+)+$"));
+    return dotted.match(text).hasMatch() || app::ui::knownSymbolNames().contains(text);
+}
+
+// What a screen reader meets in the window's accessibility tree: every node it is told is
+// shown, as "role: name". The faults are the nodes that read a symbol's name (as name,
+// description, value or text) and the pictures shown without a name, which it reads as "image".
+struct SpokenTree {
+    QStringList graphicNames;
+    QStringList faults;
+
+    explicit SpokenTree(QWidget* window) { walk(QAccessible::queryAccessibleInterface(window)); }
+
+private:
+    void walk(QAccessibleInterface* node) {
+        if (node == nullptr || node->state().invisible) return;
+        QStringList read = {node->text(QAccessible::Name), node->text(QAccessible::Description),
+                            node->text(QAccessible::Value)};
+        if (QAccessibleTextInterface* text = node->textInterface()) {
+            read << text->text(0, text->characterCount());
+        }
+        for (const QString& words : read) {
+            if (isSymbolName(words)) faults << "reads the symbol name " + words;
+        }
+        if (node->role() == QAccessible::Graphic) {
+            graphicNames << node->text(QAccessible::Name);
+            if (node->text(QAccessible::Name).isEmpty()) faults << "an unnamed picture";
+        }
+        for (int i = 0; i < node->childCount(); ++i) walk(node->child(i));
+    }
+};
+
+// Every screen of a run, as a screen reader reads it: the marks that carry a meaning say it
+// in words (a tool tile's state, which nothing else on the tile says); the symbols beside a
+// text that says the same are silent; no symbol is ever read by its own name.
+TEST_F(WindowTest, ScreenReadersHearWordsForMarksAndNothingForDecoration) {
+    const auto expectSpokenWell = [&](const char* screen) {
+        QCoreApplication::processEvents();
+        const SpokenTree spoken(window.get());
+        EXPECT_EQ(spoken.faults, QStringList()) << screen;
+        // The check sees the symbols at all: each one shown is a picture, named or silent.
+        int decorative = 0;
+        for (auto* mark : window->findChildren<app::ui::SymbolLabel*>()) {
+            if (!mark->isVisibleTo(window.get())) continue;
+            EXPECT_FALSE(isSymbolName(accessibleName(mark))) << screen;
+            if (mark->isDecorative()) ++decorative;
+        }
+        EXPECT_GT(decorative, 0) << screen;
+        return spoken.graphicNames;
+    };
+    openWindow();
+    ASSERT_TRUE(waitUntil([&] { return view().tools().toolsReady(); }, 60));
+    // Step 1 as a broken install shows it: one tool ready, one missing, a helper not installed.
+    const auto row = [](const char* name, bool ready, const char* status) {
+        app::tools::ToolCheck check;
+        check.name = QString::fromLatin1(name);
+        check.command = check.name.toLower();
+        check.status = QString::fromLatin1(status);
+        check.isReady = ready;
+        return check;
+    };
+    view().tools().applyToolCheckResults(
+        {row("Local music renderer", false, "Missing from app bundle. Reinstall Tunewright."),
+         row("MP3 encoder", true, "Bundled in this app:\n/opt/tunewright/bin/lame"),
+         row("Git", false, "Not found.")});
+    ASSERT_TRUE(waitUntil([&] { return window->currentScreen() == WizardScreen::tools; }, 5));
+    QStringList marks = expectSpokenWell("Step 1");
+    marks.sort();
+    EXPECT_EQ(marks, QStringList({"Missing", "Not installed", "Ready"}));
+
+    click("Check Again");
+    ASSERT_TRUE(waitUntil([&] { return window->currentScreen() == WizardScreen::songs; }, 60));
+    EXPECT_EQ(expectSpokenWell("Step 2"), QStringList());
+
+    const QString songs = wizard.makeFolder("Desktop/Set");
+    desktop().answerNextPanel(uitest::writeSongs(songs, {"One.wav"}, 3.0, 0.5));
+    click("Choose Audio Files");
+    ASSERT_TRUE(
+        waitUntil([&] { return window->currentScreen() == WizardScreen::instructions; }, 5));
+    desktop().answerNextPanel({wizard.makeFolder("Desktop/Edits")});
+    click("Choose Output Folder");
+    EXPECT_EQ(expectSpokenWell("Step 3"), QStringList());
+
+    click("Create Edit");
+    ASSERT_EQ(window->currentScreen(), WizardScreen::createEdit);
+    EXPECT_EQ(expectSpokenWell("Step 4, creating"), QStringList());
+    ASSERT_TRUE(waitUntil([&] { return !state().isCreatingEdit; }, 180))
+        << state().createLog.toStdString();
+    ASSERT_TRUE(state().completedOutputFolder.has_value()) << state().createLog.toStdString();
+    QPushButton* fold = button("All 5 steps complete");
+    ASSERT_NE(fold, nullptr);
+    accessibleToggle(fold);  // the rows' marks in view too
+    const QStringList pictures = expectSpokenWell("Step 4, complete");
+    EXPECT_TRUE(pictures.isEmpty() || pictures == QStringList({"Cover art"}))
+        << pictures.join(", ").toStdString();
+}
+
 TEST_F(WindowTest, CtrlReturnNeverStopsAnEditAndStep4SaysWhenItStopped) {
     openOnStep3WithEngine("echo 'LOCAL_STEP cuts done'\nexec sleep 30");
     QTest::keyClick(window.get(), Qt::Key_Return, Qt::ControlModifier);

@@ -105,6 +105,35 @@ TEST_F(RenderPipeline, OneSongWithoutEndingIsA320KbpsCutAtFullLevel) {
     EXPECT_NEAR(rmsBetween(edit.decoded, -0.1, -0.005), kToneRMS, 0.02);
 }
 
+// The edit is private while it is written; finished, it has the mode the person's umask gives
+// a new file, as the notes and reports beside it have.
+TEST_F(RenderPipeline, TheFinishedEditGetsTheUmasksModeAsItsCompanionsDo) {
+    writeToneSong(files / "Song One.wav", 0.0, 2.0, 0.5);
+    const fs::path partialModes = files / "partial-modes.txt";
+    // LAME writes the hidden partial edit; the stand-in notes its mode first.
+    environment["MUSIC_EDIT_LAME"] =
+        standInLame(6, {{".partial-", "stat -c %a \"$6\" >>'" + partialModes.string() + "'"}})
+            .string();
+    const auto octal = [](fs::perms mode) {
+        char text[8];
+        std::snprintf(text, sizeof text, "%o", static_cast<unsigned>(mode));
+        return std::string(text);
+    };
+    for (const auto& [umask, mode] : {std::pair{"027", "640"}, std::pair{"002", "664"}}) {
+        SCOPED_TRACE(umask);
+        environment["SEAMFORGE_TEST_UMASK"] = umask;
+        fs::remove_all(output());
+        fs::remove(partialModes);
+        expectSuccess(runJob(editJob({Song{files / "Song One.wav", "0", "1"}}, output(), "none")));
+        const std::vector<std::string> names = seamforgetest::entryNames(output());
+        EXPECT_EQ(names.size(), 5u);
+        for (const std::string& name : names) {
+            EXPECT_EQ(octal(fs::status(output() / name).permissions()), mode) << name;
+        }
+        EXPECT_EQ(testsupport::readWholeFile(partialModes), "600\n");
+    }
+}
+
 TEST_F(RenderPipeline, TwoSongsAreEvenedOutAndTheLastFadesForTwoMoreSeconds) {
     // RMS 0.1 and 0.4: the target is 0.4, the first song gets 2.0 (4.0 capped).
     writeToneSong(files / "quiet.wav", 0.0, 3.0, 0.1 * std::sqrt(2.0));
