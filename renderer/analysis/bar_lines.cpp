@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <numbers>
 #include <vector>
 
@@ -41,7 +39,8 @@ std::vector<double> logSpectrum(ConstSampleSpan samples, long long firstFrame, F
     const auto low = static_cast<size_t>(kLowestHertz * kWindow / kRate);
     const auto high = static_cast<size_t>(kHighestHertz * kWindow / kRate);
     std::vector<double> spectrum;
-    for (size_t bin = low; bin <= high; ++bin) spectrum.push_back(std::log1p(100.0 * magnitude[bin]));
+    for (size_t bin = low; bin <= high; ++bin)
+        spectrum.push_back(std::log1p(100.0 * magnitude[bin]));
     return spectrum;
 }
 
@@ -92,25 +91,15 @@ BeatEvidence beatEvidence(ConstSampleSpan samples, const OnsetEnvelope& envelope
 // A kind of evidence tells the bar's first beat when that beat stands this far above the next.
 constexpr double kTellingMargin = 1.08;
 
-// Each value over the mean of all, so that both kinds of evidence weigh alike.
-std::vector<double> relative(std::vector<double> values) {
-    double mean = 0.0;
-    for (const double value : values) mean += value;
-    mean /= static_cast<double>(std::max<size_t>(1, values.size()));
-    if (mean > 0.0) {
-        for (double& value : values) value /= mean;
-    }
-    return values;
-}
-
 }  // namespace
 
 BarEvidence findBarLines(ConstSampleSpan samples, const OnsetEnvelope& envelope,
                          const BeatGrid& grid) {
     BarEvidence result;
     const double firstBeat =
-        grid.anchorSeconds + grid.periodSeconds * std::ceil((envelope.startSeconds - grid.anchorSeconds) /
-                                                            grid.periodSeconds);
+        grid.anchorSeconds +
+        grid.periodSeconds *
+            std::ceil((envelope.startSeconds - grid.anchorSeconds) / grid.periodSeconds);
     result.lines.firstDownbeatSeconds = firstBeat;
     const BeatEvidence evidence = beatEvidence(samples, envelope, grid, firstBeat);
     if (std::ssize(evidence.change) < kFewestBars * kBeatsPerBar) return result;
@@ -129,14 +118,10 @@ BarEvidence findBarLines(ConstSampleSpan samples, const OnsetEnvelope& envelope,
     double weakest = 0.0;
     bool disagree = false;
     for (const std::vector<double>* cue : {&evidence.change, &evidence.lowHit}) {
-        const std::array<double, kBeatsPerBar> score = perBeatOfBar(relative(*cue));
+        const std::array<double, kBeatsPerBar> score = perBeatOfBar(*cue);
         std::array<double, kBeatsPerBar> sorted = score;
         std::sort(sorted.begin(), sorted.end());
         const double margin = sorted[2] > 0.0 ? sorted[3] / sorted[2] : 0.0;
-        if (std::getenv("SEAMFORGE_DEBUG_BEATS")) {
-            std::fprintf(stderr, "bars: %.2f %.2f %.2f %.2f (margin %.2f)\n", score[0], score[1],
-                         score[2], score[3], margin);
-        }
         if (margin < kTellingMargin) continue;
         const auto best =
             static_cast<int>(std::max_element(score.begin(), score.end()) - score.begin());

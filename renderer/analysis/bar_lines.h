@@ -1,7 +1,8 @@
 #pragma once
-// Which beat of a trusted grid starts the bars: the beat where the song's spectrum changes most
-// (a new chord, a new bass note, a crash on the one) and that hits hardest low down, read over
-// the whole song. Pure and thread-safe; never fails.
+// Which beat of a trusted grid starts the bars, read over the whole song from two kinds of
+// evidence: where the harmony changes (a new chord, a new bass note) and where the song hits
+// hardest low down (the kick on the one). Each tells a beat only when that beat clearly stands
+// out; the bars are found when what tells agrees. Pure and thread-safe; never fails.
 
 #include "renderer/analysis/beat_grid.h"
 #include "renderer/analysis/onset_envelope.h"

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
-#include <cstdio>
-#include <cstdlib>
 #include <numbers>
 #include <numeric>
 #include <vector>
@@ -52,7 +50,9 @@ struct Fold {
         const auto count = static_cast<long long>(bins.size());
         const double position = phaseSeconds / binSeconds() - 0.5;
         const double below = std::floor(position);
-        const auto wrap = [count](long long i) { return static_cast<size_t>((i % count + count) % count); };
+        const auto wrap = [count](long long i) {
+            return static_cast<size_t>((i % count + count) % count);
+        };
         const auto i = static_cast<long long>(below);
         const double weight = position - below;
         return bins[wrap(i)] * (1.0 - weight) + bins[wrap(i + 1)] * weight;
@@ -70,16 +70,16 @@ struct Fold {
 };
 
 Fold fold(const Strengths& strengths, double periodSeconds) {
-    const size_t binCount = static_cast<size_t>(
-        std::max(8.0, std::round(periodSeconds / strengths.hopSeconds)));
+    const size_t binCount =
+        static_cast<size_t>(std::max(8.0, std::round(periodSeconds / strengths.hopSeconds)));
     Fold result{periodSeconds, std::vector<double>(binCount, 0.0)};
     std::vector<int> counts(binCount, 0);
     const double binsPerValue =
         strengths.hopSeconds / periodSeconds * static_cast<double>(binCount);
     for (size_t i = 0; i < strengths.values.size(); ++i) {
         const double position = static_cast<double>(i) * binsPerValue;
-        const auto bin = std::min(binCount - 1, static_cast<size_t>(std::fmod(
-                                                    position, static_cast<double>(binCount))));
+        const auto bin = std::min(
+            binCount - 1, static_cast<size_t>(std::fmod(position, static_cast<double>(binCount))));
         result.bins[bin] += strengths.values[i];
         ++counts[bin];
     }
@@ -148,8 +148,7 @@ double phaseCoherence(const Strengths& strengths, double periodSeconds) {
     if (count / perStretch < static_cast<size_t>(kFewestStretches)) return 0.0;
     std::complex<double> sum;
     double magnitudes = 0.0;
-    const double radiansPerValue =
-        2.0 * std::numbers::pi * strengths.hopSeconds / periodSeconds;
+    const double radiansPerValue = 2.0 * std::numbers::pi * strengths.hopSeconds / periodSeconds;
     for (size_t first = 0; first + perStretch <= count; first += perStretch) {
         std::complex<double> stretch;
         for (size_t i = first; i < first + perStretch; ++i) {
@@ -256,37 +255,44 @@ double confidenceOf(const Candidate& c) {
                       0.0, 1.0);
 }
 
-// The value of `folded` within a sixteenth of a beat of `phase` that is strongest.
-double strongestNear(const Fold& folded, double phase) {
+// The strongest value of `folded` within `reach` seconds of `phase`.
+double strongestNear(const Fold& folded, double phase, double reach) {
     double strongest = 0.0;
-    for (double offset = -folded.periodSeconds / 16.0; offset <= folded.periodSeconds / 16.0;
-         offset += folded.binSeconds() / 2.0) {
+    for (double offset = -reach; offset <= reach; offset += folded.binSeconds() / 2.0) {
         strongest = std::max(strongest, folded.at(phase + offset));
     }
     return strongest;
 }
 
 // The phase of the beat. The strongest phase of the whole fold is a beat or, in busy music where
-// guitars, bass and hi-hats play between the beats, just as often the half beat; of the two, the
-// beat is where the onsets and the weight low down agree best.
+// guitars, bass and hi-hats play between the beats, just as often the half beat. Of the two, the
+// beat is where the onsets and the weight low down agree best, and where the bar's hardest low
+// hit (its one, most often) falls.
 double beatPhase(const OnsetEnvelope& envelope, double period) {
     const Fold all = fold(Strengths{envelope.strength, envelope.hopSeconds}, period);
-    const Fold low = fold(Strengths{envelope.lowStrength, envelope.hopSeconds}, period);
+    const Strengths lows{envelope.lowStrength, envelope.hopSeconds};
+    const Fold low = fold(lows, period);
+    const Fold lowBar = fold(lows, 4.0 * period);
     const double peak = all.peakPhase();
     const double half = std::fmod(peak + period / 2.0, period);
+    const double reach = period / 16.0;
     const auto weight = [&](double phase) {
-        return strongestNear(all, phase) * strongestNear(low, phase);
+        double hardestInBar = 0.0;
+        for (int beat = 0; beat < 4; ++beat) {
+            hardestInBar =
+                std::max(hardestInBar, strongestNear(lowBar, phase + beat * period, reach));
+        }
+        return strongestNear(all, phase, reach) * strongestNear(low, phase, reach) * hardestInBar;
     };
     if (weight(half) <= weight(peak)) return peak;
     // The half beat's own peak, as finely as the fold allows.
     double best = half;
-    for (double offset = -period / 16.0; offset <= period / 16.0; offset += all.binSeconds() / 4.0) {
+    for (double offset = -period / 16.0; offset <= period / 16.0;
+         offset += all.binSeconds() / 4.0) {
         if (all.at(half + offset) > all.at(best)) best = half + offset;
     }
     return std::fmod(best + period, period);
 }
-
-bool debugging() { return std::getenv("SEAMFORGE_DEBUG_BEATS") != nullptr; }
 
 }  // namespace
 
@@ -325,13 +331,6 @@ SongBeats analyseSongBeats(ConstSampleSpan samples, long long firstFrame, long l
 
     result.tempoBpm = 60.0 / period;
     result.confidence = confidenceOf(reading);
-    if (debugging()) {
-        std::fprintf(stderr,
-                     "beats: tracked %.2f BPM, read %.3f BPM, coherence %.3f, sharpness %.2f, "
-                     "alternate %.2f, confidence %.2f\n",
-                     60.0 / rough, result.tempoBpm, reading.coherence, reading.fit.sharpness,
-                     alternate, result.confidence);
-    }
     if (result.confidence < trustedConfidence) return result;
     const BeatGrid grid{envelope.startSeconds + phase, period};
     result.grid = grid;

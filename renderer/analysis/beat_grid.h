@@ -34,9 +34,9 @@ struct BarLines {
 struct SongBeats {
     std::optional<BeatGrid> grid;
     std::optional<BarLines> bars;
-    double confidence = 0.0;     // 0 to 1, of the grid
-    double barConfidence = 0.0;  // 0 to 1, of the bar lines; 0 without a trusted grid
-    double tempoBpm = 0.0;       // the best constant tempo found, 0 when none could be measured
+    double confidence = 0.0;        // 0 to 1, of the grid
+    double barConfidence = 0.0;     // 0 to 1, of the bar lines; 0 without a trusted grid
+    double tempoBpm = 0.0;          // the best constant tempo found, 0 when none could be measured
     double firstBeatSeconds = 0.0;  // of a trusted grid: its first beat from the analysed start
 };
 

@@ -12,9 +12,9 @@
 namespace renderer {
 
 struct OnsetEnvelope {
-    double startSeconds = 0.0;  // file time of the first value
-    double hopSeconds = 0.0;    // between values
-    std::vector<float> strength;     // every band
+    double startSeconds = 0.0;    // file time of the first value
+    double hopSeconds = 0.0;      // between values
+    std::vector<float> strength;  // every band
     // The kick-and-bass band's rise over the last 11.6 ms: slower than a cymbal's, it marks
     // where the weight of a beat lands.
     std::vector<float> lowStrength;

@@ -14,8 +14,8 @@ constexpr long long kSearchRadiusFrames = (snapWindowFrames - 2) / 2;
 constexpr long long kCentreBeforeOnsetFrames = snapWindowFrames - kSearchRadiusFrames;
 
 // The cut just before `onsetSeconds`, when that is no further from `cutFrame` than `reach`.
-std::optional<long long> cutBefore(ConstSampleSpan samples, long long cutFrame,
-                                   double onsetSeconds, double reachSeconds) {
+std::optional<long long> cutBefore(ConstSampleSpan samples, long long cutFrame, double onsetSeconds,
+                                   double reachSeconds) {
     const auto onsetFrame = static_cast<long long>(std::llround(onsetSeconds * targetSampleRate));
     // The radius is given in seconds and truncated to frames; half a frame more keeps it whole.
     const long long frame = nearestZeroCrossingFrame(
@@ -33,7 +33,8 @@ BeatSnap snapToGrid(ConstSampleSpan samples, long long cutFrame, const SongBeats
     if (!beats.grid) return {cutFrame, std::nullopt, snapNoSteadyBeat, {}};
     const BeatGrid& grid = *beats.grid;
     // The onset whose window lies nearest the cut.
-    const double centre = static_cast<double>(cutFrame + kCentreBeforeOnsetFrames) / targetSampleRate;
+    const double centre =
+        static_cast<double>(cutFrame + kCentreBeforeOnsetFrames) / targetSampleRate;
     if (unit == SnapUnit::bar && beats.bars) {
         const double bar = grid.periodSeconds * beats.bars->beatsPerBar;
         if (const auto frame = cutBefore(samples, cutFrame, beats.bars->nearestOnset(grid, centre),

@@ -22,9 +22,9 @@ inline constexpr double startGuardSeconds = 0.1;
 
 // What a song's cuts move to after their zero crossings.
 struct CutSnap {
-    bool enabled = false;         // move the cuts at all
+    bool enabled = false;  // move the cuts at all
     SnapUnit unit = SnapUnit::beat;
-    std::string barRequestedBy;   // "choice" or "note" for bars
+    std::string barRequestedBy;  // "choice" or "note" for bars
 };
 
 struct SongCut {
@@ -39,9 +39,9 @@ struct SongCut {
 
 // Cuts the decoded song `samples` (targetSampleRate stereo) for song number `songNumber`
 // (1-based) of `songCount`; with a snap enabled both cuts then move to just before their
-// nearest beat or bar line where the song has a trusted grid (beat_snap.h). Throws RenderError "Track N needs a clear start
-// time." when the typed start does not parse, and "Track N has no audio to cut." when the song
-// holds no whole frame.
+// nearest beat or bar line where the song has a trusted grid (beat_snap.h). Throws RenderError
+// "Track N needs a clear start time." when the typed start does not parse, and "Track N has no
+// audio to cut." when the song holds no whole frame.
 SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, int songCount,
                 const EndingPlan& ending, const CutSnap& snap = {});
 

@@ -30,9 +30,9 @@ struct TrackGrid {
 struct TrackBeatSnap {
     CutBeatSnap start;
     CutBeatSnap end;
-    std::string unit;                // "beat" or "bar": what the cuts were asked to snap to
-    std::string barRequestedBy;      // "choice" or "note" when the unit is "bar"
-    std::optional<TrackGrid> grid;   // present when a snap was asked
+    std::string unit;               // "beat" or "bar": what the cuts were asked to snap to
+    std::string barRequestedBy;     // "choice" or "note" when the unit is "bar"
+    std::optional<TrackGrid> grid;  // present when a snap was asked
 };
 
 struct TrackAnalysis {

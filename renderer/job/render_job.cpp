@@ -35,7 +35,8 @@ bool requiredBool(const json& object, const char* key) {
 bool optionalBool(const json& object, const char* key) {
     const auto found = object.find(key);
     if (found == object.end() || found->is_null()) return false;
-    if (!found->is_boolean()) throwUnreadable(std::string("\"") + key + "\" must be true or false.");
+    if (!found->is_boolean())
+        throwUnreadable(std::string("\"") + key + "\" must be true or false.");
     return found->get<bool>();
 }
 

@@ -26,13 +26,19 @@ using testsupport::RecordingKind;
 constexpr double kRate = 44100.0;
 // Songs are analysed over their first minutes: as long as a typical edit reaches into them.
 constexpr double kSongSeconds = 180.0;
+// Four stretches of at least 6 s, after the first note.
+constexpr double kShortestComparedSeconds = 30.0;
 
 const char* kindName(RecordingKind kind) {
     switch (kind) {
-        case RecordingKind::song: return "songs";
-        case RecordingKind::loop: return "loops";
-        case RecordingKind::module: return "modules";
-        case RecordingKind::beatless: return "beatless";
+        case RecordingKind::song:
+            return "songs";
+        case RecordingKind::loop:
+            return "loops";
+        case RecordingKind::module:
+            return "modules";
+        case RecordingKind::beatless:
+            return "beatless";
     }
     return "";
 }
@@ -51,11 +57,23 @@ struct Tally {
 // One recording's cuts: every 7.3 s from 3.1 s on, snapped to `unit`.
 struct RecordingCuts {
     SongBeats beats;
-    Tally onBeat;     // cuts 0..25 ms before a true beat
-    Tally onBar;      // cuts asked for the bar that lie 0..25 ms before a true bar line
+    Tally onBeat;  // cuts 0..25 ms before a true beat
+    Tally onBar;   // cuts asked for the bar that lie 0..25 ms before a true bar line
     int moved = 0;
     int movedOntoBars = 0;
+    double medianOffsetMs = 0.0;  // of the grid's beats from the true beats near the cuts
 };
+
+// Signed seconds from the true onset nearest to `seconds` to `seconds`.
+double offsetFromNearest(const std::vector<double>& onsets, double seconds) {
+    const auto next = std::lower_bound(onsets.begin(), onsets.end(), seconds);
+    double best = 1e9;
+    if (next != onsets.end()) best = seconds - *next;
+    if (next != onsets.begin() && std::abs(seconds - *(next - 1)) < std::abs(best)) {
+        best = seconds - *(next - 1);
+    }
+    return best;
+}
 
 RecordingCuts cutRecording(const Recording& recording, const testsupport::Samples& samples) {
     RecordingCuts result;
@@ -63,7 +81,12 @@ RecordingCuts cutRecording(const Recording& recording, const testsupport::Sample
     const long long firstFrame = firstMusicalFrame(samples, targetSampleRate);
     result.beats = analyseSongBeats(samples, firstFrame, frames);
     const double seconds = static_cast<double>(frames) / kRate;
+    std::vector<double> offsets;
     for (double at = 3.1; at < seconds - 3.0; at += 7.3) {
+        if (result.beats.grid) {
+            offsets.push_back(
+                offsetFromNearest(recording.beats, result.beats.grid->nearestOnset(at)));
+        }
         const long long crossing = nearestZeroCrossingFrame(samples, std::llround(at * kRate));
         const BeatSnap beat = snapToGrid(samples, crossing, result.beats, SnapUnit::beat);
         const BeatSnap bar = snapToGrid(samples, crossing, result.beats, SnapUnit::bar);
@@ -80,6 +103,10 @@ RecordingCuts cutRecording(const Recording& recording, const testsupport::Sample
             }
         }
     }
+    if (!offsets.empty()) {
+        std::sort(offsets.begin(), offsets.end());
+        result.medianOffsetMs = offsets[offsets.size() / 2] * 1000.0;
+    }
     return result;
 }
 
@@ -89,30 +116,33 @@ TEST(RecordedBeatGrid, CutsLieJustBeforeTrueBeatsAndBeatlessRecordingsKeepTheirC
     std::string missing;
     for (const Recording& recording : testsupport::recordings()) {
         const testsupport::TemporaryFolder folder;
-        const testsupport::RecordingAudio audio =
-            testsupport::loadRecordingAudio(recording, folder,
-                                            recording.kind == RecordingKind::loop
-                                                ? testsupport::kLoopSeconds
-                                                : kSongSeconds);
+        const testsupport::RecordingAudio audio = testsupport::loadRecordingAudio(
+            recording, folder,
+            recording.kind == RecordingKind::loop ? testsupport::kLoopSeconds : kSongSeconds);
         if (!audio.missing.empty()) {
             missing += audio.missing + "\n";
             continue;
         }
         const RecordingCuts cuts = cutRecording(recording, audio.samples);
-        std::printf("%-28s %-8s truth %7.2f BPM | grid %s %7.2f BPM, confidence %.2f | %2d of %2d "
-                    "cuts on a beat | bars %s %.2f, %d of %d on a bar line\n",
-                    recording.name.c_str(), kindName(recording.kind), recording.tempoBpm,
-                    cuts.beats.grid ? "trusted" : "none   ", cuts.beats.tempoBpm,
-                    cuts.beats.confidence, cuts.onBeat.onTarget, cuts.onBeat.cuts,
-                    cuts.beats.bars ? "trusted" : "none   ", cuts.beats.barConfidence,
-                    cuts.onBar.onTarget, cuts.onBar.cuts);
+        std::printf(
+            "%-28s %-8s truth %7.2f BPM | grid %s %7.2f BPM, confidence %.2f | %2d of %2d "
+            "cuts on a beat, grid %+6.1f ms | bars %s %.2f, %d of %d on a bar line\n",
+            recording.name.c_str(), kindName(recording.kind), recording.tempoBpm,
+            cuts.beats.grid ? "trusted" : "none   ", cuts.beats.tempoBpm, cuts.beats.confidence,
+            cuts.onBeat.onTarget, cuts.onBeat.cuts, cuts.medianOffsetMs,
+            cuts.beats.bars ? "trusted" : "none   ", cuts.beats.barConfidence, cuts.onBar.onTarget,
+            cuts.onBar.cuts);
         if (recording.kind == RecordingKind::beatless) {
             EXPECT_FALSE(cuts.beats.grid) << recording.name << " has no beat";
             EXPECT_EQ(cuts.moved, 0) << recording.name;
             continue;
         }
-        // A recording at one tempo is never reported as having no steady beat.
-        EXPECT_TRUE(cuts.beats.grid) << recording.name << " is at one tempo";
+        // A recording at one tempo is never reported as having no steady beat, once it is long
+        // enough for its stretches to be compared.
+        const double seconds = static_cast<double>(audio.samples.size()) / 2.0 / kRate;
+        if (seconds >= kShortestComparedSeconds) {
+            EXPECT_TRUE(cuts.beats.grid) << recording.name << " is at one tempo";
+        }
         for (auto* tally : {&beatsByKind[recording.kind]}) {
             tally->cuts += cuts.onBeat.cuts;
             tally->onTarget += cuts.onBeat.onTarget;
@@ -123,17 +153,22 @@ TEST(RecordedBeatGrid, CutsLieJustBeforeTrueBeatsAndBeatlessRecordingsKeepTheirC
     if (beatsByKind.empty()) GTEST_SKIP() << missing;
     Tally all;
     for (const auto& [kind, tally] : beatsByKind) {
-        std::printf("%s: %d of %d cuts (%.0f %%) lie 0..25 ms before a true beat; with Bar, %d of %d "
-                    "on a true bar line\n",
-                    kindName(kind), tally.onTarget, tally.cuts, 100.0 * tally.share(),
-                    barsByKind[kind].onTarget, barsByKind[kind].cuts);
+        std::printf(
+            "%s: %d of %d cuts (%.0f %%) lie 0..25 ms before a true beat; with Bar, %d of %d "
+            "on a true bar line\n",
+            kindName(kind), tally.onTarget, tally.cuts, 100.0 * tally.share(),
+            barsByKind[kind].onTarget, barsByKind[kind].cuts);
         all.cuts += tally.cuts;
         all.onTarget += tally.onTarget;
     }
     std::printf("all real recordings with a beat: %d of %d cuts (%.0f %%)\n", all.onTarget,
                 all.cuts, 100.0 * all.share());
     if (!missing.empty()) std::printf("not measured:\n%s", missing.c_str());
-    EXPECT_GE(all.share(), 0.75);
+    // The figures this grid reached when it was built; a change that loses cuts fails here.
+    EXPECT_GE(beatsByKind[RecordingKind::song].share(), 0.90);
+    EXPECT_GE(beatsByKind[RecordingKind::module].share(), 0.85);
+    EXPECT_GE(beatsByKind[RecordingKind::loop].share(), 0.60);
+    EXPECT_GE(all.share(), 0.85);
 }
 
 }  // namespace

@@ -67,8 +67,8 @@ TEST(BeatSnap, MovesAtMostHalfABeatOrHalfABarAndFallsBackToTheBeat) {
     // Bar lines at beats 8 and 12: a cut a beat after bar line 8 moves back onto it; one a beat
     // and a half after it lies more than 1.2 s from any bar line, so it takes its nearest beat.
     const std::vector<double> barLines = {song.beatSeconds[8], song.beatSeconds[12]};
-    const BeatSnap onBar = snapToGrid(song.samples, frameAt(song.beatSeconds[9] + 0.05), beats,
-                                      SnapUnit::bar);
+    const BeatSnap onBar =
+        snapToGrid(song.samples, frameAt(song.beatSeconds[9] + 0.05), beats, SnapUnit::bar);
     EXPECT_EQ(onBar.snappedTo, snappedToBar);
     EXPECT_TRUE(justBefore(barLines, onBar.frame / kRate)) << onBar.frame;
     const BeatSnap farFromBars = snapToGrid(
@@ -77,8 +77,8 @@ TEST(BeatSnap, MovesAtMostHalfABeatOrHalfABarAndFallsBackToTheBeat) {
     EXPECT_TRUE(justBefore(song.beatSeconds, farFromBars.frame / kRate));
 
     SongBeats withoutBars = knownBeats(song, 70.0, false);
-    const BeatSnap beatInstead = snapToGrid(song.samples, frameAt(song.beatSeconds[9] + 0.05),
-                                            withoutBars, SnapUnit::bar);
+    const BeatSnap beatInstead =
+        snapToGrid(song.samples, frameAt(song.beatSeconds[9] + 0.05), withoutBars, SnapUnit::bar);
     EXPECT_EQ(beatInstead.snappedTo, snappedToBeat);
 
     const BeatSnap none = snapToGrid(song.samples, midway, SongBeats{}, SnapUnit::beat);
@@ -120,7 +120,8 @@ struct SnapTally {
     }
     double share(const std::string& what) {
         std::sort(aheads.begin(), aheads.end());
-        std::cout << what << ": " << onTarget << " of " << cuts << " cuts lie 0..25 ms before a true "
+        std::cout << what << ": " << onTarget << " of " << cuts
+                  << " cuts lie 0..25 ms before a true "
                   << "onset; " << aheads.size() << " moved";
         if (!aheads.empty()) {
             std::cout << ", median " << aheads[aheads.size() / 2] * 1000 << " ms before it";
@@ -134,8 +135,8 @@ struct GeneratedCase {
     double tempoBpm, firstBeatSeconds;
 };
 constexpr GeneratedCase kGeneratedSongs[] = {{90, 1.00},  {97.5, 1.13}, {104, 1.31}, {112, 1.07},
-                                            {124, 1.21}, {128, 1.44},  {138, 1.02}, {150, 1.37},
-                                            {163, 1.18}, {175, 1.26},  {180, 1.11}};
+                                             {124, 1.21}, {128, 1.44},  {138, 1.02}, {150, 1.37},
+                                             {163, 1.18}, {175, 1.26},  {180, 1.11}};
 const char* const kTypedTimes[][2] = {
     {"0:02.37", "0:09.71"}, {"0:13.05", "0:41.52"}, {"0:21.61", "0:57.13"}};
 
@@ -147,8 +148,9 @@ TEST(BeatSnap, GeneratedSongsCutJustBeforeATrueBeat) {
         const BeatSong song = testsupport::beatSong(70.0, c.tempoBpm, c.firstBeatSeconds);
         for (const auto& times : kTypedTimes) {
             const std::string where = std::to_string(c.tempoBpm) + " BPM, " + times[0];
-            const SongCut cut = cutSong(song.samples, TrackJob{"/s.wav", "", times[0], times[1], ""},
-                                        1, 1, EndingPlan{}, {true, SnapUnit::beat, ""});
+            const SongCut cut =
+                cutSong(song.samples, TrackJob{"/s.wav", "", times[0], times[1], ""}, 1, 1,
+                        EndingPlan{}, {true, SnapUnit::beat, ""});
             ASSERT_TRUE(cut.analysis.beatSnap.grid) << where;
             const double tempo = cut.analysis.beatSnap.grid->tempoBpm;
             for (const CutBeatSnap& snap :
@@ -175,14 +177,18 @@ TEST(BeatSnap, GeneratedSongsCutOnTheBarWhenAsked) {
     for (const GeneratedCase& c : kGeneratedSongs) {
         const BeatSong song = testsupport::beatSong(70.0, c.tempoBpm, c.firstBeatSeconds);
         std::vector<double> barLines;
-        for (size_t i = 0; i < song.beatSeconds.size(); i += 4) barLines.push_back(song.beatSeconds[i]);
+        for (size_t i = 0; i < song.beatSeconds.size(); i += 4)
+            barLines.push_back(song.beatSeconds[i]);
         for (const auto& times : kTypedTimes) {
-            const SongCut cut = cutSong(song.samples, TrackJob{"/s.wav", "", times[0], times[1], ""},
-                                        1, 1, EndingPlan{}, {true, SnapUnit::bar, "choice"});
+            const SongCut cut =
+                cutSong(song.samples, TrackJob{"/s.wav", "", times[0], times[1], ""}, 1, 1,
+                        EndingPlan{}, {true, SnapUnit::bar, "choice"});
+            ASSERT_TRUE(cut.analysis.beatSnap.grid);
+            const double barSeconds = 4 * 60.0 / cut.analysis.beatSnap.grid->tempoBpm;
             for (const CutBeatSnap& snap :
                  {cut.analysis.beatSnap.start, cut.analysis.beatSnap.end}) {
                 EXPECT_LE(std::abs(snap.toFileTime - snap.fromFileTime),
-                          std::min(maximumBarSnapSeconds, 120.0 / c.tempoBpm) + 1e-9);
+                          std::min(maximumBarSnapSeconds, barSeconds / 2.0) + 1e-9);
                 tally.add(barLines, snap.toFileTime, snap.snappedTo == snappedToBar);
             }
         }

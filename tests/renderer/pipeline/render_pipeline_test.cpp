@@ -158,7 +158,7 @@ TEST_F(RenderPipeline, SongsOfThreeTemposJoinJustBeforeTheirBeats) {
     const char* const typed[][2] = {
         {"0:03.2", "0:14.9"}, {"0:05.55", "0:12.1"}, {"0:02.9", "0:11.3"}};
     for (size_t i = 0; i < 3; ++i) {
-        const testsupport::BeatSong song = testsupport::beatSong(25.0, tempos[i], 1.0 + 0.17 * i);
+        const testsupport::BeatSong song = testsupport::beatSong(40.0, tempos[i], 1.0 + 0.17 * i);
         const fs::path path = files / ("beat" + std::to_string(i + 1) + ".wav");
         testsupport::writeTestWav(path, song.samples);
         beats.push_back(song.beatSeconds);
@@ -170,7 +170,11 @@ TEST_F(RenderPipeline, SongsOfThreeTemposJoinJustBeforeTheirBeats) {
         SCOPED_TRACE(tempos[i]);
         const json& track = edit.map["tracks"][i];
         const json& snap = track["beatSnap"];
-        EXPECT_NEAR(snap["tempoBpm"].get<double>(), tempos[i], 1.0);
+        // A fast song may be read at half its tempo: every beat of that grid is a beat too.
+        const double tempo = snap["tempoBpm"].get<double>();
+        EXPECT_TRUE(std::abs(tempo - tempos[i]) < 1.0 || std::abs(2 * tempo - tempos[i]) < 1.0)
+            << tempo;
+        EXPECT_EQ(snap["grid"]["trusted"], true);
         for (const char* cut : {"start", "end"}) {
             ASSERT_EQ(snap[cut]["moved"], true) << cut;
             const double to = snap[cut]["toFileTime"].get<double>();
