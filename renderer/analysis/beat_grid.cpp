@@ -76,12 +76,15 @@ Fold fold(const Strengths& strengths, double periodSeconds) {
     std::vector<int> counts(binCount, 0);
     const double binsPerValue =
         strengths.hopSeconds / periodSeconds * static_cast<double>(binCount);
-    for (size_t i = 0; i < strengths.values.size(); ++i) {
-        const double position = static_cast<double>(i) * binsPerValue;
-        const auto bin = std::min(
-            binCount - 1, static_cast<size_t>(std::fmod(position, static_cast<double>(binCount))));
-        result.bins[bin] += strengths.values[i];
+    // The position is carried from value to value: folds run hundreds of times a song.
+    const auto bins = static_cast<double>(binCount);
+    double position = 0.0;
+    for (const float value : strengths.values) {
+        const size_t bin = std::min(binCount - 1, static_cast<size_t>(position));
+        result.bins[bin] += value;
         ++counts[bin];
+        position += binsPerValue;
+        if (position >= bins) position -= bins;
     }
     for (size_t b = 0; b < binCount; ++b) {
         if (counts[b] > 0) result.bins[b] /= counts[b];
