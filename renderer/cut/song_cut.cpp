@@ -126,6 +126,16 @@ CutBeatSnap keptCut(long long frame) {
     return {framesToSeconds(frame), framesToSeconds(frame), std::nullopt, std::string(snapOff), {}};
 }
 
+// The song is analysed from its first note (the silence before it would get beats of its own)
+// to some way past its end cut: what the edit plays, and enough beyond it to hold a tempo.
+constexpr double kBeatsPastTheCutSeconds = 30.0;
+constexpr double kShortestAnalysisSeconds = 90.0;
+
+long long beatAnalysisEnd(long long firstFrame, long long endCut, long long frames) {
+    return std::min(frames, std::max(endCut + secondsToFrames(kBeatsPastTheCutSeconds),
+                                     firstFrame + secondsToFrames(kShortestAnalysisSeconds)));
+}
+
 TrackGrid trackGrid(const SongBeats& beats) {
     TrackGrid grid;
     grid.trusted = beats.grid.has_value();
@@ -179,8 +189,8 @@ SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, 
     long long startFrame = crossingStart;
     long long endFrame = crossingEnd;
     if (snap.enabled) {
-        // The whole song from its first note: the silence before it would get beats of its own.
-        const SongBeats beats = analyseSongBeats(samples, firstFrame, frames);
+        const SongBeats beats =
+            analyseSongBeats(samples, firstFrame, beatAnalysisEnd(firstFrame, crossingEnd, frames));
         const BeatSnap start = snapToGrid(samples, crossingStart, beats, snap.unit);
         const BeatSnap end = snapToGrid(samples, crossingEnd, beats, snap.unit);
         beatSnap.start = cutBeatSnap(crossingStart, start);
