@@ -133,6 +133,7 @@ PeriodFit sharpestPeriod(const Strengths& strengths, double roughSeconds, double
 
 // Stretches of the song compared with each other for the beat's phase: a twelfth of it, within
 // these bounds. Longer stretches average a busy mix's own jitter out.
+constexpr double kStretchesWanted = 12.0;
 constexpr double kShortestStretchSeconds = 6.0;
 constexpr double kLongestStretchSeconds = 12.0;
 // Fewer stretches than this say too little: a chance texture can agree with itself over two.
@@ -146,7 +147,7 @@ double phaseCoherence(const Strengths& strengths, double periodSeconds) {
     const size_t count = strengths.values.size();
     const double seconds = static_cast<double>(count) * strengths.hopSeconds;
     const auto perStretch = static_cast<size_t>(
-        std::clamp(seconds / 12.0, kShortestStretchSeconds, kLongestStretchSeconds) /
+        std::clamp(seconds / kStretchesWanted, kShortestStretchSeconds, kLongestStretchSeconds) /
         strengths.hopSeconds);
     if (count / perStretch < static_cast<size_t>(kFewestStretches)) return 0.0;
     std::complex<double> sum;
