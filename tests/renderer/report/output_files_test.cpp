@@ -194,6 +194,26 @@ TEST(CompanionFiles, OneSongWithoutEndingHasEmptyChecks) {
     EXPECT_EQ(analysis["finalEndingEffect"], "Off");
 }
 
+// The notes name a song whose cuts could not go where the job asked: one without a steady
+// beat, and one whose bars were asked for by its note but are not clear.
+TEST(CompanionFiles, TheNotesSayWhyCutsStayedOffTheBeatOrTheBar) {
+    TemporaryFolder folder;
+    FinishedRender render = finishedRender(folder.path(), 2);
+    render.tracks[0].beatSnap.grid = renderer::TrackGrid{false, 0.2, 96.0, {}, {}, 0, 0.0};
+    render.tracks[1].beatSnap.start.snappedTo = "beat";
+    render.tracks[1].beatSnap.grid->firstDownbeatFileTime.reset();
+    renderer::writeCompanionFiles(render);
+    const std::string notes = readWholeFile(folder / "edit-notes.md");
+    EXPECT_NE(notes.find("- Song 1 Opening Song: no steady beat found, so its cuts stay on the "
+                         "nearest zero crossing.\n"),
+              std::string::npos)
+        << notes;
+    EXPECT_NE(notes.find(": its note asks for the bar line, but its bar lines are not clear "
+                         "enough to trust, so it is cut on the beat instead.\n"),
+              std::string::npos)
+        << notes;
+}
+
 TEST(CompanionFiles, ANonFiniteValueStopsTheSequenceAtThatFile) {
     TemporaryFolder folder;
     FinishedRender render = finishedRender(folder.path(), 2);
