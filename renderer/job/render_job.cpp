@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 #include <stdexcept>
+#include <tuple>
 
 #include "audio/file_bytes.h"
 
@@ -40,6 +41,41 @@ bool optionalBool(const json& object, const char* key) {
     return found->get<bool>();
 }
 
+// How long a blend may be asked to last; longer is a typing slip, not a wish.
+constexpr double kMostTransitionBeats = 64.0;
+constexpr double kMostTransitionSeconds = 60.0;
+
+std::optional<common::RequestLength> transitionLength(const json& transition,
+                                                      const std::string& where) {
+    for (const auto& [key, unit, most] :
+         {std::tuple{"beats", common::LengthUnit::beats, kMostTransitionBeats},
+          std::tuple{"seconds", common::LengthUnit::seconds, kMostTransitionSeconds}}) {
+        const auto found = transition.find(key);
+        if (found == transition.end() || found->is_null()) continue;
+        if (!found->is_number() || !(found->get<double>() > 0.0) || found->get<double>() > most) {
+            throwUnreadable(where + "\"transition\".\"" + key + "\" must be a number above 0 and at most " +
+                            std::to_string(static_cast<int>(most)) + ".");
+        }
+        return common::RequestLength{found->get<double>(), unit};
+    }
+    return std::nullopt;
+}
+
+std::optional<common::JoinRequest> decodeTransition(const json& track, const std::string& where) {
+    const auto found = track.find("transition");
+    if (found == track.end() || found->is_null()) return std::nullopt;
+    if (!found->is_object()) throwUnreadable(where + "\"transition\" must be an object.");
+    const std::string style = requiredString(*found, "style", where + "\"transition\": ");
+    common::JoinRequest request;
+    if (style == "blend") {
+        request.style = common::JoinStyle::blend;
+    } else if (style != "cut") {
+        throwUnreadable(where + "\"transition\".\"style\" must be \"cut\" or \"blend\".");
+    }
+    request.length = transitionLength(*found, where);
+    return request;
+}
+
 TrackJob decodeTrack(const json& value, size_t position) {
     const std::string where = "track " + std::to_string(position + 1) + ": ";
     if (!value.is_object()) throwUnreadable(where + "must be an object.");
@@ -49,6 +85,7 @@ TrackJob decodeTrack(const json& value, size_t position) {
     track.startTime = requiredString(value, "startTime", where);
     track.endTime = requiredString(value, "endTime", where);
     track.note = requiredString(value, "note", where);
+    track.transition = decodeTransition(value, where);
     return track;
 }
 

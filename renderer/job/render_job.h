@@ -1,7 +1,7 @@
 #pragma once
 // The render job: the renderer's only input, one JSON object (keys in any order,
-// unknown keys ignored, every listed key required except "finalEndingEffect", "snapToBeat"
-// and "snapToBar").
+// unknown keys ignored, every listed key required except "finalEndingEffect", "snapToBeat",
+// "snapToBar" and a track's "transition").
 
 #include <optional>
 #include <string>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/final_ending_effect.h"
+#include "common/note_requests.h"
 
 namespace renderer {
 
@@ -18,6 +19,8 @@ struct TrackJob {
     std::string startTime;
     std::string endTime;
     std::string note;
+    // How this song leads into the next, when the job says; otherwise the note decides.
+    std::optional<common::JoinRequest> transition;
 };
 
 struct RenderJob {
