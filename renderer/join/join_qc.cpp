@@ -21,12 +21,11 @@ bool isDeadAir(const TransitionCheck& check) {
 }
 
 std::vector<TransitionCheck> checkJoins(const FinishedEdit& edit,
-                                        std::span<const long long> segmentFrameCounts) {
+                                        std::span<const long long> joinFrames) {
     std::vector<TransitionCheck> checks;
     const auto sampleCount = static_cast<long long>(edit.sampleCount());
-    long long joinFrame = 0;
-    for (size_t j = 0; j + 1 < segmentFrameCounts.size(); ++j) {
-        joinFrame += segmentFrameCounts[j];
+    for (size_t j = 0; j < joinFrames.size(); ++j) {
+        const long long joinFrame = joinFrames[j];
         // Only the window is read out of the edit.
         const long long first = std::min(joinFrame * targetChannels, sampleCount);
         const long long end = std::min((joinFrame + joinCheckFrames) * targetChannels, sampleCount);

@@ -20,10 +20,11 @@ TransitionCheck measureJoin(ConstSampleSpan output, long long joinFrame, int aft
 // Both values strictly below their thresholds (deadAirThresholdPeak, deadAirThresholdRMS).
 bool isDeadAir(const TransitionCheck& check);
 
-// Measures the join after each segment but the last, given the segments' frame counts in
-// play order; empty for a single segment. Only after all are measured, throws RenderError
-// "QC rejected a join because the next song entrance looked like dead air." when any is.
+// Measures each join, given the edit frames where the songs after the first start to sound
+// (a blend's start, a cut's join); empty for a single song. Only after all are measured, throws
+// RenderError "QC rejected a join because the next song entrance looked like dead air." when
+// any is.
 std::vector<TransitionCheck> checkJoins(const FinishedEdit& edit,
-                                        std::span<const long long> segmentFrameCounts);
+                                        std::span<const long long> joinFrames);
 
 }  // namespace renderer

@@ -20,4 +20,11 @@ double levelMatchGain(double segmentRMSValue, double target) {
     return std::clamp(target / segmentRMSValue, minimumLevelMatchGain, maximumLevelMatchGain);
 }
 
+std::vector<double> levelMatchGains(std::span<const double> segmentRMSValues) {
+    const double target = levelMatchTarget(segmentRMSValues);
+    std::vector<double> gains;
+    for (const double level : segmentRMSValues) gains.push_back(levelMatchGain(level, target));
+    return gains;
+}
+
 }  // namespace renderer

@@ -3,6 +3,7 @@
 // RMS or peak values as fractions of full scale (see signal_analysis.h). Single-threaded.
 
 #include <span>
+#include <vector>
 
 namespace renderer {
 
@@ -20,5 +21,8 @@ double levelMatchTarget(std::span<const double> segmentRMSValues);
 // target / rms kept within [minimumLevelMatchGain, maximumLevelMatchGain]; 1.0 (no change)
 // when either value is not above 0.
 double levelMatchGain(double segmentRMSValue, double target);
+
+// Each segment's levelMatchGain towards the levelMatchTarget of them all.
+std::vector<double> levelMatchGains(std::span<const double> segmentRMSValues);
 
 }  // namespace renderer
