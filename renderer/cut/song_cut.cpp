@@ -188,16 +188,20 @@ SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, 
     beatSnap.end = keptCut(crossingEnd);
     long long startFrame = crossingStart;
     long long endFrame = crossingEnd;
-    if (snap.enabled) {
-        const SongBeats beats =
+    std::optional<SongBeats> foundBeats;
+    if (snap.enabled || snap.findBeats) {
+        foundBeats =
             analyseSongBeats(samples, firstFrame, beatAnalysisEnd(firstFrame, crossingEnd, frames));
+        beatSnap.grid = trackGrid(*foundBeats);
+    }
+    if (snap.enabled) {
+        const SongBeats& beats = *foundBeats;
         const BeatSnap start = snapToGrid(samples, crossingStart, beats, snap.unit);
         const BeatSnap end = snapToGrid(samples, crossingEnd, beats, snap.unit);
         beatSnap.start = cutBeatSnap(crossingStart, start);
         beatSnap.end = cutBeatSnap(crossingEnd, end);
         beatSnap.unit = snap.unit == SnapUnit::bar ? "bar" : "beat";
         beatSnap.barRequestedBy = snap.unit == SnapUnit::bar ? snap.barRequestedBy : "";
-        beatSnap.grid = trackGrid(beats);
         startFrame = start.frame;
         endFrame = end.frame;
     }
@@ -206,6 +210,8 @@ SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, 
     const SongEnding songEnd = songEnding(ending, songNumber == songCount, endFrame, frames);
 
     SongCut cut;
+    cut.startFrame = std::clamp(startFrame, 0LL, frames - 1);
+    cut.beats = std::move(foundBeats);
     cut.segment = cutSegment(samples, startFrame, songEnd.renderEndFrame, songEnd.padFrames);
     applyMicroFades(cut.segment);
     // The echo's silence is no part of the song's loudness: counted in, it would make the

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "renderer/analysis/beat_grid.h"
 #include "renderer/base/constants.h"
 #include "renderer/cut/beat_snap.h"
 #include "renderer/cut/track_analysis.h"
@@ -25,6 +26,7 @@ struct CutSnap {
     bool enabled = false;  // move the cuts at all
     SnapUnit unit = SnapUnit::beat;
     std::string barRequestedBy;  // "choice" or "note" for bars
+    bool findBeats = false;      // find the grid even where the cuts stay: a blend needs it
 };
 
 struct SongCut {
@@ -32,6 +34,8 @@ struct SongCut {
     double level = 0.0;            // segmentRMS of `segment` without the echo's appended
                                    // silence, measured while songs still run side by side
     TrackAnalysis analysis;
+    long long startFrame = 0;        // the song's frame where the segment starts
+    std::optional<SongBeats> beats;  // when a snap or a blend asked for them
     // Frames into `segment` where the ending effect starts; only on the last song, and only
     // when it can carry the ending.
     std::optional<long long> endingStartFrame;

@@ -27,7 +27,10 @@
 #include "renderer/encode/encode_pieces.h"
 #include "renderer/encode/id3_tag.h"
 #include "renderer/encode/mp3_encoder.h"
+#include "renderer/join/edit_layout.h"
 #include "renderer/join/finished_edit.h"
+#include "renderer/join/join_plan.h"
+#include "renderer/join/loudness.h"
 #include "renderer/join/join_qc.h"
 #include "renderer/pipeline/songs_side_by_side.h"
 #include "renderer/report/output_files.h"
@@ -79,17 +82,14 @@ void requireSourceFile(const TrackJob& track) {
     if (!exists && nothingThere) throw RenderError("Source file missing: " + track.path);
 }
 
-long long frameCount(const std::vector<int16_t>& samples) {
-    return static_cast<long long>(samples.size() / targetChannels);
-}
-
 // What the songs hand on once every one is cut.
 struct CutSongs {
     std::vector<std::vector<int16_t>> segments;  // play order
     std::vector<double> segmentLevels;
-    std::vector<long long> segmentFrameCounts;
     std::vector<TrackAnalysis> tracks;
-    long long endingStartFrame = noEndingStartFrame;  // in the joined edit
+    std::vector<long long> startFrames;           // each segment's first frame in its song
+    std::vector<std::optional<SongBeats>> beats;  // where a snap or a blend asked for them
+    std::vector<std::optional<long long>> endingStartFrames;  // in the segment
 };
 
 // A slot among the songs allowed to hold their audio in memory, held for its scope.
@@ -104,13 +104,31 @@ private:
     std::counting_semaphore<>& slots_;
 };
 
+bool blendAsked(const RenderJob& job, size_t index) {
+    if (index >= job.tracks.size()) return false;
+    const std::optional<JoinAsk> ask = joinAsk(job.tracks[index]);
+    return ask && ask->request.style == common::JoinStyle::blend;
+}
+
 // Bars when the job asks for them, or when cuts on the beat are asked and the song's note asks
-// for the bar line.
-CutSnap cutSnap(const RenderJob& job, const TrackJob& track) {
-    if (job.snapToBar) return {true, SnapUnit::bar, "choice"};
-    if (!job.snapToBeat) return {};
-    if (common::readNoteRequests(track.note).onTheBar) return {true, SnapUnit::bar, "note"};
-    return {true, SnapUnit::beat, ""};
+// for the bar line. A song on either side of a blend has its beats found even where its cuts
+// stay.
+CutSnap cutSnap(const RenderJob& job, int songNumber) {
+    const auto index = static_cast<size_t>(songNumber - 1);
+    const TrackJob& track = job.tracks[index];
+    const bool lastSong = index + 1 == job.tracks.size();
+    const bool findBeats =
+        (!lastSong && blendAsked(job, index)) || (index > 0 && blendAsked(job, index - 1));
+    CutSnap snap;
+    if (job.snapToBar) {
+        snap = {true, SnapUnit::bar, "choice"};
+    } else if (job.snapToBeat) {
+        snap = common::readNoteRequests(track.note).onTheBar
+                   ? CutSnap{true, SnapUnit::bar, "note"}
+                   : CutSnap{true, SnapUnit::beat, ""};
+    }
+    snap.findBeats = findBeats;
+    return snap;
 }
 
 SourceOnDisk decodeSong(const TrackJob& track, int songNumber, const WorkFolder& workFolder) {
@@ -135,7 +153,7 @@ SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan&
     throwIfStopRequested();
     const TimelineStage stage("cut song " + std::to_string(songNumber));
     return cutSong(song.samples, track, songNumber, static_cast<int>(job.tracks.size()), ending,
-                   cutSnap(job, track));
+                   cutSnap(job, songNumber));
 }
 
 CutSongs cutEverySong(const RenderJob& job, const EndingPlan& ending,
@@ -146,26 +164,72 @@ CutSongs cutEverySong(const RenderJob& job, const EndingPlan& ending,
             return decodeAndCutSong(job, songNumber, ending, workFolder, memorySlots);
         });
     CutSongs cuts;
-    long long framesBefore = 0;
     for (SongCut& cut : songCuts) {
-        if (cut.endingStartFrame) cuts.endingStartFrame = framesBefore + *cut.endingStartFrame;
-        const long long frames = frameCount(cut.segment);
-        framesBefore += frames;
-        cuts.segmentFrameCounts.push_back(frames);
+        cuts.endingStartFrames.push_back(cut.endingStartFrame);
         cuts.segments.push_back(std::move(cut.segment));
         cuts.segmentLevels.push_back(cut.level);
         cuts.tracks.push_back(std::move(cut.analysis));
+        cuts.startFrames.push_back(cut.startFrame);
+        cuts.beats.push_back(std::move(cut.beats));
     }
     return cuts;
 }
 
+// A trusted grid and bars moved from the song's seconds to its segment's.
+LaidOutSong laidOutSong(const CutSongs& cuts, size_t index, double gain,
+                        std::optional<JoinAsk> joinOut) {
+    LaidOutSong song;
+    song.segment = cuts.segments[index];
+    song.gain = gain;
+    song.joinOut = std::move(joinOut);
+    song.endingStartFrame = cuts.endingStartFrames[index];
+    const double shift = static_cast<double>(cuts.startFrames[index]) / targetSampleRate;
+    if (const std::optional<SongBeats>& beats = cuts.beats[index]; beats && beats->grid) {
+        song.grid = *beats->grid;
+        song.grid->anchorSeconds -= shift;
+        if (beats->bars) {
+            song.bars = *beats->bars;
+            song.bars->firstDownbeatSeconds -= shift;
+        }
+    }
+    return song;
+}
+
+EditLayout layOutCutSongs(const RenderJob& job, const CutSongs& cuts) {
+    const std::vector<double> gains = levelMatchGains(cuts.segmentLevels);
+    std::vector<LaidOutSong> songs;
+    for (size_t i = 0; i < cuts.segments.size(); ++i) {
+        songs.push_back(laidOutSong(cuts, i, gains[i], joinAsk(job.tracks[i])));
+    }
+    return layOutEdit(songs);
+}
+
+// What the last song's note or transition asks of a join that does not exist.
+std::vector<LeftOutRequest> leftOutRequests(const RenderJob& job) {
+    std::vector<LeftOutRequest> leftOut;
+    for (size_t i = 0; i < job.tracks.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        if (i + 1 == job.tracks.size() && blendAsked(job, i)) {
+            leftOut.push_back({number, "a blend", "no song follows it"});
+        }
+        for (const std::string& request : common::readNoteRequests(job.tracks[i].note).needsAgent) {
+            leftOut.push_back({number, "\"" + request + "\"", "the local engine cannot do that"});
+        }
+    }
+    return leftOut;
+}
+
 // The songs' own tags are read only now, when every song has decoded: a file that reached
 // here is a readable regular file.
-std::vector<EditSong> editSongs(const RenderJob& job, const CutSongs& cuts) {
+// Each song's chapter runs from where it starts to sound to where the next does.
+std::vector<EditSong> editSongs(const RenderJob& job, const CutSongs& cuts,
+                                const EditLayout& layout) {
     std::vector<EditSong> songs;
     for (size_t i = 0; i < job.tracks.size(); ++i) {
-        songs.push_back(
-            {readSongTags(job.tracks[i].path), cuts.tracks[i].name, cuts.segmentFrameCounts[i]});
+        const long long next = i + 1 < layout.songStartFrames.size() ? layout.songStartFrames[i + 1]
+                                                                     : layout.frameCount;
+        songs.push_back({readSongTags(job.tracks[i].path), cuts.tracks[i].name,
+                         next - layout.songStartFrames[i]});
     }
     return songs;
 }
@@ -209,15 +273,19 @@ void render(const RenderJob& job) {
 
     CutSongs cuts = cutEverySong(job, ending, workFolder);
     log("LOCAL_STEP cuts done");
-    const std::vector<EditSong> songs = editSongs(job, cuts);
 
     std::optional<TimelineStage> joinStage(std::in_place, "join, ending and checks");
+    EditLayout layout = layOutCutSongs(job, cuts);
+    const std::vector<EditSong> songs = editSongs(job, cuts, layout);
     const FinishedEdit edit(std::move(cuts.segments), cuts.segmentLevels, ending.effect,
-                            cuts.endingStartFrame);
+                            layout.endingStartFrame, std::move(layout.parts));
     FinishedRender finished;
     finished.finalFadeSeconds = edit.finalFadeSeconds();
     finished.peakAfterNormalize = edit.peakAfterNormalize();
-    finished.transitionChecks = checkJoins(edit, cuts.segmentFrameCounts);
+    finished.transitionChecks = checkJoins(
+        edit, std::span<const long long>(layout.songStartFrames).subspan(1));
+    finished.joins = std::move(layout.joins);
+    finished.leftOut = leftOutRequests(job);
     finished.finalDuration =
         static_cast<double>(edit.sampleCount() / targetChannels) / targetSampleRate;
     finished.trackCount = static_cast<int>(job.tracks.size());

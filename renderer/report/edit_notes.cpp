@@ -1,5 +1,6 @@
 #include "renderer/report/edit_notes.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -86,6 +87,47 @@ std::optional<std::string> gridLine(const TrackAnalysis& track) {
     return std::nullopt;
 }
 
+std::string songNumber(int track) { return "Song " + std::to_string(track); }
+
+// The join's line when something was asked of it, or it is more than a cut: what was asked,
+// what was done and, where they differ, why.
+std::optional<std::string> joinLine(const JoinReport& join) {
+    if (join.askedBy.empty() && join.style == "cut") return std::nullopt;
+    const std::string songs =
+        "- " + songNumber(join.fromTrack) + " into " + songNumber(join.fromTrack + 1) + ": ";
+    const std::string asked =
+        join.askedLength.empty() ? "" : " (asked for " + join.askedLength + ")";
+    if (join.asked == "cut") return songs + "a cut, as asked.";
+    if (join.style == "blend") {
+        std::string line = songs + "blended over " + fixedDecimals(join.beats, 0) + " beats (" +
+                           fixedDecimals(join.seconds, 2) + " s)";
+        if (!join.askedLength.empty() && join.askedLength != fixedDecimals(join.beats, 0) + " beats") {
+            line += asked;
+        }
+        if (join.tempoFromBpm && join.tempoToBpm) {
+            line += ", song " + std::to_string(join.fromTrack) + " stretched from " +
+                    fixedDecimals(*join.tempoFromBpm, 1) + " to " +
+                    fixedDecimals(*join.tempoToBpm, 1) + " BPM";
+        } else {
+            line += ", beat-matched";
+        }
+        return line + ".";
+    }
+    if (join.style == "crossfade") {
+        return songs + "asked for a blend" + asked + "; " + join.whyNot + ", so a " +
+               fixedDecimals(join.seconds, 1) + " s crossfade.";
+    }
+    return songs + "asked for a blend" + asked + "; " + join.whyNot + ", so a cut.";
+}
+
+// Whether the edit carries out everything the job and the notes asked.
+bool everythingAskedDone(const EditNotes& notes) {
+    if (!notes.leftOut.empty()) return false;
+    return std::all_of(notes.joins.begin(), notes.joins.end(), [](const JoinReport& join) {
+        return join.asked == "cut" || join.style == "blend";
+    });
+}
+
 }  // namespace
 
 std::string editNotesText(const EditNotes& notes) {
@@ -98,8 +140,12 @@ std::string editNotesText(const EditNotes& notes) {
         "Final ending effect: " + std::string(common::title(notes.effect)),
         "",
         "Why AI fallback was not used:",
-        "The local engine found usable timing and audio-continuity decisions without external "
-        "AI assistance.",
+        everythingAskedDone(notes)
+            ? "The local engine found usable timing and audio-continuity decisions without "
+              "external AI assistance."
+            : "The local engine made this edit without external AI assistance, but not "
+              "everything asked could be done as asked; the lines under \"Joins and requests\" "
+              "say what and why.",
         "",
         "Cut points:",
     };
@@ -112,6 +158,18 @@ std::string editNotesText(const EditNotes& notes) {
             if (line) lines.push_back(*line);
         }
         if (const std::optional<std::string> line = gridLine(track)) lines.push_back(*line);
+    }
+    std::vector<std::string> requestLines;
+    for (const JoinReport& join : notes.joins) {
+        if (const std::optional<std::string> line = joinLine(join)) requestLines.push_back(*line);
+    }
+    for (const LeftOutRequest& request : notes.leftOut) {
+        requestLines.push_back("- " + songNumber(request.track) + ": asked for " + request.request +
+                               ", but " + request.why + ", so the edit goes without it.");
+    }
+    if (!requestLines.empty()) {
+        lines.insert(lines.end(), {"", "Joins and requests:"});
+        lines.insert(lines.end(), requestLines.begin(), requestLines.end());
     }
     lines.insert(lines.end(), {
                                   "",

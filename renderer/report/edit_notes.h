@@ -17,6 +17,8 @@ struct EditNotes {
     double durationSeconds = 0.0;
     common::FinalEndingEffect effect = common::FinalEndingEffect::none;
     std::span<const TrackAnalysis> tracks;
+    std::span<const JoinReport> joins;
+    std::span<const LeftOutRequest> leftOut;
 };
 
 // The whole text: lines joined by "\n", with exactly one "\n" after the last line.

@@ -32,6 +32,8 @@ AnalysisPayload analysisPayload(const FinishedRender& render, const std::string&
     analysis.finalFadeSeconds = render.finalFadeSeconds;
     analysis.tracks = render.tracks;
     analysis.transitionChecks = render.transitionChecks;
+    analysis.joins = render.joins;
+    analysis.leftOut = render.leftOut;
     analysis.finalDuration = render.finalDuration;
     analysis.peakAfterNormalize = render.peakAfterNormalize;
     return analysis;
@@ -49,7 +51,7 @@ void writeCompanionFiles(const FinishedRender& render) {
     writeJSON(analysisPayload(render, outputFile), folder / "analysis-map.json");
 
     const EditNotes notes{mp3Path.filename().string(), render.finalDuration, render.effect,
-                          render.tracks};
+                          render.tracks, render.joins, render.leftOut};
     writeEditNotes(notes, folder / "edit-notes.md");
 }
 

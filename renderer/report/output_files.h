@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/final_ending_effect.h"
+#include "renderer/join/join_report.h"
 #include "renderer/report/render_report.h"
 
 namespace renderer {
@@ -20,6 +21,8 @@ struct FinishedRender {
     common::FinalEndingEffect effect = common::FinalEndingEffect::none;
     double finalFadeSeconds = 0.0;  // length of the ending actually applied
     std::vector<TrackAnalysis> tracks;
+    std::vector<JoinReport> joins;          // one per join, empty for one song
+    std::vector<LeftOutRequest> leftOut;    // what was asked and not done
     std::string appVersion;  // the job's, unchanged
 };
 

@@ -1,5 +1,7 @@
 #include "renderer/report/render_report.h"
 
+#include <algorithm>
+
 namespace renderer {
 
 void to_json(nlohmann::json& json, const TransitionCheck& check) {
@@ -81,6 +83,27 @@ void to_json(nlohmann::json& json, const TrackAnalysis& track) {
     }
 }
 
+void to_json(nlohmann::json& json, const JoinReport& join) {
+    json = {
+        {"afterTrack", join.fromTrack},
+        {"asked", join.asked},
+        {"style", join.style},
+        {"beats", join.beats},
+        {"seconds", join.seconds},
+        {"startTime", join.startTime},
+        {"endTime", join.endTime},
+    };
+    if (!join.askedBy.empty()) json["askedBy"] = join.askedBy;
+    if (!join.askedLength.empty()) json["askedLength"] = join.askedLength;
+    if (join.tempoFromBpm) json["tempoFromBpm"] = *join.tempoFromBpm;
+    if (join.tempoToBpm) json["tempoToBpm"] = *join.tempoToBpm;
+    if (!join.whyNot.empty()) json["whyNot"] = join.whyNot;
+}
+
+void to_json(nlohmann::json& json, const LeftOutRequest& request) {
+    json = {{"track", request.track}, {"request", request.request}, {"why", request.why}};
+}
+
 void to_json(nlohmann::json& json, const StatsPayload& stats) {
     json = {
         {"outputFile", stats.outputFile}, {"duration", stats.duration}, {"peak", stats.peak},
@@ -119,6 +142,11 @@ void to_json(nlohmann::json& json, const AnalysisPayload& analysis) {
     for (const TransitionCheck& check : analysis.transitionChecks) {
         json["transitionChecks"].push_back(check);
     }
+    // Only where something was asked of a join: the map of an edit of plain cuts stays as it was.
+    const bool anyAsked = std::any_of(analysis.joins.begin(), analysis.joins.end(),
+                                      [](const JoinReport& join) { return !join.askedBy.empty(); });
+    if (anyAsked) json["joins"] = analysis.joins;
+    if (!analysis.leftOut.empty()) json["requestsLeftOut"] = analysis.leftOut;
 }
 
 }  // namespace renderer

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "renderer/cut/track_analysis.h"
+#include "renderer/join/join_report.h"
 #include "renderer/join/transition_check.h"
 
 namespace renderer {
@@ -38,6 +39,8 @@ struct AnalysisPayload {
     double finalFadeSeconds = 0.0;
     std::vector<TrackAnalysis> tracks;
     std::vector<TransitionCheck> transitionChecks;
+    std::vector<JoinReport> joins;
+    std::vector<LeftOutRequest> leftOut;
     double finalDuration = 0.0;
     double peakAfterNormalize = 0.0;
 };
@@ -46,6 +49,8 @@ struct AnalysisPayload {
 // so `nlohmann::json value = payload;` works).
 void to_json(nlohmann::json& json, const TransitionCheck& check);
 void to_json(nlohmann::json& json, const TrackAnalysis& track);
+void to_json(nlohmann::json& json, const JoinReport& join);
+void to_json(nlohmann::json& json, const LeftOutRequest& request);
 void to_json(nlohmann::json& json, const StatsPayload& stats);
 void to_json(nlohmann::json& json, const QCPayload& report);
 void to_json(nlohmann::json& json, const AnalysisPayload& analysis);

@@ -1,0 +1,323 @@
+#include "renderer/join/blend.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <string>
+
+#include "renderer/stretch/time_stretch.h"
+
+namespace renderer {
+namespace {
+
+constexpr double kRate = targetSampleRate;
+// Tempos this close are matched by stretching the outgoing song; further apart it would be
+// heard as a tempo change rather than a mix.
+constexpr double kMatchTolerance = 0.08;
+// Beats over which the outgoing song eases from its own tempo into the incoming one.
+constexpr int kRampBeats = 8;
+// The stretched tail replaces the song's own audio under a crossfade this long, so the splice
+// is not heard; the stretcher sees this much before the ramp.
+constexpr double kSpliceSeconds = 0.05;
+// Below this the two basslines are swapped rather than mixed.
+constexpr double kBassCutoffHz = 200.0;
+// Shorter overlaps are no blend: the songs are cut.
+constexpr double kShortestOverlapSeconds = 0.1;
+// Stretch ratios this close to 1 are not worth a stretch: the beats drift less than a
+// millisecond over a blend.
+constexpr double kNoStretchTolerance = 0.0005;
+
+long long frameCount(ConstSampleSpan segment) {
+    return static_cast<long long>(segment.size() / targetChannels);
+}
+
+long long toFrames(double seconds) { return std::llround(seconds * kRate); }
+
+std::string bpm(double periodSeconds) {
+    return std::to_string(static_cast<int>(std::lround(60.0 / periodSeconds)));
+}
+
+// The outgoing song's beat period as the incoming song counts: its own, or its half or double
+// beats where that is what lies near the incoming tempo.
+std::optional<double> matchedPeriod(const BeatGrid& outgoing, const BeatGrid& incoming) {
+    for (const double factor : {1.0, 0.5, 2.0}) {
+        const double period = outgoing.periodSeconds * factor;
+        if (std::abs(period / incoming.periodSeconds - 1.0) <= kMatchTolerance) return period;
+    }
+    return std::nullopt;
+}
+
+// Whole beats of the incoming song the request asks the blend to last.
+double askedBeats(const std::optional<common::RequestLength>& length, double period) {
+    if (!length) return defaultBlendBeats;
+    switch (length->unit) {
+        case common::LengthUnit::beats:
+            return std::max(1.0, std::round(length->count));
+        case common::LengthUnit::bars:
+            return std::max(1.0, std::round(length->count * 4.0));
+        case common::LengthUnit::seconds:
+            return std::max(1.0, std::round(length->count / period));
+    }
+    return defaultBlendBeats;
+}
+
+// A second-order Butterworth low-pass, run twice for a steeper edge: the bass of one song.
+class BassFilter {
+public:
+    BassFilter() {
+        const double k = std::tan(std::numbers::pi * kBassCutoffHz / kRate);
+        const double norm = 1.0 / (1.0 + std::numbers::sqrt2 * k + k * k);
+        b0_ = k * k * norm;
+        b1_ = 2.0 * b0_;
+        a1_ = 2.0 * (k * k - 1.0) * norm;
+        a2_ = (1.0 - std::numbers::sqrt2 * k + k * k) * norm;
+    }
+    // The low part of the next frame's `channel`.
+    double low(int channel, double x) {
+        double y = x;
+        for (State& stage : stages_[channel]) y = stage.run(y, *this);
+        return y;
+    }
+
+private:
+    struct State {
+        double z1 = 0.0;
+        double z2 = 0.0;
+        double run(double x, const BassFilter& f) {
+            const double y = f.b0_ * x + z1;
+            z1 = f.b1_ * x - f.a1_ * y + z2;
+            z2 = f.b0_ * x - f.a2_ * y;
+            return y;
+        }
+    };
+    double b0_ = 0.0, b1_ = 0.0, a1_ = 0.0, a2_ = 0.0;
+    State stages_[2][2];
+};
+
+std::vector<float> toFloat(ConstSampleSpan samples) {
+    return std::vector<float>(samples.begin(), samples.end());
+}
+
+// Equal-power gains of the two songs at `t` (0 to 1) through the overlap.
+double outgoingGain(double t) { return std::cos(t * std::numbers::pi / 2.0); }
+double incomingGain(double t) { return std::sin(t * std::numbers::pi / 2.0); }
+
+Blend noBlend(const BlendSong& outgoing, const BlendSong& incoming) {
+    Blend blend;
+    blend.outgoingFramesBefore = frameCount(outgoing.segment);
+    blend.report.style = "cut";
+    blend.report.whyNot = "song " + std::to_string(outgoing.number) + " or song " +
+                          std::to_string(incoming.number) + " is too short to overlap";
+    return blend;
+}
+
+// The last `seconds` of the outgoing song under the first of the incoming one.
+Blend crossfade(const BlendSong& outgoing, const BlendSong& incoming, double seconds,
+                std::string whyNot) {
+    const long long outgoingFrames = frameCount(outgoing.segment);
+    const long long overlap =
+        std::min({toFrames(seconds), outgoingFrames - 1, frameCount(incoming.segment)});
+    if (overlap < toFrames(kShortestOverlapSeconds)) return noBlend(outgoing, incoming);
+    Blend blend;
+    blend.outgoingFramesBefore = outgoingFrames - overlap;
+    blend.incomingResumeFrame = overlap;
+    blend.mixed.resize(static_cast<size_t>(overlap) * targetChannels);
+    const size_t tail = static_cast<size_t>(blend.outgoingFramesBefore) * targetChannels;
+    for (size_t i = 0; i < blend.mixed.size(); ++i) {
+        const double t = static_cast<double>(i / targetChannels) / static_cast<double>(overlap);
+        blend.mixed[i] = static_cast<float>(
+            outgoing.gain * outgoingGain(t) * outgoing.segment[tail + i] +
+            incoming.gain * incomingGain(t) * incoming.segment[i]);
+    }
+    blend.report.style = "crossfade";
+    blend.report.seconds = static_cast<double>(overlap) / kRate;
+    blend.report.whyNot = std::move(whyNot);
+    return blend;
+}
+
+// The beat of `bars` a beat at `seconds` is, counted from the bar line (0 for a downbeat).
+int beatOfBar(const BarLines& bars, double period, double seconds) {
+    const auto beat = std::lround((seconds - bars.firstDownbeatSeconds) / period);
+    return static_cast<int>(((beat % bars.beatsPerBar) + bars.beatsPerBar) % bars.beatsPerBar);
+}
+
+// How the outgoing tail maps onto the blend's time: its beats, source and output seconds (from
+// the outgoing song's first frame), easing from its own period into the incoming one.
+struct TailPlan {
+    double spliceStart = 0.0;  // where the mixed audio begins; unchanged up to here
+    double blendStart = 0.0;   // source beat where the blend starts
+    double blendStartOut = 0.0;
+    double endOut = 0.0;                        // where the outgoing song's stretched cut ends
+    std::map<size_t, size_t> keyFrames;         // from spliceStart, in frames
+    bool stretched = false;
+};
+
+TailPlan tailPlan(double endBeat, double end, double period, double incomingPeriod, int beats,
+                  double incomingLead) {
+    TailPlan plan;
+    plan.blendStart = endBeat - beats * period;
+    plan.stretched = std::abs(incomingPeriod / period - 1.0) > kNoStretchTolerance;
+    const double lead = std::max(kSpliceSeconds, incomingLead + 0.01);
+    const int ramp = plan.stretched
+                         ? std::clamp(static_cast<int>((plan.blendStart - lead) / period), 0,
+                                      kRampBeats)
+                         : 0;
+    const double rampStart = plan.blendStart - ramp * period;
+    plan.spliceStart = std::max(0.0, rampStart - lead);
+    const auto key = [&](double source, double output) {
+        plan.keyFrames[static_cast<size_t>(toFrames(source - plan.spliceStart))] =
+            static_cast<size_t>(toFrames(output - plan.spliceStart));
+    };
+    double source = rampStart;
+    double output = rampStart;
+    key(source, output);
+    for (int i = 1; i <= ramp; ++i) {
+        // A smooth step: the tempo leaves its own and arrives at the new one without a jump.
+        const double x = (i - 0.5) / ramp;
+        const double eased = x * x * (3.0 - 2.0 * x);
+        source += period;
+        output += period + (incomingPeriod - period) * eased;
+        key(source, output);
+    }
+    plan.blendStartOut = output;
+    for (int i = 1; i <= beats; ++i) {
+        source += period;
+        output += incomingPeriod;
+        key(source, output);
+    }
+    plan.endOut = output + (end - endBeat) * incomingPeriod / period;
+    if (!plan.stretched) plan.endOut = end;
+    plan.keyFrames.erase(plan.keyFrames.begin());  // 0 -> 0 goes without saying
+    return plan;
+}
+
+Blend beatMatched(const BlendSong& outgoing, const BlendSong& incoming, double period,
+                  double beats) {
+    const double incomingPeriod = incoming.grid->periodSeconds;
+    const double end = static_cast<double>(frameCount(outgoing.segment)) / kRate;
+    const double incomingEnd = static_cast<double>(frameCount(incoming.segment)) / kRate;
+    BeatGrid outgoingBeats = *outgoing.grid;
+    outgoingBeats.periodSeconds = period;
+    const double endBeat = outgoingBeats.nearestOnset(end);
+    const double incomingBeat = incoming.grid->nearestOnset(0.0);
+
+    // As many beats as both songs hold, with room for the splice before the blend.
+    const int mostBeats = static_cast<int>(std::min(
+        std::floor((endBeat - std::max(incomingBeat, 0.0) - kSpliceSeconds - 0.02) / period),
+        std::floor((incomingEnd - incomingBeat - std::max(end - endBeat, 0.0) - 0.05) /
+                   incomingPeriod)));
+    int count = std::min(static_cast<int>(beats), mostBeats);
+    if (count < 1) return noBlend(outgoing, incoming);
+    // Bar lines on bar lines: the blend may start up to two beats earlier or later than asked.
+    const bool sameBeats = period == outgoing.grid->periodSeconds;
+    if (outgoing.bars && incoming.bars && sameBeats &&
+        outgoing.bars->beatsPerBar == incoming.bars->beatsPerBar) {
+        const int wanted = beatOfBar(*incoming.bars, incomingPeriod, incomingBeat);
+        for (const int change : {0, 1, -1, 2, -2}) {
+            const int candidate = count + change;
+            if (candidate < 1 || candidate > mostBeats) continue;
+            if (beatOfBar(*outgoing.bars, period, endBeat - candidate * period) == wanted) {
+                count = candidate;
+                break;
+            }
+        }
+    }
+
+    const TailPlan plan = tailPlan(endBeat, end, period, incomingPeriod, count, incomingBeat);
+    const long long spliceFrame = toFrames(plan.spliceStart);
+    const size_t firstSample = static_cast<size_t>(spliceFrame) * targetChannels;
+    const std::vector<float> original = toFloat(outgoing.segment.subspan(firstSample));
+    const long long outputFrames = toFrames(plan.endOut - plan.spliceStart);
+    std::vector<float> tail = original;
+    if (plan.stretched) {
+        std::vector<float> scaled = original;
+        for (float& sample : scaled) sample /= 32768.0f;
+        tail = stretchStereo(scaled, static_cast<size_t>(outputFrames), plan.keyFrames);
+        for (float& sample : tail) sample *= 32768.0f;
+    }
+    const auto frames = static_cast<long long>(tail.size() / targetChannels);
+
+    Blend blend;
+    blend.outgoingFramesBefore = spliceFrame;
+    blend.incomingStartInMix = toFrames(plan.blendStartOut - incomingBeat - plan.spliceStart);
+    blend.incomingResumeFrame =
+        std::min(frames - blend.incomingStartInMix, frameCount(incoming.segment));
+    blend.mixed.resize(tail.size());
+    const long long overlap = frames - blend.incomingStartInMix;
+    const long long splice = toFrames(kSpliceSeconds);
+    const double middle = 0.5 * static_cast<double>(overlap) / kRate;
+    BassFilter outgoingBass;
+    BassFilter incomingBass;
+    for (long long m = 0; m < frames; ++m) {
+        const long long f = m - blend.incomingStartInMix;
+        const double t = f < 0 ? 0.0 : static_cast<double>(f) / static_cast<double>(overlap);
+        const double seconds = static_cast<double>(f) / kRate;
+        const double swap = std::clamp((seconds - middle) / incomingPeriod + 0.5, 0.0, 1.0);
+        for (int c = 0; c < targetChannels; ++c) {
+            const size_t i = static_cast<size_t>(m) * targetChannels + static_cast<size_t>(c);
+            double a = tail[i];
+            if (plan.stretched && m < splice) {
+                const double w = static_cast<double>(m) / static_cast<double>(splice);
+                a = (1.0 - w) * original[i] + w * a;
+            }
+            const double aLow = outgoingBass.low(c, a);
+            double value = a;
+            if (f >= 0) {
+                const double b = f < frameCount(incoming.segment)
+                                     ? incoming.segment[static_cast<size_t>(f) * targetChannels +
+                                                        static_cast<size_t>(c)]
+                                     : 0.0;
+                const double bLow = incomingBass.low(c, b);
+                value = (1.0 - swap) * aLow + outgoingGain(t) * (a - aLow);
+                const double incomingPart = swap * bLow + incomingGain(t) * (b - bLow);
+                blend.mixed[i] = static_cast<float>(outgoing.gain * value +
+                                                    incoming.gain * incomingPart);
+                continue;
+            }
+            blend.mixed[i] = static_cast<float>(outgoing.gain * value);
+        }
+    }
+
+    blend.report.style = "blend";
+    blend.report.beats = count;
+    blend.report.seconds = static_cast<double>(overlap) / kRate;
+    if (plan.stretched) {
+        const double ownTempo = outgoing.grid->tempoBpm();
+        blend.report.tempoFromBpm = ownTempo;
+        blend.report.tempoToBpm = ownTempo * period / incomingPeriod;
+    }
+    return blend;
+}
+
+}  // namespace
+
+Blend blendSongs(const BlendSong& outgoing, const BlendSong& incoming,
+                 const std::optional<common::RequestLength>& length) {
+    std::string whyNot;
+    if (outgoing.grid && incoming.grid) {
+        if (const std::optional<double> period = matchedPeriod(*outgoing.grid, *incoming.grid)) {
+            return beatMatched(outgoing, incoming, *period,
+                               askedBeats(length, incoming.grid->periodSeconds));
+        }
+        whyNot = "the tempos are too far apart (" + bpm(outgoing.grid->periodSeconds) + " and " +
+                 bpm(incoming.grid->periodSeconds) + " BPM)";
+    } else {
+        const int without = outgoing.grid ? incoming.number : outgoing.number;
+        whyNot = !outgoing.grid && !incoming.grid
+                     ? "no steady beat in song " + std::to_string(outgoing.number) + " or song " +
+                           std::to_string(incoming.number)
+                     : "no steady beat in song " + std::to_string(without);
+    }
+    // Beats of whichever song has a grid, else seconds.
+    const std::optional<BeatGrid>& grid = incoming.grid ? incoming.grid : outgoing.grid;
+    double seconds = defaultCrossfadeSeconds;
+    if (length && length->unit == common::LengthUnit::seconds) {
+        seconds = length->count;
+    } else if (length && grid) {
+        seconds = askedBeats(length, grid->periodSeconds) * grid->periodSeconds;
+    }
+    return crossfade(outgoing, incoming, seconds, std::move(whyNot));
+}
+
+}  // namespace renderer
