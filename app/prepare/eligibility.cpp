@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "app/prepare/advanced_request.h"
 #include "app/prepare/note_portion.h"
+#include "common/note_requests.h"
 #include "common/typed_time.h"
 
 namespace app::prepare {
@@ -73,7 +73,7 @@ LocalEngineEligibility localEngineEligibility(const WizardState& state,
 
         const QString note = customLocalEngineNotePortion(
             state.songGuidance.value(track.url).trimmed(), index, total);
-        if (asksForAdvancedRequest(note)) {
+        if (!common::readNoteRequests(note.toStdString()).needsAgent.empty()) {
             return refusal(
                 songReason(number, QCoreApplication::translate(
                                        "Prepare",
