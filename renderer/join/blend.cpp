@@ -95,45 +95,47 @@ private:
     State stages_[2][2];
 };
 
-std::vector<float> toFloat(ConstSampleSpan samples) {
-    return std::vector<float>(samples.begin(), samples.end());
-}
-
 // Equal-power gains of the two songs at `t` (0 to 1) through the overlap.
 double outgoingGain(double t) { return std::cos(t * std::numbers::pi / 2.0); }
 double incomingGain(double t) { return std::sin(t * std::numbers::pi / 2.0); }
 
-Blend noBlend(const BlendSong& outgoing, const BlendSong& incoming) {
-    Blend blend;
-    blend.outgoingFramesBefore = frameCount(outgoing.segment);
-    blend.report.style = "cut";
-    blend.report.whyNot = "song " + std::to_string(outgoing.number) + " or song " +
-                          std::to_string(incoming.number) + " is too short to overlap";
-    return blend;
+BlendPlan noBlend(const BlendSong& outgoing, const BlendSong& incoming) {
+    BlendPlan plan;
+    plan.outgoingFramesBefore = frameCount(outgoing.segment);
+    plan.report.whyNot = "song " + std::to_string(outgoing.number) + " or song " +
+                         std::to_string(incoming.number) + " is too short to overlap";
+    return plan;
 }
 
 // The last `seconds` of the outgoing song under the first of the incoming one.
-Blend crossfade(const BlendSong& outgoing, const BlendSong& incoming, double seconds,
-                std::string whyNot) {
+BlendPlan crossfade(const BlendSong& outgoing, const BlendSong& incoming, double seconds,
+                    std::string whyNot) {
     const long long outgoingFrames = frameCount(outgoing.segment);
     const long long overlap =
         std::min({toFrames(seconds), outgoingFrames - 1, frameCount(incoming.segment)});
     if (overlap < toFrames(kShortestOverlapSeconds)) return noBlend(outgoing, incoming);
-    Blend blend;
-    blend.outgoingFramesBefore = outgoingFrames - overlap;
-    blend.incomingResumeFrame = overlap;
-    blend.mixed.resize(static_cast<size_t>(overlap) * targetChannels);
-    const size_t tail = static_cast<size_t>(blend.outgoingFramesBefore) * targetChannels;
-    for (size_t i = 0; i < blend.mixed.size(); ++i) {
-        const double t = static_cast<double>(i / targetChannels) / static_cast<double>(overlap);
-        blend.mixed[i] = static_cast<float>(
-            outgoing.gain * outgoingGain(t) * outgoing.segment[tail + i] +
-            incoming.gain * incomingGain(t) * incoming.segment[i]);
+    BlendPlan plan;
+    plan.style = "crossfade";
+    plan.outgoingFramesBefore = outgoingFrames - overlap;
+    plan.mixedFrames = overlap;
+    plan.incomingResumeFrame = overlap;
+    plan.report.style = plan.style;
+    plan.report.seconds = static_cast<double>(overlap) / kRate;
+    plan.report.whyNot = std::move(whyNot);
+    return plan;
+}
+
+std::vector<float> renderCrossfade(const BlendPlan& plan, const BlendSong& outgoing,
+                                   const BlendSong& incoming) {
+    std::vector<float> mixed(static_cast<size_t>(plan.mixedFrames) * targetChannels);
+    const size_t tail = static_cast<size_t>(plan.outgoingFramesBefore) * targetChannels;
+    for (size_t i = 0; i < mixed.size(); ++i) {
+        const double t =
+            static_cast<double>(i / targetChannels) / static_cast<double>(plan.mixedFrames);
+        mixed[i] = static_cast<float>(outgoing.gain * outgoingGain(t) * outgoing.segment[tail + i] +
+                                      incoming.gain * incomingGain(t) * incoming.segment[i]);
     }
-    blend.report.style = "crossfade";
-    blend.report.seconds = static_cast<double>(overlap) / kRate;
-    blend.report.whyNot = std::move(whyNot);
-    return blend;
+    return mixed;
 }
 
 // The beat of `bars` a beat at `seconds` is, counted from the bar line (0 for a downbeat).
@@ -142,28 +144,28 @@ int beatOfBar(const BarLines& bars, double period, double seconds) {
     return static_cast<int>(((beat % bars.beatsPerBar) + bars.beatsPerBar) % bars.beatsPerBar);
 }
 
-// How the outgoing tail maps onto the blend's time: its beats, source and output seconds (from
-// the outgoing song's first frame), easing from its own period into the incoming one.
+// How the outgoing tail maps onto the blend's time, in seconds from the outgoing song's first
+// frame: unchanged up to the ramp, then its beats easing from its own period into the incoming
+// one, then the incoming period through the blend.
 struct TailPlan {
-    double spliceStart = 0.0;  // where the mixed audio begins; unchanged up to here
-    double blendStart = 0.0;   // source beat where the blend starts
+    double spliceStart = 0.0;  // where the blended audio begins
     double blendStartOut = 0.0;
-    double endOut = 0.0;                        // where the outgoing song's stretched cut ends
-    std::map<size_t, size_t> keyFrames;         // from spliceStart, in frames
+    double endOut = 0.0;  // where the outgoing song's stretched cut ends
+    std::map<size_t, size_t> keyFrames;  // from spliceStart, in frames
     bool stretched = false;
 };
 
 TailPlan tailPlan(double endBeat, double end, double period, double incomingPeriod, int beats,
                   double incomingLead) {
     TailPlan plan;
-    plan.blendStart = endBeat - beats * period;
+    const double blendStart = endBeat - beats * period;
     plan.stretched = std::abs(incomingPeriod / period - 1.0) > kNoStretchTolerance;
     const double lead = std::max(kSpliceSeconds, incomingLead + 0.01);
-    const int ramp = plan.stretched
-                         ? std::clamp(static_cast<int>((plan.blendStart - lead) / period), 0,
-                                      kRampBeats)
-                         : 0;
-    const double rampStart = plan.blendStart - ramp * period;
+    const int ramp =
+        plan.stretched
+            ? std::clamp(static_cast<int>((blendStart - lead) / period), 0, kRampBeats)
+            : 0;
+    const double rampStart = blendStart - ramp * period;
     plan.spliceStart = std::max(0.0, rampStart - lead);
     const auto key = [&](double source, double output) {
         plan.keyFrames[static_cast<size_t>(toFrames(source - plan.spliceStart))] =
@@ -186,14 +188,14 @@ TailPlan tailPlan(double endBeat, double end, double period, double incomingPeri
         output += incomingPeriod;
         key(source, output);
     }
-    plan.endOut = output + (end - endBeat) * incomingPeriod / period;
-    if (!plan.stretched) plan.endOut = end;
-    plan.keyFrames.erase(plan.keyFrames.begin());  // 0 -> 0 goes without saying
+    plan.endOut = plan.stretched ? output + (end - endBeat) * incomingPeriod / period : end;
+    if (!plan.stretched) plan.blendStartOut = blendStart;
+    plan.keyFrames.erase(plan.keyFrames.begin());  // the start maps to the start anyway
     return plan;
 }
 
-Blend beatMatched(const BlendSong& outgoing, const BlendSong& incoming, double period,
-                  double beats) {
+BlendPlan beatMatched(const BlendSong& outgoing, const BlendSong& incoming, double period,
+                      double beats) {
     const double incomingPeriod = incoming.grid->periodSeconds;
     const double end = static_cast<double>(frameCount(outgoing.segment)) / kRate;
     const double incomingEnd = static_cast<double>(frameCount(incoming.segment)) / kRate;
@@ -224,76 +226,94 @@ Blend beatMatched(const BlendSong& outgoing, const BlendSong& incoming, double p
         }
     }
 
-    const TailPlan plan = tailPlan(endBeat, end, period, incomingPeriod, count, incomingBeat);
-    const long long spliceFrame = toFrames(plan.spliceStart);
-    const size_t firstSample = static_cast<size_t>(spliceFrame) * targetChannels;
-    const std::vector<float> original = toFloat(outgoing.segment.subspan(firstSample));
-    const long long outputFrames = toFrames(plan.endOut - plan.spliceStart);
-    std::vector<float> tail = original;
-    if (plan.stretched) {
-        std::vector<float> scaled = original;
-        for (float& sample : scaled) sample /= 32768.0f;
-        tail = stretchStereo(scaled, static_cast<size_t>(outputFrames), plan.keyFrames);
-        for (float& sample : tail) sample *= 32768.0f;
+    const TailPlan tail = tailPlan(endBeat, end, period, incomingPeriod, count, incomingBeat);
+    BlendPlan plan;
+    plan.style = "blend";
+    plan.stretched = tail.stretched;
+    plan.keyFrames = tail.keyFrames;
+    plan.incomingBeatSeconds = incomingPeriod;
+    plan.outgoingFramesBefore = toFrames(tail.spliceStart);
+    plan.mixedFrames = toFrames(tail.endOut - tail.spliceStart);
+    plan.incomingStartInMix = toFrames(tail.blendStartOut - incomingBeat - tail.spliceStart);
+    plan.incomingResumeFrame =
+        std::min(plan.mixedFrames - plan.incomingStartInMix, frameCount(incoming.segment));
+    plan.report.style = plan.style;
+    plan.report.beats = count;
+    plan.report.seconds = static_cast<double>(plan.mixedFrames - plan.incomingStartInMix) / kRate;
+    if (tail.stretched) {
+        const double ownTempo = outgoing.grid->tempoBpm();
+        plan.report.tempoFromBpm = ownTempo;
+        plan.report.tempoToBpm = ownTempo * period / incomingPeriod;
     }
-    const auto frames = static_cast<long long>(tail.size() / targetChannels);
+    return plan;
+}
 
-    Blend blend;
-    blend.outgoingFramesBefore = spliceFrame;
-    blend.incomingStartInMix = toFrames(plan.blendStartOut - incomingBeat - plan.spliceStart);
-    blend.incomingResumeFrame =
-        std::min(frames - blend.incomingStartInMix, frameCount(incoming.segment));
-    blend.mixed.resize(tail.size());
-    const long long overlap = frames - blend.incomingStartInMix;
-    const long long splice = toFrames(kSpliceSeconds);
+// The outgoing tail from the splice on, stretched where the plan says, in 16-bit units.
+std::vector<float> outgoingTail(const BlendPlan& plan, ConstSampleSpan original) {
+    std::vector<float> tail(original.begin(), original.end());
+    if (!plan.stretched) {
+        tail.resize(static_cast<size_t>(plan.mixedFrames) * targetChannels, 0.0f);
+        return tail;
+    }
+    for (float& sample : tail) sample /= 32768.0f;
+    std::vector<float> stretched =
+        stretchStereo(tail, static_cast<size_t>(plan.mixedFrames), plan.keyFrames);
+    // The stretched audio takes over from the song's own under a short crossfade.
+    const auto splice = static_cast<size_t>(toFrames(kSpliceSeconds));
+    for (size_t i = 0; i < stretched.size(); ++i) {
+        const size_t frame = i / targetChannels;
+        const double w =
+            frame < splice ? static_cast<double>(frame) / static_cast<double>(splice) : 1.0;
+        const double own = i < tail.size() ? tail[i] : 0.0;
+        stretched[i] = static_cast<float>(32768.0 * ((1.0 - w) * own + w * stretched[i]));
+    }
+    return stretched;
+}
+
+std::vector<float> renderBeatMatched(const BlendPlan& plan, const BlendSong& outgoing,
+                                     const BlendSong& incoming) {
+    const std::vector<float> tail = outgoingTail(
+        plan, outgoing.segment.subspan(static_cast<size_t>(plan.outgoingFramesBefore) *
+                                       targetChannels));
+    std::vector<float> mixed(tail.size());
+    const long long overlap = plan.mixedFrames - plan.incomingStartInMix;
     const double middle = 0.5 * static_cast<double>(overlap) / kRate;
+    const long long incomingFrames = frameCount(incoming.segment);
     BassFilter outgoingBass;
     BassFilter incomingBass;
-    for (long long m = 0; m < frames; ++m) {
-        const long long f = m - blend.incomingStartInMix;
+    for (long long m = 0; m < plan.mixedFrames; ++m) {
+        const long long f = m - plan.incomingStartInMix;
         const double t = f < 0 ? 0.0 : static_cast<double>(f) / static_cast<double>(overlap);
-        const double seconds = static_cast<double>(f) / kRate;
-        const double swap = std::clamp((seconds - middle) / incomingPeriod + 0.5, 0.0, 1.0);
+        // The basslines swap over one beat around the middle of the blend.
+        const double swap = std::clamp(
+            (static_cast<double>(f) / kRate - middle) / plan.incomingBeatSeconds + 0.5, 0.0, 1.0);
         for (int c = 0; c < targetChannels; ++c) {
             const size_t i = static_cast<size_t>(m) * targetChannels + static_cast<size_t>(c);
-            double a = tail[i];
-            if (plan.stretched && m < splice) {
-                const double w = static_cast<double>(m) / static_cast<double>(splice);
-                a = (1.0 - w) * original[i] + w * a;
-            }
+            const double a = tail[i];
             const double aLow = outgoingBass.low(c, a);
-            double value = a;
-            if (f >= 0) {
-                const double b = f < frameCount(incoming.segment)
-                                     ? incoming.segment[static_cast<size_t>(f) * targetChannels +
-                                                        static_cast<size_t>(c)]
-                                     : 0.0;
-                const double bLow = incomingBass.low(c, b);
-                value = (1.0 - swap) * aLow + outgoingGain(t) * (a - aLow);
-                const double incomingPart = swap * bLow + incomingGain(t) * (b - bLow);
-                blend.mixed[i] = static_cast<float>(outgoing.gain * value +
-                                                    incoming.gain * incomingPart);
+            if (f < 0) {
+                mixed[i] = static_cast<float>(outgoing.gain * a);
                 continue;
             }
-            blend.mixed[i] = static_cast<float>(outgoing.gain * value);
+            const double b =
+                f < incomingFrames
+                    ? incoming.segment[static_cast<size_t>(f) * targetChannels +
+                                       static_cast<size_t>(c)]
+                    : 0.0;
+            const double bLow = incomingBass.low(c, b);
+            const double outgoingPart = (1.0 - swap) * aLow + outgoingGain(t) * (a - aLow);
+            const double incomingPart = swap * bLow + incomingGain(t) * (b - bLow);
+            mixed[i] = static_cast<float>(outgoing.gain * outgoingPart +
+                                          incoming.gain * incomingPart);
         }
     }
-
-    blend.report.style = "blend";
-    blend.report.beats = count;
-    blend.report.seconds = static_cast<double>(overlap) / kRate;
-    if (plan.stretched) {
-        const double ownTempo = outgoing.grid->tempoBpm();
-        blend.report.tempoFromBpm = ownTempo;
-        blend.report.tempoToBpm = ownTempo * period / incomingPeriod;
-    }
-    return blend;
+    return mixed;
 }
 
 }  // namespace
 
-Blend blendSongs(const BlendSong& outgoing, const BlendSong& incoming,
-                 const std::optional<common::RequestLength>& length) {
+BlendPlan planBlend(const BlendSong& outgoing, const BlendSong& incoming,
+                    const std::optional<common::RequestLength>& length) {
     std::string whyNot;
     if (outgoing.grid && incoming.grid) {
         if (const std::optional<double> period = matchedPeriod(*outgoing.grid, *incoming.grid)) {
@@ -318,6 +338,13 @@ Blend blendSongs(const BlendSong& outgoing, const BlendSong& incoming,
         seconds = askedBeats(length, grid->periodSeconds) * grid->periodSeconds;
     }
     return crossfade(outgoing, incoming, seconds, std::move(whyNot));
+}
+
+std::vector<float> renderBlend(const BlendPlan& plan, const BlendSong& outgoing,
+                               const BlendSong& incoming) {
+    if (plan.style == "blend") return renderBeatMatched(plan, outgoing, incoming);
+    if (plan.style == "crossfade") return renderCrossfade(plan, outgoing, incoming);
+    return {};
 }
 
 }  // namespace renderer

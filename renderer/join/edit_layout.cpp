@@ -1,6 +1,7 @@
 #include "renderer/join/edit_layout.h"
 
 #include <algorithm>
+#include <future>
 #include <utility>
 
 #include "renderer/cut/gain_and_ramps.h"
@@ -43,55 +44,70 @@ JoinReport askedReport(const std::optional<JoinAsk>& ask, int fromTrack) {
     return report;
 }
 
+// A join as planned: the outgoing song as the blend sees it (from what an earlier blend left).
+struct PlannedJoin {
+    BlendSong outgoing;
+    BlendSong incoming;
+    BlendPlan plan;
+    JoinReport report;
+};
+
+std::vector<PlannedJoin> planJoins(std::span<const LaidOutSong> songs) {
+    std::vector<PlannedJoin> joins;
+    long long playFrom = 0;
+    for (size_t i = 0; i + 1 < songs.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        const std::optional<JoinAsk>& ask = songs[i].joinOut;
+        PlannedJoin join{blendSide(songs[i], playFrom, number), blendSide(songs[i + 1], 0, number + 1),
+                         {}, askedReport(ask, number)};
+        if (ask && ask->request.style == common::JoinStyle::blend) {
+            join.plan = planBlend(join.outgoing, join.incoming, ask->request.length);
+        } else {
+            join.plan.outgoingFramesBefore = frameCount(join.outgoing.segment);
+        }
+        playFrom = join.plan.incomingResumeFrame;
+        joins.push_back(std::move(join));
+    }
+    return joins;
+}
+
 }  // namespace
 
 EditLayout layOutEdit(std::span<const LaidOutSong> songs) {
+    std::vector<PlannedJoin> joins = planJoins(songs);
+    // The stretches are the costly part, and independent: each join's on its own thread.
+    std::vector<std::future<std::vector<float>>> blended;
+    for (const PlannedJoin& join : joins) {
+        blended.push_back(std::async(std::launch::async, [&join] {
+            return renderBlend(join.plan, join.outgoing, join.incoming);
+        }));
+    }
+
     EditLayout layout;
+    layout.songStartFrames.push_back(0);
     long long editFrame = 0;
-    long long playFrom = 0;  // of the current song: what an earlier blend has not played
+    long long playFrom = 0;
     for (size_t i = 0; i < songs.size(); ++i) {
-        const LaidOutSong& song = songs[i];
-        const int number = static_cast<int>(i) + 1;
-        if (i == 0) layout.songStartFrames.push_back(0);
-        const long long songFrames = frameCount(song.segment);
-        const auto playPart = [&](long long endFrame) {
-            const long long frames = std::max(0LL, endFrame - playFrom);
-            const long long partStart = editFrame;
-            layout.parts.push_back({i, playFrom, frames, {}});
-            editFrame += frames;
-            return partStart;
-        };
-
-        if (i + 1 == songs.size()) {
-            const long long partStart = playPart(songFrames);
+        const long long endFrame =
+            i < joins.size() ? playFrom + joins[i].plan.outgoingFramesBefore
+                             : frameCount(songs[i].segment);
+        const long long frames = std::max(0LL, endFrame - playFrom);
+        layout.parts.push_back({i, playFrom, frames, {}});
+        if (i == joins.size()) {
+            const std::optional<long long>& ending = songs[i].endingStartFrame;
             layout.endingStartFrame =
-                song.endingStartFrame
-                    ? partStart + std::max(0LL, *song.endingStartFrame - playFrom)
-                    : noEndingStartFrame;
-            break;
+                ending ? editFrame + std::max(0LL, *ending - playFrom) : noEndingStartFrame;
         }
+        editFrame += frames;
+        if (i == joins.size()) break;
 
-        JoinReport report = askedReport(song.joinOut, number);
-        const bool blendAsked =
-            song.joinOut && song.joinOut->request.style == common::JoinStyle::blend;
-        if (!blendAsked) {
-            playPart(songFrames);
-            report.startTime = report.endTime = static_cast<double>(editFrame) / kRate;
-            layout.songStartFrames.push_back(editFrame);
-            layout.joins.push_back(std::move(report));
-            playFrom = 0;
-            continue;
-        }
-
-        Blend blend = blendSongs(blendSide(song, playFrom, number),
-                                 blendSide(songs[i + 1], 0, number + 1),
-                                 song.joinOut->request.length);
-        playPart(playFrom + blend.outgoingFramesBefore);
-        const auto mixedFrames = static_cast<long long>(blend.mixed.size() / targetChannels);
-        const long long incomingStart = editFrame + blend.incomingStartInMix;
-        if (mixedFrames > 0) layout.parts.push_back({i, 0, mixedFrames, std::move(blend.mixed)});
-        editFrame += mixedFrames;
-        const JoinReport done = blend.report;
+        PlannedJoin& join = joins[i];
+        std::vector<float> mixed = blended[i].get();
+        const long long incomingStart = editFrame + join.plan.incomingStartInMix;
+        if (!mixed.empty()) layout.parts.push_back({i, 0, join.plan.mixedFrames, std::move(mixed)});
+        editFrame += join.plan.mixedFrames;
+        JoinReport& report = join.report;
+        const JoinReport& done = join.plan.report;
         report.style = done.style;
         report.beats = done.beats;
         report.seconds = done.seconds;
@@ -102,7 +118,7 @@ EditLayout layOutEdit(std::span<const LaidOutSong> songs) {
         report.endTime = static_cast<double>(editFrame) / kRate;
         layout.songStartFrames.push_back(incomingStart);
         layout.joins.push_back(std::move(report));
-        playFrom = blend.incomingResumeFrame;
+        playFrom = join.plan.incomingResumeFrame;
     }
     layout.frameCount = editFrame;
     return layout;
