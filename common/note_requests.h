@@ -54,6 +54,19 @@
 // lyrics"), "section map", "vocal entrance", "first vocal" ("start on vocal", "enter on
 // vocal"). Each name comes once, in the order the note first asks it. Blends and beatmatching
 // are the local engine's own (join).
+//
+// Effects at the song's end (join, also on the last song, where they are its ending): "tape
+// stop", "power down", "power loss", "brake", "slow down and stop" (tapeStop); "backspin",
+// "back spin", "rewind", "spinback" (backspin); "scratch", "record scratch" (scratch); "pause",
+// "stop and pause", "pause for 2 beats" (pause, with its length); "stutter", "glitch"
+// (stutter); "echo out" (echoOut). Excused by a negation in their clause ("do not pause").
+// The segment's tempo (tempo): "at 128 bpm", "to 128 bpm", "speed up to 128", "slow down to
+// 120" (toBpm); "speed up 4 %", "speed up by 4 percent", "slow down 3 %" (byPercent, signed);
+// "match the tempo of song 2", "match song 2's tempo" (matchSong). "slow down" with a tempo is a
+// tempo request, with "and stop" a tape stop. Its key (semitones, signed): "up 2 semitones",
+// "pitch down 1", "pitch up 3 semitones", "key change up a step" (+2), "up a half step" (+1),
+// "down a semitone". These are the local engine's own now; the agent keeps vocal entrances,
+// stems, lyrics and section maps.
 
 #include <optional>
 #include <string>
@@ -62,7 +75,16 @@
 
 namespace common {
 
-enum class JoinStyle { cut, blend };
+enum class JoinStyle { cut, blend, tapeStop, backspin, scratch, pause, stutter, echoOut };
+
+// How fast the song's segment should play.
+struct TempoRequest {
+    enum class Kind { toBpm, byPercent, matchSong };
+    Kind kind = Kind::toBpm;
+    double value = 0.0;  // the BPM, the signed percent (+4 plays 4 % faster), or a song's number
+
+    friend bool operator==(const TempoRequest&, const TempoRequest&) = default;
+};
 
 enum class LengthUnit { beats, bars, seconds };
 
@@ -82,7 +104,9 @@ struct JoinRequest {
 
 struct NoteRequests {
     bool onTheBar = false;            // the note asks for cuts on the bar line
-    std::optional<JoinRequest> join;  // the join from this song into the next, when asked
+    std::optional<JoinRequest> join;  // the join into the next song (or the last song's ending)
+    std::optional<TempoRequest> tempo;
+    std::optional<double> semitones;  // signed key change of the segment
     // What the local engine cannot do, each named once in the order the note asks it, in the
     // words a person reads ("first vocal", "tape stop", "stems" ...).
     std::vector<std::string> needsAgent;
