@@ -171,7 +171,7 @@ TrackAnalysis trackAnalysis(const TrackJob& track, int songNumber, double durati
 }  // namespace
 
 SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, int songCount,
-                const EndingPlan& ending, const CutSnap& snap) {
+                const EndingPlan& ending, const CutSnap& snap, long long framesPastEnd) {
     const auto frames = static_cast<long long>(samples.size() / targetChannels);
     if (frames < 1)
         throw RenderError("Track " + std::to_string(songNumber) + " has no audio to cut.");
@@ -207,13 +207,18 @@ SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, 
     }
     endFrame = std::max(endFrame, startFrame + minimumCutFrames);
     beatSnap.end.toFileTime = framesToSeconds(endFrame);
-    const SongEnding songEnd = songEnding(ending, songNumber == songCount, endFrame, frames);
+    SongEnding songEnd = songEnding(ending, songNumber == songCount, endFrame, frames);
+    if (framesPastEnd > 0 && !songEnd.fadeStartFrame) {
+        songEnd.renderEndFrame = std::min(frames, songEnd.renderEndFrame + framesPastEnd);
+    }
 
     SongCut cut;
     cut.startFrame = std::clamp(startFrame, 0LL, frames - 1);
     cut.beats = std::move(foundBeats);
     cut.segment = cutSegment(samples, startFrame, songEnd.renderEndFrame, songEnd.padFrames);
     applyMicroFades(cut.segment);
+    cut.cutEndFrame = std::clamp(std::min(endFrame, frames) - cut.startFrame, 1LL,
+                                 static_cast<long long>(cut.segment.size() / targetChannels));
     // The echo's silence is no part of the song's loudness: counted in, it would make the
     // last song measure quieter than it is and level matching would turn it up.
     const size_t audioSamples =

@@ -35,6 +35,7 @@ struct SongCut {
                                    // silence, measured while songs still run side by side
     TrackAnalysis analysis;
     long long startFrame = 0;        // the song's frame where the segment starts
+    long long cutEndFrame = 0;       // the segment's frame where the cut ends
     std::optional<SongBeats> beats;  // when a snap or a blend asked for them
     // Frames into `segment` where the ending effect starts; only on the last song, and only
     // when it can carry the ending.
@@ -46,7 +47,9 @@ struct SongCut {
 // nearest beat or bar line where the song has a trusted grid (beat_snap.h). Throws RenderError
 // "Track N needs a clear start time." when the typed start does not parse, and "Track N has no
 // audio to cut." when the song holds no whole frame.
+// `framesPastEnd` more of the song's audio (where it has them) go into the segment after the
+// cut end, for an effect that plays the song on past it.
 SongCut cutSong(ConstSampleSpan samples, const TrackJob& track, int songNumber, int songCount,
-                const EndingPlan& ending, const CutSnap& snap = {});
+                const EndingPlan& ending, const CutSnap& snap = {}, long long framesPastEnd = 0);
 
 }  // namespace renderer

@@ -1,6 +1,7 @@
 #include "renderer/job/render_job.h"
 
 #include <nlohmann/json.hpp>
+#include <cmath>
 #include <stdexcept>
 #include <tuple>
 
@@ -41,6 +42,21 @@ bool optionalBool(const json& object, const char* key) {
     return found->get<bool>();
 }
 
+constexpr std::pair<common::JoinStyle, std::string_view> kJoinStyleNames[] = {
+    {common::JoinStyle::cut, "cut"},           {common::JoinStyle::blend, "blend"},
+    {common::JoinStyle::tapeStop, "tapeStop"}, {common::JoinStyle::backspin, "backspin"},
+    {common::JoinStyle::scratch, "scratch"},   {common::JoinStyle::pause, "pause"},
+    {common::JoinStyle::stutter, "stutter"},   {common::JoinStyle::echoOut, "echoOut"},
+};
+
+std::string joinStyleNames() {
+    std::string names;
+    for (const auto& [style, name] : kJoinStyleNames) {
+        names += (names.empty() ? "\"" : ", \"") + std::string(name) + "\"";
+    }
+    return names;
+}
+
 // How long a blend may be asked to last; longer is a typing slip, not a wish.
 constexpr double kMostTransitionBeats = 64.0;
 constexpr double kMostTransitionSeconds = 60.0;
@@ -66,14 +82,38 @@ std::optional<common::JoinRequest> decodeTransition(const json& track, const std
     if (found == track.end() || found->is_null()) return std::nullopt;
     if (!found->is_object()) throwUnreadable(where + "\"transition\" must be an object.");
     const std::string style = requiredString(*found, "style", where + "\"transition\": ");
-    common::JoinRequest request;
-    if (style == "blend") {
-        request.style = common::JoinStyle::blend;
-    } else if (style != "cut") {
-        throwUnreadable(where + "\"transition\".\"style\" must be \"cut\" or \"blend\".");
+    const std::optional<common::JoinStyle> known = joinStyleFromName(style);
+    if (!known) {
+        throwUnreadable(where + "\"transition\".\"style\" must be one of " + joinStyleNames() +
+                        ".");
     }
-    request.length = transitionLength(*found, where);
-    return request;
+    return common::JoinRequest{*known, transitionLength(*found, where)};
+}
+
+std::optional<common::TempoRequest> decodeTempo(const json& track, const std::string& where) {
+    const auto found = track.find("tempo");
+    if (found == track.end() || found->is_null()) return std::nullopt;
+    if (!found->is_object()) throwUnreadable(where + "\"tempo\" must be an object.");
+    using Kind = common::TempoRequest::Kind;
+    for (const auto& [key, kind] : {std::pair{"bpm", Kind::toBpm}, std::pair{"percent", Kind::byPercent},
+                                    std::pair{"matchSong", Kind::matchSong}}) {
+        const auto value = found->find(key);
+        if (value == found->end() || value->is_null()) continue;
+        if (!value->is_number() || !std::isfinite(value->get<double>())) {
+            throwUnreadable(where + "\"tempo\".\"" + key + "\" must be a number.");
+        }
+        return common::TempoRequest{kind, value->get<double>()};
+    }
+    throwUnreadable(where + "\"tempo\" must hold \"bpm\", \"percent\" or \"matchSong\".");
+}
+
+std::optional<double> decodeSemitones(const json& track, const std::string& where) {
+    const auto found = track.find("semitones");
+    if (found == track.end() || found->is_null()) return std::nullopt;
+    if (!found->is_number() || !std::isfinite(found->get<double>())) {
+        throwUnreadable(where + "\"semitones\" must be a number.");
+    }
+    return found->get<double>();
 }
 
 TrackJob decodeTrack(const json& value, size_t position) {
@@ -86,10 +126,26 @@ TrackJob decodeTrack(const json& value, size_t position) {
     track.endTime = requiredString(value, "endTime", where);
     track.note = requiredString(value, "note", where);
     track.transition = decodeTransition(value, where);
+    track.tempo = decodeTempo(value, where);
+    track.semitones = decodeSemitones(value, where);
     return track;
 }
 
 }  // namespace
+
+std::optional<common::JoinStyle> joinStyleFromName(std::string_view name) {
+    for (const auto& [style, known] : kJoinStyleNames) {
+        if (known == name) return style;
+    }
+    return std::nullopt;
+}
+
+std::string_view joinStyleName(common::JoinStyle style) {
+    for (const auto& [known, name] : kJoinStyleNames) {
+        if (known == style) return name;
+    }
+    return "cut";
+}
 
 RenderJob decodeRenderJob(std::string_view jsonText) {
     json root;

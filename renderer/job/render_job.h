@@ -1,7 +1,7 @@
 #pragma once
 // The render job: the renderer's only input, one JSON object (keys in any order,
 // unknown keys ignored, every listed key required except "finalEndingEffect", "snapToBeat",
-// "snapToBar" and a track's "transition").
+// "snapToBar" and a track's "transition", "tempo" and "semitones").
 
 #include <optional>
 #include <string>
@@ -21,6 +21,8 @@ struct TrackJob {
     std::string note;
     // How this song leads into the next, when the job says; otherwise the note decides.
     std::optional<common::JoinRequest> transition;
+    std::optional<common::TempoRequest> tempo;  // how fast the segment plays, when the job says
+    std::optional<double> semitones;            // its key change, when the job says
 };
 
 struct RenderJob {
@@ -32,6 +34,11 @@ struct RenderJob {
     bool snapToBeat = false;  // move every cut to just before its nearest beat
     bool snapToBar = false;   // ...or bar line, where the song's bars are trusted
 };
+
+// The job's name of a join style ("cut", "blend", "tapeStop", "backspin", "scratch", "pause",
+// "stutter", "echoOut") and back.
+std::optional<common::JoinStyle> joinStyleFromName(std::string_view name);
+std::string_view joinStyleName(common::JoinStyle style);
 
 // Throws std::runtime_error with a one-line description when the text is not JSON,
 // a required key is missing or a value has the wrong JSON type.

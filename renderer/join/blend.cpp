@@ -99,8 +99,8 @@ private:
 double outgoingGain(double t) { return std::cos(t * std::numbers::pi / 2.0); }
 double incomingGain(double t) { return std::sin(t * std::numbers::pi / 2.0); }
 
-BlendPlan noBlend(const BlendSong& outgoing, const BlendSong& incoming) {
-    BlendPlan plan;
+JoinPlan noBlend(const BlendSong& outgoing, const BlendSong& incoming) {
+    JoinPlan plan;
     plan.outgoingFramesBefore = frameCount(outgoing.segment);
     plan.report.whyNot = "song " + std::to_string(outgoing.number) + " or song " +
                          std::to_string(incoming.number) + " is too short to overlap";
@@ -108,13 +108,13 @@ BlendPlan noBlend(const BlendSong& outgoing, const BlendSong& incoming) {
 }
 
 // The last `seconds` of the outgoing song under the first of the incoming one.
-BlendPlan crossfade(const BlendSong& outgoing, const BlendSong& incoming, double seconds,
+JoinPlan crossfade(const BlendSong& outgoing, const BlendSong& incoming, double seconds,
                     std::string whyNot) {
     const long long outgoingFrames = frameCount(outgoing.segment);
     const long long overlap =
         std::min({toFrames(seconds), outgoingFrames - 1, frameCount(incoming.segment)});
     if (overlap < toFrames(kShortestOverlapSeconds)) return noBlend(outgoing, incoming);
-    BlendPlan plan;
+    JoinPlan plan;
     plan.style = "crossfade";
     plan.outgoingFramesBefore = outgoingFrames - overlap;
     plan.mixedFrames = overlap;
@@ -125,7 +125,7 @@ BlendPlan crossfade(const BlendSong& outgoing, const BlendSong& incoming, double
     return plan;
 }
 
-std::vector<float> renderCrossfade(const BlendPlan& plan, const BlendSong& outgoing,
+std::vector<float> renderCrossfade(const JoinPlan& plan, const BlendSong& outgoing,
                                    const BlendSong& incoming) {
     std::vector<float> mixed(static_cast<size_t>(plan.mixedFrames) * targetChannels);
     const size_t tail = static_cast<size_t>(plan.outgoingFramesBefore) * targetChannels;
@@ -194,7 +194,7 @@ TailPlan tailPlan(double endBeat, double end, double period, double incomingPeri
     return plan;
 }
 
-BlendPlan beatMatched(const BlendSong& outgoing, const BlendSong& incoming, double period,
+JoinPlan beatMatched(const BlendSong& outgoing, const BlendSong& incoming, double period,
                       double beats) {
     const double incomingPeriod = incoming.grid->periodSeconds;
     const double end = static_cast<double>(frameCount(outgoing.segment)) / kRate;
@@ -227,7 +227,7 @@ BlendPlan beatMatched(const BlendSong& outgoing, const BlendSong& incoming, doub
     }
 
     const TailPlan tail = tailPlan(endBeat, end, period, incomingPeriod, count, incomingBeat);
-    BlendPlan plan;
+    JoinPlan plan;
     plan.style = "blend";
     plan.stretched = tail.stretched;
     plan.keyFrames = tail.keyFrames;
@@ -249,7 +249,7 @@ BlendPlan beatMatched(const BlendSong& outgoing, const BlendSong& incoming, doub
 }
 
 // The outgoing tail from the splice on, stretched where the plan says, in 16-bit units.
-std::vector<float> outgoingTail(const BlendPlan& plan, ConstSampleSpan original) {
+std::vector<float> outgoingTail(const JoinPlan& plan, ConstSampleSpan original) {
     std::vector<float> tail(original.begin(), original.end());
     if (!plan.stretched) {
         tail.resize(static_cast<size_t>(plan.mixedFrames) * targetChannels, 0.0f);
@@ -270,7 +270,7 @@ std::vector<float> outgoingTail(const BlendPlan& plan, ConstSampleSpan original)
     return stretched;
 }
 
-std::vector<float> renderBeatMatched(const BlendPlan& plan, const BlendSong& outgoing,
+std::vector<float> renderBeatMatched(const JoinPlan& plan, const BlendSong& outgoing,
                                      const BlendSong& incoming) {
     const std::vector<float> tail = outgoingTail(
         plan, outgoing.segment.subspan(static_cast<size_t>(plan.outgoingFramesBefore) *
@@ -312,7 +312,7 @@ std::vector<float> renderBeatMatched(const BlendPlan& plan, const BlendSong& out
 
 }  // namespace
 
-BlendPlan planBlend(const BlendSong& outgoing, const BlendSong& incoming,
+JoinPlan planBlend(const BlendSong& outgoing, const BlendSong& incoming,
                     const std::optional<common::RequestLength>& length) {
     std::string whyNot;
     if (outgoing.grid && incoming.grid) {
@@ -340,7 +340,7 @@ BlendPlan planBlend(const BlendSong& outgoing, const BlendSong& incoming,
     return crossfade(outgoing, incoming, seconds, std::move(whyNot));
 }
 
-std::vector<float> renderBlend(const BlendPlan& plan, const BlendSong& outgoing,
+std::vector<float> renderBlend(const JoinPlan& plan, const BlendSong& outgoing,
                                const BlendSong& incoming) {
     if (plan.style == "blend") return renderBeatMatched(plan, outgoing, incoming);
     if (plan.style == "crossfade") return renderCrossfade(plan, outgoing, incoming);

@@ -7,14 +7,13 @@
 // trusted) fall on the outgoing song's; the gains follow equal-power curves and the basslines
 // swap in the middle. Otherwise it is a plain equal-power crossfade. Pure and thread-safe.
 
-#include <cstddef>
-#include <map>
 #include <optional>
 #include <vector>
 
 #include "common/note_requests.h"
 #include "renderer/analysis/beat_grid.h"
 #include "renderer/base/constants.h"
+#include "renderer/join/join_plan.h"
 #include "renderer/join/join_report.h"
 
 namespace renderer {
@@ -31,31 +30,14 @@ struct BlendSong {
     int number = 0;                // 1-based, for the report
 };
 
-// What a blend will do, decided from the songs' lengths and grids alone (cheap): the frames
-// each song gives it and, for a beat-matched blend, how the outgoing tail is stretched.
-struct BlendPlan {
-    std::string style = "cut";           // "blend" (beat-matched), "crossfade" or "cut"
-    long long outgoingFramesBefore = 0;  // frames of the outgoing song played before the blend
-    long long mixedFrames = 0;           // of the blended audio (0 for a cut)
-    long long incomingStartInMix = 0;    // frame of the blend where the incoming song starts
-    long long incomingResumeFrame = 0;   // frame of the incoming song played right after it
-    // A beat-matched blend's stretch of the outgoing tail (from outgoingFramesBefore on):
-    bool stretched = false;
-    std::map<size_t, size_t> keyFrames;  // tail frames -> blend frames
-    double incomingBeatSeconds = 0.0;    // one beat of the incoming song
-    // What was done: style, beats, seconds, tempos and why not; the asking and the edit times
-    // are the caller's to fill.
-    JoinReport report;
-};
-
 // The plan of blending `outgoing` into `incoming` with the asked length. Songs too short to
 // overlap at all get a plain cut, with the reason in the report.
-BlendPlan planBlend(const BlendSong& outgoing, const BlendSong& incoming,
+JoinPlan planBlend(const BlendSong& outgoing, const BlendSong& incoming,
                     const std::optional<common::RequestLength>& length);
 
 // The blended audio of `plan`: interleaved stereo, `plan.mixedFrames` long, level-matched, in
 // 16-bit units but not clamped. The outgoing tail's stretch is the costly part.
-std::vector<float> renderBlend(const BlendPlan& plan, const BlendSong& outgoing,
+std::vector<float> renderBlend(const JoinPlan& plan, const BlendSong& outgoing,
                                const BlendSong& incoming);
 
 }  // namespace renderer

@@ -6,6 +6,7 @@
 
 #include "renderer/cut/gain_and_ramps.h"
 #include "renderer/join/blend.h"
+#include "renderer/join/effect_join.h"
 
 namespace renderer {
 namespace {
@@ -16,10 +17,15 @@ long long frameCount(ConstSampleSpan segment) {
     return static_cast<long long>(segment.size() / targetChannels);
 }
 
-// The song from `firstFrame` on, as the blend out of it sees it.
-BlendSong blendSide(const LaidOutSong& song, long long firstFrame, int number) {
+long long cutEnd(const LaidOutSong& song) {
+    return song.cutEndFrame.value_or(frameCount(song.segment));
+}
+
+// The song's frames [firstFrame, endFrame), as a blend or an effect sees it.
+BlendSong blendSide(const LaidOutSong& song, long long firstFrame, long long endFrame, int number) {
     BlendSong side;
-    side.segment = song.segment.subspan(static_cast<size_t>(firstFrame) * targetChannels);
+    side.segment = song.segment.subspan(static_cast<size_t>(firstFrame) * targetChannels,
+                                        static_cast<size_t>(endFrame - firstFrame) * targetChannels);
     side.gain = song.gain;
     side.number = number;
     const double shift = static_cast<double>(firstFrame) / kRate;
@@ -38,37 +44,76 @@ JoinReport askedReport(const std::optional<JoinAsk>& ask, int fromTrack) {
     JoinReport report;
     report.fromTrack = fromTrack;
     if (!ask) return report;
-    report.asked = ask->request.style == common::JoinStyle::blend ? "blend" : "cut";
+    report.asked = std::string(joinStyleName(ask->request.style));
     report.askedBy = ask->askedBy;
     report.askedLength = describedLength(ask->request.length);
     return report;
 }
 
-// A join as planned: the outgoing song as the blend sees it (from what an earlier blend left).
+// A join as planned: the songs as the join sees them (the outgoing one from what an earlier
+// blend left, on past its cut end for an effect).
 struct PlannedJoin {
     BlendSong outgoing;
-    BlendSong incoming;
-    BlendPlan plan;
+    long long outgoingCutEnd = 0;  // in `outgoing`
+    std::optional<BlendSong> incoming;
+    JoinPlan plan;
     JoinReport report;
+
+    std::vector<float> render() const {
+        const BlendSong* next = incoming ? &*incoming : nullptr;
+        if (plan.style == "blend" || plan.style == "crossfade") {
+            return renderBlend(plan, outgoing, *incoming);
+        }
+        return renderEffect(plan, outgoing, outgoingCutEnd, next);
+    }
 };
+
+PlannedJoin planJoin(const LaidOutSong& song, long long playFrom, const LaidOutSong* next,
+                     int number) {
+    const long long end = cutEnd(song);
+    const std::optional<JoinAsk>& ask = song.joinOut;
+    const common::JoinStyle style = ask ? ask->request.style : common::JoinStyle::cut;
+    const bool blend = style == common::JoinStyle::blend && next;
+    PlannedJoin join{blendSide(song, playFrom, blend ? end : frameCount(song.segment), number),
+                     std::max(0LL, end - playFrom), std::nullopt, {}, askedReport(ask, number)};
+    if (next) join.incoming = blendSide(*next, 0, frameCount(next->segment), number + 1);
+    const BlendSong* incoming = join.incoming ? &*join.incoming : nullptr;
+    if (blend) {
+        join.plan = planBlend(join.outgoing, *join.incoming, ask->request.length);
+    } else if (isEffect(style)) {
+        join.plan = planEffect(style, join.outgoing, join.outgoingCutEnd, incoming,
+                               ask->request.length);
+    } else {
+        join.plan.outgoingFramesBefore = join.outgoingCutEnd;
+    }
+    return join;
+}
 
 std::vector<PlannedJoin> planJoins(std::span<const LaidOutSong> songs) {
     std::vector<PlannedJoin> joins;
     long long playFrom = 0;
-    for (size_t i = 0; i + 1 < songs.size(); ++i) {
-        const int number = static_cast<int>(i) + 1;
+    for (size_t i = 0; i < songs.size(); ++i) {
+        const bool last = i + 1 == songs.size();
+        // The last song's ending is an effect only where one that needs no next song is asked.
         const std::optional<JoinAsk>& ask = songs[i].joinOut;
-        PlannedJoin join{blendSide(songs[i], playFrom, number), blendSide(songs[i + 1], 0, number + 1),
-                         {}, askedReport(ask, number)};
-        if (ask && ask->request.style == common::JoinStyle::blend) {
-            join.plan = planBlend(join.outgoing, join.incoming, ask->request.length);
-        } else {
-            join.plan.outgoingFramesBefore = frameCount(join.outgoing.segment);
+        if (last && !(ask && isEffect(ask->request.style) &&
+                      ask->request.style != common::JoinStyle::pause)) {
+            break;
         }
-        playFrom = join.plan.incomingResumeFrame;
-        joins.push_back(std::move(join));
+        joins.push_back(
+            planJoin(songs[i], playFrom, last ? nullptr : &songs[i + 1], static_cast<int>(i) + 1));
+        playFrom = joins.back().plan.incomingResumeFrame;
     }
     return joins;
+}
+
+void copyDone(JoinReport& report, const JoinReport& done) {
+    report.style = done.style;
+    report.beats = done.beats;
+    report.seconds = done.seconds;
+    report.tempoFromBpm = done.tempoFromBpm;
+    report.tempoToBpm = done.tempoToBpm;
+    report.whyNot = done.whyNot;
 }
 
 }  // namespace
@@ -76,46 +121,42 @@ std::vector<PlannedJoin> planJoins(std::span<const LaidOutSong> songs) {
 EditLayout layOutEdit(std::span<const LaidOutSong> songs) {
     std::vector<PlannedJoin> joins = planJoins(songs);
     // The stretches are the costly part, and independent: each join's on its own thread.
-    std::vector<std::future<std::vector<float>>> blended;
+    std::vector<std::future<std::vector<float>>> rendered;
     for (const PlannedJoin& join : joins) {
-        blended.push_back(std::async(std::launch::async, [&join] {
-            return renderBlend(join.plan, join.outgoing, join.incoming);
-        }));
+        rendered.push_back(std::async(std::launch::async, [&join] { return join.render(); }));
     }
 
     EditLayout layout;
     layout.songStartFrames.push_back(0);
+    layout.endingStartFrame = noEndingStartFrame;
     long long editFrame = 0;
     long long playFrom = 0;
     for (size_t i = 0; i < songs.size(); ++i) {
-        const long long endFrame =
-            i < joins.size() ? playFrom + joins[i].plan.outgoingFramesBefore
-                             : frameCount(songs[i].segment);
+        const bool last = i + 1 == songs.size();
+        const bool joined = i < joins.size();
+        const long long endFrame = joined ? playFrom + joins[i].plan.outgoingFramesBefore
+                                          : frameCount(songs[i].segment);
         const long long frames = std::max(0LL, endFrame - playFrom);
         layout.parts.push_back({i, playFrom, frames, {}});
-        if (i == joins.size()) {
-            const std::optional<long long>& ending = songs[i].endingStartFrame;
-            layout.endingStartFrame =
-                ending ? editFrame + std::max(0LL, *ending - playFrom) : noEndingStartFrame;
+        if (last && songs[i].endingStartFrame) {
+            layout.endingStartFrame = editFrame + std::max(0LL, *songs[i].endingStartFrame - playFrom);
         }
         editFrame += frames;
-        if (i == joins.size()) break;
+        if (!joined) break;
 
         PlannedJoin& join = joins[i];
-        std::vector<float> mixed = blended[i].get();
+        std::vector<float> mixed = rendered[i].get();
         const long long incomingStart = editFrame + join.plan.incomingStartInMix;
         if (!mixed.empty()) layout.parts.push_back({i, 0, join.plan.mixedFrames, std::move(mixed)});
         editFrame += join.plan.mixedFrames;
         JoinReport& report = join.report;
-        const JoinReport& done = join.plan.report;
-        report.style = done.style;
-        report.beats = done.beats;
-        report.seconds = done.seconds;
-        report.tempoFromBpm = done.tempoFromBpm;
-        report.tempoToBpm = done.tempoToBpm;
-        report.whyNot = done.whyNot;
+        copyDone(report, join.plan.report);
         report.startTime = static_cast<double>(incomingStart) / kRate;
         report.endTime = static_cast<double>(editFrame) / kRate;
+        if (last) {
+            layout.ending = std::move(report);
+            break;
+        }
         layout.songStartFrames.push_back(incomingStart);
         layout.joins.push_back(std::move(report));
         playFrom = join.plan.incomingResumeFrame;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <future>
 #include <optional>
 #include <semaphore>
 #include <string>
@@ -30,7 +31,9 @@
 #include "renderer/join/edit_layout.h"
 #include "renderer/join/finished_edit.h"
 #include "renderer/join/join_plan.h"
+#include "renderer/join/effect_join.h"
 #include "renderer/join/loudness.h"
+#include "renderer/join/tempo_and_key.h"
 #include "renderer/join/join_qc.h"
 #include "renderer/pipeline/songs_side_by_side.h"
 #include "renderer/report/output_files.h"
@@ -90,6 +93,9 @@ struct CutSongs {
     std::vector<long long> startFrames;           // each segment's first frame in its song
     std::vector<std::optional<SongBeats>> beats;  // where a snap or a blend asked for them
     std::vector<std::optional<long long>> endingStartFrames;  // in the segment
+    std::vector<long long> cutEndFrames;                      // in the segment
+    std::vector<std::optional<BeatGrid>> grids;               // trusted, in segment seconds
+    std::vector<std::optional<BarLines>> bars;                // trusted, in segment seconds
 };
 
 // A slot among the songs allowed to hold their audio in memory, held for its scope.
@@ -104,21 +110,32 @@ private:
     std::counting_semaphore<>& slots_;
 };
 
-bool blendAsked(const RenderJob& job, size_t index) {
-    if (index >= job.tracks.size()) return false;
-    const std::optional<JoinAsk> ask = joinAsk(job.tracks[index]);
-    return ask && ask->request.style == common::JoinStyle::blend;
+std::optional<JoinAsk> joinOut(const RenderJob& job, size_t index, const EndingPlan& ending);
+
+std::optional<TempoKeyAsk> tempoKeyAsk(const TrackJob& track) {
+    if (track.tempo || track.semitones) return TempoKeyAsk{track.tempo, track.semitones, "choice"};
+    const common::NoteRequests requests = common::readNoteRequests(track.note);
+    if (requests.tempo || requests.semitones) {
+        return TempoKeyAsk{requests.tempo, requests.semitones, "note"};
+    }
+    return std::nullopt;
+}
+
+// A join other than a cut, or a tempo, asked anywhere: counted in beats, of any of the songs.
+bool musicalAsk(const RenderJob& job) {
+    return std::any_of(job.tracks.begin(), job.tracks.end(), [](const TrackJob& track) {
+        const std::optional<JoinAsk> ask = joinAsk(track);
+        return (ask && ask->request.style != common::JoinStyle::cut) || tempoKeyAsk(track);
+    });
 }
 
 // Bars when the job asks for them, or when cuts on the beat are asked and the song's note asks
-// for the bar line. A song on either side of a blend has its beats found even where its cuts
-// stay.
+// for the bar line. Where a blend, an effect or a tempo is asked, every song has its beats found
+// even where its cuts stay.
 CutSnap cutSnap(const RenderJob& job, int songNumber) {
     const auto index = static_cast<size_t>(songNumber - 1);
     const TrackJob& track = job.tracks[index];
-    const bool lastSong = index + 1 == job.tracks.size();
-    const bool findBeats =
-        (!lastSong && blendAsked(job, index)) || (index > 0 && blendAsked(job, index - 1));
+    const bool findBeats = musicalAsk(job);
     CutSnap snap;
     if (job.snapToBar) {
         snap = {true, SnapUnit::bar, "choice"};
@@ -139,6 +156,15 @@ SourceOnDisk decodeSong(const TrackJob& track, int songNumber, const WorkFolder&
 
 // The song's audio never leaves this function, so it is released, with its memory slot, as
 // soon as it is cut; only its cut segment goes on.
+// A tape stop plays the song on past its cut end, slowing: its segment holds that much more.
+constexpr double kPlayedPastEndSeconds = 2.0;
+
+long long framesPastEnd(const RenderJob& job, int songNumber, const EndingPlan& ending) {
+    const std::optional<JoinAsk> ask = joinOut(job, static_cast<size_t>(songNumber - 1), ending);
+    const bool tapeStop = ask && ask->request.style == common::JoinStyle::tapeStop;
+    return tapeStop ? static_cast<long long>(kPlayedPastEndSeconds * targetSampleRate) : 0;
+}
+
 SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan& ending,
                          const WorkFolder& workFolder, std::counting_semaphore<>& memorySlots) {
     throwIfStopRequested();
@@ -153,7 +179,24 @@ SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan&
     throwIfStopRequested();
     const TimelineStage stage("cut song " + std::to_string(songNumber));
     return cutSong(song.samples, track, songNumber, static_cast<int>(job.tracks.size()), ending,
-                   cutSnap(job, songNumber));
+                   cutSnap(job, songNumber), framesPastEnd(job, songNumber, ending));
+}
+
+// A trusted grid and bars, moved from the song's seconds to its segment's.
+void keepSegmentGrid(CutSongs& cuts, size_t index) {
+    const double shift = static_cast<double>(cuts.startFrames[index]) / targetSampleRate;
+    std::optional<BeatGrid> grid;
+    std::optional<BarLines> bars;
+    if (const std::optional<SongBeats>& beats = cuts.beats[index]; beats && beats->grid) {
+        grid = *beats->grid;
+        grid->anchorSeconds -= shift;
+        if (beats->bars) {
+            bars = *beats->bars;
+            bars->firstDownbeatSeconds -= shift;
+        }
+    }
+    cuts.grids.push_back(grid);
+    cuts.bars.push_back(bars);
 }
 
 CutSongs cutEverySong(const RenderJob& job, const EndingPlan& ending,
@@ -166,51 +209,100 @@ CutSongs cutEverySong(const RenderJob& job, const EndingPlan& ending,
     CutSongs cuts;
     for (SongCut& cut : songCuts) {
         cuts.endingStartFrames.push_back(cut.endingStartFrame);
+        cuts.cutEndFrames.push_back(cut.cutEndFrame);
         cuts.segments.push_back(std::move(cut.segment));
         cuts.segmentLevels.push_back(cut.level);
         cuts.tracks.push_back(std::move(cut.analysis));
         cuts.startFrames.push_back(cut.startFrame);
         cuts.beats.push_back(std::move(cut.beats));
+        keepSegmentGrid(cuts, cuts.segments.size() - 1);
     }
     return cuts;
 }
 
-// A trusted grid and bars moved from the song's seconds to its segment's.
-LaidOutSong laidOutSong(const CutSongs& cuts, size_t index, double gain,
-                        std::optional<JoinAsk> joinOut) {
-    LaidOutSong song;
-    song.segment = cuts.segments[index];
-    song.gain = gain;
-    song.joinOut = std::move(joinOut);
-    song.endingStartFrame = cuts.endingStartFrames[index];
-    const double shift = static_cast<double>(cuts.startFrames[index]) / targetSampleRate;
-    if (const std::optional<SongBeats>& beats = cuts.beats[index]; beats && beats->grid) {
-        song.grid = *beats->grid;
-        song.grid->anchorSeconds -= shift;
-        if (beats->bars) {
-            song.bars = *beats->bars;
-            song.bars->firstDownbeatSeconds -= shift;
+
+
+// Every song given the tempo and key asked of it, side by side; its grid, cut end and ending
+// follow the new tempo.
+std::vector<TempoKeyChange> changeTempoAndKey(const RenderJob& job, CutSongs& cuts) {
+    std::vector<std::optional<TempoKeyAsk>> asks;
+    for (const TrackJob& track : job.tracks) asks.push_back(tempoKeyAsk(track));
+    std::vector<TempoKeyChange> changes = decideTempoAndKey(asks, cuts.grids);
+    std::vector<std::future<std::vector<int16_t>>> changed;
+    for (const TempoKeyChange& change : changes) {
+        const auto index = static_cast<size_t>(change.track - 1);
+        if (!change.changes()) continue;
+        changed.push_back(std::async(std::launch::async, [&cuts, &change, index] {
+            return changedSegment(cuts.segments[index], change);
+        }));
+    }
+    size_t next = 0;
+    for (const TempoKeyChange& change : changes) {
+        if (!change.changes()) continue;
+        const auto index = static_cast<size_t>(change.track - 1);
+        cuts.segments[index] = changed[next++].get();
+        const auto later = [&](long long frame) {
+            return static_cast<long long>(std::llround(static_cast<double>(frame) / change.speed));
+        };
+        cuts.cutEndFrames[index] = later(cuts.cutEndFrames[index]);
+        if (cuts.endingStartFrames[index]) {
+            cuts.endingStartFrames[index] = later(*cuts.endingStartFrames[index]);
+        }
+        if (std::optional<BeatGrid>& grid = cuts.grids[index]) {
+            grid->anchorSeconds /= change.speed;
+            grid->periodSeconds /= change.speed;
+        }
+        if (std::optional<BarLines>& bars = cuts.bars[index]) {
+            bars->firstDownbeatSeconds /= change.speed;
         }
     }
-    return song;
+    return changes;
 }
 
-EditLayout layOutCutSongs(const RenderJob& job, const CutSongs& cuts) {
+EditLayout layOutCutSongs(const RenderJob& job, const CutSongs& cuts, const EndingPlan& ending) {
     const std::vector<double> gains = levelMatchGains(cuts.segmentLevels);
     std::vector<LaidOutSong> songs;
     for (size_t i = 0; i < cuts.segments.size(); ++i) {
-        songs.push_back(laidOutSong(cuts, i, gains[i], joinAsk(job.tracks[i])));
+        LaidOutSong song;
+        song.segment = cuts.segments[i];
+        song.gain = gains[i];
+        song.grid = cuts.grids[i];
+        song.bars = cuts.bars[i];
+        song.joinOut = joinOut(job, i, ending);
+        song.endingStartFrame = cuts.endingStartFrames[i];
+        song.cutEndFrame = cuts.cutEndFrames[i];
+        songs.push_back(std::move(song));
     }
     return layOutEdit(songs);
 }
 
 // What the last song's note or transition asks of a join that does not exist.
-std::vector<LeftOutRequest> leftOutRequests(const RenderJob& job) {
+// What is asked of the join out of song `index`: on the last song only an effect that needs
+// no next song, and only while the chosen ending is Off (a chosen ending wins).
+std::optional<JoinAsk> joinOut(const RenderJob& job, size_t index, const EndingPlan& ending) {
+    std::optional<JoinAsk> ask = joinAsk(job.tracks[index]);
+    if (!ask || index + 1 < job.tracks.size()) return ask;
+    const common::JoinStyle style = ask->request.style;
+    const bool endingEffect = isEffect(style) && style != common::JoinStyle::pause;
+    if (!endingEffect || ending.effect != common::FinalEndingEffect::none) return std::nullopt;
+    return ask;
+}
+
+// What the job or the notes ask that the edit does not do, and why.
+std::vector<LeftOutRequest> leftOutRequests(const RenderJob& job, const EndingPlan& ending) {
     std::vector<LeftOutRequest> leftOut;
     for (size_t i = 0; i < job.tracks.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
-        if (i + 1 == job.tracks.size() && blendAsked(job, i)) {
-            leftOut.push_back({number, "a blend", "no song follows it"});
+        const std::optional<JoinAsk> ask = joinAsk(job.tracks[i]);
+        if (i + 1 == job.tracks.size() && ask && !joinOut(job, i, ending) &&
+            ask->request.style != common::JoinStyle::cut) {
+            const common::JoinStyle style = ask->request.style;
+            const bool endingEffect = isEffect(style) && style != common::JoinStyle::pause;
+            leftOut.push_back(
+                {number, "a " + std::string(joinStyleName(style)),
+                 endingEffect ? "the chosen " + std::string(common::title(ending.effect)) +
+                                    " ending wins over the note"
+                              : "no song follows it"});
         }
         for (const std::string& request : common::readNoteRequests(job.tracks[i].note).needsAgent) {
             leftOut.push_back({number, "\"" + request + "\"", "the local engine cannot do that"});
@@ -275,7 +367,8 @@ void render(const RenderJob& job) {
     log("LOCAL_STEP cuts done");
 
     std::optional<TimelineStage> joinStage(std::in_place, "join, ending and checks");
-    EditLayout layout = layOutCutSongs(job, cuts);
+    std::vector<TempoKeyChange> tempoChanges = changeTempoAndKey(job, cuts);
+    EditLayout layout = layOutCutSongs(job, cuts, ending);
     const std::vector<EditSong> songs = editSongs(job, cuts, layout);
     const FinishedEdit edit(std::move(cuts.segments), cuts.segmentLevels, ending.effect,
                             layout.endingStartFrame, std::move(layout.parts));
@@ -285,7 +378,9 @@ void render(const RenderJob& job) {
     finished.transitionChecks = checkJoins(
         edit, std::span<const long long>(layout.songStartFrames).subspan(1));
     finished.joins = std::move(layout.joins);
-    finished.leftOut = leftOutRequests(job);
+    finished.leftOut = leftOutRequests(job, ending);
+    finished.ending = std::move(layout.ending);
+    finished.tempoChanges = std::move(tempoChanges);
     finished.finalDuration =
         static_cast<double>(edit.sampleCount() / targetChannels) / targetSampleRate;
     finished.trackCount = static_cast<int>(job.tracks.size());

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <string>
 #include <cstdio>
 #include <optional>
 #include <vector>
@@ -89,6 +90,39 @@ std::optional<std::string> gridLine(const TrackAnalysis& track) {
 
 std::string songNumber(int track) { return "Song " + std::to_string(track); }
 
+// An effect as a person says it.
+std::string effectWords(const std::string& style) {
+    if (style == "tapeStop") return "tape stop";
+    if (style == "echoOut") return "echo out";
+    return style;
+}
+
+std::string beatsText(double beats) {
+    const std::string count = fixedDecimals(beats, std::round(beats) == beats ? 0 : 1);
+    return count + (count == "1" ? " beat" : " beats");
+}
+
+// "over 1 beat (0.48 s)", or "of 0.60 s" without a grid.
+std::string effectLength(const JoinReport& join, std::string_view over) {
+    const std::string seconds = fixedDecimals(join.seconds, 2) + " s";
+    if (join.beats <= 0.0) return std::string(over) + " " + seconds;
+    return std::string(over) + " " + beatsText(join.beats) + " (" + seconds + ")";
+}
+
+// What an effect did, after "Song 1 into Song 2: " or "Song 3: ends with ".
+std::string effectDone(const JoinReport& join, bool ending) {
+    if (join.style == "pause") {
+        return "a pause " + effectLength(join, "of") + ", then song " +
+               std::to_string(join.fromTrack + 1) + " on its beat";
+    }
+    std::string done = (join.style == "echoOut" ? "an " : "a ") + effectWords(join.style) + " " +
+                       effectLength(join, "over");
+    if (join.style == "echoOut" && !ending) {
+        done += " under the start of song " + std::to_string(join.fromTrack + 1);
+    }
+    return done;
+}
+
 // The join's line when something was asked of it, or it is more than a cut: what was asked,
 // what was done and, where they differ, why.
 std::optional<std::string> joinLine(const JoinReport& join) {
@@ -99,11 +133,9 @@ std::optional<std::string> joinLine(const JoinReport& join) {
         join.askedLength.empty() ? "" : " (asked for " + join.askedLength + ")";
     if (join.asked == "cut") return songs + "a cut, as asked.";
     if (join.style == "blend") {
-        std::string line = songs + "blended over " + fixedDecimals(join.beats, 0) + " beats (" +
+        std::string line = songs + "blended over " + beatsText(join.beats) + " (" +
                            fixedDecimals(join.seconds, 2) + " s)";
-        if (!join.askedLength.empty() && join.askedLength != fixedDecimals(join.beats, 0) + " beats") {
-            line += asked;
-        }
+        if (!join.askedLength.empty() && join.askedLength != beatsText(join.beats)) line += asked;
         if (join.tempoFromBpm && join.tempoToBpm) {
             line += ", song " + std::to_string(join.fromTrack) + " stretched from " +
                     fixedDecimals(*join.tempoFromBpm, 1) + " to " +
@@ -117,15 +149,61 @@ std::optional<std::string> joinLine(const JoinReport& join) {
         return songs + "asked for a blend" + asked + "; " + join.whyNot + ", so a " +
                fixedDecimals(join.seconds, 1) + " s crossfade.";
     }
-    return songs + "asked for a blend" + asked + "; " + join.whyNot + ", so a cut.";
+    if (join.style != "cut") return songs + effectDone(join, false) + ".";
+    const std::string what = join.asked == "blend" ? "a blend" : "a " + effectWords(join.asked);
+    return songs + "asked for " + what + asked + "; " + join.whyNot + ", so a cut.";
+}
+
+std::string endingLine(const JoinReport& ending) {
+    const std::string song = "- " + songNumber(ending.fromTrack) + ": ";
+    if (ending.style == "cut") {
+        return song + "asked to end with a " + effectWords(ending.asked) + "; " + ending.whyNot +
+               ", so it ends at its cut.";
+    }
+    return song + "ends with " + effectDone(ending, true) + ".";
+}
+
+std::string tempoLine(const TempoKeyChange& change) {
+    std::vector<std::string> done;
+    if (change.speed != 1.0) {
+        const double percent = (change.speed - 1.0) * 100.0;
+        std::string tempo = change.toBpm ? "played at " + fixedDecimals(*change.toBpm, 1) +
+                                               " BPM (from " + fixedDecimals(*change.fromBpm, 1) +
+                                               ")"
+                                         : "played " + fixedDecimals(std::abs(percent), 1) +
+                                               (percent < 0.0 ? " % slower" : " % faster");
+        done.push_back(tempo + (change.semitones == 0.0 ? ", pitch unchanged" : ""));
+    }
+    if (change.semitones != 0.0) {
+        const double size = std::abs(change.semitones);
+        done.push_back("shifted " + fixedDecimals(size, std::round(size) == size ? 0 : 1) +
+                       (size == 1.0 ? " semitone " : " semitones ") +
+                       (change.semitones < 0.0 ? "down" : "up") +
+                       (change.speed == 1.0 ? ", length unchanged" : ""));
+    }
+    std::string line = "- " + songNumber(change.track) + ": ";
+    for (size_t i = 0; i < done.size(); ++i) line += (i ? "; " : "") + done[i];
+    if (!change.whyNot.empty()) {
+        std::string asked = change.askedTempo;
+        if (!change.askedKey.empty()) asked += (asked.empty() ? "" : " and ") + change.askedKey;
+        line += std::string(done.empty() ? "" : "; ") + "asked for " + asked + ", but " +
+                change.whyNot + (done.empty() ? ", so it plays as it is" : "");
+    }
+    return line + ".";
 }
 
 // Whether the edit carries out everything the job and the notes asked.
 bool everythingAskedDone(const EditNotes& notes) {
     if (!notes.leftOut.empty()) return false;
-    return std::all_of(notes.joins.begin(), notes.joins.end(), [](const JoinReport& join) {
-        return join.asked == "cut" || join.style == "blend";
-    });
+    if (notes.ending && notes.ending->style != notes.ending->asked) return false;
+    const bool tempoDone = std::all_of(notes.tempoChanges.begin(), notes.tempoChanges.end(),
+                                       [](const TempoKeyChange& change) {
+                                           return change.whyNot.empty();
+                                       });
+    return tempoDone &&
+           std::all_of(notes.joins.begin(), notes.joins.end(), [](const JoinReport& join) {
+               return join.asked == "cut" || join.style == join.asked;
+           });
 }
 
 }  // namespace
@@ -163,6 +241,8 @@ std::string editNotesText(const EditNotes& notes) {
     for (const JoinReport& join : notes.joins) {
         if (const std::optional<std::string> line = joinLine(join)) requestLines.push_back(*line);
     }
+    if (notes.ending) requestLines.push_back(endingLine(*notes.ending));
+    for (const TempoKeyChange& change : notes.tempoChanges) requestLines.push_back(tempoLine(change));
     for (const LeftOutRequest& request : notes.leftOut) {
         requestLines.push_back("- " + songNumber(request.track) + ": asked for " + request.request +
                                ", but " + request.why + ", so the edit goes without it.");

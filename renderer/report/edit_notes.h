@@ -3,11 +3,13 @@
 // "." as the decimal separator whatever the process locale.
 
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "common/final_ending_effect.h"
+#include "renderer/join/tempo_and_key.h"
 #include "renderer/report/render_report.h"
 
 namespace renderer {
@@ -19,6 +21,8 @@ struct EditNotes {
     std::span<const TrackAnalysis> tracks;
     std::span<const JoinReport> joins;
     std::span<const LeftOutRequest> leftOut;
+    std::optional<JoinReport> ending;              // the last song's effect
+    std::span<const TempoKeyChange> tempoChanges;  // per song with a tempo or key asked
 };
 
 // The whole text: lines joined by "\n", with exactly one "\n" after the last line.

@@ -34,6 +34,8 @@ AnalysisPayload analysisPayload(const FinishedRender& render, const std::string&
     analysis.transitionChecks = render.transitionChecks;
     analysis.joins = render.joins;
     analysis.leftOut = render.leftOut;
+    analysis.ending = render.ending;
+    analysis.tempoChanges = render.tempoChanges;
     analysis.finalDuration = render.finalDuration;
     analysis.peakAfterNormalize = render.peakAfterNormalize;
     return analysis;
@@ -51,7 +53,8 @@ void writeCompanionFiles(const FinishedRender& render) {
     writeJSON(analysisPayload(render, outputFile), folder / "analysis-map.json");
 
     const EditNotes notes{mp3Path.filename().string(), render.finalDuration, render.effect,
-                          render.tracks, render.joins, render.leftOut};
+                          render.tracks, render.joins, render.leftOut, render.ending,
+                          render.tempoChanges};
     writeEditNotes(notes, folder / "edit-notes.md");
 }
 

@@ -2,11 +2,13 @@
 // The companion files of a finished edit, written beside its MP3 once it exists.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/final_ending_effect.h"
 #include "renderer/join/join_report.h"
+#include "renderer/join/tempo_and_key.h"
 #include "renderer/report/render_report.h"
 
 namespace renderer {
@@ -23,6 +25,8 @@ struct FinishedRender {
     std::vector<TrackAnalysis> tracks;
     std::vector<JoinReport> joins;          // one per join, empty for one song
     std::vector<LeftOutRequest> leftOut;    // what was asked and not done
+    std::optional<JoinReport> ending;       // the last song's effect, when it ends with one
+    std::vector<TempoKeyChange> tempoChanges;  // one per song with a tempo or key asked
     std::string appVersion;  // the job's, unchanged
 };
 

@@ -104,6 +104,16 @@ void to_json(nlohmann::json& json, const LeftOutRequest& request) {
     json = {{"track", request.track}, {"request", request.request}, {"why", request.why}};
 }
 
+void to_json(nlohmann::json& json, const TempoKeyChange& change) {
+    json = {{"track", change.track}, {"speed", change.speed}, {"semitones", change.semitones}};
+    if (!change.askedTempo.empty()) json["askedTempo"] = change.askedTempo;
+    if (!change.askedKey.empty()) json["askedKey"] = change.askedKey;
+    if (!change.askedBy.empty()) json["askedBy"] = change.askedBy;
+    if (change.fromBpm) json["fromBpm"] = *change.fromBpm;
+    if (change.toBpm) json["toBpm"] = *change.toBpm;
+    if (!change.whyNot.empty()) json["whyNot"] = change.whyNot;
+}
+
 void to_json(nlohmann::json& json, const StatsPayload& stats) {
     json = {
         {"outputFile", stats.outputFile}, {"duration", stats.duration}, {"peak", stats.peak},
@@ -146,6 +156,8 @@ void to_json(nlohmann::json& json, const AnalysisPayload& analysis) {
     const bool anyAsked = std::any_of(analysis.joins.begin(), analysis.joins.end(),
                                       [](const JoinReport& join) { return !join.askedBy.empty(); });
     if (anyAsked) json["joins"] = analysis.joins;
+    if (analysis.ending) json["endingEffect"] = *analysis.ending;
+    if (!analysis.tempoChanges.empty()) json["tempoAndKey"] = analysis.tempoChanges;
     if (!analysis.leftOut.empty()) json["requestsLeftOut"] = analysis.leftOut;
 }
 

@@ -9,6 +9,7 @@
 
 #include "renderer/cut/track_analysis.h"
 #include "renderer/join/join_report.h"
+#include "renderer/join/tempo_and_key.h"
 #include "renderer/join/transition_check.h"
 
 namespace renderer {
@@ -41,6 +42,8 @@ struct AnalysisPayload {
     std::vector<TransitionCheck> transitionChecks;
     std::vector<JoinReport> joins;
     std::vector<LeftOutRequest> leftOut;
+    std::optional<JoinReport> ending;
+    std::vector<TempoKeyChange> tempoChanges;
     double finalDuration = 0.0;
     double peakAfterNormalize = 0.0;
 };
@@ -51,6 +54,7 @@ void to_json(nlohmann::json& json, const TransitionCheck& check);
 void to_json(nlohmann::json& json, const TrackAnalysis& track);
 void to_json(nlohmann::json& json, const JoinReport& join);
 void to_json(nlohmann::json& json, const LeftOutRequest& request);
+void to_json(nlohmann::json& json, const TempoKeyChange& change);
 void to_json(nlohmann::json& json, const StatsPayload& stats);
 void to_json(nlohmann::json& json, const QCPayload& report);
 void to_json(nlohmann::json& json, const AnalysisPayload& analysis);

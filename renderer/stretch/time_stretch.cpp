@@ -47,7 +47,7 @@ private:
 }  // namespace
 
 std::vector<float> stretchStereo(std::span<const float> input, size_t outputFrames,
-                                 const std::map<size_t, size_t>& keyFrames) {
+                                 const std::map<size_t, size_t>& keyFrames, double pitchScale) {
     static_assert(targetChannels == 2);
     const size_t inputFrames = input.size() / 2;
     std::vector<float> output(outputFrames * 2, 0.0f);
@@ -55,6 +55,7 @@ std::vector<float> stretchStereo(std::span<const float> input, size_t outputFram
 
     RubberBandStretcher stretcher(static_cast<size_t>(targetSampleRate), 2, kOptions);
     stretcher.setTimeRatio(static_cast<double>(outputFrames) / static_cast<double>(inputFrames));
+    stretcher.setPitchScale(pitchScale);
     stretcher.setExpectedInputDuration(inputFrames);
     stretcher.setMaxProcessSize(kBlockFrames);
     ChannelBlocks blocks;
@@ -63,7 +64,7 @@ std::vector<float> stretchStereo(std::span<const float> input, size_t outputFram
         stretcher.study(blocks.split(input, first, frames), frames,
                         first + frames == inputFrames);
     }
-    stretcher.setKeyFrameMap(keyFrames);
+    if (!keyFrames.empty()) stretcher.setKeyFrameMap(keyFrames);
 
     size_t written = 0;
     const auto collect = [&] {

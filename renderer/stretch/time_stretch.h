@@ -1,7 +1,7 @@
 #pragma once
-// Time-stretching of interleaved stereo with the Rubber Band library's finer (R3) engine, pitch
-// unchanged. The stretch follows a map of key frames, so chosen moments of the input (its beats)
-// land on chosen moments of the output. Pure and thread-safe: one stretcher per call.
+// Time-stretching and pitch-shifting of interleaved stereo with the Rubber Band library's finer
+// (R3) engine. The stretch can follow a map of key frames, so chosen moments of the input (its
+// beats) land on chosen moments of the output. Pure and thread-safe: one stretcher per call.
 
 #include <cstddef>
 #include <map>
@@ -11,10 +11,11 @@
 namespace renderer {
 
 // Stretches `input` (interleaved stereo, values in about -1..1) to exactly `outputFrames`
-// frames. `keyFrames` maps input frames to output frames, both counted from the start of
-// `input`, increasing, inside both; frames between key frames are spread evenly. Returns
-// interleaved stereo.
+// frames, its pitch scaled by `pitchScale` (1 keeps it). `keyFrames` maps input frames to output
+// frames, both counted from the start of `input`, increasing, inside both; frames between key
+// frames are spread evenly. Returns interleaved stereo.
 std::vector<float> stretchStereo(std::span<const float> input, size_t outputFrames,
-                                 const std::map<size_t, size_t>& keyFrames);
+                                 const std::map<size_t, size_t>& keyFrames,
+                                 double pitchScale = 1.0);
 
 }  // namespace renderer

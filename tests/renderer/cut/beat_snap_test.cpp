@@ -92,7 +92,7 @@ TEST(BeatSnap, MovesAtMostHalfABeatOrHalfABarAndFallsBackToTheBeat) {
 TEST(BeatSnap, SongsWithoutASteadyBeatKeepTheirCutsExactly) {
     const testsupport::Samples pad = testsupport::beatlessPad(90.0);
     const BeatSong drifting = testsupport::beatSong(90.0, 118.0, 1.09, 130.0);
-    const TrackJob track{"/song.wav", "", "0:05.3", "0:31.7", "", {}};
+    const TrackJob track{"/song.wav", "", "0:05.3", "0:31.7", "", {}, {}, {}};
     const EndingPlan plan{common::FinalEndingEffect::fade, common::normalFadeTailSeconds};
     for (const testsupport::Samples* samples : {&pad, &drifting.samples}) {
         const SongCut plain = cutSong(*samples, track, 1, 1, plan);
@@ -149,7 +149,7 @@ TEST(BeatSnap, GeneratedSongsCutJustBeforeATrueBeat) {
         for (const auto& times : kTypedTimes) {
             const std::string where = std::to_string(c.tempoBpm) + " BPM, " + times[0];
             const SongCut cut =
-                cutSong(song.samples, TrackJob{"/s.wav", "", times[0], times[1], "", {}}, 1, 1,
+                cutSong(song.samples, TrackJob{"/s.wav", "", times[0], times[1], "", {}, {}, {}}, 1, 1,
                         EndingPlan{}, {true, SnapUnit::beat, ""});
             ASSERT_TRUE(cut.analysis.beatSnap.grid) << where;
             const double tempo = cut.analysis.beatSnap.grid->tempoBpm;
@@ -181,7 +181,7 @@ TEST(BeatSnap, GeneratedSongsCutOnTheBarWhenAsked) {
             barLines.push_back(song.beatSeconds[i]);
         for (const auto& times : kTypedTimes) {
             const SongCut cut =
-                cutSong(song.samples, TrackJob{"/s.wav", "", times[0], times[1], "", {}}, 1, 1,
+                cutSong(song.samples, TrackJob{"/s.wav", "", times[0], times[1], "", {}, {}, {}}, 1, 1,
                         EndingPlan{}, {true, SnapUnit::bar, "choice"});
             ASSERT_TRUE(cut.analysis.beatSnap.grid);
             const double barSeconds = 4 * 60.0 / cut.analysis.beatSnap.grid->tempoBpm;

@@ -64,7 +64,7 @@ TEST(NearestZeroCrossing, HandlesTargetsOutsideTheBuffer) {
 
 SongCut cut(const Samples& song, const std::string& start, const std::string& end,
             FinalEndingEffect effect = FinalEndingEffect::none, int songNumber = 1) {
-    return cutSong(song, TrackJob{"/music/Song.wav", "", start, end, "", {}}, songNumber, songNumber,
+    return cutSong(song, TrackJob{"/music/Song.wav", "", start, end, "", {}, {}, {}}, songNumber, songNumber,
                    EndingPlan{effect, common::tailSeconds(effect)});
 }
 

@@ -103,7 +103,7 @@ TEST(LevelMatch, TwoEquallyLoudSongsStayEquallyLoudWithEveryEndingAndCutLength) 
             long long endingStart = noEndingStartFrame;
             for (int song = 1; song <= 2; ++song) {
                 SongCut cut =
-                    cutSong(songs[song - 1], TrackJob{"/s.wav", "", "0", end, "", {}}, song, 2, plan);
+                    cutSong(songs[song - 1], TrackJob{"/s.wav", "", "0", end, "", {}, {}, {}}, song, 2, plan);
                 if (cut.endingStartFrame) {
                     endingStart =
                         static_cast<long long>(segments[0].size() / 2) + *cut.endingStartFrame;

@@ -15,7 +15,7 @@ using renderer::TrackJob;
 std::string outputName(const std::vector<std::string>& paths) {
     std::vector<TrackJob> tracks;
     for (const std::string& path : paths)
-        tracks.push_back(TrackJob{path, "ignored name", "", "", "", {}});
+        tracks.push_back(TrackJob{path, "ignored name", "", "", "", {}, {}, {}});
     return renderer::outputName(tracks);
 }
 
