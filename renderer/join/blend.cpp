@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <span>
 #include <string>
 
 #include "renderer/stretch/time_stretch.h"
@@ -62,10 +63,10 @@ double askedBeats(const std::optional<common::RequestLength>& length, double per
     return defaultBlendBeats;
 }
 
-// A second-order Butterworth low-pass, run twice for a steeper edge: the bass of one song.
-class BassFilter {
+// A second-order Butterworth low-pass at the bass cut-off.
+class LowPass {
 public:
-    BassFilter() {
+    LowPass() {
         const double k = std::tan(std::numbers::pi * kBassCutoffHz / kRate);
         const double norm = 1.0 / (1.0 + std::numbers::sqrt2 * k + k * k);
         b0_ = k * k * norm;
@@ -73,27 +74,39 @@ public:
         a1_ = 2.0 * (k * k - 1.0) * norm;
         a2_ = (1.0 - std::numbers::sqrt2 * k + k * k) * norm;
     }
-    // The low part of the next frame's `channel`.
-    double low(int channel, double x) {
-        double y = x;
-        for (State& stage : stages_[channel]) y = stage.run(y, *this);
+    double run(double x) {
+        const double y = b0_ * x + z1_;
+        z1_ = b1_ * x - a1_ * y + z2_;
+        z2_ = b0_ * x - a2_ * y;
         return y;
     }
 
 private:
-    struct State {
-        double z1 = 0.0;
-        double z2 = 0.0;
-        double run(double x, const BassFilter& f) {
-            const double y = f.b0_ * x + z1;
-            z1 = f.b1_ * x - f.a1_ * y + z2;
-            z2 = f.b0_ * x - f.a2_ * y;
-            return y;
-        }
-    };
     double b0_ = 0.0, b1_ = 0.0, a1_ = 0.0, a2_ = 0.0;
-    State stages_[2][2];
+    double z1_ = 0.0, z2_ = 0.0;
 };
+
+// The bass of interleaved stereo: the low-pass run forwards and then backwards, so that the
+// bass keeps its phase and the song less its bass holds none of it. (Run one way only, the
+// low-pass turns the kick's phase, and the song less that "bass" still holds more kick than the
+// song itself: the two songs' kicks then meet in the middle of the blend.)
+std::vector<float> bassOf(std::span<const float> samples) {
+    std::vector<float> bass(samples.size());
+    const size_t frames = samples.size() / targetChannels;
+    for (size_t c = 0; c < static_cast<size_t>(targetChannels); ++c) {
+        LowPass forwards;
+        LowPass backwards;
+        for (size_t f = 0; f < frames; ++f) {
+            const size_t i = f * targetChannels + c;
+            bass[i] = static_cast<float>(forwards.run(samples[i]));
+        }
+        for (size_t f = frames; f-- > 0;) {
+            const size_t i = f * targetChannels + c;
+            bass[i] = static_cast<float>(backwards.run(bass[i]));
+        }
+    }
+    return bass;
+}
 
 std::vector<float> toFloat(ConstSampleSpan samples) {
     return std::vector<float>(samples.begin(), samples.end());
@@ -247,8 +260,22 @@ Blend beatMatched(const BlendSong& outgoing, const BlendSong& incoming, double p
     const long long overlap = frames - blend.incomingStartInMix;
     const long long splice = toFrames(kSpliceSeconds);
     const double middle = 0.5 * static_cast<double>(overlap) / kRate;
-    BassFilter outgoingBass;
-    BassFilter incomingBass;
+    std::vector<float> outgoingAudio = tail;
+    if (plan.stretched) {
+        for (long long m = 0; m < std::min(splice, frames); ++m) {
+            const double w = static_cast<double>(m) / static_cast<double>(splice);
+            for (int c = 0; c < targetChannels; ++c) {
+                const size_t i = static_cast<size_t>(m) * targetChannels + static_cast<size_t>(c);
+                outgoingAudio[i] = static_cast<float>((1.0 - w) * original[i] + w * tail[i]);
+            }
+        }
+    }
+    const std::vector<float> outgoingBass = bassOf(outgoingAudio);
+    // The incoming bass a little past the overlap, so that the backward run has settled there.
+    const long long incomingFrames = frameCount(incoming.segment);
+    const std::vector<float> incomingAudio = toFloat(incoming.segment.first(
+        static_cast<size_t>(std::min(overlap + toFrames(0.5), incomingFrames)) * targetChannels));
+    const std::vector<float> incomingBass = bassOf(incomingAudio);
     for (long long m = 0; m < frames; ++m) {
         const long long f = m - blend.incomingStartInMix;
         const double t = f < 0 ? 0.0 : static_cast<double>(f) / static_cast<double>(overlap);
@@ -256,26 +283,19 @@ Blend beatMatched(const BlendSong& outgoing, const BlendSong& incoming, double p
         const double swap = std::clamp((seconds - middle) / incomingPeriod + 0.5, 0.0, 1.0);
         for (int c = 0; c < targetChannels; ++c) {
             const size_t i = static_cast<size_t>(m) * targetChannels + static_cast<size_t>(c);
-            double a = tail[i];
-            if (plan.stretched && m < splice) {
-                const double w = static_cast<double>(m) / static_cast<double>(splice);
-                a = (1.0 - w) * original[i] + w * a;
-            }
-            const double aLow = outgoingBass.low(c, a);
-            double value = a;
-            if (f >= 0) {
-                const double b = f < frameCount(incoming.segment)
-                                     ? incoming.segment[static_cast<size_t>(f) * targetChannels +
-                                                        static_cast<size_t>(c)]
-                                     : 0.0;
-                const double bLow = incomingBass.low(c, b);
-                value = (1.0 - swap) * aLow + outgoingGain(t) * (a - aLow);
-                const double incomingPart = swap * bLow + incomingGain(t) * (b - bLow);
-                blend.mixed[i] = static_cast<float>(outgoing.gain * value +
-                                                    incoming.gain * incomingPart);
+            const double a = outgoingAudio[i];
+            if (f < 0) {
+                blend.mixed[i] = static_cast<float>(outgoing.gain * a);
                 continue;
             }
-            blend.mixed[i] = static_cast<float>(outgoing.gain * value);
+            const double aLow = outgoingBass[i];
+            const size_t j = static_cast<size_t>(f) * targetChannels + static_cast<size_t>(c);
+            const double b = f < incomingFrames ? incomingAudio[j] : 0.0;
+            const double bLow = f < incomingFrames ? incomingBass[j] : 0.0;
+            const double outgoingPart = (1.0 - swap) * aLow + outgoingGain(t) * (a - aLow);
+            const double incomingPart = swap * bLow + incomingGain(t) * (b - bLow);
+            blend.mixed[i] =
+                static_cast<float>(outgoing.gain * outgoingPart + incoming.gain * incomingPart);
         }
     }
 
