@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <numbers>
 #include <numeric>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -268,7 +267,7 @@ struct Rendered {
     double seconds() const { return static_cast<double>(mono.size()) / kRate; }
 };
 
-// The two songs' beats as the decoded mix holds them, and the join's times.
+// The two songs' beats as the decoded mix holds them, and nothing else.
 struct BeatsInMix {
     std::vector<Marker> a;
     std::vector<Marker> b;
