@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <span>
 #include <string>
 
 #include "renderer/stretch/time_stretch.h"
@@ -62,10 +63,10 @@ double askedBeats(const std::optional<common::RequestLength>& length, double per
     return defaultBlendBeats;
 }
 
-// A second-order Butterworth low-pass, run twice for a steeper edge: the bass of one song.
-class BassFilter {
+// A second-order Butterworth low-pass at the bass cut-off.
+class LowPass {
 public:
-    BassFilter() {
+    LowPass() {
         const double k = std::tan(std::numbers::pi * kBassCutoffHz / kRate);
         const double norm = 1.0 / (1.0 + std::numbers::sqrt2 * k + k * k);
         b0_ = k * k * norm;
@@ -73,27 +74,39 @@ public:
         a1_ = 2.0 * (k * k - 1.0) * norm;
         a2_ = (1.0 - std::numbers::sqrt2 * k + k * k) * norm;
     }
-    // The low part of the next frame's `channel`.
-    double low(int channel, double x) {
-        double y = x;
-        for (State& stage : stages_[channel]) y = stage.run(y, *this);
+    double run(double x) {
+        const double y = b0_ * x + z1_;
+        z1_ = b1_ * x - a1_ * y + z2_;
+        z2_ = b0_ * x - a2_ * y;
         return y;
     }
 
 private:
-    struct State {
-        double z1 = 0.0;
-        double z2 = 0.0;
-        double run(double x, const BassFilter& f) {
-            const double y = f.b0_ * x + z1;
-            z1 = f.b1_ * x - f.a1_ * y + z2;
-            z2 = f.b0_ * x - f.a2_ * y;
-            return y;
-        }
-    };
     double b0_ = 0.0, b1_ = 0.0, a1_ = 0.0, a2_ = 0.0;
-    State stages_[2][2];
+    double z1_ = 0.0, z2_ = 0.0;
 };
+
+// The bass of interleaved stereo: the low-pass run forwards and then backwards, so that the
+// bass keeps its phase and the song less its bass holds none of it. (Run one way only, the
+// low-pass turns the kick's phase, and the song less that "bass" still holds more kick than the
+// song itself: the two songs' kicks then meet in the middle of the blend.)
+std::vector<float> bassOf(std::span<const float> samples) {
+    std::vector<float> bass(samples.size());
+    const size_t frames = samples.size() / targetChannels;
+    for (size_t c = 0; c < static_cast<size_t>(targetChannels); ++c) {
+        LowPass forwards;
+        LowPass backwards;
+        for (size_t f = 0; f < frames; ++f) {
+            const size_t i = f * targetChannels + c;
+            bass[i] = static_cast<float>(forwards.run(samples[i]));
+        }
+        for (size_t f = frames; f-- > 0;) {
+            const size_t i = f * targetChannels + c;
+            bass[i] = static_cast<float>(backwards.run(bass[i]));
+        }
+    }
+    return bass;
+}
 
 // Equal-power gains of the two songs at `t` (0 to 1) through the overlap.
 double outgoingGain(double t) { return std::cos(t * std::numbers::pi / 2.0); }
@@ -279,8 +292,12 @@ std::vector<float> renderBeatMatched(const JoinPlan& plan, const BlendSong& outg
     const long long overlap = plan.mixedFrames - plan.incomingStartInMix;
     const double middle = 0.5 * static_cast<double>(overlap) / kRate;
     const long long incomingFrames = frameCount(incoming.segment);
-    BassFilter outgoingBass;
-    BassFilter incomingBass;
+    const std::vector<float> outgoingBass = bassOf(tail);
+    // The incoming bass a little past the overlap, so that the backward run has settled there.
+    const ConstSampleSpan incomingHead = incoming.segment.first(
+        static_cast<size_t>(std::min(overlap + toFrames(0.5), incomingFrames)) * targetChannels);
+    const std::vector<float> incomingAudio(incomingHead.begin(), incomingHead.end());
+    const std::vector<float> incomingBass = bassOf(incomingAudio);
     for (long long m = 0; m < plan.mixedFrames; ++m) {
         const long long f = m - plan.incomingStartInMix;
         const double t = f < 0 ? 0.0 : static_cast<double>(f) / static_cast<double>(overlap);
@@ -290,17 +307,15 @@ std::vector<float> renderBeatMatched(const JoinPlan& plan, const BlendSong& outg
         for (int c = 0; c < targetChannels; ++c) {
             const size_t i = static_cast<size_t>(m) * targetChannels + static_cast<size_t>(c);
             const double a = tail[i];
-            const double aLow = outgoingBass.low(c, a);
             if (f < 0) {
                 mixed[i] = static_cast<float>(outgoing.gain * a);
                 continue;
             }
-            const double b =
-                f < incomingFrames
-                    ? incoming.segment[static_cast<size_t>(f) * targetChannels +
-                                       static_cast<size_t>(c)]
-                    : 0.0;
-            const double bLow = incomingBass.low(c, b);
+            const size_t j = static_cast<size_t>(f) * targetChannels + static_cast<size_t>(c);
+            const bool inIncoming = j < incomingAudio.size();
+            const double b = inIncoming ? incomingAudio[j] : 0.0;
+            const double bLow = inIncoming ? incomingBass[j] : 0.0;
+            const double aLow = outgoingBass[i];
             const double outgoingPart = (1.0 - swap) * aLow + outgoingGain(t) * (a - aLow);
             const double incomingPart = swap * bLow + incomingGain(t) * (b - bLow);
             mixed[i] = static_cast<float>(outgoing.gain * outgoingPart +
