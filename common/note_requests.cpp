@@ -107,7 +107,11 @@ constexpr JoinPhrase kJoinPhrases[] = {
 };
 
 // Where one of these starts, the join word in it means something else: "start from scratch".
-constexpr JoinPhrase kNotJoins[] = {{"from scratch", JoinStyle::scratch, "scratch"}};
+struct NotJoin {
+    std::string_view words;
+    std::string_view agentName;
+};
+constexpr NotJoin kNotJoins[] = {{"from scratch", "scratch"}};
 
 bool isEffect(JoinStyle style) { return style != JoinStyle::cut && style != JoinStyle::blend; }
 
@@ -222,7 +226,7 @@ void readClauseJoin(const Words& clause, std::optional<JoinRequest>& join, ReadN
         negated = negated || note_words::isNegationAt(clause, at);
         const auto idiom = std::find_if(
             std::begin(kNotJoins), std::end(kNotJoins),
-            [&](const JoinPhrase& p) { return note_words::startsAt(clause, at, p.words); });
+            [&](const NotJoin& idiom) { return note_words::startsAt(clause, at, idiom.words); });
         if (idiom != std::end(kNotJoins)) {
             read.push_back(idiom->agentName);
             at += note_words::split(idiom->words).size() - 1;
