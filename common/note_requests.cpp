@@ -1,17 +1,19 @@
 #include "common/note_requests.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
+
+#include "common/note_tempo_key.h"
+#include "common/note_words.h"
 
 namespace common {
 namespace {
 
-using Words = std::vector<std::string>;
+using note_words::isAnyOf;
+using note_words::Words;
 
 struct RequestPhrase {
     std::string_view words;
@@ -42,110 +44,9 @@ constexpr std::string_view kFilledNouns[] = {"downbeat", "bar", "barline", "phra
 // Where one of these starts, the request phrase that starts there means something else.
 constexpr std::string_view kNotRequests[] = {"on the one hand"};
 
-// A negation excuses the requests after it in its clause. Words ending in "n't" count too.
-constexpr std::string_view kNegations[] = {
-    "not", "no", "never", "nor", "without", "avoid", "cannot", "dont", "rather than", "instead of",
-};
-
-// Limits, not refusals: "no later than the end of the bar" still asks for the bar.
-constexpr std::string_view kNotNegations[] = {
-    "no later than", "not later than", "no more than", "not more than", "no further than",
-};
-
-constexpr std::string_view kClauseWords[] = {"but", "then"};
-
-// Two words a person also writes as one ("down-beat" reads as "down beat"): read as one.
-struct Compound {
-    std::string_view first;
-    std::string_view second;
-    std::string_view word;
-};
-constexpr Compound kCompounds[] = {{"down", "beat", "downbeat"}, {"bar", "line", "barline"}};
-
-template <size_t N>
-bool isAnyOf(std::string_view word, const std::string_view (&words)[N]) {
-    return std::find(std::begin(words), std::end(words), word) != std::end(words);
-}
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool isWordByte(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return (c >= 'a' && c <= 'z') || isDigit(c) || c == '\'' || byte >= 0x80;
-}
-
-// Lower case, "-" and "_" as spaces, the typographic apostrophes as "'".
-std::string normalized(std::string_view note) {
-    std::string text;
-    text.reserve(note.size());
-    for (size_t at = 0; at < note.size(); ++at) {
-        const char c = note[at];
-        if (note.substr(at, 3) == "\xE2\x80\x99" || note.substr(at, 3) == "\xE2\x80\x98") {
-            text += '\'';
-            at += 2;
-        } else if (c == '-' || c == '_') {
-            text += ' ';
-        } else if (c >= 'A' && c <= 'Z') {
-            text += static_cast<char>(c - 'A' + 'a');
-        } else {
-            text += c;
-        }
-    }
-    return text;
-}
-
-// The note's clauses, each as its words. ":", "." and "," between digits stay inside the word
-// (1:30, 1.30), so a time never looks like "the 1".
-std::vector<Words> clauses(std::string_view note) {
-    const std::string text = normalized(note);
-    std::vector<Words> result(1);
-    std::string word;
-    const auto endWord = [&] {
-        if (word.empty()) return;
-        const bool breaks = isAnyOf(word, kClauseWords);
-        Words& clause = result.back();
-        const auto compound =
-            std::find_if(std::begin(kCompounds), std::end(kCompounds), [&](const Compound& c) {
-                return word == c.second && !clause.empty() && clause.back() == c.first;
-            });
-        if (breaks) {
-            result.emplace_back();
-        } else if (compound != std::end(kCompounds)) {
-            clause.back() = compound->word;
-        } else {
-            clause.push_back(word);
-        }
-        word.clear();
-    };
-    for (size_t at = 0; at < text.size(); ++at) {
-        const char c = text[at];
-        const bool betweenDigits =
-            at > 0 && at + 1 < text.size() && isDigit(text[at - 1]) && isDigit(text[at + 1]);
-        if (isWordByte(c) || ((c == ':' || c == '.' || c == ',') && betweenDigits)) {
-            word += c;
-            continue;
-        }
-        endWord();
-        if (c == ',' || c == ';' || c == '.' || c == '!' || c == '?' || c == '\n' || c == '\r') {
-            result.emplace_back();
-        }
-    }
-    endWord();
-    return result;
-}
-
-Words split(std::string_view phrase) {
-    Words words;
-    while (!phrase.empty()) {
-        const size_t space = phrase.find(' ');
-        words.emplace_back(phrase.substr(0, space));
-        phrase = space == std::string_view::npos ? std::string_view() : phrase.substr(space + 1);
-    }
-    return words;
-}
-
-bool startsAt(const Words& clause, size_t at, std::string_view phrase) {
-    for (const std::string& word : split(phrase)) {
+// Word by word, with the fillers skipped before the nouns they may stand before.
+bool barPhraseStartsAt(const Words& clause, size_t at, std::string_view phrase) {
+    for (const std::string& word : note_words::split(phrase)) {
         if (isAnyOf(word, kFilledNouns)) {
             while (at < clause.size() && isAnyOf(clause[at], kFillers)) ++at;
         }
@@ -156,33 +57,66 @@ bool startsAt(const Words& clause, size_t at, std::string_view phrase) {
 }
 
 template <size_t N>
-bool anyStartsAt(const Words& clause, size_t at, const std::string_view (&phrases)[N]) {
-    return std::any_of(std::begin(phrases), std::end(phrases),
-                       [&](std::string_view phrase) { return startsAt(clause, at, phrase); });
-}
-
-bool isNegationAt(const Words& clause, size_t at) {
-    if (anyStartsAt(clause, at, kNotNegations)) return false;
-    const std::string& word = clause[at];
-    return anyStartsAt(clause, at, kNegations) ||
-           (word.size() > 3 && word.compare(word.size() - 3, 3, "n't") == 0);
+bool anyBarPhraseStartsAt(const Words& clause, size_t at, const std::string_view (&phrases)[N]) {
+    return std::any_of(std::begin(phrases), std::end(phrases), [&](std::string_view phrase) {
+        return barPhraseStartsAt(clause, at, phrase);
+    });
 }
 
 // The join's words. Each word may carry an ending ("blends", "crossfading", "mixed into").
+// `agentName` is the outside agent's word for the same effect, which the note no longer needs
+// to ask of it once read here.
 struct JoinPhrase {
     std::string_view words;
     JoinStyle style;
+    std::string_view agentName = {};
 };
 constexpr JoinPhrase kJoinPhrases[] = {
-    {"blend", JoinStyle::blend},         {"crossfade", JoinStyle::blend},
-    {"cross fade", JoinStyle::blend},    {"mix into", JoinStyle::blend},
-    {"mix in", JoinStyle::blend},        {"beatmatch", JoinStyle::blend},
-    {"beat match", JoinStyle::blend},    {"smooth transition", JoinStyle::blend},
-    {"fade into", JoinStyle::blend},     {"fade in to", JoinStyle::blend},
-    {"fade out into", JoinStyle::blend}, {"hard cut", JoinStyle::cut},
-    {"just cut", JoinStyle::cut},        {"straight cut", JoinStyle::cut},
+    {"blend", JoinStyle::blend},
+    {"crossfade", JoinStyle::blend},
+    {"cross fade", JoinStyle::blend},
+    {"mix into", JoinStyle::blend},
+    {"mix in", JoinStyle::blend},
+    {"beatmatch", JoinStyle::blend},
+    {"beat match", JoinStyle::blend},
+    {"smooth transition", JoinStyle::blend},
+    {"fade into", JoinStyle::blend},
+    {"fade in to", JoinStyle::blend},
+    {"fade out into", JoinStyle::blend},
+    {"hard cut", JoinStyle::cut},
+    {"just cut", JoinStyle::cut},
+    {"straight cut", JoinStyle::cut},
     {"clean cut into", JoinStyle::cut},
+    {"tape stop", JoinStyle::tapeStop, "tape stop"},
+    {"power down", JoinStyle::tapeStop, "power down"},
+    {"power loss", JoinStyle::tapeStop, "power down"},
+    {"brake", JoinStyle::tapeStop},
+    {"slow down and stop", JoinStyle::tapeStop, "slow down"},
+    {"backspin", JoinStyle::backspin},
+    {"back spin", JoinStyle::backspin},
+    {"rewind", JoinStyle::backspin},
+    {"spinback", JoinStyle::backspin},
+    {"spin back", JoinStyle::backspin},
+    {"record scratch", JoinStyle::scratch, "scratch"},
+    {"scratch", JoinStyle::scratch, "scratch"},
+    {"stop and pause", JoinStyle::pause, "pause"},
+    {"pause", JoinStyle::pause, "pause"},
+    {"stutter", JoinStyle::stutter},
+    {"glitch", JoinStyle::stutter, "glitch"},
+    {"echo out", JoinStyle::echoOut},
 };
+
+// Where one of these starts, the join word in it means something else: "start from scratch".
+struct NotJoin {
+    std::string_view words;
+    std::string_view agentName;
+};
+constexpr NotJoin kNotJoins[] = {{"from scratch", "scratch"}};
+
+bool isEffect(JoinStyle style) { return style != JoinStyle::cut && style != JoinStyle::blend; }
+
+// The agent's names the reader took from the note, asked or refused.
+using ReadNames = std::vector<std::string_view>;
 
 struct UnitWord {
     std::string_view word;
@@ -197,14 +131,6 @@ constexpr UnitWord kUnitWords[] = {
     {"s", LengthUnit::seconds},
 };
 
-// One to nineteen by their place; "twenty" and "thirty" take a following one to nine.
-constexpr std::string_view kNumberWords[] = {
-    "one",     "two",     "three",     "four",     "five",     "six",      "seven",
-    "eight",   "nine",    "ten",       "eleven",   "twelve",   "thirteen", "fourteen",
-    "fifteen", "sixteen", "seventeen", "eighteen", "nineteen",
-};
-constexpr double kLargestNumberWord = 32.0;
-
 // A length led by one of these belongs to the join wherever it stands in the clause.
 constexpr std::string_view kLengthLeads[] = {"over",   "for",    "across",
                                              "during", "within", "lasting"};
@@ -214,76 +140,10 @@ constexpr std::string_view kLengthLeads[] = {"over",   "for",    "across",
 constexpr std::string_view kPlaceWords[] = {"before", "after", "earlier", "later", "in",
                                             "from",   "past",  "left",    "out"};
 
-// "blends", "blended", "blending", "crossfading", "mixes", "faded".
-bool isFormOf(std::string_view word, std::string_view base) {
-    if (word.starts_with(base)) {
-        const std::string_view ending = word.substr(base.size());
-        return ending.empty() || ending == "s" || ending == "es" || ending == "ed" ||
-               ending == "ing" || (base.ends_with('e') && ending == "d");
-    }
-    return base.ends_with('e') && word == std::string(base.substr(0, base.size() - 1)) + "ing";
-}
-
-// The number of words the join phrase takes at `at`, 0 where it does not start there.
-size_t joinPhraseWordsAt(const Words& clause, size_t at, std::string_view phrase) {
-    const Words words = split(phrase);
-    if (at + words.size() > clause.size()) return 0;
-    for (size_t index = 0; index < words.size(); ++index) {
-        if (!isFormOf(clause[at + index], words[index])) return 0;
-    }
-    return words.size();
-}
-
 struct Span {
     size_t begin = 0;
     size_t end = 0;  // one past the last word
 };
-
-struct Count {
-    double value = 0.0;
-    size_t words = 0;
-};
-
-// "8", "2.5", "1,5": digits with at most one decimal mark. Times ("1:30") are no count. Read
-// without the locale, which the wizard sets from the desktop.
-std::optional<double> digitCount(std::string_view word) {
-    if (word.empty() || !isDigit(word.front()) || !isDigit(word.back())) return std::nullopt;
-    std::string text(word);
-    std::replace(text.begin(), text.end(), ',', '.');
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-std::optional<double> numberWord(std::string_view word) {
-    const auto found = std::find(std::begin(kNumberWords), std::end(kNumberWords), word);
-    if (found == std::end(kNumberWords)) return std::nullopt;
-    return static_cast<double>(found - std::begin(kNumberWords) + 1);
-}
-
-std::optional<Count> countAt(const Words& clause, size_t at) {
-    const std::string& word = clause[at];
-    const bool hasNext = at + 1 < clause.size();
-    if (word == "half") {
-        const bool article = hasNext && (clause[at + 1] == "a" || clause[at + 1] == "an");
-        return Count{0.5, article ? 2u : 1u};
-    }
-    if (word == "a" || word == "an") return Count{1.0, 1};
-    if (const std::optional<double> digits = digitCount(word)) return Count{*digits, 1};
-    if (const std::optional<double> number = numberWord(word)) {
-        // The "three" of "thirty three" is no count of its own.
-        const bool afterTens = at > 0 && (clause[at - 1] == "twenty" || clause[at - 1] == "thirty");
-        if (afterTens && *number < 10.0) return std::nullopt;
-        return Count{*number, 1};
-    }
-    if (word != "twenty" && word != "thirty") return std::nullopt;
-    const double value = word == "twenty" ? 20.0 : 30.0;
-    const std::optional<double> ones = hasNext ? numberWord(clause[at + 1]) : std::nullopt;
-    if (!ones || *ones >= 10.0) return Count{value, 1};
-    if (value + *ones > kLargestNumberWord) return std::nullopt;
-    return Count{value + *ones, 2};
-}
 
 std::optional<LengthUnit> unitOf(std::string_view word) {
     for (const UnitWord& unit : kUnitWords) {
@@ -303,12 +163,12 @@ std::optional<FoundLength> lengthAt(const Words& clause, size_t at) {
     const size_t unitStart = word.find_first_not_of("0123456789.,");
     if (unitStart != 0 && unitStart != std::string::npos) {
         const std::optional<double> digits =
-            digitCount(std::string_view(word).substr(0, unitStart));
+            note_words::digitCount(std::string_view(word).substr(0, unitStart));
         const std::optional<LengthUnit> unit = unitOf(std::string_view(word).substr(unitStart));
         if (digits && unit && *digits > 0.0) return FoundLength{{*digits, *unit}, {at, at + 1}};
         return std::nullopt;
     }
-    const std::optional<Count> count = countAt(clause, at);
+    const std::optional<note_words::Count> count = note_words::countAt(clause, at);
     if (!count || !(count->value > 0.0)) return std::nullopt;
     const size_t unitAt = at + count->words;
     if (unitAt >= clause.size()) return std::nullopt;
@@ -356,27 +216,40 @@ std::optional<RequestLength> joinLength(const Words& clause, const Span& join) {
     return nearest;
 }
 
-// The clause's last join request. A refused blend ("no blend", "don't crossfade") asks for a
-// cut; a refused cut ("not a hard cut") asks for nothing.
-std::optional<JoinRequest> clauseJoin(const Words& clause) {
-    std::optional<JoinRequest> join;
-    Span words;
+// Reads the clause's join requests into `join`, the last one winning. A refused blend ("no
+// blend", "don't crossfade") asks for a cut unless an effect is asked already ("tape stop, no
+// blend"); a refused cut or effect ("not a hard cut", "no scratch") asks for nothing.
+void readClauseJoin(const Words& clause, std::optional<JoinRequest>& join, ReadNames& read) {
+    std::optional<Span> asked;  // the words of the join asked in this clause
     bool negated = false;
     for (size_t at = 0; at < clause.size(); ++at) {
-        negated = negated || isNegationAt(clause, at);
+        negated = negated || note_words::isNegationAt(clause, at);
+        const auto idiom = std::find_if(
+            std::begin(kNotJoins), std::end(kNotJoins),
+            [&](const NotJoin& idiom) { return note_words::startsAt(clause, at, idiom.words); });
+        if (idiom != std::end(kNotJoins)) {
+            read.push_back(idiom->agentName);
+            at += note_words::split(idiom->words).size() - 1;
+            continue;
+        }
         for (const JoinPhrase& phrase : kJoinPhrases) {
-            const size_t count = joinPhraseWordsAt(clause, at, phrase.words);
+            const size_t count = note_words::phraseFormsAt(clause, at, phrase.words);
             if (count == 0) continue;
-            if (!(negated && phrase.style == JoinStyle::cut)) {
-                join = JoinRequest{negated ? JoinStyle::cut : phrase.style, std::nullopt};
-                words = {at, at + count};
+            if (!phrase.agentName.empty()) read.push_back(phrase.agentName);
+            if (!negated) {
+                join = JoinRequest{phrase.style, std::nullopt};
+                asked = Span{at, at + count};
+            } else if (phrase.style == JoinStyle::blend && !(join && isEffect(join->style))) {
+                join = JoinRequest{JoinStyle::cut, std::nullopt};
+                asked.reset();
             }
             at += count - 1;
             break;
         }
     }
-    if (join && join->style == JoinStyle::blend) join->length = joinLength(clause, words);
-    return join;
+    const bool hasLength =
+        join && (join->style == JoinStyle::blend || join->style == JoinStyle::pause);
+    if (asked && hasLength) join->length = joinLength(clause, *asked);
 }
 
 // What only the outside agent does, tested as plain substrings of the whole note so that
@@ -386,14 +259,15 @@ struct AgentWord {
     std::string_view name;
 };
 
-// Excused by a negation in their own clause.
+// Excused by a negation in their own clause, and where the reader took the same name.
 constexpr AgentWord kAgentEffects[] = {
     {"scratch", "scratch"},      {"record scratch", "scratch"}, {"pause", "pause"},
     {"stop and pause", "pause"}, {"power loss", "power down"},  {"power down", "power down"},
     {"tape stop", "tape stop"},  {"slow down", "slow down"},    {"glitch", "glitch"},
 };
 
-// Never excused: "no stems" still names more than the local engine does.
+// Never excused by a negation: "no stems" still names more than the local engine does. "bpm",
+// "pitch" and "key change" are excused where the note's tempo or key was read.
 constexpr AgentWord kAgentAdvanced[] = {
     {"bpm", "bpm"},
     {"pitch", "pitch"},
@@ -417,10 +291,11 @@ constexpr AgentWord kAgentAdvanced[] = {
 constexpr std::string_view kAgentNegations[] = {"do not",  "don't",   "dont", "avoid",
                                                 "without", "none of", "no "};
 
-std::vector<std::string> agentRequests(std::string_view note) {
-    const std::string text = normalized(note);
+std::vector<std::string> agentRequests(std::string_view note, const ReadNames& read) {
+    const std::string text = note_words::normalized(note);
     std::vector<std::pair<size_t, std::string_view>> asked;  // where first asked, the name
     const auto ask = [&](std::string_view name, size_t at) {
+        if (std::find(read.begin(), read.end(), name) != read.end()) return;
         const auto known = std::find_if(asked.begin(), asked.end(),
                                         [&](const auto& entry) { return entry.second == name; });
         if (known == asked.end()) {
@@ -454,20 +329,45 @@ std::vector<std::string> agentRequests(std::string_view note) {
     return names;
 }
 
+// "slow down" is the reader's where its clause refuses it or asks a tempo ("slow down and stop"
+// is read with the join); alone it stays the agent's, so that it is not lost.
+bool readsSlowDown(const Words& clause, bool tempo) {
+    bool negated = false;
+    for (size_t at = 0; at < clause.size(); ++at) {
+        negated = negated || note_words::isNegationAt(clause, at);
+        if (note_words::phraseFormsAt(clause, at, "slow down") != 0 && (negated || tempo)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 NoteRequests readNoteRequests(std::string_view note) {
     NoteRequests requests;
-    for (const Words& clause : clauses(note)) {
-        for (size_t at = 0; at < clause.size() && !isNegationAt(clause, at); ++at) {
-            if (anyStartsAt(clause, at, kNotRequests)) continue;
+    ReadNames read;
+    for (const Words& clause : note_words::clauses(note)) {
+        for (size_t at = 0; at < clause.size() && !note_words::isNegationAt(clause, at); ++at) {
+            if (anyBarPhraseStartsAt(clause, at, kNotRequests)) continue;
             for (const RequestPhrase& phrase : kRequestPhrases) {
-                if (startsAt(clause, at, phrase.words)) requests.*phrase.request = true;
+                if (barPhraseStartsAt(clause, at, phrase.words)) requests.*phrase.request = true;
             }
         }
-        if (std::optional<JoinRequest> join = clauseJoin(clause)) requests.join = join;
+        readClauseJoin(clause, requests.join, read);
+        const std::optional<TempoRequest> tempo = note_words::clauseTempo(clause);
+        if (tempo) requests.tempo = tempo;
+        if (readsSlowDown(clause, tempo.has_value())) read.push_back("slow down");
+        if (const std::optional<double> semitones = note_words::clauseSemitones(clause)) {
+            requests.semitones = semitones;
+        }
     }
-    requests.needsAgent = agentRequests(note);
+    if (requests.tempo) read.push_back("bpm");
+    if (requests.semitones) {
+        read.push_back("pitch");
+        read.push_back("key change");
+    }
+    requests.needsAgent = agentRequests(note, read);
     return requests;
 }
 

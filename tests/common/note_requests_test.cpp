@@ -11,11 +11,18 @@
 namespace common {
 
 void PrintTo(const JoinRequest& join, std::ostream* out) {
-    *out << (join.style == JoinStyle::blend ? "blend" : "cut");
+    constexpr const char* kStyles[] = {"cut",     "blend", "tapeStop", "backspin",
+                                       "scratch", "pause", "stutter",  "echoOut"};
+    *out << kStyles[static_cast<int>(join.style)];
     if (join.length) {
         constexpr const char* kUnits[] = {"beats", "bars", "seconds"};
         *out << " " << join.length->count << " " << kUnits[static_cast<int>(join.length->unit)];
     }
+}
+
+void PrintTo(const TempoRequest& tempo, std::ostream* out) {
+    constexpr const char* kKinds[] = {"toBpm", "byPercent", "matchSong"};
+    *out << kKinds[static_cast<int>(tempo.kind)] << " " << tempo.value;
 }
 
 }  // namespace common
@@ -25,32 +32,54 @@ namespace {
 using common::JoinRequest;
 using common::JoinStyle;
 using common::LengthUnit;
+using common::TempoRequest;
 
-// A constructor, not an aggregate, so that most rows can leave the join and the agent out.
+// A constructor, not an aggregate, so that most rows can leave the rest out.
 struct NoteCase {
     NoteCase(std::string note, bool onTheBar, std::optional<JoinRequest> join = std::nullopt,
-             std::vector<std::string> needsAgent = {})
+             std::vector<std::string> needsAgent = {},
+             std::optional<TempoRequest> tempo = std::nullopt,
+             std::optional<double> semitones = std::nullopt)
         : note(std::move(note)),
           onTheBar(onTheBar),
           join(std::move(join)),
-          needsAgent(std::move(needsAgent)) {}
+          needsAgent(std::move(needsAgent)),
+          tempo(tempo),
+          semitones(semitones) {}
 
     std::string note;
     bool onTheBar;
     std::optional<JoinRequest> join;
     std::vector<std::string> needsAgent;
+    std::optional<TempoRequest> tempo;
+    std::optional<double> semitones;
 };
 
 const JoinRequest kCut{JoinStyle::cut, std::nullopt};
 const JoinRequest kBlend{JoinStyle::blend, std::nullopt};
+const JoinRequest kTapeStop{JoinStyle::tapeStop, std::nullopt};
+const JoinRequest kBackspin{JoinStyle::backspin, std::nullopt};
+const JoinRequest kScratch{JoinStyle::scratch, std::nullopt};
+const JoinRequest kPause{JoinStyle::pause, std::nullopt};
+const JoinRequest kStutter{JoinStyle::stutter, std::nullopt};
+const JoinRequest kEchoOut{JoinStyle::echoOut, std::nullopt};
 
 JoinRequest blend(double count, LengthUnit unit) {
     return JoinRequest{JoinStyle::blend, common::RequestLength{count, unit}};
 }
 
+JoinRequest pause(double count, LengthUnit unit) {
+    return JoinRequest{JoinStyle::pause, common::RequestLength{count, unit}};
+}
+
+TempoRequest toBpm(double bpm) { return {TempoRequest::Kind::toBpm, bpm}; }
+TempoRequest byPercent(double percent) { return {TempoRequest::Kind::byPercent, percent}; }
+TempoRequest matchSong(int number) { return {TempoRequest::Kind::matchSong, double(number)}; }
+
 // What each note asks. Grouped: the bar line's phrases and spellings, what is not a request,
 // negations in and out of their clause; then the join, its lengths and what is none; then what
-// only the outside agent does, alone and beside what the local engine does.
+// only the outside agent does, alone and beside what the local engine does; then the effects at
+// a song's end, the tempo and the key.
 const std::vector<NoteCase> kNotes = {
     // The phrases, in any case, with "-" and "_" as spaces.
     {"end on the downbeat", true},
@@ -184,29 +213,16 @@ const std::vector<NoteCase> kNotes = {
     {"crossfade 2 bars before the end", false, kBlend},
     {"blend on a bar", true, kBlend},
     {"no 8 bar blend", false, kCut},
-    // What only the outside agent does: effects unless refused in their clause, advanced words
-    // always, as substrings ("pauses", "system"), each name once, in note order.
-    {"No glitch please", false},
-    {"avoid a power-down", false},
-    {"do not pause", false},
-    {"don\xE2\x80\x99t pause", false},
-    {"cut here; no glitch", false},
-    {"avoid the scratch!\nend on the bar", true},
-    {"Keep it clean. Don't pause", false},
-    {"Tape_Stop at the end", false, {}, {"tape stop"}},
-    {"two pauses", false, {}, {"pause"}},
-    {"nope, glitch it", false, {}, {"glitch"}},
-    {"pause? no", false, {}, {"pause"}},
+    // What only the outside agent does: advanced words always, as substrings ("system"), each
+    // name once, in note order; effect words the reader does not take ("scratchy") unless
+    // refused in their clause.
     {"don't change the BPM", false, {}, {"bpm"}},
     {"without pitch shift", false, {}, {"pitch"}},
     {"no stems", false, {}, {"stems"}},
     {"system check", false, {}, {"stems"}},
-    {"tape stop into song 2, no gap", false, {}, {"tape stop"}},
-    {"record scratch here; avoid clicks", false, {}, {"scratch"}},
-    {"no gap. glitch the end", false, {}, {"glitch"}},
-    {"power loss at 1:30? no fade", false, {}, {"power down"}},
+    {"keep the scratchy intro", false, {}, {"scratch"}},
+    {"no scratchy intro", false},
     {"slow down\ndon't rush", false, {}, {"slow down"}},
-    {"stop and pause, then pause again", false, {}, {"pause"}},
     {"whisper the words, look up lyrics online", false, {}, {"lyrics"}},
     {"demucs the vocals, key change, section map",
      false,
@@ -214,7 +230,7 @@ const std::vector<NoteCase> kNotes = {
      {"stems", "key change", "section map"}},
     {"start on vocal after the internal bridge", false, {}, {"first vocal", "internal"}},
     {"wait for the vocal entrance", false, {}, {"vocal entrance"}},
-    // The local engine's blend beside the agent's requests.
+    // The local engine's join beside the agent's requests.
     {"no beat-match", false, kCut},
     {"do not worry, beat match it", false, kBlend},
     {"blend into song 2 on the first vocal", false, kBlend, {"first vocal"}},
@@ -222,18 +238,105 @@ const std::vector<NoteCase> kNotes = {
      false,
      blend(4, LengthUnit::beats),
      {"first vocal"}},
-    {"tape stop, then blend on the bar over 2 bars",
-     true,
+    {"tape stop, then start on the first vocal", false, kTapeStop, {"first vocal"}},
+    {"backspin the stems", false, kBackspin, {"stems"}},
+    {"tape stop, then blend on the bar over 2 bars", true, blend(2, LengthUnit::bars)},
+    // Effects at the song's end, in every phrase and spelling; a pause's length as a blend's.
+    {"Tape_Stop at the end", false, kTapeStop},
+    {"tape stop into song 2, no gap", false, kTapeStop},
+    {"avoid a gap, power-down", false, kTapeStop},
+    {"power loss at 1:30? no fade", false, kTapeStop},
+    {"braking into song 2", false, kTapeStop},
+    {"slow down and stop", false, kTapeStop},
+    {"back-spin into song 2", false, kBackspin},
+    {"rewind it", false, kBackspin},
+    {"spinback", false, kBackspin},
+    {"spin back out", false, kBackspin},
+    {"record scratch here; avoid clicks", false, kScratch},
+    {"scratching", false, kScratch},
+    {"start from scratch", false},
+    {"two pauses", false, kPause},
+    {"pause? no", false, kPause},
+    {"stop and pause, then pause again", false, kPause},
+    {"pause for 2 beats", false, pause(2, LengthUnit::beats)},
+    {"pause for a beat", false, pause(1, LengthUnit::beats)},
+    {"stop and pause for 1 bar", false, pause(1, LengthUnit::bars)},
+    {"a 2 second pause", false, pause(2, LengthUnit::seconds)},
+    {"stutter over 2 beats", false, kStutter},
+    {"nope, glitch it", false, kStutter},
+    {"no gap. glitch the end", false, kStutter},
+    {"echo out into song 3", false, kEchoOut},
+    // A refused effect asks nothing, not even a cut, and its word needs no agent; a refused
+    // blend does not undo an effect, a later request does.
+    {"do not pause", false},
+    {"don\xE2\x80\x99t pause", false},
+    {"Keep it clean. Don't pause", false},
+    {"No glitch please", false},
+    {"never glitch it", false},
+    {"cut here; no scratch", false},
+    {"avoid the scratch!\nend on the bar", true},
+    {"don't rewind", false},
+    {"hard cut, no echo out", false, kCut},
+    {"tape stop, no blend", false, kTapeStop},
+    {"echo out instead of a crossfade", false, kEchoOut},
+    {"no blend, tape stop", false, kTapeStop},
+    {"tape stop. no, blend over 4 beats", false, blend(4, LengthUnit::beats)},
+    // The tempo: to a BPM, by a percent, another song's; "slow down" alone is the agent's.
+    {"at 128 bpm", false, {}, {}, toBpm(128)},
+    {"to 127.5 BPM", false, {}, {}, toBpm(127.5)},
+    {"128bpm", false, {}, {}, toBpm(128)},
+    {"speed up to 128", false, {}, {}, toBpm(128)},
+    {"slow down to 120", false, {}, {}, toBpm(120)},
+    {"speed up 4 %", false, {}, {}, byPercent(4)},
+    {"speeding up by four percent", false, {}, {}, byPercent(4)},
+    {"4% faster", false, {}, {}, byPercent(4)},
+    {"slow down 3 %", false, {}, {}, byPercent(-3)},
+    {"3 per cent slower", false, {}, {}, byPercent(-3)},
+    {"match the tempo of song 2", false, {}, {}, matchSong(2)},
+    {"match song 2's tempo", false, {}, {}, matchSong(2)},
+    {"matching the BPM of song two", false, {}, {}, matchSong(2)},
+    {"at 128 bpm, then 120 bpm", false, {}, {}, toBpm(120)},
+    {"slow down", false, {}, {"slow down"}},
+    {"don't slow down", false},
+    {"never slow down to 120", false},
+    {"slow down by 4 bpm", false, {}, {"slow down", "bpm"}},
+    {"4 bpm faster", false, {}, {"bpm"}},
+    {"don't speed up to 128 bpm", false, {}, {"bpm"}},
+    {"beat match song 2's tempo", false, kBlend},
+    {"slow down 100 %", false, {}, {"slow down"}},
+    // The key: signed semitones; "pitch" or "key change" with no amount is the agent's.
+    {"up 2 semitones", false, {}, {}, {}, 2},
+    {"two semi-tones up", false, {}, {}, {}, 2},
+    {"pitch up 3", false, {}, {}, {}, 3},
+    {"pitch down 1", false, {}, {}, {}, -1},
+    {"down a semitone", false, {}, {}, {}, -1},
+    {"key change up a step", false, {}, {}, {}, 2},
+    {"a half step up", false, {}, {}, {}, 1},
+    {"down a whole step", false, {}, {}, {}, -2},
+    {"half a semitone lower", false, {}, {}, {}, -0.5},
+    {"pitch", false, {}, {"pitch"}},
+    {"key change", false, {}, {"key change"}},
+    {"don't pitch up 3", false, {}, {"pitch"}},
+    {"pitch up 3 bars later", false, {}, {"pitch"}},
+    {"step up 2 steps", false},
+    {"keep the key, up 2 steps", false},
+    {"change the key down 2", false, {}, {}, {}, -2},
+    {"blend over 2 bars at 124 bpm, up a semitone",
+     false,
      blend(2, LengthUnit::bars),
-     {"tape stop"}},
+     {},
+     toBpm(124),
+     1},
 };
 
-TEST(NoteRequests, ReadsTheBarLineTheJoinAndTheAgentsRequests) {
+TEST(NoteRequests, ReadsTheBarLineTheJoinTheTempoTheKeyAndTheAgentsRequests) {
     for (const NoteCase& entry : kNotes) {
         const common::NoteRequests requests = common::readNoteRequests(entry.note);
         EXPECT_EQ(requests.onTheBar, entry.onTheBar) << "\"" << entry.note << "\"";
         EXPECT_EQ(requests.join, entry.join) << "\"" << entry.note << "\"";
         EXPECT_EQ(requests.needsAgent, entry.needsAgent) << "\"" << entry.note << "\"";
+        EXPECT_EQ(requests.tempo, entry.tempo) << "\"" << entry.note << "\"";
+        EXPECT_EQ(requests.semitones, entry.semitones) << "\"" << entry.note << "\"";
     }
 }
 

@@ -81,9 +81,10 @@ TEST(LocalEngineEligibility, AcceptsSimpleTimesAndPlainNotesElseNamesTheFirstPro
         {{{"1.30", "1:30.2", {}}}, tooShort},  // dotted minutes: 1.30 is 1:30
         {{{{}, {}, "no beat match"}}, ""},     // the local engine joins as asked
         {{{{}, {}, "system check"}}, "AI fallback: song 1 " + advanced},
-        {{{{}, {}, "ok"}, {{}, {}, "record-scratch into song 3"}, {}},
+        {{{{}, {}, "ok"}, {{}, {}, "record-scratch into song 3 at 128 bpm"}, {}}, ""},
+        {{{{}, {}, "ok"}, {{}, {}, "tape stop, then start on the first vocal"}, {}},
          "AI fallback: song 2 " + advanced},
-        {{{"x", {}, "glitch"}, {"y", {}, {}}}, start1},
+        {{{"x", {}, "first vocal"}, {"y", {}, {}}}, start1},
         {{{"0:05", {}, "stems please"}, {"y", {}, {}}}, "AI fallback: song 1 " + advanced},
         {{}, count},
         {{{"broken", {}, {}}, {}, {}, {}}, count},  // counted before any song is read

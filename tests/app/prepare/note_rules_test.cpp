@@ -56,6 +56,8 @@ TEST(DefaultNotes, AskTheNoteReaderForNothing) {
                 const common::NoteRequests requests = common::readNoteRequests(text.toStdString());
                 EXPECT_FALSE(requests.onTheBar) << text.toStdString();
                 EXPECT_FALSE(requests.join.has_value()) << text.toStdString();
+                EXPECT_FALSE(requests.tempo.has_value()) << text.toStdString();
+                EXPECT_FALSE(requests.semitones.has_value()) << text.toStdString();
                 EXPECT_TRUE(requests.needsAgent.empty()) << text.toStdString();
             }
         }

@@ -79,9 +79,9 @@ TEST_F(CreateEditScenario, ASongDeletedFromAScannedFolderLeavesNoStaleDefault) {
               app::songs::starterGuidance(1, 2));
 }
 
-TEST_F(CreateEditScenario, AnEffectAskedBesideANegatedClauseIsNotMadeLocally) {
+TEST_F(CreateEditScenario, AnAgentRequestBesideANegatedClauseIsNotMadeLocally) {
     pickSongFiles(writeSongs({"one.wav", "two.wav"}));
-    view().settings().setSongGuidanceText(state().tracks[1], "tape stop into song 3, no gap");
+    view().settings().setSongGuidanceText(state().tracks[1], "start on the first vocal, no gap");
     createWithOutputFolder();
     EXPECT_FALSE(QFile::exists(handoffFile("fast-time-render-job.json")));
     const QString refusal = "AI assist is set to Local Only.";
