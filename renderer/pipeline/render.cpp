@@ -156,13 +156,15 @@ SourceOnDisk decodeSong(const TrackJob& track, int songNumber, const WorkFolder&
 
 // The song's audio never leaves this function, so it is released, with its memory slot, as
 // soon as it is cut; only its cut segment goes on.
-// A tape stop plays the song on past its cut end, slowing: its segment holds that much more.
+// A tape stop plays the song on past its cut end, slowing, and a backspin turns back at it
+// with no fade: their songs' segments hold that much more than the cut.
 constexpr double kPlayedPastEndSeconds = 2.0;
 
 long long framesPastEnd(const RenderJob& job, int songNumber, const EndingPlan& ending) {
     const std::optional<JoinAsk> ask = joinOut(job, static_cast<size_t>(songNumber - 1), ending);
-    const bool tapeStop = ask && ask->request.style == common::JoinStyle::tapeStop;
-    return tapeStop ? static_cast<long long>(kPlayedPastEndSeconds * targetSampleRate) : 0;
+    const bool readsOn = ask && (ask->request.style == common::JoinStyle::tapeStop ||
+                                 ask->request.style == common::JoinStyle::backspin);
+    return readsOn ? static_cast<long long>(kPlayedPastEndSeconds * targetSampleRate) : 0;
 }
 
 SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan& ending,

@@ -88,7 +88,7 @@ TEST(EditLayout, BlendsTileTheEditAndStartEachSongOnTheBeat) {
     // Plan level: the incoming beat sits on the outgoing beat the plan maps the blend's start to.
     BlendSong outgoing{first.samples, 1.0, first.grid, std::nullopt, 1};
     BlendSong incoming{second.samples, 1.0, second.grid, std::nullopt, 2};
-    const BlendPlan plan = planBlend(outgoing, incoming, std::nullopt);
+    const JoinPlan plan = planBlend(outgoing, incoming, std::nullopt);
     EXPECT_EQ(plan.report.beats, defaultBlendBeats);
     const long long incomingBeatInMix = plan.incomingStartInMix + std::llround(0.012 * kRate);
     bool onABeat = false;

@@ -247,7 +247,7 @@ TEST(CommaDecimalLocale, ChangesNoNumberWrittenOrRead) {
 
     const std::vector<TrackAnalysis> tracks = twoSongsWithEchoEnding();
     const renderer::EditNotes notes = {"Opening Song into Caf Closer - continuous DJ edit.mp3",
-                                       149.649, common::FinalEndingEffect::echoFade, tracks, {}, {}};
+                                       149.649, common::FinalEndingEffect::echoFade, tracks, {}, {}, {}, {}};
     const std::string inTheCLocale = renderer::editNotesText(notes);
     ::setenv("LOCPATH", folder.path().c_str(), 1);
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
