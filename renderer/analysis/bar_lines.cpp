@@ -116,7 +116,8 @@ constexpr double kTellingMargin = 1.08;
 constexpr double kPairMargin = 1.3;
 // Bars sound alike when the sound a bar on differs this little from the sound a beat on: the
 // harmony does not change at their lines then, and what changes across a beat is the drums'
-// pattern inside the bar.
+// pattern inside the bar. Drum loops of one or four bars, tiled, measured 0.03 to 0.14; loops
+// whose bars differ 0.6 to 0.9; produced songs and tracker modules 0.8 to 1.35.
 constexpr double kAlikeBars = 0.5;
 // The song's first onset counts for its bar's first beat when it lies this near a beat.
 constexpr double kOpeningReachBeats = 0.125;
