@@ -226,18 +226,35 @@ std::vector<double> repeatingPeriods(const Strengths& coarse, size_t count) {
     return periods;
 }
 
+// Whether `period` is the tracker's `tracked` period doubled or halved, once or more: such a
+// reading shares every beat with the tracker's, where others share every second or third.
+bool sameOctaves(double period, double tracked) {
+    const double octaves = std::log2(period / tracked);
+    return std::round(octaves) != 0.0 && std::abs(octaves - std::round(octaves)) < 0.015;
+}
+
 // The period that reads the song's pulse best: the tracker's rough period, the readings that
-// share every second or third onset with it, and the envelope's own most repeated periods.
+// share every second or third onset with it, and the envelope's own most repeated periods. Of
+// the readings clearly more coherent than the tracker's, an octave of the tracker's is taken
+// over another that is not clearly more coherent than it.
 Candidate bestReading(const Strengths& coarse, double roughSeconds) {
-    Candidate best = candidate(coarse, roughSeconds, 0.04);
+    const Candidate tracked = candidate(coarse, roughSeconds, 0.04);
+    Candidate best = tracked;
+    std::optional<Candidate> octave;
     const auto consider = [&](double period, double span) {
         const double tempo = 60.0 / period;
         if (tempo < kSlowestBpm || tempo > 2.0 * kFastestBpm) return;
         const Candidate other = candidate(coarse, period, span);
+        if (other.coherence <= tracked.coherence + kClearlyMoreCoherent) return;
         if (other.coherence > best.coherence + kClearlyMoreCoherent) best = other;
+        if (sameOctaves(other.fit.periodSeconds, tracked.fit.periodSeconds) &&
+            (!octave || other.coherence > octave->coherence)) {
+            octave = other;
+        }
     };
     for (const double ratio : kOtherReadings) consider(roughSeconds * ratio, 0.02);
     for (const double period : repeatingPeriods(coarse, 3)) consider(period, 0.02);
+    if (octave && octave->coherence >= best.coherence - kClearlyMoreCoherent) return *octave;
     return best;
 }
 
