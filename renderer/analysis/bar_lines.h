@@ -1,8 +1,10 @@
 #pragma once
-// Which beat of a trusted grid starts the bars, read over the whole song from two kinds of
-// evidence: where the harmony changes (a new chord, a new bass note) and where the song hits
-// hardest low down (the kick on the one). Each tells a beat only when that beat clearly stands
-// out; the bars are found when what tells agrees. Pure and thread-safe; never fails.
+// Which beat of a trusted grid starts the bars, read over the whole song from several kinds of
+// evidence: where the harmony changes (a new chord, a new bass note; only where bars differ from
+// each other), where the song hits hardest low down (the kick on the one), which pair of beats
+// the kicks fall on (one and three), and where the song's first onset falls (songs and loops
+// most often open on their one). Each tells a beat only when it clearly stands out; the bars are
+// found when at least two tell and all that tell agree. Pure and thread-safe; never fails.
 
 #include "renderer/analysis/beat_grid.h"
 #include "renderer/analysis/onset_envelope.h"

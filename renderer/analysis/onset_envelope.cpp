@@ -59,6 +59,10 @@ Biquad bandPass(double hertz) {
 constexpr double kSilenceFloor = 1e-10;
 constexpr size_t kLowRiseHops = 4;
 
+constexpr double kOpeningSeconds = 10.0;
+constexpr float kFirstOnsetShare = 0.3f;
+constexpr size_t kAttackValues = 8;  // 23 ms
+
 }  // namespace
 
 OnsetEnvelope onsetEnvelope(ConstSampleSpan samples, long long firstFrame, long long endFrame) {
@@ -111,6 +115,20 @@ OnsetEnvelope onsetEnvelope(ConstSampleSpan samples, long long firstFrame, long 
         envelope.bandLevels.push_back(levels);
     }
     return envelope;
+}
+
+std::optional<double> firstOnsetSeconds(const OnsetEnvelope& envelope) {
+    const std::vector<float>& v = envelope.strength;
+    const size_t opening =
+        std::min(v.size(), static_cast<size_t>(kOpeningSeconds / envelope.hopSeconds));
+    if (opening == 0) return std::nullopt;
+    const float strongest = *std::max_element(v.begin(), v.begin() + opening);
+    if (!(strongest > 0.0f)) return std::nullopt;
+    size_t first = 0;
+    while (v[first] < kFirstOnsetShare * strongest) ++first;
+    const auto top =
+        std::max_element(v.begin() + first, v.begin() + std::min(opening, first + kAttackValues));
+    return envelope.secondsAt(static_cast<size_t>(top - v.begin()));
 }
 
 }  // namespace renderer

@@ -5,6 +5,7 @@
 // every onset a beat is made of and costs a quarter of the full rate. Pure and thread-safe.
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "renderer/base/constants.h"
@@ -30,5 +31,9 @@ struct OnsetEnvelope {
 // The envelope of frames [firstFrame, endFrame) of the interleaved stereo `samples`, clamped
 // to the song; empty when that is shorter than one hop.
 OnsetEnvelope onsetEnvelope(ConstSampleSpan samples, long long firstFrame, long long endFrame);
+
+// The file time of the envelope's first onset: the first value of its first 10 s that reaches
+// 0.3 of the strongest there, moved onto the top of its attack. None in silence.
+std::optional<double> firstOnsetSeconds(const OnsetEnvelope& envelope);
 
 }  // namespace renderer
