@@ -97,8 +97,10 @@ std::string effectWords(const std::string& style) {
     return style;
 }
 
+// "8 beats", "1 beat", "1.5 beats": to a tenth, as whole as it is.
 std::string beatsText(double beats) {
-    const std::string count = fixedDecimals(beats, std::round(beats) == beats ? 0 : 1);
+    const double tenths = std::round(beats * 10.0) / 10.0;
+    const std::string count = fixedDecimals(tenths, std::round(tenths) == tenths ? 0 : 1);
     return count + (count == "1" ? " beat" : " beats");
 }
 
