@@ -15,7 +15,7 @@ protected:
     void startAgentEdit(const QByteArray& agentBody) {
         useAgent(makeAgent(agentBody));
         pickSongs(1);
-        askForAnEffect();
+        askForTheAgent();
         view().runs().createEdit();
         ASSERT_TRUE(state().isCreatingEdit);
     }
@@ -56,7 +56,7 @@ TEST_F(AgentRun, AnAgentThatDoesNothingFailsWithTheNoOutputLog) {
 TEST_F(AgentRun, AnAgentThatCannotStartIsReported) {
     useAgent(wizard.homePath() + "/missing/codex");
     pickSongs(1);
-    askForAnEffect();
+    askForTheAgent();
     ASSERT_TRUE(createAndFinish());
     EXPECT_TRUE(
         state().status.startsWith("The background editor could not start: Could not start "))
@@ -94,7 +94,7 @@ TEST_P(AgentSignIn, CreateEditStartsOnlyAnAgentNotKnownToBeSignedOut) {
         view().tools().applyToolCheckResults({found, app::tools::agentLoginCheck(agent)});
     }
     pickSongs(1);
-    askForAnEffect();
+    askForTheAgent();
     ASSERT_TRUE(createAndFinish());
 
     if (GetParam().agentStarts) {

@@ -94,8 +94,8 @@ protected:
             withLame ? testsupport::BundledLame::standIn : testsupport::BundledLame::none);
     }
     // A note on the song that only the agent can carry out.
-    void askForAnEffect(size_t track = 0) {
-        view().settings().setSongGuidanceText(state().tracks[track], "Add a tape stop at the end.");
+    void askForTheAgent(size_t track = 0) {
+        view().settings().setSongGuidanceText(state().tracks[track], "Start on the first vocal.");
     }
 
     // The render job the last run wrote.

@@ -44,7 +44,7 @@ protected:
         } else {
             useAgent(makeAgent(stubbornChild(agentBefore)));
             pickSongs(1);
-            askForAnEffect();
+            askForTheAgent();
         }
         view().runs().createEdit();
         ASSERT_TRUE(state().isCreatingEdit);
