@@ -582,7 +582,8 @@ TEST_F(BlendRender, TwoRealDrumLoopsBlendOnTheirTrueBeats) {
         missesB.push_back(std::abs(nearest));
     }
     EXPECT_LE(median(missesB), 0.002);
-    EXPECT_GE(offsets.size(), 6u);
+    // A's tracers fade below the floor in the blend's second half: at least the first half's.
+    EXPECT_GE(static_cast<double>(offsets.size()), edit.join.value("beats", 0.0) / 2.0);
     const double medianOffset = median(offsets);
     EXPECT_LE(std::abs(medianOffset), 0.010);
     std::printf(
