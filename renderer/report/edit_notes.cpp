@@ -90,15 +90,11 @@ std::optional<std::string> gridLine(const TrackAnalysis& track) {
 
 std::string songNumber(int track) { return "Song " + std::to_string(track); }
 
-// An effect as a person says it.
-std::string effectWords(const std::string& style) {
-    if (style == "tapeStop") return "tape stop";
-    if (style == "echoOut") return "echo out";
-    return style;
-}
-
+// A length made of whole frames lies a hair off its whole beats: what reads as a whole count in
+// tenths is written as one.
 std::string beatsText(double beats) {
-    const std::string count = fixedDecimals(beats, std::round(beats) == beats ? 0 : 1);
+    const double tenths = std::round(beats * 10.0) / 10.0;
+    const std::string count = fixedDecimals(tenths, std::round(tenths) == tenths ? 0 : 1);
     return count + (count == "1" ? " beat" : " beats");
 }
 
@@ -207,6 +203,12 @@ bool everythingAskedDone(const EditNotes& notes) {
 }
 
 }  // namespace
+
+std::string effectWords(const std::string& style) {
+    if (style == "tapeStop") return "tape stop";
+    if (style == "echoOut") return "echo out";
+    return style;
+}
 
 std::string editNotesText(const EditNotes& notes) {
     std::vector<std::string> lines = {
