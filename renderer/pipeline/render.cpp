@@ -36,6 +36,7 @@
 #include "renderer/join/tempo_and_key.h"
 #include "renderer/join/join_qc.h"
 #include "renderer/pipeline/songs_side_by_side.h"
+#include "renderer/report/edit_notes.h"
 #include "renderer/report/output_files.h"
 #include "renderer/report/output_name.h"
 
@@ -300,8 +301,9 @@ std::vector<LeftOutRequest> leftOutRequests(const RenderJob& job, const EndingPl
             ask->request.style != common::JoinStyle::cut) {
             const common::JoinStyle style = ask->request.style;
             const bool endingEffect = isEffect(style) && style != common::JoinStyle::pause;
+            const std::string words = effectWords(std::string(joinStyleName(style)));
             leftOut.push_back(
-                {number, "a " + std::string(joinStyleName(style)),
+                {number, (style == common::JoinStyle::echoOut ? "an " : "a ") + words,
                  endingEffect ? "the chosen " + std::string(common::title(ending.effect)) +
                                     " ending wins over the note"
                               : "no song follows it"});

@@ -90,14 +90,8 @@ std::optional<std::string> gridLine(const TrackAnalysis& track) {
 
 std::string songNumber(int track) { return "Song " + std::to_string(track); }
 
-// An effect as a person says it.
-std::string effectWords(const std::string& style) {
-    if (style == "tapeStop") return "tape stop";
-    if (style == "echoOut") return "echo out";
-    return style;
-}
-
-// "8 beats", "1 beat", "1.5 beats": to a tenth, as whole as it is.
+// "8 beats", "1 beat", "1.5 beats": a length made of whole frames lies a hair off its whole
+// beats, so what reads as a whole count in tenths is written as one.
 std::string beatsText(double beats) {
     const double tenths = std::round(beats * 10.0) / 10.0;
     const std::string count = fixedDecimals(tenths, std::round(tenths) == tenths ? 0 : 1);
@@ -209,6 +203,12 @@ bool everythingAskedDone(const EditNotes& notes) {
 }
 
 }  // namespace
+
+std::string effectWords(const std::string& style) {
+    if (style == "tapeStop") return "tape stop";
+    if (style == "echoOut") return "echo out";
+    return style;
+}
 
 std::string editNotesText(const EditNotes& notes) {
     std::vector<std::string> lines = {

@@ -25,6 +25,9 @@ struct EditNotes {
     std::span<const TempoKeyChange> tempoChanges;  // per song with a tempo or key asked
 };
 
+// An effect's style name ("tapeStop") as a person says it ("tape stop").
+std::string effectWords(const std::string& style);
+
 // The whole text: lines joined by "\n", with exactly one "\n" after the last line.
 std::string editNotesText(const EditNotes& notes);
 
