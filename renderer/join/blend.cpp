@@ -270,7 +270,8 @@ std::vector<float> outgoingTail(const JoinPlan& plan, ConstSampleSpan original) 
     }
     for (float& sample : tail) sample /= 32768.0f;
     std::vector<float> stretched =
-        stretchStereo(tail, static_cast<size_t>(plan.mixedFrames), plan.keyFrames);
+        stretchStereo(tail, static_cast<size_t>(plan.mixedFrames), plan.keyFrames, 1.0,
+                      StretchWindow::shortWindow);
     // The stretched audio takes over from the song's own under a short crossfade.
     const auto splice = static_cast<size_t>(toFrames(kSpliceSeconds));
     for (size_t i = 0; i < stretched.size(); ++i) {

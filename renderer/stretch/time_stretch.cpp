@@ -47,13 +47,17 @@ private:
 }  // namespace
 
 std::vector<float> stretchStereo(std::span<const float> input, size_t outputFrames,
-                                 const std::map<size_t, size_t>& keyFrames, double pitchScale) {
+                                 const std::map<size_t, size_t>& keyFrames, double pitchScale,
+                                 StretchWindow window) {
     static_assert(targetChannels == 2);
     const size_t inputFrames = input.size() / 2;
     std::vector<float> output(outputFrames * 2, 0.0f);
     if (inputFrames == 0 || outputFrames == 0) return output;
 
-    RubberBandStretcher stretcher(static_cast<size_t>(targetSampleRate), 2, kOptions);
+    const RubberBandStretcher::Options options =
+        kOptions | (window == StretchWindow::shortWindow ? RubberBandStretcher::OptionWindowShort
+                                                         : RubberBandStretcher::OptionWindowStandard);
+    RubberBandStretcher stretcher(static_cast<size_t>(targetSampleRate), 2, options);
     stretcher.setTimeRatio(static_cast<double>(outputFrames) / static_cast<double>(inputFrames));
     stretcher.setPitchScale(pitchScale);
     stretcher.setExpectedInputDuration(inputFrames);
