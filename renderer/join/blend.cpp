@@ -16,8 +16,9 @@ constexpr double kRate = targetSampleRate;
 // Tempos this close are matched by stretching the outgoing song; further apart it would be
 // heard as a tempo change rather than a mix.
 constexpr double kMatchTolerance = 0.08;
-// Beats over which the outgoing song eases from its own tempo into the incoming one.
-constexpr int kRampBeats = 8;
+// Beats over which the outgoing song eases from its own tempo into the incoming one: at most 8 %
+// over four beats is a change of 2 % a beat, which no one hears as a step.
+constexpr int kRampBeats = 4;
 // The stretched tail replaces the song's own audio under a crossfade this long, so the splice
 // is not heard; the stretcher sees this much before the ramp.
 constexpr double kSpliceSeconds = 0.05;
