@@ -82,6 +82,34 @@
         <source>Created standalone edit work files in %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Needs AI help: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cuts on the bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut into song %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blend into song %1 over %2 beats, beat-matched</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, on the bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (your choice in %2 wins over the note)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -1055,6 +1083,10 @@ Writing final notes and closing. This should finish shortly.</source>
         <source>Snap cuts to</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Songs</name>
@@ -1328,6 +1360,18 @@ Writing final notes and closing. This should finish shortly.</source>
     </message>
     <message>
         <source>Cuts move to just before the nearest bar line, at most half a bar or 1.2 seconds. Where a song&apos;s bars are unclear, its cuts move to the beat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blend %1 beats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Into song %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -9,23 +9,6 @@
 #include "app/wizard/wizard.h"
 
 namespace app::ui {
-namespace {
-
-// Follows the checked state, not only the click: Space and a screen reader's Toggle change
-// it too. A click also confirms the choice already made, which stores it again.
-template <typename Choice, typename Chosen, typename Choose>
-void followChoices(QButtonGroup* group, QObject* context, Chosen chosen, Choose choose) {
-    QObject::connect(group, &QButtonGroup::idClicked, context,
-                     [choose](int id) { choose(static_cast<Choice>(id)); });
-    QObject::connect(group, &QButtonGroup::idToggled, context,
-                     [chosen, choose](int id, bool checked) {
-                         if (checked && static_cast<Choice>(id) != chosen()) {
-                             choose(static_cast<Choice>(id));
-                         }
-                     });
-}
-
-}  // namespace
 
 InstructionsCard::InstructionsCard(Wizard& view, QWidget* parent) : ScreenCard(3, view, parent) {
     content()->addWidget(makeLabel(QCoreApplication::translate("Screens", "Instructions"),
