@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 
-#include "app/prepare/advanced_request.h"
 #include "app/prepare/note_portion.h"
 #include "app/prepare/song_join.h"
+#include "common/note_requests.h"
 #include "common/typed_time.h"
 
 namespace app::prepare {
@@ -74,7 +74,7 @@ LocalEngineEligibility localEngineEligibility(const WizardState& state,
 
         const QString note = customLocalEngineNotePortion(
             state.songGuidance.value(track.url).trimmed(), index, total);
-        if (asksForAdvancedRequest(note)) {
+        if (!common::readNoteRequests(note.toStdString()).needsAgent.empty()) {
             return refusal(
                 songReason(number, QCoreApplication::translate(
                                        "Prepare",

@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "app/prepare/advanced_request.h"
 #include "app/prepare/note_portion.h"
 #include "app/songs/default_notes.h"
 #include "app/songs/starter_guidance.h"
+#include "common/note_requests.h"
 
 namespace {
 
-using app::prepare::asksForAdvancedRequest;
 using app::prepare::customLocalEngineNotePortion;
 using app::songs::noNoteGuidance;
 using app::songs::starterGuidance;
@@ -47,30 +46,19 @@ TEST(CustomLocalEngineNotePortion, ADefaultOfAnyPositionAndCountIsNoNote) {
     }
 }
 
-TEST(AdvancedRequest, EffectsFailUnlessNegatedAndAdvancedWordsAlwaysFail) {
-    for (const char* plain :
-         {"", "Cut on the downbeat", "No glitch please", "avoid a power-down"}) {
-        EXPECT_FALSE(asksForAdvancedRequest(plain)) << plain;
-    }
-    // "no" needs its trailing space; hyphens and underscores read as spaces.
-    for (const char* advanced : {"Tape_Stop at the end", "two pauses", "nope, glitch it",
-                                 "no beat-match", "don't change the BPM", "without pitch shift"}) {
-        EXPECT_TRUE(asksForAdvancedRequest(advanced)) << advanced;
-    }
-}
-
-// A negation excuses the effect words of its own clause only.
-TEST(AdvancedRequest, ANegationCoversOnlyItsOwnClause) {
-    for (const char* excused :
-         {"do not pause", "no pause, just cut", "cut here; no glitch",
-          "avoid the scratch!\nend on the bar", "Keep it clean. Don't pause"}) {
-        EXPECT_FALSE(asksForAdvancedRequest(excused)) << excused;
-    }
-    for (const char* asked :
-         {"tape stop into song 2, no gap", "record scratch here; avoid clicks",
-          "no gap. glitch the end", "power down at 1:30? no fade", "slow down\ndon't rush",
-          "no gap! pause", "do not worry, beat match it"}) {
-        EXPECT_TRUE(asksForAdvancedRequest(asked)) << asked;
+// The wizard's own notes describe the default edit in words near the reader's ("join song 2 on
+// a clean beat/downbeat", "No note provided"): none of them may ask for anything.
+TEST(DefaultNotes, AskTheNoteReaderForNothing) {
+    for (int total = 1; total <= 3; ++total) {
+        for (int index = 0; index < total; ++index) {
+            for (const QString& text : {starterGuidance(index, total), noNoteGuidance(index, total),
+                                        wizardDefaultGuidance(index, total)}) {
+                const common::NoteRequests requests = common::readNoteRequests(text.toStdString());
+                EXPECT_FALSE(requests.onTheBar) << text.toStdString();
+                EXPECT_FALSE(requests.join.has_value()) << text.toStdString();
+                EXPECT_TRUE(requests.needsAgent.empty()) << text.toStdString();
+            }
+        }
     }
 }
 
