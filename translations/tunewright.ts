@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>NoteRequests</name>
+    <message>
+        <source>scratch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tape stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slow down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bpm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>internal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lyrics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>section map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vocal entrance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first vocal</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PlatformWords</name>
     <message>
         <source>in the file manager</source>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>NoteRequests</name>
+    <message>
+        <source>scratch</source>
+        <translation>Scratch</translation>
+    </message>
+    <message>
+        <source>pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>power down</source>
+        <translation>Power-down-Effekt</translation>
+    </message>
+    <message>
+        <source>tape stop</source>
+        <translation>Tape-Stop</translation>
+    </message>
+    <message>
+        <source>slow down</source>
+        <translation>Verlangsamen</translation>
+    </message>
+    <message>
+        <source>glitch</source>
+        <translation>Glitch</translation>
+    </message>
+    <message>
+        <source>bpm</source>
+        <translation>BPM</translation>
+    </message>
+    <message>
+        <source>pitch</source>
+        <translation>Tonhöhe</translation>
+    </message>
+    <message>
+        <source>key change</source>
+        <translation>Tonartwechsel</translation>
+    </message>
+    <message>
+        <source>internal</source>
+        <translation>interner Abschnitt</translation>
+    </message>
+    <message>
+        <source>stems</source>
+        <translation>Stems</translation>
+    </message>
+    <message>
+        <source>lyrics</source>
+        <translation>Songtext</translation>
+    </message>
+    <message>
+        <source>section map</source>
+        <translation>Abschnittsplan</translation>
+    </message>
+    <message>
+        <source>vocal entrance</source>
+        <translation>Gesangseinsatz</translation>
+    </message>
+    <message>
+        <source>first vocal</source>
+        <translation>erster Gesangseinsatz</translation>
+    </message>
+</context>
+<context>
     <name>PlatformWords</name>
     <message>
         <source>in the file manager</source>

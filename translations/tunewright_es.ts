@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>NoteRequests</name>
+    <message>
+        <source>scratch</source>
+        <translation>scratch</translation>
+    </message>
+    <message>
+        <source>pause</source>
+        <translation>pausa</translation>
+    </message>
+    <message>
+        <source>power down</source>
+        <translation>efecto de apagado</translation>
+    </message>
+    <message>
+        <source>tape stop</source>
+        <translation>parada de cinta</translation>
+    </message>
+    <message>
+        <source>slow down</source>
+        <translation>ralentización</translation>
+    </message>
+    <message>
+        <source>glitch</source>
+        <translation>glitch</translation>
+    </message>
+    <message>
+        <source>bpm</source>
+        <translation>BPM</translation>
+    </message>
+    <message>
+        <source>pitch</source>
+        <translation>tono</translation>
+    </message>
+    <message>
+        <source>key change</source>
+        <translation>cambio de tonalidad</translation>
+    </message>
+    <message>
+        <source>internal</source>
+        <translation>sección interna</translation>
+    </message>
+    <message>
+        <source>stems</source>
+        <translation>pistas separadas</translation>
+    </message>
+    <message>
+        <source>lyrics</source>
+        <translation>letra</translation>
+    </message>
+    <message>
+        <source>section map</source>
+        <translation>mapa de secciones</translation>
+    </message>
+    <message>
+        <source>vocal entrance</source>
+        <translation>entrada de la voz</translation>
+    </message>
+    <message>
+        <source>first vocal</source>
+        <translation>primera entrada de la voz</translation>
+    </message>
+</context>
+<context>
     <name>PlatformWords</name>
     <message>
         <source>in the file manager</source>

@@ -7,6 +7,29 @@
 #include "app/songs/edit_options.h"
 
 namespace app::prepare {
+namespace {
+
+// The reader's names of what only the agent does, for the catalogue: the line shows them in the
+// person's language.
+[[maybe_unused]] constexpr const char* kAgentRequestNames[] = {
+    QT_TRANSLATE_NOOP("NoteRequests", "scratch"),
+    QT_TRANSLATE_NOOP("NoteRequests", "pause"),
+    QT_TRANSLATE_NOOP("NoteRequests", "power down"),
+    QT_TRANSLATE_NOOP("NoteRequests", "tape stop"),
+    QT_TRANSLATE_NOOP("NoteRequests", "slow down"),
+    QT_TRANSLATE_NOOP("NoteRequests", "glitch"),
+    QT_TRANSLATE_NOOP("NoteRequests", "bpm"),
+    QT_TRANSLATE_NOOP("NoteRequests", "pitch"),
+    QT_TRANSLATE_NOOP("NoteRequests", "key change"),
+    QT_TRANSLATE_NOOP("NoteRequests", "internal"),
+    QT_TRANSLATE_NOOP("NoteRequests", "stems"),
+    QT_TRANSLATE_NOOP("NoteRequests", "lyrics"),
+    QT_TRANSLATE_NOOP("NoteRequests", "section map"),
+    QT_TRANSLATE_NOOP("NoteRequests", "vocal entrance"),
+    QT_TRANSLATE_NOOP("NoteRequests", "first vocal"),
+};
+
+}  // namespace
 
 QString localEngineLine(const WizardState& state, int index) {
     const common::NoteRequests requests = songNoteRequests(state, index);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "app/prepare/engine_line.h"
 #include "app/prepare/song_join.h"
@@ -85,8 +86,6 @@ SongGuidanceBox::SongGuidanceBox(Wizard& view, const songs::TrackFile& track, in
     column->addWidget(note_);
     engineLine_ = makeLabel({}, QStringLiteral("accent"), this);
     engineLine_->setObjectName(QStringLiteral("engineLine") + number);
-    // Also found from the note as its label; the note's description reads it out.
-    engineLine_->setBuddy(note_);
     column->addWidget(engineLine_);
     if (index + 1 < total) addJoinChoices(column);
     connect(note_, &QPlainTextEdit::textChanged, this, [this] {
@@ -153,6 +152,9 @@ void SongGuidanceBox::refresh() {
     const QString line = prepare::localEngineLine(view_.state(), index_);
     if (engineLine_->text() != line) engineLine_->setText(line);
     engineLine_->setVisible(!line.isEmpty());
+    // Also found from the note as one of its labels while it says something; the note's
+    // description reads it out.
+    engineLine_->setBuddy(line.isEmpty() ? nullptr : note_);
     const QString description =
         line.isEmpty() ? questionText_
                        : QCoreApplication::translate("Screens", "%1 %2").arg(questionText_, line);
@@ -162,6 +164,15 @@ void SongGuidanceBox::refresh() {
         QAbstractButton* chosen =
             joinGroup_->button(static_cast<int>(join ? join->choice : songs::JoinChoice::cut));
         if (chosen != nullptr && !chosen->isChecked()) chosen->setChecked(true);
+        // Tab enters the choice at the chosen button, as it enters a group of radio buttons;
+        // while the focus is inside, the group itself keeps it on the button last focused.
+        const QList<QAbstractButton*> buttons = joinGroup_->buttons();
+        if (std::none_of(buttons.begin(), buttons.end(),
+                         [](const QAbstractButton* button) { return button->hasFocus(); })) {
+            for (QAbstractButton* button : buttons) {
+                button->setFocusPolicy(button == chosen ? Qt::StrongFocus : Qt::ClickFocus);
+            }
+        }
     }
 }
 

@@ -77,6 +77,9 @@ protected:
         QPushButton* target = button(name);
         if (target == nullptr) return;
         ASSERT_TRUE(target->isEnabled()) << name.toStdString();
+        // A text that changed just before may still move the button once its layout runs, and
+        // a press and release on two different places is no click.
+        QCoreApplication::processEvents();
         window->scrollArea()->ensureWidgetVisible(target);
         QTest::mouseClick(target, Qt::LeftButton);
     }
@@ -607,15 +610,13 @@ TEST_F(WindowTest, IntoSongChoiceFollowsTheNoteUntilChosenByHand) {
     accessibleToggle(button(cut));
     EXPECT_EQ(checked(), QStringList({cut}));
     expectLine("Cut into song 2");  // what the note asks too
-    QAccessibleInterface* press = QAccessible::queryAccessibleInterface(button(blend4));
-    ASSERT_TRUE(press && press->actionInterface());
-    press->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    accessibleToggle(button(blend4));
     expectLine("Blend into song 2 over 4 beats, beat-matched" + wins);
 
     // Song 1 moves last: it has no join, and the new song 1's note decides again.
     click("Move later");
     QCoreApplication::processEvents();  // the rebuilt boxes show on the next turn of the loop
-    EXPECT_TRUE(state().songJoinChoices.isEmpty());
+    EXPECT_TRUE(state().songJoinChoices.isEmpty()) << state().tracks[0].name().toStdString();
     EXPECT_EQ(checked(), QStringList({cut}));
     EXPECT_EQ(findByAccessibleName<QPushButton>(window.get(), "Into song 3: Cut"), nullptr);
 }
