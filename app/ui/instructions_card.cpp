@@ -1,6 +1,8 @@
 #include "app/ui/instructions_card.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <optional>
 
 #include "app/songs/edit_options.h"
 #include "app/ui/screen_texts.h"
@@ -231,6 +233,16 @@ QWidget* InstructionsCard::buildAIAssistPanel() {
 }
 
 void InstructionsCard::rebuildGuidanceBoxes() {
+    // A move rebuilds every box, the focused control's too: the keyboard stays with its song.
+    const QWidget* focused = QApplication::focusWidget();
+    std::optional<QUuid> focusedSong;
+    QString focusedName;
+    for (const SongGuidanceBox* box : boxes_) {
+        if (focused != nullptr && box->isAncestorOf(focused)) {
+            focusedSong = box->track().id;
+            focusedName = focused->accessibleName();
+        }
+    }
     clearLayout(boxesLayout_);
     boxes_.clear();
     const auto& tracks = view().state().tracks;
@@ -240,6 +252,7 @@ void InstructionsCard::rebuildGuidanceBoxes() {
             new SongGuidanceBox(view(), tracks[static_cast<size_t>(index)], index, total, this);
         boxes_.push_back(box);
         boxesLayout_->addWidget(box);
+        if (focusedSong == box->track().id) box->takeFocus(focusedName);
     }
     orderTabChainByLayout(this);
 }

@@ -96,6 +96,22 @@ SongGuidanceBox::SongGuidanceBox(Wizard& view, const songs::TrackFile& track, in
     refresh();
 }
 
+void SongGuidanceBox::takeFocus(const QString& accessibleName) {
+    const QString earlier = QCoreApplication::translate("Screens", "Move earlier");
+    const QString later = QCoreApplication::translate("Screens", "Move later");
+    const QString other = accessibleName == earlier ? later
+                          : accessibleName == later ? earlier
+                                                    : QString();
+    QWidget* target = startTime_;
+    for (const QString& name : {other, accessibleName}) {
+        for (QPushButton* button : findChildren<QPushButton*>()) {
+            if (!name.isEmpty() && button->accessibleName() == name) target = button;
+        }
+    }
+    // Shown with the box on the next turn of the event loop, and focused then.
+    target->setFocus();
+}
+
 void SongGuidanceBox::addJoinChoices(QVBoxLayout* column) {
     const QString heading = songs::intoSongHeading(index_ + 2);
     column->addWidget(makeLabel(heading, QStringLiteral("fieldLabel"), this));
@@ -152,6 +168,10 @@ void SongGuidanceBox::refresh() {
     const QString line = prepare::localEngineLine(view_.state(), index_);
     if (engineLine_->text() != line) engineLine_->setText(line);
     engineLine_->setVisible(!line.isEmpty());
+    // What the local engine cannot do stands out: the edit will need the AI fallback.
+    setStyleRole(engineLine_, prepare::songNoteRequests(view_.state(), index_).needsAgent.empty()
+                                  ? QStringLiteral("accent")
+                                  : QStringLiteral("warning"));
     // Also found from the note as one of its labels while it says something; the note's
     // description reads it out.
     engineLine_->setBuddy(line.isEmpty() ? nullptr : note_);

@@ -23,10 +23,15 @@ public:
     SongGuidanceBox(Wizard& view, const songs::TrackFile& track, int index, int total,
                     QWidget* parent = nullptr);
 
+    // Focuses the box's button named `accessibleName`, or else its other move arrow (at the
+    // end of the list the one pressed is gone), or else the Start time field.
+    void takeFocus(const QString& accessibleName);
+
     // Copies the state into the fields that differ from it; a field whose text
     // already matches (the one being typed in) is left alone.
     void refresh();
 
+    const songs::TrackFile& track() const { return track_; }
     QLineEdit* startTimeField() const { return startTime_; }
     QLineEdit* endTimeField() const { return endTime_; }
     QPlainTextEdit* noteField() const { return note_; }

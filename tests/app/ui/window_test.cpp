@@ -619,6 +619,9 @@ TEST_F(WindowTest, IntoSongChoiceFollowsTheNoteUntilChosenByHand) {
     EXPECT_TRUE(state().songJoinChoices.isEmpty()) << state().tracks[0].name().toStdString();
     EXPECT_EQ(checked(), QStringList({cut}));
     EXPECT_EQ(findByAccessibleName<QPushButton>(window.get(), "Into song 3: Cut"), nullptr);
+    // The keyboard stays with the moved song, on the arrow that is left.
+    EXPECT_EQ(accessibleName(QApplication::focusWidget()), "Move earlier");
+    EXPECT_EQ(field("Song 2 note")->property("plainText").toString(), "just cut");
 }
 
 TEST_F(WindowTest, TheSongPickerShowsPlainExtensionsAndFindsAnyLetterCase) {
