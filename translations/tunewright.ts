@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>NoteRequests</name>
+    <message>
+        <source>scratch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tape stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slow down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bpm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>internal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lyrics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>section map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vocal entrance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first vocal</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PlatformWords</name>
     <message>
         <source>in the file manager</source>
@@ -80,6 +143,34 @@
     </message>
     <message>
         <source>Created standalone edit work files in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs AI help: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cuts on the bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut into song %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blend into song %1 over %2 beats, beat-matched</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, on the bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (your choice in %2 wins over the note)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1055,6 +1146,10 @@ Writing final notes and closing. This should finish shortly.</source>
         <source>Snap cuts to</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Songs</name>
@@ -1328,6 +1423,18 @@ Writing final notes and closing. This should finish shortly.</source>
     </message>
     <message>
         <source>Cuts move to just before the nearest bar line, at most half a bar or 1.2 seconds. Where a song&apos;s bars are unclear, its cuts move to the beat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blend %1 beats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Into song %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>NoteRequests</name>
+    <message>
+        <source>scratch</source>
+        <translation>Scratch</translation>
+    </message>
+    <message>
+        <source>pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>power down</source>
+        <translation>Power-down-Effekt</translation>
+    </message>
+    <message>
+        <source>tape stop</source>
+        <translation>Tape-Stop</translation>
+    </message>
+    <message>
+        <source>slow down</source>
+        <translation>Verlangsamen</translation>
+    </message>
+    <message>
+        <source>glitch</source>
+        <translation>Glitch</translation>
+    </message>
+    <message>
+        <source>bpm</source>
+        <translation>BPM</translation>
+    </message>
+    <message>
+        <source>pitch</source>
+        <translation>Tonhöhe</translation>
+    </message>
+    <message>
+        <source>key change</source>
+        <translation>Tonartwechsel</translation>
+    </message>
+    <message>
+        <source>internal</source>
+        <translation>interner Abschnitt</translation>
+    </message>
+    <message>
+        <source>stems</source>
+        <translation>Stems</translation>
+    </message>
+    <message>
+        <source>lyrics</source>
+        <translation>Songtext</translation>
+    </message>
+    <message>
+        <source>section map</source>
+        <translation>Abschnittsplan</translation>
+    </message>
+    <message>
+        <source>vocal entrance</source>
+        <translation>Gesangseinsatz</translation>
+    </message>
+    <message>
+        <source>first vocal</source>
+        <translation>erster Gesangseinsatz</translation>
+    </message>
+</context>
+<context>
     <name>PlatformWords</name>
     <message>
         <source>in the file manager</source>
@@ -81,6 +144,34 @@
     <message>
         <source>Created standalone edit work files in %1</source>
         <translation>Arbeitsdateien für den eigenständigen Mix in %1 erstellt</translation>
+    </message>
+    <message>
+        <source>Needs AI help: %1</source>
+        <translation>Braucht KI-Hilfe: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Cuts on the bar</source>
+        <translation>Schnitte auf dem Taktanfang</translation>
+    </message>
+    <message>
+        <source>Cut into song %1</source>
+        <translation>Schnitt in Song %1</translation>
+    </message>
+    <message>
+        <source>Blend into song %1 over %2 beats, beat-matched</source>
+        <translation>Überblendung in Song %1 über %2 Beats, beatgenau angeglichen</translation>
+    </message>
+    <message>
+        <source>%1, on the bar</source>
+        <translation>%1, auf dem Taktanfang</translation>
+    </message>
+    <message>
+        <source>%1 (your choice in %2 wins over the note)</source>
+        <translation>%1 (Ihre Wahl bei „%2“ geht der Notiz vor)</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1154,10 @@ Die letzten Notizen werden geschrieben und der Auftrag wird abgeschlossen. Das s
         <source>Snap cuts to</source>
         <translation>Schnitte ausrichten an</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>Songs</name>
@@ -1337,6 +1432,18 @@ Die letzten Notizen werden geschrieben und der Auftrag wird abgeschlossen. Das s
     <message>
         <source>Cuts move to just before the nearest bar line, at most half a bar or 1.2 seconds. Where a song&apos;s bars are unclear, its cuts move to the beat.</source>
         <translation>Schnitte rücken knapp vor den nächsten Taktanfang, höchstens um einen halben Takt oder 1,2 Sekunden. Sind die Takte eines Songs unklar, rücken seine Schnitte an den Beat.</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Schnitt</translation>
+    </message>
+    <message>
+        <source>Blend %1 beats</source>
+        <translation>Überblendung %1 Beats</translation>
+    </message>
+    <message>
+        <source>Into song %1</source>
+        <translation>Übergang in Song %1</translation>
     </message>
 </context>
 <context>

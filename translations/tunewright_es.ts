@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>NoteRequests</name>
+    <message>
+        <source>scratch</source>
+        <translation>scratch</translation>
+    </message>
+    <message>
+        <source>pause</source>
+        <translation>pausa</translation>
+    </message>
+    <message>
+        <source>power down</source>
+        <translation>efecto de apagado</translation>
+    </message>
+    <message>
+        <source>tape stop</source>
+        <translation>parada de cinta</translation>
+    </message>
+    <message>
+        <source>slow down</source>
+        <translation>ralentización</translation>
+    </message>
+    <message>
+        <source>glitch</source>
+        <translation>glitch</translation>
+    </message>
+    <message>
+        <source>bpm</source>
+        <translation>BPM</translation>
+    </message>
+    <message>
+        <source>pitch</source>
+        <translation>tono</translation>
+    </message>
+    <message>
+        <source>key change</source>
+        <translation>cambio de tonalidad</translation>
+    </message>
+    <message>
+        <source>internal</source>
+        <translation>sección interna</translation>
+    </message>
+    <message>
+        <source>stems</source>
+        <translation>pistas separadas</translation>
+    </message>
+    <message>
+        <source>lyrics</source>
+        <translation>letra</translation>
+    </message>
+    <message>
+        <source>section map</source>
+        <translation>mapa de secciones</translation>
+    </message>
+    <message>
+        <source>vocal entrance</source>
+        <translation>entrada de la voz</translation>
+    </message>
+    <message>
+        <source>first vocal</source>
+        <translation>primera entrada de la voz</translation>
+    </message>
+</context>
+<context>
     <name>PlatformWords</name>
     <message>
         <source>in the file manager</source>
@@ -81,6 +144,34 @@
     <message>
         <source>Created standalone edit work files in %1</source>
         <translation>Se crearon los archivos de trabajo de la edición autónoma en %1</translation>
+    </message>
+    <message>
+        <source>Needs AI help: %1</source>
+        <translation>Necesita ayuda de la IA: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Cuts on the bar</source>
+        <translation>Cortes en la línea de compás</translation>
+    </message>
+    <message>
+        <source>Cut into song %1</source>
+        <translation>Corte a la canción %1</translation>
+    </message>
+    <message>
+        <source>Blend into song %1 over %2 beats, beat-matched</source>
+        <translation>Mezcla hacia la canción %1 durante %2 pulsos, con los pulsos sincronizados</translation>
+    </message>
+    <message>
+        <source>%1, on the bar</source>
+        <translation>%1, en la línea de compás</translation>
+    </message>
+    <message>
+        <source>%1 (your choice in %2 wins over the note)</source>
+        <translation>%1 (tu elección en %2 prevalece sobre la nota)</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1154,10 @@ Escribiendo las notas finales y cerrando. Debería terminar en breve.</translati
         <source>Snap cuts to</source>
         <translation>Ajustar cortes a</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>Songs</name>
@@ -1337,6 +1432,18 @@ Escribiendo las notas finales y cerrando. Debería terminar en breve.</translati
     <message>
         <source>Cuts move to just before the nearest bar line, at most half a bar or 1.2 seconds. Where a song&apos;s bars are unclear, its cuts move to the beat.</source>
         <translation>Los cortes se mueven justo antes de la línea de compás más cercana, como mucho medio compás o 1,2 segundos. Si los compases de una canción no están claros, sus cortes se mueven al pulso.</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Corte</translation>
+    </message>
+    <message>
+        <source>Blend %1 beats</source>
+        <translation>Mezcla de %1 pulsos</translation>
+    </message>
+    <message>
+        <source>Into song %1</source>
+        <translation>Hacia la canción %1</translation>
     </message>
 </context>
 <context>

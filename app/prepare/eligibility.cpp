@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/prepare/note_portion.h"
+#include "app/prepare/song_join.h"
 #include "common/note_requests.h"
 #include "common/typed_time.h"
 
@@ -81,7 +82,11 @@ LocalEngineEligibility localEngineEligibility(const WizardState& state,
                                        "another advanced request.")));
         }
 
-        job.tracks.push_back(TrackJob{track.url, track.name(), start, end, note});
+        TrackJob trackJob{track.url, track.name(), start, end, note};
+        if (const auto join = songJoin(state, index); join && join->stated()) {
+            trackJob.transition = join->choice;
+        }
+        job.tracks.push_back(std::move(trackJob));
     }
 
     return LocalEngineEligibility{

@@ -67,6 +67,21 @@ QString editApproachHeading() {
     return QStringLiteral("\n\n## Edit Approach\n\nTime Based Edit\n\n");
 }
 
+// The join chosen on screen, which the note alone would not tell the agent.
+QString handJoinSentence(const WizardState& state, int index) {
+    if (index + 1 >= songCount(state)) return {};
+    const auto chosen =
+        state.songJoinChoices.constFind(state.tracks[static_cast<size_t>(index)].url);
+    if (chosen == state.songJoinChoices.constEnd()) return {};
+    const QString join =
+        *chosen == songs::JoinChoice::cut
+            ? QStringLiteral("a plain cut")
+            : QStringLiteral("a beat-matched blend over %1 beats").arg(songs::blendBeats(*chosen));
+    return QStringLiteral(" Join into song %1, chosen in the app over anything the note says: %2.")
+        .arg(index + 2)
+        .arg(join);
+}
+
 QString guidanceLine(const WizardState& state, int index) {
     const songs::TrackFile& track = state.tracks[static_cast<size_t>(index)];
     QString note = state.songGuidance.value(track.url).trimmed();
@@ -87,7 +102,7 @@ QString guidanceLine(const WizardState& state, int index) {
                "next lyric line starts. Do not continue into the next lyric, next chorus, or next "
                "section just to complete a longer phrase. This Time Based instruction overrides "
                "any default note that says to play through a first complete chorus/hook. Notes: ") +
-           note;
+           note + handJoinSentence(state, index);
 }
 
 QString guidanceLines(const WizardState& state) {

@@ -16,6 +16,13 @@ nlohmann::ordered_json encodeTrack(const TrackJob& track) {
     object["startTime"] = utf8(track.startTime);
     object["endTime"] = utf8(track.endTime);
     object["note"] = utf8(track.note);
+    if (track.transition) {
+        nlohmann::ordered_json transition;
+        const bool blends = *track.transition != songs::JoinChoice::cut;
+        transition["style"] = blends ? "blend" : "cut";
+        if (blends) transition["beats"] = songs::blendBeats(*track.transition);
+        object["transition"] = std::move(transition);
+    }
     return object;
 }
 

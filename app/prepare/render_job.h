@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/state/join_choice.h"
+
 namespace app::prepare {
 
 struct TrackJob {
@@ -14,6 +16,9 @@ struct TrackJob {
     QString startTime;
     QString endTime;
     QString note;
+    // The join into the next song, written only when the person chose it or the note asks, so
+    // a job without it reads as before: {"style":"blend","beats":8} or {"style":"cut"}.
+    std::optional<songs::JoinChoice> transition = std::nullopt;
 };
 
 struct RenderJob {

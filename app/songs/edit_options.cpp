@@ -152,6 +152,15 @@ std::optional<SnapCutsTo> snapCutsToFromRawValue(const QString& raw) {
     return std::nullopt;
 }
 
+QString title(JoinChoice choice) {
+    if (choice == JoinChoice::cut) return QCoreApplication::translate("Songs", "Cut");
+    return QCoreApplication::translate("Songs", "Blend %1 beats").arg(blendBeats(choice));
+}
+
+QString intoSongHeading(int nextNumber) {
+    return QCoreApplication::translate("Songs", "Into song %1").arg(nextNumber);
+}
+
 QString title(common::FinalEndingEffect effect) {
     // The renderer writes these titles into its notes; only the screen translates them.
     [[maybe_unused]] static constexpr const char* kTitles[] = {

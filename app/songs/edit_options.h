@@ -1,12 +1,13 @@
 #pragma once
-// The per-edit choices: edit approach, AI assist mode, the provider links, where cuts snap
-// and the ending effect.
+// The per-edit choices: edit approach, AI assist mode, the provider links, where cuts snap,
+// the joins between songs and the ending effect.
 
 #include <QString>
 #include <array>
 #include <optional>
 
 #include "app/state/ai_assist_mode.h"
+#include "app/state/join_choice.h"
 #include "app/state/snap_cuts_to.h"
 #include "common/final_ending_effect.h"
 
@@ -43,6 +44,11 @@ QString id(SnapCutsTo snap);  // the raw value stored in the preferences: "beat"
 QString title(SnapCutsTo snap);
 QString detail(SnapCutsTo snap);
 std::optional<SnapCutsTo> snapCutsToFromRawValue(const QString& raw);
+
+// The join choice as the Step 3 buttons show it: "Cut", "Blend 4 beats", ...
+QString title(JoinChoice choice);
+// The heading of the join choice out of a song: "Into song 2" for `nextNumber` 2.
+QString intoSongHeading(int nextNumber);
 
 // An ending effect as the Step 3 buttons show it.
 QString title(common::FinalEndingEffect effect);

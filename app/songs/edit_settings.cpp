@@ -92,6 +92,33 @@ void EditSettings::setSongGuidanceText(const TrackFile& track, const QString& te
     context_.notifyChanged();
 }
 
+std::optional<JoinChoice> EditSettings::handJoinChoice(const TrackFile& track) const {
+    const WizardState& state = context_.state();
+    const auto chosen = state.songJoinChoices.constFind(track.url);
+    if (chosen == state.songJoinChoices.constEnd()) return std::nullopt;
+    return *chosen;
+}
+
+void EditSettings::chooseJoin(const TrackFile& track, JoinChoice choice) {
+    WizardState& state = context_.state();
+    const std::optional<int> position = firstPosition(state.tracks, track.url);
+    if (!position || *position + 1 >= static_cast<int>(state.tracks.size())) return;
+    if (handJoinChoice(track) != choice) state.completedOutputFolder.reset();
+    state.songJoinChoices.insert(track.url, choice);
+    context_.notifyChanged();
+}
+
+void EditSettings::syncJoinChoices() {
+    WizardState& state = context_.state();
+    QHash<QString, JoinChoice> joins;
+    for (size_t index = 0; index + 1 < state.tracks.size(); ++index) {
+        const QString& path = state.tracks[index].url;
+        const auto chosen = state.songJoinChoices.constFind(path);
+        if (chosen != state.songJoinChoices.constEnd()) joins.insert(path, *chosen);
+    }
+    state.songJoinChoices = std::move(joins);
+}
+
 void EditSettings::syncSongGuidance() {
     WizardState& state = context_.state();
     const int total = static_cast<int>(state.tracks.size());

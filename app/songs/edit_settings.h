@@ -3,6 +3,7 @@
 // preferences and the output folder. Interface thread only.
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "app/songs/edit_options.h"
@@ -25,11 +26,19 @@ public:
     void setSongEndTime(const TrackFile& track, const QString& text);
     void setSongGuidanceText(const TrackFile& track, const QString& text);
 
+    // The join out of a song chosen by hand; absent while its note decides. A hand choice wins
+    // over the note from then on, also when the note later asks otherwise. The last song has
+    // no join: choosing one for it does nothing.
+    std::optional<JoinChoice> handJoinChoice(const TrackFile& track) const;
+    void chooseJoin(const TrackFile& track, JoinChoice choice);
+
     // Fit the per-song maps to the current songs: a note for every song (its position's
     // starter unless the user wrote one), a start time for every song ("0:00" when blank).
     // They do not notify.
     void syncSongGuidance();
     void syncSongTimingFields();
+    // Keeps the hand-chosen joins of the songs still followed by another, where they are.
+    void syncJoinChoices();
     // After songs changed places, untouched notes become the starter of their new position.
     void refreshStarterGuidanceAfterOrderChange(const std::vector<TrackFile>& oldTracks);
 

@@ -189,6 +189,7 @@ void SongSelection::handleAudioFileSelection(const QStringList& paths) {
             state.manualTrackOrder = false;
             state.tracks = tracksFor(kept);
             settings_.syncSongGuidance();
+            settings_.syncJoinChoices();
             settings_.syncSongTimingFields();
             const qsizetype count = kept.size();
             state.status =
@@ -251,6 +252,7 @@ void SongSelection::scanSelectedFolder() {
         songPaths = sortedByFileName(songPaths);
         state.tracks = tracksFor(songPaths);
         settings_.syncSongGuidance();
+        settings_.syncJoinChoices();
         settings_.syncSongTimingFields();
         const qsizetype count = songPaths.size();
         if (count == 0) {
@@ -280,6 +282,7 @@ void SongSelection::refreshSongList(bool rescanFolderIfNeeded) {
     std::erase_if(state.tracks,
                   [](const TrackFile& track) { return !QFileInfo::exists(track.url); });
     settings_.syncSongGuidance();
+    settings_.syncJoinChoices();
 }
 
 void SongSelection::clearSongs() {
@@ -294,6 +297,7 @@ void SongSelection::clearSongs() {
     state.outputFolder.reset();
     state.tracks.clear();
     state.songGuidance.clear();
+    state.songJoinChoices.clear();
     state.songStartTimes.clear();
     state.songEndTimes.clear();
     state.usedDirectSongSelection = false;
@@ -362,11 +366,19 @@ void SongSelection::replaceTrack(int index) {
     state.songGuidance.remove(oldPath);
     state.songStartTimes.remove(oldPath);
     state.songEndTimes.remove(oldPath);
+    // The new song takes the old one's place, and with it the join chosen out of that place.
+    if (const auto join = state.songJoinChoices.constFind(oldPath);
+        join != state.songJoinChoices.constEnd()) {
+        const JoinChoice choice = *join;
+        state.songJoinChoices.remove(oldPath);
+        state.songJoinChoices.insert(newPath, choice);
+    }
     state.songGuidance.insert(newPath, noteIsOwn ? oldNote : starter);
     state.songStartTimes.insert(newPath,
                                 oldStart.trimmed().isEmpty() ? QStringLiteral("0:00") : oldStart);
     state.songEndTimes.insert(newPath, oldEnd);
     settings_.syncSongGuidance();
+    settings_.syncJoinChoices();
     settings_.syncSongTimingFields();
     state.status = QCoreApplication::translate("Songs",
                                                "Song %1 replaced. Review the notes, then choose an "
@@ -389,6 +401,7 @@ void SongSelection::moveTrack(int index, int offset) {
     std::swap(state.tracks[static_cast<size_t>(index)], state.tracks[static_cast<size_t>(target)]);
     state.manualTrackOrder = true;
     settings_.refreshStarterGuidanceAfterOrderChange(oldTracks);
+    settings_.syncJoinChoices();
     context_.resetProgress();
     state.status =
         state.outputFolder

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/state/ai_assist_mode.h"
+#include "app/state/join_choice.h"
 #include "app/state/progress_steps.h"
 #include "app/state/snap_cuts_to.h"
 #include "app/state/tool_check.h"
@@ -37,6 +38,9 @@ struct WizardState {
     QHash<QString, QString> songStartTimes;
     QHash<QString, QString> songEndTimes;
     QHash<QString, QString> songGuidance;
+    // The join out of a song into the next, where the person chose it by hand: it wins over
+    // the note. Only songs followed by another have one.
+    QHash<QString, songs::JoinChoice> songJoinChoices;
 
     // Edit options.
     common::FinalEndingEffect finalEndingEffect = common::FinalEndingEffect::fade;

@@ -259,7 +259,9 @@ void collectFocusable(QLayout* layout, std::vector<QWidget*>& out);
 
 void collectFocusable(QWidget* widget, std::vector<QWidget*>& out) {
     if (widget->isHidden()) return;
-    if (widget->focusPolicy() & Qt::TabFocus) out.push_back(widget);
+    // Also what takes no Tab now: a group of choices lets Tab in at one button only, and which
+    // one changes with the choice, so every button keeps its place in the chain.
+    if (widget->focusPolicy() != Qt::NoFocus) out.push_back(widget);
     if (widget->layout() != nullptr) collectFocusable(widget->layout(), out);
 }
 

@@ -2,6 +2,7 @@
 // The small reusable pieces the four screens are made of. Each takes its look
 // from the one style sheet through a style role. Interface thread only.
 
+#include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -95,6 +96,21 @@ private:
     std::vector<QLayoutItem*> visibleItems() const;
     std::vector<QLayoutItem*> items_;
 };
+
+// Makes the checked button of `group` (ids are the Choice values) the choice: `choose` runs for
+// a click, and for a check by Space or a screen reader's Toggle that differs from `chosen()`.
+// A click also confirms the choice already made.
+template <typename Choice, typename Chosen, typename Choose>
+void followChoices(QButtonGroup* group, QObject* context, Chosen chosen, Choose choose) {
+    QObject::connect(group, &QButtonGroup::idClicked, context,
+                     [choose](int id) { choose(static_cast<Choice>(id)); });
+    QObject::connect(group, &QButtonGroup::idToggled, context,
+                     [chosen, choose](int id, bool checked) {
+                         if (checked && static_cast<Choice>(id) != chosen()) {
+                             choose(static_cast<Choice>(id));
+                         }
+                     });
+}
 
 // Deletes every item and widget of a layout (nested layouts too).
 void clearLayout(QLayout* layout);

@@ -1,6 +1,8 @@
 #include "app/ui/instructions_card.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <optional>
 
 #include "app/songs/edit_options.h"
 #include "app/ui/screen_texts.h"
@@ -9,23 +11,6 @@
 #include "app/wizard/wizard.h"
 
 namespace app::ui {
-namespace {
-
-// Follows the checked state, not only the click: Space and a screen reader's Toggle change
-// it too. A click also confirms the choice already made, which stores it again.
-template <typename Choice, typename Chosen, typename Choose>
-void followChoices(QButtonGroup* group, QObject* context, Chosen chosen, Choose choose) {
-    QObject::connect(group, &QButtonGroup::idClicked, context,
-                     [choose](int id) { choose(static_cast<Choice>(id)); });
-    QObject::connect(group, &QButtonGroup::idToggled, context,
-                     [chosen, choose](int id, bool checked) {
-                         if (checked && static_cast<Choice>(id) != chosen()) {
-                             choose(static_cast<Choice>(id));
-                         }
-                     });
-}
-
-}  // namespace
 
 InstructionsCard::InstructionsCard(Wizard& view, QWidget* parent) : ScreenCard(3, view, parent) {
     content()->addWidget(makeLabel(QCoreApplication::translate("Screens", "Instructions"),
@@ -248,6 +233,16 @@ QWidget* InstructionsCard::buildAIAssistPanel() {
 }
 
 void InstructionsCard::rebuildGuidanceBoxes() {
+    // A move rebuilds every box, the focused control's too: the keyboard stays with its song.
+    const QWidget* focused = QApplication::focusWidget();
+    std::optional<QUuid> focusedSong;
+    QString focusedName;
+    for (const SongGuidanceBox* box : boxes_) {
+        if (focused != nullptr && box->isAncestorOf(focused)) {
+            focusedSong = box->track().id;
+            focusedName = focused->accessibleName();
+        }
+    }
     clearLayout(boxesLayout_);
     boxes_.clear();
     const auto& tracks = view().state().tracks;
@@ -257,6 +252,7 @@ void InstructionsCard::rebuildGuidanceBoxes() {
             new SongGuidanceBox(view(), tracks[static_cast<size_t>(index)], index, total, this);
         boxes_.push_back(box);
         boxesLayout_->addWidget(box);
+        if (focusedSong == box->track().id) box->takeFocus(focusedName);
     }
     orderTabChainByLayout(this);
 }

@@ -3,7 +3,11 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QSignalBlocker>
+#include <algorithm>
 
+#include "app/prepare/engine_line.h"
+#include "app/prepare/song_join.h"
+#include "app/songs/edit_options.h"
 #include "app/ui/screen_texts.h"
 #include "app/ui/wizard_style.h"
 #include "app/wizard/wizard.h"
@@ -70,23 +74,69 @@ SongGuidanceBox::SongGuidanceBox(Wizard& view, const songs::TrackFile& track, in
     connect(endTime_, &QLineEdit::textEdited, this,
             [this](const QString& text) { view_.settings().setSongEndTime(track_, text); });
 
-    question_ = makeLabel(guidanceQuestion(index, total), QStringLiteral("fieldLabel"), this);
-    question_->setAccessibleDescription(question_->text());
+    questionText_ = guidanceQuestion(index, total);
+    question_ = makeLabel(questionText_, QStringLiteral("fieldLabel"), this);
     column->addWidget(question_);
     note_ = new QPlainTextEdit(this);
     note_->setObjectName(QStringLiteral("songNote") + number);
     note_->setAccessibleName(QCoreApplication::translate("Screens", "Song %1 note").arg(number));
-    note_->setAccessibleDescription(guidanceQuestion(index, total));
     note_->setPlaceholderText(guidancePlaceholder(index, total));
     note_->setTabChangesFocus(true);
     note_->setFixedHeight(76);
     column->addWidget(note_);
+    engineLine_ = makeLabel({}, QStringLiteral("accent"), this);
+    engineLine_->setObjectName(QStringLiteral("engineLine") + number);
+    column->addWidget(engineLine_);
+    if (index + 1 < total) addJoinChoices(column);
     connect(note_, &QPlainTextEdit::textChanged, this, [this] {
         const QString text = note_->toPlainText();
         if (text != view_.settings().songGuidanceText(track_))
             view_.settings().setSongGuidanceText(track_, text);
     });
     refresh();
+}
+
+void SongGuidanceBox::takeFocus(const QString& accessibleName) {
+    const QString earlier = QCoreApplication::translate("Screens", "Move earlier");
+    const QString later = QCoreApplication::translate("Screens", "Move later");
+    const QString other = accessibleName == earlier ? later
+                          : accessibleName == later ? earlier
+                                                    : QString();
+    QWidget* target = startTime_;
+    for (const QString& name : {other, accessibleName}) {
+        for (QPushButton* button : findChildren<QPushButton*>()) {
+            if (!name.isEmpty() && button->accessibleName() == name) target = button;
+        }
+    }
+    // Shown with the box on the next turn of the event loop, and focused then.
+    target->setFocus();
+}
+
+void SongGuidanceBox::addJoinChoices(QVBoxLayout* column) {
+    const QString heading = songs::intoSongHeading(index_ + 2);
+    column->addWidget(makeLabel(heading, QStringLiteral("fieldLabel"), this));
+    joinGroup_ = new QButtonGroup(this);
+    joinGroup_->setExclusive(true);
+    auto* row = new AdaptiveButtonRow;
+    for (const songs::JoinChoice choice : songs::kAllJoinChoices) {
+        QPushButton* button = makeButton(songs::title(choice), {}, QStringLiteral("choice"), this);
+        button->setCheckable(true);
+        button->setObjectName(
+            QStringLiteral("join%1_%2").arg(index_ + 1).arg(static_cast<int>(choice)));
+        // Each song's choice has a "Cut": the heading tells them apart.
+        button->setAccessibleName(
+            QCoreApplication::translate("Screens", "%1: %2").arg(heading, button->text()));
+        joinGroup_->addButton(button, static_cast<int>(choice));
+        row->addWidget(button);
+    }
+    followChoices<songs::JoinChoice>(
+        joinGroup_, this,
+        [this] {
+            const auto join = prepare::songJoin(view_.state(), index_);
+            return join ? join->choice : songs::JoinChoice::cut;
+        },
+        [this](songs::JoinChoice choice) { view_.settings().chooseJoin(track_, choice); });
+    column->addLayout(row);
 }
 
 QLineEdit* SongGuidanceBox::makeTimeField(const QString& label, const QString& objectName) {
@@ -111,9 +161,39 @@ void SongGuidanceBox::refresh() {
         note_->setPlainText(note);
     }
     // The question asks only while there is no note to answer it; then the field is just "Note".
-    const QString label = note.isEmpty() ? question_->accessibleDescription()
-                                         : QCoreApplication::translate("Screens", "Note");
+    const QString label =
+        note.isEmpty() ? questionText_ : QCoreApplication::translate("Screens", "Note");
     if (question_->text() != label) question_->setText(label);
+
+    const QString line = prepare::localEngineLine(view_.state(), index_);
+    if (engineLine_->text() != line) engineLine_->setText(line);
+    engineLine_->setVisible(!line.isEmpty());
+    // What the local engine cannot do stands out: the edit will need the AI fallback.
+    setStyleRole(engineLine_, prepare::songNoteRequests(view_.state(), index_).needsAgent.empty()
+                                  ? QStringLiteral("accent")
+                                  : QStringLiteral("warning"));
+    // Also found from the note as one of its labels while it says something; the note's
+    // description reads it out.
+    engineLine_->setBuddy(line.isEmpty() ? nullptr : note_);
+    const QString description =
+        line.isEmpty() ? questionText_
+                       : QCoreApplication::translate("Screens", "%1 %2").arg(questionText_, line);
+    if (note_->accessibleDescription() != description) note_->setAccessibleDescription(description);
+    if (joinGroup_ != nullptr) {
+        const auto join = prepare::songJoin(view_.state(), index_);
+        QAbstractButton* chosen =
+            joinGroup_->button(static_cast<int>(join ? join->choice : songs::JoinChoice::cut));
+        if (chosen != nullptr && !chosen->isChecked()) chosen->setChecked(true);
+        // Tab enters the choice at the chosen button, as it enters a group of radio buttons;
+        // while the focus is inside, the group itself keeps it on the button last focused.
+        const QList<QAbstractButton*> buttons = joinGroup_->buttons();
+        if (std::none_of(buttons.begin(), buttons.end(),
+                         [](const QAbstractButton* button) { return button->hasFocus(); })) {
+            for (QAbstractButton* button : buttons) {
+                button->setFocusPolicy(button == chosen ? Qt::StrongFocus : Qt::ClickFocus);
+            }
+        }
+    }
 }
 
 }  // namespace app::ui

@@ -1,8 +1,11 @@
 #pragma once
 // One song on Step 3: its number badge (click to replace the song), the move
-// arrows, its name, the Start time and End time fields and the note field.
-// The fields write through the edit settings' bindings on every keystroke.
+// arrows, its name, the Start time and End time fields, the note field with the line of
+// what the local engine will do under it, and for a song followed by another the choice of
+// the join into it ("Into song 2"). The fields write through the edit settings' bindings on
+// every keystroke.
 
+#include <QButtonGroup>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -20,18 +23,28 @@ public:
     SongGuidanceBox(Wizard& view, const songs::TrackFile& track, int index, int total,
                     QWidget* parent = nullptr);
 
+    // Focuses the box's button named `accessibleName`, or else its other move arrow (at the
+    // end of the list the one pressed is gone), or else the Start time field.
+    void takeFocus(const QString& accessibleName);
+
     // Copies the state into the fields that differ from it; a field whose text
     // already matches (the one being typed in) is left alone.
     void refresh();
 
+    const songs::TrackFile& track() const { return track_; }
     QLineEdit* startTimeField() const { return startTime_; }
     QLineEdit* endTimeField() const { return endTime_; }
     QPlainTextEdit* noteField() const { return note_; }
     // Shows the note's question while the note is empty, "Note" otherwise.
     QLabel* questionLabel() const { return question_; }
+    // What the local engine will do, read with the note; hidden while it has nothing to say.
+    QLabel* engineLine() const { return engineLine_; }
+    // "Cut", "Blend 4 beats", "Blend 8 beats", "Blend 16 beats"; null for the last song.
+    QButtonGroup* joinChoices() const { return joinGroup_; }
 
 private:
     QLineEdit* makeTimeField(const QString& label, const QString& objectName);
+    void addJoinChoices(QVBoxLayout* column);
 
     Wizard& view_;
     songs::TrackFile track_;
@@ -40,6 +53,9 @@ private:
     QLineEdit* endTime_;
     QPlainTextEdit* note_;
     QLabel* question_;
+    QString questionText_;
+    QLabel* engineLine_;
+    QButtonGroup* joinGroup_ = nullptr;
 };
 
 }  // namespace app::ui

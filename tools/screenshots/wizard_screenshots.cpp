@@ -137,7 +137,8 @@ int main(int argc, char* argv[]) {
     bool ok = saveStepOneCard(window, outputFolder + QStringLiteral("/wizard-step1-tools.png"));
     ok = saveScreen(window, outputFolder + QStringLiteral("/wizard-step2-songs.png")) && ok;
 
-    // Step 3: two songs, their times and notes, the fade and an output folder.
+    // Step 3: two songs, their times and notes (the first asks for a blend into the second,
+    // which sets its "Into song 2" choice and the line under it), the fade and an output folder.
     const QString songs = makeFolder(QStringLiteral("Desktop/Friday Set"));
     desktop.answerNextPanel(uitest::writeSongs(
         songs, {QStringLiteral("Golden Hour.wav"), QStringLiteral("Night Drive.wav")}, 12.0));
@@ -145,7 +146,7 @@ int main(int argc, char* argv[]) {
     typeInto(&window, QStringLiteral("songStartTime1"), QStringLiteral("0:02"));
     typeInto(&window, QStringLiteral("songEndTime1"), QStringLiteral("0:09"));
     typeInto(&window, QStringLiteral("songNote1"),
-             QStringLiteral("Play the opening phrase, then hand over on a clean downbeat."));
+             QStringLiteral("Play the opening phrase, then blend into song 2 over 2 bars."));
     typeInto(&window, QStringLiteral("songEndTime2"), QStringLiteral("0:10"));
     desktop.answerNextPanel({makeFolder(QStringLiteral("Desktop/Finished Edits"))});
     view.settings().chooseOutputFolder();

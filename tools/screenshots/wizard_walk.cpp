@@ -202,7 +202,8 @@ int main(int argc, char* argv[]) {
     view.songs().chooseSongFiles();
     walk.shoot(QStringLiteral("step2-four-songs"));
 
-    // Step 3 with three songs, times, a note, the echo fade and an output folder.
+    // Step 3 with three songs, times, notes (one asks for a blend), the echo fade and an
+    // output folder.
     desktop.answerNextPanel(songs.mid(0, 3));
     view.songs().chooseSongFiles();
     walk.shoot(QStringLiteral("step3-no-folder"));
@@ -212,6 +213,8 @@ int main(int argc, char* argv[]) {
         &window, QStringLiteral("songNote1"),
         QStringLiteral("Die erste Phrase spielen, dann auf einem sauberen Downbeat übergeben."));
     typeInto(&window, QStringLiteral("songEndTime2"), QStringLiteral("0:07"));
+    // The reader knows English words: the join and the line under the note in this language.
+    typeInto(&window, QStringLiteral("songNote2"), QStringLiteral("blend over 2 bars"));
     desktop.answerNextPanel({makeFolder(QStringLiteral("Desktop/Fertige Mixe"))});
     view.settings().chooseOutputFolder();
     view.settings().chooseFinalEndingEffect(common::FinalEndingEffect::echoFade);

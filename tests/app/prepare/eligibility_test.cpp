@@ -100,4 +100,42 @@ TEST(LocalEngineEligibility, AcceptsSimpleTimesAndPlainNotesElseNamesTheFirstPro
     }
 }
 
+// Only a join someone asked for reaches the job, the hand choice over the note, and never out
+// of the last song.
+TEST(LocalEngineEligibility, TheJobCarriesTheAskedJoinOutOfEachSongButTheLast) {
+    using app::songs::JoinChoice;
+    using Joins = std::vector<std::optional<JoinChoice>>;
+    struct Case {
+        std::vector<Song> songs;
+        std::vector<std::pair<int, JoinChoice>> hand;  // song index, choice
+        Joins expected;
+    };
+    const std::vector<Case> cases = {
+        {{{}, {}}, {}, {std::nullopt, std::nullopt}},
+        {{{{}, {}, starterGuidance(0, 2)}, {}}, {}, {std::nullopt, std::nullopt}},
+        {{{{}, {}, "blend into song 2 over 2 bars"}, {{}, {}, "blend"}},
+         {},
+         {JoinChoice::blend8, std::nullopt}},
+        {{{{}, {}, "just cut"}, {}}, {}, {JoinChoice::cut, std::nullopt}},
+        {{{{}, {}, "crossfade over 16 beats"}, {}},
+         {{0, JoinChoice::cut}},
+         {JoinChoice::cut, std::nullopt}},
+        {{{}, {}, {}},
+         {{1, JoinChoice::blend16}},
+         {std::nullopt, JoinChoice::blend16, std::nullopt}},
+    };
+    for (size_t index = 0; index < cases.size(); ++index) {
+        const Case& test = cases[index];
+        WizardState state = stateWith(test.songs);
+        for (const auto& [song, choice] : test.hand) {
+            state.songJoinChoices.insert(state.tracks[static_cast<size_t>(song)].url, choice);
+        }
+        const auto job = localEngineEligibility(state, "/o").job;
+        ASSERT_TRUE(job.has_value()) << "case " << index;
+        Joins joins;
+        for (const auto& track : job->tracks) joins.push_back(track.transition);
+        EXPECT_EQ(joins, test.expected) << "case " << index;
+    }
+}
+
 }  // namespace

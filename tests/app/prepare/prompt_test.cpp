@@ -103,6 +103,26 @@ TEST(BuildPrompt, InsertsTheFoldersSongsTimesAndNotesUnderTheirHeadings) {
     EXPECT_TRUE(section(prompt, "## Required Workflow").contains("\n11. Use the fast Time Based"));
 }
 
+// A join chosen on screen reaches the agent after the note; the last song has none.
+TEST(BuildPrompt, NamesTheJoinChosenInTheApp) {
+    for (const auto& [choice, join] : std::vector<std::pair<app::songs::JoinChoice, QString>>{
+             {app::songs::JoinChoice::cut, "a plain cut"},
+             {app::songs::JoinChoice::blend16, "a beat-matched blend over 16 beats"}}) {
+        WizardState state = twoSongs();
+        state.songJoinChoices.insert("/home/dj/Songs/a.mp3", choice);
+        state.songJoinChoices.insert("/home/dj/Songs/b.flac", choice);
+        const QStringList guidance =
+            section(buildPrompt(state), "## Timing / Edit Guidance").split('\n');
+        ASSERT_EQ(guidance.size(), 2);
+        EXPECT_TRUE(guidance[0].endsWith(
+            ". Notes: end after the first chorus Join into song 2, chosen in the app over anything "
+            "the note says: " +
+            join + "."))
+            << guidance[0].toStdString();
+        EXPECT_TRUE(guidance[1].endsWith(". Notes: " + app::songs::noNoteGuidance(1, 2)));
+    }
+}
+
 TEST(BuildPrompt, WithoutFoldersOrSongsUsesPlaceholdersUnderTheSameHeadings) {
     const QString prompt = buildPrompt(WizardState());
     EXPECT_EQ(headings(prompt), kPromptHeadings);

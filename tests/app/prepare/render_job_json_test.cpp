@@ -82,4 +82,24 @@ TEST(RenderJobJson, SnapChoicesWriteOnlyTheirKeys) {
     }
 }
 
+// The join out of a song: its one key after the note, whole, and none on an unasked track; the
+// renderer still reads the job.
+TEST(RenderJobJson, JoinsWriteTheirTransitionAfterTheNote) {
+    using app::songs::JoinChoice;
+    const std::string firstTrack =
+        R"({"path":"\/home\/dj\/Songs\/One \"Live\".mp3","name":"One \"Live\".mp3",)"
+        R"("startTime":"0:00","endTime":"","note":"end on \\ the horn\nthen stop")";
+    for (const auto& [choice, key] : std::vector<std::pair<JoinChoice, std::string>>{
+             {JoinChoice::cut, R"(,"transition":{"style":"cut"}})"},
+             {JoinChoice::blend4, R"(,"transition":{"style":"blend","beats":4}})"},
+             {JoinChoice::blend16, R"(,"transition":{"style":"blend","beats":16}})"}}) {
+        RenderJob job = sampleJob();
+        job.tracks[0].transition = choice;
+        const std::string text = encodeRenderJob(job);
+        EXPECT_NE(text.find(firstTrack + key + R"(,{"path":)"), std::string::npos) << text;
+        EXPECT_EQ(text.find("transition", text.find("Zwei")), std::string::npos) << text;
+        EXPECT_EQ(renderer::decodeRenderJob(text).tracks.size(), 2u);
+    }
+}
+
 }  // namespace

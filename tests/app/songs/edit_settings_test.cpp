@@ -1,4 +1,5 @@
 #include <QUrl>
+#include <tuple>
 
 #include "app/songs/edit_options.h"
 #include "app/songs/starter_guidance.h"
@@ -182,3 +183,36 @@ TEST_F(SongTest, OutputFolderNeedsReadySongsAndARegularFolder) {
 }
 
 }  // namespace
+
+// A hand-chosen join belongs to the join out of its song: it moves with the song and with the
+// place a replacement takes, and goes where the song becomes the last, which has no join.
+TEST_F(SongTest, HandChosenJoinsFollowTheirSongAndTheLastSongHasNone) {
+    using app::songs::JoinChoice;
+    const QStringList songs = makeFiles("Desktop/Set", {"a.mp3", "b.mp3", "c.mp3", "d.mp3"});
+    pickSongFiles(songs.mid(0, 3));
+    const auto [a, b, c] = std::tuple(state().tracks[0], state().tracks[1], state().tracks[2]);
+    auto& settings = view().settings();
+    state().completedOutputFolder = QStringLiteral("/out");
+    settings.chooseJoin(a, JoinChoice::blend16);
+    EXPECT_FALSE(state().completedOutputFolder.has_value());
+    settings.chooseJoin(c, JoinChoice::blend4);
+    EXPECT_EQ(settings.handJoinChoice(c), std::nullopt);
+    EXPECT_EQ(settings.handJoinChoice(b), std::nullopt);  // its note decides
+
+    view().songs().moveTrack(0, +1);  // b a c: a now leads into c
+    EXPECT_EQ(settings.handJoinChoice(a), JoinChoice::blend16);
+    view().songs().moveTrack(1, +1);  // b c a
+    EXPECT_EQ(settings.handJoinChoice(a), std::nullopt);
+    view().songs().moveTrack(2, -1);  // b a c: the choice made for the last place is gone
+    EXPECT_EQ(settings.handJoinChoice(a), std::nullopt);
+
+    settings.chooseJoin(b, JoinChoice::cut);
+    desktop().answerNextPanel({songs[3]});
+    view().songs().replaceTrack(0);
+    EXPECT_EQ(state().tracks[0].name(), "d.mp3");
+    EXPECT_EQ(settings.handJoinChoice(state().tracks[0]), JoinChoice::cut);
+    EXPECT_EQ(state().songJoinChoices.size(), 1);
+
+    view().songs().clearSongs();
+    EXPECT_TRUE(state().songJoinChoices.isEmpty());
+}

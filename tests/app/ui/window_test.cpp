@@ -77,6 +77,9 @@ protected:
         QPushButton* target = button(name);
         if (target == nullptr) return;
         ASSERT_TRUE(target->isEnabled()) << name.toStdString();
+        // A text that changed just before may still move the button once its layout runs, and
+        // a press and release on two different places is no click.
+        QCoreApplication::processEvents();
         window->scrollArea()->ensureWidgetVisible(target);
         QTest::mouseClick(target, Qt::LeftButton);
     }
@@ -208,8 +211,8 @@ TEST_F(WindowTest, APersonGoesFromLaunchToAFinishedMp3UsingOnlyTheWindow) {
               "Play the opening phrase, then hand over.");
     // Tab walks the fields in reading order, also into the next song's box.
     field("Song 1 start time")->setFocus();
-    for (const char* name : {"Song 1 end time", "Song 1 note", "Replace song 2", "Move earlier",
-                             "Song 2 start time"}) {
+    for (const char* name : {"Song 1 end time", "Song 1 note", "Into song 2: Cut", "Replace song 2",
+                             "Move earlier", "Song 2 start time"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(accessibleName(QApplication::focusWidget()), name);
     }
@@ -556,6 +559,69 @@ TEST_F(WindowTest, ChoiceButtonsFollowTheScreenReadersToggle) {
               QStringList({"Local Only"}));
     EXPECT_TRUE(visibleLabelTexts(window.get())
                     .contains(app::songs::detail(app::songs::AIAssistMode::localOnly)));
+}
+
+// The join into song 2 follows the note as it is typed until the person chooses by hand; the
+// line under the note says what the engine will do and is read with the note.
+TEST_F(WindowTest, IntoSongChoiceFollowsTheNoteUntilChosenByHand) {
+    openOnStep3WithEngine("exit 2");
+    const QString cut = "Into song 2: Cut";
+    const QString blend4 = "Into song 2: Blend 4 beats";
+    const QString blend8 = "Into song 2: Blend 8 beats";
+    const QString blend16 = "Into song 2: Blend 16 beats";
+    const auto checked = [&] {
+        QStringList names;
+        for (const QString& name : {cut, blend4, blend8, blend16}) {
+            QPushButton* choice = button(name);
+            if (choice != nullptr && choice->isChecked()) names << name;
+        }
+        return names;
+    };
+    const auto expectLine = [&](const QString& line) {
+        EXPECT_TRUE(visibleLabelTexts(window.get()).contains(line)) << line.toStdString();
+        EXPECT_TRUE(field("Song 1 note")->accessibleDescription().endsWith(line))
+            << field("Song 1 note")->accessibleDescription().toStdString();
+    };
+    EXPECT_EQ(findByAccessibleName<QPushButton>(window.get(), "Into song 3: Cut"), nullptr);
+    EXPECT_EQ(checked(), QStringList({cut}));
+    expectLine("Cut into song 2");
+
+    typeInto("Song 1 note", "blend into song 2 over 2 bars");
+    EXPECT_EQ(checked(), QStringList({blend8}));
+    expectLine("Blend into song 2 over 8 beats, beat-matched");
+    EXPECT_TRUE(state().songJoinChoices.isEmpty());
+
+    // Tab leads from the note into the group at its chosen button and on to song 2; the arrows
+    // move inside and Space chooses.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(accessibleName(QApplication::focusWidget()), blend8);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(accessibleName(QApplication::focusWidget()), blend16);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(checked(), QStringList({blend16}));
+    const QString wins = " (your choice in Into song 2 wins over the note)";
+    expectLine("Blend into song 2 over 16 beats, beat-matched" + wins);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(accessibleName(QApplication::focusWidget()), "Replace song 2");
+
+    // From now on the hand choice wins, whatever the note says.
+    typeInto("Song 1 note", "just cut");
+    EXPECT_EQ(checked(), QStringList({blend16}));
+    accessibleToggle(button(cut));
+    EXPECT_EQ(checked(), QStringList({cut}));
+    expectLine("Cut into song 2");  // what the note asks too
+    accessibleToggle(button(blend4));
+    expectLine("Blend into song 2 over 4 beats, beat-matched" + wins);
+
+    // Song 1 moves last: it has no join, and the new song 1's note decides again.
+    click("Move later");
+    QCoreApplication::processEvents();  // the rebuilt boxes show on the next turn of the loop
+    EXPECT_TRUE(state().songJoinChoices.isEmpty()) << state().tracks[0].name().toStdString();
+    EXPECT_EQ(checked(), QStringList({cut}));
+    EXPECT_EQ(findByAccessibleName<QPushButton>(window.get(), "Into song 3: Cut"), nullptr);
+    // The keyboard stays with the moved song, on the arrow that is left.
+    EXPECT_EQ(accessibleName(QApplication::focusWidget()), "Move earlier");
+    EXPECT_EQ(field("Song 2 note")->property("plainText").toString(), "just cut");
 }
 
 TEST_F(WindowTest, TheSongPickerShowsPlainExtensionsAndFindsAnyLetterCase) {

@@ -1,0 +1,69 @@
+#include "app/prepare/engine_line.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "app/songs/starter_guidance.h"
+
+namespace {
+
+using app::songs::JoinChoice;
+
+struct Song {
+    QString note;
+    std::optional<JoinChoice> hand;
+};
+
+struct Case {
+    std::vector<Song> songs;
+    QStringList lines;  // one per song
+};
+
+// The line under each note as it reads for what the note asks and what was chosen by hand.
+TEST(LocalEngineLine, SaysWhatTheEngineDoesWithEachSong) {
+    const QString wins = " (your choice in Into song 2 wins over the note)";
+    const std::vector<Case> cases = {
+        {{{}, {}}, {"Cut into song 2", ""}},
+        {{{app::songs::starterGuidance(0, 2), {}}, {}}, {"Cut into song 2", ""}},
+        {{{"blend into song 2 over 2 bars", {}}, {}},
+         {"Blend into song 2 over 8 beats, beat-matched", ""}},
+        // The nearest of 4, 8 and 16 beats; a tie takes the longer; seconds give 8.
+        {{{"mix into song 2 over 5 beats", {}}, {}},
+         {"Blend into song 2 over 4 beats, beat-matched", ""}},
+        {{{"crossfade over 6 beats", {}}, {}},
+         {"Blend into song 2 over 8 beats, beat-matched", ""}},
+        {{{"blend over 3 bars", {}}, {}}, {"Blend into song 2 over 16 beats, beat-matched", ""}},
+        {{{"crossfade for 4 seconds", {}}, {}},
+         {"Blend into song 2 over 8 beats, beat-matched", ""}},
+        {{{"no blend, just cut", JoinChoice::blend8}, {}},
+         {"Blend into song 2 over 8 beats, beat-matched" + wins, ""}},
+        {{{"blend over 8 beats", JoinChoice::cut}, {}}, {"Cut into song 2" + wins, ""}},
+        {{{"blend over 8 beats", JoinChoice::blend8}, {}},
+         {"Blend into song 2 over 8 beats, beat-matched", ""}},
+        {{{{}, JoinChoice::blend16}, {}}, {"Blend into song 2 over 16 beats, beat-matched", ""}},
+        {{{"cut on the bar", {}}, {"end on the downbeat", {}}},
+         {"Cut into song 2, on the bar", "Cuts on the bar"}},
+        {{{"blend, then start on the first vocal", {}}, {"tape stop at the end", {}}},
+         {"Needs AI help: first vocal", "Needs AI help: tape stop"}},
+        {{{}, {"blend over 4 beats", {}}, {}},
+         {"Cut into song 2", "Blend into song 3 over 4 beats, beat-matched", ""}},
+    };
+    for (size_t index = 0; index < cases.size(); ++index) {
+        app::WizardState state;
+        for (const Song& song : cases[index].songs) {
+            const QString path = QStringLiteral("/%1.mp3").arg(state.tracks.size());
+            state.tracks.push_back(app::songs::TrackFile::forPath(path));
+            state.songGuidance.insert(path, song.note);
+            if (song.hand) state.songJoinChoices.insert(path, *song.hand);
+        }
+        QStringList lines;
+        for (int song = 0; song < static_cast<int>(state.tracks.size()); ++song) {
+            lines << app::prepare::localEngineLine(state, song);
+        }
+        EXPECT_EQ(lines.join(" | ").toStdString(), cases[index].lines.join(" | ").toStdString())
+            << "case " << index;
+    }
+}
+
+}  // namespace
