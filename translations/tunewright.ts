@@ -63,6 +63,18 @@
         <source>first vocal</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>backspin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stutter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>echo out</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlatformWords</name>
@@ -171,6 +183,82 @@
     </message>
     <message>
         <source>%1 (your choice in %2 wins over the note)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tape stop into song %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends with a tape stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backspin into song %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends with a backspin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scratch into song %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends with a scratch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stutter into song %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends with a stutter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Echo out into song %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends with an echo out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause, then song %1 on its beat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chosen ending wins over the note&apos;s %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plays at %1 BPM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plays %1 % slower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plays %1 % faster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plays at the tempo of song %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key %1 semitones down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key %1 semitones up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -63,6 +63,18 @@
         <source>first vocal</source>
         <translation>erster Gesangseinsatz</translation>
     </message>
+    <message>
+        <source>backspin</source>
+        <translation>Backspin</translation>
+    </message>
+    <message>
+        <source>stutter</source>
+        <translation>Stutter</translation>
+    </message>
+    <message>
+        <source>echo out</source>
+        <translation>Echo-Out</translation>
+    </message>
 </context>
 <context>
     <name>PlatformWords</name>
@@ -172,6 +184,82 @@
     <message>
         <source>%1 (your choice in %2 wins over the note)</source>
         <translation>%1 (Ihre Wahl bei „%2“ geht der Notiz vor)</translation>
+    </message>
+    <message>
+        <source>Tape stop into song %1</source>
+        <translation>Tape-Stop in Song %1</translation>
+    </message>
+    <message>
+        <source>Ends with a tape stop</source>
+        <translation>Endet mit einem Tape-Stop</translation>
+    </message>
+    <message>
+        <source>Backspin into song %1</source>
+        <translation>Backspin in Song %1</translation>
+    </message>
+    <message>
+        <source>Ends with a backspin</source>
+        <translation>Endet mit einem Backspin</translation>
+    </message>
+    <message>
+        <source>Scratch into song %1</source>
+        <translation>Scratch in Song %1</translation>
+    </message>
+    <message>
+        <source>Ends with a scratch</source>
+        <translation>Endet mit einem Scratch</translation>
+    </message>
+    <message>
+        <source>Stutter into song %1</source>
+        <translation>Stutter in Song %1</translation>
+    </message>
+    <message>
+        <source>Ends with a stutter</source>
+        <translation>Endet mit einem Stutter</translation>
+    </message>
+    <message>
+        <source>Echo out into song %1</source>
+        <translation>Echo-Out in Song %1</translation>
+    </message>
+    <message>
+        <source>Ends with an echo out</source>
+        <translation>Endet mit einem Echo-Out</translation>
+    </message>
+    <message>
+        <source>Pause, then song %1 on its beat</source>
+        <translation>Pause, dann Song %1 auf seinem Beat</translation>
+    </message>
+    <message>
+        <source>The chosen ending wins over the note&apos;s %1</source>
+        <translation>Das gewählte Ende hat Vorrang vor „%1“ aus der Notiz</translation>
+    </message>
+    <message>
+        <source>Plays at %1 BPM</source>
+        <translation>Spielt mit %1 BPM</translation>
+    </message>
+    <message>
+        <source>Plays %1 % slower</source>
+        <translation>Spielt %1 % langsamer</translation>
+    </message>
+    <message>
+        <source>Plays %1 % faster</source>
+        <translation>Spielt %1 % schneller</translation>
+    </message>
+    <message>
+        <source>Plays at the tempo of song %1</source>
+        <translation>Spielt im Tempo von Song %1</translation>
+    </message>
+    <message>
+        <source>Key %1 semitones down</source>
+        <translation>Tonart %1 Halbtöne tiefer</translation>
+    </message>
+    <message>
+        <source>Key %1 semitones up</source>
+        <translation>Tonart %1 Halbtöne höher</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,18 @@
         <source>first vocal</source>
         <translation>primera entrada de la voz</translation>
     </message>
+    <message>
+        <source>backspin</source>
+        <translation>backspin</translation>
+    </message>
+    <message>
+        <source>stutter</source>
+        <translation>stutter</translation>
+    </message>
+    <message>
+        <source>echo out</source>
+        <translation>eco final</translation>
+    </message>
 </context>
 <context>
     <name>PlatformWords</name>
@@ -172,6 +184,82 @@
     <message>
         <source>%1 (your choice in %2 wins over the note)</source>
         <translation>%1 (tu elección en %2 prevalece sobre la nota)</translation>
+    </message>
+    <message>
+        <source>Tape stop into song %1</source>
+        <translation>Tape stop hacia la canción %1</translation>
+    </message>
+    <message>
+        <source>Ends with a tape stop</source>
+        <translation>Termina con un tape stop</translation>
+    </message>
+    <message>
+        <source>Backspin into song %1</source>
+        <translation>Backspin hacia la canción %1</translation>
+    </message>
+    <message>
+        <source>Ends with a backspin</source>
+        <translation>Termina con un backspin</translation>
+    </message>
+    <message>
+        <source>Scratch into song %1</source>
+        <translation>Scratch hacia la canción %1</translation>
+    </message>
+    <message>
+        <source>Ends with a scratch</source>
+        <translation>Termina con un scratch</translation>
+    </message>
+    <message>
+        <source>Stutter into song %1</source>
+        <translation>Stutter hacia la canción %1</translation>
+    </message>
+    <message>
+        <source>Ends with a stutter</source>
+        <translation>Termina con un stutter</translation>
+    </message>
+    <message>
+        <source>Echo out into song %1</source>
+        <translation>Eco final hacia la canción %1</translation>
+    </message>
+    <message>
+        <source>Ends with an echo out</source>
+        <translation>Termina con un eco final</translation>
+    </message>
+    <message>
+        <source>Pause, then song %1 on its beat</source>
+        <translation>Pausa, luego la canción %1 en su pulso</translation>
+    </message>
+    <message>
+        <source>The chosen ending wins over the note&apos;s %1</source>
+        <translation>El final elegido prevalece sobre «%1» de la nota</translation>
+    </message>
+    <message>
+        <source>Plays at %1 BPM</source>
+        <translation>Suena a %1 BPM</translation>
+    </message>
+    <message>
+        <source>Plays %1 % slower</source>
+        <translation>Suena un %1 % más lenta</translation>
+    </message>
+    <message>
+        <source>Plays %1 % faster</source>
+        <translation>Suena un %1 % más rápida</translation>
+    </message>
+    <message>
+        <source>Plays at the tempo of song %1</source>
+        <translation>Suena al tempo de la canción %1</translation>
+    </message>
+    <message>
+        <source>Key %1 semitones down</source>
+        <translation>Tonalidad %1 semitonos más baja</translation>
+    </message>
+    <message>
+        <source>Key %1 semitones up</source>
+        <translation>Tonalidad %1 semitonos más alta</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>

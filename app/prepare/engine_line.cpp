@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <cmath>
 
 #include "app/prepare/song_join.h"
 #include "app/songs/edit_options.h"
@@ -27,7 +28,102 @@ namespace {
     QT_TRANSLATE_NOOP("NoteRequests", "section map"),
     QT_TRANSLATE_NOOP("NoteRequests", "vocal entrance"),
     QT_TRANSLATE_NOOP("NoteRequests", "first vocal"),
+    QT_TRANSLATE_NOOP("NoteRequests", "backspin"),
+    QT_TRANSLATE_NOOP("NoteRequests", "stutter"),
+    QT_TRANSLATE_NOOP("NoteRequests", "echo out"),
 };
+
+// A text of the catalogue's "Prepare" context, marked at its use with QT_TRANSLATE_NOOP.
+QString prepareText(const char* text) { return QCoreApplication::translate("Prepare", text); }
+
+// The effect the note asks at the song's end; `next` is the next song's number, 0 for the last
+// song, whose ending the effect then is.
+QString effectLine(common::JoinStyle style, int next) {
+    using common::JoinStyle;
+    const auto either = [&](const char* into, const char* ending) {
+        return next ? prepareText(into).arg(next) : prepareText(ending);
+    };
+    switch (style) {
+        case JoinStyle::tapeStop:
+            return either(QT_TRANSLATE_NOOP("Prepare", "Tape stop into song %1"), QT_TRANSLATE_NOOP("Prepare", "Ends with a tape stop"));
+        case JoinStyle::backspin:
+            return either(QT_TRANSLATE_NOOP("Prepare", "Backspin into song %1"), QT_TRANSLATE_NOOP("Prepare", "Ends with a backspin"));
+        case JoinStyle::scratch:
+            return either(QT_TRANSLATE_NOOP("Prepare", "Scratch into song %1"), QT_TRANSLATE_NOOP("Prepare", "Ends with a scratch"));
+        case JoinStyle::stutter:
+            return either(QT_TRANSLATE_NOOP("Prepare", "Stutter into song %1"), QT_TRANSLATE_NOOP("Prepare", "Ends with a stutter"));
+        case JoinStyle::echoOut:
+            return either(QT_TRANSLATE_NOOP("Prepare", "Echo out into song %1"), QT_TRANSLATE_NOOP("Prepare", "Ends with an echo out"));
+        case JoinStyle::pause:
+            return next ? prepareText(QT_TRANSLATE_NOOP("Prepare", "Pause, then song %1 on its beat")).arg(next) : QString();
+        case JoinStyle::cut:
+        case JoinStyle::blend:
+            break;
+    }
+    return {};
+}
+
+// The reader's name of an effect, in the person's language.
+QString effectName(common::JoinStyle style) {
+    using common::JoinStyle;
+    switch (style) {
+        case JoinStyle::tapeStop:
+            return QCoreApplication::translate("NoteRequests", "tape stop");
+        case JoinStyle::backspin:
+            return QCoreApplication::translate("NoteRequests", "backspin");
+        case JoinStyle::scratch:
+            return QCoreApplication::translate("NoteRequests", "scratch");
+        case JoinStyle::stutter:
+            return QCoreApplication::translate("NoteRequests", "stutter");
+        case JoinStyle::echoOut:
+            return QCoreApplication::translate("NoteRequests", "echo out");
+        default:
+            return QCoreApplication::translate("NoteRequests", "pause");
+    }
+}
+
+// What the last song's note asks of its ending: the effect while the chosen ending is Off.
+QString endingLine(const WizardState& state, const common::NoteRequests& requests) {
+    if (!requests.join || requests.join->style == common::JoinStyle::pause) return {};
+    if (requests.join->style == common::JoinStyle::cut ||
+        requests.join->style == common::JoinStyle::blend) {
+        return {};
+    }
+    if (state.finalEndingEffect != common::FinalEndingEffect::none) {
+        return prepareText(QT_TRANSLATE_NOOP("Prepare", "The chosen ending wins over the note's %1")).arg(effectName(requests.join->style));
+    }
+    return effectLine(requests.join->style, 0);
+}
+
+// The segment's tempo and key as the note asks them.
+QStringList tempoAndKeyLines(const common::NoteRequests& requests) {
+    QStringList lines;
+    if (const std::optional<common::TempoRequest> tempo = requests.tempo) {
+        using Kind = common::TempoRequest::Kind;
+        const QString value = QString::number(std::abs(tempo->value));
+        if (tempo->kind == Kind::toBpm) {
+            lines << prepareText(QT_TRANSLATE_NOOP("Prepare", "Plays at %1 BPM")).arg(value);
+        } else if (tempo->kind == Kind::byPercent) {
+            lines << (tempo->value < 0 ? prepareText(QT_TRANSLATE_NOOP("Prepare", "Plays %1 % slower")) : prepareText(QT_TRANSLATE_NOOP("Prepare", "Plays %1 % faster"))).arg(value);
+        } else {
+            lines << prepareText(QT_TRANSLATE_NOOP("Prepare", "Plays at the tempo of song %1")).arg(value);
+        }
+    }
+    if (const std::optional<double> semitones = requests.semitones) {
+        const QString value = QString::number(std::abs(*semitones));
+        lines << (*semitones < 0 ? prepareText(QT_TRANSLATE_NOOP("Prepare", "Key %1 semitones down")) : prepareText(QT_TRANSLATE_NOOP("Prepare", "Key %1 semitones up"))).arg(value);
+    }
+    return lines;
+}
+
+QString joined(const QStringList& parts) {
+    QString line;
+    for (const QString& part : parts) {
+        if (part.isEmpty()) continue;
+        line = line.isEmpty() ? part : prepareText(QT_TRANSLATE_NOOP("Prepare", "%1; %2")).arg(line, part);
+    }
+    return line;
+}
 
 }  // namespace
 
@@ -43,24 +139,25 @@ QString localEngineLine(const WizardState& state, int index) {
             .arg(names.join(QCoreApplication::translate("Prepare", ", ")));
     }
     const std::optional<SongJoin> join = songJoin(state, index);
+    const QStringList tempoAndKey = tempoAndKeyLines(requests);
     if (!join) {
-        return requests.onTheBar ? QCoreApplication::translate("Prepare", "Cuts on the bar")
-                                 : QString();
+        const QString bar = requests.onTheBar ? prepareText(QT_TRANSLATE_NOOP("Prepare", "Cuts on the bar")) : QString();
+        return joined(QStringList{bar, endingLine(state, requests)} + tempoAndKey);
     }
     const int next = index + 2;
     QString line = join->choice == songs::JoinChoice::cut
-                       ? QCoreApplication::translate("Prepare", "Cut into song %1").arg(next)
-                       : QCoreApplication::translate(
-                             "Prepare", "Blend into song %1 over %2 beats, beat-matched")
+                       ? prepareText(QT_TRANSLATE_NOOP("Prepare", "Cut into song %1")).arg(next)
+                       : prepareText(QT_TRANSLATE_NOOP("Prepare", "Blend into song %1 over %2 beats, beat-matched"))
                              .arg(next)
                              .arg(songs::blendBeats(join->choice));
-    if (requests.onTheBar)
-        line = QCoreApplication::translate("Prepare", "%1, on the bar").arg(line);
-    if (join->chosenByHand && join->noteAsks && *join->noteAsks != join->choice) {
-        line = QCoreApplication::translate("Prepare", "%1 (your choice in %2 wins over the note)")
+    if (join->effect()) line = effectLine(join->noteEffect->style, next);
+    if (requests.onTheBar) line = prepareText(QT_TRANSLATE_NOOP("Prepare", "%1, on the bar")).arg(line);
+    const bool overrides = join->noteEffect || (join->noteAsks && *join->noteAsks != join->choice);
+    if (join->chosenByHand && overrides) {
+        line = prepareText(QT_TRANSLATE_NOOP("Prepare", "%1 (your choice in %2 wins over the note)"))
                    .arg(line, songs::intoSongHeading(next));
     }
-    return line;
+    return joined(QStringList{line} + tempoAndKey);
 }
 
 }  // namespace app::prepare

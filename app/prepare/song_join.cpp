@@ -43,8 +43,12 @@ std::optional<SongJoin> songJoin(const WizardState& state, int index) {
     if (index < 0 || index + 1 >= total) return std::nullopt;
     SongJoin join;
     if (const auto request = songNoteRequests(state, index).join) {
-        join.noteAsks = joinChoiceFor(*request);
-        join.choice = *join.noteAsks;
+        if (request->style == common::JoinStyle::cut || request->style == common::JoinStyle::blend) {
+            join.noteAsks = joinChoiceFor(*request);
+            join.choice = *join.noteAsks;
+        } else {
+            join.noteEffect = *request;
+        }
     }
     const auto hand = state.songJoinChoices.constFind(state.tracks[static_cast<size_t>(index)].url);
     if (hand != state.songJoinChoices.constEnd()) {

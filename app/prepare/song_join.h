@@ -22,10 +22,15 @@ songs::JoinChoice joinChoiceFor(const common::JoinRequest& request);
 struct SongJoin {
     songs::JoinChoice choice = songs::JoinChoice::cut;  // what the engine does
     std::optional<songs::JoinChoice> noteAsks;          // the note's request, when it makes one
-    bool chosenByHand = false;                          // then `choice` wins over `noteAsks`
+    // An effect the note asks for (a tape stop, a pause ...): no choice here holds it, so the
+    // job leaves the join to the note, which the renderer reads itself.
+    std::optional<common::JoinRequest> noteEffect;
+    bool chosenByHand = false;  // then `choice` wins over `noteAsks` and `noteEffect`
 
     // Whether anyone asked for this join; an unasked join stays out of the job.
     bool stated() const { return chosenByHand || noteAsks.has_value(); }
+    // Whether the engine makes the note's effect rather than `choice`.
+    bool effect() const { return noteEffect && !chosenByHand; }
 };
 
 // The join out of song `index`: the hand choice, else the note's request, else a cut. Absent

@@ -45,7 +45,14 @@ TEST(LocalEngineLine, SaysWhatTheEngineDoesWithEachSong) {
         {{{"cut on the bar", {}}, {"end on the downbeat", {}}},
          {"Cut into song 2, on the bar", "Cuts on the bar"}},
         {{{"blend, then start on the first vocal", {}}, {"tape stop at the end", {}}},
-         {"Needs AI help: first vocal", "Needs AI help: tape stop"}},
+         {"Needs AI help: first vocal", "The chosen ending wins over the note's tape stop"}},
+        // Effects the note asks: the engine reads them from the note; a hand choice wins.
+        {{{"tape stop into song 2, at 128 bpm", {}}, {"pause for 2 beats, up 2 semitones", {}}},
+         {"Tape stop into song 2; Plays at 128 BPM", "Key 2 semitones up"}},
+        {{{"pause for a beat, then drop song 2", {}}, {"speed up 4 %", {}}},
+         {"Pause, then song 2 on its beat", "Plays 4 % faster"}},
+        {{{"echo out", JoinChoice::blend8}, {}},
+         {"Blend into song 2 over 8 beats, beat-matched" + wins, ""}},
         {{{}, {"blend over 4 beats", {}}, {}},
          {"Cut into song 2", "Blend into song 3 over 4 beats, beat-matched", ""}},
     };
