@@ -75,7 +75,9 @@ std::optional<FoundTempo> changeAt(const Words& clause, size_t at) {
 std::optional<FoundTempo> amountAt(const Words& clause, size_t at) {
     const std::optional<TempoNumber> number = tempoNumberAt(clause, at);
     if (!number || number->unit.empty()) return std::nullopt;
-    const std::string_view after = number->end < clause.size() ? clause[number->end] : "";
+    // A view of the word itself: the conditional's common type would be a temporary string.
+    std::string_view after;
+    if (number->end < clause.size()) after = clause[number->end];
     const bool faster = after == "faster";
     const bool slower = after == "slower";
     if (number->unit == "percent") {
