@@ -261,6 +261,14 @@
         <source>%1; %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Blend into song %1 over %2 seconds, beat-matched</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends on its cut</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -1523,6 +1531,34 @@ Writing final notes and closing. This should finish shortly.</source>
     </message>
     <message>
         <source>Into song %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tape stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backspin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scratch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stutter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Echo out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ending</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -261,6 +261,14 @@
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
+    <message>
+        <source>Blend into song %1 over %2 seconds, beat-matched</source>
+        <translation>Überblendung in Song %1 über %2 Sekunden, beatgenau angeglichen</translation>
+    </message>
+    <message>
+        <source>Ends on its cut</source>
+        <translation>Endet an seinem Schnitt</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -1532,6 +1540,34 @@ Die letzten Notizen werden geschrieben und der Auftrag wird abgeschlossen. Das s
     <message>
         <source>Into song %1</source>
         <translation>Übergang in Song %1</translation>
+    </message>
+    <message>
+        <source>Tape stop</source>
+        <translation>Tape-Stop</translation>
+    </message>
+    <message>
+        <source>Backspin</source>
+        <translation>Backspin</translation>
+    </message>
+    <message>
+        <source>Scratch</source>
+        <translation>Scratch</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stutter</source>
+        <translation>Stutter</translation>
+    </message>
+    <message>
+        <source>Echo out</source>
+        <translation>Echo-Out</translation>
+    </message>
+    <message>
+        <source>Ending</source>
+        <translation>Ende</translation>
     </message>
 </context>
 <context>

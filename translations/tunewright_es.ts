@@ -261,6 +261,14 @@
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
+    <message>
+        <source>Blend into song %1 over %2 seconds, beat-matched</source>
+        <translation>Mezcla hacia la canción %1 durante %2 segundos, con los pulsos sincronizados</translation>
+    </message>
+    <message>
+        <source>Ends on its cut</source>
+        <translation>Termina en su corte</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -1532,6 +1540,34 @@ Escribiendo las notas finales y cerrando. Debería terminar en breve.</translati
     <message>
         <source>Into song %1</source>
         <translation>Hacia la canción %1</translation>
+    </message>
+    <message>
+        <source>Tape stop</source>
+        <translation>Tape stop</translation>
+    </message>
+    <message>
+        <source>Backspin</source>
+        <translation>Backspin</translation>
+    </message>
+    <message>
+        <source>Scratch</source>
+        <translation>Scratch</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Stutter</source>
+        <translation>Stutter</translation>
+    </message>
+    <message>
+        <source>Echo out</source>
+        <translation>Eco final</translation>
+    </message>
+    <message>
+        <source>Ending</source>
+        <translation>Final</translation>
     </message>
 </context>
 <context>

@@ -82,10 +82,7 @@ LocalEngineEligibility localEngineEligibility(const WizardState& state,
                                        "another advanced request.")));
         }
 
-        TrackJob trackJob{track.url, track.name(), start, end, note};
-        if (const auto join = songJoin(state, index); join && join->stated()) {
-            trackJob.transition = join->choice;
-        }
+        TrackJob trackJob{track.url, track.name(), start, end, note, jobTransition(state, index)};
         job.tracks.push_back(std::move(trackJob));
     }
 

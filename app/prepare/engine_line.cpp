@@ -82,17 +82,55 @@ QString effectName(common::JoinStyle style) {
     }
 }
 
-// What the last song's note asks of its ending: the effect while the chosen ending is Off.
-QString endingLine(const WizardState& state, const common::NoteRequests& requests) {
-    if (!requests.join || requests.join->style == common::JoinStyle::pause) return {};
-    if (requests.join->style == common::JoinStyle::cut ||
-        requests.join->style == common::JoinStyle::blend) {
-        return {};
+// A join's line: a cut, a blend of so many beats (or seconds), or an effect.
+QString joinLine(common::JoinStyle style, int next, std::optional<common::RequestLength> length) {
+    if (style == common::JoinStyle::cut) {
+        return prepareText(QT_TRANSLATE_NOOP("Prepare", "Cut into song %1")).arg(next);
     }
-    if (state.finalEndingEffect != common::FinalEndingEffect::none) {
+    if (style != common::JoinStyle::blend) return effectLine(style, next);
+    if (length && length->unit == common::LengthUnit::seconds) {
+        return prepareText(QT_TRANSLATE_NOOP("Prepare", "Blend into song %1 over %2 seconds, beat-matched"))
+            .arg(next)
+            .arg(QString::number(length->count));
+    }
+    const double beats = !length ? 8.0
+                         : length->unit == common::LengthUnit::bars ? length->count * 4.0
+                                                                     : length->count;
+    return prepareText(QT_TRANSLATE_NOOP("Prepare", "Blend into song %1 over %2 beats, beat-matched"))
+        .arg(next)
+        .arg(QString::number(beats));
+}
+
+// What the engine makes of the join: the hand choice, else the note's request as written.
+QString joinLine(const SongJoin& join, int next) {
+    if (!join.chosenByHand && join.noteAsks) {
+        return joinLine(join.noteAsks->style, next, join.noteAsks->length);
+    }
+    const int beats = songs::blendBeats(join.choice);
+    return joinLine(joinStyleOf(join.choice), next,
+                    beats ? std::optional<common::RequestLength>({double(beats), common::LengthUnit::beats})
+                          : std::nullopt);
+}
+
+QString handWins(const QString& line, const QString& heading) {
+    return prepareText(QT_TRANSLATE_NOOP("Prepare", "%1 (your choice in %2 wins over the note)"))
+        .arg(line, heading);
+}
+
+// How the last song ends: its ending choice or the note's effect while the chosen ending is Off.
+QString endingLine(const WizardState& state, const common::NoteRequests& requests) {
+    const std::optional<SongJoin> ending = songEnding(state);
+    if (!ending) {
+        const bool asksEffect = requests.join && songs::isEnding(joinChoiceFor(*requests.join)) &&
+                                requests.join->style != common::JoinStyle::cut;
+        if (!asksEffect) return {};
         return prepareText(QT_TRANSLATE_NOOP("Prepare", "The chosen ending wins over the note's %1")).arg(effectName(requests.join->style));
     }
-    return effectLine(requests.join->style, 0);
+    const QString line = ending->choice == songs::JoinChoice::cut
+                             ? prepareText(QT_TRANSLATE_NOOP("Prepare", "Ends on its cut"))
+                             : effectLine(joinStyleOf(ending->choice), 0);
+    if (ending->overridesNote()) return handWins(line, songs::endingHeading());
+    return ending->choice == songs::JoinChoice::cut ? QString() : line;
 }
 
 // The segment's tempo and key as the note asks them.
@@ -145,18 +183,9 @@ QString localEngineLine(const WizardState& state, int index) {
         return joined(QStringList{bar, endingLine(state, requests)} + tempoAndKey);
     }
     const int next = index + 2;
-    QString line = join->choice == songs::JoinChoice::cut
-                       ? prepareText(QT_TRANSLATE_NOOP("Prepare", "Cut into song %1")).arg(next)
-                       : prepareText(QT_TRANSLATE_NOOP("Prepare", "Blend into song %1 over %2 beats, beat-matched"))
-                             .arg(next)
-                             .arg(songs::blendBeats(join->choice));
-    if (join->effect()) line = effectLine(join->noteEffect->style, next);
+    QString line = joinLine(*join, next);
     if (requests.onTheBar) line = prepareText(QT_TRANSLATE_NOOP("Prepare", "%1, on the bar")).arg(line);
-    const bool overrides = join->noteEffect || (join->noteAsks && *join->noteAsks != join->choice);
-    if (join->chosenByHand && overrides) {
-        line = prepareText(QT_TRANSLATE_NOOP("Prepare", "%1 (your choice in %2 wins over the note)"))
-                   .arg(line, songs::intoSongHeading(next));
-    }
+    if (join->overridesNote()) line = handWins(line, songs::intoSongHeading(next));
     return joined(QStringList{line} + tempoAndKey);
 }
 

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "app/prepare/prompt_rules.h"
+#include "app/prepare/song_join.h"
 #include "app/songs/default_notes.h"
 #include "app/songs/edit_options.h"
 
@@ -67,19 +68,40 @@ QString editApproachHeading() {
     return QStringLiteral("\n\n## Edit Approach\n\nTime Based Edit\n\n");
 }
 
-// The join chosen on screen, which the note alone would not tell the agent.
+// The agent's words for a join or an ending chosen on screen.
+QString handJoinWords(songs::JoinChoice choice) {
+    using songs::JoinChoice;
+    switch (choice) {
+        case JoinChoice::cut:
+            return QStringLiteral("a plain cut");
+        case JoinChoice::tapeStop:
+            return QStringLiteral("a tape stop (the song slows to a stop, pitch falling, over its last beat)");
+        case JoinChoice::backspin:
+            return QStringLiteral("a backspin (the song's last moments played backwards, about 2 beats)");
+        case JoinChoice::scratch:
+            return QStringLiteral("a record scratch of the song's last beat");
+        case JoinChoice::pause:
+            return QStringLiteral("a pause of one beat, then the next song on its beat");
+        case JoinChoice::stutter:
+            return QStringLiteral("a stutter (the last beat cut into ever shorter repeats)");
+        case JoinChoice::echoOut:
+            return QStringLiteral("an echo out of the last beat under the next song");
+        default:
+            return QStringLiteral("a beat-matched blend over %1 beats").arg(songs::blendBeats(choice));
+    }
+}
+
+// The join or ending chosen on screen, which the note alone would not tell the agent.
 QString handJoinSentence(const WizardState& state, int index) {
-    if (index + 1 >= songCount(state)) return {};
-    const auto chosen =
-        state.songJoinChoices.constFind(state.tracks[static_cast<size_t>(index)].url);
-    if (chosen == state.songJoinChoices.constEnd()) return {};
-    const QString join =
-        *chosen == songs::JoinChoice::cut
-            ? QStringLiteral("a plain cut")
-            : QStringLiteral("a beat-matched blend over %1 beats").arg(songs::blendBeats(*chosen));
+    const std::optional<songs::JoinChoice> chosen = jobTransition(state, index);
+    if (!chosen) return {};
+    if (index + 1 >= songCount(state)) {
+        return QStringLiteral(" Its ending, chosen in the app over anything the note says: %1.")
+            .arg(handJoinWords(*chosen));
+    }
     return QStringLiteral(" Join into song %1, chosen in the app over anything the note says: %2.")
         .arg(index + 2)
-        .arg(join);
+        .arg(handJoinWords(*chosen));
 }
 
 QString guidanceLine(const WizardState& state, int index) {

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/prepare/song_join.h"
+#include "common/join_style_name.h"
 #include "common/text.h"
 
 namespace app::prepare {
@@ -18,9 +20,8 @@ nlohmann::ordered_json encodeTrack(const TrackJob& track) {
     object["note"] = utf8(track.note);
     if (track.transition) {
         nlohmann::ordered_json transition;
-        const bool blends = *track.transition != songs::JoinChoice::cut;
-        transition["style"] = blends ? "blend" : "cut";
-        if (blends) transition["beats"] = songs::blendBeats(*track.transition);
+        transition["style"] = std::string(common::joinStyleName(joinStyleOf(*track.transition)));
+        if (const int beats = songs::blendBeats(*track.transition)) transition["beats"] = beats;
         object["transition"] = std::move(transition);
     }
     return object;

@@ -16,8 +16,9 @@ struct TrackJob {
     QString startTime;
     QString endTime;
     QString note;
-    // The join into the next song, written only when the person chose it or the note asks, so
-    // a job without it reads as before: {"style":"blend","beats":8} or {"style":"cut"}.
+    // The join into the next song (or the last song's ending), written only when the person
+    // chose it by hand, so a job without it reads as before and the renderer reads the note:
+    // {"style":"blend","beats":8}, {"style":"cut"}, {"style":"tapeStop"} ...
     std::optional<songs::JoinChoice> transition = std::nullopt;
 };
 

@@ -153,9 +153,27 @@ std::optional<SnapCutsTo> snapCutsToFromRawValue(const QString& raw) {
 }
 
 QString title(JoinChoice choice) {
-    if (choice == JoinChoice::cut) return QCoreApplication::translate("Songs", "Cut");
-    return QCoreApplication::translate("Songs", "Blend %1 beats").arg(blendBeats(choice));
+    switch (choice) {
+        case JoinChoice::cut:
+            return QCoreApplication::translate("Songs", "Cut");
+        case JoinChoice::tapeStop:
+            return QCoreApplication::translate("Songs", "Tape stop");
+        case JoinChoice::backspin:
+            return QCoreApplication::translate("Songs", "Backspin");
+        case JoinChoice::scratch:
+            return QCoreApplication::translate("Songs", "Scratch");
+        case JoinChoice::pause:
+            return QCoreApplication::translate("Songs", "Pause");
+        case JoinChoice::stutter:
+            return QCoreApplication::translate("Songs", "Stutter");
+        case JoinChoice::echoOut:
+            return QCoreApplication::translate("Songs", "Echo out");
+        default:
+            return QCoreApplication::translate("Songs", "Blend %1 beats").arg(blendBeats(choice));
+    }
 }
+
+QString endingHeading() { return QCoreApplication::translate("Songs", "Ending"); }
 
 QString intoSongHeading(int nextNumber) {
     return QCoreApplication::translate("Songs", "Into song %1").arg(nextNumber);

@@ -49,6 +49,8 @@ std::optional<SnapCutsTo> snapCutsToFromRawValue(const QString& raw);
 QString title(JoinChoice choice);
 // The heading of the join choice out of a song: "Into song 2" for `nextNumber` 2.
 QString intoSongHeading(int nextNumber);
+// The last song's ending choice, shown while the final ending effect is Off.
+QString endingHeading();
 
 // An ending effect as the Step 3 buttons show it.
 QString title(common::FinalEndingEffect effect);

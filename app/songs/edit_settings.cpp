@@ -108,6 +108,14 @@ void EditSettings::chooseJoin(const TrackFile& track, JoinChoice choice) {
     context_.notifyChanged();
 }
 
+void EditSettings::chooseEnding(JoinChoice choice) {
+    WizardState& state = context_.state();
+    if (!isEnding(choice)) return;
+    if (state.endingChoice != choice) state.completedOutputFolder.reset();
+    state.endingChoice = choice;
+    context_.notifyChanged();
+}
+
 void EditSettings::syncJoinChoices() {
     WizardState& state = context_.state();
     QHash<QString, JoinChoice> joins;

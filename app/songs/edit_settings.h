@@ -31,6 +31,9 @@ public:
     // no join: choosing one for it does nothing.
     std::optional<JoinChoice> handJoinChoice(const TrackFile& track) const;
     void chooseJoin(const TrackFile& track, JoinChoice choice);
+    // The last song's ending, chosen by hand; a choice that is no ending (a blend, a pause)
+    // does nothing.
+    void chooseEnding(JoinChoice choice);
 
     // Fit the per-song maps to the current songs: a note for every song (its position's
     // starter unless the user wrote one), a start time for every song ("0:00" when blank).

@@ -298,6 +298,7 @@ void SongSelection::clearSongs() {
     state.tracks.clear();
     state.songGuidance.clear();
     state.songJoinChoices.clear();
+    state.endingChoice.reset();
     state.songStartTimes.clear();
     state.songEndTimes.clear();
     state.usedDirectSongSelection = false;

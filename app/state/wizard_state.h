@@ -41,6 +41,10 @@ struct WizardState {
     // The join out of a song into the next, where the person chose it by hand: it wins over
     // the note. Only songs followed by another have one.
     QHash<QString, songs::JoinChoice> songJoinChoices;
+    // How the edit's last song ends while the final ending effect is Off, where the person chose
+    // it by hand (one of songs::kEndingChoices): it belongs to the edit's end, whichever song
+    // plays last, and wins over the last song's note.
+    std::optional<songs::JoinChoice> endingChoice;
 
     // Edit options.
     common::FinalEndingEffect finalEndingEffect = common::FinalEndingEffect::fade;

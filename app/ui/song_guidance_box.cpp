@@ -87,7 +87,11 @@ SongGuidanceBox::SongGuidanceBox(Wizard& view, const songs::TrackFile& track, in
     engineLine_ = makeLabel({}, QStringLiteral("accent"), this);
     engineLine_->setObjectName(QStringLiteral("engineLine") + number);
     column->addWidget(engineLine_);
-    if (index + 1 < total) addJoinChoices(column);
+    if (index + 1 < total) {
+        addJoinChoices(column);
+    } else {
+        addEndingChoices(column);
+    }
     connect(note_, &QPlainTextEdit::textChanged, this, [this] {
         const QString text = note_->toPlainText();
         if (text != view_.settings().songGuidanceText(track_))
@@ -112,23 +116,34 @@ void SongGuidanceBox::takeFocus(const QString& accessibleName) {
     target->setFocus();
 }
 
-void SongGuidanceBox::addJoinChoices(QVBoxLayout* column) {
-    const QString heading = songs::intoSongHeading(index_ + 2);
+QButtonGroup* SongGuidanceBox::addChoiceRows(
+    QVBoxLayout* column, const QString& heading,
+    std::initializer_list<std::span<const songs::JoinChoice>> rows, const QString& objectPrefix) {
     column->addWidget(makeLabel(heading, QStringLiteral("fieldLabel"), this));
-    joinGroup_ = new QButtonGroup(this);
-    joinGroup_->setExclusive(true);
-    auto* row = new AdaptiveButtonRow;
-    for (const songs::JoinChoice choice : songs::kAllJoinChoices) {
-        QPushButton* button = makeButton(songs::title(choice), {}, QStringLiteral("choice"), this);
-        button->setCheckable(true);
-        button->setObjectName(
-            QStringLiteral("join%1_%2").arg(index_ + 1).arg(static_cast<int>(choice)));
-        // Each song's choice has a "Cut": the heading tells them apart.
-        button->setAccessibleName(
-            QCoreApplication::translate("Screens", "%1: %2").arg(heading, button->text()));
-        joinGroup_->addButton(button, static_cast<int>(choice));
-        row->addWidget(button);
+    auto* group = new QButtonGroup(this);
+    group->setExclusive(true);
+    for (const std::span<const songs::JoinChoice> choices : rows) {
+        auto* row = new AdaptiveButtonRow;
+        for (const songs::JoinChoice choice : choices) {
+            QPushButton* button =
+                makeButton(songs::title(choice), {}, QStringLiteral("choice"), this);
+            button->setCheckable(true);
+            button->setObjectName(objectPrefix + QString::number(static_cast<int>(choice)));
+            // Each song's choice has a "Cut": the heading tells them apart.
+            button->setAccessibleName(
+                QCoreApplication::translate("Screens", "%1: %2").arg(heading, button->text()));
+            group->addButton(button, static_cast<int>(choice));
+            row->addWidget(button);
+        }
+        column->addLayout(row);
     }
+    return group;
+}
+
+void SongGuidanceBox::addJoinChoices(QVBoxLayout* column) {
+    joinGroup_ = addChoiceRows(column, songs::intoSongHeading(index_ + 2),
+                               {songs::kBlendChoices, songs::kEffectChoices},
+                               QStringLiteral("join%1_").arg(index_ + 1));
     followChoices<songs::JoinChoice>(
         joinGroup_, this,
         [this] {
@@ -136,7 +151,24 @@ void SongGuidanceBox::addJoinChoices(QVBoxLayout* column) {
             return join ? join->choice : songs::JoinChoice::cut;
         },
         [this](songs::JoinChoice choice) { view_.settings().chooseJoin(track_, choice); });
-    column->addLayout(row);
+}
+
+void SongGuidanceBox::addEndingChoices(QVBoxLayout* column) {
+    // Hidden as one while another final ending wins over it.
+    endingPanel_ = new QWidget(this);
+    auto* panel = new QVBoxLayout(endingPanel_);
+    panel->setContentsMargins(0, 0, 0, 0);
+    panel->setSpacing(column->spacing());
+    endingGroup_ = addChoiceRows(panel, songs::endingHeading(), {songs::kEndingChoices},
+                                 QStringLiteral("ending_"));
+    followChoices<songs::JoinChoice>(
+        endingGroup_, this,
+        [this] {
+            const auto ending = prepare::songEnding(view_.state());
+            return ending ? ending->choice : songs::JoinChoice::cut;
+        },
+        [this](songs::JoinChoice choice) { view_.settings().chooseEnding(choice); });
+    column->addWidget(endingPanel_);
 }
 
 QLineEdit* SongGuidanceBox::makeTimeField(const QString& label, const QString& objectName) {
@@ -149,6 +181,24 @@ QLineEdit* SongGuidanceBox::makeTimeField(const QString& label, const QString& o
     field->setFixedWidth(190);
     return field;
 }
+
+namespace {
+
+// Checks `choice`'s button. Tab enters the group at the chosen button, as it enters a group of
+// radio buttons; while the focus is inside, the group itself keeps it on the button last focused.
+void showChoice(QButtonGroup* group, songs::JoinChoice choice) {
+    QAbstractButton* chosen = group->button(static_cast<int>(choice));
+    if (chosen != nullptr && !chosen->isChecked()) chosen->setChecked(true);
+    const QList<QAbstractButton*> buttons = group->buttons();
+    if (std::none_of(buttons.begin(), buttons.end(),
+                     [](const QAbstractButton* button) { return button->hasFocus(); })) {
+        for (QAbstractButton* button : buttons) {
+            button->setFocusPolicy(button == chosen ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    }
+}
+
+}  // namespace
 
 void SongGuidanceBox::refresh() {
     const QString start = view_.settings().songStartTime(track_);
@@ -181,18 +231,12 @@ void SongGuidanceBox::refresh() {
     if (note_->accessibleDescription() != description) note_->setAccessibleDescription(description);
     if (joinGroup_ != nullptr) {
         const auto join = prepare::songJoin(view_.state(), index_);
-        QAbstractButton* chosen =
-            joinGroup_->button(static_cast<int>(join ? join->choice : songs::JoinChoice::cut));
-        if (chosen != nullptr && !chosen->isChecked()) chosen->setChecked(true);
-        // Tab enters the choice at the chosen button, as it enters a group of radio buttons;
-        // while the focus is inside, the group itself keeps it on the button last focused.
-        const QList<QAbstractButton*> buttons = joinGroup_->buttons();
-        if (std::none_of(buttons.begin(), buttons.end(),
-                         [](const QAbstractButton* button) { return button->hasFocus(); })) {
-            for (QAbstractButton* button : buttons) {
-                button->setFocusPolicy(button == chosen ? Qt::StrongFocus : Qt::ClickFocus);
-            }
-        }
+        showChoice(joinGroup_, join ? join->choice : songs::JoinChoice::cut);
+    }
+    if (endingGroup_ != nullptr) {
+        const auto ending = prepare::songEnding(view_.state());
+        endingPanel_->setVisible(ending.has_value());
+        showChoice(endingGroup_, ending ? ending->choice : songs::JoinChoice::cut);
     }
 }
 

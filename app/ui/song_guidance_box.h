@@ -2,13 +2,16 @@
 // One song on Step 3: its number badge (click to replace the song), the move
 // arrows, its name, the Start time and End time fields, the note field with the line of
 // what the local engine will do under it, and for a song followed by another the choice of
-// the join into it ("Into song 2"). The fields write through the edit settings' bindings on
-// every keystroke.
+// the join into it ("Into song 2"), for the last song the choice of its ending ("Ending"). The
+// fields write through the edit settings' bindings on every keystroke.
 
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <initializer_list>
+#include <span>
 
+#include "app/state/join_choice.h"
 #include "app/state/track_file.h"
 #include "app/ui/components.h"
 
@@ -39,12 +42,22 @@ public:
     QLabel* questionLabel() const { return question_; }
     // What the local engine will do, read with the note; hidden while it has nothing to say.
     QLabel* engineLine() const { return engineLine_; }
-    // "Cut", "Blend 4 beats", "Blend 8 beats", "Blend 16 beats"; null for the last song.
+    // "Cut", "Blend 4 beats", "Blend 8 beats", "Blend 16 beats", then the effects ("Tape stop"
+    // ...); null for the last song.
     QButtonGroup* joinChoices() const { return joinGroup_; }
+    // The last song's "Ending": "Cut" and the effects but a pause, shown while the final ending
+    // effect is Off; null for the other songs.
+    QButtonGroup* endingChoices() const { return endingGroup_; }
 
 private:
     QLineEdit* makeTimeField(const QString& label, const QString& objectName);
     void addJoinChoices(QVBoxLayout* column);
+    void addEndingChoices(QVBoxLayout* column);
+    // A heading and one row of buttons for each of `rows`, all one exclusive group whose ids
+    // are the choices; each button is named "<heading>: <title>" for screen readers.
+    QButtonGroup* addChoiceRows(QVBoxLayout* column, const QString& heading,
+                                std::initializer_list<std::span<const songs::JoinChoice>> rows,
+                                const QString& objectPrefix);
 
     Wizard& view_;
     songs::TrackFile track_;
@@ -56,6 +69,8 @@ private:
     QString questionText_;
     QLabel* engineLine_;
     QButtonGroup* joinGroup_ = nullptr;
+    QWidget* endingPanel_ = nullptr;
+    QButtonGroup* endingGroup_ = nullptr;
 };
 
 }  // namespace app::ui

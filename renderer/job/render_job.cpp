@@ -42,16 +42,9 @@ bool optionalBool(const json& object, const char* key) {
     return found->get<bool>();
 }
 
-constexpr std::pair<common::JoinStyle, std::string_view> kJoinStyleNames[] = {
-    {common::JoinStyle::cut, "cut"},           {common::JoinStyle::blend, "blend"},
-    {common::JoinStyle::tapeStop, "tapeStop"}, {common::JoinStyle::backspin, "backspin"},
-    {common::JoinStyle::scratch, "scratch"},   {common::JoinStyle::pause, "pause"},
-    {common::JoinStyle::stutter, "stutter"},   {common::JoinStyle::echoOut, "echoOut"},
-};
-
 std::string joinStyleNames() {
     std::string names;
-    for (const auto& [style, name] : kJoinStyleNames) {
+    for (const auto& [style, name] : common::kJoinStyleNames) {
         names += (names.empty() ? "\"" : ", \"") + std::string(name) + "\"";
     }
     return names;
@@ -82,7 +75,7 @@ std::optional<common::JoinRequest> decodeTransition(const json& track, const std
     if (found == track.end() || found->is_null()) return std::nullopt;
     if (!found->is_object()) throwUnreadable(where + "\"transition\" must be an object.");
     const std::string style = requiredString(*found, "style", where + "\"transition\": ");
-    const std::optional<common::JoinStyle> known = joinStyleFromName(style);
+    const std::optional<common::JoinStyle> known = common::joinStyleFromName(style);
     if (!known) {
         throwUnreadable(where + "\"transition\".\"style\" must be one of " + joinStyleNames() +
                         ".");
@@ -132,20 +125,6 @@ TrackJob decodeTrack(const json& value, size_t position) {
 }
 
 }  // namespace
-
-std::optional<common::JoinStyle> joinStyleFromName(std::string_view name) {
-    for (const auto& [style, known] : kJoinStyleNames) {
-        if (known == name) return style;
-    }
-    return std::nullopt;
-}
-
-std::string_view joinStyleName(common::JoinStyle style) {
-    for (const auto& [known, name] : kJoinStyleNames) {
-        if (known == style) return name;
-    }
-    return "cut";
-}
 
 RenderJob decodeRenderJob(std::string_view jsonText) {
     json root;

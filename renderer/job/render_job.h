@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/final_ending_effect.h"
-#include "common/note_requests.h"
+#include "common/join_style_name.h"
 
 namespace renderer {
 
@@ -34,11 +34,6 @@ struct RenderJob {
     bool snapToBeat = false;  // move every cut to just before its nearest beat
     bool snapToBar = false;   // ...or bar line, where the song's bars are trusted
 };
-
-// The job's name of a join style ("cut", "blend", "tapeStop", "backspin", "scratch", "pause",
-// "stutter", "echoOut") and back.
-std::optional<common::JoinStyle> joinStyleFromName(std::string_view name);
-std::string_view joinStyleName(common::JoinStyle style);
 
 // Throws std::runtime_error with a one-line description when the text is not JSON,
 // a required key is missing or a value has the wrong JSON type.

@@ -124,7 +124,7 @@ JoinPlan planEffect(common::JoinStyle style, const BlendSong& outgoing, long lon
 
 std::vector<float> renderEffect(const JoinPlan& plan, const BlendSong& outgoing,
                                 long long cutEndFrame, const BlendSong* incoming) {
-    const std::optional<common::JoinStyle> style = joinStyleFromName(plan.style);
+    const std::optional<common::JoinStyle> style = common::joinStyleFromName(plan.style);
     if (!style || plan.mixedFrames == 0) return {};
     const double seconds = static_cast<double>(plan.mixedFrames) / kRate;
     const double beat = plan.incomingBeatSeconds;

@@ -100,33 +100,41 @@ TEST(LocalEngineEligibility, AcceptsSimpleTimesAndPlainNotesElseNamesTheFirstPro
     }
 }
 
-// Only a join someone asked for reaches the job, the hand choice over the note, and never out
-// of the last song.
-TEST(LocalEngineEligibility, TheJobCarriesTheAskedJoinOutOfEachSongButTheLast) {
+// Only a join or an ending chosen by hand reaches the job (the renderer reads the note itself,
+// lengths and all); never a join out of the last song, and its ending only while the final
+// ending is Off.
+TEST(LocalEngineEligibility, TheJobCarriesTheHandChosenJoinsAndEnding) {
     using app::songs::JoinChoice;
     using Joins = std::vector<std::optional<JoinChoice>>;
     struct Case {
         std::vector<Song> songs;
         std::vector<std::pair<int, JoinChoice>> hand;  // song index, choice
         Joins expected;
+        std::optional<JoinChoice> ending = std::nullopt;
+        common::FinalEndingEffect finalEnding = common::FinalEndingEffect::fade;
     };
     const std::vector<Case> cases = {
         {{{}, {}}, {}, {std::nullopt, std::nullopt}},
-        {{{{}, {}, starterGuidance(0, 2)}, {}}, {}, {std::nullopt, std::nullopt}},
-        {{{{}, {}, "blend into song 2 over 2 bars"}, {{}, {}, "blend"}},
+        {{{{}, {}, "blend into song 2 over 10 beats"}, {{}, {}, "tape stop"}},
          {},
-         {JoinChoice::blend8, std::nullopt}},
-        {{{{}, {}, "just cut"}, {}}, {}, {JoinChoice::cut, std::nullopt}},
+         {std::nullopt, std::nullopt},
+         {},
+         common::FinalEndingEffect::none},
         {{{{}, {}, "crossfade over 16 beats"}, {}},
          {{0, JoinChoice::cut}},
          {JoinChoice::cut, std::nullopt}},
         {{{}, {}, {}},
-         {{1, JoinChoice::blend16}},
-         {std::nullopt, JoinChoice::blend16, std::nullopt}},
+         {{0, JoinChoice::scratch}, {1, JoinChoice::blend16}},
+         {JoinChoice::scratch, JoinChoice::blend16, std::nullopt}},
+        {{{}, {}}, {}, {std::nullopt, JoinChoice::echoOut}, JoinChoice::echoOut,
+         common::FinalEndingEffect::none},
+        {{{}, {}}, {}, {std::nullopt, std::nullopt}, JoinChoice::echoOut},
     };
     for (size_t index = 0; index < cases.size(); ++index) {
         const Case& test = cases[index];
         WizardState state = stateWith(test.songs);
+        state.endingChoice = test.ending;
+        state.finalEndingEffect = test.finalEnding;
         for (const auto& [song, choice] : test.hand) {
             state.songJoinChoices.insert(state.tracks[static_cast<size_t>(song)].url, choice);
         }

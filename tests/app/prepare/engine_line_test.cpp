@@ -18,6 +18,8 @@ struct Song {
 struct Case {
     std::vector<Song> songs;
     QStringList lines;  // one per song
+    common::FinalEndingEffect ending = common::FinalEndingEffect::fade;
+    std::optional<JoinChoice> handEnding = std::nullopt;
 };
 
 // The line under each note as it reads for what the note asks and what was chosen by hand.
@@ -26,16 +28,14 @@ TEST(LocalEngineLine, SaysWhatTheEngineDoesWithEachSong) {
     const std::vector<Case> cases = {
         {{{}, {}}, {"Cut into song 2", ""}},
         {{{app::songs::starterGuidance(0, 2), {}}, {}}, {"Cut into song 2", ""}},
+        // The note's length as written (a bar counts 4 beats); no length gives 8 beats.
         {{{"blend into song 2 over 2 bars", {}}, {}},
          {"Blend into song 2 over 8 beats, beat-matched", ""}},
-        // The nearest of 4, 8 and 16 beats; a tie takes the longer; seconds give 8.
         {{{"mix into song 2 over 5 beats", {}}, {}},
-         {"Blend into song 2 over 4 beats, beat-matched", ""}},
-        {{{"crossfade over 6 beats", {}}, {}},
-         {"Blend into song 2 over 8 beats, beat-matched", ""}},
-        {{{"blend over 3 bars", {}}, {}}, {"Blend into song 2 over 16 beats, beat-matched", ""}},
+         {"Blend into song 2 over 5 beats, beat-matched", ""}},
         {{{"crossfade for 4 seconds", {}}, {}},
-         {"Blend into song 2 over 8 beats, beat-matched", ""}},
+         {"Blend into song 2 over 4 seconds, beat-matched", ""}},
+        {{{"blend", {}}, {}}, {"Blend into song 2 over 8 beats, beat-matched", ""}},
         {{{"no blend, just cut", JoinChoice::blend8}, {}},
          {"Blend into song 2 over 8 beats, beat-matched" + wins, ""}},
         {{{"blend over 8 beats", JoinChoice::cut}, {}}, {"Cut into song 2" + wins, ""}},
@@ -55,9 +55,28 @@ TEST(LocalEngineLine, SaysWhatTheEngineDoesWithEachSong) {
          {"Blend into song 2 over 8 beats, beat-matched" + wins, ""}},
         {{{}, {"blend over 4 beats", {}}, {}},
          {"Cut into song 2", "Blend into song 3 over 4 beats, beat-matched", ""}},
+        {{{"blend over 8 beats", JoinChoice::backspin}, {}}, {"Backspin into song 2" + wins, ""}},
+        {{{{}, JoinChoice::pause}, {}}, {"Pause, then song 2 on its beat", ""}},
+        // The last song's ending while the final ending is Off: the note's effect, or the hand
+        // choice over it; a pause or a blend is no ending.
+        {{{}, {"end with a backspin", {}}},
+         {"Cut into song 2", "Ends with a backspin"},
+         common::FinalEndingEffect::none},
+        {{{}, {"end with a backspin", {}}},
+         {"Cut into song 2", "Ends on its cut (your choice in Ending wins over the note)"},
+         common::FinalEndingEffect::none,
+         JoinChoice::cut},
+        {{{}, {}}, {"Cut into song 2", "Ends with a stutter"}, common::FinalEndingEffect::none,
+         JoinChoice::stutter},
+        {{{}, {}}, {"Cut into song 2", ""}, common::FinalEndingEffect::none, JoinChoice::pause},
+        {{{}, {"pause", {}}}, {"Cut into song 2", ""}, common::FinalEndingEffect::none},
+        {{{}, {}}, {"Cut into song 2", ""}, common::FinalEndingEffect::echoFade,
+         JoinChoice::tapeStop},
     };
     for (size_t index = 0; index < cases.size(); ++index) {
         app::WizardState state;
+        state.finalEndingEffect = cases[index].ending;
+        state.endingChoice = cases[index].handEnding;
         for (const Song& song : cases[index].songs) {
             const QString path = QStringLiteral("/%1.mp3").arg(state.tracks.size());
             state.tracks.push_back(app::songs::TrackFile::forPath(path));

@@ -103,12 +103,15 @@ TEST(BuildPrompt, InsertsTheFoldersSongsTimesAndNotesUnderTheirHeadings) {
     EXPECT_TRUE(section(prompt, "## Required Workflow").contains("\n11. Use the fast Time Based"));
 }
 
-// A join chosen on screen reaches the agent after the note; the last song has none.
-TEST(BuildPrompt, NamesTheJoinChosenInTheApp) {
+// A join chosen on screen reaches the agent after the note; the last song has none, and its
+// ending only while the final ending is Off.
+TEST(BuildPrompt, NamesTheJoinAndEndingChosenInTheApp) {
     for (const auto& [choice, join] : std::vector<std::pair<app::songs::JoinChoice, QString>>{
              {app::songs::JoinChoice::cut, "a plain cut"},
-             {app::songs::JoinChoice::blend16, "a beat-matched blend over 16 beats"}}) {
+             {app::songs::JoinChoice::blend16, "a beat-matched blend over 16 beats"},
+             {app::songs::JoinChoice::pause, "a pause of one beat, then the next song on its beat"}}) {
         WizardState state = twoSongs();
+        state.endingChoice = app::songs::JoinChoice::tapeStop;
         state.songJoinChoices.insert("/home/dj/Songs/a.mp3", choice);
         state.songJoinChoices.insert("/home/dj/Songs/b.flac", choice);
         const QStringList guidance =
@@ -121,6 +124,14 @@ TEST(BuildPrompt, NamesTheJoinChosenInTheApp) {
             << guidance[0].toStdString();
         EXPECT_TRUE(guidance[1].endsWith(". Notes: " + app::songs::noNoteGuidance(1, 2)));
     }
+    WizardState state = twoSongs();
+    state.endingChoice = app::songs::JoinChoice::tapeStop;
+    state.finalEndingEffect = common::FinalEndingEffect::none;
+    const QString guidance = section(buildPrompt(state), "## Timing / Edit Guidance");
+    EXPECT_TRUE(guidance.endsWith(
+        "Its ending, chosen in the app over anything the note says: a tape stop (the song slows "
+        "to a stop, pitch falling, over its last beat)."))
+        << guidance.toStdString();
 }
 
 TEST(BuildPrompt, WithoutFoldersOrSongsUsesPlaceholdersUnderTheSameHeadings) {

@@ -92,7 +92,9 @@ TEST(RenderJobJson, JoinsWriteTheirTransitionAfterTheNote) {
     for (const auto& [choice, key] : std::vector<std::pair<JoinChoice, std::string>>{
              {JoinChoice::cut, R"(,"transition":{"style":"cut"}})"},
              {JoinChoice::blend4, R"(,"transition":{"style":"blend","beats":4}})"},
-             {JoinChoice::blend16, R"(,"transition":{"style":"blend","beats":16}})"}}) {
+             {JoinChoice::blend16, R"(,"transition":{"style":"blend","beats":16}})"},
+             {JoinChoice::tapeStop, R"(,"transition":{"style":"tapeStop"}})"},
+             {JoinChoice::echoOut, R"(,"transition":{"style":"echoOut"}})"}}) {
         RenderJob job = sampleJob();
         job.tracks[0].transition = choice;
         const std::string text = encodeRenderJob(job);

@@ -186,6 +186,7 @@ TEST_F(SongTest, OutputFolderNeedsReadySongsAndARegularFolder) {
 
 // A hand-chosen join belongs to the join out of its song: it moves with the song and with the
 // place a replacement takes, and goes where the song becomes the last, which has no join.
+// The last song's ending stays with the edit's end.
 TEST_F(SongTest, HandChosenJoinsFollowTheirSongAndTheLastSongHasNone) {
     using app::songs::JoinChoice;
     const QStringList songs = makeFiles("Desktop/Set", {"a.mp3", "b.mp3", "c.mp3", "d.mp3"});
@@ -213,6 +214,14 @@ TEST_F(SongTest, HandChosenJoinsFollowTheirSongAndTheLastSongHasNone) {
     EXPECT_EQ(settings.handJoinChoice(state().tracks[0]), JoinChoice::cut);
     EXPECT_EQ(state().songJoinChoices.size(), 1);
 
+    // The ending belongs to the edit's end; a pause or a blend is none.
+    settings.chooseEnding(JoinChoice::pause);
+    EXPECT_EQ(state().endingChoice, std::nullopt);
+    settings.chooseEnding(JoinChoice::tapeStop);
+    view().songs().moveTrack(0, +1);
+    EXPECT_EQ(state().endingChoice, JoinChoice::tapeStop);
+
     view().songs().clearSongs();
     EXPECT_TRUE(state().songJoinChoices.isEmpty());
+    EXPECT_EQ(state().endingChoice, std::nullopt);
 }

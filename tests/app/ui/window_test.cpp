@@ -624,6 +624,55 @@ TEST_F(WindowTest, IntoSongChoiceFollowsTheNoteUntilChosenByHand) {
     EXPECT_EQ(field("Song 2 note")->property("plainText").toString(), "just cut");
 }
 
+// The effects sit in the same choice, a row under the blends; the last song's ending is a
+// choice of its own while the final ending is Off, and it belongs to the edit's end.
+TEST_F(WindowTest, EffectsAreChoicesIntoTheNextSongAndForTheLastSongsEnding) {
+    openOnStep3WithEngine("exit 2");
+    const auto shown = [&](const QString& name) {
+        return findByAccessibleName<QPushButton>(window.get(), name) != nullptr;
+    };
+    typeInto("Song 1 note", "tape stop into song 2");
+    EXPECT_TRUE(button("Into song 2: Tape stop")->isChecked());
+    EXPECT_TRUE(visibleLabelTexts(window.get()).contains("Tape stop into song 2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(accessibleName(QApplication::focusWidget()), "Into song 2: Tape stop");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_TRUE(accessibleName(QApplication::focusWidget()).startsWith("Into song 2: Blend") ||
+                accessibleName(QApplication::focusWidget()) == "Into song 2: Cut")
+        << accessibleName(QApplication::focusWidget()).toStdString();
+    button("Into song 2: Tape stop")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(visibleLabelTexts(window.get())
+                    .contains("Backspin into song 2 (your choice in Into song 2 wins over the note)"));
+
+    // The ending waits for Off; a pause needs a song after it.
+    EXPECT_FALSE(shown("Ending: Cut"));
+    accessibleToggle(button("Off"));
+    EXPECT_TRUE(button("Ending: Cut")->isChecked());
+    EXPECT_FALSE(shown("Ending: Pause"));
+    typeInto("Song 2 note", "end with a backspin");
+    EXPECT_TRUE(button("Ending: Backspin")->isChecked());
+    EXPECT_TRUE(visibleLabelTexts(window.get()).contains("Ends with a backspin"));
+    accessibleToggle(button("Ending: Stutter"));
+    EXPECT_EQ(state().endingChoice, app::songs::JoinChoice::stutter);
+    EXPECT_TRUE(visibleLabelTexts(window.get())
+                    .contains("Ends with a stutter (your choice in Ending wins over the note)"));
+
+    // Song 1 moves last: its hand-chosen backspin goes, the ending stays the edit's.
+    click("Move later");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(state().songJoinChoices.isEmpty());
+    EXPECT_TRUE(button("Ending: Stutter")->isChecked());
+    EXPECT_TRUE(button("Into song 2: Backspin")->isChecked());  // the new song 1's note asks it
+    click("Create Edit");
+    ASSERT_TRUE(waitUntil([&] { return !state().isCreatingEdit; }, 60));
+    const QString job = readText(songFolder + "/Tunewright Setup/fast-time-render-job.json");
+    EXPECT_TRUE(job.contains(R"("note":"tape stop into song 2","transition":{"style":"stutter"})"))
+        << job.toStdString();
+    EXPECT_TRUE(job.contains(R"("note":"end with a backspin"})")) << job.toStdString();
+}
+
 TEST_F(WindowTest, TheSongPickerShowsPlainExtensionsAndFindsAnyLetterCase) {
     const QString folder = wizard.makeFolder("Desktop/Mixed");
     for (const char* name : {"LOUD.MP3", "quiet.wav", "Mid.Flac", "notes.txt"}) {
