@@ -2,20 +2,16 @@
 // Frame arithmetic the effects share. Pure.
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "renderer/base/constants.h"
+#include "renderer/base/frames.h"
 
 namespace renderer {
 
 // round(seconds × 44100); 0 for a length that is not above 0 (or NaN).
 inline long long effectFrames(double seconds) {
-    return seconds > 0.0 ? std::llround(seconds * targetSampleRate) : 0;
-}
-
-inline long long songFrames(ConstSampleSpan song) {
-    return static_cast<long long>(song.size() / targetChannels);
+    return seconds > 0.0 ? toFrames(seconds) : 0;
 }
 
 // The song's frames before `frame`, the only ones an effect may read; positions in it are

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "renderer/base/frames.h"
 #include "renderer/stretch/time_stretch.h"
 
 namespace renderer {
@@ -29,12 +30,6 @@ constexpr double kShortestOverlapSeconds = 0.1;
 // Stretch ratios this close to 1 are not worth a stretch: the beats drift less than a
 // millisecond over a blend.
 constexpr double kNoStretchTolerance = 0.0005;
-
-long long frameCount(ConstSampleSpan segment) {
-    return static_cast<long long>(segment.size() / targetChannels);
-}
-
-long long toFrames(double seconds) { return std::llround(seconds * kRate); }
 
 std::string bpm(double periodSeconds) {
     return std::to_string(static_cast<int>(std::lround(60.0 / periodSeconds)));
@@ -115,7 +110,7 @@ double incomingGain(double t) { return std::sin(t * std::numbers::pi / 2.0); }
 
 JoinPlan noBlend(const BlendSong& outgoing, const BlendSong& incoming) {
     JoinPlan plan;
-    plan.outgoingFramesBefore = frameCount(outgoing.segment);
+    plan.outgoingFramesBefore = songFrames(outgoing.segment);
     plan.report.whyNot = "song " + std::to_string(outgoing.number) + " or song " +
                          std::to_string(incoming.number) + " is too short to overlap";
     return plan;
@@ -124,9 +119,9 @@ JoinPlan noBlend(const BlendSong& outgoing, const BlendSong& incoming) {
 // The last `seconds` of the outgoing song under the first of the incoming one.
 JoinPlan crossfade(const BlendSong& outgoing, const BlendSong& incoming, double seconds,
                     std::string whyNot) {
-    const long long outgoingFrames = frameCount(outgoing.segment);
+    const long long outgoingFrames = songFrames(outgoing.segment);
     const long long overlap =
-        std::min({toFrames(seconds), outgoingFrames - 1, frameCount(incoming.segment)});
+        std::min({toFrames(seconds), outgoingFrames - 1, songFrames(incoming.segment)});
     if (overlap < toFrames(kShortestOverlapSeconds)) return noBlend(outgoing, incoming);
     JoinPlan plan;
     plan.style = "crossfade";
@@ -211,8 +206,8 @@ TailPlan tailPlan(double endBeat, double end, double period, double incomingPeri
 JoinPlan beatMatched(const BlendSong& outgoing, const BlendSong& incoming, double period,
                       double beats) {
     const double incomingPeriod = incoming.grid->periodSeconds;
-    const double end = static_cast<double>(frameCount(outgoing.segment)) / kRate;
-    const double incomingEnd = static_cast<double>(frameCount(incoming.segment)) / kRate;
+    const double end = static_cast<double>(songFrames(outgoing.segment)) / kRate;
+    const double incomingEnd = static_cast<double>(songFrames(incoming.segment)) / kRate;
     BeatGrid outgoingBeats = *outgoing.grid;
     outgoingBeats.periodSeconds = period;
     const double endBeat = outgoingBeats.nearestOnset(end);
@@ -250,7 +245,7 @@ JoinPlan beatMatched(const BlendSong& outgoing, const BlendSong& incoming, doubl
     plan.mixedFrames = toFrames(tail.endOut - tail.spliceStart);
     plan.incomingStartInMix = toFrames(tail.blendStartOut - incomingBeat - tail.spliceStart);
     plan.incomingResumeFrame =
-        std::min(plan.mixedFrames - plan.incomingStartInMix, frameCount(incoming.segment));
+        std::min(plan.mixedFrames - plan.incomingStartInMix, songFrames(incoming.segment));
     plan.report.style = plan.style;
     plan.report.beats = count;
     plan.report.seconds = static_cast<double>(plan.mixedFrames - plan.incomingStartInMix) / kRate;
@@ -293,7 +288,7 @@ std::vector<float> renderBeatMatched(const JoinPlan& plan, const BlendSong& outg
     std::vector<float> mixed(tail.size());
     const long long overlap = plan.mixedFrames - plan.incomingStartInMix;
     const double middle = 0.5 * static_cast<double>(overlap) / kRate;
-    const long long incomingFrames = frameCount(incoming.segment);
+    const long long incomingFrames = songFrames(incoming.segment);
     const std::vector<float> outgoingBass = bassOf(tail);
     // The incoming bass a little past the overlap, so that the backward run has settled there.
     const ConstSampleSpan incomingHead = incoming.segment.first(

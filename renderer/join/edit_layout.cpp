@@ -4,6 +4,7 @@
 #include <future>
 #include <utility>
 
+#include "renderer/base/frames.h"
 #include "renderer/cut/gain_and_ramps.h"
 #include "renderer/join/blend.h"
 #include "renderer/join/effect_join.h"
@@ -13,12 +14,8 @@ namespace {
 
 constexpr double kRate = targetSampleRate;
 
-long long frameCount(ConstSampleSpan segment) {
-    return static_cast<long long>(segment.size() / targetChannels);
-}
-
 long long cutEnd(const LaidOutSong& song) {
-    return song.cutEndFrame.value_or(frameCount(song.segment));
+    return song.cutEndFrame.value_or(songFrames(song.segment));
 }
 
 // The song's frames [firstFrame, endFrame), as a blend or an effect sees it.
@@ -74,9 +71,9 @@ PlannedJoin planJoin(const LaidOutSong& song, long long playFrom, const LaidOutS
     const std::optional<JoinAsk>& ask = song.joinOut;
     const common::JoinStyle style = ask ? ask->request.style : common::JoinStyle::cut;
     const bool blend = style == common::JoinStyle::blend && next;
-    PlannedJoin join{blendSide(song, playFrom, blend ? end : frameCount(song.segment), number),
+    PlannedJoin join{blendSide(song, playFrom, blend ? end : songFrames(song.segment), number),
                      std::max(0LL, end - playFrom), std::nullopt, {}, askedReport(ask, number)};
-    if (next) join.incoming = blendSide(*next, 0, frameCount(next->segment), number + 1);
+    if (next) join.incoming = blendSide(*next, 0, songFrames(next->segment), number + 1);
     const BlendSong* incoming = join.incoming ? &*join.incoming : nullptr;
     if (blend) {
         join.plan = planBlend(join.outgoing, *join.incoming, ask->request.length);
@@ -135,7 +132,7 @@ EditLayout layOutEdit(std::span<const LaidOutSong> songs) {
         const bool last = i + 1 == songs.size();
         const bool joined = i < joins.size();
         const long long endFrame = joined ? playFrom + joins[i].plan.outgoingFramesBefore
-                                          : frameCount(songs[i].segment);
+                                          : songFrames(songs[i].segment);
         const long long frames = std::max(0LL, endFrame - playFrom);
         layout.parts.push_back({i, playFrom, frames, {}});
         if (last && songs[i].endingStartFrame) {

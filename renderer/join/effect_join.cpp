@@ -1,8 +1,8 @@
 #include "renderer/join/effect_join.h"
 
 #include <algorithm>
-#include <cmath>
 
+#include "renderer/base/frames.h"
 #include "renderer/effects/backspin.h"
 #include "renderer/effects/echo_out.h"
 #include "renderer/effects/scratch.h"
@@ -19,12 +19,6 @@ constexpr double kBeatWithoutGrid = 0.5;
 constexpr double kTapeStopWithoutGrid = 0.6;
 constexpr double kBackspinWithoutGrid = 1.0;
 constexpr double kEchoOutBeats = 4.0;
-
-long long toFrames(double seconds) { return std::llround(seconds * kRate); }
-
-long long frameCount(ConstSampleSpan segment) {
-    return static_cast<long long>(segment.size() / targetChannels);
-}
 
 // The asked length in seconds, counted in beats of `beat`; the default where none is asked.
 double askedSeconds(const std::optional<common::RequestLength>& length, double beat,
@@ -111,7 +105,7 @@ JoinPlan planEffect(common::JoinStyle style, const BlendSong& outgoing, long lon
                                     : seconds);
     if (style == common::JoinStyle::echoOut && incoming) {
         // The next song comes in under the repeats.
-        plan.mixedFrames = std::min(plan.mixedFrames, frameCount(incoming->segment));
+        plan.mixedFrames = std::min(plan.mixedFrames, songFrames(incoming->segment));
         plan.incomingResumeFrame = plan.mixedFrames;
     } else {
         plan.incomingStartInMix = plan.mixedFrames;
