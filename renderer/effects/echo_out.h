@@ -16,6 +16,8 @@
 namespace renderer {
 
 inline constexpr std::array<double, 4> echoOutGains{0.5, 0.25, 0.125, 0.0625};
+// The length: a beat a repeat.
+inline constexpr double echoOutBeats = static_cast<double>(echoOutGains.size());
 
 std::vector<float> echoOut(ConstSampleSpan song, long long endFrame, double beatSeconds);
 

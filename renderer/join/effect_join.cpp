@@ -16,9 +16,6 @@ namespace {
 constexpr double kRate = targetSampleRate;
 // One beat where a song has no trusted grid; a tape stop and a backspin have times of their own.
 constexpr double kBeatWithoutGrid = 0.5;
-constexpr double kTapeStopWithoutGrid = 0.6;
-constexpr double kBackspinWithoutGrid = 1.0;
-constexpr double kEchoOutBeats = 4.0;
 
 // The asked length in seconds, counted in beats of `beat`; the default where none is asked.
 double askedSeconds(const std::optional<common::RequestLength>& length, double beat,
@@ -47,14 +44,14 @@ EffectShape shapeOf(common::JoinStyle style) {
     using common::JoinStyle;
     switch (style) {
         case JoinStyle::tapeStop:
-            return {1.0, kTapeStopWithoutGrid, 0.0};
+            return {tapeStopBeats, tapeStopSecondsWithoutGrid, 0.0};
         case JoinStyle::backspin:
-            return {2.0, kBackspinWithoutGrid, 0.0};
+            return {backspinBeats, backspinSecondsWithoutGrid, 0.0};
         case JoinStyle::scratch:
         case JoinStyle::stutter:
             return {1.0, std::nullopt, 1.0};
         case JoinStyle::echoOut:
-            return {kEchoOutBeats, std::nullopt, 1.0};
+            return {echoOutBeats, std::nullopt, 1.0};
         default:
             return {1.0, std::nullopt, 0.0};
     }
