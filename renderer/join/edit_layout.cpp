@@ -93,10 +93,7 @@ std::vector<PlannedJoin> planJoins(std::span<const LaidOutSong> songs) {
         const bool last = i + 1 == songs.size();
         // The last song's ending is an effect only where one that needs no next song is asked.
         const std::optional<JoinAsk>& ask = songs[i].joinOut;
-        if (last && !(ask && isEffect(ask->request.style) &&
-                      ask->request.style != common::JoinStyle::pause)) {
-            break;
-        }
+        if (last && !(ask && isEndingEffect(ask->request.style))) break;
         joins.push_back(
             planJoin(songs[i], playFrom, last ? nullptr : &songs[i + 1], static_cast<int>(i) + 1));
         playFrom = joins.back().plan.incomingResumeFrame;

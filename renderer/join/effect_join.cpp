@@ -63,6 +63,10 @@ bool isEffect(common::JoinStyle style) {
     return style != common::JoinStyle::cut && style != common::JoinStyle::blend;
 }
 
+bool isEndingEffect(common::JoinStyle style) {
+    return isEffect(style) && style != common::JoinStyle::pause;
+}
+
 JoinPlan planEffect(common::JoinStyle style, const BlendSong& outgoing, long long cutEndFrame,
                     const BlendSong* incoming, const std::optional<common::RequestLength>& length) {
     JoinPlan plan;

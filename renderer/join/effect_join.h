@@ -17,6 +17,9 @@ namespace renderer {
 // The effects that are no blend and no cut.
 bool isEffect(common::JoinStyle style);
 
+// The effects that can end the last song: all but a pause, which needs a song after it.
+bool isEndingEffect(common::JoinStyle style);
+
 // The plan of `style` at the end of `outgoing` (its segment runs past `cutEndFrame` where the
 // effect reads on), into `incoming` (none for the last song's ending).
 JoinPlan planEffect(common::JoinStyle style, const BlendSong& outgoing, long long cutEndFrame,

@@ -285,9 +285,9 @@ EditLayout layOutCutSongs(const RenderJob& job, const CutSongs& cuts, const Endi
 std::optional<JoinAsk> joinOut(const RenderJob& job, size_t index, const EndingPlan& ending) {
     std::optional<JoinAsk> ask = joinAsk(job.tracks[index]);
     if (!ask || index + 1 < job.tracks.size()) return ask;
-    const common::JoinStyle style = ask->request.style;
-    const bool endingEffect = isEffect(style) && style != common::JoinStyle::pause;
-    if (!endingEffect || ending.effect != common::FinalEndingEffect::none) return std::nullopt;
+    if (!isEndingEffect(ask->request.style) || ending.effect != common::FinalEndingEffect::none) {
+        return std::nullopt;
+    }
     return ask;
 }
 
@@ -300,13 +300,12 @@ std::vector<LeftOutRequest> leftOutRequests(const RenderJob& job, const EndingPl
         if (i + 1 == job.tracks.size() && ask && !joinOut(job, i, ending) &&
             ask->request.style != common::JoinStyle::cut) {
             const common::JoinStyle style = ask->request.style;
-            const bool endingEffect = isEffect(style) && style != common::JoinStyle::pause;
             const std::string words = effectWords(std::string(joinStyleName(style)));
-            leftOut.push_back(
-                {number, (style == common::JoinStyle::echoOut ? "an " : "a ") + words,
-                 endingEffect ? "the chosen " + std::string(common::title(ending.effect)) +
-                                    " ending wins over the note"
-                              : "no song follows it"});
+            leftOut.push_back({number, (style == common::JoinStyle::echoOut ? "an " : "a ") + words,
+                               isEndingEffect(style)
+                                   ? "the chosen " + std::string(common::title(ending.effect)) +
+                                         " ending wins over the note"
+                                   : "no song follows it"});
         }
         for (const std::string& request : common::readNoteRequests(job.tracks[i].note).needsAgent) {
             leftOut.push_back({number, "\"" + request + "\"", "the local engine cannot do that"});
