@@ -155,8 +155,6 @@ SourceOnDisk decodeSong(const TrackJob& track, int songNumber, const WorkFolder&
     return decodeSourceToDisk(track.path, workFolder.path(), songNumber);
 }
 
-// The song's audio never leaves this function, so it is released, with its memory slot, as
-// soon as it is cut; only its cut segment goes on.
 // A tape stop plays the song on past its cut end, slowing, and a backspin turns back at it
 // with no fade: their songs' segments hold that much more than the cut.
 constexpr double kPlayedPastEndSeconds = 2.0;
@@ -168,6 +166,8 @@ long long framesPastEnd(const RenderJob& job, int songNumber, const EndingPlan& 
     return readsOn ? static_cast<long long>(kPlayedPastEndSeconds * targetSampleRate) : 0;
 }
 
+// The song's audio never leaves this function, so it is released, with its memory slot, as
+// soon as it is cut; only its cut segment goes on.
 SongCut decodeAndCutSong(const RenderJob& job, int songNumber, const EndingPlan& ending,
                          const WorkFolder& workFolder, std::counting_semaphore<>& memorySlots) {
     throwIfStopRequested();
@@ -223,8 +223,6 @@ CutSongs cutEverySong(const RenderJob& job, const EndingPlan& ending,
     return cuts;
 }
 
-
-
 // Every song given the tempo and key asked of it, side by side; its grid, cut end and ending
 // follow the new tempo.
 std::vector<TempoKeyChange> changeTempoAndKey(const RenderJob& job, CutSongs& cuts) {
@@ -279,7 +277,6 @@ EditLayout layOutCutSongs(const RenderJob& job, const CutSongs& cuts, const Endi
     return layOutEdit(songs);
 }
 
-// What the last song's note or transition asks of a join that does not exist.
 // What is asked of the join out of song `index`: on the last song only an effect that needs
 // no next song, and only while the chosen ending is Off (a chosen ending wins).
 std::optional<JoinAsk> joinOut(const RenderJob& job, size_t index, const EndingPlan& ending) {
