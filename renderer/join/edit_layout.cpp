@@ -37,14 +37,13 @@ BlendSong blendSide(const LaidOutSong& song, long long firstFrame, long long end
     return side;
 }
 
-JoinReport askedReport(const std::optional<JoinAsk>& ask, int fromTrack) {
-    JoinReport report;
+// The asking part of a join's report; what was done is the plan's.
+void fillAsked(JoinReport& report, const std::optional<JoinAsk>& ask, int fromTrack) {
     report.fromTrack = fromTrack;
-    if (!ask) return report;
+    if (!ask) return;
     report.asked = std::string(joinStyleName(ask->request.style));
     report.askedBy = ask->askedBy;
     report.askedLength = describedLength(ask->request.length);
-    return report;
 }
 
 // A join as planned: the songs as the join sees them (the outgoing one from what an earlier
@@ -54,7 +53,6 @@ struct PlannedJoin {
     long long outgoingCutEnd = 0;  // in `outgoing`
     std::optional<BlendSong> incoming;
     JoinPlan plan;
-    JoinReport report;
 
     std::vector<float> render() const {
         const BlendSong* next = incoming ? &*incoming : nullptr;
@@ -72,7 +70,7 @@ PlannedJoin planJoin(const LaidOutSong& song, long long playFrom, const LaidOutS
     const common::JoinStyle style = ask ? ask->request.style : common::JoinStyle::cut;
     const bool blend = style == common::JoinStyle::blend && next;
     PlannedJoin join{blendSide(song, playFrom, blend ? end : songFrames(song.segment), number),
-                     std::max(0LL, end - playFrom), std::nullopt, {}, askedReport(ask, number)};
+                     std::max(0LL, end - playFrom), std::nullopt, {}};
     if (next) join.incoming = blendSide(*next, 0, songFrames(next->segment), number + 1);
     const BlendSong* incoming = join.incoming ? &*join.incoming : nullptr;
     if (blend) {
@@ -83,6 +81,7 @@ PlannedJoin planJoin(const LaidOutSong& song, long long playFrom, const LaidOutS
     } else {
         join.plan.outgoingFramesBefore = join.outgoingCutEnd;
     }
+    fillAsked(join.plan.report, ask, number);
     return join;
 }
 
@@ -99,15 +98,6 @@ std::vector<PlannedJoin> planJoins(std::span<const LaidOutSong> songs) {
         playFrom = joins.back().plan.incomingResumeFrame;
     }
     return joins;
-}
-
-void copyDone(JoinReport& report, const JoinReport& done) {
-    report.style = done.style;
-    report.beats = done.beats;
-    report.seconds = done.seconds;
-    report.tempoFromBpm = done.tempoFromBpm;
-    report.tempoToBpm = done.tempoToBpm;
-    report.whyNot = done.whyNot;
 }
 
 }  // namespace
@@ -143,8 +133,7 @@ EditLayout layOutEdit(std::span<const LaidOutSong> songs) {
         const long long incomingStart = editFrame + join.plan.incomingStartInMix;
         if (!mixed.empty()) layout.parts.push_back({i, 0, join.plan.mixedFrames, std::move(mixed)});
         editFrame += join.plan.mixedFrames;
-        JoinReport& report = join.report;
-        copyDone(report, join.plan.report);
+        JoinReport& report = join.plan.report;
         report.startTime = static_cast<double>(incomingStart) / kRate;
         report.endTime = static_cast<double>(editFrame) / kRate;
         if (last) {
