@@ -13,12 +13,14 @@
 
 #include "renderer/analysis/beat_grid.h"
 #include "renderer/cut/song_cut.h"
+#include "tests/renderer/cut/cut_track.h"
 #include "tests/support/beat_songs.h"
 
 namespace renderer {
 namespace {
 
 using testsupport::BeatSong;
+using testsupport::cutTrack;
 
 constexpr double kRate = 44100.0;
 
@@ -92,7 +94,7 @@ TEST(BeatSnap, MovesAtMostHalfABeatOrHalfABarAndFallsBackToTheBeat) {
 TEST(BeatSnap, SongsWithoutASteadyBeatKeepTheirCutsExactly) {
     const testsupport::Samples pad = testsupport::beatlessPad(90.0);
     const BeatSong drifting = testsupport::beatSong(90.0, 118.0, 1.09, 130.0);
-    const TrackJob track{"/song.wav", "", "0:05.3", "0:31.7", "", {}, {}, {}};
+    const TrackJob track = cutTrack("/song.wav", "0:05.3", "0:31.7");
     const EndingPlan plan{common::FinalEndingEffect::fade, common::normalFadeTailSeconds};
     for (const testsupport::Samples* samples : {&pad, &drifting.samples}) {
         const SongCut plain = cutSong(*samples, track, 1, 1, plan);
@@ -148,9 +150,8 @@ TEST(BeatSnap, GeneratedSongsCutJustBeforeATrueBeat) {
         const BeatSong song = testsupport::beatSong(70.0, c.tempoBpm, c.firstBeatSeconds);
         for (const auto& times : kTypedTimes) {
             const std::string where = std::to_string(c.tempoBpm) + " BPM, " + times[0];
-            const SongCut cut =
-                cutSong(song.samples, TrackJob{"/s.wav", "", times[0], times[1], "", {}, {}, {}}, 1, 1,
-                        EndingPlan{}, {true, SnapUnit::beat, ""});
+            const SongCut cut = cutSong(song.samples, cutTrack("/s.wav", times[0], times[1]), 1, 1,
+                                        EndingPlan{}, {true, SnapUnit::beat, ""});
             ASSERT_TRUE(cut.analysis.beatSnap.grid) << where;
             const double tempo = cut.analysis.beatSnap.grid->tempoBpm;
             for (const CutBeatSnap& snap :
@@ -180,9 +181,8 @@ TEST(BeatSnap, GeneratedSongsCutOnTheBarWhenAsked) {
         for (size_t i = 0; i < song.beatSeconds.size(); i += 4)
             barLines.push_back(song.beatSeconds[i]);
         for (const auto& times : kTypedTimes) {
-            const SongCut cut =
-                cutSong(song.samples, TrackJob{"/s.wav", "", times[0], times[1], "", {}, {}, {}}, 1, 1,
-                        EndingPlan{}, {true, SnapUnit::bar, "choice"});
+            const SongCut cut = cutSong(song.samples, cutTrack("/s.wav", times[0], times[1]), 1, 1,
+                                        EndingPlan{}, {true, SnapUnit::bar, "choice"});
             ASSERT_TRUE(cut.analysis.beatSnap.grid);
             const double barSeconds = 4 * 60.0 / cut.analysis.beatSnap.grid->tempoBpm;
             for (const CutBeatSnap& snap :

@@ -10,12 +10,14 @@
 
 #include "renderer/analysis/zero_crossing.h"
 #include "renderer/base/render_error.h"
+#include "tests/renderer/cut/cut_track.h"
 #include "tests/support/generated_audio.h"
 
 namespace renderer {
 namespace {
 
 using common::FinalEndingEffect;
+using testsupport::cutTrack;
 using testsupport::Samples;
 
 // Both channels hold `level`, except frames [negativeFrom, negativeTo), which hold −level:
@@ -64,7 +66,7 @@ TEST(NearestZeroCrossing, HandlesTargetsOutsideTheBuffer) {
 
 SongCut cut(const Samples& song, const std::string& start, const std::string& end,
             FinalEndingEffect effect = FinalEndingEffect::none, int songNumber = 1) {
-    return cutSong(song, TrackJob{"/music/Song.wav", "", start, end, "", {}, {}, {}}, songNumber, songNumber,
+    return cutSong(song, cutTrack("/music/Song.wav", start, end), songNumber, songNumber,
                    EndingPlan{effect, common::tailSeconds(effect)});
 }
 

@@ -14,12 +14,14 @@
 #include "renderer/join/finished_edit.h"
 #include "renderer/join/join_qc.h"
 #include "renderer/join/loudness.h"
+#include "tests/renderer/cut/cut_track.h"
 #include "tests/support/generated_audio.h"
 
 namespace renderer {
 namespace {
 
 using common::FinalEndingEffect;
+using testsupport::cutTrack;
 using testsupport::Samples;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
@@ -102,8 +104,7 @@ TEST(LevelMatch, TwoEquallyLoudSongsStayEquallyLoudWithEveryEndingAndCutLength) 
             std::vector<double> levels;
             long long endingStart = noEndingStartFrame;
             for (int song = 1; song <= 2; ++song) {
-                SongCut cut =
-                    cutSong(songs[song - 1], TrackJob{"/s.wav", "", "0", end, "", {}, {}, {}}, song, 2, plan);
+                SongCut cut = cutSong(songs[song - 1], cutTrack("/s.wav", "0", end), song, 2, plan);
                 if (cut.endingStartFrame) {
                     endingStart =
                         static_cast<long long>(segments[0].size() / 2) + *cut.endingStartFrame;
