@@ -13,23 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "audio/wav_file.h"
-#include "tests/renderer/join/marked_beats.h"
-#include "tests/renderer/seamforge_fixture.h"
+#include "tests/renderer/join/join_render_fixture.h"
 #include "tests/support/beat_songs.h"
 #include "tests/support/recorded_songs.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using nlohmann::json;
-using seamforgetest::Song;
-using testsupport::Samples;
 using namespace markedbeats;
-
-constexpr double kMarkerAHz = 2500.0;
-constexpr double kMarkerBHz = 6000.0;
-constexpr double kSteadyHz = 330.0;
 
 // An equal-power fade read from levels along it (0 to 1 of the song's full level): the arcsine
 // of a rising level, the arccosine of a falling one, grows in a straight line through the fade.
@@ -62,16 +52,6 @@ double loudnessDb(const std::vector<double>& mono, double seconds, double beatSe
     return 10.0 * std::log10(power / windows);
 }
 
-// What a finished edit holds: the decoded MP3 and the two reports.
-struct Rendered {
-    Samples decoded;
-    std::vector<double> mono;
-    json map;
-    json join;  // the one join's record
-    std::string notes;
-    double seconds() const { return static_cast<double>(mono.size()) / kRate; }
-};
-
 // The two songs' beats as the decoded mix holds them, and nothing else.
 struct BeatsInMix {
     std::vector<Marker> a;
@@ -94,31 +74,13 @@ std::vector<double> offsetsThrough(const BeatsInMix& mix, double from, double to
     return offsets;
 }
 
-class BlendRender : public seamforgetest::Seamforge {
+class BlendRender : public JoinRender {
 protected:
-    fs::path output() const { return files / "out"; }
-
-    fs::path song(const std::string& name, const Samples& samples) {
-        testsupport::writeTestWav(files / name, samples);
-        return files / name;
-    }
-
     // Renders two songs with the first one's "transition" (null for none) and no ending.
     Rendered render(const std::vector<Song>& songs, const json& transition) {
         json job = json::parse(editJob(songs, output(), "none"));
         if (!transition.is_null()) job["tracks"][0]["transition"] = transition;
-        Rendered rendered;
-        const fs::path mp3 = expectSuccess(runJob(job.dump()));
-        EXPECT_EQ(testsupport::decodeWithLame(mp3, files / "decoded.wav"), "");
-        rendered.decoded = audio::loadWav(files / "decoded.wav").samples;
-        rendered.mono = toMono(rendered.decoded);
-        rendered.map = testsupport::readJson(output() / "analysis-map.json");
-        rendered.notes = testsupport::readWholeFile(output() / "edit-notes.md");
-        if (rendered.map.contains("joins") && rendered.map["joins"].size() == 1) {
-            rendered.join = rendered.map["joins"][0];
-        }
-        EXPECT_FALSE(rendered.join.is_null()) << rendered.map.dump(1);
-        return rendered;
+        return renderEdit(job);
     }
 
     // Bursts down to `floorShare` of each song's loudest: 40 dB below by default, so that even
@@ -147,7 +109,7 @@ TEST_F(BlendRender, ABlendPutsTheBeatsOnTheBeatsAtTheIncomingTempo) {
     const Rendered edit = render({Song{song("a.wav", a.samples), "0:00", std::to_string(endA)},
                                   Song{song("b.wav", b.samples), std::to_string(startB), "0:22"}},
                                  {{"style", "blend"}, {"beats", 8}});
-    const json& join = edit.join;
+    const json join = onlyJoin(edit);
     ASSERT_EQ(join.value("style", ""), "blend") << join.dump();
     const double beats = join["beats"].get<double>();
     const double startTime = join["startTime"].get<double>();
@@ -266,7 +228,7 @@ TEST_F(BlendRender, WithoutMatchingBeatsABlendIsACrossfadeAndTheNotesSayWhy) {
         const Rendered edit = render({Song{song("a.wav", row.a), "0:00", "0:15", row.note},
                                       Song{song("b.wav", b.samples), "0:00", "0:12"}},
                                      row.transition);
-        const json& join = edit.join;
+        const json join = onlyJoin(edit);
         EXPECT_EQ(join.value("style", ""), "crossfade");
         EXPECT_EQ(join.value("askedBy", ""), row.note.empty() ? "choice" : "note");
         EXPECT_EQ(join.value("whyNot", ""), row.why);
@@ -322,14 +284,15 @@ TEST_F(BlendRender, ACutChosenInTheJobWinsOverABlendInTheNote) {
         render({Song{song("a.wav", a.samples), "0:00", "0:12", "blend into song 2 over 8 beats"},
                 Song{song("b.wav", b.samples), "0:01.2", "0:09"}},
                {{"style", "cut"}});
-    EXPECT_EQ(edit.join.value("asked", ""), "cut");
-    EXPECT_EQ(edit.join.value("askedBy", ""), "choice");
-    EXPECT_EQ(edit.join.value("style", ""), "cut");
+    const json join = onlyJoin(edit);
+    EXPECT_EQ(join.value("asked", ""), "cut");
+    EXPECT_EQ(join.value("askedBy", ""), "choice");
+    EXPECT_EQ(join.value("style", ""), "cut");
     EXPECT_NE(edit.notes.find("- Song 1 into Song 2: a cut, as asked."), std::string::npos);
     const double cutA = edit.map["tracks"][0]["selectedDuration"].get<double>();
     const double cutB = edit.map["tracks"][1]["selectedDuration"].get<double>();
     EXPECT_NEAR(edit.seconds(), cutA + cutB, 2.0 / kRate);
-    EXPECT_NEAR(edit.join.value("startTime", 0.0), cutA, 1e-6);
+    EXPECT_NEAR(join.value("startTime", 0.0), cutA, 1e-6);
     const BeatsInMix mix = beatsInMix(edit.mono);
     ASSERT_FALSE(mix.a.empty());
     ASSERT_FALSE(mix.b.empty());
@@ -369,9 +332,10 @@ TEST_F(BlendRender, TwoRealDrumLoopsBlendOnTheirTrueBeats) {
     const Rendered edit = render({Song{song("a.wav", loops[0]), "0:00", "0:20.15"},
                                   Song{song("b.wav", loops[1]), "0:00", "0:16"}},
                                  {{"style", "blend"}, {"beats", 8}});
-    ASSERT_EQ(edit.join.value("style", ""), "blend") << edit.join.dump();
-    const double startTime = edit.join.value("startTime", 0.0);
-    const double endTime = edit.join.value("endTime", 0.0);
+    const json join = onlyJoin(edit);
+    ASSERT_EQ(join.value("style", ""), "blend") << join.dump();
+    const double startTime = join.value("startTime", 0.0);
+    const double endTime = join.value("endTime", 0.0);
     const BeatsInMix mix = beatsInMix(edit.mono, 0.25);
     const std::vector<double> offsets = offsetsThrough(mix, startTime, endTime, periodB);
     // B is not stretched: its tracers through the blend sit on its true beats, or the tracers
@@ -388,15 +352,14 @@ TEST_F(BlendRender, TwoRealDrumLoopsBlendOnTheirTrueBeats) {
     }
     EXPECT_LE(median(missesB), 0.002);
     // A's tracers fade below the floor in the blend's second half: at least the first half's.
-    EXPECT_GE(static_cast<double>(offsets.size()), edit.join.value("beats", 0.0) / 2.0);
+    EXPECT_GE(static_cast<double>(offsets.size()), join.value("beats", 0.0) / 2.0);
     const double medianOffset = median(offsets);
     EXPECT_LE(std::abs(medianOffset), 0.010);
     std::printf(
         "loops 120 -> 126 BPM: %.0f beats, stretched %.2f -> %.2f BPM; offset A-B median "
         "%+.2f ms over %zu beats; B's tracers %.2f ms from its true beats\n",
-        edit.join.value("beats", 0.0), edit.join.value("tempoFromBpm", 0.0),
-        edit.join.value("tempoToBpm", 0.0), medianOffset * 1000.0, offsets.size(),
-        median(missesB) * 1000.0);
+        join.value("beats", 0.0), join.value("tempoFromBpm", 0.0), join.value("tempoToBpm", 0.0),
+        medianOffset * 1000.0, offsets.size(), median(missesB) * 1000.0);
 }
 
 }  // namespace

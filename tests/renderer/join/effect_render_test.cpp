@@ -13,22 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "audio/wav_file.h"
-#include "tests/renderer/join/marked_beats.h"
-#include "tests/renderer/seamforge_fixture.h"
+#include "tests/renderer/join/join_render_fixture.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using nlohmann::json;
-using seamforgetest::Song;
-using testsupport::Samples;
 using namespace markedbeats;
 
-constexpr double kMarkerAHz = 2500.0;
-constexpr double kMarkerBHz = 6000.0;
 constexpr double kToneHz = 1000.0;
-constexpr double kSteadyHz = 330.0;
 constexpr double kBpmA = 120.0;
 constexpr double kBpmB = 128.0;
 // The break before song 1's cut end, where the effects read: no kick or marker in it.
@@ -157,43 +148,21 @@ Samples toneSong() {
     return withChannels(a.samples, sine(frames, kToneHz, 0.3), sine(frames, kToneHz, 0.3));
 }
 
-struct Rendered {
-    Samples decoded;
-    std::vector<double> mono;
-    json map;
-    std::string notes;
-    double seconds() const { return static_cast<double>(mono.size()) / kRate; }
-    // Where song `track` (1-based) ends its cut in the edit, for songs joined by effects.
-    double cutEndInEdit(size_t track) const {
-        const json& song = map["tracks"][track - 1];
-        return song["selectedEndFileTime"].get<double>() -
-               song["selectedStartFileTime"].get<double>();
-    }
-};
+// Where song `track` (1-based) ends its cut in the edit, for songs joined by effects.
+double cutEndInEdit(const Rendered& edit, size_t track) {
+    const json& song = edit.map["tracks"][track - 1];
+    return song["selectedEndFileTime"].get<double>() - song["selectedStartFileTime"].get<double>();
+}
 
-class EffectRender : public seamforgetest::Seamforge {
+class EffectRender : public JoinRender {
 protected:
-    fs::path output() const { return files / "out"; }
-
-    fs::path song(const std::string& name, const Samples& samples) {
-        testsupport::writeTestWav(files / name, samples);
-        return files / name;
-    }
-
     // Renders the songs, each with its "transition", "tempo" and "semitones" from `keys` where
     // given, with `ending` as the final ending effect.
     Rendered render(const std::vector<Song>& songs, const std::vector<json>& keys,
                     const std::string& ending = "none") {
         json job = json::parse(editJob(songs, output(), ending));
         for (size_t i = 0; i < keys.size(); ++i) job["tracks"][i].update(keys[i]);
-        Rendered rendered;
-        const fs::path mp3 = expectSuccess(runJob(job.dump()));
-        EXPECT_EQ(testsupport::decodeWithLame(mp3, files / "decoded.wav"), "");
-        rendered.decoded = audio::loadWav(files / "decoded.wav").samples;
-        rendered.mono = toMono(rendered.decoded);
-        rendered.map = testsupport::readJson(output() / "analysis-map.json");
-        rendered.notes = testsupport::readWholeFile(output() / "edit-notes.md");
-        return rendered;
+        return renderEdit(job);
     }
 
     // `songOne` cut at kCutEndA into song 2 (from its first beat) through `transition` (null:
@@ -205,13 +174,6 @@ protected:
                       {transition.is_null() ? json::object() : json{{"transition", transition}}});
     }
 };
-
-// The edit's one join, or null.
-json onlyJoin(const Rendered& edit) {
-    const json joins = edit.map.value("joins", json::array());
-    EXPECT_EQ(joins.size(), 1u) << edit.map.dump(1);
-    return joins.size() == 1 ? joins[0] : json();
-}
 
 // The steady tone's fall through a tape stop from `start` to `end` in the edit: its frequency
 // falls cycle by cycle from the tone's own to under a fifth of it.
@@ -245,7 +207,7 @@ TEST_F(EffectRender, ATapeStopSlowsTheToneToAStopWithinItsBeat) {
     EXPECT_NEAR(seconds, 60.0 / kBpmA, 0.002);
     const double end = join.value("endTime", 0.0);
     const double start = end - seconds;
-    EXPECT_NEAR(start, edit.cutEndInEdit(1), 1.0 / kRate);
+    EXPECT_NEAR(start, cutEndInEdit(edit, 1), 1.0 / kRate);
     EXPECT_NEAR(join.value("startTime", 0.0), end, 1.0 / kRate);
 
     const std::vector<double> left = channel(edit.decoded, 0);
@@ -300,7 +262,7 @@ TEST_F(EffectRender, BackspinAndScratchTurnTheRecordAsTheyShould) {
         const double seconds = join.value("seconds", 0.0);
         EXPECT_NEAR(seconds, row.beats * 60.0 / kBpmA, 0.004);
         const double start = join.value("endTime", 0.0) - seconds;
-        EXPECT_NEAR(start, edit.cutEndInEdit(1), 1.0 / kRate);
+        EXPECT_NEAR(start, cutEndInEdit(edit, 1), 1.0 / kRate);
 
         const auto parts = static_cast<double>(row.directions.size());
         std::string shown;
@@ -342,7 +304,7 @@ TEST_F(EffectRender, APauseInTheNoteLastsTheNextSongsBeatsThenItsBeatFollows) {
     EXPECT_EQ(join.value("askedBy", ""), "note");
     EXPECT_NEAR(join.value("beats", 0.0), 2.0, 1e-4);
     // The silence in the decoded edit: every sample below -60 dBFS.
-    const double cutEnd = edit.cutEndInEdit(1);
+    const double cutEnd = cutEndInEdit(edit, 1);
     size_t last = static_cast<size_t>(cutEnd * kRate);
     while (last > 0 && std::abs(edit.mono[last]) < 0.001) --last;
     size_t first = last + 1;
@@ -401,7 +363,7 @@ TEST_F(EffectRender, AStutterRepeatsTheLastBeatsStartSliceBySlice) {
     ASSERT_EQ(join.value("style", ""), "stutter") << join.dump();
     const long long beatFrames = std::llround(join.value("seconds", 0.0) * kRate);
     EXPECT_NEAR(static_cast<double>(beatFrames) / kRate, 60.0 / kBpmA, 0.002);
-    const auto start = std::llround(edit.cutEndInEdit(1) * kRate);
+    const auto start = std::llround(cutEndInEdit(edit, 1) * kRate);
     const double cutStart = edit.map["tracks"][0]["selectedStartFileTime"].get<double>();
     const long long source = start + std::llround(cutStart * kRate) - beatFrames;
     const std::vector<double> song = toMono(noisy);
@@ -452,7 +414,7 @@ TEST_F(EffectRender, AnEchoOutRepeatsTheLastBeatFainterUnderTheNextSong) {
     ASSERT_EQ(join.value("style", ""), "echoOut") << join.dump();
     const double period = 60.0 / kBpmA;
     EXPECT_NEAR(join.value("beats", 0.0), 4.0, 1e-4);
-    const double start = edit.cutEndInEdit(1);
+    const double start = cutEndInEdit(edit, 1);
     EXPECT_NEAR(join.value("startTime", 0.0), start, 1.0 / kRate);
     EXPECT_NEAR(join.value("endTime", 0.0) - start, 4 * period, 0.004);
     const std::vector<Marker> beatsA = markers(band(edit.mono, kMarkerAHz, 0.005).level, 0.001);
