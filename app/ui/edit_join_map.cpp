@@ -5,6 +5,7 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <system_error>
@@ -57,9 +58,27 @@ std::optional<EditJoinMap> parseEditJoinMap(std::string_view jsonText) {
     const auto tracks = json.find("tracks");
     if (tracks == json.end() || !tracks->is_array() || tracks->empty()) return std::nullopt;
 
+    // A blend overlaps the songs and an effect adds its own time: where the engine reports a
+    // join, the edit's own times hold: the next song starts at its "startTime", and the join
+    // sits in the middle of the overlap (an effect has none).
+    std::map<long long, std::pair<double, double>> reported;  // after track: start, end
+    const auto joins = json.find("joins");
+    if (joins != json.end() && joins->is_array()) {
+        for (const nlohmann::json& join : *joins) {
+            if (!join.is_object()) continue;
+            const auto after = join.find("afterTrack");
+            const auto start = finiteNumber(join, "startTime");
+            const auto end = finiteNumber(join, "endTime");
+            if (after == join.end() || !after->is_number_integer() || !start || !end) continue;
+            reported[after->get<long long>()] = {*start, *end};
+        }
+    }
+
     EditJoinMap map;
     double songStartSeconds = 0.0;
+    long long number = 0;
     for (const nlohmann::json& track : *tracks) {
+        ++number;
         if (!track.is_object()) return std::nullopt;
         const auto spanSeconds = finiteNumber(track, "selectedDuration");
         const auto cutInSeconds = finiteNumber(track, "selectedStartFileTime");
@@ -71,10 +90,23 @@ std::optional<EditJoinMap> parseEditJoinMap(std::string_view jsonText) {
                 std::clamp(*endingFileSeconds - *cutInSeconds, 0.0, *spanSeconds);
             map.endingStartSeconds = songStartSeconds + intoSpan;
         }
-        songStartSeconds += *spanSeconds;
-        map.joinSeconds.push_back(songStartSeconds);
+        if (const auto join = reported.find(number); join != reported.end()) {
+            songStartSeconds = join->second.first;
+            map.joinSeconds.push_back((join->second.first + join->second.second) / 2.0);
+        } else {
+            songStartSeconds += *spanSeconds;
+            map.joinSeconds.push_back(songStartSeconds);
+        }
     }
     map.joinSeconds.pop_back();  // the last song's end is the edit's end, not a join
+
+    // The last song's own ending effect (a tape stop ...) runs up to the edit's end.
+    const auto effect = json.find("endingEffect");
+    if (!map.endingStartSeconds && effect != json.end() && effect->is_object()) {
+        const auto seconds = finiteNumber(*effect, "seconds");
+        const auto end = finiteNumber(*effect, "endTime");
+        if (seconds && end) map.endingStartSeconds = std::max(0.0, *end - *seconds);
+    }
     return map;
 }
 

@@ -16,7 +16,9 @@ struct EditJoinMap {
 };
 
 // The positions described by the text of an analysis map: each song's selected span laid end
-// to end in play order. nullopt when the text is not the local engine's map.
+// to end in play order, except where the map's "joins" give a join's own times (a blend, an
+// effect) and its "endingEffect" the last song's ending. nullopt when the text is not the local
+// engine's map.
 std::optional<EditJoinMap> parseEditJoinMap(std::string_view jsonText);
 
 // The positions for `editFile` from "analysis-map.json" in its folder. nullopt when that file is

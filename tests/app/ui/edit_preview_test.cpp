@@ -81,6 +81,29 @@ TEST(EditJoinMap, JoinsAreTheSpansLaidEndToEndAndTheEndingSitsInTheLastSpan) {
     }
 }
 
+// A blend of 4 s and an effect of 0.5 s, in the edit's own times; a broken entry changes nothing.
+// The songs after a blend start earlier, and so does a fade in the last of them.
+TEST(EditJoinMap, ReportedJoinsAndAnEndingEffectKeepTheirOwnTimes) {
+    std::string faded = analysisMap("/o/e.mp3", {10.0, 10.0}, 0.0, 8.0);
+    faded.insert(faded.rfind('}'),
+                 R"(, "joins": [{"afterTrack": 1, "startTime": 6.0, "endTime": 10.0}])");
+    const auto blended = app::ui::parseEditJoinMap(faded);
+    ASSERT_TRUE(blended.has_value());
+    EXPECT_EQ(blended->joinSeconds, std::vector<double>({8.0}));
+    EXPECT_EQ(blended->endingStartSeconds, 14.0);
+
+    std::string text = analysisMap("/o/e.mp3", {10.0, 10.0, 10.0}, 0.0);
+    text.insert(text.rfind('}'),
+                R"(, "joins": [{"afterTrack": 1, "startTime": 6.0, "endTime": 10.0},
+                               {"afterTrack": 2, "startTime": "x", "endTime": 16.5},
+                               {"afterTrack": 7, "startTime": 1.0, "endTime": 1.0}],
+                   "endingEffect": {"afterTrack": 3, "seconds": 0.5, "endTime": 26.0})");
+    const auto map = app::ui::parseEditJoinMap(text);
+    ASSERT_TRUE(map.has_value());
+    EXPECT_EQ(map->joinSeconds, std::vector<double>({8.0, 16.0}));
+    EXPECT_EQ(map->endingStartSeconds, 25.5);
+}
+
 TEST(EditJoinMap, AnythingButTheLocalEnginesMapIsNoMap) {
     const std::string good = analysisMap("/o/e.mp3", {4.0, 4.0}, 0.0);
     std::string agent = good;
