@@ -121,9 +121,7 @@ QString handWins(const QString& line, const QString& heading) {
 QString endingLine(const WizardState& state, const common::NoteRequests& requests) {
     const std::optional<SongJoin> ending = songEnding(state);
     if (!ending) {
-        const bool asksEffect = requests.join && songs::isEnding(joinChoiceFor(*requests.join)) &&
-                                requests.join->style != common::JoinStyle::cut;
-        if (!asksEffect) return {};
+        if (!requests.join || !songs::isEndingEffect(joinChoiceFor(*requests.join))) return {};
         return prepareText(QT_TRANSLATE_NOOP("Prepare", "The chosen ending wins over the note's %1")).arg(effectName(requests.join->style));
     }
     const QString line = ending->choice == songs::JoinChoice::cut

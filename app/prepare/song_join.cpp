@@ -88,7 +88,7 @@ std::optional<SongJoin> songEnding(const WizardState& state) {
     }
     SongJoin ending;
     const auto asked = songNoteRequests(state, static_cast<int>(state.tracks.size()) - 1).join;
-    if (asked && songs::isEnding(joinChoiceFor(*asked)) && joinChoiceFor(*asked) != JoinChoice::cut) {
+    if (asked && songs::isEndingEffect(joinChoiceFor(*asked))) {
         ending.noteAsks = asked;
         ending.choice = joinChoiceFor(*asked);
     }

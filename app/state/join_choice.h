@@ -44,4 +44,9 @@ constexpr bool isEnding(JoinChoice choice) {
     return false;
 }
 
+// An effect the last song can end with: an ending but the plain cut.
+constexpr bool isEndingEffect(JoinChoice choice) {
+    return isEnding(choice) && choice != JoinChoice::cut;
+}
+
 }  // namespace app::songs
