@@ -13,10 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/renderer/join/join_render_fixture.h"
+#include "tests/renderer/join/effect_edit.h"
 
 namespace {
 
+using namespace effectedit;
 using namespace markedbeats;
 
 constexpr double kToneHz = 1000.0;
@@ -30,12 +31,6 @@ constexpr double kSweepFromHz = 600.0;
 constexpr double kSweepRiseAt = 27.0;
 constexpr double kSweepOctaveSeconds = 1.5;
 constexpr double kLeftToneHz = 500.0;
-
-std::vector<double> channel(const Samples& samples, int which) {
-    std::vector<double> values(samples.size() / 2);
-    for (size_t f = 0; f < values.size(); ++f) values[f] = samples[2 * f + which] / 32768.0;
-    return values;
-}
 
 // Adds `left` and `right` (in full-scale units) to the two channels of `samples`.
 Samples withChannels(Samples samples, const std::vector<double>& left,
@@ -148,23 +143,8 @@ Samples toneSong() {
     return withChannels(a.samples, sine(frames, kToneHz, 0.3), sine(frames, kToneHz, 0.3));
 }
 
-// Where song `track` (1-based) ends its cut in the edit, for songs joined by effects.
-double cutEndInEdit(const Rendered& edit, size_t track) {
-    const json& song = edit.map["tracks"][track - 1];
-    return song["selectedEndFileTime"].get<double>() - song["selectedStartFileTime"].get<double>();
-}
-
-class EffectRender : public JoinRender {
+class EffectRender : public EffectEdit {
 protected:
-    // Renders the songs, each with its "transition", "tempo" and "semitones" from `keys` where
-    // given, with `ending` as the final ending effect.
-    Rendered render(const std::vector<Song>& songs, const std::vector<json>& keys,
-                    const std::string& ending = "none") {
-        json job = json::parse(editJob(songs, output(), ending));
-        for (size_t i = 0; i < keys.size(); ++i) job["tracks"][i].update(keys[i]);
-        return renderEdit(job);
-    }
-
     // `songOne` cut at kCutEndA into song 2 (from its first beat) through `transition` (null:
     // none, as where the note asks).
     Rendered renderJoin(const Samples& songOne, const json& transition,
@@ -333,19 +313,6 @@ TEST_F(EffectRender, APauseInTheNoteLastsTheNextSongsBeatsThenItsBeatFollows) {
         (beatsB.front().beatSeconds - expectedBeat) * 1000, check.value("peakFirst020", 0.0));
 }
 
-// Normalized correlation of the edit's frames [at, at + frames) with the song's from `from`.
-double correlation(const std::vector<double>& edit, long long at, const std::vector<double>& song,
-                   long long from, long long frames) {
-    double both = 0.0, editPower = 0.0, songPower = 0.0;
-    for (long long k = 0; k < frames; ++k) {
-        const double x = edit[static_cast<size_t>(at + k)], y = song[static_cast<size_t>(from + k)];
-        both += x * y;
-        editPower += x * x;
-        songPower += y * y;
-    }
-    return both / std::sqrt(editPower * songPower);
-}
-
 // A stutter replays the start of song 1's last beat in every slice, and an echo out repeats that
 // beat, fainter each beat, over song 2's start.
 TEST_F(EffectRender, AStutterRepeatsTheLastBeatsStartSliceBySlice) {
@@ -368,26 +335,16 @@ TEST_F(EffectRender, AStutterRepeatsTheLastBeatsStartSliceBySlice) {
     const long long source = start + std::llround(cutStart * kRate) - beatFrames;
     const std::vector<double> song = toMono(noisy);
     // Slices of an eighth, a sixteenth and a thirty-second of the beat, shorter as it goes.
-    const std::vector<double> slices = {8, 8, 8, 8, 16, 16, 16, 16, 32, 32, 32, 32, 32, 32, 32, 32};
     double beats = 0.0, worst = 1.0;
     int worstLag = 0;
     long long edge = 0;
-    for (const double slice : slices) {
+    for (const double slice : kStutterSlices) {
         beats += 1.0 / slice;
         const long long next = std::llround(beats * static_cast<double>(beatFrames));
         const long long inner = next - edge - 2 * 100;  // clear of the 2 ms ramps
-        double best = -1.0;
-        int bestLag = 0;
-        for (int lag = -40; lag <= 40; ++lag) {
-            const double c =
-                correlation(edit.mono, start + edge + 100 + lag, song, source + 100, inner);
-            if (c > best) {
-                best = c;
-                bestLag = lag;
-            }
-        }
-        if (best < worst) worst = best;
-        if (std::abs(bestLag) > std::abs(worstLag)) worstLag = bestLag;
+        const Match best = bestMatch(edit.mono, start + edge + 100, song, source + 100, inner, 40);
+        worst = std::min(worst, best.correlation);
+        if (std::abs(best.lag) > std::abs(worstLag)) worstLag = best.lag;
         edge = next;
     }
     EXPECT_GT(worst, 0.98);
