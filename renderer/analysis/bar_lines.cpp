@@ -212,7 +212,10 @@ BarEvidence findBarLines(ConstSampleSpan samples, const OnsetEnvelope& envelope,
         }
     }
     // The bars are told when at least two kinds of evidence agree on one beat and no cue says
-    // otherwise: a single kind is as often a pattern inside the bar as its line.
+    // otherwise: a single kind is as often a pattern inside the bar as its line. Where every bar
+    // sounds alike (a loop repeated) and neither harmony nor kicks tell, the music's start is
+    // the only bar line the recording shows, and the opening tells alone; the more alike the
+    // bars, the less anything else could have told.
     Beats allowed;
     allowed.fill(true);
     double confidence = 1.0;
@@ -222,7 +225,10 @@ BarEvidence findBarLines(ConstSampleSpan samples, const OnsetEnvelope& envelope,
         confidence = std::min(confidence, cue.confidence);
         kinds[static_cast<size_t>(cue.kind)] = true;
     }
-    if (std::count(kinds.begin(), kinds.end(), true) < 2 ||
+    const bool openingAlone =
+        cues.size() == 1 && cues.front().kind == Kind::opening && evidence.barRepeat < kAlikeBars;
+    if (openingAlone) confidence = 1.0 - evidence.barRepeat;
+    if ((std::count(kinds.begin(), kinds.end(), true) < 2 && !openingAlone) ||
         std::count(allowed.begin(), allowed.end(), true) != 1) {
         return result;
     }

@@ -58,6 +58,23 @@ Biquad bandPass(double hertz) {
 
 constexpr double kSilenceFloor = 1e-10;
 constexpr size_t kLowRiseHops = 4;
+// Hops the filters and energy followers settle over before the first value: 35 ms.
+constexpr long long kWarmUpHops = 12;
+
+// Each band's quiet level: the level it is above for all but this share of the song.
+constexpr double kQuietShare = 0.1;
+
+std::array<float, 4> quietLevels(const std::vector<std::array<float, 4>>& levels) {
+    std::array<float, 4> quiet{};
+    std::vector<float> band(levels.size());
+    const auto at = static_cast<std::ptrdiff_t>(kQuietShare * static_cast<double>(band.size()));
+    for (size_t b = 0; b < quiet.size(); ++b) {
+        for (size_t i = 0; i < levels.size(); ++i) band[i] = levels[i][b];
+        std::nth_element(band.begin(), band.begin() + at, band.end());
+        quiet[b] = band[static_cast<size_t>(at)];
+    }
+    return quiet;
+}
 
 constexpr double kOpeningSeconds = 10.0;
 constexpr float kFirstOnsetShare = 0.3f;
@@ -82,10 +99,9 @@ OnsetEnvelope onsetEnvelope(ConstSampleSpan samples, long long firstFrame, long 
     std::array<Biquad, 4> bands = {lowPass(150.0), bandPass(400.0), bandPass(1500.0),
                                    highPass(3500.0)};
     std::array<double, 4> energy{};
-    std::array<double, 4> previousLog{};
     const double keep = std::exp(-1.0 / (kFollowSeconds * kRate));
-    for (size_t hop = 0; hop < hops; ++hop) {
-        const long long hopStart = firstFrame + static_cast<long long>(hop) * hopFrames;
+    // The log-energy of each band over the hop starting at `hopStart`.
+    const auto hopLevels = [&](long long hopStart) {
         for (int i = 0; i < kHop; ++i) {
             double sum = 0.0;
             for (int k = 0; k < kDecimation; ++k) {
@@ -98,21 +114,47 @@ OnsetEnvelope onsetEnvelope(ConstSampleSpan samples, long long firstFrame, long 
                 energy[b] = keep * energy[b] + (1.0 - keep) * y * y;
             }
         }
-        double rise = 0.0;
         std::array<float, 4> levels{};
         for (size_t b = 0; b < bands.size(); ++b) {
-            const double level = std::log(kSilenceFloor + energy[b]);
-            levels[b] = static_cast<float>(level);
-            // The first hop has nothing before it to rise from.
-            const double up = hop == 0 ? 0.0 : std::max(0.0, level - previousLog[b]);
-            previousLog[b] = level;
-            rise += up;
+            levels[b] = static_cast<float>(std::log(kSilenceFloor + energy[b]));
         }
+        return levels;
+    };
+    // The filters run over the sound just before the first value, where there is some, so that
+    // the first values rise from what precedes them.
+    const long long warmUpHops = std::min(kWarmUpHops, firstFrame / hopFrames);
+    std::vector<std::array<float, 4>> warmUp;
+    for (long long hop = -warmUpHops; hop < 0; ++hop) {
+        warmUp.push_back(hopLevels(firstFrame + hop * hopFrames));
+    }
+    // The levels `back` hops before `hop`, or the earliest there are.
+    const auto levelsBefore = [&](size_t hop, size_t back) {
+        const auto at = std::max(static_cast<long long>(hop) - static_cast<long long>(back),
+                                 -static_cast<long long>(warmUp.size()));
+        return at < 0 ? warmUp[warmUp.size() - static_cast<size_t>(-at)]
+                      : envelope.bandLevels[static_cast<size_t>(at)];
+    };
+    for (size_t hop = 0; hop < hops; ++hop) {
+        envelope.bandLevels.push_back(
+            hopLevels(firstFrame + static_cast<long long>(hop) * hopFrames));
+        const std::array<float, 4>& levels = envelope.bandLevels.back();
+        const std::array<float, 4> previous = levelsBefore(hop, 1);
+        double rise = 0.0;
+        for (size_t b = 0; b < bands.size(); ++b) rise += std::max(0.0f, levels[b] - previous[b]);
         envelope.strength.push_back(static_cast<float>(rise));
-        const size_t lowBack = std::min<size_t>(hop, kLowRiseHops);
-        const float lowBefore = hop == 0 ? levels[0] : envelope.bandLevels[hop - lowBack][0];
-        envelope.lowStrength.push_back(std::max(0.0f, levels[0] - lowBefore));
-        envelope.bandLevels.push_back(levels);
+        envelope.lowStrength.push_back(
+            std::max(0.0f, levels[0] - levelsBefore(hop, kLowRiseHops)[0]));
+    }
+    // A song that starts at its file's first sample has nothing before it: its first value rises
+    // from the song's own quiet level, as its notes do after a pause.
+    if (warmUp.empty() && hops > 0) {
+        const std::array<float, 4> quiet = quietLevels(envelope.bandLevels);
+        double rise = 0.0;
+        for (size_t b = 0; b < quiet.size(); ++b) {
+            rise += std::max(0.0f, envelope.bandLevels[0][b] - quiet[b]);
+        }
+        envelope.strength[0] = static_cast<float>(rise);
+        envelope.lowStrength[0] = std::max(0.0f, envelope.bandLevels[0][0] - quiet[0]);
     }
     return envelope;
 }
