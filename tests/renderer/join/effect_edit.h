@@ -53,6 +53,25 @@ protected:
     }
 };
 
+// The silence around `seconds` in the edit: the last sounding frame before it and the first
+// after, every sample between below -60 dBFS.
+struct Silence {
+    size_t lastSound = 0;
+    size_t firstSound = 0;
+    double seconds() const { return static_cast<double>(firstSound - lastSound - 1) / kRate; }
+};
+
+inline Silence silenceAround(const std::vector<double>& mono, double seconds) {
+    Silence silence;
+    silence.lastSound = static_cast<size_t>(seconds * kRate);
+    while (silence.lastSound > 0 && std::abs(mono[silence.lastSound]) < 0.001) --silence.lastSound;
+    silence.firstSound = silence.lastSound + 1;
+    while (silence.firstSound < mono.size() && std::abs(mono[silence.firstSound]) < 0.001) {
+        ++silence.firstSound;
+    }
+    return silence;
+}
+
 // Normalized correlation of the edit's frames [at, at + frames) with the song's from `from`.
 inline double correlation(const std::vector<double>& edit, long long at,
                           const std::vector<double>& song, long long from, long long frames) {

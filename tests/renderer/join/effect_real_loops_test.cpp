@@ -128,11 +128,8 @@ TEST_F(EffectRealLoops, APauseLastsTheNextLoopsTrueBeatsThenItsFirstBeat) {
     const json join = onlyJoin(edit);
     ASSERT_EQ(join.value("style", ""), "pause") << join.dump();
     const double cutEnd = cutEndInEdit(edit, 1);
-    auto last = static_cast<size_t>(cutEnd * kRate);
-    while (last > 0 && std::abs(edit.mono[last]) < 0.001) --last;
-    size_t first = last + 1;
-    while (first < edit.mono.size() && std::abs(edit.mono[first]) < 0.001) ++first;
-    const double silence = static_cast<double>(first - last - 1) / kRate;
+    const Silence gap = silenceAround(edit.mono, cutEnd);
+    const double silence = gap.seconds();
     const double twoBeats = 2 * b.beatSeconds();
     EXPECT_NEAR(silence, twoBeats, 0.010);
     // The synth loop's first true beat at or after its cut start is where its sound comes back.
@@ -140,7 +137,7 @@ TEST_F(EffectRealLoops, APauseLastsTheNextLoopsTrueBeatsThenItsFirstBeat) {
     const double firstBeat =
         *std::lower_bound(b.truth.beats.begin(), b.truth.beats.end(), cutStartB - 0.0005);
     const double expected = cutEnd + twoBeats + firstBeat - cutStartB;
-    const double sound = static_cast<double>(first) / kRate;
+    const double sound = static_cast<double>(gap.firstSound) / kRate;
     EXPECT_NEAR(sound, expected, 0.005);
     EXPECT_NEAR(join.value("startTime", 0.0), cutEnd + twoBeats, 0.002);
     std::printf(

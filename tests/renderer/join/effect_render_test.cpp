@@ -285,15 +285,12 @@ TEST_F(EffectRender, APauseInTheNoteLastsTheNextSongsBeatsThenItsBeatFollows) {
     EXPECT_NEAR(join.value("beats", 0.0), 2.0, 1e-4);
     // The silence in the decoded edit: every sample below -60 dBFS.
     const double cutEnd = cutEndInEdit(edit, 1);
-    size_t last = static_cast<size_t>(cutEnd * kRate);
-    while (last > 0 && std::abs(edit.mono[last]) < 0.001) --last;
-    size_t first = last + 1;
-    while (first < edit.mono.size() && std::abs(edit.mono[first]) < 0.001) ++first;
-    const double silence = static_cast<double>(first - last - 1) / kRate;
+    const Silence gap = silenceAround(edit.mono, cutEnd);
+    const double silence = gap.seconds();
     const double twoBeats = 2 * 60.0 / kBpmB;
     EXPECT_NEAR(silence, twoBeats, 0.010);
     EXPECT_NEAR(join.value("seconds", 0.0), twoBeats, 0.002);
-    EXPECT_NEAR(join.value("startTime", 0.0), static_cast<double>(first) / kRate, 0.005);
+    EXPECT_NEAR(join.value("startTime", 0.0), static_cast<double>(gap.firstSound) / kRate, 0.005);
     const std::vector<Marker> beatsB = markers(band(edit.mono, kMarkerBHz, 0.005).level, 0.005);
     ASSERT_FALSE(beatsB.empty());
     const double cutStartB = edit.map["tracks"][1]["selectedStartFileTime"].get<double>();
