@@ -83,11 +83,12 @@ QString effectName(common::JoinStyle style) {
 }
 
 // A join's line: a cut, a blend of so many beats (or seconds), or an effect.
-QString joinLine(common::JoinStyle style, int next, std::optional<common::RequestLength> length) {
-    if (style == common::JoinStyle::cut) {
+QString joinLine(const common::JoinRequest& request, int next) {
+    if (request.style == common::JoinStyle::cut) {
         return prepareText(QT_TRANSLATE_NOOP("Prepare", "Cut into song %1")).arg(next);
     }
-    if (style != common::JoinStyle::blend) return effectLine(style, next);
+    if (request.style != common::JoinStyle::blend) return effectLine(request.style, next);
+    const std::optional<common::RequestLength>& length = request.length;
     if (length && length->unit == common::LengthUnit::seconds) {
         return prepareText(QT_TRANSLATE_NOOP("Prepare", "Blend into song %1 over %2 seconds, beat-matched"))
             .arg(next)
@@ -99,17 +100,6 @@ QString joinLine(common::JoinStyle style, int next, std::optional<common::Reques
     return prepareText(QT_TRANSLATE_NOOP("Prepare", "Blend into song %1 over %2 beats, beat-matched"))
         .arg(next)
         .arg(QString::number(beats));
-}
-
-// What the engine makes of the join: the hand choice, else the note's request as written.
-QString joinLine(const SongJoin& join, int next) {
-    if (!join.chosenByHand && join.noteAsks) {
-        return joinLine(join.noteAsks->style, next, join.noteAsks->length);
-    }
-    const int beats = songs::blendBeats(join.choice);
-    return joinLine(joinStyleOf(join.choice), next,
-                    beats ? std::optional<common::RequestLength>({double(beats), common::LengthUnit::beats})
-                          : std::nullopt);
 }
 
 QString handWins(const QString& line, const QString& heading) {
@@ -181,7 +171,9 @@ QString localEngineLine(const WizardState& state, int index) {
         return joined(QStringList{bar, endingLine(state, requests)} + tempoAndKey);
     }
     const int next = index + 2;
-    QString line = joinLine(*join, next);
+    // The hand choice, else the note's request as written.
+    QString line = joinLine(
+        !join->chosenByHand && join->noteAsks ? *join->noteAsks : joinRequestOf(join->choice), next);
     if (requests.onTheBar) line = prepareText(QT_TRANSLATE_NOOP("Prepare", "%1, on the bar")).arg(line);
     if (join->overridesNote()) line = handWins(line, songs::intoSongHeading(next));
     return joined(QStringList{line} + tempoAndKey);

@@ -64,6 +64,14 @@ JoinStyle joinStyleOf(JoinChoice choice) {
     return JoinStyle::cut;
 }
 
+common::JoinRequest joinRequestOf(JoinChoice choice) {
+    common::JoinRequest request{joinStyleOf(choice), std::nullopt};
+    if (const int beats = songs::blendBeats(choice)) {
+        request.length = common::RequestLength{static_cast<double>(beats), common::LengthUnit::beats};
+    }
+    return request;
+}
+
 bool SongJoin::overridesNote() const {
     return chosenByHand && noteAsks && joinChoiceFor(*noteAsks) != choice;
 }

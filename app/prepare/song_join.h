@@ -20,6 +20,8 @@ common::NoteRequests songNoteRequests(const WizardState& state, int index);
 // becomes its own choice, whatever its length.
 songs::JoinChoice joinChoiceFor(const common::JoinRequest& request);
 common::JoinStyle joinStyleOf(songs::JoinChoice choice);
+// The request a choice makes: its style, and a blend's length in beats.
+common::JoinRequest joinRequestOf(songs::JoinChoice choice);
 
 struct SongJoin {
     songs::JoinChoice choice = songs::JoinChoice::cut;  // what the screen shows chosen

@@ -293,7 +293,7 @@ TEST_F(EffectRender, APauseInTheNoteLastsTheNextSongsBeatsThenItsBeatFollows) {
     EXPECT_NEAR(join.value("startTime", 0.0), static_cast<double>(gap.firstSound) / kRate, 0.005);
     const std::vector<Marker> beatsB = markers(band(edit.mono, kMarkerBHz, 0.005).level, 0.005);
     ASSERT_FALSE(beatsB.empty());
-    const double cutStartB = edit.map["tracks"][1]["selectedStartFileTime"].get<double>();
+    const double cutStartB = cutStart(edit, 2);
     const double firstBeatB =
         *std::lower_bound(b.beatSeconds.begin(), b.beatSeconds.end(), cutStartB - 0.002);
     const double expectedBeat = join.value("startTime", 0.0) + firstBeatB - cutStartB;
@@ -328,8 +328,7 @@ TEST_F(EffectRender, AStutterRepeatsTheLastBeatsStartSliceBySlice) {
     const long long beatFrames = std::llround(join.value("seconds", 0.0) * kRate);
     EXPECT_NEAR(static_cast<double>(beatFrames) / kRate, 60.0 / kBpmA, 0.002);
     const auto start = std::llround(cutEndInEdit(edit, 1) * kRate);
-    const double cutStart = edit.map["tracks"][0]["selectedStartFileTime"].get<double>();
-    const long long source = start + std::llround(cutStart * kRate) - beatFrames;
+    const long long source = start + std::llround(cutStart(edit, 1) * kRate) - beatFrames;
     const std::vector<double> song = toMono(noisy);
     // Slices of an eighth, a sixteenth and a thirty-second of the beat, shorter as it goes.
     double beats = 0.0, worst = 1.0;
@@ -393,7 +392,7 @@ TEST_F(EffectRender, AnEchoOutRepeatsTheLastBeatFainterUnderTheNextSong) {
     // Song 2 comes in with the first repeat.
     const std::vector<Marker> beatsB = markers(band(edit.mono, kMarkerBHz, 0.005).level, 0.005);
     ASSERT_FALSE(beatsB.empty());
-    const double cutStartB = edit.map["tracks"][1]["selectedStartFileTime"].get<double>();
+    const double cutStartB = cutStart(edit, 2);
     const double firstBeatB =
         *std::lower_bound(b.beatSeconds.begin(), b.beatSeconds.end(), cutStartB - 0.002);
     EXPECT_NEAR(beatsB.front().beatSeconds, start + firstBeatB - cutStartB, 0.002);
