@@ -187,7 +187,8 @@ constexpr double kOtherReadings[] = {2.0 / 3.0, 3.0 / 4.0, 4.0 / 3.0, 3.0 / 2.0}
 // beats cannot be told apart by their strength...
 constexpr double kAlikeBeatsShare = 0.7;
 // ...and the slower reading is taken while it is at least this fast: each of its beats is then
-// a beat of the faster reading too, where the faster reading's might fall on half beats.
+// a beat of the faster reading too, where the faster reading's might fall on half beats. A grid
+// slower than this whose half beats are beats too is the beat at half speed.
 constexpr double kSlowestAmbiguousBpm = 80.0;
 
 // Another reading replaces the tracker's only when its phase holds clearly better through the
@@ -300,6 +301,28 @@ bool nearPhase(double phase, double target, double period, double reach) {
     return apart <= reach;
 }
 
+// A low band whose level falls this far between its hits (10 dB) hits on those beats; a held
+// bass note does not.
+const double kLowHitDepth = std::log(10.0);
+
+// Whether a slow grid's half beats are beats of their own: nearly as strong as its beats in the
+// onsets, or as loud low down, where the low band falls clearly between them (a kick on every
+// beat, and the snare on every second one).
+bool halfBeatsAreBeats(const OnsetEnvelope& envelope, double period) {
+    if (alternateBeatShare(Strengths{envelope.strength, envelope.hopSeconds}, period / 2.0) >=
+        kAlikeBeatsShare) {
+        return true;
+    }
+    std::vector<float> lowLevels;
+    lowLevels.reserve(envelope.bandLevels.size());
+    for (const auto& levels : envelope.bandLevels) lowLevels.push_back(levels[0]);
+    const Fold low = fold(Strengths{lowLevels, envelope.hopSeconds}, period);
+    const double trough = *std::min_element(low.bins.begin(), low.bins.end());
+    const double onBeat = low.peak() - trough;
+    const double onHalf = low.at(low.peakPhase() + period / 2.0) - trough;
+    return onBeat >= kLowHitDepth && onHalf >= kAlikeBeatsShare * onBeat;
+}
+
 // The phase of the beat. The strongest phase of the whole fold is a beat or, in busy music where
 // guitars, bass and hi-hats play between the beats, just as often the half beat. Of the two, the
 // beat is where the onsets and the weight low down agree best, where the bar's hardest low hit
@@ -366,6 +389,8 @@ SongBeats analyseSongBeats(ConstSampleSpan samples, long long firstFrame, long l
     const double alternate = alternateBeatShare(fine, period);
     if (alternate >= kAlikeBeatsShare && 60.0 / (2.0 * period) >= kSlowestAmbiguousBpm) {
         period *= 2.0;
+    } else if (60.0 / period < kSlowestAmbiguousBpm && halfBeatsAreBeats(envelope, period)) {
+        period /= 2.0;
     }
     if (period != reading.fit.periodSeconds) reading = candidate(coarse, period, 0.01);
     // The phase, the last digits of the period and the sharpness the confidence rests on, from
