@@ -647,6 +647,14 @@ AMBIENT = ["ambi_choir", "ambi_drone", "ambi_glass_hum", "ambi_haunted_hum", "am
 SPEECH_FILES = ["Front_Center", "Front_Left", "Front_Right", "Rear_Center", "Rear_Left",
                 "Rear_Right", "Side_Left", "Side_Right"]
 SPEECH_PAUSE = 1.0
+# Whole spoken passages of a telephone voice, a quarter of a minute to more than a minute long,
+# not joined: speech as long as a song's stretch, with its own rhythm.
+PASSAGES = "/usr/share/asterisk/sounds/en_US_f_Allison"
+PASSAGE_FILES = ["basic-pbx-ivr-main", "conf-adminmenu", "conf-adminmenu-162", "conf-adminmenu-18",
+                 "conf-adminmenu-menu8", "conf-usermenu", "conf-usermenu-162", "demo-abouttotry",
+                 "demo-congrats", "demo-echotest", "demo-instruct", "demo-moreinfo",
+                 "priv-callee-options", "screen-callee-options", "tt-monkeys", "vm-msginstruct",
+                 "vm-options"]
 
 
 def derive_beatless(folder, work):
@@ -669,6 +677,16 @@ def derive_beatless(folder, work):
                 ["recorded voice, the files joined with %.2f s of silence between: %.1f s" % (
                     SPEECH_PAUSE, total)])
     rows.append(("alsa_speech", "beatless", "none", "-", None, 0.0, None, 0.0, None, None))
+    for file in PASSAGE_FILES:
+        path = os.path.join(PASSAGES, file + ".wav")
+        name = "speech_" + file.replace("-", "_")
+        header = [("source", path), ("package", package_of(path)), ("kind", "beatless"),
+                  ("tempo", "none"), ("beats per bar", "0"),
+                  ("length", "%.6f" % duration(path))]
+        what = "monkeys calling" if file == "tt-monkeys" else "recorded voice, one passage"
+        write_truth(folder, name, header, [], [],
+                    ["%s; %.1f s long, not tiled" % (what, duration(path))])
+        rows.append((name, "beatless", "none", "-", None, 0.0, None, 0.0, None, None))
     return rows
 
 
