@@ -4,8 +4,9 @@
 // each other), where the song hits hardest low down (the kick on the one), which pair of beats
 // the kicks fall on (one and three), and where the song's first onset falls (songs and loops
 // most often open on their one). Each tells a beat only when it clearly stands out; the bars are
-// found when at least two tell and all that tell agree, or, in a recording whose bars all sound
-// alike, when only the opening tells. Pure and thread-safe; never fails.
+// found when at least two tell and all that tell agree, or, in a loop tiled (a recording that
+// repeats itself exactly every few bars), from the opening alone. Pure and thread-safe; never
+// fails.
 
 #include "renderer/analysis/beat_grid.h"
 #include "renderer/analysis/onset_envelope.h"

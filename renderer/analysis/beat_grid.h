@@ -1,6 +1,7 @@
 #pragma once
 // A song's beat grid: one tempo and one phase for the whole song, found with evidence from all
-// of it, and trusted only when the song's onsets keep to it from one stretch to the next. Pads,
+// of it, and trusted only when the song's onsets keep to it from one stretch to the next and
+// each half of the song keeps its tempo. Pads,
 // speech, ambient sound and songs whose tempo drifts get no grid. Pure and thread-safe; never
 // fails.
 
