@@ -6,6 +6,7 @@
 #include <numbers>
 #include <numeric>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "renderer/analysis/bar_lines.h"
@@ -17,7 +18,7 @@ namespace {
 
 // Onset strengths at a fixed step: the fine envelope, or four of its values summed.
 struct Strengths {
-    const std::vector<float>& values;
+    std::span<const float> values;
     double hopSeconds;
 };
 
@@ -201,7 +202,7 @@ constexpr double kClearlyMoreCoherent = 0.15;
 std::vector<double> repeatingPeriods(const Strengths& coarse, size_t count) {
     const auto shortest = static_cast<size_t>(60.0 / (2.0 * kFastestBpm) / coarse.hopSeconds);
     const auto longest = static_cast<size_t>(60.0 / kSlowestBpm / coarse.hopSeconds);
-    const std::vector<float>& v = coarse.values;
+    const std::span<const float> v = coarse.values;
     if (v.size() < 2 * longest) return {};
     double mean = 0.0;
     for (const float value : v) mean += value;
@@ -284,9 +285,8 @@ double halfTempoDrift(const Strengths& strengths, double period) {
     const double halfSeconds = static_cast<double>(half) * strengths.hopSeconds;
     double worst = 0.0;
     for (const size_t first : {size_t{0}, half}) {
-        const auto from = strengths.values.begin() + static_cast<std::ptrdiff_t>(first);
-        const std::vector<float> part(from, from + static_cast<std::ptrdiff_t>(half));
-        const PeriodFit fit = sharpestPeriod(Strengths{part, strengths.hopSeconds}, period, 0.04);
+        const Strengths part{strengths.values.subspan(first, half), strengths.hopSeconds};
+        const PeriodFit fit = sharpestPeriod(part, period, 0.04);
         worst = std::max(worst,
                          std::abs(fit.periodSeconds - period) / period * halfSeconds / period);
     }

@@ -159,6 +159,21 @@ void cutTo(Samples& samples, double seconds) {
 
 }  // namespace
 
+bool justBefore(const std::vector<double>& onsets, double seconds) {
+    const auto next = std::lower_bound(onsets.begin(), onsets.end(), seconds);
+    return next != onsets.end() && *next - seconds <= 0.025;
+}
+
+double offsetFromNearest(const std::vector<double>& onsets, double seconds) {
+    const auto next = std::lower_bound(onsets.begin(), onsets.end(), seconds);
+    double best = 1e9;
+    if (next != onsets.end()) best = seconds - *next;
+    if (next != onsets.begin() && std::abs(seconds - *(next - 1)) < std::abs(best)) {
+        best = seconds - *(next - 1);
+    }
+    return best;
+}
+
 int loopPasses(const Recording& loop, double seconds) {
     if (loop.lengthSeconds <= 0.0) return 1;
     return std::max(1, static_cast<int>(std::lround(seconds / loop.lengthSeconds)));

@@ -42,6 +42,11 @@ inline constexpr double kLoopSeconds = 60.0;
 // Passes of a loop tiled to about `seconds` (at least one).
 int loopPasses(const Recording& loop, double seconds);
 
+// Whether `seconds` lies 0 to 25 ms before one of the sorted true `onsets` (a beat, a bar line).
+bool justBefore(const std::vector<double>& onsets, double seconds);
+// Signed seconds from the true onset nearest to `seconds` to `seconds`.
+double offsetFromNearest(const std::vector<double>& onsets, double seconds);
+
 // Every truth file of that kind, sorted by name. Throws std::runtime_error on a malformed file.
 std::vector<Recording> recordings(RecordingKind kind);
 std::vector<Recording> recordings();  // all kinds

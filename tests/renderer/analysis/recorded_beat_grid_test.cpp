@@ -20,6 +20,8 @@
 namespace renderer {
 namespace {
 
+using testsupport::justBefore;
+using testsupport::offsetFromNearest;
 using testsupport::Recording;
 using testsupport::RecordingKind;
 
@@ -43,11 +45,6 @@ const char* kindName(RecordingKind kind) {
     return "";
 }
 
-bool justBefore(const std::vector<double>& onsets, double seconds) {
-    const auto next = std::lower_bound(onsets.begin(), onsets.end(), seconds);
-    return next != onsets.end() && *next - seconds <= 0.025;
-}
-
 struct Tally {
     int cuts = 0;
     int onTarget = 0;
@@ -64,17 +61,6 @@ struct RecordingCuts {
     int movedOntoBars = 0;
     double medianOffsetMs = 0.0;  // of the grid's beats from the true beats near the cuts
 };
-
-// Signed seconds from the true onset nearest to `seconds` to `seconds`.
-double offsetFromNearest(const std::vector<double>& onsets, double seconds) {
-    const auto next = std::lower_bound(onsets.begin(), onsets.end(), seconds);
-    double best = 1e9;
-    if (next != onsets.end()) best = seconds - *next;
-    if (next != onsets.begin() && std::abs(seconds - *(next - 1)) < std::abs(best)) {
-        best = seconds - *(next - 1);
-    }
-    return best;
-}
 
 RecordingCuts cutRecording(const Recording& recording, const testsupport::Samples& samples) {
     RecordingCuts result;

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -20,16 +19,6 @@ using seamforgetest::Song;
 
 constexpr double kLoopSeconds = 30.0;
 constexpr long long kMatchFrames = 8192;
-
-// Seconds from `seconds` to the next true bar line (negative when that line is nearer before).
-double beforeBarLine(const testsupport::Recording& loop, double seconds) {
-    const auto next = std::lower_bound(loop.bars.begin(), loop.bars.end(), seconds);
-    double best = next != loop.bars.end() ? *next - seconds : 1e9;
-    if (next != loop.bars.begin() && seconds - *(next - 1) < std::abs(best)) {
-        best = *(next - 1) - seconds;
-    }
-    return best;
-}
 
 class BarSnapRealLoops : public EffectEdit {};
 
@@ -72,10 +61,10 @@ TEST_F(BarSnapRealLoops, EveryLoopsDecodedCutsLieJustBeforeItsTrueBarLines) {
             static_cast<double>(kMatchFrames) / kRate;
         std::printf("%-16s", loop.name.c_str());
         for (const double at : {start, end}) {
-            const double before = beforeBarLine(loop, at);
             ++cuts;
-            if (before >= 0.0 && before <= 0.025) ++onBar;
-            std::printf(" cut at %.4f s, %+.1f ms before a true bar line;", at, before * 1000);
+            if (testsupport::justBefore(loop.bars, at)) ++onBar;
+            std::printf(" cut at %.4f s, %+.1f ms before a true bar line;", at,
+                        -testsupport::offsetFromNearest(loop.bars, at) * 1000);
         }
         std::printf(" the start snapped to %s, the end to %s\n",
                     cut["start"].value("snappedTo", "nothing").c_str(),
